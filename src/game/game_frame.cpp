@@ -1,0 +1,6 @@
+#include "game/game_frame.h"
+
+TgameFrame::TgameFrame(QWidget* parent) : QDialog(parent) {
+  setObjectName("gameFrame");
+  setWindowTitle("Game");
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The keyboard and the two hand windows as the line practice windows drive them.
+#include "keyboard/palm.h"
+#include "keyboard/vkeyboard.h"
+#include "practice/key_guides.h"
+
+class GuideWindows final : public KeyGuides {
+ public:
+  GuideWindows(TVKeyboard& keyboard, TPalmForm& left, TPalmForm& right)
+      : keyboard_(keyboard), left_(left), right_(right) {}
+  void ShowBelow(int left, int top, int width, int height) override;
+  void HideGuides() override;
+  int ShowNextKey(char ch) override;
+  void ClearNextKey() override;
+  void LightFinger(Hand hand, int finger) override;
+  void ClearFinger(Hand hand) override;
+
+ private:
+  TVKeyboard& keyboard_;
+  TPalmForm& left_;
+  TPalmForm& right_;
+};

@@ -1,0 +1,36 @@
+#pragma once
+// Every message box, input box and chooser of the program goes through this interface.
+// The program uses the Qt implementation; tests use a scripted one.
+#include <string>
+
+#include "platform/colors.h"
+#include "platform/font.h"
+
+enum class MessageKind { Information, Warning, Confirmation, Error };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  virtual MessageAnswer Message(MessageKind kind, MessageButtons buttons,
+                                const std::string& text) = 0;
+  // Cancel returns the default text.
+  virtual std::string InputBox(const std::string& caption, const std::string& prompt,
+                               const std::string& defaultText) = 0;
+  // Opens with font; on confirmation stores the choice in font and returns true.
+  virtual bool ChooseFont(Font& font, int minSize, int maxSize) = 0;
+  virtual bool ChooseColor(Color& color) = 0;
+  // filter is "Description (*.ext)|*.ext". The chosen path goes into path.
+  virtual bool ChooseOpenFile(const std::string& filter, std::string& path) = 0;
+  virtual bool ChooseSaveFile(const std::string& filter, const std::string& defaultExtension,
+                              std::string& path) = 0;
+
+  void Inform(const std::string& text) {
+    Message(MessageKind::Information, MessageButtons::Ok, text);
+  }
+  void Warn(const std::string& text) { Message(MessageKind::Warning, MessageButtons::Ok, text); }
+  void ReportError(const std::string& text) {
+    Message(MessageKind::Error, MessageButtons::Ok, text);
+  }
+};

@@ -1,0 +1,60 @@
+#pragma once
+// Canvas that draws into a QImage; PaintSurface shows such an image in a widget.
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+#include "platform/canvas.h"
+
+class ImageCanvas final : public Canvas {
+ public:
+  explicit ImageCanvas(int width = 1, int height = 1);
+  // Keeps the picture where the sizes overlap; new area is filled with fill.
+  void Resize(int width, int height, Color fill);
+  const QImage& Image() const { return image_; }
+  Color PixelAt(int x, int y) const;
+
+  void SetBrushColor(Color color) override { brush_ = color; }
+  Color BrushColor() const override { return brush_; }
+  void SetPen(Color color, int width) override {
+    pen_ = color;
+    penWidth_ = width;
+  }
+  void SetPenMode(PenMode mode) override { penMode_ = mode; }
+  void FillRect(int left, int top, int right, int bottom) override;
+  void Rectangle(int left, int top, int right, int bottom) override;
+  void Line(int x1, int y1, int x2, int y2) override;
+  void TextOut(int x, int y, const std::string& text, const Font& font) override;
+  int TextWidth(const std::string& text, const Font& font) override;
+  int TextHeight(const std::string& text, const Font& font) override;
+  int Width() const override { return image_.width(); }
+  int Height() const override { return image_.height(); }
+
+ private:
+  QImage image_;
+  Color brush_ = clWhite;
+  Color pen_ = clBlack;
+  int penWidth_ = 1;
+  PenMode penMode_ = PenMode::Copy;
+};
+
+// A widget showing an ImageCanvas. onPaint runs before the picture is shown whenever the
+// widget is exposed anew (shown, resized or Invalidate()d), as a paint handler would.
+class PaintSurface : public QWidget {
+ public:
+  explicit PaintSurface(QWidget* parent = nullptr);
+  ImageCanvas& canvas() { return canvas_; }
+  std::function<void()> onPaint;
+  Color background = clBlack;
+  // Asks for a full repaint through onPaint at the next paint event.
+  void Invalidate();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  ImageCanvas canvas_;
+  bool needsFullPaint_ = true;
+};

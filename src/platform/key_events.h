@@ -1,0 +1,40 @@
+#pragma once
+// Key handling in two steps, as the windows expect it: a key-down with a Windows virtual-key
+// code, then a key-press with one single-byte character. KeyRouter is the one event filter
+// per typing box that turns Qt key events into those two calls.
+#include <QObject>
+#include <functional>
+
+inline constexpr int VK_BACK = 8;
+inline constexpr int VK_TAB = 9;
+inline constexpr int VK_RETURN = 13;
+inline constexpr int VK_ESCAPE = 27;
+inline constexpr int VK_SPACE = 32;
+inline constexpr int VK_END = 35;
+inline constexpr int VK_HOME = 36;
+inline constexpr int VK_LEFT = 37;
+inline constexpr int VK_UP = 38;
+inline constexpr int VK_RIGHT = 39;
+inline constexpr int VK_DOWN = 40;
+inline constexpr int VK_INSERT = 45;
+inline constexpr int VK_DELETE = 46;
+
+// A typed character that the code page cannot hold: never equal to any sample byte.
+inline constexpr int kUnmappableChar = 256;
+
+class KeyRouter : public QObject {
+ public:
+  // keyDown gets the virtual-key code and returns true to swallow the key (no key-press
+  // follows). keyPress gets a byte 0..255, or kUnmappableChar.
+  KeyRouter(QObject* watched, std::function<bool(int)> keyDown, std::function<void(int)> keyPress);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  std::function<bool(int)> keyDown_;
+  std::function<void(int)> keyPress_;
+};
+
+// The virtual-key code of a Qt key (0 when it has none that the program uses).
+int VirtualKeyOf(int qtKey);

@@ -1,0 +1,12 @@
+#pragma once
+// Conversions between the model's colours and fonts and Qt's.
+#include <QColor>
+#include <QFont>
+
+#include "platform/colors.h"
+#include "platform/font.h"
+
+inline QColor ToQColor(Color c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+inline Color FromQColor(const QColor& c) { return RGBColor(c.red(), c.green(), c.blue()); }
+QFont ToQFont(const Font& font);
+Font FromQFont(const QFont& font, Color color);

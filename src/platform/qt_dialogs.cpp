@@ -1,0 +1,92 @@
+#include "platform/qt_dialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "platform/codepage.h"
+#include "platform/qt_convert.h"
+
+namespace {
+std::string ToBytes(const QString& text) {
+  std::string bytes;
+  for (QChar ch : text) bytes.push_back(static_cast<char>(CharToByte(ch).value_or('?')));
+  return bytes;
+}
+}  // namespace
+
+QString QtFilterFromPipes(const std::string& filter) {
+  const QString text = QString::fromStdString(filter);
+  return text.section('|', 0, 0);
+}
+
+MessageAnswer QtDialogs::Message(MessageKind kind, MessageButtons buttons,
+                                 const std::string& text) {
+  QMessageBox box(QApplication::activeWindow());
+  box.setWindowTitle(QApplication::applicationDisplayName());
+  box.setText(BytesToQString(text));
+  switch (kind) {
+    case MessageKind::Information: box.setIcon(QMessageBox::Information); break;
+    case MessageKind::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MessageKind::Confirmation: box.setIcon(QMessageBox::Question); break;
+    case MessageKind::Error: box.setIcon(QMessageBox::Critical); break;
+  }
+  if (buttons == MessageButtons::YesNo) {
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+  }
+  box.setStandardButtons(QMessageBox::Ok);
+  box.exec();
+  return MessageAnswer::Ok;
+}
+
+std::string QtDialogs::InputBox(const std::string& caption, const std::string& prompt,
+                                const std::string& defaultText) {
+  bool ok = false;
+  const QString answer =
+      QInputDialog::getText(QApplication::activeWindow(), BytesToQString(caption),
+                            BytesToQString(prompt), QLineEdit::Normal,
+                            BytesToQString(defaultText), &ok);
+  return ok ? ToBytes(answer) : defaultText;
+}
+
+bool QtDialogs::ChooseFont(Font& font, int minSize, int maxSize) {
+  QFontDialog dialog(ToQFont(font), QApplication::activeWindow());
+  if (dialog.exec() != QDialog::Accepted) return false;
+  const QFont chosen = dialog.selectedFont();
+  Font result = FromQFont(chosen, font.color);
+  if (result.size < minSize) result.SetSize(minSize);
+  if (result.size > maxSize) result.SetSize(maxSize);
+  font = result;
+  return true;
+}
+
+bool QtDialogs::ChooseColor(Color& color) {
+  const QColor chosen = QColorDialog::getColor(ToQColor(color), QApplication::activeWindow());
+  if (!chosen.isValid()) return false;
+  color = FromQColor(chosen);
+  return true;
+}
+
+bool QtDialogs::ChooseOpenFile(const std::string& filter, std::string& path) {
+  const QString chosen = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
+                                                      QString(), QtFilterFromPipes(filter));
+  if (chosen.isEmpty()) return false;
+  path = chosen.toStdString();
+  return true;
+}
+
+bool QtDialogs::ChooseSaveFile(const std::string& filter, const std::string& defaultExtension,
+                               std::string& path) {
+  QFileDialog dialog(QApplication::activeWindow());
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilter(QtFilterFromPipes(filter));
+  dialog.setDefaultSuffix(QString::fromStdString(defaultExtension));
+  dialog.setOption(QFileDialog::ReadOnly, false);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+  path = dialog.selectedFiles().front().toStdString();
+  return true;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// What a line practice window drives besides itself: the on-screen keyboard placed below it
+// and the two hand windows beside the keyboard.
+enum class Hand { Left, Right };
+
+class KeyGuides {
+ public:
+  virtual ~KeyGuides() = default;
+  // Switches blinking on, places the keyboard 15 px below the practice window's frame
+  // (left, top, width, height) with the hands 5 px beside it, and shows all three.
+  virtual void ShowBelow(int left, int top, int width, int height) = 0;
+  virtual void HideGuides() = 0;
+  // Lights the key of ch and returns its finger 0..9, or -1 when no key has ch.
+  virtual int ShowNextKey(char ch) = 0;
+  // Un-lights the key: nothing is to be typed next.
+  virtual void ClearNextKey() = 0;
+  virtual void LightFinger(Hand hand, int finger) = 0;
+  virtual void ClearFinger(Hand hand) = 0;
+};

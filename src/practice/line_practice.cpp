@@ -1,0 +1,270 @@
+#include "practice/line_practice.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTextEdit>
+
+#include "platform/codepage.h"
+#include "platform/guard.h"
+#include "platform/key_events.h"
+#include "platform/qt_convert.h"
+#include "practice/statistics.h"
+
+namespace {
+constexpr const char* kBaseSample = "abcd efghij kijklmnopq rstuvw xyz ABCDEFG XYZ";
+constexpr int kStatusHeight = 26;
+
+QFont PixelFont(const char* face, int pixels, bool bold = false) {
+  QFont font(face);
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+}  // namespace
+
+TFmLinePractice::TFmLinePractice(WindowContext& context, KeyGuides& guides,
+                                 stopwatch& practiceStopwatch, QWidget* parent)
+    : QDialog(parent), context_(context), guides_(guides), stopwatch_(practiceStopwatch) {
+  setObjectName("FmLinePractice");
+  setWindowTitle("Line Practice");
+  setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
+  setFont(PixelFont("Courier New", 11));
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, ToQColor(clMenuGreen));
+  setPalette(palette);
+
+  Panel1 = new QFrame(this);
+  Panel1->setObjectName("Panel1");
+  Panel1->setFrameStyle(QFrame::Box | QFrame::Plain);
+  Panel1->setLineWidth(1);
+
+  SampleEdit = new QTextEdit(Panel1);
+  SampleEdit->setObjectName("SampleEdit");
+  SampleEdit->setEnabled(false);
+  SampleEdit->setReadOnly(true);
+  SampleEdit->setFrameStyle(QFrame::NoFrame);
+  SampleEdit->setGeometry(10, 4, 580, 80);
+  SampleEdit->setFont(PixelFont("Courier New", 11));
+  QPalette samplePalette = SampleEdit->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    samplePalette.setColor(group, QPalette::Base, ToQColor(clSampleBack));
+    samplePalette.setColor(group, QPalette::Text, Qt::black);
+  }
+  SampleEdit->setPalette(samplePalette);
+
+  LbMark = new QLabel("V", Panel1);
+  LbMark->setObjectName("LbMark");
+  LbMark->move(8, 85);
+  LbMark->setFont(PixelFont("Courier New", 11, true));
+  LbMark->setStyleSheet("color: blue;");
+  LbMark->hide();
+
+  RichEdit1 = new QTextEdit(Panel1);
+  RichEdit1->setObjectName("RichEdit1");
+  RichEdit1->setGeometry(8, 100, 582, 80);
+  RichEdit1->setFont(PixelFont("Courier New", 11));
+  RichEdit1->setTabChangesFocus(false);
+  RichEdit1->setContextMenuPolicy(Qt::NoContextMenu);
+  RichEdit1->setAcceptDrops(false);
+  QPalette typingPalette = RichEdit1->palette();
+  typingPalette.setColor(QPalette::Base, QPalette().color(QPalette::ToolTipBase));
+  typingPalette.setColor(QPalette::Text, ToQColor(clNavy));
+  RichEdit1->setPalette(typingPalette);
+  new KeyRouter(
+      RichEdit1,
+      [this](int vk) {
+        bool swallowed = false;
+        Guarded(context_.dialogs, [&] { swallowed = RichEdit1KeyDown(vk); });
+        return swallowed;
+      },
+      [this](int key) { Guarded(context_.dialogs, [&] { RichEdit1KeyPress(key); }); });
+
+  SBHelp = new QStatusBar(this);
+  SBHelp->setObjectName("SBHelp");
+  SBHelp->setSizeGripEnabled(false);
+  SBHelp->setFont(PixelFont("Times New Roman", 16));
+
+  // Creation: centred, an eighth of the screen down (20 px on small screens).
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  const int width = 600;
+  resize(width, 238);
+  const int top = screen.height() <= 640 ? 20 : screen.height() / 8;
+  move((screen.width() - width) / 2, top);
+  setFocusProxy(RichEdit1);
+}
+
+void TFmLinePractice::NextLine() {
+  if (LineOutcome == LineOutcomeKind::Escaped) {
+    reject();
+    return;
+  }
+  SetUpLine(kBaseSample);
+}
+
+void TFmLinePractice::SetUpLine(const std::string& line) {
+  SampleLine = line.substr(0, kMaxSampleLength);
+  SampleEdit->setPlainText(BytesToQString(SampleLine));
+  LineLength = static_cast<int>(SampleLine.size());
+  WordCount = CountWords(SampleLine);
+  Position = 1;
+  stopwatch_.SetElapsed(0);
+  ShowNextKeyAt(1);
+}
+
+void TFmLinePractice::ShowNextKeyAt(int position) {
+  if (position >= 1 && position <= LineLength) {
+    ShowFinger(guides_.ShowNextKey(SampleLine[static_cast<size_t>(position - 1)]));
+  } else {
+    // Nothing to type next (no line yet, or the whole line typed): no key, no finger.
+    guides_.ClearNextKey();
+    ShowFinger(-1);
+  }
+}
+
+void TFmLinePractice::ShowFinger(int finger) {
+  if (finger >= 0 && finger <= 4) {
+    guides_.ClearFinger(Hand::Right);
+    guides_.LightFinger(Hand::Left, finger + 1);
+  } else if (finger >= 5 && finger <= 9) {
+    guides_.ClearFinger(Hand::Left);
+    guides_.LightFinger(Hand::Right, 10 - finger);
+  } else {
+    guides_.ClearFinger(Hand::Left);
+    guides_.ClearFinger(Hand::Right);
+  }
+}
+
+bool TFmLinePractice::RichEdit1KeyDown(int vk) {
+  switch (vk) {
+    case VK_HOME:
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN:
+    case VK_INSERT:
+    case VK_DELETE:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TFmLinePractice::RichEdit1KeyPress(int key) {
+  if (LineLength < Position || LineLength <= 0) {
+    Finished = true;
+    key = 0;  // swallowed: no longer counts as Esc
+  } else {
+    const bool right = key < 256 && static_cast<char>(key) == SampleLine[Position - 1];
+    if (right || (key != VK_BACK && key != VK_RETURN && key != VK_ESCAPE && key != 0)) {
+      InsertTyped(key, right);
+      Marks[static_cast<size_t>(Position)] = right;
+      ++Position;
+      ShowNextKeyAt(Position);
+      if (!Started) {
+        LbMark->show();
+        stopwatch_.Start();
+        Started = true;
+      }
+    } else if (key == VK_BACK) {
+      if (Position >= 2) {
+        --Position;
+        ShowNextKeyAt(Position);
+      }
+      DeleteLastTyped();
+    } else if (key == VK_RETURN || key == VK_ESCAPE) {
+      Finished = true;
+    }
+  }
+  if (!Finished) return;
+
+  stopwatch_.Stop();
+  LineTime = stopwatch_.ReadElapsed();
+  PracticeTime += LineTime;
+  LbMark->hide();
+  if (key != VK_ESCAPE) {
+    ErrorCount = 0;
+    for (int i = 1; i <= LineLength; ++i) {
+      if (!Marks[static_cast<size_t>(i)]) ++ErrorCount;
+    }
+  }
+  if (Position > LineLength) {
+    LineOutcome = LineOutcomeKind::Completed;
+  } else if (key == VK_ESCAPE) {
+    LineOutcome = LineOutcomeKind::Escaped;
+  } else if (key == VK_RETURN) {
+    LineOutcome = LineOutcomeKind::Skipped;
+  } else {
+    LineOutcome = LineOutcomeKind::Open;
+  }
+  if (LineOutcome == LineOutcomeKind::Completed) ShowStatistics();
+  if (LineOutcome == LineOutcomeKind::Escaped) reject();
+  NextLine();
+  Started = false;
+  Finished = false;
+}
+
+void TFmLinePractice::ShowStatistics() {
+  if (LineLength <= 0) return;
+  const TypingRates rates = ComputeRates(LineLength, ErrorCount, WordCount, LineTime);
+  ShowStatus(StatisticsText(rates));
+  if (rates.keysPerMinute > kTooFastKeysPerMinute) context_.dialogs.Warn(kTooFastWarning);
+}
+
+void TFmLinePractice::ShowStatus(const std::string& text) {
+  SBHelp->showMessage(BytesToQString(text));
+}
+
+std::string StatusText(const TFmLinePractice& window) {
+  std::string bytes;
+  QStringToBytes(window.SBHelp->currentMessage(), bytes);
+  return bytes;
+}
+
+void TFmLinePractice::ClearTyping() { RichEdit1->clear(); }
+
+void TFmLinePractice::InsertTyped(int key, bool right) {
+  QTextCursor cursor(RichEdit1->document());
+  cursor.movePosition(QTextCursor::End);
+  QTextCharFormat format;
+  format.setForeground(ToQColor(right ? kRightCharColor : kWrongCharColor));
+  format.setFontUnderline(!right);
+  const QChar shown = key < 256 ? ByteToChar(static_cast<unsigned char>(key)) : QChar(u'?');
+  cursor.insertText(QString(shown), format);
+  RichEdit1->setTextCursor(cursor);
+}
+
+void TFmLinePractice::DeleteLastTyped() {
+  QTextCursor cursor(RichEdit1->document());
+  cursor.movePosition(QTextCursor::End);
+  cursor.deletePreviousChar();
+  RichEdit1->setTextCursor(cursor);
+}
+
+void TFmLinePractice::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  Guarded(context_.dialogs, [&] {
+    const QRect frame = frameGeometry();
+    guides_.ShowBelow(frame.left(), frame.top(), frame.width(), frame.height());
+    ShowNextKeyAt(Position);
+    RichEdit1->setFocus();
+  });
+}
+
+void TFmLinePractice::hideEvent(QHideEvent* event) {
+  QDialog::hideEvent(event);
+  guides_.HideGuides();
+}
+
+void TFmLinePractice::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  const int w = width();
+  Panel1->setGeometry(0, 0, w, height() - kStatusHeight);
+  SBHelp->setGeometry(0, height() - kStatusHeight, w, kStatusHeight);
+  SampleEdit->resize(w * 580 / 600, SampleEdit->height());
+  RichEdit1->resize(w * 580 / 600 + 4, RichEdit1->height());
+}

@@ -1,0 +1,86 @@
+#pragma once
+// TFmLinePractice: one sample line above a typing box. Every typed character is compared with
+// the sample and shown navy (right) or red and underlined (wrong); the key after the last
+// character ends the line, which is timed on the shared practice stopwatch and reported in
+// the status bar. Derived windows supply their lines through NextLine.
+//
+// Invariant: RichEdit1 holds exactly the Position - 1 characters typed on the current line.
+#include <QDialog>
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "platform/window_context.h"
+#include "practice/key_guides.h"
+#include "practice/stopwatch.h"
+
+class QFrame;
+class QLabel;
+class QStatusBar;
+class QTextEdit;
+
+enum class LineOutcomeKind { Completed = 0, Escaped = 1, Skipped = 2, Open = 3 };
+
+inline constexpr int kMaxSampleLength = 100;
+inline constexpr Color kRightCharColor = clNavy;
+inline constexpr Color kWrongCharColor = clRed;
+
+class TFmLinePractice : public QDialog {
+ public:
+  TFmLinePractice(WindowContext& context, KeyGuides& guides, stopwatch& practiceStopwatch,
+                  QWidget* parent = nullptr);
+
+  virtual void NextLine();
+  int64_t GetPracticeTime() const { return PracticeTime; }
+  void ShowStatistics();
+  void ShowFinger(int finger);
+
+  // Key-down with a virtual-key code; true swallows the key.
+  virtual bool RichEdit1KeyDown(int vk);
+  // Key-press with a byte 0..255 (or kUnmappableChar).
+  void RichEdit1KeyPress(int key);
+
+  // Controls, named as designed.
+  QStatusBar* SBHelp;
+  QFrame* Panel1;
+  QTextEdit* SampleEdit;
+  QLabel* LbMark;
+  QTextEdit* RichEdit1;
+
+  // Line state.
+  std::string SampleLine;
+  int LineLength = 0;
+  int WordCount = 0;
+  int Position = 0;
+  std::array<bool, kMaxSampleLength + 1> Marks{};
+  int ErrorCount = 0;
+  int64_t LineTime = 0;
+  int64_t PracticeTime = 0;
+  LineOutcomeKind LineOutcome = LineOutcomeKind::Open;
+  bool Started = false;
+  bool Finished = false;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+  // The common steps of every NextLine: the new sample shown, its length and words counted,
+  // Position 1, the stopwatch reset and the guides set on the first character.
+  void SetUpLine(const std::string& line);
+  // Guides for the character at position (cleared when it points at no character).
+  void ShowNextKeyAt(int position);
+  void ShowStatus(const std::string& text);
+  void ClearTyping();
+
+  WindowContext& context_;
+  KeyGuides& guides_;
+  stopwatch& stopwatch_;
+
+ private:
+  void InsertTyped(int key, bool right);
+  void DeleteLastTyped();
+};
+
+// The status bar's text (for tests and the windows that set it).
+std::string StatusText(const TFmLinePractice& window);

@@ -1,0 +1,26 @@
+#pragma once
+// A millisecond stopwatch whose reading never falls below 25 ms, so every rate computed from
+// it has a positive divisor. The line practice windows and the paragraph drills share one
+// instance (only one modal practice window takes keys at a time); the game makes its own.
+#include <cstdint>
+
+#include "platform/clock.h"
+
+class stopwatch {
+ public:
+  explicit stopwatch(Clock& clock) : clock_(clock) {}
+
+  void SetElapsed(int64_t ms) { ElapsedMs = ms; }
+  void Start();
+  void Stop();
+  int64_t ReadElapsed();
+
+  int64_t ElapsedMs = 0;
+  int64_t StartMs = 0;
+  bool Stopped = true;
+
+ private:
+  Clock& clock_;
+};
+
+inline constexpr int64_t kStopwatchFloorMs = 25;

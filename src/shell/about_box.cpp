@@ -1,0 +1,110 @@
+#include "shell/about_box.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "platform/colors.h"
+#include "platform/qt_convert.h"
+
+namespace {
+QPixmap ProgramIcon() {
+  QPixmap icon(41, 41);
+  icon.fill(ToQColor(clMenuGreen));
+  QPainter painter(&icon);
+  painter.setPen(Qt::black);
+  painter.setBrush(Qt::white);
+  painter.drawRoundedRect(1, 8, 38, 24, 3, 3);
+  for (int row = 0; row < 3; ++row) {
+    for (int col = 0; col < 5; ++col) painter.drawRect(4 + col * 7 + row * 2, 11 + row * 6, 4, 4);
+  }
+  return icon;
+}
+
+class ClickableLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+  std::function<void()> onClick;
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent*) override {
+    if (onClick) onClick();
+  }
+};
+}  // namespace
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+  setObjectName("AboutBox");
+  setWindowTitle("About");
+  setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+  setFixedSize(299, 258);
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, ToQColor(clMenuGreen));
+  setPalette(palette);
+
+  auto* upper = new QFrame(this);
+  upper->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  upper->setGeometry(8, 8, 283, 161);
+  auto* icon = new QLabel(upper);
+  icon->setObjectName("ProgramIcon");
+  icon->setPixmap(ProgramIcon());
+  icon->setGeometry(8, 8, 41, 41);
+  auto* title = new QLabel("QZ Typing Tutor", upper);
+  title->setObjectName("ProductName");
+  QFont titleFont("Times New Roman");
+  titleFont.setPixelSize(24);
+  titleFont.setBold(true);
+  title->setFont(titleFont);
+  title->setGeometry(64, 14, 210, 30);
+  auto* version = new QLabel("Version 3.2  Beta\nA tutor for touch typing", upper);
+  version->setObjectName("Version");
+  version->setGeometry(64, 56, 210, 40);
+  auto* web = new ClickableLabel(kWebAddress, upper);
+  WebLabel = web;
+  WebLabel->setObjectName("WebLabel");
+  WebLabel->setStyleSheet("color: blue; text-decoration: underline;");
+  WebLabel->setCursor(Qt::PointingHandCursor);
+  WebLabel->setGeometry(8, 120, 267, 20);
+  web->onClick = [this] {
+    if (openDocument) openDocument(kWebAddress);
+  };
+
+  auto* lower = new QFrame(this);
+  lower->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  lower->setGeometry(8, 176, 283, 40);
+  auto* learner = new QLabel("Learner", lower);
+  learner->setGeometry(8, 10, 60, 20);
+  UsersComboBox = new QComboBox(lower);
+  UsersComboBox->setObjectName("UsersComboBox");
+  UsersComboBox->setEditable(false);
+  UsersComboBox->setToolTip("Select one or go to the Options page to create a new one");
+  UsersComboBox->setGeometry(72, 8, 200, 24);
+
+  OKButton = new QPushButton("&OK", this);
+  OKButton->setObjectName("OKButton");
+  OKButton->setDefault(true);
+  OKButton->setGeometry(112, 224, 75, 26);
+  connect(OKButton, &QPushButton::clicked, this, [this] {
+    closingByOk_ = true;
+    accept();
+    closingByOk_ = false;
+  });
+}
+
+void TAboutBox::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) return;  // no cancel button: only OK leaves the panel
+  QDialog::keyPressEvent(event);
+}
+
+void TAboutBox::closeEvent(QCloseEvent* event) {
+  if (closingByOk_) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}

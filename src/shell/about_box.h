@@ -1,0 +1,29 @@
+#pragma once
+// TAboutBox: the start-up panel, about panel and learner picker. It is left only through OK.
+#include <QDialog>
+#include <functional>
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+class TAboutBox : public QDialog {
+ public:
+  explicit TAboutBox(QWidget* parent = nullptr);
+  // The shell "open" of the web address; set by the program.
+  std::function<void(const std::string&)> openDocument;
+
+  QLabel* WebLabel;
+  QComboBox* UsersComboBox;
+  QPushButton* OKButton;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  bool closingByOk_ = false;
+};
+
+inline constexpr const char* kWebAddress = "https://example.org/qz-typing-tutor";

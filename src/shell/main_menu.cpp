@@ -1,0 +1,75 @@
+#include "shell/main_menu.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QPushButton>
+
+#include "platform/colors.h"
+#include "platform/qt_convert.h"
+
+TButtonMenu::TButtonMenu(QWidget* parent) : QDialog(parent) {
+  setObjectName("ButtonMenu");
+  setWindowTitle("QZ Typing Tutor");
+  setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(198, 311);
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, ToQColor(clMenuGreen));
+  setPalette(palette);
+  QFont font("Times New Roman");
+  font.setPixelSize(24);
+
+  struct Spec {
+    QPushButton** button;
+    const char* name;
+    const char* caption;
+    int y;
+    std::function<void()> MenuActions::*action;
+  };
+  const Spec specs[] = {
+      {&Button1, "Button1", "&Course", 9, &MenuActions::course},
+      {&Button3, "Button3", "&Sentence Drills", 46, &MenuActions::sentenceDrills},
+      {&Button2, "Button2", "&Free Drills", 84, &MenuActions::freeDrills},
+      {&Button4, "Button4", "&Paragraph Drills", 121, &MenuActions::paragraphDrills},
+      {&Button5, "Button5", "&Game", 158, &MenuActions::game},
+      {&Button6, "Button6", "&Options", 195, &MenuActions::options},
+      {&Button8, "Button8", "&Help", 233, &MenuActions::help},
+      {&Button7, "Button7", "&Exit", 270, nullptr},
+  };
+  for (const Spec& spec : specs) {
+    auto* button = new QPushButton(spec.caption, this);
+    button->setObjectName(spec.name);
+    button->setGeometry(8, spec.y, 181, 32);
+    button->setFont(font);
+    button->setAutoDefault(false);
+    *spec.button = button;
+    if (spec.action) {
+      auto member = spec.action;
+      connect(button, &QPushButton::clicked, this, [this, member] { Run(actions.*member); });
+    }
+  }
+  connect(Button7, &QPushButton::clicked, this, [this] { close(); });
+  // The window is centred on the screen by the window system on first show.
+}
+
+void TButtonMenu::Run(const std::function<void()>& action) {
+  if (!action) return;
+  if (guard) {
+    guard(action);
+  } else {
+    action();
+  }
+}
+
+void TButtonMenu::reject() { close(); }  // Esc: Button7 is the cancel button
+
+void TButtonMenu::closeEvent(QCloseEvent* event) {
+  if (!closing_) {
+    closing_ = true;
+    Run(actions.closing);
+  }
+  event->accept();
+  QCoreApplication::quit();
+}

@@ -1,0 +1,38 @@
+#pragma once
+// TButtonMenu: the main menu, one column of eight buttons. Closing it reports the practice
+// time and ends the program.
+#include <QDialog>
+#include <functional>
+
+class QPushButton;
+
+struct MenuActions {
+  std::function<void()> course, sentenceDrills, freeDrills, paragraphDrills, game, options, help;
+  // Runs when the menu closes, before the program ends.
+  std::function<void()> closing;
+};
+
+class TButtonMenu : public QDialog {
+ public:
+  explicit TButtonMenu(QWidget* parent = nullptr);
+  MenuActions actions;
+  // Wraps each handler in the general error report.
+  std::function<void(const std::function<void()>&)> guard;
+
+  QPushButton* Button1;
+  QPushButton* Button2;
+  QPushButton* Button3;
+  QPushButton* Button4;
+  QPushButton* Button5;
+  QPushButton* Button6;
+  QPushButton* Button7;
+  QPushButton* Button8;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void reject() override;
+
+ private:
+  void Run(const std::function<void()>& action);
+  bool closing_ = false;
+};

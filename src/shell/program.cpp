@@ -1,0 +1,91 @@
+#include "shell/program.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+#include "platform/guard.h"
+#include "shell/time_report.h"
+
+TutorProgram::TutorProgram(WindowContext& windowContext)
+    : context(windowContext), PracticeStopwatch(windowContext.clock) {
+  QApplication::setApplicationName(kApplicationTitle);
+  ButtonMenu = std::make_unique<TButtonMenu>();
+  VKeyboard = std::make_unique<TVKeyboard>();
+  LeftHand = std::make_unique<TPalmForm>();
+  RightHand = std::make_unique<TPalmForm>();
+  AboutBox = std::make_unique<TAboutBox>();
+  PasswordDlg = std::make_unique<TPasswordDlg>();
+  DefineQZ = std::make_unique<TDefineQZ>();
+
+  LeftHand->SetHand(true);
+  RightHand->SetHand(false);
+  LeftHand->setWindowTitle("Left");
+  RightHand->setWindowTitle("Right");
+  RightHand->move(LeftHand->x() + 200, RightHand->y());
+  Guides = std::make_unique<GuideWindows>(*VKeyboard, *LeftHand, *RightHand);
+
+  FmTextPrac = std::make_unique<TFmTextPrac>();
+  gameFrame = std::make_unique<TgameFrame>();
+  FmLinePractice = std::make_unique<TFmLinePractice>(context, *Guides, PracticeStopwatch);
+  FmSentencePrac = std::make_unique<TFmSentencePrac>(context, *Guides, PracticeStopwatch);
+  FmLetterPrac = std::make_unique<TFmLetterPrac>(context, *Guides, PracticeStopwatch);
+  FmCoursePrac = std::make_unique<TFmCoursePrac>(context, *Guides, PracticeStopwatch);
+  FmOption = std::make_unique<TFmOption>([this] { return RunPracticeTime(); });
+  WireMenu();
+}
+
+TutorProgram::~TutorProgram() {
+  // Reverse creation order; the guides go after the windows that drive them.
+  FmOption.reset();
+  FmCoursePrac.reset();
+  FmLetterPrac.reset();
+  FmSentencePrac.reset();
+  FmLinePractice.reset();
+  gameFrame.reset();
+  FmTextPrac.reset();
+  Guides.reset();
+  DefineQZ.reset();
+  PasswordDlg.reset();
+  AboutBox.reset();
+  RightHand.reset();
+  LeftHand.reset();
+  VKeyboard.reset();
+  ButtonMenu.reset();
+}
+
+int64_t TutorProgram::RunPracticeTime() const {
+  return FmCoursePrac->GetPracticeTime() + FmLetterPrac->GetPracticeTime() +
+         FmSentencePrac->GetPracticeTime();
+}
+
+void TutorProgram::WireMenu() {
+  TButtonMenu& menu = *ButtonMenu;
+  menu.guard = [this](const std::function<void()>& action) { Guarded(context.dialogs, action); };
+  menu.actions.course = [this] { context.showModal(*FmCoursePrac); };
+  menu.actions.sentenceDrills = [this] { context.showModal(*FmSentencePrac); };
+  menu.actions.freeDrills = [this] { context.showModal(*FmLetterPrac); };
+  menu.actions.paragraphDrills = [this] {
+    FmTextPrac->StartDrill();
+    FmTextPrac->NewPage();
+    FmTextPrac->DrawSampleLines();
+    context.showModal(*FmTextPrac);
+  };
+  menu.actions.game = [this] {
+    gameFrame->show();
+    gameFrame->StartGame();
+  };
+  menu.actions.options = [this] { context.showModal(*FmOption); };
+  menu.actions.help = [this] {
+    if (!context.shell.Open("qzhelp.chm")) context.shell.Open("qzhelp.rtf");
+  };
+  menu.actions.closing = [this] {
+    context.dialogs.Inform(PracticeTimeReport(RunPracticeTime(), FmOption->GetTotalTime()));
+  };
+  AboutBox->openDocument = [this](const std::string& address) { context.shell.Open(address); };
+}
+
+void TutorProgram::StartUp() {
+  Guarded(context.dialogs, [&] { context.showModal(*AboutBox); });
+}
+
+void TutorProgram::ShutDown() {}

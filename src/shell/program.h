@@ -1,0 +1,63 @@
+#pragma once
+// The program's windows, created once in their fixed order and destroyed in reverse order,
+// and the start-up and shutdown sequences that wire them together.
+#include <memory>
+
+#include "game/game_frame.h"
+#include "keyboard/designer.h"
+#include "keyboard/guide_windows.h"
+#include "keyboard/palm.h"
+#include "keyboard/vkeyboard.h"
+#include "platform/window_context.h"
+#include "practice/course_prac.h"
+#include "practice/letter_prac.h"
+#include "practice/line_practice.h"
+#include "practice/sentence_prac.h"
+#include "practice/stopwatch.h"
+#include "practice/text_prac.h"
+#include "settings/option.h"
+#include "settings/password_dlg.h"
+#include "shell/about_box.h"
+#include "shell/main_menu.h"
+
+inline constexpr const char* kApplicationTitle = "QZ Typing Tutor";
+
+class TutorProgram {
+ public:
+  // Creates every window (start-up steps 1 to 5).
+  explicit TutorProgram(WindowContext& context);
+  ~TutorProgram();
+  TutorProgram(const TutorProgram&) = delete;
+  TutorProgram& operator=(const TutorProgram&) = delete;
+
+  // Start-up steps 6 to 11: settings, the learner picker, the layout and the texts.
+  void StartUp();
+  // After the event loop: the settings are written before any window goes.
+  void ShutDown();
+
+  // The sum of this run's practice time in the course, free and sentence drills.
+  int64_t RunPracticeTime() const;
+
+  WindowContext& context;
+  stopwatch PracticeStopwatch;
+
+  // Windows in creation order.
+  std::unique_ptr<TButtonMenu> ButtonMenu;
+  std::unique_ptr<TVKeyboard> VKeyboard;
+  std::unique_ptr<TPalmForm> LeftHand;
+  std::unique_ptr<TPalmForm> RightHand;
+  std::unique_ptr<TAboutBox> AboutBox;
+  std::unique_ptr<TPasswordDlg> PasswordDlg;
+  std::unique_ptr<TDefineQZ> DefineQZ;
+  std::unique_ptr<GuideWindows> Guides;
+  std::unique_ptr<TFmTextPrac> FmTextPrac;
+  std::unique_ptr<TgameFrame> gameFrame;
+  std::unique_ptr<TFmLinePractice> FmLinePractice;
+  std::unique_ptr<TFmSentencePrac> FmSentencePrac;
+  std::unique_ptr<TFmLetterPrac> FmLetterPrac;
+  std::unique_ptr<TFmCoursePrac> FmCoursePrac;
+  std::unique_ptr<TFmOption> FmOption;
+
+ private:
+  void WireMenu();
+};

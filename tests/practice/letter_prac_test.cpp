@@ -1,0 +1,83 @@
+#include "practice/letter_prac.h"
+
+#include <gtest/gtest.h>
+
+#include <QTextEdit>
+
+#include "platform/key_events.h"
+#include "support/test_context.h"
+
+TEST(DrillLine, CopiesFillEightyColumns) {
+  EXPECT_EQ(BuildDrillLine("a").size(), 51u);
+  EXPECT_EQ(BuildDrillLine("abcd").size(), 64u);
+  EXPECT_EQ(BuildDrillLine("abcde").size(), 65u);
+  EXPECT_EQ(BuildDrillLine(std::string(39, 'x')), std::string(39, 'x'));
+  EXPECT_EQ(BuildDrillLine(std::string(40, 'x')), std::string(40, 'x'));
+  EXPECT_EQ(BuildDrillLine(" ab").substr(0, 8), " ab  ab ");
+}
+
+namespace {
+struct FreeDrillsTest : ::testing::Test {
+  TestContext t;
+  RecordingGuides guides;
+  stopwatch watch{t.clock};
+  TFmLetterPrac window{t.context, guides, watch};
+};
+}  // namespace
+
+TEST_F(FreeDrillsTest, AsksForTheTextOnInsertAndDrillsIt) {
+  EXPECT_EQ(StatusText(window), "Please press the Insert key for defining the example line.");
+  t.dialogs.inputs.push_back("abcd");
+  EXPECT_FALSE(window.RichEdit1KeyDown(VK_INSERT));
+  ASSERT_EQ(t.dialogs.prompts.size(), 1u);
+  EXPECT_EQ(t.dialogs.prompts[0], "Input Box|Please input what you like to practise:|qwerty");
+  EXPECT_EQ(window.SampleLine.size(), 64u);
+  EXPECT_EQ(window.WordCount, 13);
+  EXPECT_TRUE(window.DrillDefined);
+
+  // A completed line is set up again without asking.
+  for (char c : window.SampleLine) window.RichEdit1KeyPress(static_cast<unsigned char>(c));
+  window.RichEdit1KeyPress('x');
+  EXPECT_EQ(window.LineOutcome, LineOutcomeKind::Completed);
+  EXPECT_EQ(t.dialogs.prompts.size(), 1u);
+  EXPECT_EQ(window.Position, 1);
+  EXPECT_TRUE(window.RichEdit1->toPlainText().isEmpty());
+}
+
+TEST_F(FreeDrillsTest, QwertyOrCancelAtFirstKeepsTheEmptyLine) {
+  window.RichEdit1KeyPress('a');  // any key ends the empty line and brings up the prompt
+  EXPECT_EQ(t.dialogs.prompts.size(), 1u);
+  EXPECT_TRUE(window.DrillDefined);
+  EXPECT_EQ(window.SampleLine, "");
+  window.RichEdit1KeyPress('b');  // no new prompt until Insert
+  EXPECT_EQ(t.dialogs.prompts.size(), 1u);
+}
+
+TEST_F(FreeDrillsTest, EmptyAnswerAsksAgainAtTheNextLine) {
+  t.dialogs.inputs.push_back("");
+  window.RichEdit1KeyDown(VK_INSERT);
+  EXPECT_FALSE(window.DrillDefined);
+  t.dialogs.inputs.push_back("jk");
+  window.RichEdit1KeyPress('a');
+  EXPECT_EQ(t.dialogs.prompts.size(), 2u);
+  EXPECT_EQ(window.SampleLine.substr(0, 6), "jk jk ");
+}
+
+TEST_F(FreeDrillsTest, InsertMidLineDropsTheTypedPartAndItsTime) {
+  t.dialogs.inputs.push_back("fj");
+  window.RichEdit1KeyDown(VK_INSERT);
+  window.RichEdit1KeyPress('f');
+  t.clock.Advance(1000);
+  t.dialogs.inputs.push_back(std::string(45, 'k'));
+  window.RichEdit1KeyDown(VK_INSERT);
+  EXPECT_EQ(window.SampleLine, std::string(40, 'k'));  // cut to 40, one copy
+  EXPECT_EQ(window.PracticeTime, 0);
+  EXPECT_FALSE(window.Started);
+  EXPECT_TRUE(window.RichEdit1->toPlainText().isEmpty());
+}
+
+TEST_F(FreeDrillsTest, CursorKeysAreSwallowed) {
+  for (int vk : {VK_END, VK_HOME, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, VK_DELETE}) {
+    EXPECT_TRUE(window.RichEdit1KeyDown(vk)) << vk;
+  }
+}

@@ -1,0 +1,192 @@
+#include "practice/line_practice.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+
+#include "platform/codepage.h"
+#include "platform/key_events.h"
+#include "practice/statistics.h"
+#include "support/test_context.h"
+
+namespace {
+constexpr const char* kSample = "abcd efghij kijklmnopq rstuvw xyz ABCDEFG XYZ";
+
+struct LinePracticeTest : ::testing::Test {
+  TestContext t;
+  RecordingGuides guides;
+  stopwatch watch{t.clock};
+  TFmLinePractice window{t.context, guides, watch};
+
+  void SetUp() override { window.NextLine(); }
+  void Type(const std::string& text) {
+    for (char c : text) window.RichEdit1KeyPress(static_cast<unsigned char>(c));
+  }
+  // The typed box's characters with their colour and underline, e.g. "a:N b:R_".
+  std::string Typed() {
+    std::string result;
+    const QTextBlock block = window.RichEdit1->document()->firstBlock();
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      const QTextCharFormat format = fragment.charFormat();
+      const bool red = format.foreground().color() == QColor(255, 0, 0);
+      const bool navy = format.foreground().color() == QColor(0, 0, 128);
+      for (QChar ch : fragment.text()) {
+        if (!result.empty()) result += ' ';
+        result += static_cast<char>(CharToByte(ch).value_or('?'));
+        result += red ? ":R" : navy ? ":N" : ":?";
+        if (format.fontUnderline()) result += '_';
+      }
+    }
+    return result;
+  }
+};
+}  // namespace
+
+TEST_F(LinePracticeTest, BaseLineIsSetUpWithItsWords) {
+  EXPECT_EQ(window.windowTitle(), "Line Practice");
+  EXPECT_EQ(window.SampleLine, kSample);
+  EXPECT_EQ(window.LineLength, 45);
+  EXPECT_EQ(window.WordCount, 7);
+  EXPECT_EQ(window.Position, 1);
+  EXPECT_EQ(window.SampleEdit->toPlainText().toStdString(), kSample);
+  EXPECT_EQ(guides.keys.back(), 'a');
+}
+
+TEST_F(LinePracticeTest, RightAndWrongCharactersAreColouredAndMarked) {
+  Type("ax");
+  EXPECT_EQ(Typed(), "a:N x:R_");
+  EXPECT_TRUE(window.Marks[1]);
+  EXPECT_FALSE(window.Marks[2]);
+  EXPECT_EQ(window.Position, 3);
+  EXPECT_TRUE(window.Started);
+  EXPECT_FALSE(window.LbMark->isHidden());
+  EXPECT_EQ(guides.keys, "abc");
+}
+
+TEST_F(LinePracticeTest, BackspaceThenRightCharacterCountsAsRight) {
+  Type("ax");
+  window.RichEdit1KeyPress(VK_BACK);
+  EXPECT_EQ(window.Position, 2);
+  EXPECT_EQ(Typed(), "a:N");
+  Type("b");
+  EXPECT_TRUE(window.Marks[2]);
+  EXPECT_EQ(Typed(), "a:N b:N");
+}
+
+TEST_F(LinePracticeTest, BackspaceAtFirstPositionKeepsThePosition) {
+  window.RichEdit1KeyPress(VK_BACK);
+  EXPECT_EQ(window.Position, 1);
+  EXPECT_EQ(Typed(), "");
+}
+
+TEST_F(LinePracticeTest, StatisticsAtTheBoundaryOf500KeysPerMinute) {
+  std::string typed = kSample;
+  typed[2] = 'X';
+  typed[10] = 'X';
+  typed[40] = 'X';
+  Type(typed.substr(0, 1));
+  t.clock.Advance(5390);
+  Type(typed.substr(1));
+  EXPECT_EQ(window.Position, 46);
+  EXPECT_EQ(window.LineOutcome, LineOutcomeKind::Open);  // the last character does not end it
+  Type("z");  // the key after the last character ends the line
+  EXPECT_EQ(window.LineOutcome, LineOutcomeKind::Completed);
+  EXPECT_EQ(window.LineTime, 5390);
+  EXPECT_EQ(window.ErrorCount, 3);
+  EXPECT_EQ(StatusText(window), "Keys/Min 500   Accuracy: 93%   WPM: 77");
+  EXPECT_TRUE(t.dialogs.messages.empty());
+  EXPECT_EQ(window.Position, 1);  // NextLine set up the next line
+  EXPECT_EQ(Typed(), "a:N b:N X:R_ d:N" + Typed().substr(std::string("a:N b:N X:R_ d:N").size()));
+
+  window.NextLine();
+  window.RichEdit1->clear();
+  Type("a");
+  t.clock.Advance(5389);
+  Type(std::string(kSample).substr(1));
+  window.RichEdit1KeyPress(VK_ESCAPE);  // swallowed: the line counts as completed
+  EXPECT_EQ(window.LineOutcome, LineOutcomeKind::Completed);
+  EXPECT_EQ(StatusText(window), "Keys/Min 501   Accuracy: 100%   WPM: 77");
+  ASSERT_EQ(t.dialogs.messages.size(), 1u);
+  EXPECT_EQ(t.dialogs.messages[0].text, "Can you really type so fast?  Do be patient.");
+  EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Warning);
+  EXPECT_EQ(window.PracticeTime, 5390 + 5389);
+}
+
+TEST_F(LinePracticeTest, EnterSkipsTheLineAndAddsItsTime) {
+  Type("abc");
+  t.clock.Advance(700);
+  window.RichEdit1KeyPress(VK_RETURN);
+  EXPECT_EQ(window.LineOutcome, LineOutcomeKind::Skipped);
+  EXPECT_EQ(window.PracticeTime, 700);
+  EXPECT_EQ(StatusText(window), "");
+  EXPECT_EQ(window.ErrorCount, 42);
+  EXPECT_FALSE(window.Started);
+}
+
+TEST_F(LinePracticeTest, EscapeClosesTheWindowAndStillCountsTheTime) {
+  window.show();
+  EXPECT_TRUE(guides.shown);
+  Type("ab");
+  t.clock.Advance(300);
+  window.RichEdit1KeyPress(VK_ESCAPE);
+  EXPECT_EQ(window.LineOutcome, LineOutcomeKind::Escaped);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_FALSE(guides.shown);
+  EXPECT_EQ(window.PracticeTime, 300);
+  EXPECT_EQ(StatusText(window), "");
+}
+
+TEST_F(LinePracticeTest, LineEndedBeforeAnyCharacterMeasures25Ms) {
+  window.RichEdit1KeyPress(VK_RETURN);
+  EXPECT_EQ(window.LineTime, 25);
+}
+
+TEST_F(LinePracticeTest, UnmappableCharacterIsWrong) {
+  window.RichEdit1KeyPress(kUnmappableChar);
+  EXPECT_FALSE(window.Marks[1]);
+  EXPECT_EQ(window.Position, 2);
+  EXPECT_EQ(Typed(), "?:R_");
+}
+
+TEST_F(LinePracticeTest, FingersMapToTheHands) {
+  guides.events.clear();
+  window.ShowFinger(0);
+  window.ShowFinger(4);
+  window.ShowFinger(5);
+  window.ShowFinger(9);
+  window.ShowFinger(-1);
+  const std::vector<std::string> expected = {"R-", "L1", "R-", "L5", "L-", "R5",
+                                             "L-", "R1", "L-", "R-"};
+  EXPECT_EQ(guides.events, expected);
+}
+
+TEST_F(LinePracticeTest, NavigationKeysAreSwallowed) {
+  for (int vk : {VK_HOME, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, VK_INSERT, VK_DELETE}) {
+    EXPECT_TRUE(window.RichEdit1KeyDown(vk)) << vk;
+  }
+  EXPECT_FALSE(window.RichEdit1KeyDown(VK_END));
+  EXPECT_FALSE(window.RichEdit1KeyDown('A'));
+}
+
+TEST_F(LinePracticeTest, QtKeyEventsReachTheEngineAndEscapeIsNotSwallowedByTheDialog) {
+  window.show();
+  QTest::keyClicks(window.RichEdit1, "ab");
+  EXPECT_EQ(Typed(), "a:N b:N");
+  QTest::keyClick(window.RichEdit1, Qt::Key_Home);  // swallowed, no character
+  QTest::keyClick(window.RichEdit1, Qt::Key_Backspace);
+  EXPECT_EQ(Typed(), "a:N");
+  QTest::keyClick(window.RichEdit1, Qt::Key_Escape);
+  EXPECT_EQ(window.LineOutcome, LineOutcomeKind::Escaped);
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(LinePracticeTest, ResizeKeepsTheBoxesProportional) {
+  window.show();
+  window.resize(790, window.height());
+  EXPECT_EQ(window.SampleEdit->width(), 790 * 580 / 600);
+  EXPECT_EQ(window.RichEdit1->width(), 790 * 580 / 600 + 4);
+}

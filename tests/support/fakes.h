@@ -1,0 +1,66 @@
+#pragma once
+// Fakes for the platform services: a clock moved by hand, a random source with prepared
+// draws, a shell that records what it was asked to open, and recording key guides.
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/document_shell.h"
+#include "platform/random.h"
+#include "practice/key_guides.h"
+
+class FakeClock final : public Clock {
+ public:
+  int64_t NowMs() override { return now; }
+  void Advance(int64_t ms) { now += ms; }
+  int64_t now = 1000;
+};
+
+// Returns the prepared draws in order (each reduced below n); 0 when none is left.
+class ScriptedRandom final : public Random {
+ public:
+  int Below(int n) override {
+    draws.push_back(n);
+    if (values.empty()) return 0;
+    const int value = values.front();
+    values.pop_front();
+    return n > 0 ? value % n : 0;
+  }
+  void Reseed() override { ++reseeds; }
+  std::deque<int> values;
+  std::vector<int> draws;  // the n of every draw, in order
+  int reseeds = 0;
+};
+
+class RecordingShell final : public DocumentShell {
+ public:
+  bool Open(const std::string& document) override {
+    opened.push_back(document);
+    for (const auto& ok : existing) {
+      if (ok == document) return true;
+    }
+    return false;
+  }
+  std::vector<std::string> existing;
+  std::vector<std::string> opened;
+};
+
+class RecordingGuides final : public KeyGuides {
+ public:
+  void ShowBelow(int, int, int, int) override { shown = true; }
+  void HideGuides() override { shown = false; }
+  int ShowNextKey(char ch) override {
+    keys.push_back(ch);
+    return fingerForNextKey;
+  }
+  void ClearNextKey() override { keys.push_back('\0'); }
+  void LightFinger(Hand hand, int finger) override {
+    events.push_back((hand == Hand::Left ? "L" : "R") + std::to_string(finger));
+  }
+  void ClearFinger(Hand hand) override { events.push_back(hand == Hand::Left ? "L-" : "R-"); }
+  bool shown = false;
+  int fingerForNextKey = -1;
+  std::string keys;
+  std::vector<std::string> events;
+};

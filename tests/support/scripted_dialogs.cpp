@@ -1,0 +1,67 @@
+#include "support/scripted_dialogs.h"
+
+MessageAnswer ScriptedDialogs::Message(MessageKind kind, MessageButtons buttons,
+                                       const std::string& text) {
+  messages.push_back({kind, buttons, text});
+  if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+  if (answers.empty()) return MessageAnswer::No;
+  const MessageAnswer answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+std::string ScriptedDialogs::InputBox(const std::string& caption, const std::string& prompt,
+                                      const std::string& defaultText) {
+  prompts.push_back(caption + "|" + prompt + "|" + defaultText);
+  if (inputs.empty()) return defaultText;
+  std::string answer = inputs.front();
+  inputs.pop_front();
+  return answer;
+}
+
+bool ScriptedDialogs::ChooseFont(Font& font, int minSize, int maxSize) {
+  fontsOffered.push_back(font);
+  if (fonts.empty() || !fonts.front()) {
+    if (!fonts.empty()) fonts.pop_front();
+    return false;
+  }
+  Font chosen = *fonts.front();
+  fonts.pop_front();
+  if (chosen.size < minSize) chosen.SetSize(minSize);
+  if (chosen.size > maxSize) chosen.SetSize(maxSize);
+  font = chosen;
+  return true;
+}
+
+bool ScriptedDialogs::ChooseColor(Color& color) {
+  colorsOffered.push_back(color);
+  if (colors.empty() || !colors.front()) {
+    if (!colors.empty()) colors.pop_front();
+    return false;
+  }
+  color = *colors.front();
+  colors.pop_front();
+  return true;
+}
+
+bool ScriptedDialogs::ChooseOpenFile(const std::string& filter, std::string& path) {
+  fileFilters.push_back(filter);
+  if (files.empty() || !files.front()) {
+    if (!files.empty()) files.pop_front();
+    return false;
+  }
+  path = *files.front();
+  files.pop_front();
+  return true;
+}
+
+bool ScriptedDialogs::ChooseSaveFile(const std::string& filter, const std::string&,
+                                     std::string& path) {
+  return ChooseOpenFile(filter, path);
+}
+
+std::vector<std::string> ScriptedDialogs::Texts() const {
+  std::vector<std::string> texts;
+  for (const auto& shown : messages) texts.push_back(shown.text);
+  return texts;
+}
