@@ -1,0 +1,114 @@
+#include "shell/program.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+#include "platform/errors.h"
+#include "support/test_context.h"
+
+namespace {
+struct ProgramTest : ::testing::Test {
+  TestContext t;
+  TutorProgram program{t.context};
+};
+}  // namespace
+
+TEST_F(ProgramTest, WindowsHaveTheirCaptions) {
+  EXPECT_EQ(program.ButtonMenu->windowTitle(), "QZ Typing Tutor");
+  EXPECT_EQ(program.VKeyboard->windowTitle(), "Virtual Keyboard");
+  EXPECT_EQ(program.LeftHand->windowTitle(), "Left");
+  EXPECT_EQ(program.RightHand->windowTitle(), "Right");
+  EXPECT_EQ(program.RightHand->x(), program.LeftHand->x() + 200);
+  EXPECT_EQ(program.AboutBox->windowTitle(), "About");
+  EXPECT_EQ(program.PasswordDlg->windowTitle(), "Password Dialog");
+  EXPECT_EQ(program.DefineQZ->windowTitle(), "Define VK & VH");
+  EXPECT_EQ(program.FmTextPrac->windowTitle(), "Paragraph Drills");
+  EXPECT_EQ(program.gameFrame->windowTitle(), "Game");
+  EXPECT_EQ(program.FmLinePractice->windowTitle(), "Line Practice");
+  EXPECT_EQ(program.FmSentencePrac->windowTitle(), "Sentence Drills");
+  EXPECT_EQ(program.FmLetterPrac->windowTitle(), "Free Drills");
+  EXPECT_EQ(program.FmCoursePrac->windowTitle(), "Course");
+  EXPECT_EQ(program.FmOption->windowTitle(), "Options");
+  EXPECT_EQ(QApplication::applicationName(), "QZ Typing Tutor");
+}
+
+TEST_F(ProgramTest, MainMenuButtonsStandInTheirOrder) {
+  struct Expected {
+    const char* name;
+    const char* caption;
+    int y;
+  };
+  const Expected buttons[] = {
+      {"Button1", "&Course", 9},          {"Button3", "&Sentence Drills", 46},
+      {"Button2", "&Free Drills", 84},    {"Button4", "&Paragraph Drills", 121},
+      {"Button5", "&Game", 158},          {"Button6", "&Options", 195},
+      {"Button8", "&Help", 233},          {"Button7", "&Exit", 270},
+  };
+  TButtonMenu& menu = *program.ButtonMenu;
+  EXPECT_EQ(menu.size(), QSize(198, 311));
+  EXPECT_EQ(menu.palette().color(QPalette::Window), QColor(192, 220, 192));
+  QWidget* previous = nullptr;
+  for (const Expected& expected : buttons) {
+    auto* button = menu.findChild<QPushButton*>(expected.name);
+    ASSERT_NE(button, nullptr) << expected.name;
+    EXPECT_EQ(button->text(), expected.caption);
+    EXPECT_EQ(button->geometry(), QRect(8, expected.y, 181, 32));
+    EXPECT_EQ(button->font().family(), "Times New Roman");
+    EXPECT_EQ(button->font().pixelSize(), 24);
+    if (previous) {
+      EXPECT_LT(previous->y(), button->y());
+    }
+    previous = button;
+  }
+}
+
+TEST_F(ProgramTest, MenuButtonsOpenTheirWindowsModally) {
+  program.ButtonMenu->Button2->click();
+  ASSERT_EQ(t.modalShown.size(), 1u);
+  EXPECT_EQ(t.modalShown[0], program.FmLetterPrac.get());
+  program.FmLetterPrac->hide();
+  program.ButtonMenu->Button6->click();
+  EXPECT_EQ(t.modalShown.back(), program.FmOption.get());
+  program.FmOption->hide();
+}
+
+TEST_F(ProgramTest, HelpFallsBackToTheRtfDocument) {
+  program.ButtonMenu->Button8->click();
+  const std::vector<std::string> both = {"qzhelp.chm", "qzhelp.rtf"};
+  EXPECT_EQ(t.shell.opened, both);
+  t.shell.opened.clear();
+  t.shell.existing = {"qzhelp.chm"};
+  program.ButtonMenu->Button8->click();
+  EXPECT_EQ(t.shell.opened, std::vector<std::string>{"qzhelp.chm"});
+}
+
+TEST_F(ProgramTest, ClosingTheMenuReportsThePracticeTimeOnce) {
+  program.ButtonMenu->show();
+  program.FmLetterPrac->PracticeTime = 3725000;
+  QTest::keyClick(program.ButtonMenu.get(), Qt::Key_Escape);
+  EXPECT_FALSE(program.ButtonMenu->isVisible());
+  ASSERT_EQ(t.dialogs.messages.size(), 1u);
+  EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Information);
+  EXPECT_EQ(program.FmOption->GetTotalTime(), program.FmOption->TimeTotalBase + 3725000);
+  EXPECT_EQ(t.dialogs.messages[0].text.substr(0, 41),
+            "The practice time is 1 h 2 m 5 s, total p");
+}
+
+TEST_F(ProgramTest, ExitButtonClosesTheMenuWithTheSameReport) {
+  program.ButtonMenu->show();
+  program.ButtonMenu->Button7->click();
+  EXPECT_FALSE(program.ButtonMenu->isVisible());
+  ASSERT_EQ(t.dialogs.messages.size(), 1u);
+  EXPECT_EQ(t.dialogs.messages[0].text.substr(0, 34), "The practice time is 0 h 0 m 0 s, ");
+}
+
+TEST_F(ProgramTest, AnErrorInAMenuActionIsReportedAndTheProgramGoesOn) {
+  program.ButtonMenu->actions.course = [] { throw AppError("File not found"); };
+  program.ButtonMenu->Button1->click();
+  ASSERT_EQ(t.dialogs.messages.size(), 1u);
+  EXPECT_EQ(t.dialogs.messages[0].text, "File not found");
+  EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Error);
+}
