@@ -1,0 +1,67 @@
+// Cost of one keystroke in a line practice window, headless: from the Qt key event to the
+// character in the typing box with its colour, at several fill levels of a 100-character line.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTextEdit>
+
+#include "platform/qt_dialogs.h"
+#include "practice/line_practice.h"
+
+namespace {
+class NoGuides final : public KeyGuides {
+ public:
+  void ShowBelow(int, int, int, int) override {}
+  void HideGuides() override {}
+  int ShowNextKey(char) override { return 3; }
+  void ClearNextKey() override {}
+  void LightFinger(Hand, int) override {}
+  void ClearFinger(Hand) override {}
+};
+
+class LongLine final : public TFmLinePractice {
+ public:
+  using TFmLinePractice::TFmLinePractice;
+  void NextLine() override {
+    ClearTyping();
+    SetUpLine(std::string(kMaxSampleLength, 'f'));
+  }
+};
+
+void SendKey(QWidget* target, int key, const QString& text) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(target, &press);
+}
+
+void BM_Keystroke(benchmark::State& state) {
+  SteadyClock clock;
+  StdRandom random;
+  QtDialogs dialogs;
+  DesktopShell shell(".");
+  WindowContext context{dialogs, ExecModal(), clock, random, shell, "."};
+  NoGuides guides;
+  stopwatch watch(clock);
+  LongLine window(context, guides, watch);
+  window.NextLine();
+  const int filled = static_cast<int>(state.range(0));
+  for (int i = 0; i < filled; ++i) SendKey(window.RichEdit1, Qt::Key_F, "f");
+  for (auto _ : state) {
+    SendKey(window.RichEdit1, Qt::Key_F, "f");
+    state.PauseTiming();
+    SendKey(window.RichEdit1, Qt::Key_Backspace, "\b");
+    state.ResumeTiming();
+  }
+  if (window.Position != filled + 1) state.SkipWithError("the line did not keep its fill");
+}
+BENCHMARK(BM_Keystroke)->Arg(0)->Arg(50)->Arg(98)->Unit(benchmark::kMicrosecond);
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
