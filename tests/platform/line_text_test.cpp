@@ -1,0 +1,88 @@
+#include "platform/line_text.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/errors.h"
+#include "support/temp_dir.h"
+
+namespace {
+std::vector<std::string> Lines(const LineText& text) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < text.size(); ++i) lines.emplace_back(text[i]);
+  return lines;
+}
+using V = std::vector<std::string>;
+}  // namespace
+
+TEST(LineTextTest, EveryKindOfBreakEndsALine) {
+  EXPECT_EQ(Lines(LineText::FromBytes("a\r\nb\rc\nd")), (V{"a", "b", "c", "d"}));
+  // CR CR LF is a CR break, then an empty line ended by CR LF.
+  EXPECT_EQ(Lines(LineText::FromBytes("a\r\r\nb")), (V{"a", "", "b"}));
+  EXPECT_EQ(Lines(LineText::FromBytes("a\n\rb")), (V{"a", "", "b"}));
+}
+
+TEST(LineTextTest, EmptyLinesCountButAFinalBreakAddsNone) {
+  EXPECT_EQ(Lines(LineText::FromBytes("")), V{});
+  EXPECT_EQ(Lines(LineText::FromBytes("\n")), V{""});
+  EXPECT_EQ(Lines(LineText::FromBytes("a\r\n")), V{"a"});
+  EXPECT_EQ(Lines(LineText::FromBytes("a\n\n")), (V{"a", ""}));
+  EXPECT_EQ(Lines(LineText::FromBytes("\n\nb")), (V{"", "", "b"}));
+}
+
+TEST(LineTextTest, NulEndsTheText) {
+  EXPECT_EQ(Lines(LineText::FromBytes(std::string("ab\ncd\0ef\ngh", 11))), (V{"ab", "cd"}));
+  EXPECT_EQ(Lines(LineText::FromBytes(std::string("\0abc", 4))), V{});
+}
+
+TEST(LineTextTest, BytesAboveAsciiAndSpacesAreKept) {
+  EXPECT_EQ(Lines(LineText::FromBytes("  caf\xe9 \t\n")), V{"  caf\xe9 \t"});
+}
+
+TEST(LineTextTest, ClearLeavesNoLines) {
+  LineText text = LineText::FromBytes("a\nb");
+  text.clear();
+  EXPECT_TRUE(text.empty());
+}
+
+TEST(LineTextTest, ReadsAFileAndReportsMissingOrUnreadableOnes) {
+  TempDir dir;
+  dir.Write("t.txt", std::string("one\r\ntwo\r\n\0junk", 15));
+  EXPECT_EQ(Lines(ReadLineText(dir.File("t.txt"))), (V{"one", "two"}));
+
+  const auto message = [](const std::string& path) {
+    try {
+      ReadLineText(path);
+    } catch (const AppError& error) {
+      return std::string(error.what());
+    }
+    return std::string("no error");
+  };
+  EXPECT_EQ(message(dir.File("missing.txt")), "File not found");
+  std::filesystem::create_directory(dir.File("folder.txt"));
+  EXPECT_EQ(message(dir.File("folder.txt")), "File access denied");
+  EXPECT_EQ(message(dir.File("t.txt") + "/below.txt"), "File not found");
+}
+
+TEST(LineTextTest, ReadsAFileLargerThanOneChunk) {
+  TempDir dir;
+  std::string bytes;
+  for (int i = 0; i < 40000; ++i) bytes += "line number " + std::to_string(i) + "\n";
+  dir.Write("big.txt", bytes);
+  const LineText text = ReadLineText(dir.File("big.txt"));
+  ASSERT_EQ(text.size(), 40000);
+  EXPECT_EQ(text[0], "line number 0");
+  EXPECT_EQ(text[39999], "line number 39999");
+}
+
+TEST(LineTextTest, SampleIsTheFirst80CharactersTrimmed) {
+  EXPECT_EQ(SampleOf(""), "");
+  EXPECT_EQ(SampleOf("   lead and trail\t \x01"), "lead and trail");
+  EXPECT_EQ(SampleOf("inner  \t spaces"), "inner  \t spaces");
+  // Cut first, then trimmed: the space at 80 goes, the text after it is never seen.
+  const std::string line = " " + std::string(78, 'x') + " " + std::string(40, 'y');
+  EXPECT_EQ(SampleOf(line), std::string(78, 'x'));
+  EXPECT_EQ(SampleOf(std::string(120, 'z')), std::string(80, 'z'));
+  EXPECT_EQ(SampleOf("\xa0nbsp\xa0"), "\xa0nbsp\xa0");  // above 32: kept
+}
