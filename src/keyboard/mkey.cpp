@@ -1,0 +1,38 @@
+#include "keyboard/mkey.h"
+
+void MKey::Setup(int keyLeft, int keyTop, int keyWidth, int keyHeight, ::Color color,
+                 const std::array<Font, kKeyChars>& fonts,
+                 const std::array<char, kKeyChars>& chars, int finger, Canvas& canvas) {
+  left = keyLeft;
+  top = keyTop;
+  width = keyWidth;
+  height = keyHeight;
+  Color = color;
+  Fonts = fonts;
+  Chars = chars;
+  Finger = finger;
+  canvas_ = &canvas;
+  FlashColor = clRed;
+}
+
+void MKey::Draw() { DrawIn(Color); }
+
+void MKey::DrawLit() { DrawIn(FlashColor); }
+
+void MKey::DrawIn(::Color fill) {
+  if (!canvas_) return;
+  Canvas& canvas = *canvas_;
+  canvas.SetBrushColor(fill);
+  canvas.SetPen(fill, 1);
+  canvas.SetPenMode(PenMode::Copy);
+  canvas.FillRect(left, top, left + width, top + height);
+  // Character cells: 1 top-left, 2 bottom-left, 3 top-right, 4 bottom-right; spaces are drawn
+  // too, as cells of the key's colour.
+  const int right = left + width / 2;
+  const int lower = top + height / 2;
+  const int x[kKeyChars] = {left + 2, left + 2, right, right};
+  const int y[kKeyChars] = {top, lower, top, lower};
+  for (int i = 0; i < kKeyChars; ++i) {
+    canvas.TextOut(x[i], y[i], std::string(1, Chars[i]), Fonts[i]);
+  }
+}
