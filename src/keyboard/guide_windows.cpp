@@ -1,6 +1,7 @@
 #include "keyboard/guide_windows.h"
 
 void GuideWindows::ShowBelow(int left, int top, int width, int height) {
+  keyboard_.TimerofKBTag = 1;
   const int keyboardTop = top + height + 15;
   const int keyboardLeft = (width - keyboard_.frameGeometry().width()) / 2 + left;
   keyboard_.move(keyboardLeft, keyboardTop);
@@ -17,7 +18,12 @@ void GuideWindows::HideGuides() {
   right_.hide();
 }
 
-int GuideWindows::ShowNextKey(char) { return -1; }
-void GuideWindows::ClearNextKey() {}
-void GuideWindows::LightFinger(Hand, int) {}
-void GuideWindows::ClearFinger(Hand) {}
+int GuideWindows::ShowNextKey(char ch) { return keyboard_.ShowNextKey(ch); }
+
+void GuideWindows::ClearNextKey() { keyboard_.ClearNextKey(); }
+
+void GuideWindows::LightFinger(Hand hand, int finger) { HandWindow(hand).LightFinger(finger); }
+
+void GuideWindows::ClearFinger(Hand hand) { HandWindow(hand).ClearFinger(); }
+
+TPalmForm& GuideWindows::HandWindow(Hand hand) { return hand == Hand::Left ? left_ : right_; }

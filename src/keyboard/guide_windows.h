@@ -1,5 +1,6 @@
 #pragma once
-// The keyboard and the two hand windows as the line practice windows drive them.
+// The keyboard and the two hand windows as the line practice windows drive them: shown below
+// the practice window with blinking switched on, the next key lit, its finger lit.
 #include "keyboard/palm.h"
 #include "keyboard/vkeyboard.h"
 #include "practice/key_guides.h"
@@ -16,6 +17,8 @@ class GuideWindows final : public KeyGuides {
   void ClearFinger(Hand hand) override;
 
  private:
+  TPalmForm& HandWindow(Hand hand);
+
   TVKeyboard& keyboard_;
   TPalmForm& left_;
   TPalmForm& right_;

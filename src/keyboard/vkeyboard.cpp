@@ -1,9 +1,131 @@
 #include "keyboard/vkeyboard.h"
 
-TVKeyboard::TVKeyboard(QWidget* parent) : QDialog(parent) {
+#include <algorithm>
+
+#include "keyboard/key_geometry.h"
+#include "platform/guard.h"
+#include "platform/qt_convert.h"
+
+namespace {
+constexpr int kBlinkMs = 250;
+constexpr Color kBackground = clOlive;
+
+int WindowSide(int64_t pixels) {
+  return static_cast<int>(std::clamp<int64_t>(pixels, 1, kMaxWindowSide));
+}
+
+// Key places beyond the largest window are clipped anyway; keeping them near keeps the
+// drawing arithmetic in range.
+int Coordinate(int64_t pixels) {
+  return static_cast<int>(std::clamp<int64_t>(pixels, -kMaxWindowSide, 2 * kMaxWindowSide));
+}
+}  // namespace
+
+TVKeyboard::TVKeyboard(LayoutRec& layout, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), layout_(layout), dialogs_(dialogs) {
   setObjectName("VKeyboard");
   setWindowTitle("Virtual Keyboard");
   setWindowFlags(Qt::Tool);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, ToQColor(kBackground));
+  setPalette(palette);
+  setAutoFillBackground(true);
   resize(497, 181);
   move(133, 210);
+
+  surface_ = new PaintSurface(this);
+  surface_->setObjectName("KeyboardSurface");
+  surface_->background = kBackground;
+  surface_->setGeometry(0, 0, width(), height());
+  surface_->canvas().Resize(width(), height(), kBackground);
+  surface_->onPaint = [this] { Guarded(dialogs_, [this] { Repaint(); }); };
+
+  TimerofKB = new QTimer(this);
+  TimerofKB->setObjectName("TimerofKB");
+  TimerofKB->setInterval(kBlinkMs);
+  connect(TimerofKB, &QTimer::timeout, this,
+          [this] { Guarded(dialogs_, [this] { TimerofKBTimer(); }); });
+}
+
+TVKeyboard::~TVKeyboard() {
+  TimerofKB->stop();
+  keys_.clear();
+}
+
+void TVKeyboard::SetBlinkingColor(Color color) { blinkingColor_ = color; }
+
+void TVKeyboard::BuildKeys(int ox, int oy) {
+  keys_.clear();
+  lit_.fill(false);
+  const int count = KeysInUse(layout_);
+  const ClientSize client = KeyboardClientSize(layout_, ox, oy);
+  const int clientWidth = WindowSide(client.width);
+  const int clientHeight = WindowSide(client.height);
+  // The canvas is sized here: a hidden window gets its resize event only when shown.
+  resize(clientWidth, clientHeight);
+  surface_->setGeometry(0, 0, clientWidth, clientHeight);
+  surface_->canvas().Resize(clientWidth, clientHeight, kBackground);
+  keys_.resize(static_cast<size_t>(count));
+  for (int n = 1; n <= count; ++n) {
+    const KeyRec& record = layout_.KeyAt(n);
+    const KeyPlace place = PlaceOfKey(layout_, n, ox, oy);
+    MKey& key = keys_[static_cast<size_t>(n - 1)];
+    key.Setup(Coordinate(place.left), Coordinate(place.top), Coordinate(place.width),
+              Coordinate(place.height), record.Color, record.Fonts, record.Chars, record.Finger,
+              surface_->canvas());
+    key.FlashColor = blinkingColor_;
+  }
+  surface_->Invalidate();
+}
+
+void TVKeyboard::DrawAllKeys() {
+  DrawKeys();
+  surface_->update();
+}
+
+int TVKeyboard::ShowNextKey(char ch) {
+  UnlightKeys();
+  const int n = FindKeyFor(ch, KeyCount(), [this](int k) { return Key(k).Chars; });
+  if (n == 0) return -1;
+  lit_[static_cast<size_t>(n - 1)] = true;
+  return Key(n).Finger;
+}
+
+void TVKeyboard::ClearNextKey() { UnlightKeys(); }
+
+void TVKeyboard::TimerofKBTimer() {
+  if (TimerofKBTag != 1) return;
+  for (int n = 1; n <= KeyCount(); ++n) {
+    if (!IsLit(n)) continue;
+    MKey& key = keys_[static_cast<size_t>(n - 1)];
+    if (flashPhase_.On) {
+      key.DrawLit();
+    } else {
+      key.Draw();
+    }
+  }
+  flashPhase_.On = !flashPhase_.On;
+  surface_->update();
+}
+
+void TVKeyboard::UnlightKeys() {
+  bool drawn = false;
+  for (int n = 1; n <= KeyCount(); ++n) {
+    if (!IsLit(n)) continue;
+    keys_[static_cast<size_t>(n - 1)].Draw();
+    lit_[static_cast<size_t>(n - 1)] = false;
+    drawn = true;
+  }
+  if (drawn) surface_->update();
+}
+
+void TVKeyboard::DrawKeys() {
+  for (MKey& key : keys_) key.Draw();
+}
+
+void TVKeyboard::Repaint() {
+  ImageCanvas& canvas = surface_->canvas();
+  canvas.SetBrushColor(kBackground);
+  canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
+  DrawKeys();
 }

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QPushButton>
 
+#include "keyboard/layout_file.h"
+#include "platform/files.h"
 #include "platform/guard.h"
 #include "shell/time_report.h"
 
@@ -10,9 +12,9 @@ TutorProgram::TutorProgram(WindowContext& windowContext)
     : context(windowContext), PracticeStopwatch(windowContext.clock) {
   QApplication::setApplicationName(kApplicationTitle);
   ButtonMenu = std::make_unique<TButtonMenu>();
-  VKeyboard = std::make_unique<TVKeyboard>();
-  LeftHand = std::make_unique<TPalmForm>();
-  RightHand = std::make_unique<TPalmForm>();
+  VKeyboard = std::make_unique<TVKeyboard>(Layout, context.dialogs);
+  LeftHand = std::make_unique<TPalmForm>(Layout, HandsFlashPhase, context.dialogs);
+  RightHand = std::make_unique<TPalmForm>(Layout, HandsFlashPhase, context.dialogs);
   AboutBox = std::make_unique<TAboutBox>();
   PasswordDlg = std::make_unique<TPasswordDlg>();
   DefineQZ = std::make_unique<TDefineQZ>();
@@ -24,7 +26,7 @@ TutorProgram::TutorProgram(WindowContext& windowContext)
   RightHand->move(LeftHand->x() + 200, RightHand->y());
   Guides = std::make_unique<GuideWindows>(*VKeyboard, *LeftHand, *RightHand);
 
-  FmTextPrac = std::make_unique<TFmTextPrac>();
+  FmTextPrac = std::make_unique<TFmTextPrac>(context, PracticeStopwatch);
   gameFrame = std::make_unique<TgameFrame>();
   FmLinePractice = std::make_unique<TFmLinePractice>(context, *Guides, PracticeStopwatch);
   FmSentencePrac = std::make_unique<TFmSentencePrac>(context, *Guides, PracticeStopwatch);
@@ -65,7 +67,7 @@ void TutorProgram::WireMenu() {
   menu.actions.sentenceDrills = [this] { context.showModal(*FmSentencePrac); };
   menu.actions.freeDrills = [this] { context.showModal(*FmLetterPrac); };
   menu.actions.paragraphDrills = [this] {
-    FmTextPrac->StartDrill();
+    if (!FmTextPrac->StartDrill()) return;  // nothing to drill
     FmTextPrac->NewPage();
     FmTextPrac->DrawSampleLines();
     context.showModal(*FmTextPrac);
@@ -86,6 +88,24 @@ void TutorProgram::WireMenu() {
 
 void TutorProgram::StartUp() {
   Guarded(context.dialogs, [&] { context.showModal(*AboutBox); });
+  ApplyDefaultLayout();
+}
+
+void TutorProgram::ApplyDefaultLayout() {
+  Guarded(context.dialogs, [&] {
+    ReadLayoutFile(ResolvePath(context.workDir, "us.key"), Layout);
+    LeftHand->ApplyFingerLayout();
+    RightHand->ApplyFingerLayout();
+    VKeyboard->SetBlinkingColor(clRed);
+    VKeyboard->BuildKeys(10, 10);
+  });
+  // The timers run and the keys are drawn even when the layout could not be loaded.
+  Guarded(context.dialogs, [&] {
+    VKeyboard->TimerofKB->start();
+    VKeyboard->DrawAllKeys();
+    LeftHand->TimerOfPalm->start();
+    RightHand->TimerOfPalm->start();
+  });
 }
 
 void TutorProgram::ShutDown() {}

@@ -5,7 +5,9 @@
 
 #include "game/game_frame.h"
 #include "keyboard/designer.h"
+#include "keyboard/flash_phase.h"
 #include "keyboard/guide_windows.h"
+#include "keyboard/layout.h"
 #include "keyboard/palm.h"
 #include "keyboard/vkeyboard.h"
 #include "platform/window_context.h"
@@ -40,6 +42,10 @@ class TutorProgram {
 
   WindowContext& context;
   stopwatch PracticeStopwatch;
+  // The one keyboard layout; the keyboard, the hands and the designer work on it.
+  LayoutRec Layout;
+  // The blink phase both hand windows share.
+  FlashPhase HandsFlashPhase;
 
   // Windows in creation order.
   std::unique_ptr<TButtonMenu> ButtonMenu;
@@ -60,4 +66,7 @@ class TutorProgram {
 
  private:
   void WireMenu();
+  // Until the Options window applies the learner's layout, start-up loads the default layout
+  // file of the working folder into the keyboard and the hands and starts their timers.
+  void ApplyDefaultLayout();
 };
