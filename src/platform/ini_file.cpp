@@ -1,0 +1,301 @@
+#include "platform/ini_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QSaveFile>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string_view>
+#include <unordered_map>
+
+#include "platform/codepage.h"
+#include "platform/errors.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr const char* kLineBreak = "\r\n";
+
+bool IsIniSpace(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return (byte >= 0x09 && byte <= 0x0D) || byte == 0x1A || byte == 0x20;
+}
+
+std::string_view Trim(std::string_view text) {
+  while (!text.empty() && IsIniSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsIniSpace(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (UpperByte(static_cast<unsigned char>(a[i])) != UpperByte(static_cast<unsigned char>(b[i])))
+      return false;
+  }
+  return true;
+}
+
+std::string UpperName(std::string_view name) {
+  std::string upper(name);
+  for (char& c : upper) c = static_cast<char>(UpperByte(static_cast<unsigned char>(c)));
+  return upper;
+}
+
+enum class LineKind { Other, Header, Entry };
+
+// One line of the file. Its content is bytes [begin, end); the next line starts at next
+// (next == end only for a last line without a line break).
+struct Line {
+  size_t begin = 0;
+  size_t end = 0;
+  size_t next = 0;
+  LineKind kind = LineKind::Other;
+  std::string_view name;   // section name of a header, key of an entry
+  std::string_view value;  // value of an entry
+};
+
+void Classify(std::string_view content, Line& line) {
+  const std::string_view text = Trim(content);
+  if (text.empty() || text.front() == ';') return;
+  if (text.front() == '[') {
+    const size_t close = text.rfind(']');
+    if (close != std::string_view::npos) {
+      line.kind = LineKind::Header;
+      line.name = Trim(text.substr(1, close - 1));
+      return;
+    }
+  }
+  const size_t equals = text.find('=');
+  if (equals == std::string_view::npos) return;
+  line.kind = LineKind::Entry;
+  line.name = Trim(text.substr(0, equals));
+  line.value = Trim(text.substr(equals + 1));
+}
+
+// Calls visit for every line in order until it returns false. Lines end at CR LF, LF or CR;
+// a UTF-8 byte-order mark at the start is skipped.
+void ForEachLine(const std::string& bytes, const std::function<bool(const Line&)>& visit) {
+  size_t pos = std::string_view(bytes).starts_with(kUtf8Bom) ? kUtf8Bom.size() : 0;
+  const std::string_view all(bytes);
+  while (pos < bytes.size()) {
+    Line line;
+    line.begin = pos;
+    line.end = bytes.find_first_of("\r\n", pos);
+    if (line.end == std::string::npos) {
+      line.end = bytes.size();
+      line.next = bytes.size();
+    } else if (bytes[line.end] == '\r' && line.end + 1 < bytes.size() &&
+               bytes[line.end + 1] == '\n') {
+      line.next = line.end + 2;
+    } else {
+      line.next = line.end + 1;
+    }
+    Classify(all.substr(line.begin, line.end - line.begin), line);
+    if (!visit(line)) return;
+    pos = line.next;
+  }
+}
+
+// Visits the entries of the first section named section, in order, until visit returns false.
+// Returns whether the section exists; header (if given) receives its line.
+bool ForEachEntryOfSection(const std::string& bytes, std::string_view section,
+                           const std::function<bool(const Line&)>& visit,
+                           Line* header = nullptr) {
+  bool found = false;
+  bool inside = false;
+  ForEachLine(bytes, [&](const Line& line) {
+    if (line.kind == LineKind::Header) {
+      if (inside) return false;  // only the first section of that name counts
+      if (SameName(line.name, section)) {
+        found = inside = true;
+        if (header) *header = line;
+      }
+      return true;
+    }
+    if (inside && line.kind == LineKind::Entry) return visit(line);
+    return true;
+  });
+  return found;
+}
+
+std::string Unquote(std::string_view value) {
+  if (value.size() > 1 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front()) {
+    value = value.substr(1, value.size() - 2);
+  }
+  return std::string(value.substr(0, kIniValueMaxLength));
+}
+
+bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != text.npos; }
+
+bool EndsWithLineBreak(const std::string& bytes) {
+  return !bytes.empty() && (bytes.back() == '\r' || bytes.back() == '\n');
+}
+
+void SyncFolderOf(const std::string& path) {
+  const fs::path folder = fs::path(path).parent_path();
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  ::fsync(fd);  // not every file system syncs folders; the rename itself has happened
+  ::close(fd);
+}
+}  // namespace
+
+std::string IniFile::Load() const {
+  std::error_code error;
+  const fs::file_status status = fs::status(path_, error);
+  if (status.type() == fs::file_type::not_found) return {};
+  // Anything but a readable regular file (a folder, a device, a pipe) is refused: reading a
+  // pipe could hang and writing over a folder would lose it.
+  if (error || !fs::is_regular_file(status)) throw AppError(kFileAccessDenied);
+  std::ifstream in(path_, std::ios::binary);
+  if (!in) throw AppError(kFileAccessDenied);
+  std::string bytes;
+  char buffer[1 << 16];
+  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+    bytes.append(buffer, static_cast<size_t>(in.gcount()));
+  }
+  if (in.bad()) throw AppError(kFileAccessDenied);
+  return bytes;
+}
+
+std::string IniFile::LoadForWrite() const {
+  try {
+    return Load();
+  } catch (const AppError&) {
+    ThrowWriteError();
+  }
+}
+
+void IniFile::ThrowWriteError() const { throw AppError("Unable to write to " + path_); }
+
+void IniFile::Store(const std::string& bytes) const {
+  QSaveFile file(QFile::decodeName(path_.c_str()));
+  if (!file.open(QIODevice::WriteOnly)) ThrowWriteError();
+  const auto size = static_cast<qint64>(bytes.size());
+  if (file.write(bytes.data(), size) != size || !file.flush() || ::fsync(file.handle()) != 0) {
+    file.cancelWriting();
+    ThrowWriteError();
+  }
+  if (!file.commit()) ThrowWriteError();
+  SyncFolderOf(path_);
+}
+
+std::string IniFile::ReadString(const std::string& section, const std::string& key,
+                                const std::string& defaultValue) const {
+  const std::string bytes = Load();
+  std::string result = defaultValue;
+  ForEachEntryOfSection(bytes, section, [&](const Line& line) {
+    if (!SameName(line.name, key)) return true;
+    result = Unquote(line.value);
+    return false;
+  });
+  return result;
+}
+
+int IniFile::ReadInteger(const std::string& section, const std::string& key,
+                         int defaultValue) const {
+  int value = 0;
+  return TryStrToInt(ReadString(section, key, ""), value) ? value : defaultValue;
+}
+
+bool IniFile::ReadBool(const std::string& section, const std::string& key,
+                       bool defaultValue) const {
+  return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+std::vector<IniEntry> IniFile::ReadSection(const std::string& section) const {
+  const std::string bytes = Load();
+  std::vector<IniEntry> entries;
+  std::unordered_map<std::string, size_t> placeOfKey;
+  ForEachEntryOfSection(bytes, section, [&](const Line& line) {
+    const auto [place, isNew] = placeOfKey.try_emplace(UpperName(line.name), entries.size());
+    if (isNew) {
+      entries.push_back({std::string(line.name), std::string(line.value)});
+    } else {
+      entries[place->second].value = std::string(line.value);
+    }
+    return true;
+  });
+  return entries;
+}
+
+std::vector<std::string> IniFile::ReadSectionNames() const {
+  const std::string bytes = Load();
+  std::vector<std::string> names;
+  ForEachLine(bytes, [&](const Line& line) {
+    if (line.kind == LineKind::Header && !line.name.empty()) names.emplace_back(line.name);
+    return true;
+  });
+  return names;
+}
+
+void IniFile::WriteString(const std::string& section, const std::string& key,
+                          const std::string& value) {
+  if (HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value) ||
+      section.find(']') != std::string::npos || key.find('=') != std::string::npos) {
+    throw AppError("Cannot write a line break, a \"=\" in a key or a \"]\" in a section name to " +
+                   path_);
+  }
+  std::string bytes = LoadForWrite();
+
+  Line header;
+  bool keyFound = false;
+  Line target;      // the key's line when found, else the line to insert after
+  std::string storedKey;
+  const bool sectionFound = ForEachEntryOfSection(
+      bytes, section,
+      [&](const Line& line) {
+        target = line;
+        if (!SameName(line.name, key)) return true;
+        keyFound = true;
+        storedKey = std::string(line.name);
+        return false;
+      },
+      &header);
+
+  if (keyFound) {
+    bytes.replace(target.begin, target.end - target.begin, storedKey + "=" + value);
+  } else if (sectionFound) {
+    const Line& after = target.next > header.next ? target : header;
+    std::string insertion = after.next == after.end ? kLineBreak : "";
+    insertion += key + "=" + value + kLineBreak;
+    bytes.insert(after.next, insertion);
+  } else {
+    const bool onlyBom = bytes == kUtf8Bom;
+    if (!bytes.empty() && !onlyBom && !EndsWithLineBreak(bytes)) bytes += kLineBreak;
+    bytes += "[" + section + "]" + kLineBreak + key + "=" + value + kLineBreak;
+  }
+  Store(bytes);
+}
+
+void IniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
+  WriteString(section, key, std::to_string(value));
+}
+
+void IniFile::WriteBool(const std::string& section, const std::string& key, bool value) {
+  WriteString(section, key, value ? "1" : "0");
+}
+
+void IniFile::EraseSection(const std::string& section) {
+  std::string bytes = LoadForWrite();
+  size_t begin = std::string::npos;
+  size_t end = bytes.size();
+  ForEachLine(bytes, [&](const Line& line) {
+    if (line.kind != LineKind::Header) return true;
+    if (begin != std::string::npos) {
+      end = line.begin;
+      return false;
+    }
+    if (SameName(line.name, section)) begin = line.begin;
+    return true;
+  });
+  if (begin == std::string::npos) return;
+  bytes.erase(begin, end - begin);
+  Store(bytes);
+}

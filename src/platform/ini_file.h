@@ -1,0 +1,57 @@
+#pragma once
+// IniFile: one INI file read and written one value at a time, the way Windows'
+// private-profile functions do it, so files written there or edited by hand read as intended.
+//
+// Nothing is cached: every read parses the file afresh, every write re-reads it, changes only
+// the bytes it must and replaces the file atomically (temporary file, fsync, rename, folder
+// sync). A missing file reads as empty and is created by the first write. A file that cannot be
+// read raises "File access denied" when reading and "Unable to write to <path>" when writing; a
+// refused write leaves the file as it was.
+#include <string>
+#include <vector>
+
+struct IniEntry {
+  std::string key;
+  std::string value;
+};
+
+class IniFile {
+ public:
+  explicit IniFile(std::string path) : path_(std::move(path)) {}
+  const std::string& Path() const { return path_; }
+
+  // The value of the first key of the first section of that name, unquoted and cut to 2047
+  // characters; defaultValue when there is none.
+  std::string ReadString(const std::string& section, const std::string& key,
+                         const std::string& defaultValue) const;
+  // A whole trimmed decimal (or "0x"/"$" hexadecimal) 32-bit value; anything else gives
+  // defaultValue.
+  int ReadInteger(const std::string& section, const std::string& key, int defaultValue) const;
+  // 0 is false, any other integer true, no integer gives defaultValue.
+  bool ReadBool(const std::string& section, const std::string& key, bool defaultValue) const;
+  // The entries of the first section of that name in file order; a repeated key gives one
+  // entry at its first place with its last value. Quotes are kept.
+  std::vector<IniEntry> ReadSection(const std::string& section) const;
+  // Every section name in file order, repeats included, nameless sections left out.
+  std::vector<std::string> ReadSectionNames() const;
+
+  // Replaces or adds the key. Names or values that would break the file's lines (CR or LF
+  // anywhere, "=" in a key, "]" in a section name) are refused with an AppError.
+  void WriteString(const std::string& section, const std::string& key, const std::string& value);
+  void WriteInteger(const std::string& section, const std::string& key, int value);
+  void WriteBool(const std::string& section, const std::string& key, bool value);
+  // Removes the first section of that name with all its lines; no section, no change.
+  void EraseSection(const std::string& section);
+
+ private:
+  // The file's bytes; empty for a missing file. Throws "File access denied".
+  std::string Load() const;
+  // Load for a write: an unreadable file raises the write error instead.
+  std::string LoadForWrite() const;
+  void Store(const std::string& bytes) const;
+  [[noreturn]] void ThrowWriteError() const;
+
+  std::string path_;
+};
+
+inline constexpr int kIniValueMaxLength = 2047;
