@@ -1,9 +1,11 @@
 #pragma once
-// TFmCoursePrac, the course: the lines of the course file in order; the current line is the
-// learner's progress.
+// TFmCoursePrac, the course: the lines of the course file in order. The current line is the
+// learner's progress; the arrow keys and Insert move through the course at any time.
+#include "practice/course_navigation.h"
 #include "practice/sentence_prac.h"
 
 class QLabel;
+class QToolButton;
 
 class TFmCoursePrac : public TFmSentencePrac {
  public:
@@ -13,7 +15,19 @@ class TFmCoursePrac : public TFmSentencePrac {
   void SetProgress(int index) { CourseLine = index; }
   int GetProgress() const { return CourseLine; }
 
+  // Loading sets up the line at the progress; it never navigates.
+  bool LoadTextFile() override;
+  void NextLine() override;
+  bool RichEdit1KeyDown(int vk) override;
+  void SpeedButton1Click();
+  void SpeedButton2Click();
+
   int CourseLine = 0;
-  int NavRequest = 10;
+  int NavRequest = kNavNone;
   QLabel* Label1;
+  QToolButton* SpeedButton1;
+  QToolButton* SpeedButton2;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
 };

@@ -1,12 +1,13 @@
 #include "practice/sentence_prac.h"
 
-#include <QTextEdit>
+#include "platform/files.h"
 
 TFmSentencePrac::TFmSentencePrac(WindowContext& context, KeyGuides& guides,
                                  stopwatch& practiceStopwatch, QWidget* parent)
     : TFmLinePractice(context, guides, practiceStopwatch, parent) {
   setObjectName("FmSentencePrac");
   setWindowTitle("Sentence Drills");
+  context_.random.Reseed();
 }
 
 void TFmSentencePrac::SetTextFile(const std::string& name) {
@@ -16,6 +17,13 @@ void TFmSentencePrac::SetTextFile(const std::string& name) {
 }
 
 bool TFmSentencePrac::LoadTextFile() {
+  TextLines.clear();
+  try {
+    TextLines = ReadLineText(ResolvePath(context_.workDir, TextFileName));
+  } catch (...) {
+    NextLine();  // no line of an earlier file stays up
+    throw;
+  }
   TextStale = false;
   NextLine();
   return !TextLines.empty();
@@ -23,7 +31,9 @@ bool TFmSentencePrac::LoadTextFile() {
 
 void TFmSentencePrac::NextLine() {
   ClearTyping();
-  SetUpLine(TextLines.empty() ? std::string()
-                              : TextLines[static_cast<size_t>(
-                                    context_.random.Below(static_cast<int>(TextLines.size())))]);
+  if (TextLines.empty()) {
+    SetUpLine(std::string());
+    return;
+  }
+  SetUpLine(SampleOf(TextLines[context_.random.Below(TextLines.size())]));
 }

@@ -2,8 +2,8 @@
 // TFmSentencePrac, the sentence drills: random lines of the practice text. It also owns the
 // loading of a line text file, which the course reuses.
 #include <string>
-#include <vector>
 
+#include "platform/line_text.h"
 #include "practice/line_practice.h"
 
 class TFmSentencePrac : public TFmLinePractice {
@@ -11,11 +11,14 @@ class TFmSentencePrac : public TFmLinePractice {
   TFmSentencePrac(WindowContext& context, KeyGuides& guides, stopwatch& practiceStopwatch,
                   QWidget* parent = nullptr);
 
+  // A bare name is looked up in the working folder.
   void SetTextFile(const std::string& name);
-  bool LoadTextFile();
+  // Reads the file (stale or not) and sets up a line; true when it has a line. Throws
+  // AppError when the file cannot be read; the lines are then empty.
+  virtual bool LoadTextFile();
   void NextLine() override;
 
-  std::vector<std::string> TextLines;
+  LineText TextLines;
   std::string TextFileName;
   bool TextStale = false;
 };

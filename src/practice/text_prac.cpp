@@ -1,9 +1,98 @@
 #include "practice/text_prac.h"
 
-TFmTextPrac::TFmTextPrac(QWidget* parent) : QDialog(parent) {
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QStatusBar>
+
+#include "platform/codepage.h"
+#include "platform/files.h"
+#include "platform/guard.h"
+#include "platform/image_canvas.h"
+#include "platform/key_events.h"
+#include "platform/qt_convert.h"
+
+namespace {
+constexpr int kClientWidth = 616;
+constexpr int kClientHeight = 393;
+constexpr int kStatusHeight = 19;
+
+QLabel* Ruler(QWidget* parent, const char* name, int left, int top, const Font& font) {
+  auto* label = new QLabel(kRuler, parent);
+  label->setObjectName(name);
+  label->setFont(ToQFont(font));
+  label->move(left, top);
+  label->adjustSize();
+  return label;
+}
+}  // namespace
+
+TFmTextPrac::TFmTextPrac(WindowContext& context, stopwatch& practiceStopwatch, QWidget* parent)
+    : QDialog(parent),
+      Surface(new PaintSurface(this)),
+      Drill(context.dialogs, context.random, practiceStopwatch, Surface->canvas(), *this),
+      context_(context) {
   setObjectName("FmTextPrac");
   setWindowTitle("Paragraph Drills");
+  setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(kClientWidth, kClientHeight);
+  setFont(ToQFont(Drill.TextFont));
+  setFocusPolicy(Qt::StrongFocus);
+  context_.random.Reseed();
+
+  Surface->setObjectName("Surface");
+  Surface->background = clWhite;
+  Surface->setGeometry(0, 0, kClientWidth, kClientHeight - kStatusHeight);
+  // Sized now: the menu draws the first page before the window is shown.
+  Surface->canvas().Resize(kClientWidth, kClientHeight - kStatusHeight, clWhite);
+  Surface->onPaint = [this] { Guarded(context_.dialogs, [this] { Drill.Paint(); }); };
+
+  Label1 = Ruler(this, "Label1", kSampleRulerLeft, kSampleRulerTop, Drill.TextFont);
+  Label2 = Ruler(this, "Label2", kTypingRulerLeft, kTypingRulerTop, Drill.TextFont);
+  SetTypingRulerColor(clBlack);
+
+  StatusBar1 = new QStatusBar(this);
+  StatusBar1->setObjectName("StatusBar1");
+  StatusBar1->setSizeGripEnabled(false);
+  StatusBar1->setGeometry(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
+
+  new KeyRouter(
+      this,
+      [this](int vk) {
+        bool swallowed = false;
+        Guarded(context_.dialogs, [&] { swallowed = FormKeyDown(vk); });
+        return swallowed;
+      },
+      [this](int key) { Guarded(context_.dialogs, [&] { FormKeyPress(key); }); });
+
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  move((screen.width() - kClientWidth) / 2, (screen.height() - kClientHeight) / 2);
 }
 
-void TFmTextPrac::SetTextFile(const std::string&) {}
-bool TFmTextPrac::LoadTextFile() { return false; }
+void TFmTextPrac::SetTextFile(const std::string& name) {
+  TextFileName = name;
+  TextStale = true;
+  Drill.TextLines.clear();
+}
+
+bool TFmTextPrac::LoadTextFile() {
+  if (!TextStale) return false;
+  Drill.TextLines = ReadLineText(ResolvePath(context_.workDir, TextFileName));
+  TextStale = false;
+  return !Drill.TextLines.empty();
+}
+
+void TFmTextPrac::ShowStatus(const std::string& text) {
+  StatusBar1->showMessage(BytesToQString(text));
+}
+
+void TFmTextPrac::SetTypingRulerColor(Color color) {
+  QPalette palette = Label2->palette();
+  palette.setColor(QPalette::WindowText, ToQColor(color));
+  Label2->setPalette(palette);
+}
+
+void TFmTextPrac::Refresh() { Surface->update(); }
+
+void TFmTextPrac::CloseDrill() { reject(); }

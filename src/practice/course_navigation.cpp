@@ -1,0 +1,58 @@
+#include "practice/course_navigation.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "platform/errors.h"
+
+namespace {
+constexpr size_t kMaxGoToAnswer = 10;
+
+int Previous(int line, int count, Dialogs& dialogs) {
+  if (count == 0 || line - 1 < 0) {
+    dialogs.Inform(kBeginningOfCourse);
+    return line;
+  }
+  return line - 1;
+}
+
+int Next(int line, int count, Dialogs& dialogs) {
+  if (line >= count - 1) {
+    dialogs.Inform(kEndOfCourse);
+    return line;
+  }
+  return line + 1;
+}
+
+int GoTo(int line, int count, Dialogs& dialogs) {
+  const std::string answer =
+      dialogs.InputBox("Input Box", kGoToPrompt, std::to_string(int64_t{line} + 1)).substr(0, kMaxGoToAnswer);
+  int number = 0;
+  if (!TryStrToInt(answer, number)) {
+    dialogs.Inform(kInvalidInput);
+    return line;
+  }
+  return number >= 1 && number <= count ? number - 1 : line;
+}
+}  // namespace
+
+int NavigateCourse(int courseLine, int lineCount, int request, bool lineEnded, Dialogs& dialogs) {
+  int line = courseLine;
+  if (lineCount > 0) line = std::clamp(line, 0, lineCount - 1);
+  switch (request) {
+    case kNavPrevious:
+      line = Previous(line, lineCount, dialogs);
+      break;
+    case kNavNext:
+      line = Next(line, lineCount, dialogs);
+      break;
+    case kNavGoTo:
+      line = GoTo(line, lineCount, dialogs);
+      break;
+    default:
+      break;
+  }
+  if (lineEnded) line = Next(line, lineCount, dialogs);
+  return line;
+}

@@ -1,0 +1,109 @@
+#pragma once
+// The paragraph drill: a block of consecutive lines of the practice text typed as a whole,
+// ten rows to a page. It paints the sample rows and the typed rows on a canvas itself, each
+// typed character in the cell under the sample character it answers, and times the whole
+// block on the shared practice stopwatch. The window around it only routes keys and paints.
+//
+// Invariant while a row is typed: RowTyped[Row] holds the Column - 1 characters typed on it,
+// and RowMarks[Row][k] tells whether the last character typed at k was right.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/canvas.h"
+#include "platform/dialogs.h"
+#include "platform/line_text.h"
+#include "platform/random.h"
+#include "practice/stopwatch.h"
+
+inline constexpr int kPageRows = 10;
+inline constexpr int kMaxRowLength = 100;  // longer lines are drilled as their first 100
+inline constexpr const char* kLinesPrompt = "How many lines you would practise:";
+inline constexpr const char* kLinesDefault = "3";
+inline constexpr const char* kLinesLeft = " lines left.";
+inline constexpr const char* kRuler =
+    "----+----+----+----+----+----+----+----+----+----+----+----+----+----+----+----+";
+
+// Where the two rulers stand on the drill's surface.
+inline constexpr int kSampleRulerLeft = 24;
+inline constexpr int kSampleRulerTop = 0;
+inline constexpr int kTypingRulerLeft = 24;
+inline constexpr int kTypingRulerTop = 180;
+
+// What the drill asks of the window that shows it.
+class ParagraphDrillView {
+ public:
+  virtual ~ParagraphDrillView() = default;
+  virtual void ShowStatus(const std::string& text) = 0;
+  // The typing ruler: black until the first key of a drill, then lime.
+  virtual void SetTypingRulerColor(Color color) = 0;
+  // The canvas changed: show it.
+  virtual void Refresh() = 0;
+  virtual void CloseDrill() = 0;
+};
+
+class ParagraphDrill {
+ public:
+  ParagraphDrill(Dialogs& dialogs, Random& random, stopwatch& practiceStopwatch, Canvas& canvas,
+                 ParagraphDrillView& view);
+
+  // Asks the number of lines and chooses the block. Throws AppError when the answer is no
+  // integer; false when there is nothing to drill (no lines, or no positive count yet).
+  bool StartDrill();
+  void NewPage();
+  void DrawSampleLines();
+  // Draws both areas anew from the page's state.
+  void Paint();
+  // Virtual-key code; true swallows the key.
+  bool KeyDown(int vk);
+  // A byte 0..255 or kUnmappableChar.
+  void KeyPress(int key);
+
+  // The font of the window: every row is written in it.
+  Font TextFont;
+
+  LineText TextLines;
+  int DrillLines = 0;
+  int FirstLine = 0;
+  int CurrentLine = 0;
+  int PageFirst = 0;
+  int PageLines = 0;
+  int Row = 0;
+  int RowLength = 0;
+  int RowWords = 0;
+  int Column = 1;
+  // 1-based rows and positions, as the rows are numbered on the page.
+  std::array<std::array<bool, kMaxRowLength + 1>, kPageRows + 1> RowMarks{};
+  std::array<std::string, kPageRows + 1> RowTyped{};
+  int64_t DrillChars = 0;
+  int64_t DrillWords = 0;
+  int64_t DrillErrors = 0;
+  int64_t DrillTime = 0;
+  bool DrillStarted = false;
+  bool DrillEnded = false;
+  int RowHeight = 0;
+  int CharWidth = 0;
+  int TypingX = 0;
+  int TypingY = 0;
+  int SampleY = 0;
+
+ private:
+  void NextRow();
+  void RowDone();
+  void ShowResult();
+  void StartRule();
+  // Line i of the text as drilled (at most 100 characters); empty outside the text.
+  std::string_view DrillLine(int i) const;
+  // One character of a typed row in its cell, right or wrong.
+  void DrawCell(int row, int column, char ch, bool right);
+  void DrawRowNumber(int y, int number);
+  void DrawTypedRow(int row, size_t count);
+  int TypedRowY(int row) const { return kTypingRulerTop + row * RowHeight; }
+
+  Dialogs& dialogs_;
+  Random& random_;
+  stopwatch& stopwatch_;
+  Canvas& canvas_;
+  ParagraphDrillView& view_;
+};
