@@ -33,7 +33,9 @@ std::vector<Line> ReadLines(const std::string& text) {
   return lines;
 }
 
+// Line 0 stands for the end of the description.
 [[noreturn]] void Fail(const Line& line, const std::string& why) {
+  if (line.number == 0) throw DescriptionError("at the end: " + why);
   throw DescriptionError("line " + std::to_string(line.number) + ": " + why);
 }
 
