@@ -1,0 +1,144 @@
+#include "practice/text_prac.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QStatusBar>
+#include <QTest>
+
+#include "platform/errors.h"
+#include "platform/image_canvas.h"
+#include "platform/key_events.h"
+#include "platform/qt_convert.h"
+#include "support/test_context.h"
+
+namespace {
+struct ParagraphDrillsTest : ::testing::Test {
+  TestContext t;
+  stopwatch watch{t.clock};
+  TFmTextPrac window{t.context, watch};
+
+  void Load(const std::string& bytes) {
+    t.dir.Write("qz.txt", bytes);
+    window.SetTextFile("qz.txt");
+    window.LoadTextFile();
+  }
+  void Open(const std::string& answer) {
+    t.dialogs.inputs.push_back(answer);
+    ASSERT_TRUE(window.StartDrill());
+    window.NewPage();
+    window.DrawSampleLines();
+    t.context.showModal(window);
+  }
+  ImageCanvas& Canvas() { return window.Surface->canvas(); }
+  // How many pixels of a rectangle of the surface are inked in a colour. Text is smoothed, so
+  // a pixel counts when it is a strong shade between the colour and the white background.
+  int Count(Color color, int left, int top, int right, int bottom) {
+    const int want[3] = {RedOf(color), GreenOf(color), BlueOf(color)};
+    const int deepest = std::min({want[0], want[1], want[2]});
+    const int channel = deepest == want[1] ? 1 : deepest == want[0] ? 0 : 2;
+    int n = 0;
+    for (int y = top; y < bottom; ++y) {
+      for (int x = left; x < right; ++x) {
+        const Color pixel = Canvas().PixelAt(x, y);
+        const int got[3] = {RedOf(pixel), GreenOf(pixel), BlueOf(pixel)};
+        const double share = (255.0 - got[channel]) / (255 - want[channel]);
+        bool match = share >= 0.6;
+        for (int c = 0; c < 3; ++c) {
+          match = match && std::abs((255 - got[c]) - share * (255 - want[c])) <= 30;
+        }
+        n += match;
+      }
+    }
+    return n;
+  }
+  int SampleRowTop(int i) const { return i * window.Drill.RowHeight; }
+  int TypedRowTop(int r) const { return 180 + r * window.Drill.RowHeight; }
+  Color RulerColor() const { return FromQColor(window.Label2->palette().color(QPalette::WindowText)); }
+};
+}  // namespace
+
+TEST_F(ParagraphDrillsTest, WindowAsDesigned) {
+  EXPECT_EQ(window.windowTitle(), "Paragraph Drills");
+  EXPECT_EQ(window.width(), 616);
+  EXPECT_EQ(window.height(), 393);
+  EXPECT_EQ(window.Label1->text().toStdString(), kRuler);
+  EXPECT_EQ(window.Label1->pos(), QPoint(24, 0));
+  EXPECT_EQ(window.Label2->pos(), QPoint(24, 180));
+  EXPECT_EQ(std::string(kRuler).size(), 80u);
+  EXPECT_EQ(Canvas().Width(), 616);
+  EXPECT_EQ(Canvas().PixelAt(300, 100), clWhite);
+  EXPECT_EQ(t.random.reseeds, 1);
+}
+
+TEST_F(ParagraphDrillsTest, LoadsItsTextOnlyWhenANewNameWasSet) {
+  t.dir.Write("qz.txt", "one\ntwo\n");
+  EXPECT_FALSE(window.LoadTextFile());  // nothing set: nothing read
+  window.SetTextFile("QZ.TXT");
+  EXPECT_TRUE(window.LoadTextFile());
+  EXPECT_EQ(window.Drill.TextLines.size(), 2);
+  t.dir.Write("qz.txt", "one\ntwo\nthree\n");
+  window.LoadTextFile();
+  EXPECT_EQ(window.Drill.TextLines.size(), 2);
+  EXPECT_TRUE(t.random.draws.empty());  // loading picks nothing
+  window.SetTextFile("missing.txt");
+  EXPECT_THROW(window.LoadTextFile(), AppError);
+  EXPECT_TRUE(window.Drill.TextLines.empty());
+}
+
+TEST_F(ParagraphDrillsTest, ThePageIsPaintedAndARepaintRestoresBothAreas) {
+  Load("Hello world\nsecond\n");
+  Open("2");
+  EXPECT_EQ(window.StatusBar1->currentMessage().toStdString(), "2 lines left.");
+  const int h = window.Drill.RowHeight;
+  EXPECT_GT(Count(clBlack, 24, SampleRowTop(1), 200, SampleRowTop(1) + h), 0);
+  EXPECT_GT(Count(clPurple, 2, SampleRowTop(1), 24, SampleRowTop(1) + h), 0);
+  EXPECT_EQ(RulerColor(), clBlack);
+
+  QTest::keyClicks(&window, "Hx");
+  const int w = window.Drill.CharWidth;
+  EXPECT_GT(Count(clNavy, 24, TypedRowTop(1), 24 + w, TypedRowTop(1) + h), 0);
+  EXPECT_GT(Count(clRed, 24 + w, TypedRowTop(1), 24 + 2 * w, TypedRowTop(1) + h), 0);
+  EXPECT_EQ(Count(clRed, 24, TypedRowTop(1), 24 + w, TypedRowTop(1) + h), 0);
+  EXPECT_EQ(Count(clNavy, 24 + w, TypedRowTop(1), 24 + 2 * w, TypedRowTop(1) + h), 0);
+  EXPECT_EQ(Count(clBlack, 24, TypedRowTop(1), 24 + w, TypedRowTop(1) + h), 0);
+  EXPECT_EQ(RulerColor(), clLime);
+
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  const auto snapshot = Canvas().Image();
+  Canvas().SetBrushColor(clWhite);
+  Canvas().FillRect(0, 0, Canvas().Width(), Canvas().Height());
+  window.Surface->Invalidate();
+  window.Surface->repaint();
+  EXPECT_EQ(Canvas().Image(), snapshot);
+}
+
+TEST_F(ParagraphDrillsTest, KeysReachTheDrillBeforeTheDialog) {
+  Load("abc\ndef\n");
+  Open("2");
+  QTest::keyClick(&window, Qt::Key_Left);  // swallowed
+  QTest::keyClick(&window, Qt::Key_A);
+  EXPECT_EQ(window.Drill.Column, 2);
+  QTest::keyClick(&window, Qt::Key_Escape);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_TRUE(t.dialogs.messages.empty());  // Esc: no result
+  EXPECT_TRUE(watch.Stopped);
+}
+
+TEST_F(ParagraphDrillsTest, AFinishedDrillShowsItsResultAndCloses) {
+  Load("ab\n");
+  Open("1");
+  QTest::keyClick(&window, Qt::Key_A);
+  t.clock.Advance(60000);
+  QTest::keyClicks(&window, "b.");
+  EXPECT_EQ(t.dialogs.Texts(), std::vector<std::string>{"Keys/Min 2   Accuracy: 100%   WPM: 1"});
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(ParagraphDrillsTest, NoLinesNoDrill) {
+  t.dialogs.inputs.push_back("5");
+  EXPECT_FALSE(window.StartDrill());
+  Load("");
+  t.dialogs.inputs.push_back("5");
+  EXPECT_FALSE(window.StartDrill());
+}
