@@ -1,0 +1,49 @@
+// INI files: any bytes parse; writing one key leaves every other section reading as before,
+// and the written value reads back.
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "platform/errors.h"
+#include "platform/ini_file.h"
+
+namespace {
+std::string TempPath() {
+  static const std::string path = "/tmp/qz-fuzz-ini-" + std::to_string(getpid()) + ".ini";
+  return path;
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  {
+    std::ofstream out(TempPath(), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  }
+  IniFile ini(TempPath());
+  const auto names = ini.ReadSectionNames();
+  std::vector<std::vector<IniEntry>> before;
+  for (const auto& name : names) before.push_back(ini.ReadSection(name));
+  for (const auto& name : names) ini.ReadString(name, "Progress", "none");
+
+  ini.WriteString("fuzzed", "key", "value");
+  if (ini.ReadString("fuzzed", "key", "") != "value") __builtin_trap();
+  const auto namesAfter = ini.ReadSectionNames();
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (ini.ReadSection(names[i]).size() != before[i].size() && names[i] != "fuzzed") {
+      // "fuzzed" may have existed; every other section must read exactly as before.
+      __builtin_trap();
+    }
+    if (names[i] == "fuzzed") continue;
+    const auto after = ini.ReadSection(names[i]);
+    for (size_t k = 0; k < after.size(); ++k) {
+      if (after[k].key != before[i][k].key || after[k].value != before[i][k].value) __builtin_trap();
+    }
+  }
+  if (namesAfter.size() < names.size()) __builtin_trap();
+  std::remove(TempPath().c_str());
+  return 0;
+}
