@@ -17,6 +17,8 @@ class GuideWindows final : public KeyGuides {
   void ClearFinger(Hand hand) override;
 
  private:
+  // The keyboard 15 px below the window's frame, centred; the hands 5 px left and right of it.
+  void PlaceBelow(int left, int top, int width, int height);
   TPalmForm& HandWindow(Hand hand);
 
   TVKeyboard& keyboard_;

@@ -1,0 +1,135 @@
+#include "keyboard/guide_windows.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "keyboard/layout_file.h"
+#include "platform/key_events.h"
+#include "practice/letter_prac.h"
+#include "support/test_context.h"
+
+namespace {
+const std::string kUsLayout = std::string(QZ_SOURCE_DIR) + "/data/us.key";
+
+int KeyOf(TVKeyboard& keyboard, char ch) {
+  return FindKeyFor(ch, keyboard.KeyCount(), [&](int n) { return keyboard.Key(n).Chars; });
+}
+
+Color KeyPixel(TVKeyboard& keyboard, int n) {
+  const MKey& key = keyboard.Key(n);
+  return keyboard.KeyboardCanvas().PixelAt(key.left + 1, key.top + 1);
+}
+
+int LitKeys(TVKeyboard& keyboard) {
+  int lit = 0;
+  for (int n = 1; n <= keyboard.KeyCount(); ++n) lit += keyboard.IsLit(n);
+  return lit;
+}
+
+bool AnyFingerLit(TPalmForm& hand) {
+  for (int n = 1; n <= 5; ++n) {
+    if (hand.IsLit(n)) return true;
+  }
+  return false;
+}
+
+struct GuidesTest : ::testing::Test {
+  TestContext t;
+  LayoutRec layout;
+  FlashPhase phase;
+  TVKeyboard keyboard{layout, t.dialogs};
+  TPalmForm left{layout, phase, t.dialogs};
+  TPalmForm right{layout, phase, t.dialogs};
+  GuideWindows guides{keyboard, left, right};
+  stopwatch watch{t.clock};
+  TFmLetterPrac drills{t.context, guides, watch};
+
+  GuidesTest() {
+    left.SetHand(true);
+    right.SetHand(false);
+    ReadLayoutFile(kUsLayout, layout);
+    left.ApplyFingerLayout();
+    right.ApplyFingerLayout();
+    keyboard.SetBlinkingColor(clRed);
+    keyboard.BuildKeys(10, 10);
+    keyboard.DrawAllKeys();
+  }
+  ~GuidesTest() override { drills.hide(); }
+
+  void DrillAndShow(const std::string& text) {
+    t.dialogs.inputs.push_back(text);
+    drills.RichEdit1KeyDown(VK_INSERT);
+    drills.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&drills));
+  }
+};
+}  // namespace
+
+TEST_F(GuidesTest, ShowingAPracticeWindowPlacesTheGuidesBelowIt) {
+  EXPECT_EQ(keyboard.TimerofKBTag, 0);
+  DrillAndShow("fj");
+  EXPECT_EQ(keyboard.TimerofKBTag, 1);
+  ASSERT_TRUE(keyboard.isVisible() && left.isVisible() && right.isVisible());
+  // Shown once, every window knows its frame.
+  drills.hide();
+  drills.move(drills.x() + 7, drills.y() + 3);
+  drills.show();
+  const QRect practice = drills.frameGeometry();
+  const QRect board = keyboard.frameGeometry();
+  EXPECT_EQ(board.top(), practice.top() + practice.height() + 15);
+  EXPECT_EQ(board.left(), (practice.width() - board.width()) / 2 + practice.left());
+  EXPECT_EQ(left.frameGeometry().top(), board.top());
+  EXPECT_EQ(right.frameGeometry().top(), board.top());
+  EXPECT_EQ(left.frameGeometry().left() + left.frameGeometry().width() + 5, board.left());
+  EXPECT_EQ(right.frameGeometry().left(), board.left() + board.width() + 5);
+  drills.hide();
+  EXPECT_FALSE(keyboard.isVisible() || left.isVisible() || right.isVisible());
+}
+
+TEST_F(GuidesTest, TheNextKeyAndItsFingerFlash) {
+  DrillAndShow("fj");
+  const int f = KeyOf(keyboard, 'f');
+  EXPECT_TRUE(keyboard.IsLit(f));
+  EXPECT_EQ(LitKeys(keyboard), 1);
+  EXPECT_TRUE(left.IsLit(4));  // finger 3, the left index finger
+  EXPECT_FALSE(AnyFingerLit(right));
+  EXPECT_TRUE(left.TimerOfPalm->isActive());
+
+  keyboard.TimerofKBTimer();
+  EXPECT_EQ(KeyPixel(keyboard, f), clRed);
+  const finger& index = left.Finger(4);
+  left.TimerOfPalmTimer();
+  left.TimerOfPalmTimer();
+  EXPECT_EQ(left.HandCanvas().PixelAt(index.x, index.y - 20), clBlack);
+
+  drills.RichEdit1KeyPress('f');
+  const int j = KeyOf(keyboard, 'j');
+  EXPECT_EQ(KeyPixel(keyboard, f), layout.KeyAt(f).Color);
+  EXPECT_TRUE(keyboard.IsLit(j));
+  EXPECT_TRUE(right.IsLit(4));  // finger 6, the right index finger
+  EXPECT_FALSE(AnyFingerLit(left));
+  EXPECT_FALSE(left.TimerOfPalm->isActive());
+  EXPECT_EQ(left.HandCanvas().PixelAt(index.x, index.y - 20), layout.FingerAt(4).Color);
+
+  drills.RichEdit1KeyPress('j');
+  EXPECT_TRUE(keyboard.IsLit(layout.KeyCount));  // the space bar
+  EXPECT_TRUE(right.IsLit(5));                   // finger 5, the right thumb
+}
+
+TEST_F(GuidesTest, NothingIsLitWhenNothingIsToBeTyped) {
+  DrillAndShow("fj");
+  const std::string line = drills.SampleLine;
+  for (char ch : line) drills.RichEdit1KeyPress(static_cast<unsigned char>(ch));
+  EXPECT_EQ(LitKeys(keyboard), 0);
+  EXPECT_FALSE(AnyFingerLit(left));
+  EXPECT_FALSE(AnyFingerLit(right));
+}
+
+TEST_F(GuidesTest, ACharacterWithoutAKeyClearsBothHands) {
+  DrillAndShow("f\xE9");
+  drills.RichEdit1KeyPress('f');
+  EXPECT_EQ(LitKeys(keyboard), 0);  // no key shows é on a US keyboard
+  EXPECT_FALSE(AnyFingerLit(left));
+  EXPECT_FALSE(AnyFingerLit(right));
+}
