@@ -1,9 +1,596 @@
 #include "settings/option.h"
 
-TFmOption::TFmOption(std::function<int64_t()> runPracticeTime, QWidget* parent)
-    : QDialog(parent), runPracticeTime_(std::move(runPracticeTime)) {
-  setObjectName("FmOption");
-  setWindowTitle("Options");
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <algorithm>
+
+#include "platform/codepage.h"
+#include "platform/files.h"
+#include "platform/guard.h"
+#include "platform/qt_convert.h"
+#include "settings/settings_keys.h"
+#include "settings/settings_store.h"
+
+using namespace settings;
+
+namespace {
+constexpr int kLayoutOrigin = 10;  // the keyboard's keys are laid out from (10, 10)
+constexpr int kDesignerOffsetX = 40;
+constexpr int kDesignerOffsetY = 20;
+
+QFont PixelFont(const char* face, int pixels) {
+  QFont font(face);
+  font.setPixelSize(pixels);
+  return font;
 }
 
-int64_t TFmOption::GetTotalTime() const { return TimeTotalBase + runPracticeTime_(); }
+// Every text of the window's controls came from bytes of the code page, so it goes back
+// unchanged.
+std::string Bytes(const QString& text) {
+  std::string bytes;
+  QStringToBytes(text, bytes);
+  return bytes;
+}
+
+std::vector<std::string> Items(const QComboBox& box) {
+  std::vector<std::string> items;
+  for (int i = 0; i < box.count(); ++i) items.push_back(Bytes(box.itemText(i)));
+  return items;
+}
+
+int IndexIgnoringCase(const QComboBox& box, const std::string& text) {
+  for (int i = 0; i < box.count(); ++i) {
+    if (EqualsIgnoreCase(Bytes(box.itemText(i)), text)) return i;
+  }
+  return -1;
+}
+
+bool SortsBefore(const std::string& a, const std::string& b) {
+  const size_t n = std::min(a.size(), b.size());
+  for (size_t i = 0; i < n; ++i) {
+    const unsigned char x = UpperByte(static_cast<unsigned char>(a[i]));
+    const unsigned char y = UpperByte(static_cast<unsigned char>(b[i]));
+    if (x != y) return x < y;
+  }
+  return a.size() < b.size();
+}
+
+void FillList(QListWidget& list, const std::vector<std::string>& names) {
+  list.clear();
+  for (const std::string& name : names) list.addItem(BytesToQString(name));
+}
+
+QLabel* Caption(const char* text, QWidget* parent, int x, int y, QWidget* buddy = nullptr) {
+  auto* label = new QLabel(text, parent);
+  label->move(x, y);
+  if (buddy) label->setBuddy(buddy);
+  return label;
+}
+
+QPushButton* Button(const char* name, const char* text, QWidget* parent, const QRect& place,
+                    const char* hint = nullptr) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(name);
+  button->setGeometry(place);
+  if (hint) button->setToolTip(hint);
+  return button;
+}
+
+QComboBox* DropDownList(const char* name, QWidget* parent, const QRect& place,
+                        const char* hint = nullptr) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(name);
+  box->setEditable(false);
+  box->setGeometry(place);
+  if (hint) box->setToolTip(hint);
+  return box;
+}
+}  // namespace
+
+TFmOption::TFmOption(WindowContext& context, SettingsTargets& targets, TPasswordDlg& passwordDlg,
+                     QWidget* parent)
+    : QDialog(parent),
+      AppDir(context.workDir),
+      FontSize(kInitialFontSize),
+      FontName(kInitialFontName),
+      BlinkingColor(kInitialBlinkingColor),
+      FontDialog1{Font{}, kFontDialogMinSize, kFontDialogMaxSize},
+      ColorDialog1{kInitialBlinkingColor},
+      context_(context),
+      targets_(targets),
+      passwordDlg_(passwordDlg),
+      global_(AppDir + "/" + kGlobalFileName),
+      learners_(AppDir + "/" + kLearnerFileName) {
+  setObjectName("FmOption");
+  setWindowTitle("Options");
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  setFixedSize(307, 416);
+  setFont(PixelFont("Times New Roman", 15));
+  ScreenWidth = [] { return QGuiApplication::primaryScreen()->geometry().width(); };
+
+  PageControl1 = new QTabWidget(this);
+  PageControl1->setObjectName("PageControl1");
+  PageControl1->setGeometry(6, 6, 295, 364);
+  for (const auto& [name, caption] : {std::pair{"TabSheet1", "General"},
+                                      std::pair{"TabSheet2", "Practice Contents"},
+                                      std::pair{"TabSheet3", "Keyboard Layout"}}) {
+    auto* page = new QWidget;
+    page->setObjectName(name);
+    PageControl1->addTab(page, caption);
+  }
+  BuildGeneralPage(PageControl1->widget(0));
+  BuildContentsPage(PageControl1->widget(1));
+  BuildLayoutPage(PageControl1->widget(2));
+  PageControl1->setCurrentIndex(0);
+
+  BnSave = Button("BnSave", "&OK", this, QRect(64, 378, 80, 28));
+  BnCancel = Button("BnCancel", "&Cancel", this, QRect(164, 378, 80, 28));
+
+  Connect(BnSave, &TFmOption::BnSaveClick);
+  Connect(BnCancel, &TFmOption::BnCancelClick);
+  Connect(BnBlinkingcolor, &TFmOption::BnBlinkingcolorClick);
+  Connect(BnFont, &TFmOption::BnFontClick);
+  Connect(AddUserBn, &TFmOption::AddUserBnClick);
+  Connect(DeleteUsreBn, &TFmOption::DeleteUsreBnClick);
+  Connect(BnDeleteReg, &TFmOption::BnDeleteRegClick);
+  Connect(BnRegister, &TFmOption::BnRegisterClick);
+  Connect(BnAdvancedFunctions, &TFmOption::BnAdvancedFunctionsClick);
+  // Only the learner's picks change the layout label, not the program's own selections.
+  connect(ComboBox1, &QComboBox::activated, this,
+          [this] { Guarded(context_.dialogs, [this] { ComboBox1Change(); }); });
+  connect(EnableGameCheckbox, &QCheckBox::toggled, this,
+          [this] { Guarded(context_.dialogs, [this] { EnableGameCheckboxClick(); }); });
+
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+  ShowFontAndColor();
+  FormCreate();
+}
+
+void TFmOption::BuildGeneralPage(QWidget* page) {
+  GroupBox4 = new QGroupBox("Layouts of practices", page);
+  GroupBox4->setObjectName("GroupBox4");
+  GroupBox4->setGeometry(8, 8, 271, 162);
+  BnBlinkingcolor = Button("BnBlinkingcolor", "&Blinking color of the pressed key", GroupBox4,
+                           QRect(10, 24, 214, 28));
+  ColorLb = new QLabel(GroupBox4);
+  ColorLb->setObjectName("ColorLb");
+  ColorLb->setGeometry(234, 26, 25, 25);
+  ColorLb->setAutoFillBackground(true);
+  ColorLb->setFrameStyle(QFrame::Box | QFrame::Plain);
+  BnFont = Button("BnFont", "&Font of practices", GroupBox4, QRect(10, 60, 214, 28),
+                  "Font used in the practices");
+  ExampleEd = new QLineEdit("Example", GroupBox4);
+  ExampleEd->setObjectName("ExampleEd");
+  ExampleEd->setGeometry(10, 94, 249, 34);
+  EnableGameCheckbox = new QCheckBox("&Enable game", GroupBox4);
+  EnableGameCheckbox->setObjectName("EnableGameCheckbox");
+  EnableGameCheckbox->setGeometry(10, 134, 200, 22);
+  EnableGameCheckbox->setChecked(true);
+  EnableGameCheckbox->setEnabled(false);  // until the password gate has been passed
+
+  GroupBox5 = new QGroupBox("Users Management", page);
+  GroupBox5->setObjectName("GroupBox5");
+  GroupBox5->setGeometry(8, 180, 271, 100);
+  UsersComboBox = new QComboBox(GroupBox5);
+  UsersComboBox->setObjectName("UsersComboBox");
+  UsersComboBox->setEditable(true);
+  UsersComboBox->setInsertPolicy(QComboBox::NoInsert);
+  UsersComboBox->setGeometry(10, 24, 249, 26);
+  UsersComboBox->setToolTip("Input or select a name");
+  AddUserBn = Button("AddUserBn", "&Add ", GroupBox5, QRect(10, 60, 110, 28),
+                     "Add the new name above");
+  DeleteUsreBn = Button("DeleteUsreBn", "&Delete", GroupBox5, QRect(149, 60, 110, 28));
+}
+
+void TFmOption::BuildContentsPage(QWidget* page) {
+  CourseComboBox = DropDownList("CourseComboBox", page, QRect(8, 28, 271, 26),
+                                "Select a text file to be the content of the course");
+  Caption("Course", page, 8, 8, CourseComboBox);
+  SentenceComboBox = DropDownList(
+      "SentenceComboBox", page, QRect(8, 84, 271, 26),
+      "Select a text file to be the content of practices of sentence and paragraph");
+  Caption("Sentence && paragraph", page, 8, 64, SentenceComboBox);
+  GameComboBox = DropDownList("GameComboBox", page, QRect(8, 140, 271, 26));
+  Caption("Game", page, 8, 120, GameComboBox);
+  Label7 = new QLabel(
+      "Note:\r\nThe text files are located in the installation folder of QZ Typing Tutor. "
+      "Protocols of the text files for course, sentence and game are different. You may edit "
+      "them using a text editor.",
+      page);
+  Label7->setObjectName("Label7");
+  Label7->setWordWrap(true);
+  Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Label7->setGeometry(8, 184, 271, 140);
+  FileListBox1 = new QListWidget(page);
+  FileListBox1->setObjectName("FileListBox1");
+  FileListBox1->hide();
+}
+
+void TFmOption::BuildLayoutPage(QWidget* page) {
+  ComboBox1 = DropDownList("ComboBox1", page, QRect(8, 26, 271, 26));
+  Caption("Select keyboard layout", page, 8, 6, ComboBox1);
+  Caption("The layout file:", page, 8, 60);
+  LbLayoutFileName = new QLabel(page);
+  LbLayoutFileName->setObjectName("LbLayoutFileName");
+  LbLayoutFileName->setGeometry(112, 60, 167, 20);
+  BnDeleteReg = Button("BnDeleteReg", "&Delete current layout", page, QRect(8, 84, 271, 28),
+                       "Only delete the association.");
+
+  GroupBox2 = new QGroupBox("Add layout", page);
+  GroupBox2->setObjectName("GroupBox2");
+  GroupBox2->setGeometry(8, 118, 271, 170);
+  EdLayoutName = new QLineEdit(GroupBox2);
+  EdLayoutName->setObjectName("EdLayoutName");
+  EdLayoutName->setGeometry(130, 22, 131, 26);
+  Caption("Name of new layout", GroupBox2, 10, 26, EdLayoutName);
+  FileListBox2 = new QListWidget(GroupBox2);
+  FileListBox2->setObjectName("FileListBox2");
+  FileListBox2->setGeometry(130, 54, 131, 74);
+  FileListBox2->setToolTip("Select a file for  the layout");
+  Caption("Select a layout file", GroupBox2, 10, 58, FileListBox2);
+  BnRegister = Button("BnRegister", "&Register new layout", GroupBox2, QRect(10, 134, 251, 28));
+
+  BnAdvancedFunctions = Button("BnAdvancedFunctions", "Ad&vanced setting >>", page,
+                               QRect(8, 296, 271, 28), "To design new keyboard layout");
+}
+
+void TFmOption::Connect(QPushButton* button, void (TFmOption::*handler)()) {
+  connect(button, &QPushButton::clicked, this,
+          [this, handler] { Guarded(context_.dialogs, [this, handler] { (this->*handler)(); }); });
+}
+
+void TFmOption::FormCreate() {
+  const std::vector<std::string> texts = ListFilesWithExtension(AppDir, "txt");
+  FillList(*FileListBox1, texts);
+  for (QComboBox* box : {CourseComboBox, SentenceComboBox, GameComboBox}) {
+    box->clear();
+    for (const std::string& name : texts) box->addItem(BytesToQString(name));
+    box->setCurrentIndex(-1);
+  }
+  ReadLayoutFileList();
+}
+
+void TFmOption::ReadLayoutFileList() {
+  FillList(*FileListBox2, ListFilesWithExtension(AppDir, "key"));
+}
+
+// ---- The settings stores ----
+
+void TFmOption::LoadGlobalSettings() {
+  try {
+    // All or nothing: a file that cannot be read leaves the layout lists as they were, so the
+    // names and files stay paired.
+    const GlobalSettings read = ReadGlobalSettings(global_);
+    const int selected = ComboBox1->currentIndex();
+    LayoutFileNames = read.LayoutFileNames;
+    ComboBox1->clear();
+    for (const std::string& name : read.LayoutNames) ComboBox1->addItem(BytesToQString(name));
+    ComboBox1->setCurrentIndex(selected < ComboBox1->count() ? selected : -1);
+    DesignerPassword = read.DesignerPassword;
+    CurrentUser = read.CurrentUser;
+    SettingsOk = true;
+  } catch (const std::exception& error) {
+    context_.dialogs.Inform(std::string(error.what()) + kWhatTheProblem);
+    SettingsOk = false;
+  }
+}
+
+void TFmOption::SaveGlobalSettings() {
+  GlobalSettings settings;
+  settings.LayoutNames = Items(*ComboBox1);
+  settings.LayoutFileNames = LayoutFileNames;
+  settings.DesignerPassword = DesignerPassword;
+  settings.CurrentUser = CurrentUser;
+  WriteGlobalSettings(global_, settings);
+}
+
+void TFmOption::FillUserLists() {
+  const std::vector<std::string> names = ReadLearnerNames(learners_);
+  int selected = -1;
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (EqualsIgnoreCase(names[i], CurrentUser)) selected = static_cast<int>(i);
+  }
+  targets_.SetPickerNames(names, selected);
+  UsersComboBox->clear();
+  for (const std::string& name : names) UsersComboBox->addItem(BytesToQString(name));
+  UsersComboBox->setCurrentIndex(selected);
+}
+
+void TFmOption::LoadUserSettings(bool atStartup) {
+  const std::string picked = targets_.PickedName();
+  // Decided before reading, so a file that cannot be read still leaves a learner to save.
+  CurrentUser = picked.empty() ? kDefaultLearner : picked;
+  if (!picked.empty()) {
+    const LearnerSettings read = ReadLearnerSettings(learners_, CurrentUser);
+    targets_.SetProgress(read.Progress);
+    if (atStartup) TimeTotalBase = read.TimeTotal;
+    EnableGameCheckbox->setChecked(read.EnableGame);
+    CourseComboBox->setCurrentIndex(IndexIgnoringCase(*CourseComboBox, read.CourseText));
+    SentenceComboBox->setCurrentIndex(IndexIgnoringCase(*SentenceComboBox, read.PracticeText));
+    GameComboBox->setCurrentIndex(IndexIgnoringCase(*GameComboBox, read.GameText));
+    const bool layoutExists = read.CurrentLayout >= 0 && read.CurrentLayout < ComboBox1->count();
+    ComboBox1->setCurrentIndex(layoutExists ? read.CurrentLayout : -1);
+    LbLayoutFileName->setText(
+        layoutExists ? BytesToQString(LayoutFileNames[static_cast<size_t>(read.CurrentLayout)])
+                     : QString());
+    FontSize = read.FontSize;
+    FontName = read.FontName;
+    BlinkingColor = read.BlinkingColor;
+    ShowFontAndColor();
+  } else {
+    // No learner picked: the run is the default learner's, and only the position and the
+    // time are read; everything else keeps its current value.
+    const LearnerSettings read = ReadLearnerSettings(learners_, kDefaultLearner);
+    targets_.SetProgress(read.Progress);
+    if (atStartup) TimeTotalBase = read.TimeTotal;
+  }
+  UsersComboBox->setCurrentIndex(-1);
+  UsersComboBox->setEditText(QString());
+}
+
+void TFmOption::SaveUserSettings() {
+  LearnerSettings settings;
+  settings.Progress = targets_.GetProgress();
+  settings.TimeTotal = GetTotalTime();
+  settings.CourseText = Bytes(CourseComboBox->currentText());
+  settings.PracticeText = Bytes(SentenceComboBox->currentText());
+  settings.GameText = Bytes(GameComboBox->currentText());
+  settings.FontName = FontName;
+  settings.CurrentLayout = ComboBox1->currentIndex();
+  settings.EnableGame = EnableGameCheckbox->isChecked();
+  settings.FontSize = FontSize;
+  settings.BlinkingColor = BlinkingColor;
+  WriteLearnerSettings(learners_, CurrentUser.empty() ? kDefaultLearner : CurrentUser, settings);
+}
+
+int TFmOption::GetTotalTime() { return AddPracticeTime(TimeTotalBase, targets_.GetPracticeTime()); }
+
+void TFmOption::SaveOnShutdown() {
+  Guarded(context_.dialogs, [this] { SaveUserSettings(); });
+  Guarded(context_.dialogs, [this] { SaveGlobalSettings(); });
+}
+
+// ---- Applying the settings ----
+
+void TFmOption::ApplyLayout() {
+  if (SettingsOk) {
+    try {
+      LoadLayoutFile();
+    } catch (const std::exception& error) {
+      context_.dialogs.Inform(std::string(error.what()) + kWhatLoadingKeyboard);
+      SettingsOk = false;
+    }
+    FitPracticeWindows();
+    ApplyPracticeFont();
+  }
+  targets_.StartGuides();
+}
+
+void TFmOption::LoadLayoutFile() {
+  const std::string name = Bytes(LbLayoutFileName->text());
+  if (name.empty()) return;  // no layout registered at that place: the guides keep theirs
+  targets_.ReadLayoutFile(ResolvePath(AppDir, name));
+  targets_.ApplyFingerLayout();
+  targets_.SetBlinkingColor(BlinkingColor);
+  targets_.BuildKeys(kLayoutOrigin, kLayoutOrigin);
+}
+
+void TFmOption::FitPracticeWindows() {
+  const int screenWidth = ScreenWidth();
+  // Decided on the size before the cap.
+  if (FontSize > kWidenAbove) targets_.WidenPracticeWindows(screenWidth - kWidenMargin, screenWidth);
+  if (FontSize > kLargeScreenMaxSize && screenWidth >= kLargeScreenWidth) {
+    FontSize = kLargeScreenMaxSize;
+  } else if (FontSize > kSmallScreenMaxSize && screenWidth <= kSmallScreenWidth) {
+    FontSize = kSmallScreenMaxSize;
+  }
+}
+
+void TFmOption::ApplyPracticeFont() { targets_.SetPracticeFont(FontSize, FontName); }
+
+bool TFmOption::TextFileExists(const std::string& name) const {
+  return !name.empty() && FileExists(ResolvePath(AppDir, name));
+}
+
+void TFmOption::LoadPracticeTexts() {
+  // Each file on its own: one that cannot be read does not keep the others from their windows.
+  Guarded(context_.dialogs, [this] {
+    const std::string course = Bytes(CourseComboBox->currentText());
+    if (TextFileExists(course)) {
+      targets_.LoadCourseText(course);
+    } else {
+      context_.dialogs.Warn(kCourseFileMissing);
+    }
+  });
+  Guarded(context_.dialogs, [this] {
+    const std::string text = Bytes(SentenceComboBox->currentText());
+    if (TextFileExists(text)) {
+      targets_.LoadSentenceText(text);
+    } else {
+      context_.dialogs.Warn(kTextFileMissing);
+    }
+  });
+  Guarded(context_.dialogs, [this] {
+    const std::string game = Bytes(GameComboBox->currentText());
+    if (TextFileExists(game)) targets_.SetGameText(game);
+  });
+}
+
+void TFmOption::ReloadSettings() {
+  SettingsOk = false;
+  LoadGlobalSettings();
+  LoadUserSettings(false);
+  ApplyLayout();
+  LoadPracticeTexts();
+}
+
+// ---- Learners ----
+
+void TFmOption::AddUser() {
+  std::string name;
+  if (!QStringToBytes(UsersComboBox->currentText(), name)) {
+    context_.dialogs.Inform(kNameNotStorable);
+    return;
+  }
+  name = TrimIniSpace(name);
+  if (name.empty() || IndexIgnoringCase(*UsersComboBox, name) >= 0) return;
+  if (const std::string problem = LearnerNameProblem(name); !problem.empty()) {
+    context_.dialogs.Inform(problem);
+    return;
+  }
+  LearnerSettings settings;
+  settings.Progress = kProgress.defaultValue;
+  settings.TimeTotal = kTimeTotal.defaultValue;
+  settings.CourseText = Bytes(CourseComboBox->currentText());
+  settings.PracticeText = Bytes(SentenceComboBox->currentText());
+  settings.GameText = Bytes(GameComboBox->currentText());
+  settings.FontName = FontName;
+  settings.CurrentLayout = ComboBox1->currentIndex();
+  settings.EnableGame = EnableGameCheckbox->isChecked();
+  settings.FontSize = FontSize;
+  settings.BlinkingColor = BlinkingColor;
+  // Written before the name is listed, so a refused write lists no learner without a section.
+  WriteLearnerSettings(learners_, name, settings);
+  int place = 0;
+  while (place < UsersComboBox->count() &&
+         SortsBefore(Bytes(UsersComboBox->itemText(place)), name)) {
+    ++place;
+  }
+  UsersComboBox->insertItem(place, BytesToQString(name));
+  context_.dialogs.Inform(kNewUserAdded);
+}
+
+void TFmOption::DeleteUser() {
+  std::string name;
+  if (!QStringToBytes(UsersComboBox->currentText(), name)) return;  // no learner has it
+  name = TrimIniSpace(name);
+  if (name.empty()) return;
+  if (EqualsIgnoreCase(name, CurrentUser)) {
+    context_.dialogs.Inform(kDontDeleteCurrentUser);
+    return;
+  }
+  // Names differing only in case are one learner: every section of the name goes.
+  const std::vector<std::string> sections = learners_.ReadSectionNames();
+  const auto count = std::count_if(sections.begin(), sections.end(),
+                                   [&](const std::string& s) { return EqualsIgnoreCase(s, name); });
+  for (auto i = count; i > 0; --i) learners_.EraseSection(name);
+  const int index = IndexIgnoringCase(*UsersComboBox, name);
+  if (index >= 0) UsersComboBox->removeItem(index);
+  UsersComboBox->setCurrentIndex(-1);
+  UsersComboBox->setEditText(QString());
+}
+
+// ---- Event handlers ----
+
+void TFmOption::BnSaveClick() {
+  SaveUserSettings();
+  SaveGlobalSettings();
+  ReloadSettings();
+  accept();
+}
+
+void TFmOption::BnCancelClick() { reject(); }
+
+void TFmOption::ComboBox1Change() {
+  const int index = ComboBox1->currentIndex();
+  if (index >= 0 && index < static_cast<int>(LayoutFileNames.size())) {
+    LbLayoutFileName->setText(BytesToQString(LayoutFileNames[static_cast<size_t>(index)]));
+  }
+}
+
+void TFmOption::BnRegisterClick() {
+  std::string name;
+  if (!QStringToBytes(EdLayoutName->text(), name) || name.find_first_of("\r\n") != name.npos) {
+    context_.dialogs.Inform(kNameNotStorable);
+    return;
+  }
+  // Names and files are stored as INI values, which lose outer spaces; an empty one would
+  // be skipped on reading and pair the following names with the wrong files.
+  name = TrimIniSpace(name);
+  const QList<QListWidgetItem*> selected = FileListBox2->selectedItems();
+  if (name.empty() || selected.isEmpty()) return;
+  ComboBox1->addItem(BytesToQString(name));
+  const int index = ComboBox1->count() - 1;
+  LayoutFileNames.insert(LayoutFileNames.begin() + index, Bytes(selected.front()->text()));
+  ComboBox1->setCurrentIndex(index);
+}
+
+void TFmOption::BnDeleteRegClick() {
+  const int index = ComboBox1->currentIndex();
+  if (index < 0) return;
+  ComboBox1->removeItem(index);
+  LayoutFileNames.erase(LayoutFileNames.begin() + index);
+  ComboBox1->setCurrentIndex(ComboBox1->count() > 0 ? 0 : -1);
+}
+
+void TFmOption::EnableGameCheckboxClick() {
+  targets_.EnableGameButton(EnableGameCheckbox->isChecked());
+}
+
+void TFmOption::BnFontClick() {
+  Font chosen = FontDialog1.font;
+  if (!context_.dialogs.ChooseFont(chosen, FontDialog1.minSize, FontDialog1.maxSize)) return;
+  FontDialog1.font = chosen;
+  FontSize = chosen.size;
+  FontName = chosen.face;
+  ShowExampleFont();
+}
+
+void TFmOption::BnBlinkingcolorClick() {
+  ColorDialog1.color = BlinkingColor;
+  Color chosen = ColorDialog1.color;
+  if (!context_.dialogs.ChooseColor(chosen)) return;
+  ColorDialog1.color = chosen;
+  BlinkingColor = chosen;
+  ShowColor();
+}
+
+void TFmOption::AddUserBnClick() {
+  AddUser();
+  accept();
+}
+
+void TFmOption::DeleteUsreBnClick() { DeleteUser(); }
+
+void TFmOption::BnAdvancedFunctionsClick() {
+  context_.showModal(passwordDlg_);
+  std::string typed;
+  // Exact and case-sensitive; how the dialog was closed does not matter.
+  if (!QStringToBytes(passwordDlg_.Password->text(), typed) || typed != DesignerPassword) return;
+  EnableGameCheckbox->setEnabled(true);
+  QDialog& designer = targets_.Designer();
+  designer.move(x() + kDesignerOffsetX, y() + kDesignerOffsetY);
+  context_.showModal(designer);
+  ReadLayoutFileList();  // layout files saved in the designer can be registered at once
+}
+
+// ---- Showing the font and colour ----
+
+void TFmOption::ShowFontAndColor() {
+  FontDialog1.font.face = FontName;
+  FontDialog1.font.SetSize(FontSize);
+  ShowExampleFont();
+  ShowColor();
+}
+
+void TFmOption::ShowColor() {
+  QPalette palette = ColorLb->palette();
+  palette.setColor(QPalette::Window, ToQColor(BlinkingColor));
+  ColorLb->setPalette(palette);
+}
+
+void TFmOption::ShowExampleFont() {
+  QFont font = ExampleEd->font();
+  font.setPointSize(std::max(FontSize, 1));
+  font.setFamily(BytesToQString(FontName));
+  ExampleEd->setFont(font);
+}

@@ -1,18 +1,158 @@
 #pragma once
-// TFmOption: the Options window and owner of all settings.
+// TFmOption, the Options window: the owner of every setting. It reads and writes qz.ini and
+// qzc.ini (and nothing else does), keeps the settings in memory and in its controls, manages
+// learners and registered layouts, and applies the settings to the other windows through
+// SettingsTargets: the layout to the keyboard and hands, the font and width to the practice
+// windows, the text files to the practice and game windows, the game switch to the menu.
+//
+// Invariant: ComboBox1 holds as many layout names as LayoutFileNames holds files, entry k of
+// both describing the same layout.
 #include <QDialog>
-#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "platform/colors.h"
+#include "platform/font.h"
+#include "platform/ini_file.h"
+#include "platform/window_context.h"
+#include "settings/password_dlg.h"
+#include "settings/settings_targets.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTabWidget;
+
+inline constexpr const char* kWhatTheProblem = "what the problem";
+inline constexpr const char* kWhatLoadingKeyboard = " what loading keyboard";
+inline constexpr const char* kCourseFileMissing =
+    "The course file may not exist. Please check the Options.";
+inline constexpr const char* kTextFileMissing =
+    "The text file may not exist. Please check the Options.";
+inline constexpr const char* kNewUserAdded =
+    "The new user will have the settings of the current user. Please restart the program.";
+inline constexpr const char* kDontDeleteCurrentUser = "Please don't delete current user.";
+inline constexpr const char* kNameNotStorable =
+    "The name contains a character that cannot be stored in the settings files.";
 
 class TFmOption : public QDialog {
  public:
-  // runPracticeTime: this run's practice time of the course, free and sentence drills.
-  explicit TFmOption(std::function<int64_t()> runPracticeTime, QWidget* parent = nullptr);
-  int64_t GetTotalTime() const;
-  std::string CurrentUser = "Learner";
-  int64_t TimeTotalBase = 5;
+  // The working folder is context.workDir; passwordDlg guards the designer.
+  TFmOption(WindowContext& context, SettingsTargets& targets, TPasswordDlg& passwordDlg,
+            QWidget* parent = nullptr);
+
+  // The settings stores.
+  void LoadGlobalSettings();
+  void SaveGlobalSettings();
+  void FillUserLists();
+  void LoadUserSettings(bool atStartup);
+  void SaveUserSettings();
+  // The learner's stored time plus this run's, in ms (at most 2147483647).
+  int GetTotalTime();
+  // The last saving, after the event loop: the learner's section, then qz.ini. A failure is
+  // shown and does not keep the other file from being written.
+  void SaveOnShutdown();
+
+  // Applying the settings to the other windows.
+  void ApplyLayout();
+  void LoadLayoutFile();
+  void FitPracticeWindows();
+  void ApplyPracticeFont();
+  void LoadPracticeTexts();
+  void ReloadSettings();
+
+  void AddUser();
+  void DeleteUser();
+
+  // Event handlers.
+  void FormCreate();
+  void BnSaveClick();
+  void BnCancelClick();
+  void ComboBox1Change();
+  void BnRegisterClick();
+  void BnDeleteRegClick();
+  void EnableGameCheckboxClick();
+  void BnFontClick();
+  void BnBlinkingcolorClick();
+  void AddUserBnClick();
+  void DeleteUsreBnClick();
+  void BnAdvancedFunctionsClick();
+
+  // In-memory settings.
+  std::string AppDir;
+  int FontSize;
+  std::string FontName;
+  Color BlinkingColor;
+  std::string CurrentUser;
+  std::string DesignerPassword;
+  std::vector<std::string> LayoutFileNames;
+  bool SettingsOk = false;
+  int TimeTotalBase = 0;
+
+  // Width of the screen in pixels: the primary screen's, replaceable for tests.
+  std::function<int()> ScreenWidth;
+
+  // The choosers the window owns; they open with these values.
+  struct FontChooser {
+    Font font;
+    int minSize;
+    int maxSize;
+  } FontDialog1;
+  struct ColorChooser {
+    Color color;
+  } ColorDialog1;
+
+  // Controls, named as designed.
+  QTabWidget* PageControl1;
+  QPushButton* BnSave;
+  QPushButton* BnCancel;
+  // "General"
+  QGroupBox* GroupBox4;
+  QPushButton* BnBlinkingcolor;
+  QLabel* ColorLb;
+  QPushButton* BnFont;
+  QLineEdit* ExampleEd;
+  QCheckBox* EnableGameCheckbox;
+  QGroupBox* GroupBox5;
+  QComboBox* UsersComboBox;
+  QPushButton* AddUserBn;
+  QPushButton* DeleteUsreBn;
+  // "Practice Contents"
+  QComboBox* CourseComboBox;
+  QComboBox* SentenceComboBox;
+  QComboBox* GameComboBox;
+  QLabel* Label7;
+  QListWidget* FileListBox1;  // hidden: the *.txt files of the working folder
+  // "Keyboard Layout"
+  QComboBox* ComboBox1;
+  QLabel* LbLayoutFileName;
+  QPushButton* BnDeleteReg;
+  QGroupBox* GroupBox2;
+  QLineEdit* EdLayoutName;
+  QListWidget* FileListBox2;
+  QPushButton* BnRegister;
+  QPushButton* BnAdvancedFunctions;
 
  private:
-  std::function<int64_t()> runPracticeTime_;
+  void BuildGeneralPage(QWidget* page);
+  void BuildContentsPage(QWidget* page);
+  void BuildLayoutPage(QWidget* page);
+  // Runs a handler inside the general error report.
+  void Connect(QPushButton* button, void (TFmOption::*handler)());
+  void ReadLayoutFileList();
+  void ShowFontAndColor();
+  void ShowExampleFont();
+  void ShowColor();
+  bool TextFileExists(const std::string& name) const;
+
+  WindowContext& context_;
+  SettingsTargets& targets_;
+  TPasswordDlg& passwordDlg_;
+  IniFile global_;
+  IniFile learners_;
 };

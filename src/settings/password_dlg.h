@@ -1,8 +1,17 @@
 #pragma once
-// TPasswordDlg: the password entry that guards the layout designer.
+// TPasswordDlg: the password entry that guards the layout designer. It has no behaviour of its
+// own; the Options window compares what was typed. Created once, so the typed text stays
+// between uses.
 #include <QDialog>
+
+class QLineEdit;
+class QPushButton;
 
 class TPasswordDlg : public QDialog {
  public:
   explicit TPasswordDlg(QWidget* parent = nullptr);
+
+  QLineEdit* Password;
+  QPushButton* OKBtn;
+  QPushButton* CancelBtn;
 };

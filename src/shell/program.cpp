@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QPushButton>
 
-#include "keyboard/layout_file.h"
-#include "platform/files.h"
 #include "platform/guard.h"
 #include "shell/time_report.h"
 
@@ -32,13 +30,15 @@ TutorProgram::TutorProgram(WindowContext& windowContext)
   FmSentencePrac = std::make_unique<TFmSentencePrac>(context, *Guides, PracticeStopwatch);
   FmLetterPrac = std::make_unique<TFmLetterPrac>(context, *Guides, PracticeStopwatch);
   FmCoursePrac = std::make_unique<TFmCoursePrac>(context, *Guides, PracticeStopwatch);
-  FmOption = std::make_unique<TFmOption>([this] { return RunPracticeTime(); });
+  SettingsLinks = std::make_unique<ProgramSettingsTargets>(*this);
+  FmOption = std::make_unique<TFmOption>(context, *SettingsLinks, *PasswordDlg);
   WireMenu();
 }
 
 TutorProgram::~TutorProgram() {
   // Reverse creation order; the guides go after the windows that drive them.
   FmOption.reset();
+  SettingsLinks.reset();
   FmCoursePrac.reset();
   FmLetterPrac.reset();
   FmSentencePrac.reset();
@@ -87,25 +87,16 @@ void TutorProgram::WireMenu() {
 }
 
 void TutorProgram::StartUp() {
+  // Each step on its own: a failure is shown and the start-up goes on.
+  Guarded(context.dialogs, [&] { FmOption->LoadGlobalSettings(); });
+  Guarded(context.dialogs, [&] { FmOption->FillUserLists(); });
   Guarded(context.dialogs, [&] { context.showModal(*AboutBox); });
-  ApplyDefaultLayout();
+  Guarded(context.dialogs, [&] { FmOption->LoadUserSettings(true); });
+  Guarded(context.dialogs, [&] { FmOption->ApplyLayout(); });
+  Guarded(context.dialogs, [&] { FmOption->LoadPracticeTexts(); });
 }
 
-void TutorProgram::ApplyDefaultLayout() {
-  Guarded(context.dialogs, [&] {
-    ReadLayoutFile(ResolvePath(context.workDir, "us.key"), Layout);
-    LeftHand->ApplyFingerLayout();
-    RightHand->ApplyFingerLayout();
-    VKeyboard->SetBlinkingColor(clRed);
-    VKeyboard->BuildKeys(10, 10);
-  });
-  // The timers run and the keys are drawn even when the layout could not be loaded.
-  Guarded(context.dialogs, [&] {
-    VKeyboard->TimerofKB->start();
-    VKeyboard->DrawAllKeys();
-    LeftHand->TimerOfPalm->start();
-    RightHand->TimerOfPalm->start();
-  });
+void TutorProgram::ShutDown() {
+  // The learner's section of qzc.ini, then qz.ini, while every window still exists.
+  FmOption->SaveOnShutdown();
 }
-
-void TutorProgram::ShutDown() {}

@@ -21,6 +21,7 @@
 #include "settings/password_dlg.h"
 #include "shell/about_box.h"
 #include "shell/main_menu.h"
+#include "shell/settings_adapter.h"
 
 inline constexpr const char* kApplicationTitle = "QZ Typing Tutor";
 
@@ -62,11 +63,10 @@ class TutorProgram {
   std::unique_ptr<TFmSentencePrac> FmSentencePrac;
   std::unique_ptr<TFmLetterPrac> FmLetterPrac;
   std::unique_ptr<TFmCoursePrac> FmCoursePrac;
+  // What the Options window reaches of the other windows; it goes after the Options window.
+  std::unique_ptr<ProgramSettingsTargets> SettingsLinks;
   std::unique_ptr<TFmOption> FmOption;
 
  private:
   void WireMenu();
-  // Until the Options window applies the learner's layout, start-up loads the default layout
-  // file of the working folder into the keyboard and the hands and starts their timers.
-  void ApplyDefaultLayout();
 };

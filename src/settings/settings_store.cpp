@@ -1,0 +1,129 @@
+#include "settings/settings_store.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "platform/codepage.h"
+#include "settings/settings_keys.h"
+
+using namespace settings;
+
+namespace {
+std::vector<std::string> NonEmptyValues(const std::vector<IniEntry>& entries) {
+  std::vector<std::string> values;
+  for (const IniEntry& entry : entries) {
+    if (!entry.value.empty()) values.push_back(entry.value);
+  }
+  return values;
+}
+
+std::string Upper(std::string text) {
+  for (char& c : text) c = static_cast<char>(UpperByte(static_cast<unsigned char>(c)));
+  return text;
+}
+
+int ReadChecked(const IniFile& ini, const std::string& section, const IntSetting& setting) {
+  return setting.Checked(ini.ReadInteger(section, setting.key, setting.defaultValue));
+}
+
+std::string ReadText(const IniFile& ini, const std::string& section, const TextSetting& setting) {
+  return ini.ReadString(section, setting.key, setting.defaultValue);
+}
+}  // namespace
+
+GlobalSettings ReadGlobalSettings(const IniFile& global) {
+  GlobalSettings settings;
+  settings.LayoutNames = NonEmptyValues(global.ReadSection(kLayoutNamesSection));
+  settings.LayoutFileNames = NonEmptyValues(global.ReadSection(kLayoutFilesSection));
+  const size_t paired = std::min(settings.LayoutNames.size(), settings.LayoutFileNames.size());
+  settings.LayoutNames.resize(paired);
+  settings.LayoutFileNames.resize(paired);
+  settings.DesignerPassword =
+      global.ReadString(kSettingSection, kPasswordKey, "").substr(0, kPasswordMaxLength);
+  settings.CurrentUser = global.ReadString(kSettingSection, kCurrentUserKey, kDefaultLearner);
+  return settings;
+}
+
+void WriteGlobalSettings(IniFile& global, const GlobalSettings& settings) {
+  global.EraseSection(kLayoutNamesSection);
+  global.EraseSection(kLayoutFilesSection);
+  for (size_t i = 0; i < settings.LayoutNames.size(); ++i) {
+    const std::string key = kLayoutKeyPrefix + std::to_string(i + 1);
+    global.WriteString(kLayoutNamesSection, key, settings.LayoutNames[i]);
+    global.WriteString(kLayoutFilesSection, key,
+                       i < settings.LayoutFileNames.size() ? settings.LayoutFileNames[i] : "");
+  }
+  global.WriteString(kSettingSection, kPasswordKey, settings.DesignerPassword);
+  global.WriteString(kSettingSection, kCurrentUserKey, settings.CurrentUser);
+}
+
+std::vector<std::string> ReadLearnerNames(const IniFile& learners) {
+  std::vector<std::string> names;
+  std::vector<std::string> seen;  // upper-cased, sorted
+  for (const std::string& name : learners.ReadSectionNames()) {
+    const std::string upper = Upper(name);
+    const auto place = std::lower_bound(seen.begin(), seen.end(), upper);
+    if (place != seen.end() && *place == upper) continue;
+    seen.insert(place, upper);
+    names.push_back(name);
+  }
+  std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    return Upper(a) < Upper(b);
+  });
+  return names;
+}
+
+LearnerSettings ReadLearnerSettings(const IniFile& learners, const std::string& name) {
+  LearnerSettings s;
+  s.Progress = ReadChecked(learners, name, kProgress);
+  s.TimeTotal = ReadChecked(learners, name, kTimeTotal);
+  s.CourseText = ReadText(learners, name, kCourseText);
+  s.PracticeText = ReadText(learners, name, kPracticeText);
+  s.GameText = ReadText(learners, name, kGameText);
+  s.FontName = ReadText(learners, name, kFontName);
+  s.CurrentLayout = ReadChecked(learners, name, kCurrentLayout);
+  s.EnableGame = learners.ReadBool(name, kEnableGame.key, kEnableGame.defaultValue);
+  s.FontSize = ReadChecked(learners, name, kFontSize);
+  s.BlinkingColor = static_cast<Color>(ReadChecked(learners, name, kBlinkingColor));
+  return s;
+}
+
+void WriteLearnerSettings(IniFile& learners, const std::string& name,
+                          const LearnerSettings& s) {
+  learners.WriteInteger(name, kProgress.key, s.Progress);
+  learners.WriteInteger(name, kTimeTotal.key, s.TimeTotal);
+  learners.WriteString(name, kCourseText.key, s.CourseText);
+  learners.WriteString(name, kPracticeText.key, s.PracticeText);
+  learners.WriteString(name, kGameText.key, s.GameText);
+  learners.WriteString(name, kFontName.key, s.FontName);
+  learners.WriteInteger(name, kCurrentLayout.key, s.CurrentLayout);
+  learners.WriteBool(name, kEnableGame.key, s.EnableGame);
+  learners.WriteInteger(name, kFontSize.key, s.FontSize);
+  learners.WriteInteger(name, kBlinkingColor.key, static_cast<int>(s.BlinkingColor));
+}
+
+std::string LearnerNameProblem(const std::string& name) {
+  const bool control = std::any_of(name.begin(), name.end(), [](char c) {
+    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+  });
+  if (control || name.find(']') != std::string::npos) {
+    return "A learner name cannot contain \"]\", a line break or another control character.";
+  }
+  return {};
+}
+
+int AddPracticeTime(int64_t stored, int64_t run) {
+  return static_cast<int>(std::clamp<int64_t>(stored + run, 0, INT_MAX));
+}
+
+std::string TrimIniSpace(const std::string& text) {
+  const auto isSpace = [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte >= 0x09 && byte <= 0x0D) || byte == 0x1A || byte == 0x20;
+  };
+  size_t begin = 0;
+  size_t end = text.size();
+  while (begin < end && isSpace(text[begin])) ++begin;
+  while (end > begin && isSpace(text[end - 1])) --end;
+  return text.substr(begin, end - begin);
+}

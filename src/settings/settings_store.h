@@ -1,0 +1,57 @@
+#pragma once
+// The two settings files as plain values: what qz.ini holds for all learners and what one
+// learner's section of qzc.ini holds, read with each key's default and range and written in
+// the fixed key order. The Options window moves these values into and out of its controls.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/colors.h"
+#include "platform/ini_file.h"
+
+struct GlobalSettings {
+  // Equally long; entry k of both describes layout k.
+  std::vector<std::string> LayoutNames;
+  std::vector<std::string> LayoutFileNames;
+  std::string DesignerPassword;  // at most 10 characters
+  std::string CurrentUser;
+};
+
+struct LearnerSettings {
+  int Progress = 0;
+  int TimeTotal = 5;
+  std::string CourseText;
+  std::string PracticeText;
+  std::string GameText;
+  std::string FontName;
+  int CurrentLayout = 0;
+  bool EnableGame = true;
+  int FontSize = 12;
+  Color BlinkingColor = 255;
+};
+
+// Entries with an empty value are skipped; names and files are paired by position and
+// entries without a partner dropped. Throws AppError when the file cannot be read.
+GlobalSettings ReadGlobalSettings(const IniFile& global);
+// Rewrites both layout sections (S1..Sn), then "password" and "CurrentUser". Stops at the
+// first refused write with its AppError.
+void WriteGlobalSettings(IniFile& global, const GlobalSettings& settings);
+
+// Section names of qzc.ini sorted without regard to case; names that differ only in case
+// name one section, so only the first of them is listed.
+std::vector<std::string> ReadLearnerNames(const IniFile& learners);
+LearnerSettings ReadLearnerSettings(const IniFile& learners, const std::string& name);
+// The ten keys in their fixed order.
+void WriteLearnerSettings(IniFile& learners, const std::string& name,
+                          const LearnerSettings& settings);
+
+// Why a learner name (already trimmed) cannot name a section, or empty when it can: it must
+// not hold "]" or a control character such as a line break.
+std::string LearnerNameProblem(const std::string& name);
+
+// Milliseconds of practice in 32 bits: the sum stops at the largest value instead of
+// turning negative.
+int AddPracticeTime(int64_t stored, int64_t run);
+
+// The text without the white space an INI file trims from names and values.
+std::string TrimIniSpace(const std::string& text);

@@ -1,0 +1,96 @@
+#include "shell/settings_adapter.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTextEdit>
+#include <algorithm>
+
+#include "keyboard/layout_file.h"
+#include "platform/codepage.h"
+#include "shell/program.h"
+
+namespace {
+// The free drills, course and sentence drills windows, in the order the settings reach them.
+std::vector<TFmLinePractice*> FontWindows(TutorProgram& program) {
+  return {program.FmLetterPrac.get(), program.FmCoursePrac.get(), program.FmSentencePrac.get()};
+}
+}  // namespace
+
+void ProgramSettingsTargets::SetPickerNames(const std::vector<std::string>& names, int selected) {
+  QComboBox& picker = *program_.AboutBox->UsersComboBox;
+  picker.clear();
+  for (const std::string& name : names) picker.addItem(BytesToQString(name));
+  picker.setCurrentIndex(selected);
+}
+
+std::string ProgramSettingsTargets::PickedName() {
+  std::string name;
+  QStringToBytes(program_.AboutBox->UsersComboBox->currentText(), name);
+  return name;
+}
+
+void ProgramSettingsTargets::SetProgress(int index) { program_.FmCoursePrac->SetProgress(index); }
+int ProgramSettingsTargets::GetProgress() { return program_.FmCoursePrac->GetProgress(); }
+int64_t ProgramSettingsTargets::GetPracticeTime() { return program_.RunPracticeTime(); }
+
+void ProgramSettingsTargets::EnableGameButton(bool enabled) {
+  program_.ButtonMenu->Button5->setEnabled(enabled);
+}
+
+void ProgramSettingsTargets::ReadLayoutFile(const std::string& path) {
+  ::ReadLayoutFile(path, program_.Layout);
+}
+
+void ProgramSettingsTargets::ApplyFingerLayout() {
+  program_.LeftHand->ApplyFingerLayout();
+  program_.RightHand->ApplyFingerLayout();
+}
+
+void ProgramSettingsTargets::SetBlinkingColor(Color color) {
+  program_.VKeyboard->SetBlinkingColor(color);
+}
+
+void ProgramSettingsTargets::BuildKeys(int ox, int oy) { program_.VKeyboard->BuildKeys(ox, oy); }
+
+void ProgramSettingsTargets::StartGuides() {
+  program_.VKeyboard->TimerofKB->start();
+  program_.VKeyboard->DrawAllKeys();
+  program_.LeftHand->TimerOfPalm->start();
+  program_.RightHand->TimerOfPalm->start();
+}
+
+void ProgramSettingsTargets::WidenPracticeWindows(int width, int screenWidth) {
+  for (TFmLinePractice* window : FontWindows(program_)) {
+    window->resize(width, window->height());
+    window->move((screenWidth - window->width()) / 2, window->y());
+  }
+}
+
+void ProgramSettingsTargets::SetPracticeFont(int size, const std::string& face) {
+  for (TFmLinePractice* window : FontWindows(program_)) {
+    for (QTextEdit* box : {window->SampleEdit, window->RichEdit1}) {
+      QFont font = box->font();
+      font.setPointSize(std::max(size, 1));
+      font.setFamily(BytesToQString(face));
+      box->setFont(font);
+    }
+  }
+}
+
+void ProgramSettingsTargets::LoadCourseText(const std::string& name) {
+  program_.FmCoursePrac->SetTextFile(name);
+  program_.FmCoursePrac->LoadTextFile();
+}
+
+void ProgramSettingsTargets::LoadSentenceText(const std::string& name) {
+  program_.FmSentencePrac->SetTextFile(name);
+  program_.FmSentencePrac->LoadTextFile();
+  program_.FmTextPrac->SetTextFile(name);
+  program_.FmTextPrac->LoadTextFile();
+}
+
+void ProgramSettingsTargets::SetGameText(const std::string& name) {
+  program_.gameFrame->SetTextFile(name);
+}
+
+QDialog& ProgramSettingsTargets::Designer() { return *program_.DefineQZ; }

@@ -1,0 +1,603 @@
+#include "settings/option.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <filesystem>
+
+#include "platform/errors.h"
+#include "support/test_context.h"
+
+namespace {
+using Names = std::vector<std::string>;
+
+// Records what the Options window does to the rest of the program.
+struct RecordingTargets final : SettingsTargets {
+  void SetPickerNames(const Names& names, int selected) override {
+    pickerNames = names;
+    pickerSelected = selected;
+    picked = selected >= 0 ? names[static_cast<size_t>(selected)] : "";
+  }
+  std::string PickedName() override { return picked; }
+  void SetProgress(int index) override { progress = index; }
+  int GetProgress() override { return progress; }
+  int64_t GetPracticeTime() override { return practiceTime; }
+  void EnableGameButton(bool enabled) override {
+    calls.push_back(enabled ? "game on" : "game off");
+  }
+  void ReadLayoutFile(const std::string& path) override {
+    calls.push_back("read " + path);
+    if (!layoutError.empty()) throw AppError(layoutError);
+  }
+  void ApplyFingerLayout() override { calls.push_back("fingers"); }
+  void SetBlinkingColor(Color color) override { calls.push_back("blink " + std::to_string(color)); }
+  void BuildKeys(int ox, int oy) override {
+    calls.push_back("keys " + std::to_string(ox) + "," + std::to_string(oy));
+  }
+  void StartGuides() override { calls.push_back("guides"); }
+  void WidenPracticeWindows(int width, int screenWidth) override {
+    calls.push_back("widen " + std::to_string(width) + " on " + std::to_string(screenWidth));
+  }
+  void SetPracticeFont(int size, const std::string& face) override {
+    calls.push_back("font " + std::to_string(size) + " " + face);
+  }
+  void LoadCourseText(const std::string& name) override { calls.push_back("course " + name); }
+  void LoadSentenceText(const std::string& name) override { calls.push_back("text " + name); }
+  void SetGameText(const std::string& name) override { calls.push_back("game " + name); }
+  QDialog& Designer() override { return designer; }
+
+  Names pickerNames;
+  int pickerSelected = -2;
+  std::string picked;
+  int progress = -1;
+  int64_t practiceTime = 0;
+  std::string layoutError;
+  std::vector<std::string> calls;
+  QDialog designer;
+};
+
+constexpr const char* kTwoLayouts =
+    "[LAYOUTNAMES]\r\nS1=US\r\nS2=UK\r\n[LAYOUTFILENAMES]\r\nS1=us.key\r\nS2=uk.key\r\n"
+    "[SETTING]\r\npassword=secret\r\nCurrentUser=anna\r\n";
+constexpr const char* kAnna =
+    "[Anna]\r\nProgress=7\r\nTimeTotal=60000\r\ncoursetext=QZCOURSE.TXT\r\n"
+    "practicetext=qz.txt\r\ngametext=qzgame.txt\r\nfontname=Arial\r\ncurrentlayout=1\r\n"
+    "enablegame=0\r\nfontsize=14\r\nblinkingcolor=65280\r\n";
+
+struct OptionTest : ::testing::Test {
+  TestContext t;
+  RecordingTargets targets;
+  TPasswordDlg passwordDlg;
+  std::unique_ptr<TFmOption> window;
+
+  // Texts and layout files exist before the window is created, as at start-up.
+  void SetUp() override {
+    for (const char* name : {"qzcourse.txt", "qz.txt", "qzgame.txt", "other.txt"})
+      t.dir.Write(name, "line\r\n");
+    for (const char* name : {"us.key", "uk.key"}) t.dir.Write(name, "");
+  }
+  TFmOption& Create(int screenWidth = 1024) {
+    window = std::make_unique<TFmOption>(t.context, targets, passwordDlg);
+    window->ScreenWidth = [screenWidth] { return screenWidth; };
+    return *window;
+  }
+  // The start-up sequence without the picker: the last learner is taken.
+  TFmOption& StartWith(const std::string& global, const std::string& learners,
+                       int screenWidth = 1024) {
+    t.dir.Write("qz.ini", global);
+    t.dir.Write("qzc.ini", learners);
+    Create(screenWidth);
+    window->LoadGlobalSettings();
+    window->FillUserLists();
+    window->LoadUserSettings(true);
+    return *window;
+  }
+  std::string Text(const QComboBox* box) { return box->currentText().toStdString(); }
+  std::string Section(const std::string& name) {
+    const std::string all = t.dir.Read("qzc.ini");
+    const size_t begin = all.find("[" + name + "]");
+    if (begin == std::string::npos) return "";
+    return all.substr(begin, all.find("\r\n[", begin) - begin);
+  }
+};
+}  // namespace
+
+TEST_F(OptionTest, TheWindowIsBuiltAsDesigned) {
+  TFmOption& w = Create();
+  EXPECT_EQ(w.windowTitle(), "Options");
+  EXPECT_EQ(w.size(), QSize(307, 416));
+  ASSERT_EQ(w.PageControl1->count(), 3);
+  EXPECT_EQ(w.PageControl1->tabText(0), "General");
+  EXPECT_EQ(w.PageControl1->tabText(1), "Practice Contents");
+  EXPECT_EQ(w.PageControl1->tabText(2), "Keyboard Layout");
+  EXPECT_EQ(w.PageControl1->currentIndex(), 0);
+
+  struct Expected {
+    const char* name;
+    const char* text;
+    const char* hint;
+  };
+  const Expected buttons[] = {
+      {"BnSave", "&OK", ""},
+      {"BnCancel", "&Cancel", ""},
+      {"BnBlinkingcolor", "&Blinking color of the pressed key", ""},
+      {"BnFont", "&Font of practices", "Font used in the practices"},
+      {"AddUserBn", "&Add ", "Add the new name above"},
+      {"DeleteUsreBn", "&Delete", ""},
+      {"BnDeleteReg", "&Delete current layout", "Only delete the association."},
+      {"BnRegister", "&Register new layout", ""},
+      {"BnAdvancedFunctions", "Ad&vanced setting >>", "To design new keyboard layout"},
+  };
+  for (const Expected& e : buttons) {
+    auto* button = w.findChild<QPushButton*>(e.name);
+    ASSERT_NE(button, nullptr) << e.name;
+    EXPECT_EQ(button->text(), e.text);
+    EXPECT_EQ(button->toolTip(), e.hint) << e.name;
+  }
+  EXPECT_EQ(w.findChild<QGroupBox*>("GroupBox4")->title(), "Layouts of practices");
+  EXPECT_EQ(w.findChild<QGroupBox*>("GroupBox5")->title(), "Users Management");
+  EXPECT_EQ(w.findChild<QGroupBox*>("GroupBox2")->title(), "Add layout");
+  EXPECT_EQ(w.findChild<QLabel*>("ColorLb")->size(), QSize(25, 25));
+  EXPECT_EQ(w.findChild<QLineEdit*>("ExampleEd")->text(), "Example");
+  EXPECT_EQ(w.findChild<QComboBox*>("UsersComboBox")->toolTip(), "Input or select a name");
+  EXPECT_TRUE(w.UsersComboBox->isEditable());
+  EXPECT_EQ(w.findChild<QComboBox*>("CourseComboBox")->toolTip(),
+            "Select a text file to be the content of the course");
+  EXPECT_EQ(w.findChild<QComboBox*>("SentenceComboBox")->toolTip(),
+            "Select a text file to be the content of practices of sentence and paragraph");
+  EXPECT_NE(w.findChild<QComboBox*>("GameComboBox"), nullptr);
+  EXPECT_NE(w.findChild<QComboBox*>("ComboBox1"), nullptr);
+  EXPECT_NE(w.findChild<QLabel*>("LbLayoutFileName"), nullptr);
+  EXPECT_NE(w.findChild<QLineEdit*>("EdLayoutName"), nullptr);
+  EXPECT_EQ(w.findChild<QListWidget*>("FileListBox2")->toolTip(), "Select a file for  the layout");
+  EXPECT_TRUE(w.findChild<QLabel*>("Label7")->text().startsWith("Note:\r\nThe text files are"));
+
+  auto* game = w.findChild<QCheckBox*>("EnableGameCheckbox");
+  EXPECT_EQ(game->text(), "&Enable game");
+  EXPECT_TRUE(game->isChecked());
+  EXPECT_FALSE(game->isEnabled());
+}
+
+TEST_F(OptionTest, CreationTakesTheInitialValuesAndListsTheFiles) {
+  t.dir.Write("Upper.TXT", "");
+  TFmOption& w = Create();
+  EXPECT_EQ(w.AppDir, t.dir.path());
+  EXPECT_EQ(w.FontSize, 10);
+  EXPECT_EQ(w.FontName, "Courier New");
+  EXPECT_EQ(w.BlinkingColor, 0u);
+  EXPECT_FALSE(w.SettingsOk);
+  EXPECT_EQ(w.TimeTotalBase, 0);
+  for (QComboBox* box : {w.CourseComboBox, w.SentenceComboBox, w.GameComboBox}) {
+    ASSERT_EQ(box->count(), 5);
+    EXPECT_EQ(box->itemText(0), "other.txt");
+    EXPECT_EQ(box->itemText(4), "Upper.TXT");
+    EXPECT_EQ(box->currentIndex(), -1);
+  }
+  ASSERT_EQ(w.FileListBox2->count(), 2);
+  EXPECT_EQ(w.FileListBox2->item(0)->text(), "uk.key");
+}
+
+TEST_F(OptionTest, StartUpReadsTheLearnerPickedIntoWindowAndProgram) {
+  TFmOption& w = StartWith(kTwoLayouts, std::string(kAnna) + "[bob]\r\nProgress=1\r\n");
+  EXPECT_TRUE(w.SettingsOk);
+  EXPECT_EQ(targets.pickerNames, (Names{"Anna", "bob"}));
+  EXPECT_EQ(targets.pickerSelected, 0);  // "anna" in qz.ini, found without regard to case
+  EXPECT_EQ(w.DesignerPassword, "secret");
+  EXPECT_EQ(w.CurrentUser, "Anna");
+  EXPECT_EQ(targets.progress, 7);
+  EXPECT_EQ(w.TimeTotalBase, 60000);
+  EXPECT_FALSE(w.EnableGameCheckbox->isChecked());
+  EXPECT_EQ(targets.calls, Names{"game off"});
+  EXPECT_EQ(Text(w.CourseComboBox), "qzcourse.txt");
+  EXPECT_EQ(Text(w.SentenceComboBox), "qz.txt");
+  EXPECT_EQ(Text(w.GameComboBox), "qzgame.txt");
+  EXPECT_EQ(w.ComboBox1->currentIndex(), 1);
+  EXPECT_EQ(w.LbLayoutFileName->text(), "uk.key");
+  EXPECT_EQ(w.FontSize, 14);
+  EXPECT_EQ(w.FontName, "Arial");
+  EXPECT_EQ(w.BlinkingColor, 65280u);
+  EXPECT_EQ(w.ExampleEd->font().pointSize(), 14);
+  EXPECT_EQ(w.FontDialog1.font.face, "Arial");
+  EXPECT_EQ(w.FontDialog1.font.size, 14);
+  EXPECT_EQ(w.ColorLb->palette().color(QPalette::Window), QColor(0, 255, 0));
+  // The Options window's learner box lists everyone but shows no one.
+  EXPECT_EQ(w.UsersComboBox->count(), 2);
+  EXPECT_EQ(w.UsersComboBox->currentText(), "");
+  EXPECT_TRUE(t.dialogs.messages.empty());
+}
+
+TEST_F(OptionTest, ATextFileThatIsNotListedLeavesItsBoxEmpty) {
+  TFmOption& w = StartWith(kTwoLayouts, "[Anna]\r\ncoursetext=gone.txt\r\ngametext=\r\n");
+  EXPECT_EQ(Text(w.CourseComboBox), "");
+  EXPECT_EQ(Text(w.SentenceComboBox), "qz.txt");  // the default
+  EXPECT_EQ(Text(w.GameComboBox), "");
+  w.LoadPracticeTexts();
+  EXPECT_EQ(t.dialogs.Texts(), Names{"The course file may not exist. Please check the Options."});
+  EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Warning);
+  EXPECT_EQ(targets.calls, (Names{"text qz.txt"}));  // a missing game file is silent
+}
+
+TEST_F(OptionTest, MissingTextFilesAreReportedAndPresentOnesHandedOn) {
+  TFmOption& w = StartWith(kTwoLayouts, kAnna);
+  targets.calls.clear();
+  w.LoadPracticeTexts();
+  EXPECT_EQ(targets.calls, (Names{"course qzcourse.txt", "text qz.txt", "game qzgame.txt"}));
+  for (const char* name : {"qzcourse.txt", "qz.txt", "qzgame.txt"})
+    std::filesystem::remove(t.dir.File(name));
+  std::filesystem::create_directory(t.dir.File("qz.txt"));  // a folder is no text file
+  targets.calls.clear();
+  w.LoadPracticeTexts();
+  EXPECT_TRUE(targets.calls.empty());
+  EXPECT_EQ(t.dialogs.Texts(), (Names{"The course file may not exist. Please check the Options.",
+                                      "The text file may not exist. Please check the Options."}));
+}
+
+TEST_F(OptionTest, NoLearnerPickedRunsAsLearnerWithOnlyPositionAndTimeRead) {
+  TFmOption& w = StartWith(
+      "[SETTING]\r\nCurrentUser=Ghost\r\n",
+      "[Learner]\r\nProgress=3\r\nTimeTotal=900\r\nfontsize=20\r\ncoursetext=qz.txt\r\n");
+  EXPECT_EQ(targets.pickerSelected, -1);
+  EXPECT_EQ(w.CurrentUser, "Learner");
+  EXPECT_EQ(targets.progress, 3);
+  EXPECT_EQ(w.TimeTotalBase, 900);
+  EXPECT_EQ(w.FontSize, 10);
+  EXPECT_EQ(Text(w.CourseComboBox), "");
+}
+
+TEST_F(OptionTest, NoLearnerFileGivesLearnerWithPositionZeroAndFiveMilliseconds) {
+  TFmOption& w = StartWith("", "");
+  std::filesystem::remove(t.dir.File("qzc.ini"));
+  w.FillUserLists();
+  w.LoadUserSettings(true);
+  EXPECT_TRUE(targets.pickerNames.empty());
+  EXPECT_EQ(w.CurrentUser, "Learner");
+  EXPECT_EQ(targets.progress, 0);
+  EXPECT_EQ(w.TimeTotalBase, 5);
+  w.SaveOnShutdown();
+  EXPECT_EQ(t.dir.Read("qzc.ini"),
+            "[Learner]\r\nProgress=0\r\nTimeTotal=5\r\ncoursetext=\r\npracticetext=\r\n"
+            "gametext=\r\nfontname=Courier New\r\ncurrentlayout=-1\r\nenablegame=1\r\n"
+            "fontsize=10\r\nblinkingcolor=0\r\n");
+  EXPECT_EQ(t.dir.Read("qz.ini"), "[SETTING]\r\npassword=\r\nCurrentUser=Learner\r\n");
+}
+
+TEST_F(OptionTest, SavingSeveralTimesStoresTheRunsTimeOnce) {
+  TFmOption& w = StartWith(kTwoLayouts, kAnna);
+  targets.practiceTime = 1500;
+  targets.progress = 9;
+  w.BnSaveClick();
+  targets.practiceTime = 4000;
+  w.BnSaveClick();
+  EXPECT_EQ(w.TimeTotalBase, 60000);  // read at start-up only
+  w.SaveOnShutdown();
+  EXPECT_EQ(Section("Anna"),
+            "[Anna]\r\nProgress=9\r\nTimeTotal=64000\r\ncoursetext=qzcourse.txt\r\n"
+            "practicetext=qz.txt\r\ngametext=qzgame.txt\r\nfontname=Arial\r\n"
+            "currentlayout=1\r\nenablegame=0\r\nfontsize=14\r\nblinkingcolor=65280\r\n");
+}
+
+TEST_F(OptionTest, TheTotalTimeSaturates) {
+  TFmOption& w = StartWith(kTwoLayouts, "[Anna]\r\nTimeTotal=2147480000\r\n");
+  targets.practiceTime = 3600000;
+  EXPECT_EQ(w.GetTotalTime(), 2147483647);
+  w.SaveUserSettings();
+  EXPECT_NE(Section("Anna").find("TimeTotal=2147483647\r\n"), std::string::npos);
+}
+
+TEST_F(OptionTest, OkSavesBothFilesAndAppliesEverything) {
+  TFmOption& w = StartWith(kTwoLayouts, kAnna);
+  t.context.showModal(w);
+  targets.calls.clear();
+  w.BnSave->click();
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_EQ(targets.calls,
+            (Names{"read " + t.dir.File("uk.key"), "fingers", "blink 65280", "keys 10,10",
+                   "font 14 Arial", "guides", "course qzcourse.txt", "text qz.txt",
+                   "game qzgame.txt"}));
+  EXPECT_EQ(t.dir.Read("qz.ini"),
+            "[SETTING]\r\npassword=secret\r\nCurrentUser=Anna\r\n[LAYOUTNAMES]\r\nS1=US\r\n"
+            "S2=UK\r\n[LAYOUTFILENAMES]\r\nS1=us.key\r\nS2=uk.key\r\n");
+  EXPECT_TRUE(t.dialogs.messages.empty());
+}
+
+TEST_F(OptionTest, AnUnwritableLearnerFileKeepsTheWindowOpen) {
+  TFmOption& w = StartWith(kTwoLayouts, kAnna);
+  std::filesystem::remove(t.dir.File("qzc.ini"));
+  std::filesystem::create_directory(t.dir.File("qzc.ini"));
+  t.context.showModal(w);
+  w.BnSave->click();
+  EXPECT_TRUE(w.isVisible());
+  EXPECT_EQ(t.dialogs.Texts(), Names{"Unable to write to " + t.dir.File("qzc.ini")});
+  EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Error);
+  EXPECT_EQ(t.dir.Read("qz.ini"), kTwoLayouts);  // stopped before qz.ini
+}
+
+TEST_F(OptionTest, AnUnreadableGlobalFileIsReportedAndTheLayoutSkipped) {
+  std::filesystem::create_directory(t.dir.File("qz.ini"));
+  t.dir.Write("qzc.ini", kAnna);
+  TFmOption& w = Create();
+  w.LoadGlobalSettings();
+  EXPECT_FALSE(w.SettingsOk);
+  EXPECT_EQ(t.dialogs.Texts(), Names{"File access deniedwhat the problem"});
+  EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Information);
+  EXPECT_EQ(w.CurrentUser, "");
+  w.ApplyLayout();
+  EXPECT_EQ(targets.calls, Names{"guides"});
+}
+
+TEST_F(OptionTest, AFailedLayoutLoadIsReportedAndFontsAreStillApplied) {
+  TFmOption& w = StartWith(kTwoLayouts, kAnna);
+  targets.calls.clear();
+  targets.layoutError = "File not found";
+  w.ApplyLayout();
+  EXPECT_EQ(t.dialogs.Texts(), Names{"File not found what loading keyboard"});
+  EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Information);
+  EXPECT_FALSE(w.SettingsOk);
+  EXPECT_EQ(targets.calls, (Names{"read " + t.dir.File("uk.key"), "font 14 Arial", "guides"}));
+}
+
+TEST_F(OptionTest, ALayoutIndexOutsideTheListLoadsNothingAndSaysNothing) {
+  TFmOption& w = StartWith(kTwoLayouts, "[Anna]\r\ncurrentlayout=2\r\n");
+  EXPECT_EQ(w.ComboBox1->currentIndex(), -1);
+  EXPECT_EQ(w.LbLayoutFileName->text(), "");
+  targets.calls.clear();
+  w.ApplyLayout();
+  EXPECT_TRUE(w.SettingsOk);
+  EXPECT_EQ(targets.calls, (Names{"font 12 MS Sans Serif", "guides"}));
+  EXPECT_TRUE(t.dialogs.messages.empty());
+}
+
+TEST_F(OptionTest, PracticeWindowsAreFittedToTheScreen) {
+  struct Case {
+    int fontSize;
+    int screen;
+    bool widened;
+    int sizeAfter;
+  };
+  for (const Case c : {Case{24, 800, true, 24}, Case{26, 640, true, 20}, Case{30, 700, true, 30},
+                       Case{18, 640, false, 18}, Case{30, 800, true, 28}, Case{21, 641, true, 21},
+                       Case{19, 1024, true, 19}}) {
+    targets.calls.clear();
+    TFmOption& w = Create(c.screen);
+    w.FontSize = c.fontSize;
+    w.FitPracticeWindows();
+    const Names widened{"widen " + std::to_string(c.screen - 10) + " on " +
+                        std::to_string(c.screen)};
+    EXPECT_EQ(targets.calls, c.widened ? widened : Names{}) << c.fontSize << " on " << c.screen;
+    EXPECT_EQ(w.FontSize, c.sizeAfter) << c.fontSize << " on " << c.screen;
+  }
+}
+
+TEST_F(OptionTest, TheCappedSizeIsWrittenAtTheNextSave) {
+  TFmOption& w = StartWith(kTwoLayouts, "[Anna]\r\nfontsize=26\r\n", 640);
+  w.ApplyLayout();
+  w.SaveUserSettings();
+  EXPECT_NE(Section("Anna").find("fontsize=20\r\n"), std::string::npos);
+}
+
+TEST_F(OptionTest, AChosenFontShowsInTheExampleAndReachesPracticeOnlyThroughOk) {
+  TFmOption& w = StartWith(kTwoLayouts, kAnna);
+  Font chosen;
+  chosen.face = "Courier New";
+  chosen.SetSize(30);
+  t.dialogs.fonts.push_back(chosen);
+  targets.calls.clear();
+  w.BnFont->click();
+  ASSERT_EQ(t.dialogs.fontsOffered.size(), 1u);
+  EXPECT_EQ(t.dialogs.fontsOffered[0].face, "Arial");
+  EXPECT_EQ(t.dialogs.fontsOffered[0].size, 14);
+  EXPECT_EQ(w.FontSize, 24);  // the chooser offers 0..24
+  EXPECT_EQ(w.FontName, "Courier New");
+  EXPECT_EQ(w.ExampleEd->font().pointSize(), 24);
+  EXPECT_EQ(w.ExampleEd->font().family(), "Courier New");
+  w.BnCancel->click();
+  EXPECT_TRUE(targets.calls.empty());
+  w.SaveOnShutdown();
+  EXPECT_NE(Section("Anna").find("fontname=Courier New\r\ncurrentlayout=1\r\nenablegame=0\r\n"
+                                 "fontsize=24\r\n"),
+            std::string::npos);
+
+  t.dialogs.fonts.push_back(std::nullopt);  // cancelled: nothing changes
+  w.BnFont->click();
+  EXPECT_EQ(w.FontSize, 24);
+}
+
+TEST_F(OptionTest, AChosenColourShowsInTheSwatch) {
+  TFmOption& w = StartWith(kTwoLayouts, kAnna);
+  t.dialogs.colors.push_back(Color{0x0000FF});
+  w.BnBlinkingcolor->click();
+  EXPECT_EQ(t.dialogs.colorsOffered, std::vector<Color>{65280});
+  EXPECT_EQ(w.BlinkingColor, 0x0000FFu);
+  EXPECT_EQ(w.ColorLb->palette().color(QPalette::Window), QColor(255, 0, 0));
+  t.dialogs.colors.push_back(std::nullopt);
+  w.BnBlinkingcolor->click();
+  EXPECT_EQ(w.BlinkingColor, 0x0000FFu);
+}
+
+TEST_F(OptionTest, PickingALayoutShowsItsFile) {
+  TFmOption& w = StartWith(kTwoLayouts, kAnna);
+  w.ComboBox1->setCurrentIndex(0);
+  EXPECT_EQ(w.LbLayoutFileName->text(), "uk.key");  // the program's own selection changes nothing
+  w.ComboBox1Change();
+  EXPECT_EQ(w.LbLayoutFileName->text(), "us.key");
+}
+
+TEST_F(OptionTest, RegisteringNeedsANameAndAFileAndAppendsTheLayout) {
+  TFmOption& w = StartWith(kTwoLayouts, kAnna);
+  w.BnRegister->click();  // neither name nor file
+  w.EdLayoutName->setText("  ");
+  w.FileListBox2->item(0)->setSelected(true);
+  w.BnRegister->click();  // a name of spaces is no name
+  w.EdLayoutName->setText(" Mine ");
+  w.FileListBox2->clearSelection();
+  w.BnRegister->click();  // no file selected
+  EXPECT_EQ(w.ComboBox1->count(), 2);
+
+  w.FileListBox2->item(0)->setSelected(true);
+  w.BnRegister->click();
+  w.BnRegister->click();  // registered twice, listed twice
+  ASSERT_EQ(w.ComboBox1->count(), 4);
+  EXPECT_EQ(w.ComboBox1->itemText(3), "Mine");
+  EXPECT_EQ(w.ComboBox1->currentIndex(), 3);
+  EXPECT_EQ(w.LayoutFileNames, (Names{"us.key", "uk.key", "uk.key", "uk.key"}));
+  EXPECT_EQ(w.LbLayoutFileName->text(), "uk.key");
+  EXPECT_EQ(w.EdLayoutName->text(), " Mine ");
+  w.EdLayoutName->setText(QString::fromUtf16(u"\u4e2d"));
+  w.BnRegister->click();
+  EXPECT_EQ(t.dialogs.Texts(),
+            Names{"The name contains a character that cannot be stored in the settings files."});
+  EXPECT_EQ(w.ComboBox1->count(), 4);
+
+  w.SaveGlobalSettings();
+  EXPECT_NE(t.dir.Read("qz.ini").find("S3=Mine\r\nS4=Mine\r\n[LAYOUTFILENAMES]\r\nS1=us.key\r\n"
+                                      "S2=uk.key\r\nS3=uk.key\r\nS4=uk.key\r\n"),
+            std::string::npos);
+}
+
+TEST_F(OptionTest, UnregisteringRemovesTheSelectedLayoutAndSelectsTheFirst) {
+  TFmOption& w = StartWith(kTwoLayouts, kAnna);
+  w.BnDeleteReg->click();
+  EXPECT_EQ(w.ComboBox1->count(), 1);
+  EXPECT_EQ(w.ComboBox1->itemText(0), "US");
+  EXPECT_EQ(w.LayoutFileNames, Names{"us.key"});
+  EXPECT_EQ(w.ComboBox1->currentIndex(), 0);
+  EXPECT_EQ(w.LbLayoutFileName->text(), "uk.key");  // the label is left as it was
+  w.BnDeleteReg->click();
+  EXPECT_EQ(w.ComboBox1->currentIndex(), -1);
+  EXPECT_TRUE(w.LayoutFileNames.empty());
+  w.BnDeleteReg->click();  // nothing selected: nothing happens
+  EXPECT_TRUE(t.dialogs.messages.empty());
+  w.SaveUserSettings();
+  EXPECT_NE(Section("Anna").find("currentlayout=-1\r\n"), std::string::npos);
+}
+
+TEST_F(OptionTest, AStoredIndexAfterAnUnregisteredLayoutPointsOneFurther) {
+  const std::string threeLayouts =
+      "[LAYOUTNAMES]\r\nS1=US\r\nS2=UK\r\nS3=DE\r\n[LAYOUTFILENAMES]\r\nS1=us.key\r\n"
+      "S2=uk.key\r\nS3=de.key\r\n[SETTING]\r\nCurrentUser=Bob\r\n";
+  TFmOption& w = StartWith(threeLayouts, std::string(kAnna) + "[Bob]\r\ncurrentlayout=0\r\n");
+  w.ComboBox1->setCurrentIndex(0);
+  w.BnDeleteReg->click();
+  w.SaveGlobalSettings();
+  targets.picked = "Anna";
+  w.ReloadSettings();  // Anna's stored 1 now names what was the third layout
+  EXPECT_EQ(w.ComboBox1->currentText(), "DE");
+}
+
+TEST_F(OptionTest, AddingALearnerWritesTheWindowsValuesAndCloses) {
+  TFmOption& w = StartWith(kTwoLayouts, kAnna + std::string("[carl]\r\nProgress=1\r\n"));
+  t.dialogs.fonts.push_back([] {
+    Font f;
+    f.face = "Times New Roman";
+    f.SetSize(16);
+    return f;
+  }());
+  w.BnFont->click();  // not confirmed with OK, still taken over
+  t.context.showModal(w);
+  w.UsersComboBox->setEditText("  Bea  ");
+  w.AddUserBn->click();
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_EQ(t.dialogs.Texts(), Names{"The new user will have the settings of the current user. "
+                                     "Please restart the program."});
+  EXPECT_EQ(Section("Bea"),
+            "[Bea]\r\nProgress=0\r\nTimeTotal=5\r\ncoursetext=qzcourse.txt\r\n"
+            "practicetext=qz.txt\r\ngametext=qzgame.txt\r\nfontname=Times New Roman\r\n"
+            "currentlayout=1\r\nenablegame=0\r\nfontsize=16\r\nblinkingcolor=65280\r\n");
+  ASSERT_EQ(w.UsersComboBox->count(), 3);
+  EXPECT_EQ(w.UsersComboBox->itemText(1), "Bea");
+  EXPECT_EQ(targets.pickerNames, (Names{"Anna", "carl"}));  // the picker waits for a restart
+}
+
+TEST_F(OptionTest, AddingAnEmptyExistingOrBrokenNameWritesNothing) {
+  TFmOption& w = StartWith(kTwoLayouts, kAnna);
+  const std::string before = t.dir.Read("qzc.ini");
+  for (const char* name : {"", "   ", "aNNA"}) {
+    t.context.showModal(w);
+    w.UsersComboBox->setEditText(name);
+    w.AddUserBn->click();
+    EXPECT_FALSE(w.isVisible()) << name;
+  }
+  EXPECT_TRUE(t.dialogs.messages.empty());
+  w.UsersComboBox->setEditText("a]b");
+  w.AddUserBn->click();
+  w.UsersComboBox->setEditText(QString::fromUtf16(u"\u0416enya"));
+  w.AddUserBn->click();
+  EXPECT_EQ(t.dialogs.Texts(),
+            (Names{"A learner name cannot contain \"]\", a line break or another control "
+                   "character.",
+                   "The name contains a character that cannot be stored in the settings files."}));
+  EXPECT_EQ(t.dir.Read("qzc.ini"), before);
+  EXPECT_EQ(w.UsersComboBox->count(), 1);
+}
+
+TEST_F(OptionTest, DeletingALearnerErasesTheSectionButNeverTheCurrentOne) {
+  TFmOption& w = StartWith(kTwoLayouts, std::string(kAnna) + "[Bob]\r\nProgress=1\r\n"
+                                                             "[x]\r\ny=1\r\n[BOB]\r\nz=2\r\n");
+  t.context.showModal(w);
+  w.UsersComboBox->setEditText("ANNA");
+  w.DeleteUsreBn->click();
+  EXPECT_EQ(t.dialogs.Texts(), Names{"Please don't delete current user."});
+  EXPECT_NE(t.dir.Read("qzc.ini").find("[Anna]"), std::string::npos);
+
+  w.UsersComboBox->setEditText("");
+  w.DeleteUsreBn->click();  // nothing
+  w.UsersComboBox->setEditText("bob");
+  w.DeleteUsreBn->click();
+  EXPECT_TRUE(w.isVisible());
+  EXPECT_EQ(t.dir.Read("qzc.ini"), std::string(kAnna) + "[x]\r\ny=1\r\n");
+  ASSERT_EQ(w.UsersComboBox->count(), 2);
+  EXPECT_EQ(w.UsersComboBox->itemText(1), "x");
+  EXPECT_EQ(w.UsersComboBox->currentText(), "");
+  EXPECT_EQ(t.dialogs.messages.size(), 1u);
+}
+
+TEST_F(OptionTest, ThePasswordGateOpensTheDesignerOnlyForTheExactPassword) {
+  TFmOption& w =
+      StartWith("[SETTING]\r\npassword=Secret1234XY\r\nCurrentUser=Anna\r\n", kAnna);
+  EXPECT_EQ(w.DesignerPassword, "Secret1234");
+  w.move(100, 50);
+  t.dir.Write("new.key", "");  // as if saved in the designer
+  for (const char* wrong : {"", "secret1234", "Secret1234XY", "Secret123"}) {
+    passwordDlg.Password->setText(wrong);
+    w.BnAdvancedFunctions->click();
+  }
+  EXPECT_EQ(t.modalShown.size(), 4u);
+  EXPECT_FALSE(w.EnableGameCheckbox->isEnabled());
+  EXPECT_EQ(w.FileListBox2->count(), 2);
+  EXPECT_EQ(passwordDlg.Password->text(), "Secret123");  // what was typed stays
+  EXPECT_TRUE(t.dialogs.messages.empty());
+
+  passwordDlg.Password->setText("Secret1234");
+  w.BnAdvancedFunctions->click();
+  ASSERT_EQ(t.modalShown.size(), 6u);
+  EXPECT_EQ(t.modalShown[4], &passwordDlg);
+  EXPECT_EQ(t.modalShown[5], &targets.designer);
+  EXPECT_EQ(targets.designer.pos(), w.pos() + QPoint(40, 20));
+  EXPECT_TRUE(w.EnableGameCheckbox->isEnabled());
+  EXPECT_EQ(w.FileListBox2->count(), 3);  // re-read when the designer closes
+  targets.designer.hide();
+}
+
+TEST_F(OptionTest, WithoutAPasswordEvenCancelOnAnEmptyEntryOpensTheDesigner) {
+  TFmOption& w = StartWith("", kAnna);
+  passwordDlg.CancelBtn->click();
+  w.BnAdvancedFunctions->click();
+  EXPECT_EQ(t.modalShown.back(), &targets.designer);
+  targets.designer.hide();
+}
+
+TEST_F(OptionTest, TheGameSwitchDrivesTheGameButton) {
+  TFmOption& w = StartWith(kTwoLayouts, kAnna);
+  targets.calls.clear();
+  w.EnableGameCheckbox->setEnabled(true);
+  w.EnableGameCheckbox->click();
+  w.EnableGameCheckbox->click();
+  EXPECT_EQ(targets.calls, (Names{"game on", "game off"}));
+}

@@ -1,0 +1,199 @@
+// The settings steps of a whole run: start-up in a working folder, the learner picker, the
+// layout and texts applied, the practice time report, and the files written at shutdown.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTextEdit>
+#include <filesystem>
+#include <fstream>
+
+#include "settings/settings_store.h"
+#include "shell/program.h"
+#include "support/test_context.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+using Names = std::vector<std::string>;
+
+const std::string kDataDir = std::string(QZ_SOURCE_DIR) + "/data";
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+constexpr const char* kGlobal =
+    "[LAYOUTNAMES]\r\nS1=US\r\nS2=UK\r\n[LAYOUTFILENAMES]\r\nS1=us.key\r\nS2=UK.KEY\r\n"
+    "[SETTING]\r\npassword=pw\r\nCurrentUser=Anna\r\n";
+constexpr const char* kLearners =
+    "[Anna]\r\nProgress=1\r\nTimeTotal=100\r\n"
+    "[Bob]\r\nProgress=2\r\nTimeTotal=1000\r\ncoursetext=course.txt\r\npracticetext=qz.txt\r\n"
+    "gametext=words.txt\r\nfontname=Courier New\r\ncurrentlayout=1\r\nenablegame=0\r\n"
+    "fontsize=26\r\nblinkingcolor=65280\r\n";
+
+// A run of the program whose start-up panel picks `pick` (or leaves the picker as it is).
+struct ProgramRun : ::testing::Test {
+  TestContext t;
+  std::string pick;
+  std::vector<std::string> modal;
+  WindowContext context{t.dialogs,
+                        [this](QDialog& dialog) {
+                          modal.push_back(dialog.objectName().toStdString());
+                          auto* picker = dialog.findChild<QComboBox*>("UsersComboBox");
+                          if (dialog.objectName() == "AboutBox" && !pick.empty())
+                            picker->setCurrentIndex(picker->findText(QString::fromStdString(pick)));
+                        },
+                        t.clock, t.random, t.shell, t.dir.path()};
+  std::unique_ptr<TutorProgram> program;
+
+  void CopyData(const std::string& name) {
+    fs::copy_file(kDataDir + "/" + name, t.dir.File(name), fs::copy_options::overwrite_existing);
+  }
+  void Start(int screenWidth = 1024) {
+    program = std::make_unique<TutorProgram>(context);
+    program->FmOption->ScreenWidth = [screenWidth] { return screenWidth; };
+    program->StartUp();
+  }
+  // Closing the main menu, the report, the end of the event loop and the teardown.
+  void Finish() {
+    program->ButtonMenu->show();
+    program->ButtonMenu->Button7->click();
+    program->ShutDown();
+    program.reset();
+  }
+  std::string PickerText() {
+    return program->AboutBox->UsersComboBox->currentText().toStdString();
+  }
+};
+}  // namespace
+
+TEST_F(ProgramRun, APickedLearnerIsAppliedAndWrittenBackAtShutdown) {
+  CopyData("us.key");
+  CopyData("uk.key");
+  t.dir.Write("course.txt", "one\r\ntwo\r\nthree\r\nfour\r\n");
+  t.dir.Write("qz.txt", "a line\r\n");
+  t.dir.Write("words.txt", "word\r\n");
+  t.dir.Write("qz.ini", kGlobal);
+  t.dir.Write("qzc.ini", kLearners);
+  pick = "Bob";
+  Start(640);
+
+  EXPECT_EQ(modal, Names{"AboutBox"});
+  EXPECT_TRUE(t.dialogs.messages.empty()) << t.dialogs.Texts()[0];
+  EXPECT_GT(program->VKeyboard->KeyCount(), 0);
+  EXPECT_TRUE(program->VKeyboard->TimerofKB->isActive());
+  EXPECT_TRUE(program->LeftHand->TimerOfPalm->isActive());
+  EXPECT_EQ(program->VKeyboard->BlinkingColor(), 65280u);
+  EXPECT_FALSE(program->ButtonMenu->Button5->isEnabled());
+  EXPECT_EQ(program->FmCoursePrac->GetProgress(), 2);
+  EXPECT_EQ(program->FmCoursePrac->SampleLine, "three");
+  EXPECT_EQ(program->FmSentencePrac->SampleLine, "a line");
+  EXPECT_EQ(program->gameFrame->GameTextFile, "words.txt");
+  // 26 points on a 640-pixel screen: widened first, then capped at 20.
+  for (TFmLinePractice* window : {static_cast<TFmLinePractice*>(program->FmLetterPrac.get()),
+                                  static_cast<TFmLinePractice*>(program->FmCoursePrac.get()),
+                                  static_cast<TFmLinePractice*>(program->FmSentencePrac.get())}) {
+    EXPECT_EQ(window->width(), 630);
+    EXPECT_EQ(window->x(), 5);
+    EXPECT_EQ(window->SampleEdit->font().pointSize(), 20);
+    EXPECT_EQ(window->RichEdit1->font().family(), "Courier New");
+  }
+
+  program->FmLetterPrac->PracticeTime = 3725000;
+  Finish();
+  EXPECT_EQ(t.dialogs.Texts(), Names{"The practice time is 1 h 2 m 5 s, total practice time is "
+                                     "1 h 2 m 6 s."});
+  EXPECT_EQ(t.dir.Read("qzc.ini"),
+            "[Anna]\r\nProgress=1\r\nTimeTotal=100\r\n"
+            "[Bob]\r\nProgress=2\r\nTimeTotal=3726000\r\ncoursetext=course.txt\r\n"
+            "practicetext=qz.txt\r\ngametext=words.txt\r\nfontname=Courier New\r\n"
+            "currentlayout=1\r\nenablegame=0\r\nfontsize=20\r\nblinkingcolor=65280\r\n");
+  EXPECT_EQ(t.dir.Read("qz.ini"),
+            "[SETTING]\r\npassword=pw\r\nCurrentUser=Bob\r\n[LAYOUTNAMES]\r\nS1=US\r\nS2=UK\r\n"
+            "[LAYOUTFILENAMES]\r\nS1=us.key\r\nS2=UK.KEY\r\n");
+}
+
+TEST_F(ProgramRun, AFreshFolderRunsAsLearnerAndListsLearnerNextTime) {
+  Start();
+  EXPECT_EQ(program->AboutBox->UsersComboBox->count(), 0);
+  EXPECT_EQ(program->FmOption->CurrentUser, "Learner");
+  EXPECT_EQ(t.dialogs.Texts(), (Names{"The course file may not exist. Please check the Options.",
+                                      "The text file may not exist. Please check the Options."}));
+  Finish();
+  EXPECT_EQ(t.dialogs.Texts().back(),
+            "The practice time is 0 h 0 m 0 s, total practice time is 0 h 0 m 0 s.");
+  const LearnerSettings saved = ReadLearnerSettings(IniFile(t.dir.File("qzc.ini")), "Learner");
+  EXPECT_EQ(saved.TimeTotal, 5);
+  EXPECT_EQ(saved.Progress, 0);
+  EXPECT_EQ(t.dir.Read("qz.ini"), "[SETTING]\r\npassword=\r\nCurrentUser=Learner\r\n");
+
+  t.dialogs.messages.clear();
+  Start();
+  EXPECT_EQ(PickerText(), "Learner");
+}
+
+TEST_F(ProgramRun, TheShippedFilesStartWithoutASingleWarning) {
+  for (const auto& entry : fs::directory_iterator(kDataDir)) CopyData(entry.path().filename());
+  Start();
+  EXPECT_EQ(PickerText(), "Learner");
+  EXPECT_TRUE(t.dialogs.messages.empty()) << t.dialogs.Texts()[0];
+  EXPECT_GT(program->VKeyboard->KeyCount(), 0);
+  EXPECT_EQ(program->FmOption->ComboBox1->currentText(), "US QWERTY");
+  EXPECT_TRUE(program->ButtonMenu->Button5->isEnabled());
+
+  // "&OK" in the Options window leads back to the menu, still without a warning.
+  program->ButtonMenu->Button6->click();
+  program->FmOption->BnSave->click();
+  EXPECT_FALSE(program->FmOption->isVisible());
+  EXPECT_TRUE(t.dialogs.messages.empty()) << t.dialogs.Texts()[0];
+}
+
+TEST_F(ProgramRun, TheShippedFilesAreWhatTheProgramWrites) {
+  const IniFile shippedGlobal(kDataDir + "/qz.ini");
+  const IniFile shippedLearners(kDataDir + "/qzc.ini");
+  IniFile global(t.dir.File("qz.ini"));
+  IniFile learners(t.dir.File("qzc.ini"));
+  WriteGlobalSettings(global, ReadGlobalSettings(shippedGlobal));
+  WriteLearnerSettings(learners, "Learner", ReadLearnerSettings(shippedLearners, "Learner"));
+  EXPECT_EQ(t.dir.Read("qz.ini"), ReadBytes(shippedGlobal.Path()));
+  EXPECT_EQ(t.dir.Read("qzc.ini"), ReadBytes(shippedLearners.Path()));
+  EXPECT_EQ(ReadLearnerNames(shippedLearners), Names{"Learner"});
+  for (const std::string& file : ReadGlobalSettings(shippedGlobal).LayoutFileNames)
+    EXPECT_TRUE(fs::exists(kDataDir + "/" + file)) << file;
+}
+
+TEST_F(ProgramRun, AnUnwritableLearnerFileIsReportedAndTheRunEndsNormally) {
+  fs::create_directory(t.dir.File("qzc.ini"));
+  t.dir.Write("qz.ini", kGlobal);
+  Start();
+  EXPECT_EQ(t.dialogs.Texts(), (Names{"File access denied", "File access denied",
+                                      "The course file may not exist. Please check the Options.",
+                                      "The text file may not exist. Please check the Options."}));
+  t.dialogs.messages.clear();
+  Finish();
+  ASSERT_EQ(t.dialogs.messages.size(), 2u);
+  EXPECT_EQ(t.dialogs.messages[1].text, "Unable to write to " + t.dir.File("qzc.ini"));
+  EXPECT_EQ(t.dialogs.messages[1].kind, MessageKind::Error);
+  EXPECT_TRUE(fs::is_directory(t.dir.File("qzc.ini")));
+  // The learner of the run could not be read, so the run was the default learner's.
+  EXPECT_NE(t.dir.Read("qz.ini").find("CurrentUser=Learner\r\n"), std::string::npos);
+}
+
+TEST_F(ProgramRun, AnUnreadableGlobalFileSkipsTheLayoutAndTheRestGoesOn) {
+  CopyData("us.key");
+  fs::create_directory(t.dir.File("qz.ini"));
+  t.dir.Write("qzc.ini", "[Learner]\r\ncoursetext=\r\npracticetext=\r\nTimeTotal=7\r\n");
+  Start();
+  ASSERT_GE(t.dialogs.messages.size(), 1u);
+  EXPECT_EQ(t.dialogs.messages[0].text, "File access deniedwhat the problem");
+  EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Information);
+  EXPECT_EQ(program->VKeyboard->KeyCount(), 0);
+  EXPECT_TRUE(program->VKeyboard->TimerofKB->isActive());
+  EXPECT_EQ(program->FmOption->TimeTotalBase, 7);
+  t.dialogs.messages.clear();
+  Finish();
+  EXPECT_EQ(t.dialogs.Texts().back(), "Unable to write to " + t.dir.File("qz.ini"));
+  EXPECT_NE(t.dir.Read("qzc.ini").find("TimeTotal=7\r\n"), std::string::npos);
+}
