@@ -1,6 +1,132 @@
 #include "game/game_frame.h"
 
-TgameFrame::TgameFrame(QWidget* parent) : QDialog(parent) {
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+#include "platform/codepage.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/guard.h"
+#include "platform/image_canvas.h"
+#include "platform/key_events.h"
+#include "platform/qt_convert.h"
+
+namespace {
+constexpr int kClientWidth = 600;
+constexpr int kClientHeight = 400;
+constexpr int kStatusHeight = 16;
+}  // namespace
+
+TgameFrame::TgameFrame(WindowContext& context, QWidget* parent)
+    : QDialog(parent), context_(context), dispatcher_([this] { PaintBox1->update(); }) {
   setObjectName("gameFrame");
   setWindowTitle("Game");
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  QFont font(kGameFontFace);
+  font.setPixelSize(11);  // 8 points
+  setFont(font);
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, Qt::black);
+  setPalette(palette);
+  setFixedSize(kClientWidth, kClientHeight);
+  setFocusPolicy(Qt::StrongFocus);
+
+  LbStatus = new QLabel("Score", this);
+  LbStatus->setObjectName("LbStatus");
+  LbStatus->setGeometry(0, 0, kClientWidth, kStatusHeight);
+  QFont statusFont(QString::fromUtf8("\xE5\xAE\x8B\xE4\xBD\x93"));  // the system's Song face
+  statusFont.setPixelSize(12);  // 9 points
+  LbStatus->setFont(statusFont);
+  LbStatus->setAutoFillBackground(true);
+  QPalette statusPalette = LbStatus->palette();
+  statusPalette.setColor(QPalette::Window, statusPalette.color(QPalette::Button));
+  statusPalette.setColor(QPalette::WindowText, ToQColor(clNavy));
+  LbStatus->setPalette(statusPalette);
+
+  PaintBox1 = new PaintSurface(this);
+  PaintBox1->setObjectName("PaintBox1");
+  PaintBox1->setGeometry(0, kStatusHeight, kClientWidth, kClientHeight - kStatusHeight);
+  PaintBox1->canvas().Resize(PaintBox1->width(), PaintBox1->height(), clBlack);
+  PaintBox1->background = clBlack;
+  PaintBox1->onPaint = [this] { Guarded(context_.dialogs, [this] { Repaint(); }); };
+
+  // Key preview: every key press of the window reaches FormKeyPress, Esc included.
+  new KeyRouter(
+      this, [](int) { return false; },
+      [this](int key) { Guarded(context_.dialogs, [&] { FormKeyPress(key); }); });
+
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  move(screen.x() + (screen.width() - kClientWidth) / 2,
+       screen.y() + (screen.height() - kClientHeight) / 2);
+}
+
+TgameFrame::~TgameFrame() { StopGame(); }
+
+void TgameFrame::StartGame() {
+  // A game still running here is stopped before the new one takes the playfield.
+  StopGame();
+  Game.reset();
+  PaintBox1->Invalidate();
+  GameFile = ResolvePath(context_.workDir, GameTextFile);
+  Game = std::make_unique<threadType>(
+      GameServices{context_.clock, context_.random, context_.dialogs, dispatcher_}, GameFile,
+      [this](const std::string& text) { LbStatus->setText(BytesToQString(text)); },
+      PaintBox1->canvas());
+  AskDifficulty();
+  Game->Resume();
+}
+
+void TgameFrame::AskDifficulty() {
+  const int d = StrToInt(
+      context_.dialogs.InputBox(kDifficultyCaption, kDifficultyPrompt, kDefaultDifficulty));
+  Game->SetDifficulty(d >= 1 && d <= 10 ? d : 3);
+}
+
+void TgameFrame::FormKeyPress(int key) {
+  if (key != VK_ESCAPE) {
+    if (Game) Game->PutKey(key);
+    return;
+  }
+  if (!Game || Game->Terminated()) {
+    close();
+    return;
+  }
+  Game->Suspend();
+  const MessageAnswer answer =
+      context_.dialogs.Message(MessageKind::Confirmation, MessageButtons::YesNo, kExitQuestion);
+  if (answer == MessageAnswer::Yes) {
+    Game->Terminate();
+    close();
+  } else {
+    Game->Resume();
+  }
+}
+
+void TgameFrame::FormClose() {
+  if (!Game) return;
+  Game->Suspend();
+  Game->Terminate();
+  Game->Stop();
+}
+
+void TgameFrame::StopGame() {
+  if (!Game) return;
+  Game->Terminate();
+  Game->Stop();
+}
+
+void TgameFrame::closeEvent(QCloseEvent* event) {
+  Guarded(context_.dialogs, [this] { FormClose(); });
+  QDialog::closeEvent(event);
+}
+
+void TgameFrame::Repaint() {
+  ImageCanvas& canvas = PaintBox1->canvas();
+  canvas.SetBrushColor(clBlack);
+  canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
+  if (Game) Game->Redraw();
 }

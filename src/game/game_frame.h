@@ -1,12 +1,59 @@
 #pragma once
-// TgameFrame: the window in which the typing game is played.
+// TgameFrame: the window in which the typing game is played. It holds the game text's name
+// and the current game, asks for the difficulty, hands key presses to the game, lets the
+// learner leave with Esc and redraws the playfield when it is repainted.
+//
+// The window owns its game. A game that ended keeps its final playfield until the next
+// start; a game that is left, replaced or outlived by the window has its worker stopped and
+// joined first.
 #include <QDialog>
+#include <memory>
 #include <string>
+
+#include "game/game_thread.h"
+#include "game/window_dispatcher.h"
+#include "platform/window_context.h"
+
+class QLabel;
+class PaintSurface;
+
+inline constexpr const char* kDifficultyCaption = "Input Box";
+inline constexpr const char* kDifficultyPrompt = "Input the difficulty (1-10).";
+inline constexpr const char* kDefaultDifficulty = "3";
+inline constexpr const char* kExitQuestion = "Do you want to exit?";
 
 class TgameFrame : public QDialog {
  public:
-  explicit TgameFrame(QWidget* parent = nullptr);
+  explicit TgameFrame(WindowContext& context, QWidget* parent = nullptr);
+  ~TgameFrame() override;
+
   void SetTextFile(const std::string& name) { GameTextFile = name; }
-  void StartGame() {}
+  // Starts a new game (the caller shows the window first). Errors reach the caller: a
+  // missing game text leaves no game; a difficulty that is no number leaves the new game
+  // unstarted.
+  void StartGame();
+  void AskDifficulty();
+  void FormKeyPress(int key);
+  void FormClose();
+  // Ends the worker of a running game (at program end, before the windows go).
+  void StopGame();
+
+  QLabel* LbStatus;
+  PaintSurface* PaintBox1;
   std::string GameTextFile = "qzgame.txt";
+  std::string GameFile;  // the game text's path, bound when a game starts
+
+ private:
+  WindowContext& context_;
+  // Declared before Game: the game's worker posts to it until the game is stopped.
+  WindowThreadDispatcher dispatcher_;
+
+ public:
+  std::unique_ptr<threadType> Game;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Repaint();
 };

@@ -25,7 +25,7 @@ TutorProgram::TutorProgram(WindowContext& windowContext)
   Guides = std::make_unique<GuideWindows>(*VKeyboard, *LeftHand, *RightHand);
 
   FmTextPrac = std::make_unique<TFmTextPrac>(context, PracticeStopwatch);
-  gameFrame = std::make_unique<TgameFrame>();
+  gameFrame = std::make_unique<TgameFrame>(context);
   FmLinePractice = std::make_unique<TFmLinePractice>(context, *Guides, PracticeStopwatch);
   FmSentencePrac = std::make_unique<TFmSentencePrac>(context, *Guides, PracticeStopwatch);
   FmLetterPrac = std::make_unique<TFmLetterPrac>(context, *Guides, PracticeStopwatch);
@@ -97,6 +97,8 @@ void TutorProgram::StartUp() {
 }
 
 void TutorProgram::ShutDown() {
+  // A game still running ends before any window goes.
+  Guarded(context.dialogs, [&] { gameFrame->StopGame(); });
   // The learner's section of qzc.ini, then qz.ini, while every window still exists.
   FmOption->SaveOnShutdown();
 }

@@ -1,0 +1,377 @@
+#include "game/game_thread.h"
+
+#include <algorithm>
+#include <chrono>
+#include <exception>
+
+#include "platform/guard.h"
+
+namespace {
+// The clock time at which IntervalElapsed will first answer true. A reading is
+// ElapsedMs + (t - StartMs), never below 25, and the timer fires once it exceeds the interval.
+int64_t TimerDeadline(const stopwatch& watch, bool restart, int interval, int64_t now) {
+  if (restart || watch.Stopped || interval < kStopwatchFloorMs) return now;
+  return watch.StartMs + interval - watch.ElapsedMs + 1;
+}
+}  // namespace
+
+std::string GameStatusText(int difficulty, int hits, int lost, int64_t seconds, int score) {
+  return " Difficulty: " + std::to_string(difficulty) + "    Hit: " + std::to_string(hits) +
+         "   Lost: " + std::to_string(lost) + "  Time: " + std::to_string(seconds) +
+         "s   Score: " + std::to_string(score);
+}
+
+std::string GameResultsText(int hits, int lost, int64_t elapsedMs) {
+  const int64_t words = int64_t{hits} + lost;
+  const int64_t accuracy = words > 0 ? hits * int64_t{100} / words : 0;
+  const int64_t wpm = hits * int64_t{60000} / elapsedMs;
+  const int64_t expected = words * 60000 / elapsedMs;
+  return "   Accuracy: " + std::to_string(accuracy) + "%   WPM: " + std::to_string(wpm) +
+         "  Expected WPM: " + std::to_string(expected);
+}
+
+threadType::threadType(GameServices services, const std::string& gameFile,
+                       StatusLine statusLabel, Canvas& surface)
+    : LaunchWatch(services.clock),
+      MoveWatch(services.clock),
+      BulletWatch(services.clock),
+      Source(gameFile, services.random, services.dialogs),
+      GameClock(services.clock),
+      canvas(surface),
+      StatusLabel(std::move(statusLabel)),
+      City(surface.Height(), services.random),
+      clock_(services.clock),
+      random_(services.random),
+      dialogs_(services.dialogs),
+      dispatcher_(services.dispatcher) {
+  UpdateStatus();
+  Source.Load();
+}
+
+threadType::~threadType() { Stop(); }
+
+void threadType::SetDifficulty(int d) {
+  Difficulty = d;
+  ResetGame();
+}
+
+void threadType::ResetGame() {
+  Score = kStartScore;
+  Hits = 0;
+  Lost = 0;
+  LaunchInterval = 3500 - 250 * Difficulty;
+  MoveInterval = 550 - 50 * Difficulty;
+  BulletInterval = kBulletInterval;
+  MaxWords = 25 * Difficulty + 40;
+}
+
+void threadType::PutKey(int ch) {
+  PendingKeys.push_back(ch);
+  {
+    std::lock_guard lock(state_->mutex);
+    state_->keyWaiting = true;
+  }
+  state_->wake.notify_all();
+}
+
+void threadType::Redraw() {
+  City.Draw(canvas);
+  for (const auto& word : Strikers) word->Draw(canvas);
+}
+
+void threadType::Suspend() {
+  std::lock_guard lock(state_->mutex);
+  ++state_->suspendCount;
+}
+
+void threadType::Resume() {
+  bool start = false;
+  {
+    std::lock_guard lock(state_->mutex);
+    if (state_->suspendCount > 0) --state_->suspendCount;
+    if (state_->suspendCount == 0 && !state_->started && !state_->stopping) {
+      state_->started = true;
+      start = true;
+    }
+  }
+  state_->wake.notify_all();
+  if (start) worker_ = std::thread([this] { Execute(); });
+}
+
+void threadType::Terminate() {
+  std::lock_guard lock(state_->mutex);
+  state_->terminated = true;
+}
+
+bool threadType::Terminated() const {
+  std::lock_guard lock(state_->mutex);
+  return state_->terminated;
+}
+
+bool threadType::Started() const {
+  std::lock_guard lock(state_->mutex);
+  return state_->started;
+}
+
+void threadType::Stop() {
+  {
+    std::lock_guard lock(state_->mutex);
+    state_->stopping = true;
+  }
+  state_->wake.notify_all();
+  if (!worker_.joinable()) return;
+  try {
+    worker_.join();
+  } catch (const std::exception& error) {
+    dialogs_.Inform(std::string(error.what()) + kTeardownErrorSuffix);
+  }
+}
+
+void threadType::RunHere() {
+  {
+    std::lock_guard lock(state_->mutex);
+    if (state_->started) return;
+    state_->started = true;
+    state_->suspendCount = 0;
+  }
+  Execute();
+}
+
+void threadType::Execute() {
+  try {
+    if (!RunOnWindowThread([this] { BeginLoop(); })) return;
+    for (;;) {
+      if (!RunOnWindowThread([this] {
+            passGoesOn_ = Pass();
+            passWakeMs_ = NextWakeMs();
+          })) {
+        return;
+      }
+      if (!passGoesOn_) break;
+      if (!SleepUntil(passWakeMs_)) return;
+    }
+    if (!RunOnWindowThread([this] { ShowResults(); })) return;
+    Terminate();
+  } catch (...) {
+    // Only the standard library's own thread primitives can throw here; the worker ends.
+  }
+}
+
+bool threadType::RunOnWindowThread(std::function<void()> call) {
+  for (;;) {
+    {
+      std::unique_lock lock(state_->mutex);
+      state_->wake.wait(lock, [&] { return state_->stopping || state_->suspendCount == 0; });
+      if (state_->stopping) return false;
+      state_->callDone = false;
+    }
+    // A call that finds the game suspended (the Esc question is up) or stopped does nothing;
+    // a suspended one is queued again after the resume.
+    auto shared = state_;
+    bool ran = false;
+    dispatcher_.Post([shared, call, &ran, this] {
+      bool run;
+      {
+        std::lock_guard lock(shared->mutex);
+        run = !shared->stopping && shared->suspendCount == 0;
+      }
+      if (run) Guarded(dialogs_, call);
+      {
+        std::lock_guard lock(shared->mutex);
+        if (!shared->stopping) ran = run;
+        shared->callDone = true;
+      }
+      shared->wake.notify_all();
+    });
+    std::unique_lock lock(state_->mutex);
+    state_->wake.wait(lock, [&] { return state_->stopping || state_->callDone; });
+    if (state_->stopping) return false;
+    if (ran) return true;
+  }
+}
+
+bool threadType::SleepUntil(int64_t deadlineMs) {
+  std::unique_lock lock(state_->mutex);
+  for (;;) {
+    if (state_->stopping) return false;
+    if (state_->suspendCount > 0) {
+      state_->wake.wait(lock);
+      continue;
+    }
+    if (state_->keyWaiting) {
+      state_->keyWaiting = false;
+      return true;
+    }
+    const int64_t left = deadlineMs - clock_.NowMs();
+    if (left <= 0) return true;
+    state_->wake.wait_for(lock, std::chrono::milliseconds(left));
+  }
+}
+
+void threadType::BeginLoop() {
+  GameClock.Start();
+  Launched = 0;
+}
+
+bool threadType::Pass() {
+  if (IntervalElapsed(LaunchWatch, LaunchRestart, LaunchInterval) &&
+      Chance(random_, 5 * Difficulty + 50) && Launched < MaxWords && Source.Pick()) {
+    Strikers.push_back(Source.TakePicked());
+    ++Launched;
+    UpdateStatus();
+  }
+  if (Strikers.empty() && Launched < MaxWords && Source.Pick()) {
+    Strikers.push_back(Source.TakePicked());
+    ++Launched;
+  }
+  if (Strikers.empty()) return false;
+  if (IntervalElapsed(MoveWatch, MoveRestart, MoveInterval)) {
+    MoveStrikers();
+    UpdateStatus();
+  }
+  if (IntervalElapsed(BulletWatch, BulletRestart, BulletInterval)) MoveBullets();
+  if (!PendingKeys.empty()) {
+    const int key = PendingKeys.front();
+    PendingKeys.pop_front();
+    if (key != kEscapeKey) HandleKey(key);
+  }
+  return Score > 0;
+}
+
+int64_t threadType::NextWakeMs() {
+  const int64_t now = clock_.NowMs();
+  if (!PendingKeys.empty()) return now;
+  int64_t wake = std::min(TimerDeadline(LaunchWatch, LaunchRestart, LaunchInterval, now),
+                          TimerDeadline(MoveWatch, MoveRestart, MoveInterval, now));
+  if (!Bullets.empty()) {
+    wake = std::min(wake, TimerDeadline(BulletWatch, BulletRestart, BulletInterval, now));
+  }
+  return wake;
+}
+
+bool threadType::IntervalElapsed(stopwatch& watch, bool& restart, int interval) {
+  if (restart) {
+    watch.SetElapsed(0);
+    watch.Start();
+  }
+  const int64_t elapsed = watch.ReadElapsed();
+  restart = interval < elapsed;
+  return restart;
+}
+
+void threadType::MoveStrikers() {
+  size_t i = 0;
+  while (i < Strikers.size()) {
+    strikerType& word = *Strikers[i];
+    if (word.Speed >= Phase && word.State == strikerType::Falling) {
+      word.MoveDown(canvas);
+    } else if (word.State == strikerType::Destroyed) {
+      word.Erase(canvas);
+      RemoveStriker(i);
+      continue;
+    } else {
+      word.Draw(canvas);
+    }
+    Phase = Phase % 3 + 1;
+    switch (TestCrash(word, City, canvas)) {
+      case CrashOutcome::Crashed:
+        Score -= 3 * word.Len;
+        ++Lost;
+        word.Erase(canvas);
+        RemoveStriker(i);
+        UpdateStatus();
+        continue;
+      case CrashOutcome::Lost:
+        if (Selected && Target == &word) Selected = false;
+        Score -= 3 * word.Len;
+        ++Lost;
+        break;
+      case CrashOutcome::None:
+        break;
+    }
+    ++i;
+  }
+}
+
+void threadType::RemoveStriker(size_t index) {
+  strikerType* word = Strikers[index].get();
+  if (Selected && Target == word) Selected = false;
+  if (Target == word) Target = nullptr;
+  // A bullet never outlives its word: shot words stand still and so neither crash nor fall out.
+  std::erase_if(Bullets, [word](const auto& bullet) { return &bullet->Target == word; });
+  Strikers.erase(Strikers.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+void threadType::MoveBullets() {
+  size_t i = 0;
+  while (i < Bullets.size()) {
+    if (Bullets[i]->Done) {
+      Bullets.erase(Bullets.begin() + static_cast<std::ptrdiff_t>(i));
+    } else {
+      Bullets[i]->Step();
+      ++i;
+    }
+  }
+}
+
+void threadType::HandleKey(int ch) {
+  try {
+    if (!Selected) {
+      for (const auto& word : Strikers) {
+        if (word->State == strikerType::Falling && word->Len > 0 &&
+            static_cast<unsigned char>(word->Text[0]) == ch) {
+          Selected = true;
+          Target = word.get();
+          Target->Typed = 1;
+          Target->Draw(canvas);
+          if (Target->Len == 1) CompleteWord(*Target, 1);
+          return;
+        }
+      }
+      return;
+    }
+    strikerType& word = *Target;
+    if (word.Typed < word.Len && static_cast<unsigned char>(word.Text[word.Typed]) == ch) {
+      ++word.Typed;
+      word.Draw(canvas);
+      if (word.Typed == word.Len) CompleteWord(word, 5 * word.Len);
+      return;
+    }
+    word.Typed = -1;
+    word.Draw(canvas);
+    word.State = strikerType::Falling;
+    Selected = false;
+  } catch (const std::exception& error) {
+    dialogs_.Inform(std::string(error.what()) + kKeyErrorSuffix);
+  }
+}
+
+void threadType::CompleteWord(strikerType& word, int points) {
+  word.State = strikerType::Shot;
+  FireBullet(word);
+  Score += points;
+  ++Hits;
+  UpdateStatus();
+  Selected = false;
+  SpeedUp();
+}
+
+void threadType::FireBullet(strikerType& word) {
+  Bullets.push_back(std::make_unique<bulletType>(canvas, word, City.BaseY + 1));
+}
+
+void threadType::SpeedUp() {
+  LaunchInterval -= 4;
+  if (LaunchInterval < 500) LaunchInterval = 550;
+  MoveInterval -= 2;
+  if (MoveInterval < 40) MoveInterval = 60;
+}
+
+void threadType::UpdateStatus() {
+  StatusLabel(
+      GameStatusText(Difficulty, Hits, Lost, GameClock.ReadElapsed() / 1000, Score));
+}
+
+void threadType::ShowResults() {
+  dialogs_.Inform(GameResultsText(Hits, Lost, GameClock.ReadElapsed()));
+}

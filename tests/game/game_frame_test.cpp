@@ -1,0 +1,153 @@
+#include "game/game_frame.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QTest>
+
+#include "game_fixture.h"
+#include "platform/guard.h"
+#include "platform/image_canvas.h"
+
+namespace {
+struct GameFrameTest : ::testing::Test {
+  TestContext t;
+  TgameFrame frame{t.context};
+
+  void SetUp() override { t.dir.Write("qzgame.txt", "alpha beta\r\n\r\ngamma\r\n"); }
+  void Start() {
+    Guarded(t.dialogs, [&] { frame.StartGame(); });
+  }
+  std::string Status() const { return frame.LbStatus->text().toStdString(); }
+};
+}  // namespace
+
+TEST_F(GameFrameTest, LaidOutAsDesigned) {
+  EXPECT_EQ(frame.windowTitle(), "Game");
+  EXPECT_EQ(frame.size(), QSize(600, 400));
+  EXPECT_EQ(frame.minimumSize(), frame.maximumSize());
+  EXPECT_FALSE(frame.windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(frame.windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(frame.findChild<QLabel*>("LbStatus"), frame.LbStatus);
+  EXPECT_EQ(Status(), "Score");
+  EXPECT_EQ(frame.LbStatus->geometry(), QRect(0, 0, 600, 16));
+  EXPECT_EQ(frame.findChild<PaintSurface*>("PaintBox1"), frame.PaintBox1);
+  EXPECT_EQ(frame.PaintBox1->geometry(), QRect(0, 16, 600, 384));
+  EXPECT_EQ(frame.GameTextFile, "qzgame.txt");
+  EXPECT_EQ(frame.Game, nullptr);
+}
+
+TEST_F(GameFrameTest, StartAsksTheDifficultyAndStartsTheGame) {
+  t.dialogs.inputs = {"7"};
+  Start();
+  ASSERT_NE(frame.Game, nullptr);
+  EXPECT_EQ(t.dialogs.prompts, (std::vector<std::string>{"Input Box|Input the difficulty (1-10).|3"}));
+  EXPECT_EQ(frame.Game->Difficulty, 7);
+  EXPECT_TRUE(frame.Game->Started());
+  EXPECT_EQ(frame.Game->City.BaseY, 384);
+  EXPECT_EQ(Status(), " Difficulty: 0    Hit: 0   Lost: 0  Time: 0s   Score: 0");
+  EXPECT_TRUE(t.dialogs.messages.empty());
+}
+
+TEST_F(GameFrameTest, DifficultiesOutOfRangeAndCancelGiveThree) {
+  for (const char* answer : std::vector<const char*>{"0", "11", "-2", nullptr}) {
+    if (answer) t.dialogs.inputs = {answer};
+    Start();
+    ASSERT_NE(frame.Game, nullptr);
+    EXPECT_EQ(frame.Game->Difficulty, 3) << (answer ? answer : "cancel");
+  }
+}
+
+TEST_F(GameFrameTest, DifficultyThatIsNoNumberLeavesTheGameUnstarted) {
+  t.dialogs.inputs = {"easy"};
+  Start();
+  EXPECT_EQ(t.dialogs.Texts(), (std::vector<std::string>{"'easy' is not a valid integer value"}));
+  EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Error);
+  ASSERT_NE(frame.Game, nullptr);
+  EXPECT_EQ(frame.Game->Difficulty, 0);
+  EXPECT_FALSE(frame.Game->Started());
+
+  // Esc asks; No does not start it.
+  frame.FormKeyPress(27);
+  EXPECT_EQ(t.dialogs.Texts().back(), "Do you want to exit?");
+  EXPECT_FALSE(frame.Game->Started());
+}
+
+TEST_F(GameFrameTest, MissingGameTextShowsTheIoErrorAndStartsNoGame) {
+  frame.SetTextFile("nothere.txt");
+  Start();
+  EXPECT_EQ(t.dialogs.Texts(), (std::vector<std::string>{"File not found"}));
+  EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Error);
+  EXPECT_TRUE(t.dialogs.prompts.empty());
+  EXPECT_EQ(frame.Game, nullptr);
+  EXPECT_EQ(Status(), " Difficulty: 0    Hit: 0   Lost: 0  Time: 0s   Score: 0");
+
+  frame.show();
+  frame.FormKeyPress('a');  // reaches no game
+  frame.FormKeyPress(27);
+  EXPECT_FALSE(frame.isVisible());
+  EXPECT_EQ(t.dialogs.Texts().size(), 1u);
+}
+
+TEST_F(GameFrameTest, GameTextNameIsFoundWithoutRegardToCase) {
+  t.dir.Write("Words.TXT", "one\r\n");
+  frame.SetTextFile("words.txt");
+  Start();
+  ASSERT_NE(frame.Game, nullptr);
+  EXPECT_EQ(frame.GameFile, t.dir.File("Words.TXT"));
+  EXPECT_EQ(frame.Game->Source.Groups[1], (std::vector<std::string>{"one"}));
+}
+
+TEST_F(GameFrameTest, EscAsksAndNoGoesOnYesLeaves) {
+  frame.show();
+  Start();
+  threadType* game = frame.Game.get();
+  t.dialogs.answers = {MessageAnswer::No};
+  QTest::keyClick(&frame, Qt::Key_Escape);
+  ASSERT_EQ(t.dialogs.Texts(), (std::vector<std::string>{"Do you want to exit?"}));
+  EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Confirmation);
+  EXPECT_EQ(t.dialogs.messages[0].buttons, MessageButtons::YesNo);
+  EXPECT_TRUE(frame.isVisible());
+  EXPECT_FALSE(game->Terminated());
+
+  t.dialogs.answers = {MessageAnswer::Yes};
+  QTest::keyClick(&frame, Qt::Key_Escape);
+  EXPECT_FALSE(frame.isVisible());
+  EXPECT_TRUE(game->Terminated());
+  EXPECT_EQ(t.dialogs.Texts().size(), 2u);  // no results box
+}
+
+TEST_F(GameFrameTest, KeysGoToTheGame) {
+  frame.show();
+  Start();
+  QTest::keyClick(&frame, Qt::Key_A);
+  QTest::keyClick(&frame, 'B');
+  EXPECT_EQ(frame.Game->PendingKeys, (std::deque<int>{'a', 'B'}));
+}
+
+TEST_F(GameFrameTest, ClosingStopsTheGame) {
+  frame.show();
+  Start();
+  threadType* game = frame.Game.get();
+  frame.close();
+  EXPECT_FALSE(frame.isVisible());
+  EXPECT_TRUE(game->Terminated());
+  frame.FormKeyPress(27);  // an ended game: Esc asks nothing
+  EXPECT_TRUE(t.dialogs.messages.empty());
+}
+
+TEST_F(GameFrameTest, RepaintDrawsTheNewCityOnBlack) {
+  frame.show();
+  Start();
+  threadType& game = *frame.Game;
+  for (auto& row : game.City.Cells) row.fill(0);
+  game.City.Cells[3][50] = 1;
+  ImageCanvas& canvas = frame.PaintBox1->canvas();
+  canvas.SetBrushColor(clWhite);
+  canvas.FillRect(0, 0, 600, 384);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+  frame.PaintBox1->Invalidate();
+  frame.PaintBox1->repaint();
+  EXPECT_TRUE(AllPixels(canvas, clOlive, 588, 372, 600, 384));
+  EXPECT_TRUE(AllPixels(canvas, clBlack, 0, 100, 588, 384));  // words start at the top
+}
