@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <algorithm>
 
@@ -119,6 +120,9 @@ TFmOption::TFmOption(WindowContext& context, SettingsTargets& targets, TPassword
   PageControl1 = new QTabWidget(this);
   PageControl1->setObjectName("PageControl1");
   PageControl1->setGeometry(6, 6, 295, 364);
+  // The three captions fit side by side without scroll buttons.
+  PageControl1->setUsesScrollButtons(false);
+  PageControl1->tabBar()->setStyleSheet("QTabBar::tab { padding: 4px 7px; }");
   for (const auto& [name, caption] : {std::pair{"TabSheet1", "General"},
                                       std::pair{"TabSheet2", "Practice Contents"},
                                       std::pair{"TabSheet3", "Keyboard Layout"}}) {
@@ -216,31 +220,31 @@ void TFmOption::BuildContentsPage(QWidget* page) {
 }
 
 void TFmOption::BuildLayoutPage(QWidget* page) {
-  ComboBox1 = DropDownList("ComboBox1", page, QRect(8, 26, 271, 26));
-  Caption("Select keyboard layout", page, 8, 6, ComboBox1);
-  Caption("The layout file:", page, 8, 60);
+  ComboBox1 = DropDownList("ComboBox1", page, QRect(8, 24, 271, 26));
+  Caption("Select keyboard layout", page, 8, 4, ComboBox1);
+  Caption("The layout file:", page, 8, 56);
   LbLayoutFileName = new QLabel(page);
   LbLayoutFileName->setObjectName("LbLayoutFileName");
-  LbLayoutFileName->setGeometry(112, 60, 167, 20);
-  BnDeleteReg = Button("BnDeleteReg", "&Delete current layout", page, QRect(8, 84, 271, 28),
+  LbLayoutFileName->setGeometry(112, 56, 167, 20);
+  BnDeleteReg = Button("BnDeleteReg", "&Delete current layout", page, QRect(8, 80, 271, 26),
                        "Only delete the association.");
 
   GroupBox2 = new QGroupBox("Add layout", page);
   GroupBox2->setObjectName("GroupBox2");
-  GroupBox2->setGeometry(8, 118, 271, 170);
+  GroupBox2->setGeometry(8, 112, 271, 182);
   EdLayoutName = new QLineEdit(GroupBox2);
   EdLayoutName->setObjectName("EdLayoutName");
-  EdLayoutName->setGeometry(130, 22, 131, 26);
-  Caption("Name of new layout", GroupBox2, 10, 26, EdLayoutName);
+  EdLayoutName->setGeometry(10, 40, 251, 24);
+  Caption("Name of new layout", GroupBox2, 10, 20, EdLayoutName);
   FileListBox2 = new QListWidget(GroupBox2);
   FileListBox2->setObjectName("FileListBox2");
-  FileListBox2->setGeometry(130, 54, 131, 74);
+  FileListBox2->setGeometry(10, 88, 251, 56);
   FileListBox2->setToolTip("Select a file for  the layout");
-  Caption("Select a layout file", GroupBox2, 10, 58, FileListBox2);
-  BnRegister = Button("BnRegister", "&Register new layout", GroupBox2, QRect(10, 134, 251, 28));
+  Caption("Select a layout file", GroupBox2, 10, 68, FileListBox2);
+  BnRegister = Button("BnRegister", "&Register new layout", GroupBox2, QRect(10, 150, 251, 26));
 
   BnAdvancedFunctions = Button("BnAdvancedFunctions", "Ad&vanced setting >>", page,
-                               QRect(8, 296, 271, 28), "To design new keyboard layout");
+                               QRect(8, 300, 271, 26), "To design new keyboard layout");
 }
 
 void TFmOption::Connect(QPushButton* button, void (TFmOption::*handler)()) {
