@@ -17,9 +17,13 @@ void finger::Setup(int baseX, int baseY, Canvas& canvas, Color strokeColour, int
   length = strokeLength;
 }
 
-void finger::Draw() { Stroke(colour); }
+void finger::Draw() {
+  Stroke(colour);
+}
 
-void finger::Erase() { Stroke(clBlack); }
+void finger::Erase() {
+  Stroke(clBlack);
+}
 
 void finger::Stroke(Color pen) {
   if (!canvas_) return;

@@ -25,12 +25,22 @@ void GuideWindows::HideGuides() {
   right_.hide();
 }
 
-int GuideWindows::ShowNextKey(char ch) { return keyboard_.ShowNextKey(ch); }
+int GuideWindows::ShowNextKey(char ch) {
+  return keyboard_.ShowNextKey(ch);
+}
 
-void GuideWindows::ClearNextKey() { keyboard_.ClearNextKey(); }
+void GuideWindows::ClearNextKey() {
+  keyboard_.ClearNextKey();
+}
 
-void GuideWindows::LightFinger(Hand hand, int finger) { HandWindow(hand).LightFinger(finger); }
+void GuideWindows::LightFinger(Hand hand, int finger) {
+  HandWindow(hand).LightFinger(finger);
+}
 
-void GuideWindows::ClearFinger(Hand hand) { HandWindow(hand).ClearFinger(); }
+void GuideWindows::ClearFinger(Hand hand) {
+  HandWindow(hand).ClearFinger();
+}
 
-TPalmForm& GuideWindows::HandWindow(Hand hand) { return hand == Hand::Left ? left_ : right_; }
+TPalmForm& GuideWindows::HandWindow(Hand hand) {
+  return hand == Hand::Left ? left_ : right_;
+}

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
-int KeysInUse(const LayoutRec& layout) { return std::clamp(layout.KeyCount, 0, kMaxKeys); }
+int KeysInUse(const LayoutRec& layout) {
+  return std::clamp(layout.KeyCount, 0, kMaxKeys);
+}
 
 KeyPlace PlaceOfKey(const LayoutRec& layout, int n, int ox, int oy) {
   const int64_t kw = layout.KeyWidth;
@@ -13,8 +15,8 @@ KeyPlace PlaceOfKey(const LayoutRec& layout, int n, int ox, int oy) {
   }
   const bool lineKnown = key.Line >= 1 && key.Line <= kLineCount;
   const int64_t offset = lineKnown ? layout.OffsetOf(key.Line) : 0;
-  return {ox + offset + (int64_t{key.Column} - 1) * (kw + 4), oy + (int64_t{key.Line} - 1) * (kh + 4),
-          kw, kh};
+  return {ox + offset + (int64_t{key.Column} - 1) * (kw + 4),
+          oy + (int64_t{key.Line} - 1) * (kh + 4), kw, kh};
 }
 
 ClientSize KeyboardClientSize(const LayoutRec& layout, int ox, int oy) {

@@ -19,8 +19,8 @@ inline constexpr int kFingerCount = 10;
 inline constexpr int kKeyChars = 4;
 
 struct KeyRec {
-  ::Color Color = 0;  // fill colour
-  int32_t Line = 0;   // 1..4 from the top; not used for the space bar
+  ::Color Color = 0;   // fill colour
+  int32_t Line = 0;    // 1..4 from the top; not used for the space bar
   int32_t Column = 0;  // 1.. from the left; not used for the space bar
   int32_t Finger = 0;  // 0..4 left little finger to thumb, 5..9 right thumb to little finger
   // Single bytes: 1 top-left, 2 bottom-left, 3 top-right, 4 bottom-right.
@@ -38,7 +38,7 @@ struct FingerRec {
 struct LayoutRec {
   int32_t KeyWidth = 30;
   int32_t KeyHeight = 30;
-  int32_t KeyCount = 0;  // 0..60
+  int32_t KeyCount = 0;                      // 0..60
   std::array<int32_t, kLineCount> Offset{};  // pixels added on the left of lines 1..4
   std::array<KeyRec, kMaxKeys> Keys{};
   // Entries 1..5 the left hand from the little finger, 6..10 the right hand from the thumb.

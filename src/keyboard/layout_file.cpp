@@ -29,7 +29,8 @@ void PutInt(std::string& bytes, size_t at, uint32_t value) {
 
 uint32_t GetUInt(const std::string& bytes, size_t at) {
   uint32_t value = 0;
-  for (int i = 0; i < 4; ++i) value |= uint32_t{static_cast<unsigned char>(bytes[at + i])} << (8 * i);
+  for (int i = 0; i < 4; ++i)
+    value |= uint32_t{static_cast<unsigned char>(bytes[at + i])} << (8 * i);
   return value;
 }
 
@@ -57,7 +58,9 @@ void DecodeFont(const std::string& bytes, size_t at, Font& font) {
   font.style = static_cast<uint8_t>(bytes[at + kStyleAt]) & kStyleBits;
 }
 
-std::string Refusal(const std::string& why) { return "Invalid layout: " + why; }
+std::string Refusal(const std::string& why) {
+  return "Invalid layout: " + why;
+}
 }  // namespace
 
 std::string EncodeLayout(const LayoutRec& layout) {
@@ -76,7 +79,8 @@ std::string EncodeLayout(const LayoutRec& layout) {
     PutInt(bytes, at + 8, static_cast<uint32_t>(key.Column));
     PutInt(bytes, at + 12, static_cast<uint32_t>(key.Finger));
     for (int c = 0; c < kKeyChars; ++c) bytes[at + 16 + c] = key.Chars[c];
-    for (int f = 0; f < kKeyChars; ++f) EncodeFont(bytes, at + 20 + f * kFontRecordSize, key.Fonts[f]);
+    for (int f = 0; f < kKeyChars; ++f)
+      EncodeFont(bytes, at + 20 + f * kFontRecordSize, key.Fonts[f]);
   }
   for (int n = 1; n <= kFingerCount; ++n) {
     const size_t at = kFingersAt + (n - 1) * 8;
@@ -108,7 +112,8 @@ void DecodeLayout(const std::string& bytes, LayoutRec& layout) {
     key.Column = GetInt(bytes, at + 8);
     key.Finger = GetInt(bytes, at + 12);
     for (int c = 0; c < kKeyChars; ++c) key.Chars[c] = bytes[at + 16 + c];
-    for (int f = 0; f < kKeyChars; ++f) DecodeFont(bytes, at + 20 + f * kFontRecordSize, key.Fonts[f]);
+    for (int f = 0; f < kKeyChars; ++f)
+      DecodeFont(bytes, at + 20 + f * kFontRecordSize, key.Fonts[f]);
   }
   const std::string problem = LayoutProblem(read);
   if (!problem.empty()) throw AppError(problem);

@@ -1,8 +1,8 @@
 #include "keyboard/mkey.h"
 
 void MKey::Setup(int keyLeft, int keyTop, int keyWidth, int keyHeight, ::Color color,
-                 const std::array<Font, kKeyChars>& fonts,
-                 const std::array<char, kKeyChars>& chars, int finger, Canvas& canvas) {
+                 const std::array<Font, kKeyChars>& fonts, const std::array<char, kKeyChars>& chars,
+                 int finger, Canvas& canvas) {
   left = keyLeft;
   top = keyTop;
   width = keyWidth;
@@ -15,9 +15,13 @@ void MKey::Setup(int keyLeft, int keyTop, int keyWidth, int keyHeight, ::Color c
   FlashColor = clRed;
 }
 
-void MKey::Draw() { DrawIn(Color); }
+void MKey::Draw() {
+  DrawIn(Color);
+}
 
-void MKey::DrawLit() { DrawIn(FlashColor); }
+void MKey::DrawLit() {
+  DrawIn(FlashColor);
+}
 
 void MKey::DrawIn(::Color fill) {
   if (!canvas_) return;

@@ -11,11 +11,12 @@ constexpr int kBlinkMs = 250;
 constexpr int kHandWidth = 63;
 constexpr int kDefaultLength = 30;
 
-bool IsHandFinger(int n) { return n >= 1 && n <= kHandFingers; }
+bool IsHandFinger(int n) {
+  return n >= 1 && n <= kHandFingers;
+}
 }  // namespace
 
-TPalmForm::TPalmForm(LayoutRec& layout, FlashPhase& flashPhase, Dialogs& dialogs,
-                     QWidget* parent)
+TPalmForm::TPalmForm(LayoutRec& layout, FlashPhase& flashPhase, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), layout_(layout), flashPhase_(flashPhase), dialogs_(dialogs) {
   setObjectName("PalmForm");
   setWindowTitle("Palm");
@@ -41,7 +42,9 @@ TPalmForm::TPalmForm(LayoutRec& layout, FlashPhase& flashPhase, Dialogs& dialogs
           [this] { Guarded(dialogs_, [this] { TimerOfPalmTimer(); }); });
 }
 
-TPalmForm::~TPalmForm() { TimerOfPalm->stop(); }
+TPalmForm::~TPalmForm() {
+  TimerOfPalm->stop();
+}
 
 void TPalmForm::SetHand(bool isLeft) {
   IsLeft = isLeft;
@@ -114,8 +117,7 @@ void TPalmForm::TimerOfPalmTimer() {
 void TPalmForm::SetupFinger(int n, Color colour, int length, int y) {
   // Finger 1 stands on the outer side: the left of the left hand, the right of the right.
   const int place = IsLeft ? n - 1 : kHandFingers - n;
-  fingers_[static_cast<size_t>(n - 1)].Setup(10 + 9 * place, y, surface_->canvas(), colour,
-                                             length);
+  fingers_[static_cast<size_t>(n - 1)].Setup(10 + 9 * place, y, surface_->canvas(), colour, length);
 }
 
 void TPalmForm::DrawFingerNow(int n) {

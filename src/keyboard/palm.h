@@ -18,8 +18,7 @@ inline constexpr int kHandFingers = 5;
 
 class TPalmForm : public QDialog {
  public:
-  TPalmForm(LayoutRec& layout, FlashPhase& flashPhase, Dialogs& dialogs,
-            QWidget* parent = nullptr);
+  TPalmForm(LayoutRec& layout, FlashPhase& flashPhase, Dialogs& dialogs, QWidget* parent = nullptr);
   ~TPalmForm() override;
 
   // Makes the window the left or the right hand: green fingers of length 30 standing 10
@@ -41,7 +40,7 @@ class TPalmForm : public QDialog {
   // erases them by the shared flash phase, and inverts the phase.
   void TimerOfPalmTimer();
 
-  QTimer* TimerOfPalm;    // 250 ms; LightFinger enables it, ClearFinger disables it
+  QTimer* TimerOfPalm;     // 250 ms; LightFinger enables it, ClearFinger disables it
   int TimerOfPalmTag = 0;  // 1: blinking on
   bool IsLeft = false;
 

@@ -52,7 +52,9 @@ TVKeyboard::~TVKeyboard() {
   keys_.clear();
 }
 
-void TVKeyboard::SetBlinkingColor(Color color) { blinkingColor_ = color; }
+void TVKeyboard::SetBlinkingColor(Color color) {
+  blinkingColor_ = color;
+}
 
 void TVKeyboard::BuildKeys(int ox, int oy) {
   keys_.clear();
@@ -91,7 +93,9 @@ int TVKeyboard::ShowNextKey(char ch) {
   return Key(n).Finger;
 }
 
-void TVKeyboard::ClearNextKey() { UnlightKeys(); }
+void TVKeyboard::ClearNextKey() {
+  UnlightKeys();
+}
 
 void TVKeyboard::TimerofKBTimer() {
   if (TimerofKBTag != 1) return;

@@ -34,7 +34,7 @@ class TVKeyboard : public QDialog {
   // their own colour by the flash phase, and inverts the phase.
   void TimerofKBTimer();
 
-  QTimer* TimerofKB;    // 250 ms, disabled until enabled by whoever applies a layout
+  QTimer* TimerofKB;     // 250 ms, disabled until enabled by whoever applies a layout
   int TimerofKBTag = 0;  // 1: blinking on (set when a practice window shows the keyboard)
 
   int KeyCount() const { return static_cast<int>(keys_.size()); }

@@ -10,12 +10,19 @@ namespace {
 LayoutRec LookupLayout() {
   LayoutRec layout;
   layout.KeyCount = 5;
-  layout.KeyAt(1) = {.Color = 0, .Line = 1, .Column = 1, .Finger = 0, .Chars = {'A', ' ', ' ', ' '}};
-  layout.KeyAt(2) = {.Color = 0, .Line = 1, .Column = 2, .Finger = 1, .Chars = {' ', '1', ' ', '!'}};
-  layout.KeyAt(3) = {.Color = 0, .Line = 2, .Column = 1, .Finger = 2, .Chars = {'b', ' ', ' ', ' '}};
-  layout.KeyAt(4) = {.Color = 0, .Line = 2, .Column = 2, .Finger = 3,
+  layout.KeyAt(1) = {
+      .Color = 0, .Line = 1, .Column = 1, .Finger = 0, .Chars = {'A', ' ', ' ', ' '}};
+  layout.KeyAt(2) = {
+      .Color = 0, .Line = 1, .Column = 2, .Finger = 1, .Chars = {' ', '1', ' ', '!'}};
+  layout.KeyAt(3) = {
+      .Color = 0, .Line = 2, .Column = 1, .Finger = 2, .Chars = {'b', ' ', ' ', ' '}};
+  layout.KeyAt(4) = {.Color = 0,
+                     .Line = 2,
+                     .Column = 2,
+                     .Finger = 3,
                      .Chars = {'2', static_cast<char>(0xC9), ' ', ' '}};
-  layout.KeyAt(5) = {.Color = 0, .Line = 4, .Column = 4, .Finger = 5, .Chars = {'A', 'Z', ' ', ' '}};
+  layout.KeyAt(5) = {
+      .Color = 0, .Line = 4, .Column = 4, .Finger = 5, .Chars = {'A', 'Z', ' ', ' '}};
   return layout;
 }
 }  // namespace

@@ -36,7 +36,8 @@ std::string Describe(const std::string& look, const std::string& keyboard) {
 TEST(ShippedLayouts, AreWhatTheirDescriptionsGenerate) {
   const std::string look = ReadWholeFile(kDescriptions + "look.txt");
   for (const char* name : kNames) {
-    const LayoutRec described = DescribeLayout(look, ReadWholeFile(kDescriptions + name + ".layout"));
+    const LayoutRec described =
+        DescribeLayout(look, ReadWholeFile(kDescriptions + name + ".layout"));
     EXPECT_EQ(ReadWholeFile(kData + name + ".key"), EncodeLayout(described))
         << name << ".key is stale: build the 'layouts' target";
   }
@@ -77,7 +78,7 @@ TEST(ShippedLayouts, LookLikeKeyboards) {
 
 TEST(ShippedLayouts, HomeRowsUseTheirFingers) {
   const std::map<std::string, std::string> homeRows = {
-      {"us", "asdfjkl;"}, {"uk", "asdfjkl;"}, {"dvorak", "aoeuhtns"},
+      {"us", "asdfjkl;"},      {"uk", "asdfjkl;"},    {"dvorak", "aoeuhtns"},
       {"colemak", "arstneio"}, {"de", "asdfjkl\xF6"}, {"fr", "qsdfjklm"}};
   const int fingers[] = {0, 1, 2, 3, 6, 7, 8, 9};
   for (const auto& [name, row] : homeRows) {
@@ -105,8 +106,8 @@ TEST(ShippedLayouts, ShowShiftedAndPlainCharactersOnTheirKeys) {
   const LayoutRec de = Shipped("de");
   EXPECT_EQ(Finger(de, "z"), 6);
   EXPECT_EQ(Finger(de, "y"), 0);
-  EXPECT_EQ(Finger(de, "@"), 0);    // AltGr on Q
-  EXPECT_EQ(Finger(de, "\xDF"), 9);  // ß
+  EXPECT_EQ(Finger(de, "@"), 0);                // AltGr on Q
+  EXPECT_EQ(Finger(de, "\xDF"), 9);             // ß
   EXPECT_EQ(Finger(Shipped("uk"), "\xA3"), 2);  // £ on 3
 }
 
@@ -116,12 +117,13 @@ TEST(ShippedLayouts, HandsLookLikeTwoHands) {
     for (int n = 1; n <= 5; ++n) {
       EXPECT_EQ(layout.FingerAt(n).Length, layout.FingerAt(11 - n).Length) << name;
     }
-    EXPECT_EQ(std::max({layout.FingerAt(1).Length, layout.FingerAt(2).Length,
-                        layout.FingerAt(4).Length, layout.FingerAt(5).Length}) <
-                  layout.FingerAt(3).Length,
-              true);
+    EXPECT_EQ(
+        std::max({layout.FingerAt(1).Length, layout.FingerAt(2).Length, layout.FingerAt(4).Length,
+                  layout.FingerAt(5).Length}) < layout.FingerAt(3).Length,
+        true);
     for (int a = 1; a <= 10; ++a) {
-      for (int b = a + 1; b <= 10; ++b) EXPECT_NE(layout.FingerAt(a).Color, layout.FingerAt(b).Color);
+      for (int b = a + 1; b <= 10; ++b)
+        EXPECT_NE(layout.FingerAt(a).Color, layout.FingerAt(b).Color);
     }
   }
 }
@@ -148,6 +150,7 @@ TEST(LayoutDescription, NamesTheLineThatIsWrong) {
   EXPECT_EQ(Describe(look, wrong), "line 2: 'fingers' and 'plain' differ in length");
   wrong = rows;
   wrong.replace(wrong.find("plain 1 2"), 9, "plain 1 \xE2\x82\xAC\xE2\x82\xAC");  // two euros
-  EXPECT_EQ(Describe(look, wrong), "line 4: '\xE2\x82\xAC\xE2\x82\xAC' is not one character of the code page");
+  EXPECT_EQ(Describe(look, wrong),
+            "line 4: '\xE2\x82\xAC\xE2\x82\xAC' is not one character of the code page");
   EXPECT_EQ(Describe(look, rows.substr(0, rows.find("space"))), "at the end: no space bar");
 }

@@ -46,8 +46,8 @@ int Number(const Line& line, const std::string& word, int low, int high) {
     if (used == word.size() && value >= low && value <= high) return value;
   } catch (const std::exception&) {
   }
-  Fail(line, "'" + word + "' is not a number in " + std::to_string(low) + ".." +
-                 std::to_string(high));
+  Fail(line,
+       "'" + word + "' is not a number in " + std::to_string(low) + ".." + std::to_string(high));
 }
 
 Color Colour(const Line& line, const std::string& word) {
