@@ -104,8 +104,7 @@ void ForEachLine(const std::string& bytes, const std::function<bool(const Line&)
 // Visits the entries of the first section named section, in order, until visit returns false.
 // Returns whether the section exists; header (if given) receives its line.
 bool ForEachEntryOfSection(const std::string& bytes, std::string_view section,
-                           const std::function<bool(const Line&)>& visit,
-                           Line* header = nullptr) {
+                           const std::function<bool(const Line&)>& visit, Line* header = nullptr) {
   bool found = false;
   bool inside = false;
   ForEachLine(bytes, [&](const Line& line) {
@@ -131,7 +130,9 @@ std::string Unquote(std::string_view value) {
   return std::string(value.substr(0, kIniValueMaxLength));
 }
 
-bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != text.npos; }
+bool HasLineBreak(std::string_view text) {
+  return text.find_first_of("\r\n") != text.npos;
+}
 
 bool EndsWithLineBreak(const std::string& bytes) {
   return !bytes.empty() && (bytes.back() == '\r' || bytes.back() == '\n');
@@ -172,7 +173,9 @@ std::string IniFile::LoadForWrite() const {
   }
 }
 
-void IniFile::ThrowWriteError() const { throw AppError("Unable to write to " + path_); }
+void IniFile::ThrowWriteError() const {
+  throw AppError("Unable to write to " + path_);
+}
 
 void IniFile::Store(const std::string& bytes) const {
   QSaveFile file(QFile::decodeName(path_.c_str()));
@@ -246,7 +249,7 @@ void IniFile::WriteString(const std::string& section, const std::string& key,
 
   Line header;
   bool keyFound = false;
-  Line target;      // the key's line when found, else the line to insert after
+  Line target;  // the key's line when found, else the line to insert after
   std::string storedKey;
   const bool sectionFound = ForEachEntryOfSection(
       bytes, section,

@@ -123,9 +123,9 @@ TFmOption::TFmOption(WindowContext& context, SettingsTargets& targets, TPassword
   // The three captions fit side by side without scroll buttons.
   PageControl1->setUsesScrollButtons(false);
   PageControl1->tabBar()->setStyleSheet("QTabBar::tab { padding: 4px 7px; }");
-  for (const auto& [name, caption] : {std::pair{"TabSheet1", "General"},
-                                      std::pair{"TabSheet2", "Practice Contents"},
-                                      std::pair{"TabSheet3", "Keyboard Layout"}}) {
+  for (const auto& [name, caption] :
+       {std::pair{"TabSheet1", "General"}, std::pair{"TabSheet2", "Practice Contents"},
+        std::pair{"TabSheet3", "Keyboard Layout"}}) {
     auto* page = new QWidget;
     page->setObjectName(name);
     PageControl1->addTab(page, caption);
@@ -190,8 +190,8 @@ void TFmOption::BuildGeneralPage(QWidget* page) {
   UsersComboBox->setInsertPolicy(QComboBox::NoInsert);
   UsersComboBox->setGeometry(10, 24, 249, 26);
   UsersComboBox->setToolTip("Input or select a name");
-  AddUserBn = Button("AddUserBn", "&Add ", GroupBox5, QRect(10, 60, 110, 28),
-                     "Add the new name above");
+  AddUserBn =
+      Button("AddUserBn", "&Add ", GroupBox5, QRect(10, 60, 110, 28), "Add the new name above");
   DeleteUsreBn = Button("DeleteUsreBn", "&Delete", GroupBox5, QRect(149, 60, 110, 28));
 }
 
@@ -199,9 +199,9 @@ void TFmOption::BuildContentsPage(QWidget* page) {
   CourseComboBox = DropDownList("CourseComboBox", page, QRect(8, 28, 271, 26),
                                 "Select a text file to be the content of the course");
   Caption("Course", page, 8, 8, CourseComboBox);
-  SentenceComboBox = DropDownList(
-      "SentenceComboBox", page, QRect(8, 84, 271, 26),
-      "Select a text file to be the content of practices of sentence and paragraph");
+  SentenceComboBox =
+      DropDownList("SentenceComboBox", page, QRect(8, 84, 271, 26),
+                   "Select a text file to be the content of practices of sentence and paragraph");
   Caption("Sentence && paragraph", page, 8, 64, SentenceComboBox);
   GameComboBox = DropDownList("GameComboBox", page, QRect(8, 140, 271, 26));
   Caption("Game", page, 8, 120, GameComboBox);
@@ -356,7 +356,9 @@ void TFmOption::SaveUserSettings() {
   WriteLearnerSettings(learners_, CurrentUser.empty() ? kDefaultLearner : CurrentUser, settings);
 }
 
-int TFmOption::GetTotalTime() { return AddPracticeTime(TimeTotalBase, targets_.GetPracticeTime()); }
+int TFmOption::GetTotalTime() {
+  return AddPracticeTime(TimeTotalBase, targets_.GetPracticeTime());
+}
 
 void TFmOption::SaveOnShutdown() {
   Guarded(context_.dialogs, [this] { SaveUserSettings(); });
@@ -391,7 +393,8 @@ void TFmOption::LoadLayoutFile() {
 void TFmOption::FitPracticeWindows() {
   const int screenWidth = ScreenWidth();
   // Decided on the size before the cap.
-  if (FontSize > kWidenAbove) targets_.WidenPracticeWindows(screenWidth - kWidenMargin, screenWidth);
+  if (FontSize > kWidenAbove)
+    targets_.WidenPracticeWindows(screenWidth - kWidenMargin, screenWidth);
   if (FontSize > kLargeScreenMaxSize && screenWidth >= kLargeScreenWidth) {
     FontSize = kLargeScreenMaxSize;
   } else if (FontSize > kSmallScreenMaxSize && screenWidth <= kSmallScreenWidth) {
@@ -399,7 +402,9 @@ void TFmOption::FitPracticeWindows() {
   }
 }
 
-void TFmOption::ApplyPracticeFont() { targets_.SetPracticeFont(FontSize, FontName); }
+void TFmOption::ApplyPracticeFont() {
+  targets_.SetPracticeFont(FontSize, FontName);
+}
 
 bool TFmOption::TextFileExists(const std::string& name) const {
   return !name.empty() && FileExists(ResolvePath(AppDir, name));
@@ -502,7 +507,9 @@ void TFmOption::BnSaveClick() {
   accept();
 }
 
-void TFmOption::BnCancelClick() { reject(); }
+void TFmOption::BnCancelClick() {
+  reject();
+}
 
 void TFmOption::ComboBox1Change() {
   const int index = ComboBox1->currentIndex();
@@ -563,7 +570,9 @@ void TFmOption::AddUserBnClick() {
   accept();
 }
 
-void TFmOption::DeleteUsreBnClick() { DeleteUser(); }
+void TFmOption::DeleteUsreBnClick() {
+  DeleteUser();
+}
 
 void TFmOption::BnAdvancedFunctionsClick() {
   context_.showModal(passwordDlg_);

@@ -67,9 +67,8 @@ std::vector<std::string> ReadLearnerNames(const IniFile& learners) {
     seen.insert(place, upper);
     names.push_back(name);
   }
-  std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    return Upper(a) < Upper(b);
-  });
+  std::stable_sort(names.begin(), names.end(),
+                   [](const std::string& a, const std::string& b) { return Upper(a) < Upper(b); });
   return names;
 }
 
@@ -88,8 +87,7 @@ LearnerSettings ReadLearnerSettings(const IniFile& learners, const std::string& 
   return s;
 }
 
-void WriteLearnerSettings(IniFile& learners, const std::string& name,
-                          const LearnerSettings& s) {
+void WriteLearnerSettings(IniFile& learners, const std::string& name, const LearnerSettings& s) {
   learners.WriteInteger(name, kProgress.key, s.Progress);
   learners.WriteInteger(name, kTimeTotal.key, s.TimeTotal);
   learners.WriteString(name, kCourseText.key, s.CourseText);

@@ -81,9 +81,8 @@ TEST_F(IniFileTest, NamesMatchWithoutRegardToCaseAndFirstMatchWins) {
   Put("[Learner]\nKey=1\nkey=2\n[LEARNER]\nKey=3\nother=4\n[\xC4rger]\nk=5\n");
   EXPECT_EQ(Get("learner", "KEY"), "1");
   EXPECT_EQ(Get("Learner", "other"), "<none>");  // only the first section counts
-  EXPECT_EQ(Get("\xE4RGER", "K"), "5");           // code page letters too
-  EXPECT_EQ(ini.ReadSectionNames(),
-            (std::vector<std::string>{"Learner", "LEARNER", "\xC4rger"}));
+  EXPECT_EQ(Get("\xE4RGER", "K"), "5");          // code page letters too
+  EXPECT_EQ(ini.ReadSectionNames(), (std::vector<std::string>{"Learner", "LEARNER", "\xC4rger"}));
 }
 
 TEST_F(IniFileTest, OnePairOfQuotesIsRemovedAndLongValuesAreCut) {
@@ -175,9 +174,12 @@ TEST_F(IniFileTest, ErasingRemovesTheFirstSectionUpToTheNextHeader) {
 
 TEST_F(IniFileTest, ValuesThatWouldInjectLinesAreRefused) {
   Put("[s]\r\nk=v\r\n");
-  for (const auto& [section, key, value] : std::vector<std::array<std::string, 3>>{
-           {"s", "k", "a\r\n[t]"}, {"s", "k\n", "v"}, {"s]x", "k", "v"}, {"s", "a=b", "v"},
-           {"s\r", "k", "v"}}) {
+  for (const auto& [section, key, value] :
+       std::vector<std::array<std::string, 3>>{{"s", "k", "a\r\n[t]"},
+                                               {"s", "k\n", "v"},
+                                               {"s]x", "k", "v"},
+                                               {"s", "a=b", "v"},
+                                               {"s\r", "k", "v"}}) {
     EXPECT_NE(WriteErrorText([&] { ini.WriteString(section, key, value); }), "no error");
   }
   EXPECT_EQ(Bytes(), "[s]\r\nk=v\r\n");

@@ -240,9 +240,9 @@ TEST_F(OptionTest, MissingTextFilesAreReportedAndPresentOnesHandedOn) {
 }
 
 TEST_F(OptionTest, NoLearnerPickedRunsAsLearnerWithOnlyPositionAndTimeRead) {
-  TFmOption& w = StartWith(
-      "[SETTING]\r\nCurrentUser=Ghost\r\n",
-      "[Learner]\r\nProgress=3\r\nTimeTotal=900\r\nfontsize=20\r\ncoursetext=qz.txt\r\n");
+  TFmOption& w =
+      StartWith("[SETTING]\r\nCurrentUser=Ghost\r\n",
+                "[Learner]\r\nProgress=3\r\nTimeTotal=900\r\nfontsize=20\r\ncoursetext=qz.txt\r\n");
   EXPECT_EQ(targets.pickerSelected, -1);
   EXPECT_EQ(w.CurrentUser, "Learner");
   EXPECT_EQ(targets.progress, 3);
@@ -297,10 +297,9 @@ TEST_F(OptionTest, OkSavesBothFilesAndAppliesEverything) {
   targets.calls.clear();
   w.BnSave->click();
   EXPECT_FALSE(w.isVisible());
-  EXPECT_EQ(targets.calls,
-            (Names{"read " + t.dir.File("uk.key"), "fingers", "blink 65280", "keys 10,10",
-                   "font 14 Arial", "guides", "course qzcourse.txt", "text qz.txt",
-                   "game qzgame.txt"}));
+  EXPECT_EQ(targets.calls, (Names{"read " + t.dir.File("uk.key"), "fingers", "blink 65280",
+                                  "keys 10,10", "font 14 Arial", "guides", "course qzcourse.txt",
+                                  "text qz.txt", "game qzgame.txt"}));
   EXPECT_EQ(t.dir.Read("qz.ini"),
             "[SETTING]\r\npassword=secret\r\nCurrentUser=Anna\r\n[LAYOUTNAMES]\r\nS1=US\r\n"
             "S2=UK\r\n[LAYOUTFILENAMES]\r\nS1=us.key\r\nS2=uk.key\r\n");
@@ -538,8 +537,9 @@ TEST_F(OptionTest, AddingAnEmptyExistingOrBrokenNameWritesNothing) {
 }
 
 TEST_F(OptionTest, DeletingALearnerErasesTheSectionButNeverTheCurrentOne) {
-  TFmOption& w = StartWith(kTwoLayouts, std::string(kAnna) + "[Bob]\r\nProgress=1\r\n"
-                                                             "[x]\r\ny=1\r\n[BOB]\r\nz=2\r\n");
+  TFmOption& w = StartWith(kTwoLayouts, std::string(kAnna) +
+                                            "[Bob]\r\nProgress=1\r\n"
+                                            "[x]\r\ny=1\r\n[BOB]\r\nz=2\r\n");
   t.context.showModal(w);
   w.UsersComboBox->setEditText("ANNA");
   w.DeleteUsreBn->click();
@@ -559,8 +559,7 @@ TEST_F(OptionTest, DeletingALearnerErasesTheSectionButNeverTheCurrentOne) {
 }
 
 TEST_F(OptionTest, ThePasswordGateOpensTheDesignerOnlyForTheExactPassword) {
-  TFmOption& w =
-      StartWith("[SETTING]\r\npassword=Secret1234XY\r\nCurrentUser=Anna\r\n", kAnna);
+  TFmOption& w = StartWith("[SETTING]\r\npassword=Secret1234XY\r\nCurrentUser=Anna\r\n", kAnna);
   EXPECT_EQ(w.DesignerPassword, "Secret1234");
   w.move(100, 50);
   t.dir.Write("new.key", "");  // as if saved in the designer

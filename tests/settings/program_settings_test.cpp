@@ -45,7 +45,10 @@ struct ProgramRun : ::testing::Test {
                           if (dialog.objectName() == "AboutBox" && !pick.empty())
                             picker->setCurrentIndex(picker->findText(QString::fromStdString(pick)));
                         },
-                        t.clock, t.random, t.shell, t.dir.path()};
+                        t.clock,
+                        t.random,
+                        t.shell,
+                        t.dir.path()};
   std::unique_ptr<TutorProgram> program;
 
   void CopyData(const std::string& name) {
@@ -63,9 +66,7 @@ struct ProgramRun : ::testing::Test {
     program->ShutDown();
     program.reset();
   }
-  std::string PickerText() {
-    return program->AboutBox->UsersComboBox->currentText().toStdString();
-  }
+  std::string PickerText() { return program->AboutBox->UsersComboBox->currentText().toStdString(); }
 };
 }  // namespace
 
