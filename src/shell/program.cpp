@@ -15,7 +15,7 @@ TutorProgram::TutorProgram(WindowContext& windowContext)
   RightHand = std::make_unique<TPalmForm>(Layout, HandsFlashPhase, context.dialogs);
   AboutBox = std::make_unique<TAboutBox>();
   PasswordDlg = std::make_unique<TPasswordDlg>();
-  DefineQZ = std::make_unique<TDefineQZ>();
+  DefineQZ = std::make_unique<TDefineQZ>(context, Layout, *VKeyboard, *LeftHand, *RightHand);
 
   LeftHand->SetHand(true);
   RightHand->SetHand(false);

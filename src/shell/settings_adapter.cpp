@@ -5,7 +5,6 @@
 #include <QTextEdit>
 #include <algorithm>
 
-#include "keyboard/layout_file.h"
 #include "platform/codepage.h"
 #include "shell/program.h"
 
@@ -38,7 +37,8 @@ void ProgramSettingsTargets::EnableGameButton(bool enabled) {
 }
 
 void ProgramSettingsTargets::ReadLayoutFile(const std::string& path) {
-  ::ReadLayoutFile(path, program_.Layout);
+  // Through the designer, so that its controls show the layout just read.
+  program_.DefineQZ->ReadLayoutFile(path);
 }
 
 void ProgramSettingsTargets::ApplyFingerLayout() {

@@ -55,8 +55,9 @@ bool ScriptedDialogs::ChooseOpenFile(const std::string& filter, std::string& pat
   return true;
 }
 
-bool ScriptedDialogs::ChooseSaveFile(const std::string& filter, const std::string&,
-                                     std::string& path) {
+bool ScriptedDialogs::ChooseSaveFile(const std::string& filter,
+                                     const std::string& defaultExtension, std::string& path) {
+  defaultExtensions.push_back(defaultExtension);
   return ChooseOpenFile(filter, path);
 }
 

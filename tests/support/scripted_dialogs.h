@@ -38,6 +38,7 @@ class ScriptedDialogs final : public Dialogs {
   std::deque<std::optional<Color>> colors;   // nullopt: cancelled
   std::deque<std::optional<std::string>> files;  // nullopt: cancelled
   std::vector<std::string> fileFilters;
+  std::vector<std::string> defaultExtensions;  // of every save dialog
   std::vector<Font> fontsOffered;
   std::vector<Color> colorsOffered;
 };
