@@ -1,6 +1,7 @@
 #include "platform/line_text.h"
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -8,36 +9,43 @@
 
 namespace fs = std::filesystem;
 
-LineText LineText::FromBytes(std::string bytes) {
-  const size_t nul = bytes.find('\0');
-  if (nul != std::string::npos) bytes.resize(nul);
+LineText LineText::FromBytes(std::string_view bytes) {
+  auto buffer = std::make_unique_for_overwrite<char[]>(bytes.size());
+  if (!bytes.empty()) std::memcpy(buffer.get(), bytes.data(), bytes.size());
+  return FromBuffer(std::move(buffer), bytes.size());
+}
+
+LineText LineText::FromBuffer(std::unique_ptr<char[]> buffer, size_t size) {
+  char* const data = buffer.get();
+  const auto find = [data](char c, size_t from, size_t to) {
+    const void* found = from < to ? std::memchr(data + from, c, to - from) : nullptr;
+    return found ? static_cast<size_t>(static_cast<const char*>(found) - data) : to;
+  };
+  const size_t end = find('\0', 0, size);
+  // Most texts have no CR at all: then each line is found by one search for LF.
+  const bool hasCr = find('\r', 0, end) < end;
 
   LineText text;
   // Breaks are squeezed out in place: the write position never passes the read position.
   size_t write = 0;
   size_t read = 0;
-  size_t lineBegin = 0;  // read position where the current line began
-  const size_t end = bytes.size();
+  size_t lf = find('\n', 0, end);  // the next LF at or after read (end when none is left)
   while (read < end) {
-    const char c = bytes[read];
-    if (c == '\r' || c == '\n') {
-      read += (c == '\r' && read + 1 < end && bytes[read + 1] == '\n') ? 2 : 1;
-      text.starts_.push_back(write);
-      lineBegin = read;
-    } else {
-      bytes[write++] = c;
-      ++read;
-    }
+    if (lf < read) lf = find('\n', read, end);
+    const size_t lineEnd = hasCr ? find('\r', read, lf) : lf;
+    if (write != read) std::memmove(data + write, data + read, lineEnd - read);
+    write += lineEnd - read;
+    text.starts_.push_back(write);
+    if (lineEnd == end) break;  // a last line without a break
+    const bool crLf = data[lineEnd] == '\r' && lineEnd + 1 < end && data[lineEnd + 1] == '\n';
+    read = lineEnd + (crLf ? 2 : 1);
   }
-  if (lineBegin < end) text.starts_.push_back(write);  // a last line without a break
-  bytes.resize(write);
-  text.bytes_ = std::move(bytes);
+  text.bytes_ = std::move(buffer);
   return text;
 }
 
 void LineText::clear() {
-  bytes_.clear();
-  bytes_.shrink_to_fit();
+  bytes_.reset();
   starts_.assign(1, 0);
   starts_.shrink_to_fit();
 }
@@ -54,24 +62,21 @@ LineText ReadLineText(const std::string& path) {
 
   std::ifstream in(path, std::ios::binary);
   if (!in) throw AppError(kFileAccessDenied);
+  // Not zeroed first: every byte used is read from the file.
+  auto buffer = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(size));
   constexpr size_t kChunk = size_t{1} << 20;
-  std::string bytes;
-  bytes.reserve(static_cast<size_t>(size) + kChunk);  // the last read needs a chunk's room
-  while (in) {
-    const size_t at = bytes.size();
-    if (at > kMaxLineTextBytes) throw AppError(kFileTooLarge);  // the file grew meanwhile
-    bytes.resize(at + kChunk);
-    in.read(bytes.data() + at, static_cast<std::streamsize>(kChunk));
-    const size_t got = static_cast<size_t>(in.gcount());
-    bytes.resize(at + got);
+  size_t got = 0;
+  while (got < size && in) {
+    in.read(buffer.get() + got,
+            static_cast<std::streamsize>(std::min<uintmax_t>(kChunk, size - got)));
+    const auto chunk = static_cast<size_t>(in.gcount());
     // The text ends at a NUL byte: the rest of a binary file is never read.
-    if (std::find(bytes.begin() + static_cast<std::ptrdiff_t>(at), bytes.end(), '\0') !=
-        bytes.end()) {
-      break;
-    }
+    const bool nul = std::memchr(buffer.get() + got, '\0', chunk) != nullptr;
+    got += chunk;
+    if (nul) break;
   }
   if (in.bad()) throw AppError(kFileAccessDenied);
-  return LineText::FromBytes(std::move(bytes));
+  return LineText::FromBuffer(std::move(buffer), got);
 }
 
 std::string SampleOf(std::string_view line) {

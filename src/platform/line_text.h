@@ -6,6 +6,7 @@
 // time.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,20 +18,22 @@ inline constexpr const char* kFileTooLarge = "File too large";
 class LineText {
  public:
   // Splits bytes into lines by the rules above.
-  static LineText FromBytes(std::string bytes);
+  static LineText FromBytes(std::string_view bytes);
+  // The same on a buffer of size bytes that the text then owns; its contents are changed.
+  static LineText FromBuffer(std::unique_ptr<char[]> buffer, size_t size);
 
   int size() const { return static_cast<int>(starts_.size()) - 1; }
   bool empty() const { return size() == 0; }
   // Line i (0 <= i < size()), without its line break.
   std::string_view operator[](int i) const {
     const auto at = static_cast<size_t>(i);
-    return std::string_view(bytes_).substr(starts_[at], starts_[at + 1] - starts_[at]);
+    return std::string_view(bytes_.get() + starts_[at], starts_[at + 1] - starts_[at]);
   }
   void clear();
 
  private:
-  std::string bytes_;                  // the lines' characters, breaks removed
-  std::vector<uint64_t> starts_{0};    // start of each line, then the end of the last
+  std::unique_ptr<char[]> bytes_;    // the lines' characters, breaks removed
+  std::vector<uint64_t> starts_{0};  // start of each line, then the end of the last
 };
 
 // Reads a text file; throws AppError "File not found", "File access denied" or

@@ -27,7 +27,8 @@ int Next(int line, int count, Dialogs& dialogs) {
 
 int GoTo(int line, int count, Dialogs& dialogs) {
   const std::string answer =
-      dialogs.InputBox("Input Box", kGoToPrompt, std::to_string(int64_t{line} + 1)).substr(0, kMaxGoToAnswer);
+      dialogs.InputBox("Input Box", kGoToPrompt, std::to_string(int64_t{line} + 1))
+          .substr(0, kMaxGoToAnswer);
   int number = 0;
   if (!TryStrToInt(answer, number)) {
     dialogs.Inform(kInvalidInput);

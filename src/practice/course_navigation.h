@@ -11,8 +11,7 @@ inline constexpr int kNavNone = 10;
 
 inline constexpr const char* kBeginningOfCourse = "Beginning of the course.";
 inline constexpr const char* kEndOfCourse = "End of the course.";
-inline constexpr const char* kGoToPrompt =
-    "Please input a number to goto somewhere of the course:";
+inline constexpr const char* kGoToPrompt = "Please input a number to goto somewhere of the course:";
 inline constexpr const char* kInvalidInput = "Invalid input.";
 inline constexpr const char* kCourseHelp =
     "Press the -> key to the next, the <- key to the previous, the Insert key to anywhere.";

@@ -93,6 +93,10 @@ void TFmTextPrac::SetTypingRulerColor(Color color) {
   Label2->setPalette(palette);
 }
 
-void TFmTextPrac::Refresh() { Surface->update(); }
+void TFmTextPrac::Refresh() {
+  Surface->update();
+}
 
-void TFmTextPrac::CloseDrill() { reject(); }
+void TFmTextPrac::CloseDrill() {
+  reject();
+}

@@ -21,6 +21,7 @@ TEST(LineTextTest, EveryKindOfBreakEndsALine) {
   // CR CR LF is a CR break, then an empty line ended by CR LF.
   EXPECT_EQ(Lines(LineText::FromBytes("a\r\r\nb")), (V{"a", "", "b"}));
   EXPECT_EQ(Lines(LineText::FromBytes("a\n\rb")), (V{"a", "", "b"}));
+  EXPECT_EQ(Lines(LineText::FromBytes("x\ry\r\rz")), (V{"x", "y", "", "z"}));  // no LF at all
 }
 
 TEST(LineTextTest, EmptyLinesCountButAFinalBreakAddsNone) {
@@ -38,12 +39,6 @@ TEST(LineTextTest, NulEndsTheText) {
 
 TEST(LineTextTest, BytesAboveAsciiAndSpacesAreKept) {
   EXPECT_EQ(Lines(LineText::FromBytes("  caf\xe9 \t\n")), V{"  caf\xe9 \t"});
-}
-
-TEST(LineTextTest, ClearLeavesNoLines) {
-  LineText text = LineText::FromBytes("a\nb");
-  text.clear();
-  EXPECT_TRUE(text.empty());
 }
 
 TEST(LineTextTest, ReadsAFileAndReportsMissingOrUnreadableOnes) {

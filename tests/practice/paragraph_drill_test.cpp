@@ -111,16 +111,6 @@ struct ParagraphDrillTest : ::testing::Test {
 };
 }  // namespace
 
-TEST_F(ParagraphDrillTest, MeasuresItsRowsWithTheWindowFont) {
-  EXPECT_EQ(drill.RowHeight, kRowHeight);
-  EXPECT_EQ(drill.CharWidth, kCharWidth);
-  EXPECT_EQ(drill.TypingX, 24);
-  EXPECT_EQ(drill.TypingY, 180 + kRowHeight);
-  EXPECT_EQ(drill.SampleY, kRowHeight);
-  EXPECT_EQ(drill.TextFont.face, "Courier New");
-  EXPECT_EQ(drill.TextFont.PixelHeight(), 11);
-}
-
 TEST_F(ParagraphDrillTest, AsksForTheLineCountAndMovesTheBlockUpToFit) {
   SetNumberedLines(100);
   ASSERT_TRUE(Open("25", 80));
@@ -304,8 +294,7 @@ TEST_F(ParagraphDrillTest, TheBlockGetsOneResult) {
   Type("ij kl");
   drill.KeyPress('#');
   // 14 characters, 1 wrong, 4 words in 6 s.
-  EXPECT_EQ(t.dialogs.Texts(),
-            std::vector<std::string>{"Keys/Min 140   Accuracy: 92%   WPM: 40"});
+  EXPECT_EQ(t.dialogs.Texts(), std::vector<std::string>{"Keys/Min 140   Accuracy: 92%   WPM: 40"});
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Information);
   EXPECT_EQ(drill.DrillTime, 6000);
   EXPECT_EQ(view.closes, 1);
@@ -352,14 +341,6 @@ TEST_F(ParagraphDrillTest, LinesOver100CharactersAreCut) {
   drill.KeyPress(VK_RETURN);  // the skip mark is bounded by the row's 100 characters
   EXPECT_EQ(drill.RowTyped[1].size(), 100u);
   EXPECT_EQ(drill.DrillErrors, 1);
-}
-
-TEST_F(ParagraphDrillTest, NavigationKeysAreSwallowed) {
-  for (int vk : {VK_END, VK_HOME, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, VK_INSERT, VK_DELETE}) {
-    EXPECT_TRUE(drill.KeyDown(vk)) << vk;
-  }
-  EXPECT_FALSE(drill.KeyDown(VK_BACK));
-  EXPECT_FALSE(drill.KeyDown('A'));
 }
 
 TEST_F(ParagraphDrillTest, KeysBeforeAnyDrillDoNoHarm) {

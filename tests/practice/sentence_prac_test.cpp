@@ -46,7 +46,7 @@ TEST_F(SentenceDrillsTest, EveryEndedLineIsFollowedByAnotherRandomOne) {
   EXPECT_EQ(window.SampleLine, "ef");
   Type("ef");
   t.clock.Advance(1000);
-  Type("x");  // completes the line
+  Type("x");                           // completes the line
   EXPECT_EQ(window.SampleLine, "ef");  // the same line may come up twice in a row
   EXPECT_EQ(window.GetPracticeTime(), 1000);
   EXPECT_TRUE(window.RichEdit1->toPlainText().isEmpty());

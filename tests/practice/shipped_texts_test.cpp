@@ -7,7 +7,9 @@
 #include "platform/line_text.h"
 
 namespace {
-LineText Shipped(const char* name) { return ReadLineText(std::string(QZ_SOURCE_DIR) + "/data/" + name); }
+LineText Shipped(const char* name) {
+  return ReadLineText(std::string(QZ_SOURCE_DIR) + "/data/" + name);
+}
 
 // Printable ASCII, at most 80 characters, and nothing that trimming would drop.
 void ExpectCleanLines(const LineText& text) {

@@ -54,22 +54,11 @@ struct ParagraphDrillsTest : ::testing::Test {
   }
   int SampleRowTop(int i) const { return i * window.Drill.RowHeight; }
   int TypedRowTop(int r) const { return 180 + r * window.Drill.RowHeight; }
-  Color RulerColor() const { return FromQColor(window.Label2->palette().color(QPalette::WindowText)); }
+  Color RulerColor() const {
+    return FromQColor(window.Label2->palette().color(QPalette::WindowText));
+  }
 };
 }  // namespace
-
-TEST_F(ParagraphDrillsTest, WindowAsDesigned) {
-  EXPECT_EQ(window.windowTitle(), "Paragraph Drills");
-  EXPECT_EQ(window.width(), 616);
-  EXPECT_EQ(window.height(), 393);
-  EXPECT_EQ(window.Label1->text().toStdString(), kRuler);
-  EXPECT_EQ(window.Label1->pos(), QPoint(24, 0));
-  EXPECT_EQ(window.Label2->pos(), QPoint(24, 180));
-  EXPECT_EQ(std::string(kRuler).size(), 80u);
-  EXPECT_EQ(Canvas().Width(), 616);
-  EXPECT_EQ(Canvas().PixelAt(300, 100), clWhite);
-  EXPECT_EQ(t.random.reseeds, 1);
-}
 
 TEST_F(ParagraphDrillsTest, LoadsItsTextOnlyWhenANewNameWasSet) {
   t.dir.Write("qz.txt", "one\ntwo\n");
