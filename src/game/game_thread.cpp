@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <exception>
+#include <system_error>
 
 #include "platform/guard.h"
 
@@ -85,17 +86,16 @@ void threadType::Suspend() {
 }
 
 void threadType::Resume() {
-  bool start = false;
   {
     std::lock_guard lock(state_->mutex);
     if (state_->suspendCount > 0) --state_->suspendCount;
     if (state_->suspendCount == 0 && !state_->started && !state_->stopping) {
       state_->started = true;
-      start = true;
+      // Under the lock, which the worker takes before anything else: it sees worker_ set.
+      worker_ = std::thread([this] { Execute(); });
     }
   }
   state_->wake.notify_all();
-  if (start) worker_ = std::thread([this] { Execute(); });
 }
 
 void threadType::Terminate() {
@@ -121,6 +121,10 @@ void threadType::Stop() {
   state_->wake.notify_all();
   if (!worker_.joinable()) return;
   try {
+    // A worker cannot wait for itself; it ends on its own now that stopping is set.
+    if (worker_.get_id() == std::this_thread::get_id()) {
+      throw std::system_error(std::make_error_code(std::errc::resource_deadlock_would_occur));
+    }
     worker_.join();
   } catch (const std::exception& error) {
     dialogs_.Inform(std::string(error.what()) + kTeardownErrorSuffix);
