@@ -186,8 +186,8 @@ void TDefineQZ::BuildKeyGroup() {
   Edit3 = edits_[2];
   Edit4 = edits_[3];
 
-  Button2 = Button("Button2", "Key color...", GroupBox1, QRect(110, 70, 58, 24),
-                   "Define the key color");
+  Button2 =
+      Button("Button2", "Key color...", GroupBox1, QRect(110, 70, 58, 24), "Define the key color");
 
   Image1 = new PaintSurface(GroupBox1);
   Image1->setObjectName("Image1");
@@ -265,8 +265,8 @@ void TDefineQZ::BuildButtons() {
     const char* name;
     const char* caption;
   } row[] = {
-      {&Button7, "Button7", "Load"},     {&Button5, "Button5", "Save"},
-      {&Button10, "Button10", "Close"},  {&Button8, "Button8", "Show KB"},
+      {&Button7, "Button7", "Load"},       {&Button5, "Button5", "Save"},
+      {&Button10, "Button10", "Close"},    {&Button8, "Button8", "Show KB"},
       {&Button9, "Button9", "Show hands"},
   };
   int x = 6;
@@ -363,16 +363,32 @@ void TDefineQZ::Button5Click() {
 
 // ---- Common key layout and fingers ----
 
-void TDefineQZ::SpinEdit11Change() { layout_.KeyWidth = SpinEdit11->Value(); }
-void TDefineQZ::SpinEdit12Change() { layout_.KeyHeight = SpinEdit12->Value(); }
-void TDefineQZ::SpinEdit21Change() { layout_.Offset[0] = SpinEdit21->Value(); }
-void TDefineQZ::SpinEdit22Change() { layout_.Offset[1] = SpinEdit22->Value(); }
-void TDefineQZ::SpinEdit23Change() { layout_.Offset[2] = SpinEdit23->Value(); }
-void TDefineQZ::SpinEdit24Change() { layout_.Offset[3] = SpinEdit24->Value(); }
+void TDefineQZ::SpinEdit11Change() {
+  layout_.KeyWidth = SpinEdit11->Value();
+}
+void TDefineQZ::SpinEdit12Change() {
+  layout_.KeyHeight = SpinEdit12->Value();
+}
+void TDefineQZ::SpinEdit21Change() {
+  layout_.Offset[0] = SpinEdit21->Value();
+}
+void TDefineQZ::SpinEdit22Change() {
+  layout_.Offset[1] = SpinEdit22->Value();
+}
+void TDefineQZ::SpinEdit23Change() {
+  layout_.Offset[2] = SpinEdit23->Value();
+}
+void TDefineQZ::SpinEdit24Change() {
+  layout_.Offset[3] = SpinEdit24->Value();
+}
 
-void TDefineQZ::SpinEdit31Change() { SpinEdit32->SetValue(layout_.FingerAt(FingerEntry()).Length); }
+void TDefineQZ::SpinEdit31Change() {
+  SpinEdit32->SetValue(layout_.FingerAt(FingerEntry()).Length);
+}
 
-void TDefineQZ::SpinEdit32Change() { layout_.FingerAt(FingerEntry()).Length = SpinEdit32->Value(); }
+void TDefineQZ::SpinEdit32Change() {
+  layout_.FingerAt(FingerEntry()).Length = SpinEdit32->Value();
+}
 
 void TDefineQZ::Button1Click() {
   Color chosen = ColorDialog1;
@@ -387,7 +403,9 @@ void TDefineQZ::Button1Click() {
 
 // ---- Key editor ----
 
-int TDefineQZ::RadioGroup1ItemIndex() const { return RadioGroup1Items->checkedId(); }
+int TDefineQZ::RadioGroup1ItemIndex() const {
+  return RadioGroup1Items->checkedId();
+}
 
 void TDefineQZ::SetRadioGroup1ItemIndex(int index) {
   RadioGroup1Items->button(std::clamp(index, 0, kFingerCount - 1))->setChecked(true);
@@ -474,7 +492,9 @@ void TDefineQZ::Button2Click() {
   }
 }
 
-void TDefineQZ::EditExit(int j) { CurrentChars[static_cast<size_t>(j - 1)] = BoxChar(j); }
+void TDefineQZ::EditExit(int j) {
+  CurrentChars[static_cast<size_t>(j - 1)] = BoxChar(j);
+}
 
 void TDefineQZ::EditDblClick(int j) {
   const auto i = static_cast<size_t>(j - 1);
@@ -524,4 +544,6 @@ void TDefineQZ::Button9Click() {
   rightHand_.show();
 }
 
-void TDefineQZ::Button10Click() { close(); }
+void TDefineQZ::Button10Click() {
+  close();
+}

@@ -56,8 +56,8 @@ class SpinEdit : public QSpinBox {
 
 class TDefineQZ : public QDialog {
  public:
-  TDefineQZ(WindowContext& context, LayoutRec& layout, TVKeyboard& keyboard,
-            TPalmForm& leftHand, TPalmForm& rightHand, QWidget* parent = nullptr);
+  TDefineQZ(WindowContext& context, LayoutRec& layout, TVKeyboard& keyboard, TPalmForm& leftHand,
+            TPalmForm& rightHand, QWidget* parent = nullptr);
 
   // Reads the file (a bare name is looked up in the working folder) into the layout, then
   // shows the layout in the controls. Throws AppError and leaves everything as it was when
@@ -76,15 +76,15 @@ class TDefineQZ : public QDialog {
   void SpinEdit31Change();
   void SpinEdit32Change();
   void SpinEdit40Change();
-  void Button1Click();  // "Finger color..."
-  void Button2Click();  // "Key color..."
-  void Button3Click();  // "Show key"
-  void Button4Click();  // "Cancel key"
-  void Button5Click();  // "Save"
-  void Button6Click();  // "Define key"
-  void Button7Click();  // "Load"
-  void Button8Click();  // "Show KB"
-  void Button9Click();  // "Show hands"
+  void Button1Click();   // "Finger color..."
+  void Button2Click();   // "Key color..."
+  void Button3Click();   // "Show key"
+  void Button4Click();   // "Cancel key"
+  void Button5Click();   // "Save"
+  void Button6Click();   // "Define key"
+  void Button7Click();   // "Load"
+  void Button8Click();   // "Show KB"
+  void Button9Click();   // "Show hands"
   void Button10Click();  // "Close"
   // Edit1..Edit4 (j = 1..4) losing focus and double-clicked.
   void EditExit(int j);

@@ -80,9 +80,7 @@ struct DesignerTest : ::testing::Test {
   void WriteLayout(const std::string& name, const LayoutRec& written) {
     WriteLayoutFile(t.dir.File(name), written);
   }
-  void CopyUsLayout() {
-    std::filesystem::copy_file(kUsLayout, t.dir.File("us.key"));
-  }
+  void CopyUsLayout() { std::filesystem::copy_file(kUsLayout, t.dir.File("us.key")); }
 };
 }  // namespace
 
@@ -123,8 +121,8 @@ TEST_F(DesignerTest, TheWindowIsBuiltAsDesigned) {
     EXPECT_EQ(box->maximum(), expected.max) << expected.name;
     EXPECT_EQ(box->value(), expected.value) << expected.name;
     EXPECT_EQ(box->toolTip(), expected.hint) << expected.name;
-    const auto label = std::find_if(labels.begin(), labels.end(),
-                                    [&](QLabel* l) { return l->buddy() == box; });
+    const auto label =
+        std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->buddy() == box; });
     ASSERT_NE(label, labels.end()) << expected.name;
     EXPECT_EQ((*label)->text(), expected.label);
   }
@@ -480,8 +478,9 @@ TEST_F(DesignerTest, TheKeyNumberNeverGoesAboveSixty) {
   EXPECT_EQ(w.SpinEdit40->maximum(), 60);
   w.SpinEdit40->SetValue(61);
   EXPECT_EQ(w.SpinEdit40->value(), 60);
-  EXPECT_EQ(t.dialogs.Texts(),
-            std::vector<std::string>{"If you cancel it, you must fill it later with another setting."});
+  EXPECT_EQ(
+      t.dialogs.Texts(),
+      std::vector<std::string>{"If you cancel it, you must fill it later with another setting."});
   EXPECT_EQ(t.dialogs.fileFilters, std::vector<std::string>{"QZ Layout File (*.key)|*.key"});
 }
 
@@ -577,8 +576,9 @@ TEST_F(DesignerTest, FileFailuresAreReportedAndChangeNothing) {
   Save("folder.key");
   t.dialogs.files.push_back(std::nullopt);
   w.Button5->click();  // cancelled
-  EXPECT_EQ(t.dialogs.Texts(), (std::vector<std::string>{"File not found", "Read beyond end of file",
-                                                         "Filename refers to a directory"}));
+  EXPECT_EQ(t.dialogs.Texts(),
+            (std::vector<std::string>{"File not found", "Read beyond end of file",
+                                      "Filename refers to a directory"}));
   for (const auto& shown : t.dialogs.messages) EXPECT_EQ(shown.kind, MessageKind::Error);
   EXPECT_EQ(layout, before);
   EXPECT_EQ(w.SpinEdit40->value(), 48);
@@ -587,13 +587,6 @@ TEST_F(DesignerTest, FileFailuresAreReportedAndChangeNothing) {
     EXPECT_EQ(filter, "QZ Layout File (*.key)|*.key");
   }
   EXPECT_EQ(t.dialogs.defaultExtensions, (std::vector<std::string>{"key", "key"}));
-}
-
-TEST_F(DesignerTest, CloseHidesTheWindow) {
-  t.context.showModal(w);
-  ASSERT_TRUE(w.isVisible());
-  w.Button10->click();
-  EXPECT_FALSE(w.isVisible());
 }
 
 namespace {
