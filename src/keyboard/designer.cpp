@@ -153,14 +153,14 @@ TDefineQZ::TDefineQZ(WindowContext& context, LayoutRec& layout, TVKeyboard& keyb
 }
 
 void TDefineQZ::BuildKeyGroup() {
-  GroupBox1 = Group("GroupBox1", "Key && finger", this, QRect(6, 4, 254, 226));
+  GroupBox1 = Group("GroupBox1", "Key && finger", this, QRect(6, 4, 260, 226));
   SpinEdit40 = new SpinEdit("SpinEdit40", 0, 1, 1, GroupBox1);
-  SpinEdit40->setGeometry(56, 18, 52, 22);
+  SpinEdit40->setGeometry(62, 18, 48, 22);
   SpinEdit40->setToolTip("You must press \"Show Key\" to finish the definition");
   SpinEdit41 = new SpinEdit("SpinEdit41", 1, 4, 1, GroupBox1);
-  SpinEdit41->setGeometry(56, 44, 52, 22);
+  SpinEdit41->setGeometry(62, 44, 48, 22);
   SpinEdit42 = new SpinEdit("SpinEdit42", 1, 14, 1, GroupBox1);
-  SpinEdit42->setGeometry(56, 70, 52, 22);
+  SpinEdit42->setGeometry(62, 70, 48, 22);
   Caption("Key num", GroupBox1, 8, 22, SpinEdit40);
   Caption("Line", GroupBox1, 8, 48, SpinEdit41);
   Caption("Column", GroupBox1, 8, 74, SpinEdit42);
@@ -170,7 +170,7 @@ void TDefineQZ::BuildKeyGroup() {
   boxFont.setUnderline(true);
   // A 2 x 2 square like the characters on a key: 1 top-left, 3 top-right, 2 bottom-left,
   // 4 bottom-right.
-  const QPoint places[kKeyChars] = {{112, 18}, {112, 44}, {140, 18}, {140, 44}};
+  const QPoint places[kKeyChars] = {{118, 18}, {118, 44}, {146, 18}, {146, 44}};
   for (int j = 1; j <= kKeyChars; ++j) {
     auto* box = new QLineEdit(GroupBox1);
     box->setObjectName(QString("Edit%1").arg(j));
@@ -187,39 +187,39 @@ void TDefineQZ::BuildKeyGroup() {
   Edit4 = edits_[3];
 
   Button2 =
-      Button("Button2", "Key color...", GroupBox1, QRect(110, 70, 58, 24), "Define the key color");
+      Button("Button2", "Key color...", GroupBox1, QRect(114, 70, 64, 24), "Define the key color");
 
   Image1 = new PaintSurface(GroupBox1);
   Image1->setObjectName("Image1");
-  Image1->setGeometry(172, 16, kSampleSide, kSampleSide);
+  Image1->setGeometry(180, 16, kSampleSide, kSampleSide);
   Image1->background = FromQColor(palette().color(QPalette::Window));
   Image1->canvas().Resize(kSampleSide, kSampleSide, Image1->background);
   Image1->canvas().SetBrushColor(Image1->background);
   Image1->canvas().FillRect(0, 0, kSampleSide, kSampleSide);
 
-  RadioGroup1 = Group("RadioGroup1", "Which finger to type", GroupBox1, QRect(6, 98, 242, 44));
+  RadioGroup1 = Group("RadioGroup1", "Which finger to type", GroupBox1, QRect(6, 98, 248, 44));
   RadioGroup1Items = new QButtonGroup(RadioGroup1);
   for (int item = 0; item < kFingerCount; ++item) {
     auto* radio = new QRadioButton(RadioGroup1);
     radio->setObjectName(QString("RadioGroup1Item%1").arg(item));
-    radio->setGeometry(8 + item * 23, 20, 18, 18);
+    radio->setGeometry(10 + item * 23, 20, 18, 18);
     RadioGroup1Items->addButton(radio, item);
   }
   SetRadioGroup1ItemIndex(0);
   Label11 = new QLabel("L  L   L   L  L  R   R  R  R  R     ", GroupBox1);
   Label11->setObjectName("Label11");
-  Label11->move(14, 144);
+  Label11->move(20, 144);
 
-  Button6 = Button("Button6", "Define key", GroupBox1, QRect(8, 166, 74, 26),
+  Button6 = Button("Button6", "Define key", GroupBox1, QRect(8, 166, 76, 26),
                    "Must use this key to make definition take effect");
-  Button3 = Button("Button3", "Show key", GroupBox1, QRect(90, 166, 74, 26),
+  Button3 = Button("Button3", "Show key", GroupBox1, QRect(92, 166, 76, 26),
                    "Show the effect of the key");
-  Button4 = Button("Button4", "Cancel key", GroupBox1, QRect(172, 166, 74, 26),
+  Button4 = Button("Button4", "Cancel key", GroupBox1, QRect(176, 166, 76, 26),
                    "Cancel the setting for this key, you must fill it later");
 }
 
 void TDefineQZ::BuildCommonGroup() {
-  GroupBox2 = Group("GroupBox2", "Common key layout", this, QRect(266, 4, 118, 226));
+  GroupBox2 = Group("GroupBox2", "Common key layout", this, QRect(272, 4, 112, 226));
   struct Row {
     SpinEdit** box;
     const char* name;
@@ -240,7 +240,7 @@ void TDefineQZ::BuildCommonGroup() {
   int y = 20;
   for (const Row& row : rows) {
     auto* box = new SpinEdit(row.name, row.minValue, row.maxValue, row.initial, GroupBox2);
-    box->setGeometry(64, y, 48, 22);
+    box->setGeometry(60, y, 46, 22);
     if (row.hint) box->setToolTip(row.hint);
     Caption(row.label, GroupBox2, 6, y + 4, box);
     *row.box = box;
