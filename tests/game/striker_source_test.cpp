@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "support/test_context.h"
 
 namespace {
@@ -179,4 +180,16 @@ TEST_F(SourceTest, AFailedPickIsReportedAndYieldsNoWord) {
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Information);
   EXPECT_EQ(t.dialogs.messages[0].text, "Random source failed StrikerSource available");
   EXPECT_EQ(broken.Picked, nullptr);
+}
+
+TEST(ShippedGameText, HoldsTwentyFiveGroupsAndFifteenHundredWords) {
+  const GameText text =
+      ParseGameText(ReadWholeFile(std::string(QZ_SOURCE_DIR) + "/data/qzgame.txt"));
+  EXPECT_GE(text.groupCount, 25);
+  size_t words = 0;
+  for (int g = 1; g <= text.groupCount; ++g) {
+    EXPECT_FALSE(text.groups[g].empty()) << g;
+    words += text.groups[g].size();
+  }
+  EXPECT_GE(words, 1500u);
 }
