@@ -39,6 +39,9 @@ TFmTextPrac::TFmTextPrac(WindowContext& context, stopwatch& practiceStopwatch, Q
   setFixedSize(kClientWidth, kClientHeight);
   setFont(ToQFont(Drill.TextFont));
   setFocusPolicy(Qt::StrongFocus);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, Qt::white);
+  setPalette(palette);
   context_.random.Reseed();
 
   Surface->setObjectName("Surface");
