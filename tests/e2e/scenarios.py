@@ -1,0 +1,305 @@
+#!/usr/bin/env python3
+"""End-to-end scenarios: the built program under a private X server, driven by synthetic
+keys, checked through the files it leaves in its working folder and through screenshots.
+
+Usage: scenarios.py PROGRAM DATA_DIR SCENARIO"""
+
+import os
+import re
+import shutil
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from desktop import Display, Program, Timeout, read_bytes, seeded_workdir, wait_until  # noqa: E402
+
+TITLE = "QZ Typing Tutor"
+TEN_KEYS = [b"Progress", b"TimeTotal", b"coursetext", b"practicetext", b"gametext", b"fontname",
+            b"currentlayout", b"enablegame", b"fontsize", b"blinkingcolor"]
+
+
+def assert_exit(code):
+    assert code == 0, "the program ended with %s" % code
+
+
+def section(ini_bytes, name):
+    """The key=value lines of section name (bytes), in file order."""
+    lines = re.split(rb"\r\n|\r|\n", ini_bytes)
+    inside, entries = False, []
+    for line in lines:
+        stripped = line.strip()
+        if stripped.startswith(b"["):
+            inside = stripped[1:stripped.rfind(b"]")].strip().lower() == name.lower()
+            continue
+        if inside and b"=" in stripped:
+            key, value = stripped.split(b"=", 1)
+            entries.append((key.strip(), value.strip()))
+    return entries
+
+
+def value_of(ini_bytes, name, key):
+    for k, v in section(ini_bytes, name):
+        if k.lower() == key.lower():
+            return v
+    return None
+
+
+MENU_SIZE = (198, 311)
+
+
+class Session:
+    """One run of the program: start, pick the learner, reach the main menu."""
+
+    def __init__(self, display, program, workdir):
+        self.display = display
+        self.program = Program(display, program, workdir)
+        self.workdir = workdir
+
+    def menu(self):
+        found = [w for w in self.display.windows(TITLE) if self.display.size(w) == MENU_SIZE]
+        return found[0] if found else None
+
+    def message_boxes(self):
+        """The program's message boxes: windows titled like the program but for the menu."""
+        return [w for w in self.display.windows(TITLE) if self.display.size(w) != MENU_SIZE]
+
+    def pick_learner(self, downs=0):
+        """OK in the start-up panel. The message boxes shown on the way to the main menu are
+        answered with OK; their number is returned with the menu."""
+        boxes = 0
+        while not self.display.windows("About"):
+            wait_until(lambda: self.display.windows("About") or self.message_boxes(), "About")
+            if self.message_boxes():
+                self.answer_box()
+                boxes += 1
+        about = self.display.windows("About")[0]
+        for _ in range(downs):
+            self.display.keys(about, "Down")  # the learner picker has the focus
+        self.display.keys(about, "Return")
+        self.display.wait_gone("About")
+        while True:
+            found = wait_until(lambda: self.message_boxes() or self.menu(), "the main menu")
+            if found == self.menu():
+                return found, boxes
+            self.answer_box()
+            boxes += 1
+
+    def answer_box(self, key="Return"):
+        box = wait_until(self.message_boxes, "a message box")[-1]
+        self.display.keys(box, key)
+        wait_until(lambda: box not in self.display.windows(TITLE), "the box to close")
+
+    def close_menu(self, menu):
+        """Esc on the main menu, OK on the practice-time report, and the process ends."""
+        self.display.keys(menu, "Escape")
+        self.answer_box()
+        return self.program.wait_exit()
+
+
+def first_start(display, program, data):
+    workdir = seeded_workdir(data)
+    os.remove(os.path.join(workdir, "qzc.ini"))
+    session = Session(display, program, workdir)
+    menu, boxes = session.pick_learner()
+    assert boxes == 2, boxes  # no learner: the course and practice texts are not chosen
+    assert_exit(session.close_menu(menu))
+    learner = section(read_bytes(os.path.join(workdir, "qzc.ini")), b"Learner")
+    assert [k for k, _ in learner] == TEN_KEYS, learner
+    assert b"CurrentUser=Learner" in read_bytes(os.path.join(workdir, "qz.ini"))
+    return workdir
+
+
+def course_progress(display, program, data):
+    workdir = seeded_workdir(data)
+    course = [line for line in read_bytes(os.path.join(workdir, "qzcourse.txt")).splitlines()]
+    qzc = os.path.join(workdir, "qzc.ini")
+    time_before = int(value_of(read_bytes(qzc), b"Learner", b"TimeTotal"))
+
+    for expected_progress, line in ((1, course[0]), (2, course[1])):
+        session = Session(display, program, workdir)
+        menu, boxes = session.pick_learner()
+        assert boxes == 0, boxes
+        display.keys(menu, "alt+c")
+        window = display.wait_window("Course")
+        display.type(window, line.decode("latin-1").strip(" \t"))
+        display.keys(window, "space")  # the key after the last character ends the line
+        try:  # synthetic keys are fast: "Can you really type so fast?  Do be patient."
+            wait_until(session.message_boxes, "the speed warning", timeout=5)
+            session.answer_box()
+        except Timeout:
+            pass
+        display.keys(window, "Escape")
+        display.wait_gone("Course")
+        assert_exit(session.close_menu(menu))
+        progress = int(value_of(read_bytes(qzc), b"Learner", b"Progress"))
+        assert progress == expected_progress, (progress, expected_progress)
+    time_after = int(value_of(read_bytes(qzc), b"Learner", b"TimeTotal"))
+    assert time_after > time_before, (time_before, time_after)
+    return workdir
+
+
+# Places in the Options window (client coordinates) that the scenario clicks.
+USERS_BOX, ADD_USER = (140, 247), (80, 284)
+LAYOUT_NAME, SECOND_LAYOUT_FILE, REGISTER, OPTIONS_OK = (151, 193), (51, 256), (151, 305), (104, 392)
+
+
+def keyboard_picture(display, session, menu, path):
+    """Opens the sentence drills and returns a picture of the keyboard below them."""
+    display.keys(menu, "alt+s")
+    drills = display.wait_window("Sentence Drills")
+    keyboard = display.wait_window("Virtual Keyboard")
+    wait_until(lambda: display.pixel(*display.position(keyboard)) != (0, 0, 0), "keys drawn")
+    picture = read_bytes(display.crop(keyboard, path))
+    display.keys(drills, "Escape")
+    display.wait_gone("Sentence Drills")
+    return picture, display.size(keyboard)
+
+
+def options_learner_and_layout(display, program, data):
+    workdir = seeded_workdir(data)
+    qz, qzc = os.path.join(workdir, "qz.ini"), os.path.join(workdir, "qzc.ini")
+
+    session = Session(display, program, workdir)
+    menu, _ = session.pick_learner()
+    us_keyboard = keyboard_picture(display, session, menu, "/tmp/qz-e2e-us.png")
+    display.keys(menu, "alt+o")
+    options = display.wait_window("Options")
+    display.click(options, *USERS_BOX)
+    display.type(options, "Zoe")
+    display.click(options, *ADD_USER)
+    session.answer_box()  # "The new user will have the settings of the current user. ..."
+    display.wait_gone("Options")
+    assert_exit(session.close_menu(menu))
+    assert value_of(read_bytes(qzc), b"Zoe", b"TimeTotal") == b"5"
+
+    session = Session(display, program, workdir)
+    menu, _ = session.pick_learner(downs=1)  # Learner, Zoe
+    display.keys(menu, "alt+o")
+    options = display.wait_window("Options")
+    display.keys(options, "ctrl+Tab", "ctrl+Tab")  # the "Keyboard Layout" page
+    display.click(options, *LAYOUT_NAME)
+    display.type(options, "Mine")
+    display.click(options, *SECOND_LAYOUT_FILE)  # de.key, after colemak.key
+    display.click(options, *REGISTER)
+    display.click(options, *OPTIONS_OK)
+    display.wait_gone("Options")
+    german_keyboard = keyboard_picture(display, session, menu, "/tmp/qz-e2e-de.png")
+    assert german_keyboard != us_keyboard, "the keyboard did not change with the layout"
+    assert_exit(session.close_menu(menu))
+
+    assert b"CurrentUser=Zoe" in read_bytes(qz), read_bytes(qz)
+    names = section(read_bytes(qz), b"LAYOUTNAMES")
+    files = section(read_bytes(qz), b"LAYOUTFILENAMES")
+    assert names[-1] == (b"S%d" % len(names), b"Mine"), names
+    assert files[-1] == (b"S%d" % len(files), b"de.key"), files
+    assert value_of(read_bytes(qzc), b"Zoe", b"currentlayout") == b"%d" % (len(names) - 1)
+    assert value_of(read_bytes(qzc), b"Learner", b"currentlayout") == b"0"
+    return workdir
+
+
+def start_game(display, menu):
+    display.keys(menu, "alt+g")
+    game = display.wait_window("Game")
+    box = display.wait_window("Input Box")
+    display.keys(box, "ctrl+a")
+    display.type(box, "10")
+    display.keys(box, "Return")
+    display.wait_gone("Input Box")
+    # Words fall: the playfield below the status line gets yellow letters.
+    return game
+
+
+def game_running_at_exit(display, program, data):
+    workdir = seeded_workdir(data)
+    session = Session(display, program, workdir)
+    menu, _ = session.pick_learner()
+    game = start_game(display, menu)
+    wait_until(lambda: has_yellow(display, game), "falling words", 30, 0.3)
+    display.keys(game, "Escape")  # pause: "Do you want to exit?"
+    session.answer_box("y")
+    display.wait_gone("Game")
+    game = start_game(display, menu)
+    wait_until(lambda: has_yellow(display, game), "falling words of the second game", 30, 0.3)
+    assert_exit(session.close_menu(menu))  # the running game's worker is stopped and joined
+    return workdir
+
+
+def has_yellow(display, window):
+    path = display.crop(window, "/tmp/qz-e2e-game.png")
+    result = display.run("convert", path, "-fill", "black", "+opaque", "rgb(255,255,0)",
+                         "-format", "%[fx:mean]", "info:")
+    try:
+        return float(result.stdout.strip() or 0) > 0
+    except ValueError:
+        return False
+
+
+def damaged_files(display, program, data):
+    workdir = seeded_workdir(data)
+    junk = b"\x00\xff\x01garbage\r\n[LAYOUTNAMES\r\n"
+    qz = os.path.join(workdir, "qz.ini")
+    with open(qz, "rb") as handle:
+        original = handle.read()
+    with open(qz, "wb") as handle:
+        handle.write(junk + original)
+    us = os.path.join(workdir, "us.key")
+    with open(us, "rb") as handle:
+        truncated = handle.read()[:20000]
+    with open(us, "wb") as handle:
+        handle.write(truncated)
+    os.remove(os.path.join(workdir, "qzcourse.txt"))
+    before = {name: read_bytes(os.path.join(workdir, name)) for name in os.listdir(workdir)}
+
+    session = Session(display, program, workdir)
+    menu, boxes = session.pick_learner()
+    assert boxes == 2, boxes  # the truncated layout and the missing course file
+    assert_exit(session.close_menu(menu))
+
+    after = {name: read_bytes(os.path.join(workdir, name)) for name in os.listdir(workdir)}
+    assert set(after) == set(before), (set(before) ^ set(after))
+    for name, content in before.items():
+        if name not in ("qz.ini", "qzc.ini"):
+            assert after[name] == content, name
+    assert after["qz.ini"].startswith(junk), after["qz.ini"][:40]
+    learner = section(after["qzc.ini"], b"Learner")
+    assert [k for k, _ in learner] == TEN_KEYS, learner
+
+    # A folder in place of qz.ini cannot be read: the message names the problem.
+    os.remove(qz)
+    os.mkdir(qz)
+    session = Session(display, program, workdir)
+    menu, boxes = session.pick_learner()
+    assert boxes >= 1, boxes
+    display.keys(menu, "Escape")
+    session.answer_box()  # the practice-time report
+    while session.program.process.poll() is None and session.message_boxes():
+        session.answer_box()  # "Unable to write to ..." at shutdown
+    assert_exit(session.program.wait_exit())
+    assert os.path.isdir(qz)
+    return workdir
+
+
+def main():
+    program, data, scenario = sys.argv[1], sys.argv[2], sys.argv[3]
+    display = Display()
+    workdir = None
+    try:
+        workdir = globals()[scenario](display, program, data)
+        print("1 passed, 0 failed")
+        return 0
+    except (AssertionError, Timeout) as failure:
+        shot = display.screenshot("/tmp/qz-e2e-%s.png" % scenario)
+        import traceback
+        traceback.print_exc()
+        for started in Program.started:
+            print("--- program output:\n" + started.output()[-6000:])
+        print("FAILED %s: %r (screenshot %s)" % (scenario, failure, shot))
+        print("0 passed, 1 failed")
+        return 1
+    finally:
+        display.close()
+        if workdir:
+            shutil.rmtree(workdir, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
