@@ -313,7 +313,10 @@ void TFmOption::LoadUserSettings(bool atStartup) {
   const std::string picked = targets_.PickedName();
   // Decided before reading, so a file that cannot be read still leaves a learner to save.
   CurrentUser = picked.empty() ? kDefaultLearner : picked;
-  if (!picked.empty()) {
+  // With no learner picked the run is the default learner's. When that learner has a section
+  // of his own, all of it is read: saving the window's first values over it at shutdown would
+  // throw his settings away.
+  if (!picked.empty() || HasLearnerSection(learners_, kDefaultLearner)) {
     const LearnerSettings read = ReadLearnerSettings(learners_, CurrentUser);
     targets_.SetProgress(read.Progress);
     if (atStartup) TimeTotalBase = read.TimeTotal;
@@ -331,8 +334,8 @@ void TFmOption::LoadUserSettings(bool atStartup) {
     BlinkingColor = read.BlinkingColor;
     ShowFontAndColor();
   } else {
-    // No learner picked: the run is the default learner's, and only the position and the
-    // time are read; everything else keeps its current value.
+    // No learner picked and none stored: only the position and the time are read (their
+    // defaults); everything else keeps its current value.
     const LearnerSettings read = ReadLearnerSettings(learners_, kDefaultLearner);
     targets_.SetProgress(read.Progress);
     if (atStartup) TimeTotalBase = read.TimeTotal;

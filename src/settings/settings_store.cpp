@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "platform/codepage.h"
+#include "platform/files.h"
 #include "settings/settings_keys.h"
 
 using namespace settings;
@@ -124,4 +125,11 @@ std::string TrimIniSpace(const std::string& text) {
   while (begin < end && isSpace(text[begin])) ++begin;
   while (end > begin && isSpace(text[end - 1])) --end;
   return text.substr(begin, end - begin);
+}
+
+bool HasLearnerSection(const IniFile& learners, const std::string& name) {
+  for (const std::string& section : learners.ReadSectionNames()) {
+    if (EqualsIgnoreCase(section, name)) return true;
+  }
+  return false;
 }

@@ -41,6 +41,8 @@ void WriteGlobalSettings(IniFile& global, const GlobalSettings& settings);
 // name one section, so only the first of them is listed.
 std::vector<std::string> ReadLearnerNames(const IniFile& learners);
 LearnerSettings ReadLearnerSettings(const IniFile& learners, const std::string& name);
+// True when qzc.ini has a section of that name (compared without regard to case).
+bool HasLearnerSection(const IniFile& learners, const std::string& name);
 // The ten keys in their fixed order.
 void WriteLearnerSettings(IniFile& learners, const std::string& name,
                           const LearnerSettings& settings);

@@ -239,7 +239,7 @@ TEST_F(OptionTest, MissingTextFilesAreReportedAndPresentOnesHandedOn) {
                                       "The text file may not exist. Please check the Options."}));
 }
 
-TEST_F(OptionTest, NoLearnerPickedRunsAsLearnerWithOnlyPositionAndTimeRead) {
+TEST_F(OptionTest, NoLearnerPickedRunsAsTheStoredLearnerWithAllHisSettings) {
   TFmOption& w =
       StartWith("[SETTING]\r\nCurrentUser=Ghost\r\n",
                 "[Learner]\r\nProgress=3\r\nTimeTotal=900\r\nfontsize=20\r\ncoursetext=qz.txt\r\n");
@@ -247,6 +247,20 @@ TEST_F(OptionTest, NoLearnerPickedRunsAsLearnerWithOnlyPositionAndTimeRead) {
   EXPECT_EQ(w.CurrentUser, "Learner");
   EXPECT_EQ(targets.progress, 3);
   EXPECT_EQ(w.TimeTotalBase, 900);
+  // His other settings are read too, so the save at shutdown keeps them.
+  EXPECT_EQ(w.FontSize, 20);
+  EXPECT_EQ(Text(w.CourseComboBox), "qz.txt");
+  w.SaveOnShutdown();
+  EXPECT_NE(t.dir.Read("qzc.ini").find("fontsize=20\r\n"), std::string::npos);
+}
+
+TEST_F(OptionTest, NoLearnerPickedAndNoneStoredReadsOnlyPositionAndTime) {
+  TFmOption& w = StartWith("[SETTING]\r\nCurrentUser=Ghost\r\n",
+                           "[Anna]\r\nProgress=3\r\nfontsize=20\r\n");
+  EXPECT_EQ(targets.pickerSelected, -1);
+  EXPECT_EQ(w.CurrentUser, "Learner");
+  EXPECT_EQ(targets.progress, 0);
+  EXPECT_EQ(w.TimeTotalBase, 5);
   EXPECT_EQ(w.FontSize, 10);
   EXPECT_EQ(Text(w.CourseComboBox), "");
 }
