@@ -40,13 +40,6 @@ struct TimeWarp {
 };
 }  // namespace
 
-TEST(GameTexts, StatusAndResultsLines) {
-  EXPECT_EQ(GameStatusText(3, 12, 4, 75, 1960),
-            " Difficulty: 3    Hit: 12   Lost: 4  Time: 75s   Score: 1960");
-  EXPECT_EQ(GameResultsText(30, 10, 120000), "   Accuracy: 75%   WPM: 15  Expected WPM: 20");
-  EXPECT_EQ(GameResultsText(0, 0, 25), "   Accuracy: 0%   WPM: 0  Expected WPM: 0");
-}
-
 TEST_F(GameLoopTest, NewGameShowsDifficultyZeroUntilItsFirstTick) {
   Make("word\r\n", 0);
   EXPECT_EQ(status, " Difficulty: 0    Hit: 0   Lost: 0  Time: 0s   Score: 0");

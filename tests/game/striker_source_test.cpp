@@ -82,14 +82,6 @@ TEST(GameTextReading, GroupsAfterTheSixtiethJoinIt) {
   EXPECT_EQ(text.groups[60], (Words{"w60", "w61", "w62", "w63"}));
 }
 
-TEST(AcceptanceTable, FollowsTheFixedPercentages) {
-  const int expected[] = {60, 50, 70, 60, 50, 50, 45, 45, 20, 15, 15, 20, 40,
-                          25, 35, 45, 10, 60, 65, 60, 5,  5,  5,  3,  3,  3};
-  for (int g = 1; g <= 26; ++g) EXPECT_EQ(AcceptancePercent(g), expected[g - 1]) << g;
-  EXPECT_EQ(AcceptancePercent(27), 10);
-  EXPECT_EQ(AcceptancePercent(60), 10);
-}
-
 TEST_F(SourceTest, MissingFileRaisesItsIoError) {
   try {
     source.Load();
