@@ -15,6 +15,7 @@ void ImageCanvas::Resize(int width, int height, Color fill) {
   width = std::max(1, width);
   height = std::max(1, height);
   if (width == image_.width() && height == image_.height()) return;
+  EndPainting();
   QImage resized(width, height, QImage::Format_RGB32);
   resized.fill(ToQColor(fill));
   QPainter painter(&resized);
@@ -23,30 +24,52 @@ void ImageCanvas::Resize(int width, int height, Color fill) {
   image_ = resized;
 }
 
-Color ImageCanvas::PixelAt(int x, int y) const { return FromQColor(image_.pixelColor(x, y)); }
+const QImage& ImageCanvas::Image() const {
+  EndPainting();
+  return image_;
+}
+
+Color ImageCanvas::PixelAt(int x, int y) const {
+  return FromQColor(Image().pixelColor(x, y));
+}
+
+QPainter& ImageCanvas::Painter(PenMode mode) {
+  if (!painter_) painter_ = std::make_unique<QPainter>(&image_);
+  painter_->setCompositionMode(mode == PenMode::Xor ? QPainter::RasterOp_SourceXorDestination
+                                                    : QPainter::CompositionMode_SourceOver);
+  return *painter_;
+}
+
+void ImageCanvas::EndPainting() const {
+  if (painter_) painter_.reset();
+}
+
+const ImageCanvas::CachedFont& ImageCanvas::QtFontFor(const Font& font) {
+  if (!font_ || !(font_->font == font)) {
+    const QFont qfont = ToQFont(font);
+    font_.reset();
+    font_.emplace(CachedFont{font, qfont, QFontMetrics(qfont)});
+  }
+  return *font_;
+}
 
 void ImageCanvas::FillRect(int left, int top, int right, int bottom) {
   if (right <= left || bottom <= top) return;
-  QPainter painter(&image_);
-  painter.fillRect(QRect(left, top, right - left, bottom - top), ToQColor(brush_));
+  Painter(PenMode::Copy).fillRect(QRect(left, top, right - left, bottom - top), ToQColor(brush_));
 }
 
 void ImageCanvas::Rectangle(int left, int top, int right, int bottom) {
   if (right <= left || bottom <= top) return;
-  QPainter painter(&image_);
+  QPainter& painter = Painter(penMode_);
+  const int half = penWidth_ / 2;
+  const QRect outer(left - half, top - half, right - left + penWidth_ - 1,
+                    bottom - top + penWidth_ - 1);
   if (penMode_ == PenMode::Xor) {
-    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    // A wide pen drawn by XOR: the outline band only, as a GDI rectangle with a null interior
-    // brush would leave the inside to the brush; here the whole area is combined once.
-    painter.fillRect(QRect(left - penWidth_ / 2, top - penWidth_ / 2,
-                           right - left + penWidth_ - 1, bottom - top + penWidth_ - 1),
-                     ToQColor(pen_));
+    // Drawn by XOR, the whole area is combined once, so drawing it twice restores the picture.
+    painter.fillRect(outer, ToQColor(pen_));
     return;
   }
-  const int half = penWidth_ / 2;
-  painter.fillRect(QRect(left - half, top - half, right - left + penWidth_ - 1,
-                         bottom - top + penWidth_ - 1),
-                   ToQColor(pen_));
+  painter.fillRect(outer, ToQColor(pen_));
   const int inset = penWidth_ - half;
   if (right - left > 2 * inset && bottom - top > 2 * inset) {
     painter.fillRect(QRect(left + inset, top + inset, right - left - 2 * inset,
@@ -56,8 +79,7 @@ void ImageCanvas::Rectangle(int left, int top, int right, int bottom) {
 }
 
 void ImageCanvas::Line(int x1, int y1, int x2, int y2) {
-  QPainter painter(&image_);
-  if (penMode_ == PenMode::Xor) painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+  QPainter& painter = Painter(penMode_);
   QPen pen(ToQColor(pen_));
   pen.setWidth(penWidth_);
   pen.setCapStyle(Qt::FlatCap);
@@ -66,23 +88,22 @@ void ImageCanvas::Line(int x1, int y1, int x2, int y2) {
 }
 
 void ImageCanvas::TextOut(int x, int y, const std::string& text, const Font& font) {
-  const QFont qfont = ToQFont(font);
-  const QFontMetrics metrics(qfont);
+  const CachedFont& cached = QtFontFor(font);
   const QString qtext = BytesToQString(text);
-  QPainter painter(&image_);
-  painter.fillRect(QRect(x, y, metrics.horizontalAdvance(qtext), metrics.height()),
+  QPainter& painter = Painter(PenMode::Copy);
+  painter.fillRect(QRect(x, y, cached.metrics.horizontalAdvance(qtext), cached.metrics.height()),
                    ToQColor(brush_));
-  painter.setFont(qfont);
+  painter.setFont(cached.qfont);
   painter.setPen(ToQColor(font.color));
-  painter.drawText(x, y + metrics.ascent(), qtext);
+  painter.drawText(x, y + cached.metrics.ascent(), qtext);
 }
 
 int ImageCanvas::TextWidth(const std::string& text, const Font& font) {
-  return QFontMetrics(ToQFont(font)).horizontalAdvance(BytesToQString(text));
+  return QtFontFor(font).metrics.horizontalAdvance(BytesToQString(text));
 }
 
 int ImageCanvas::TextHeight(const std::string&, const Font& font) {
-  return QFontMetrics(ToQFont(font)).height();
+  return QtFontFor(font).metrics.height();
 }
 
 PaintSurface::PaintSurface(QWidget* parent) : QWidget(parent) {

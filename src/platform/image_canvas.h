@@ -1,8 +1,13 @@
 #pragma once
 // Canvas that draws into a QImage; PaintSurface shows such an image in a widget.
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include "platform/canvas.h"
 
@@ -11,7 +16,7 @@ class ImageCanvas final : public Canvas {
   explicit ImageCanvas(int width = 1, int height = 1);
   // Keeps the picture where the sizes overlap; new area is filled with fill.
   void Resize(int width, int height, Color fill);
-  const QImage& Image() const { return image_; }
+  const QImage& Image() const;
   Color PixelAt(int x, int y) const;
 
   void SetBrushColor(Color color) override { brush_ = color; }
@@ -31,7 +36,20 @@ class ImageCanvas final : public Canvas {
   int Height() const override { return image_.height(); }
 
  private:
+  // One painter stays open between drawing calls (opening one per call dominated the cost of
+  // drawing text); it is closed before the picture is read or replaced.
+  QPainter& Painter(PenMode mode);
+  void EndPainting() const;
+  struct CachedFont {
+    Font font;
+    QFont qfont;
+    QFontMetrics metrics;
+  };
+  const CachedFont& QtFontFor(const Font& font);
+
   QImage image_;
+  mutable std::unique_ptr<QPainter> painter_;
+  std::optional<CachedFont> font_;
   Color brush_ = clWhite;
   Color pen_ = clBlack;
   int penWidth_ = 1;

@@ -28,21 +28,22 @@ class Display:
 
     def __init__(self, width=1024, height=768):
         self.width, self.height = width, height
-        for number in range(90, 140):
-            if os.path.exists("/tmp/.X11-unix/X%d" % number) or os.path.exists("/tmp/.X%d-lock" % number):
-                continue
-            self.name = ":%d" % number
-            self.server = subprocess.Popen(
-                ["Xvfb", self.name, "-screen", "0", "%dx%dx24" % (width, height), "-nolisten", "tcp"],
-                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            try:
-                wait_until(lambda: self.server.poll() is None and subprocess.run(
-                    ["xdpyinfo", "-display", self.name], capture_output=True).returncode == 0,
-                    "Xvfb", 10)
-                return
-            except Timeout:
-                self.server.kill()
-        raise RuntimeError("no free X display")
+        # Xvfb picks a free display itself and reports its number, so parallel runs never race
+        # for one.
+        read_end, write_end = os.pipe()
+        self.server = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % (width, height),
+             "-nolisten", "tcp"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,))
+        os.close(write_end)
+        with os.fdopen(read_end) as reader:
+            number = reader.readline().strip()
+        if not number:
+            self.server.kill()
+            raise RuntimeError("Xvfb did not start")
+        self.name = ":" + number
+        wait_until(lambda: subprocess.run(["xdpyinfo", "-display", self.name],
+                                          capture_output=True).returncode == 0, "Xvfb", 10)
 
     def env(self):
         env = {key: value for key, value in os.environ.items() if key != "QT_QPA_PLATFORM"}
