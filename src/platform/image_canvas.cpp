@@ -24,6 +24,11 @@ void ImageCanvas::Resize(int width, int height, Color fill) {
   image_ = resized;
 }
 
+namespace {
+constexpr size_t kMaxCachedFonts = 64;
+constexpr size_t kMaxCachedCells = 4096;
+}  // namespace
+
 const QImage& ImageCanvas::Image() const {
   EndPainting();
   return image_;
@@ -45,12 +50,17 @@ void ImageCanvas::EndPainting() const {
 }
 
 const ImageCanvas::CachedFont& ImageCanvas::QtFontFor(const Font& font) {
-  if (!font_ || !(font_->font == font)) {
+  const auto key = std::make_tuple(font.face, font.height, font.style);
+  auto found = fonts_.find(key);
+  if (found == fonts_.end()) {
+    if (fonts_.size() >= kMaxCachedFonts) {  // a designer trying many fonts: start afresh
+      cells_.clear();
+      fonts_.clear();
+    }
     const QFont qfont = ToQFont(font);
-    font_.reset();
-    font_.emplace(CachedFont{font, qfont, QFontMetrics(qfont)});
+    found = fonts_.emplace(key, CachedFont{qfont, QFontMetrics(qfont)}).first;
   }
-  return *font_;
+  return found->second;
 }
 
 void ImageCanvas::FillRect(int left, int top, int right, int bottom) {
@@ -87,8 +97,33 @@ void ImageCanvas::Line(int x1, int y1, int x2, int y2) {
   painter.drawLine(x1, y1, x2, y2);
 }
 
+const QImage& ImageCanvas::CellFor(char ch, const CachedFont& font, Color color,
+                                   Color background) {
+  const auto key = std::make_tuple(&font, ch, color, background);
+  auto found = cells_.find(key);
+  if (found == cells_.end()) {
+    if (cells_.size() >= kMaxCachedCells) cells_.clear();
+    const QString text(ByteToChar(static_cast<unsigned char>(ch)));
+    QImage cell(std::max(1, font.metrics.horizontalAdvance(text)),
+                std::max(1, font.metrics.height()), QImage::Format_RGB32);
+    cell.fill(ToQColor(background));
+    QPainter painter(&cell);
+    painter.setFont(font.qfont);
+    painter.setPen(ToQColor(color));
+    painter.drawText(0, font.metrics.ascent(), text);
+    painter.end();
+    found = cells_.emplace(key, std::move(cell)).first;
+  }
+  return found->second;
+}
+
 void ImageCanvas::TextOut(int x, int y, const std::string& text, const Font& font) {
   const CachedFont& cached = QtFontFor(font);
+  if (text.size() == 1) {
+    const QImage& cell = CellFor(text[0], cached, font.color, brush_);
+    Painter(PenMode::Copy).drawImage(x, y, cell);
+    return;
+  }
   const QString qtext = BytesToQString(text);
   QPainter& painter = Painter(PenMode::Copy);
   painter.fillRect(QRect(x, y, cached.metrics.horizontalAdvance(qtext), cached.metrics.height()),

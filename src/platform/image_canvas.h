@@ -6,8 +6,9 @@
 #include <QPainter>
 #include <QWidget>
 #include <functional>
+#include <map>
 #include <memory>
-#include <optional>
+#include <tuple>
 
 #include "platform/canvas.h"
 
@@ -41,15 +42,19 @@ class ImageCanvas final : public Canvas {
   QPainter& Painter(PenMode mode);
   void EndPainting() const;
   struct CachedFont {
-    Font font;
     QFont qfont;
     QFontMetrics metrics;
   };
   const CachedFont& QtFontFor(const Font& font);
+  // A one-character cell (glyph on its opaque box) drawn once and copied after that: the game
+  // and the keyboard draw the same few letters over and over.
+  const QImage& CellFor(char ch, const CachedFont& font, Color color, Color background);
 
   QImage image_;
   mutable std::unique_ptr<QPainter> painter_;
-  std::optional<CachedFont> font_;
+  // By face, height and style (the colour is the pen's, not the font's).
+  std::map<std::tuple<std::string, int32_t, uint8_t>, CachedFont> fonts_;
+  std::map<std::tuple<const CachedFont*, char, Color, Color>, QImage> cells_;
   Color brush_ = clWhite;
   Color pen_ = clBlack;
   int penWidth_ = 1;
