@@ -55,7 +55,8 @@ def one_run(display, program, data):
 
 def main():
     root = os.path.join(here, "..")
-    program = sys.argv[1] if len(sys.argv) > 1 else os.path.join(root, "build/release/src/qz")
+    program = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else
+                              os.path.join(root, "build/release/src/qz"))
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 5
     display = Display()
     try:
