@@ -51,12 +51,3 @@ void BM_ShowNextKeyAndTick(benchmark::State& state) {
 }
 BENCHMARK(BM_ShowNextKeyAndTick)->Unit(benchmark::kMicrosecond);
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -7,19 +7,10 @@
 #include <QTextEdit>
 
 #include "platform/qt_dialogs.h"
+#include "support/no_guides.h"
 #include "practice/line_practice.h"
 
 namespace {
-class NoGuides final : public KeyGuides {
- public:
-  void ShowBelow(int, int, int, int) override {}
-  void HideGuides() override {}
-  int ShowNextKey(char) override { return 3; }
-  void ClearNextKey() override {}
-  void LightFinger(Hand, int) override {}
-  void ClearFinger(Hand) override {}
-};
-
 class LongLine final : public TFmLinePractice {
  public:
   using TFmLinePractice::TFmLinePractice;
@@ -56,12 +47,3 @@ void BM_Keystroke(benchmark::State& state) {
 }
 BENCHMARK(BM_Keystroke)->Arg(0)->Arg(50)->Arg(98)->Unit(benchmark::kMicrosecond);
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -10,6 +10,7 @@
 
 #include "platform/document_shell.h"
 #include "platform/line_text.h"
+#include "support/no_guides.h"
 #include "practice/course_prac.h"
 #include "practice/sentence_prac.h"
 #include "practice/text_prac.h"
@@ -63,16 +64,6 @@ double PeakRssMegabytes() {
   getrusage(RUSAGE_SELF, &usage);
   return usage.ru_maxrss / 1e3;  // kilobytes on Linux
 }
-
-class NoGuides final : public KeyGuides {
- public:
-  void ShowBelow(int, int, int, int) override {}
-  void HideGuides() override {}
-  int ShowNextKey(char) override { return 3; }
-  void ClearNextKey() override {}
-  void LightFinger(Hand, int) override {}
-  void ClearFinger(Hand) override {}
-};
 
 // Answers every input box with its own answer and shows nothing.
 class AnsweringDialogs final : public Dialogs {
@@ -159,13 +150,3 @@ void BM_ParagraphDrillFirstPage(benchmark::State& state) {
 }
 BENCHMARK(BM_ParagraphDrillFirstPage)->Arg(1000)->Arg(kBigLines)->Unit(benchmark::kMicrosecond);
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  Big();  // written before anything is measured
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -13,6 +13,7 @@
 
 #include "keyboard/key_char.h"
 #include "keyboard/layout_file.h"
+#include "platform/form_controls.h"
 #include "platform/codepage.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -43,24 +44,6 @@ class CodePageValidator final : public QValidator {
     return Acceptable;
   }
 };
-
-QLabel* Caption(const char* text, QWidget* parent, int x, int y, QWidget* buddy) {
-  auto* label = new QLabel(text, parent);
-  label->move(x, y);
-  label->setBuddy(buddy);
-  return label;
-}
-
-QPushButton* Button(const char* name, const char* text, QWidget* parent, const QRect& place,
-                    const char* hint = nullptr) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(name);
-  button->setGeometry(place);
-  // Enter in a character box must not press whichever button was used last.
-  button->setAutoDefault(false);
-  if (hint) button->setToolTip(hint);
-  return button;
-}
 
 QGroupBox* Group(const char* name, const char* title, QWidget* parent, const QRect& place) {
   auto* group = new QGroupBox(title, parent);

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <algorithm>
 
+#include "platform/form_controls.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
 #include "platform/guard.h"
@@ -67,22 +68,6 @@ bool SortsBefore(const std::string& a, const std::string& b) {
 void FillList(QListWidget& list, const std::vector<std::string>& names) {
   list.clear();
   for (const std::string& name : names) list.addItem(BytesToQString(name));
-}
-
-QLabel* Caption(const char* text, QWidget* parent, int x, int y, QWidget* buddy = nullptr) {
-  auto* label = new QLabel(text, parent);
-  label->move(x, y);
-  if (buddy) label->setBuddy(buddy);
-  return label;
-}
-
-QPushButton* Button(const char* name, const char* text, QWidget* parent, const QRect& place,
-                    const char* hint = nullptr) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(name);
-  button->setGeometry(place);
-  if (hint) button->setToolTip(hint);
-  return button;
 }
 
 QComboBox* DropDownList(const char* name, QWidget* parent, const QRect& place,

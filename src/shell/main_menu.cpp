@@ -21,14 +21,14 @@ TButtonMenu::TButtonMenu(QWidget* parent) : QDialog(parent) {
   QFont font("Times New Roman");
   font.setPixelSize(24);
 
-  struct Spec {
+  struct ButtonPlace {
     QPushButton** button;
     const char* name;
     const char* caption;
     int y;
     std::function<void()> MenuActions::*action;
   };
-  const Spec specs[] = {
+  const ButtonPlace places[] = {
       {&Button1, "Button1", "&Course", 9, &MenuActions::course},
       {&Button3, "Button3", "&Sentence Drills", 46, &MenuActions::sentenceDrills},
       {&Button2, "Button2", "&Free Drills", 84, &MenuActions::freeDrills},
@@ -38,15 +38,15 @@ TButtonMenu::TButtonMenu(QWidget* parent) : QDialog(parent) {
       {&Button8, "Button8", "&Help", 233, &MenuActions::help},
       {&Button7, "Button7", "&Exit", 270, nullptr},
   };
-  for (const Spec& spec : specs) {
-    auto* button = new QPushButton(spec.caption, this);
-    button->setObjectName(spec.name);
-    button->setGeometry(8, spec.y, 181, 32);
+  for (const ButtonPlace& place : places) {
+    auto* button = new QPushButton(place.caption, this);
+    button->setObjectName(place.name);
+    button->setGeometry(8, place.y, 181, 32);
     button->setFont(font);
     button->setAutoDefault(false);
-    *spec.button = button;
-    if (spec.action) {
-      auto member = spec.action;
+    *place.button = button;
+    if (place.action) {
+      auto member = place.action;
       connect(button, &QPushButton::clicked, this, [this, member] { Run(actions.*member); });
     }
   }

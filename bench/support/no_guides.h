@@ -1,0 +1,13 @@
+#pragma once
+// Key guides that do nothing: the practice windows measured without a keyboard or hands.
+#include "practice/key_guides.h"
+
+class NoGuides final : public KeyGuides {
+ public:
+  void ShowBelow(int, int, int, int) override {}
+  void HideGuides() override {}
+  int ShowNextKey(char) override { return 3; }
+  void ClearNextKey() override {}
+  void LightFinger(Hand, int) override {}
+  void ClearFinger(Hand) override {}
+};
