@@ -27,12 +27,6 @@ constexpr int kKeyboardOrigin = 30;
 constexpr int kFontMinSize = 1;
 constexpr int kFontMaxSize = 72;
 
-QFont PixelFont(const char* face, int pixels) {
-  QFont font(face);
-  font.setPixelSize(pixels);
-  return font;
-}
-
 // Key characters are single bytes: a box takes only what the code page can hold.
 class CodePageValidator final : public QValidator {
  public:

@@ -27,3 +27,10 @@ Font FromQFont(const QFont& qfont, Color color) {
                (qfont.strikeOut() ? font_style::kStrikeOut : 0);
   return font;
 }
+
+QFont PixelFont(const char* face, int pixels, bool bold) {
+  QFont font(face);
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}

@@ -16,13 +16,6 @@
 namespace {
 constexpr const char* kBaseSample = "abcd efghij kijklmnopq rstuvw xyz ABCDEFG XYZ";
 constexpr int kStatusHeight = 26;
-
-QFont PixelFont(const char* face, int pixels, bool bold = false) {
-  QFont font(face);
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
 }  // namespace
 
 TFmLinePractice::TFmLinePractice(WindowContext& context, KeyGuides& guides,

@@ -28,12 +28,6 @@ constexpr int kLayoutOrigin = 10;  // the keyboard's keys are laid out from (10,
 constexpr int kDesignerOffsetX = 40;
 constexpr int kDesignerOffsetY = 20;
 
-QFont PixelFont(const char* face, int pixels) {
-  QFont font(face);
-  font.setPixelSize(pixels);
-  return font;
-}
-
 // Every text of the window's controls came from bytes of the code page, so it goes back
 // unchanged.
 std::string Bytes(const QString& text) {

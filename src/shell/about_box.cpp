@@ -56,10 +56,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   icon->setGeometry(8, 8, 41, 41);
   auto* title = new QLabel("QZ Typing Tutor", upper);
   title->setObjectName("ProductName");
-  QFont titleFont("Times New Roman");
-  titleFont.setPixelSize(24);
-  titleFont.setBold(true);
-  title->setFont(titleFont);
+  title->setFont(PixelFont("Times New Roman", 24, true));
   title->setGeometry(64, 14, 210, 30);
   auto* version = new QLabel("Version 3.2  Beta\nA tutor for touch typing", upper);
   version->setObjectName("Version");

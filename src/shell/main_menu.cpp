@@ -18,8 +18,7 @@ TButtonMenu::TButtonMenu(QWidget* parent) : QDialog(parent) {
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, ToQColor(clMenuGreen));
   setPalette(palette);
-  QFont font("Times New Roman");
-  font.setPixelSize(24);
+  const QFont font = PixelFont("Times New Roman", 24);
 
   struct ButtonPlace {
     QPushButton** button;
