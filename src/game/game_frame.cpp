@@ -77,6 +77,9 @@ void TgameFrame::StartGame() {
       [this](const std::string& text) { LbStatus->setText(BytesToQString(text)); },
       PaintBox1->canvas());
   AskDifficulty();
+  // The box leaves the focus with the window it came from; the game is what was asked for.
+  raise();
+  activateWindow();
   Game->Resume();
 }
 

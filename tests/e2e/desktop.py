@@ -60,7 +60,9 @@ class Display:
         self.server, self.name = start_xvfb(width, height)
         self.wm_log = open(os.path.join(self.home, "openbox.log"), "wb")
         # openbox with its installed defaults: an empty home keeps a personal setup out.
-        self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env(),
+        # QZ_E2E_WM_DEBUG=1 has it log why it focuses, places and stacks each window.
+        debug = ["--debug"] if os.environ.get("QZ_E2E_WM_DEBUG") else []
+        self.wm = subprocess.Popen(["openbox", "--sm-disable"] + debug, env=self.env(),
                                    stdout=self.wm_log, stderr=subprocess.STDOUT)
         wait_until(lambda: "window id" in self.run(
             "xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout, "the window manager", 10)
@@ -74,6 +76,10 @@ class Display:
         env["LSAN_OPTIONS"] = "suppressions=" + os.path.join(os.path.dirname(
             os.path.abspath(__file__)), "lsan.supp")
         return env
+
+    def temp(self, name):
+        """A path for a scratch file of this display's run."""
+        return os.path.join(self.home, name)
 
     def run(self, *args):
         return subprocess.run(list(args), env=self.env(), capture_output=True, text=True)

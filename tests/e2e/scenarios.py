@@ -169,7 +169,7 @@ def options_learner_and_layout(display, program, data):
 
     session = Session(display, program, workdir)
     menu, _ = session.pick_learner()
-    us_keyboard = keyboard_picture(display, session, menu, "/tmp/qz-e2e-us.png")
+    us_keyboard = keyboard_picture(display, session, menu, display.temp("us.png"))
     display.wait_active(menu, "the main menu")
     display.keys("alt+o")
     options = display.wait_window("Options")
@@ -195,7 +195,7 @@ def options_learner_and_layout(display, program, data):
     display.click(options, *REGISTER)
     display.click(options, *OPTIONS_OK)
     display.wait_gone("Options")
-    german_keyboard = keyboard_picture(display, session, menu, "/tmp/qz-e2e-de.png")
+    german_keyboard = keyboard_picture(display, session, menu, display.temp("de.png"))
     assert german_keyboard != us_keyboard, "the keyboard did not change with the layout"
     assert_exit(session.close_menu(menu))
 
@@ -210,6 +210,8 @@ def options_learner_and_layout(display, program, data):
 
 
 def start_game(display, menu):
+    """"&Game" from the main menu at difficulty 10; the game must then have the focus, its
+    words must fall and the letters typed must reach it, with no click in between."""
     display.wait_active(menu, "the main menu")
     display.keys("alt+g")
     game = display.wait_window("Game")
@@ -219,8 +221,22 @@ def start_game(display, menu):
     display.type("10")
     display.keys("Return")
     display.wait_gone("Input Box")
-    # Words fall: the playfield below the status line gets yellow letters.
+    display.wait_active(game, "the game after its difficulty box")
+    wait_until(lambda: has_colour(display, game, "rgb(255,255,0)"), "falling words", 30, 0.3)
+    assert shoots_at_a_word(display, game), "no falling word took a typed letter"
     return game
+
+
+def shoots_at_a_word(display, game):
+    """Types first letters one at a time until a word's typed letter turns red."""
+    for letter in "asdfghjklertyuiopcvbnmwqxz":
+        display.type(letter)
+        try:
+            wait_until(lambda: has_colour(display, game, "rgb(255,0,0)"), "a red letter", 1, 0.2)
+            return True
+        except Timeout:
+            pass
+    return False
 
 
 def game_running_at_exit(display, program, data):
@@ -228,20 +244,18 @@ def game_running_at_exit(display, program, data):
     session = Session(display, program, workdir)
     menu, _ = session.pick_learner()
     game = start_game(display, menu)
-    wait_until(lambda: has_yellow(display, game), "falling words", 30, 0.3)
-    display.wait_active(game, "the game")
     display.keys("Escape")  # pause: "Do you want to exit?"
     session.answer_box("y")
     display.wait_gone("Game")
-    game = start_game(display, menu)
-    wait_until(lambda: has_yellow(display, game), "falling words of the second game", 30, 0.3)
+    start_game(display, menu)
+    display.click(menu, 20, -10)  # the main menu's title bar, above the game
     assert_exit(session.close_menu(menu))  # the running game's worker is stopped and joined
     return workdir
 
 
-def has_yellow(display, window):
-    path = display.crop(window, "/tmp/qz-e2e-game.png")
-    result = display.run("convert", path, "-fill", "black", "+opaque", "rgb(255,255,0)",
+def has_colour(display, window, colour):
+    path = display.crop(window, display.temp("game.png"))
+    result = display.run("convert", path, "-fill", "black", "+opaque", colour,
                          "-format", "%[fx:mean]", "info:")
     try:
         return float(result.stdout.strip() or 0) > 0
