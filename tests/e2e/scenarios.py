@@ -209,6 +209,37 @@ def options_learner_and_layout(display, program, data):
     return workdir
 
 
+def guides_beside_practice(display, program, data):
+    """The keyboard stands 15 px below the practice window's frame and the hands 5 px beside
+    the keyboard's frame, all three above the practice window; a click on them leaves the
+    keys with the practice window."""
+    workdir = seeded_workdir(data)
+    session = Session(display, program, workdir)
+    menu, _ = session.pick_learner()
+    display.wait_active(menu, "the main menu")
+    display.keys("alt+s")
+    drills = display.wait_window("Sentence Drills")
+    guides = [display.wait_window(name) for name in ("Virtual Keyboard", "Left", "Right")]
+    display.wait_active(drills, "the sentence drills")
+
+    def placed():
+        practice, board, left, right = (display.frame(w) for w in [drills] + guides)
+        return (board[1] == practice[3] + 15 and left[1] == right[1] == board[1]
+                and left[2] + 5 == board[0] and board[2] + 5 == right[0])
+
+    wait_until(placed, "the guides clear of the practice window's frame", 10)
+    stack = display.stacking()
+    assert all(stack.index(g) > stack.index(drills) for g in guides), stack
+    for guide in guides:
+        display.click(guide, 20, 20)
+    display.type("~")  # no practice line starts with it: red and underlined
+    wait_until(lambda: has_colour(display, drills, "rgb(255,0,0)"), "the typed character")
+    display.keys("Escape")
+    display.wait_gone("Sentence Drills")
+    assert_exit(session.close_menu(menu))
+    return workdir
+
+
 def start_game(display, menu):
     """"&Game" from the main menu at difficulty 10; the game must then have the focus, its
     words must fall and the letters typed must reach it, with no click in between."""
