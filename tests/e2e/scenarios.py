@@ -321,8 +321,8 @@ def finish_course_line(display, session, menu, line):
 def session_end(display, program, data):
     """A termination signal ends the program as closing the main menu does, but without the
     practice-time report: SIGTERM after a finished course line, with the course and perhaps
-    the speed warning still up, keeps Progress and TimeTotal; SIGHUP with a game running and
-    SIGINT at the start-up panel end it with status 0 too."""
+    the speed warning still up, keeps Progress and TimeTotal; SIGTERM with a game running and
+    SIGHUP at the start-up panel end it with status 0 too."""
     workdir = seeded_workdir(data)
     j_words_game_text(workdir)
     qzc = os.path.join(workdir, "qzc.ini")
@@ -340,12 +340,12 @@ def session_end(display, program, data):
     session = Session(display, program, workdir)
     menu, _ = session.pick_learner()
     start_game(display, menu)
-    session.program.signal(signal.SIGHUP)
+    session.program.signal(signal.SIGTERM)
     assert_exit(session.program.wait_exit())
 
     session = Session(display, program, workdir)
     display.wait_active(display.wait_window("About"), "the start-up panel")
-    session.program.signal(signal.SIGINT)
+    session.program.signal(signal.SIGHUP)
     assert_exit(session.program.wait_exit())
     assert value_of(read_bytes(qzc), b"Learner", b"Progress") == b"1"
     return workdir
