@@ -185,10 +185,13 @@ TEST(LayoutFile, OpeningFailuresCarryTheSystemText) {
   TempDir dir;
   std::filesystem::create_directory(dir.File("folder.key"));
   dir.Write("plain", "x");
+  dir.MakePipe("pipe.key");
   LayoutRec layout = SampleLayout();
   const LayoutRec before = layout;
   EXPECT_EQ(ReadError(dir.File("missing.key"), layout), "File not found");
   EXPECT_EQ(ReadError(dir.File("folder.key"), layout), "File access denied");
+  EXPECT_EQ(ReadError(dir.File("pipe.key"), layout), "File access denied");
+  EXPECT_EQ(ReadError("/dev/zero", layout), "File access denied");
   EXPECT_EQ(ReadError(dir.File("plain/under.key"), layout), "File not found");
   EXPECT_EQ(layout, before);
 }
