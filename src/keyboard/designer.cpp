@@ -23,9 +23,6 @@
 namespace {
 constexpr int kSampleSide = 77;
 constexpr int kKeyboardOrigin = 30;
-// The font chooser of the key characters offers these sizes.
-constexpr int kFontMinSize = 1;
-constexpr int kFontMaxSize = 72;
 
 // Key characters are single bytes: a box takes only what the code page can hold.
 class CodePageValidator final : public QValidator {
@@ -476,7 +473,7 @@ void TDefineQZ::EditExit(int j) {
 void TDefineQZ::EditDblClick(int j) {
   const auto i = static_cast<size_t>(j - 1);
   Font chosen = FontDialog1;
-  if (context_.dialogs.ChooseFont(chosen, kFontMinSize, kFontMaxSize)) {
+  if (context_.dialogs.ChooseFont(chosen, kKeyFontMinSize, kKeyFontMaxSize)) {
     FontDialog1 = chosen;
     CurrentFonts[i] = chosen;
     ChosenFonts[i] = chosen;
