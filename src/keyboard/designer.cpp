@@ -263,7 +263,7 @@ void TDefineQZ::ConnectHandlers() {
       {SpinEdit40, &TDefineQZ::SpinEdit40Change},
   };
   for (const auto& [box, handler] : boxes) {
-    box->onChange = [this, handler] { Handle(handler); };
+    box->onChange = [this, handler = handler] { Handle(handler); };
   }
   const std::pair<QPushButton*, void (TDefineQZ::*)()> buttons[] = {
       {Button1, &TDefineQZ::Button1Click}, {Button2, &TDefineQZ::Button2Click},
@@ -273,7 +273,7 @@ void TDefineQZ::ConnectHandlers() {
       {Button9, &TDefineQZ::Button9Click}, {Button10, &TDefineQZ::Button10Click},
   };
   for (const auto& [button, handler] : buttons) {
-    connect(button, &QPushButton::clicked, this, [this, handler] { Handle(handler); });
+    connect(button, &QPushButton::clicked, this, [this, handler = handler] { Handle(handler); });
   }
 }
 
