@@ -2,7 +2,7 @@
 // Reading the files a person can put in the working folder. File names from INI files were
 // written on a case-insensitive system: a bare name that does not exist as written is looked
 // up in its folder without regard to case. Every reader opens through InputFile, so a pipe or
-// device in place of a file is refused at once, and reads no more than it caps.
+// device in place of a file is refused at once, and each reader caps how much it reads.
 #include <cstddef>
 #include <cstdint>
 #include <string>
