@@ -19,14 +19,6 @@ sys.path.insert(0, os.path.join(here, "..", "tests", "e2e"))
 from desktop import Display, Program, seeded_workdir, wait_until  # noqa: E402
 
 
-def peak_rss_kib(pid):
-    with open("/proc/%d/status" % pid) as status:
-        for line in status:
-            if line.startswith("VmHWM:"):
-                return int(line.split()[1])
-    return 0
-
-
 def one_run(display, program, data):
     workdir = seeded_workdir(data)
     try:
@@ -39,7 +31,7 @@ def one_run(display, program, data):
         pressed = time.monotonic()
         menu = wait_until(lambda: display.windows("QZ Typing Tutor"), "menu", 30, 0.005)[0]
         to_menu = time.monotonic() - pressed
-        rss_start = peak_rss_kib(run.process.pid)
+        rss_start = run.peak_memory_mib()
 
         display.wait_active(menu)
         display.keys("alt+g")
@@ -49,7 +41,7 @@ def one_run(display, program, data):
         display.type("10")
         display.keys("Return")
         time.sleep(5)  # let words fall for a while
-        rss_game = peak_rss_kib(run.process.pid)
+        rss_game = run.peak_memory_mib()
         run.kill()
         return panel, to_menu, rss_start, rss_game
     finally:
@@ -69,8 +61,8 @@ def main():
     panel, menu, rss_start, rss_game = zip(*results)
     print("start to start-up panel: median %.0f ms" % (statistics.median(panel) * 1000))
     print("OK to main menu:         median %.0f ms" % (statistics.median(menu) * 1000))
-    print("peak RSS after start-up: %.1f MiB" % (max(rss_start) / 1024))
-    print("peak RSS during a game:  %.1f MiB" % (max(rss_game) / 1024))
+    print("peak RSS after start-up: %.1f MiB" % max(rss_start))
+    print("peak RSS during a game:  %.1f MiB" % max(rss_game))
 
 
 if __name__ == "__main__":

@@ -55,7 +55,7 @@ void strikerSourceType::Load() {
   Exhausted = {};
   ExhaustedCount = 0;
   GroupCount = 0;
-  GameText text = ParseGameText(ReadWholeFile(GameFile));
+  GameText text = ParseGameText(ReadWholeFile(GameFile, kMaxGameTextBytes));
   Groups = std::move(text.groups);
   GroupCount = text.groupCount;
 }

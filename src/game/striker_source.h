@@ -8,6 +8,7 @@
 // Invariants: 1 <= GroupCount <= 60; every stored word has 1..50 letters, so a placed word
 // always ends inside the 50 columns.
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +20,9 @@
 inline constexpr int kMaxGroups = 60;
 inline constexpr int kMaxWordLength = kColumns;
 inline constexpr const char* kPickErrorSuffix = " StrikerSource available";
+// A word list far beyond any game's need; a larger file is refused ("File too large") before
+// its words fill the memory.
+inline constexpr uint64_t kMaxGameTextBytes = uint64_t{4} << 20;
 
 // Acceptance percentage of group g (1..60).
 int AcceptancePercent(int group);
@@ -36,7 +40,7 @@ class strikerSourceType {
  public:
   strikerSourceType(const std::string& gameFile, Random& random, Dialogs& dialogs);
 
-  // Reads the whole game text; throws the file's I/O error.
+  // Reads the whole game text; throws the file's I/O error, or "File too large".
   void Load();
   // True when a word was made (it is then in Picked); false when every group is exhausted
   // or the pick failed (the failure is reported).

@@ -23,9 +23,6 @@
 namespace {
 constexpr int kSampleSide = 77;
 constexpr int kKeyboardOrigin = 30;
-// The font chooser of the key characters offers these sizes.
-constexpr int kFontMinSize = 1;
-constexpr int kFontMaxSize = 72;
 
 // Key characters are single bytes: a box takes only what the code page can hold.
 class CodePageValidator final : public QValidator {
@@ -266,7 +263,7 @@ void TDefineQZ::ConnectHandlers() {
       {SpinEdit40, &TDefineQZ::SpinEdit40Change},
   };
   for (const auto& [box, handler] : boxes) {
-    box->onChange = [this, handler] { Handle(handler); };
+    box->onChange = [this, handler = handler] { Handle(handler); };
   }
   const std::pair<QPushButton*, void (TDefineQZ::*)()> buttons[] = {
       {Button1, &TDefineQZ::Button1Click}, {Button2, &TDefineQZ::Button2Click},
@@ -276,7 +273,7 @@ void TDefineQZ::ConnectHandlers() {
       {Button9, &TDefineQZ::Button9Click}, {Button10, &TDefineQZ::Button10Click},
   };
   for (const auto& [button, handler] : buttons) {
-    connect(button, &QPushButton::clicked, this, [this, handler] { Handle(handler); });
+    connect(button, &QPushButton::clicked, this, [this, handler = handler] { Handle(handler); });
   }
 }
 
@@ -476,7 +473,7 @@ void TDefineQZ::EditExit(int j) {
 void TDefineQZ::EditDblClick(int j) {
   const auto i = static_cast<size_t>(j - 1);
   Font chosen = FontDialog1;
-  if (context_.dialogs.ChooseFont(chosen, kFontMinSize, kFontMaxSize)) {
+  if (context_.dialogs.ChooseFont(chosen, kKeyFontMinSize, kKeyFontMaxSize)) {
     FontDialog1 = chosen;
     CurrentFonts[i] = chosen;
     ChosenFonts[i] = chosen;

@@ -17,6 +17,10 @@ inline constexpr int kMaxKeys = 60;
 inline constexpr int kLineCount = 4;
 inline constexpr int kFingerCount = 10;
 inline constexpr int kKeyChars = 4;
+// Sizes in points of the key characters' fonts: what the designer's font chooser offers and
+// what a layout may hold for a key in use (a larger one would draw glyphs of megabytes).
+inline constexpr int kKeyFontMinSize = 1;
+inline constexpr int kKeyFontMaxSize = 72;
 
 struct KeyRec {
   ::Color Color = 0;   // fill colour

@@ -135,6 +135,21 @@ std::string LayoutProblem(const LayoutRec& layout) {
                      ", outside 0..9");
     }
   }
+  // The space bar's characters are drawn too.
+  const int highest = -HeightForSize(kKeyFontMaxSize);
+  for (int n = 1; n <= layout.KeyCount; ++n) {
+    for (const Font& font : layout.KeyAt(n).Fonts) {
+      const std::string key = "key " + std::to_string(n) + " has a font ";
+      if (font.size < kKeyFontMinSize || font.size > kKeyFontMaxSize) {
+        return Refusal(key + "of " + std::to_string(font.size) + " points, outside " +
+                       std::to_string(kKeyFontMinSize) + ".." + std::to_string(kKeyFontMaxSize));
+      }
+      if (font.PixelHeight() < 1 || font.PixelHeight() > highest) {
+        return Refusal(key + std::to_string(font.PixelHeight()) + " pixels high, outside 1.." +
+                       std::to_string(highest));
+      }
+    }
+  }
   const ClientSize keyboard = KeyboardClientSize(layout, kLargestOrigin, kLargestOrigin);
   if (keyboard.width > kMaxWindowSide || keyboard.height > kMaxWindowSide) {
     return Refusal("the keyboard would be " + std::to_string(keyboard.width) + " x " +

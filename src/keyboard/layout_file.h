@@ -19,7 +19,8 @@ std::string EncodeLayout(const LayoutRec& layout);
 void DecodeLayout(const std::string& bytes, LayoutRec& layout);
 // Empty when the keyboard and hand windows can show the layout, else why not: a key count
 // outside 0..60, a key in use (not the space bar) on a line outside 1..4 or with a finger
-// outside 0..9, or a keyboard (built from 30, 30) or hand window larger than 4096 pixels.
+// outside 0..9, a key in use (the space bar too) with a font size or height the designer
+// cannot set, or a keyboard (built from 30, 30) or hand window larger than 4096 pixels.
 std::string LayoutProblem(const LayoutRec& layout);
 
 // Throws AppError "File not found", "File access denied", "Read beyond end of file" or

@@ -12,6 +12,7 @@ class AppError : public std::runtime_error {
 inline constexpr const char* kFileNotFound = "File not found";
 inline constexpr const char* kFileAccessDenied = "File access denied";
 inline constexpr const char* kReadBeyondEnd = "Read beyond end of file";
+inline constexpr const char* kFileTooLarge = "File too large";
 
 // Converts text to a 32-bit integer the way the rest of the program expects: leading spaces,
 // an optional sign, decimal digits or hexadecimal after "$" or "0x", nothing after them.

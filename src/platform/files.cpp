@@ -1,9 +1,12 @@
 #include "platform/files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
 
 #include "platform/codepage.h"
 #include "platform/errors.h"
@@ -59,23 +62,62 @@ std::vector<std::string> ListFilesWithExtension(const std::string& dir, const st
   return names;
 }
 
-std::string ReadFilePrefix(const std::string& path, size_t maxBytes) {
-  std::error_code error;
-  if (!fs::exists(path, error)) throw AppError(kFileNotFound);
-  if (fs::is_directory(path, error)) throw AppError(kFileAccessDenied);
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw AppError(kFileAccessDenied);
-  std::string bytes;
-  char buffer[65536];
-  while (bytes.size() < maxBytes && in) {
-    const size_t want = std::min(sizeof buffer, maxBytes - bytes.size());
-    in.read(buffer, static_cast<std::streamsize>(want));
-    bytes.append(buffer, static_cast<size_t>(in.gcount()));
+InputFile::InputFile(const std::string& path) {
+  // Without O_NONBLOCK, opening a pipe waits until something writes to it.
+  fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd_ < 0) {
+    throw AppError(errno == ENOENT || errno == ENOTDIR ? kFileNotFound : kFileAccessDenied);
   }
-  if (in.bad()) throw AppError(kFileAccessDenied);
-  return bytes;
+  // Checked on what was opened, not on the name, so nothing can be swapped in between.
+  struct stat status {};
+  if (::fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(fd_);
+    throw AppError(kFileAccessDenied);
+  }
+  size_ = static_cast<uint64_t>(status.st_size);
 }
 
-std::string ReadWholeFile(const std::string& path) {
-  return ReadFilePrefix(path, std::string::npos);
+InputFile::~InputFile() {
+  ::close(fd_);
+}
+
+size_t InputFile::Read(char* into, size_t n) {
+  size_t got = 0;
+  while (got < n) {
+    const ssize_t count = ::read(fd_, into + got, n - got);
+    if (count == 0) break;
+    if (count < 0) {
+      if (errno == EINTR) continue;
+      throw AppError(kFileAccessDenied);
+    }
+    got += static_cast<size_t>(count);
+  }
+  return got;
+}
+
+namespace {
+// Never more than maxBytes, even from a file that grows while it is read.
+std::string ReadUpTo(InputFile& file, uint64_t maxBytes) {
+  std::string bytes;
+  bytes.reserve(static_cast<size_t>(std::min(file.Size(), maxBytes)));
+  char chunk[1 << 16];
+  while (bytes.size() < maxBytes) {
+    const size_t got = file.Read(
+        chunk, static_cast<size_t>(std::min<uint64_t>(sizeof chunk, maxBytes - bytes.size())));
+    if (got == 0) break;
+    bytes.append(chunk, got);
+  }
+  return bytes;
+}
+}  // namespace
+
+std::string ReadFilePrefix(const std::string& path, size_t maxBytes) {
+  InputFile file(path);
+  return ReadUpTo(file, maxBytes);
+}
+
+std::string ReadWholeFile(const std::string& path, uint64_t maxBytes) {
+  InputFile file(path);
+  if (file.Size() > maxBytes) throw AppError(kFileTooLarge);
+  return ReadUpTo(file, maxBytes);
 }

@@ -27,6 +27,8 @@ void ImageCanvas::Resize(int width, int height, Color fill) {
 namespace {
 constexpr size_t kMaxCachedFonts = 64;
 constexpr size_t kMaxCachedCells = 4096;
+// A cell larger than this is drawn each time rather than crowding out the others.
+constexpr size_t kMaxCellBytes = kMaxCachedCellBytes / 32;
 }  // namespace
 
 const QImage& ImageCanvas::Image() const {
@@ -55,6 +57,7 @@ const ImageCanvas::CachedFont& ImageCanvas::QtFontFor(const Font& font) {
   if (found == fonts_.end()) {
     if (fonts_.size() >= kMaxCachedFonts) {  // a designer trying many fonts: start afresh
       cells_.clear();
+      cellBytes_ = 0;
       fonts_.clear();
     }
     const QFont qfont = ToQFont(font);
@@ -97,31 +100,32 @@ void ImageCanvas::Line(int x1, int y1, int x2, int y2) {
   painter.drawLine(x1, y1, x2, y2);
 }
 
-const QImage& ImageCanvas::CellFor(char ch, const CachedFont& font, Color color,
-                                   Color background) {
+QImage ImageCanvas::CellFor(char ch, const CachedFont& font, Color color, Color background) {
   const auto key = std::make_tuple(&font, ch, color, background);
-  auto found = cells_.find(key);
-  if (found == cells_.end()) {
-    if (cells_.size() >= kMaxCachedCells) cells_.clear();
-    const QString text(ByteToChar(static_cast<unsigned char>(ch)));
-    QImage cell(std::max(1, font.metrics.horizontalAdvance(text)),
-                std::max(1, font.metrics.height()), QImage::Format_RGB32);
-    cell.fill(ToQColor(background));
-    QPainter painter(&cell);
-    painter.setFont(font.qfont);
-    painter.setPen(ToQColor(color));
-    painter.drawText(0, font.metrics.ascent(), text);
-    painter.end();
-    found = cells_.emplace(key, std::move(cell)).first;
+  if (const auto found = cells_.find(key); found != cells_.end()) return found->second;
+  const QString text(ByteToChar(static_cast<unsigned char>(ch)));
+  QImage cell(std::max(1, font.metrics.horizontalAdvance(text)), std::max(1, font.metrics.height()),
+              QImage::Format_RGB32);
+  cell.fill(ToQColor(background));
+  QPainter painter(&cell);
+  painter.setFont(font.qfont);
+  painter.setPen(ToQColor(color));
+  painter.drawText(0, font.metrics.ascent(), text);
+  painter.end();
+  const auto bytes = static_cast<size_t>(cell.sizeInBytes());
+  if (bytes > kMaxCellBytes) return cell;
+  if (cells_.size() >= kMaxCachedCells || cellBytes_ + bytes > kMaxCachedCellBytes) {
+    cells_.clear();
+    cellBytes_ = 0;
   }
-  return found->second;
+  cellBytes_ += bytes;
+  return cells_.emplace(key, std::move(cell)).first->second;  // shared, not copied
 }
 
 void ImageCanvas::TextOut(int x, int y, const std::string& text, const Font& font) {
   const CachedFont& cached = QtFontFor(font);
   if (text.size() == 1) {
-    const QImage& cell = CellFor(text[0], cached, font.color, brush_);
-    Painter(PenMode::Copy).drawImage(x, y, cell);
+    Painter(PenMode::Copy).drawImage(x, y, CellFor(text[0], cached, font.color, brush_));
     return;
   }
   const QString qtext = BytesToQString(text);

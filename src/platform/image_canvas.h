@@ -12,6 +12,9 @@
 
 #include "platform/canvas.h"
 
+// The glyph cells a canvas keeps: a few hundred small cells are all the windows draw.
+inline constexpr size_t kMaxCachedCellBytes = size_t{2} << 20;
+
 class ImageCanvas final : public Canvas {
  public:
   explicit ImageCanvas(int width = 1, int height = 1);
@@ -35,6 +38,8 @@ class ImageCanvas final : public Canvas {
   int TextHeight(const std::string& text, const Font& font) override;
   int Width() const override { return image_.width(); }
   int Height() const override { return image_.height(); }
+  // What the cached glyph cells hold; never above kMaxCachedCellBytes.
+  size_t CachedCellBytes() const { return cellBytes_; }
 
  private:
   // One painter stays open between drawing calls (opening one per call dominated the cost of
@@ -48,13 +53,14 @@ class ImageCanvas final : public Canvas {
   const CachedFont& QtFontFor(const Font& font);
   // A one-character cell (glyph on its opaque box) drawn once and copied after that: the game
   // and the keyboard draw the same few letters over and over.
-  const QImage& CellFor(char ch, const CachedFont& font, Color color, Color background);
+  QImage CellFor(char ch, const CachedFont& font, Color color, Color background);
 
   QImage image_;
   mutable std::unique_ptr<QPainter> painter_;
   // By face, height and style (the colour is the pen's, not the font's).
   std::map<std::tuple<std::string, int32_t, uint8_t>, CachedFont> fonts_;
   std::map<std::tuple<const CachedFont*, char, Color, Color>, QImage> cells_;
+  size_t cellBytes_ = 0;
   Color brush_ = clWhite;
   Color pen_ = clBlack;
   int penWidth_ = 1;

@@ -6,13 +6,13 @@
 #include <QFile>
 #include <QSaveFile>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string_view>
 #include <unordered_map>
 
 #include "platform/codepage.h"
 #include "platform/errors.h"
+#include "platform/files.h"
 
 namespace fs = std::filesystem;
 
@@ -149,20 +149,10 @@ void SyncFolderOf(const std::string& path) {
 
 std::string IniFile::Load() const {
   std::error_code error;
-  const fs::file_status status = fs::status(path_, error);
-  if (status.type() == fs::file_type::not_found) return {};
+  if (!fs::exists(path_, error) && !error) return {};
   // Anything but a readable regular file (a folder, a device, a pipe) is refused: reading a
   // pipe could hang and writing over a folder would lose it.
-  if (error || !fs::is_regular_file(status)) throw AppError(kFileAccessDenied);
-  std::ifstream in(path_, std::ios::binary);
-  if (!in) throw AppError(kFileAccessDenied);
-  std::string bytes;
-  char buffer[1 << 16];
-  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-    bytes.append(buffer, static_cast<size_t>(in.gcount()));
-  }
-  if (in.bad()) throw AppError(kFileAccessDenied);
-  return bytes;
+  return ReadWholeFile(path_, kMaxIniBytes);
 }
 
 std::string IniFile::LoadForWrite() const {

@@ -5,8 +5,10 @@
 // Nothing is cached: every read parses the file afresh, every write re-reads it, changes only
 // the bytes it must and replaces the file atomically (temporary file, fsync, rename, folder
 // sync). A missing file reads as empty and is created by the first write. A file that cannot be
-// read raises "File access denied" when reading and "Unable to write to <path>" when writing; a
+// read (a folder, pipe or device in its place) raises "File access denied", one over
+// kMaxIniBytes "File too large", when reading and "Unable to write to <path>" when writing; a
 // refused write leaves the file as it was.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -55,3 +57,6 @@ class IniFile {
 };
 
 inline constexpr int kIniValueMaxLength = 2047;
+// A settings file is a few kilobytes; one far larger is refused with "File too large" rather
+// than read again at every value.
+inline constexpr uint64_t kMaxIniBytes = uint64_t{16} << 20;

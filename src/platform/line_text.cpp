@@ -2,12 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 
 #include "platform/errors.h"
-
-namespace fs = std::filesystem;
+#include "platform/files.h"
 
 LineText LineText::FromBytes(std::string_view bytes) {
   auto buffer = std::make_unique_for_overwrite<char[]>(bytes.size());
@@ -51,31 +48,21 @@ void LineText::clear() {
 }
 
 LineText ReadLineText(const std::string& path) {
-  std::error_code error;
-  const fs::file_status status = fs::status(path, error);
-  if (!fs::exists(status)) throw AppError(kFileNotFound);
-  // Folders, pipes and devices are no text files (reading a pipe could wait forever).
-  if (!fs::is_regular_file(status)) throw AppError(kFileAccessDenied);
-  const uintmax_t size = fs::file_size(path, error);
-  if (error) throw AppError(kFileAccessDenied);
+  InputFile file(path);
+  const uint64_t size = file.Size();
   if (size > kMaxLineTextBytes) throw AppError(kFileTooLarge);
-
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw AppError(kFileAccessDenied);
   // Not zeroed first: every byte used is read from the file.
   auto buffer = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(size));
   constexpr size_t kChunk = size_t{1} << 20;
   size_t got = 0;
-  while (got < size && in) {
-    in.read(buffer.get() + got,
-            static_cast<std::streamsize>(std::min<uintmax_t>(kChunk, size - got)));
-    const auto chunk = static_cast<size_t>(in.gcount());
+  while (got < size) {
+    const size_t chunk = file.Read(buffer.get() + got, std::min<size_t>(kChunk, size - got));
+    if (chunk == 0) break;
     // The text ends at a NUL byte: the rest of a binary file is never read.
     const bool nul = std::memchr(buffer.get() + got, '\0', chunk) != nullptr;
     got += chunk;
     if (nul) break;
   }
-  if (in.bad()) throw AppError(kFileAccessDenied);
   return LineText::FromBuffer(std::move(buffer), got);
 }
 

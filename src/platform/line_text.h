@@ -13,7 +13,6 @@
 
 // Larger files are refused: they are no practice text, and the line count stays an int.
 inline constexpr uint64_t kMaxLineTextBytes = uint64_t{1} << 30;
-inline constexpr const char* kFileTooLarge = "File too large";
 
 class LineText {
  public:

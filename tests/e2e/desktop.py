@@ -237,6 +237,14 @@ class Program:
         self.process = subprocess.Popen([executable], cwd=workdir, env=display.env(),
                                         stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
 
+    def peak_memory_mib(self):
+        """The most memory the process has held so far (VmHWM), in MiB."""
+        with open("/proc/%d/status" % self.process.pid) as status:
+            for line in status:
+                if line.startswith("VmHWM:"):
+                    return int(line.split()[1]) / 1024
+        raise AssertionError("no VmHWM for the program")
+
     def signal(self, number=signal.SIGTERM):
         self.process.send_signal(number)
 

@@ -49,6 +49,9 @@ def value_of(ini_bytes, name, key):
 
 
 MENU_SIZE = (198, 311)
+# What the sanitized program may hold at the main menu: a few times its usual need, far below
+# the gigabytes that drawing keys in 3000-point fonts took.
+MEMORY_LIMIT_MIB = 400
 
 
 class Session:
@@ -433,6 +436,44 @@ def damaged_files(display, program, data):
         session.answer_box()  # "Unable to write to ..." at shutdown
     assert_exit(session.program.wait_exit())
     assert os.path.isdir(qz)
+    return workdir
+
+
+def files_that_hang_or_exhaust(display, program, data):
+    """A layout whose fonts claim 3000 points, then named pipes in place of the layout and the
+    game text: each start reaches the main menu with one message and the program's small
+    memory, and a game over the pipe reports it instead of waiting for a writer."""
+    workdir = seeded_workdir(data)
+    us = os.path.join(workdir, "us.key")
+    layout = bytearray(read_bytes(us))
+    for key in range(60):
+        for font in range(4):
+            at = 28 + key * 340 + 20 + font * 80
+            layout[at + 4:at + 8] = (-4000).to_bytes(4, "little", signed=True)  # height
+            layout[at + 72:at + 76] = (3000).to_bytes(4, "little")  # size in points
+    with open(us, "wb") as handle:
+        handle.write(layout)
+    session = Session(display, program, workdir)
+    menu, boxes = session.pick_learner()
+    assert boxes == 1, boxes  # "Invalid layout: ... what loading keyboard"
+    peak = session.program.peak_memory_mib()
+    assert peak < MEMORY_LIMIT_MIB, "%.0f MiB at the main menu" % peak
+    assert_exit(session.close_menu(menu))
+
+    for name in ("us.key", "qzgame.txt"):
+        os.remove(os.path.join(workdir, name))
+        os.mkfifo(os.path.join(workdir, name))
+    session = Session(display, program, workdir)
+    menu, boxes = session.pick_learner()
+    assert boxes == 1, boxes  # "File access denied what loading keyboard"
+    display.wait_active(menu, "the main menu")
+    display.keys("alt+g")
+    display.wait_window("Game")
+    session.answer_box()  # "File access denied"
+    peak = session.program.peak_memory_mib()
+    assert peak < MEMORY_LIMIT_MIB, "%.0f MiB at the main menu" % peak
+    display.click(menu, 20, -10)  # the main menu's title bar
+    assert_exit(session.close_menu(menu))
     return workdir
 
 

@@ -11,24 +11,9 @@
 #include <string>
 
 #include "game/striker_source.h"
+#include "trapping_dialogs.h"
 
 namespace {
-class SilentDialogs final : public Dialogs {
- public:
-  MessageAnswer Message(MessageKind, MessageButtons, const std::string&) override {
-    __builtin_trap();  // no pick may fail
-  }
-  std::string InputBox(const std::string&, const std::string&, const std::string& d) override {
-    return d;
-  }
-  bool ChooseFont(Font&, int, int) override { return false; }
-  bool ChooseColor(Color&) override { return false; }
-  bool ChooseOpenFile(const std::string&, std::string&) override { return false; }
-  bool ChooseSaveFile(const std::string&, const std::string&, std::string&) override {
-    return false;
-  }
-};
-
 // Deterministic draws seeded from the input, so a crash reproduces.
 class SeededRandom final : public Random {
  public:
@@ -64,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   }
-  SilentDialogs dialogs;
+  TrappingDialogs dialogs;  // no pick may fail
   SeededRandom random(bytes);
   strikerSourceType source(path, random, dialogs);
   source.Load();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "support/test_context.h"
@@ -82,13 +84,23 @@ TEST(GameTextReading, GroupsAfterTheSixtiethJoinIt) {
   EXPECT_EQ(text.groups[60], (Words{"w60", "w61", "w62", "w63"}));
 }
 
-TEST_F(SourceTest, MissingFileRaisesItsIoError) {
-  try {
-    source.Load();
-    FAIL() << "no error";
-  } catch (const AppError& error) {
-    EXPECT_STREQ(error.what(), kFileNotFound);
-  }
+TEST_F(SourceTest, MissingPipedOrHugeFilesRaiseTheirIoError) {
+  const auto loadError = [this] {
+    try {
+      source.Load();
+    } catch (const AppError& error) {
+      return std::string(error.what());
+    }
+    return std::string("no error");
+  };
+  EXPECT_EQ(loadError(), kFileNotFound);
+  t.dir.MakePipe("words.txt");
+  EXPECT_EQ(loadError(), kFileAccessDenied);
+  std::filesystem::remove(t.dir.File("words.txt"));
+  t.dir.Write("words.txt", "");
+  std::filesystem::resize_file(t.dir.File("words.txt"), kMaxGameTextBytes + 1);
+  EXPECT_EQ(loadError(), kFileTooLarge);
+  EXPECT_EQ(source.GroupCount, 0);
 }
 
 TEST_F(SourceTest, PickDrawsGroupChanceWordColumnAndSpeedInOrder) {

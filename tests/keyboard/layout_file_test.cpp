@@ -185,10 +185,13 @@ TEST(LayoutFile, OpeningFailuresCarryTheSystemText) {
   TempDir dir;
   std::filesystem::create_directory(dir.File("folder.key"));
   dir.Write("plain", "x");
+  dir.MakePipe("pipe.key");
   LayoutRec layout = SampleLayout();
   const LayoutRec before = layout;
   EXPECT_EQ(ReadError(dir.File("missing.key"), layout), "File not found");
   EXPECT_EQ(ReadError(dir.File("folder.key"), layout), "File access denied");
+  EXPECT_EQ(ReadError(dir.File("pipe.key"), layout), "File access denied");
+  EXPECT_EQ(ReadError("/dev/zero", layout), "File access denied");
   EXPECT_EQ(ReadError(dir.File("plain/under.key"), layout), "File not found");
   EXPECT_EQ(layout, before);
 }
@@ -243,6 +246,17 @@ TEST(LayoutFile, RefusesValuesTheWindowsCannotShowAndKeepsTheLayout) {
   layout = SampleLayout();
   layout.FingerAt(3).Length = 4077;
   ExpectRefused(layout, "Invalid layout: the hands would be 4097 pixels high, more than 4096");
+
+  layout = SampleLayout();
+  Font& spaceBarFont = layout.KeyAt(3).Fonts[2];  // the space bar's characters are drawn too
+  spaceBarFont.SetSize(3000);
+  ExpectRefused(layout, "Invalid layout: key 3 has a font of 3000 points, outside 1..72");
+  spaceBarFont.SetSize(0);
+  ExpectRefused(layout, "Invalid layout: key 3 has a font of 0 points, outside 1..72");
+  spaceBarFont.SetSize(72);
+  spaceBarFont.height = -4000;  // only in memory: reading sets the height from the size
+  EXPECT_EQ(LayoutProblem(layout),
+            "Invalid layout: key 3 has a font 4000 pixels high, outside 1..96");
 }
 
 TEST(LayoutFile, AcceptsWhatTheWindowsCanShow) {
@@ -255,6 +269,9 @@ TEST(LayoutFile, AcceptsWhatTheWindowsCanShow) {
   layout.KeyHeight = -3;
   layout.FingerAt(3).Length = 4076;
   layout.FingerAt(8).Length = 9000;  // the right hand's fingers do not size the windows
+  layout.KeyAt(1).Fonts[0].SetSize(1);
+  layout.KeyAt(10).Fonts[3].SetSize(72);
+  layout.KeyAt(11).Fonts[0].SetSize(3000);  // never drawn
   LayoutRec read;
   DecodeLayout(EncodeLayout(layout), read);
   EXPECT_EQ(read, layout);

@@ -3,9 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "platform/errors.h"
+#include "platform/ini_file.h"
+#include "platform/line_text.h"
 #include "support/temp_dir.h"
+
+namespace {
+std::string ErrorOf(const std::function<void()>& read) {
+  try {
+    read();
+  } catch (const AppError& error) {
+    return error.what();
+  }
+  return "no error";
+}
+}  // namespace
 
 TEST(Files, BareNamesAreFoundWithoutRegardToCase) {
   TempDir dir;
@@ -44,4 +58,33 @@ TEST(Files, ReadingReportsMissingAndUnreadableFiles) {
   dir.Write("f", std::string("a\0b", 3));
   EXPECT_EQ(ReadWholeFile(dir.File("f")), std::string("a\0b", 3));
   EXPECT_EQ(ReadFilePrefix(dir.File("f"), 2), std::string("a\0", 2));
+}
+
+TEST(Files, NoReaderWaitsOnAPipeOrReadsADeviceWithoutEnd) {
+  TempDir dir;
+  dir.MakePipe("pipe");
+  std::filesystem::create_symlink("/dev/zero", dir.File("zero"));
+  for (const std::string name : {"pipe", "zero"}) {
+    const std::string path = dir.File(name);
+    EXPECT_EQ(ErrorOf([&] { ReadWholeFile(path); }), "File access denied") << name;
+    EXPECT_EQ(ErrorOf([&] { ReadFilePrefix(path, 10); }), "File access denied") << name;
+    EXPECT_EQ(ErrorOf([&] { ReadLineText(path); }), "File access denied") << name;
+    IniFile ini(path);
+    EXPECT_EQ(ErrorOf([&] { ini.ReadSectionNames(); }), "File access denied") << name;
+    EXPECT_EQ(ErrorOf([&] { ini.WriteString("s", "k", "v"); }), "Unable to write to " + path);
+  }
+  EXPECT_EQ(std::filesystem::status(dir.File("pipe")).type(), std::filesystem::file_type::fifo);
+}
+
+TEST(Files, AFileLargerThanTheReaderTakesIsRefusedUnread) {
+  TempDir dir;
+  dir.Write("big", "");
+  std::filesystem::resize_file(dir.File("big"), kMaxIniBytes + 1);  // sparse: costs no disk
+  EXPECT_EQ(ErrorOf([&] { ReadWholeFile(dir.File("big"), kMaxIniBytes); }), "File too large");
+  IniFile ini(dir.File("big"));
+  EXPECT_EQ(ErrorOf([&] { ini.ReadString("s", "k", ""); }), "File too large");
+  EXPECT_EQ(ErrorOf([&] { ini.WriteString("s", "k", "v"); }), "Unable to write to " + ini.Path());
+  EXPECT_EQ(std::filesystem::file_size(dir.File("big")), kMaxIniBytes + 1);
+  dir.Write("fits", "12345");
+  EXPECT_EQ(ReadWholeFile(dir.File("fits"), 5), "12345");
 }

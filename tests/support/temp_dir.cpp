@@ -1,5 +1,7 @@
 #include "support/temp_dir.h"
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -27,4 +29,8 @@ std::string TempDir::Read(const std::string& name) const {
   std::stringstream buffer;
   buffer << in.rdbuf();
   return buffer.str();
+}
+
+void TempDir::MakePipe(const std::string& name) const {
+  if (mkfifo(File(name).c_str(), 0600) != 0) throw std::runtime_error("mkfifo failed");
 }
