@@ -88,7 +88,9 @@ std::vector<std::string> Tokens(const std::string& line) {
 
 TEST(ShippedCourses, AreWhatTheToolMakesOneForEachLayout) {
   std::set<std::string> listed;
+  const std::string help = ReadWholeFile(kData + "qzhelp.rtf");
   for (const CourseEntry& entry : ReadCourseList(ReadWholeFile(kTool + "courses.txt"))) {
+    EXPECT_NE(help.find(entry.courseFile), std::string::npos) << "the help does not name it";
     LayoutRec layout;
     ReadLayoutFile(kData + entry.layoutFile, layout);
     const auto lines = MakeCourse(layout, ReadWordList(ReadWholeFile(kTool + entry.wordList)));
