@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QChar>
+#include <functional>
 #include <set>
 
 #include "course_maker.h"
@@ -216,4 +217,24 @@ TEST(ShippedCourses, UseRealWordsAsSoonAsTheKeysAllow) {
     EXPECT_LE(firstWordLine, wordsAllowedAt + 4) << "words come late";
     EXPECT_GE(listed * 2, tokens) << "fewer than half of the course are words";
   }
+}
+
+TEST(CourseMaker, RefusesWhatItCannotUse) {
+  const auto why = [](const std::function<void()>& make) {
+    try {
+      make();
+    } catch (const CourseError& error) {
+      return std::string(error.what());
+    }
+    return std::string("accepted");
+  };
+  EXPECT_EQ(ReadWordList("# a comment\nsee saw see\n"), (std::vector<std::string>{"see", "saw"}));
+  EXPECT_EQ(why([] { ReadWordList("na\xC3\xAFve \xE2\x98\x83\n"); }),
+            "'\xE2\x98\x83' has a character the code page cannot hold");
+  EXPECT_EQ(why([] { ReadCourseList("us.key words-en.txt\n"); }),
+            "'us.key words-en.txt' is not: <layout file> <word list> <course file>");
+  LayoutRec layout;
+  ReadLayoutFile(kData + "us.key", layout);
+  layout.KeyAt(35).Finger = 7;  // the L key: the right ring finger has no home key left
+  EXPECT_EQ(why([&] { MakeCourse(layout, {"all"}); }), "no key on the home row for finger 8");
 }

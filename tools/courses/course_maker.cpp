@@ -199,7 +199,7 @@ class CourseBuilder {
 
   void HomeRow() {
     for (const auto& [left, right] : kFingerPairs) {
-      if (left == 4) break;
+      if (left == 4) break;  // the thumbs rest on the space bar
       HomeStep(home_[static_cast<size_t>(left)]->plain, home_[static_cast<size_t>(right)]->plain);
     }
     for (const Keys& step : Paired(kHomeRow, [](const Key& key) { return key.letter; })) {
@@ -216,7 +216,6 @@ class CourseBuilder {
   }
 
   void Capitals() {
-    std::string pairs;
     std::vector<std::string> drill;
     for (char c : std::string(taught_)) {
       for (const Key& key : keys_) {
