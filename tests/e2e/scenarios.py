@@ -271,8 +271,14 @@ def damaged_files(display, program, data):
     assert boxes >= 1, boxes
     display.keys(menu, "Escape")
     session.answer_box()  # the practice-time report
-    while session.program.process.poll() is None and session.message_boxes():
-        session.answer_box()  # "Unable to write to ..." at shutdown
+
+    def ended():  # answering "Unable to write to ..." at shutdown, as often as it comes
+        if session.program.process.poll() is not None:
+            return True
+        if session.message_boxes():
+            session.answer_box()
+        return False
+    wait_until(ended, "the program to end")
     assert_exit(session.program.wait_exit())
     assert os.path.isdir(qz)
     return workdir
