@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <set>
 
+#include "keyboard/layout_file.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "support/test_context.h"
@@ -196,4 +199,40 @@ TEST(ShippedGameText, HoldsTwentyFiveGroupsAndFifteenHundredWords) {
     words += text.groups[g].size();
   }
   EXPECT_GE(words, 1500u);
+}
+
+// Hard words (long ones, names, digits, symbols) only where a pick rarely stops.
+TEST(ShippedGameText, GradesItsWordsByHowOftenTheirGroupIsPicked) {
+  const GameText text =
+      ParseGameText(ReadWholeFile(std::string(QZ_SOURCE_DIR) + "/data/qzgame.txt"));
+  LayoutRec us;
+  ReadLayoutFile(std::string(QZ_SOURCE_DIR) + "/data/us.key", us);
+  const std::string homeRow = "asdfghjkl";
+  const std::vector<std::string> british = {
+      "colour",  "favour",    "honour",    "labour",   "humour", "flavour",
+      "harbour", "neighbour", "behaviour", "isation",  "centre", "theatre",
+      "metre",   "defence",   "licence",   "grey",     "cheque", "programme",
+      "travell", "jewellery", "omelette",  "aeroplane"};
+  for (int g = 1; g <= text.groupCount; ++g) {
+    SCOPED_TRACE("group " + std::to_string(g));
+    std::set<std::string> seen;
+    for (const std::string& word : text.groups[g]) {
+      EXPECT_TRUE(seen.insert(word).second) << word << " twice";
+      for (char c : word) EXPECT_NE(FingerForChar(us, c), -1) << word;
+      // Capitals start names; none stands inside a word.
+      EXPECT_TRUE(std::none_of(word.begin() + 1, word.end(), [](char c) {
+        return c >= 'A' && c <= 'Z';
+      })) << word;
+      const bool hard = word.size() >= 13 || std::any_of(word.begin(), word.end(),
+                                                         [](char c) { return c < 'a' || c > 'z'; });
+      EXPECT_FALSE(hard && AcceptancePercent(g) >= 10) << word;
+      if (g == 1) {
+        EXPECT_LE(word.size(), 5u) << word;
+        EXPECT_EQ(word.find_first_not_of(homeRow), std::string::npos) << word;
+      }
+      for (const std::string& spelling : british) {
+        EXPECT_EQ(word.find(spelling), std::string::npos) << word;
+      }
+    }
+  }
 }

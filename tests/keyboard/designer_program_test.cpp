@@ -63,7 +63,7 @@ TEST_F(DesignerInProgram, StartUpLeavesTheDesignerShowingTheLoadedLayout) {
   EXPECT_EQ(designer.SpinEdit40->maximum(), 49);
   EXPECT_EQ(designer.SpinEdit40->value(), 48);
   EXPECT_TRUE(designer.Defined(48));
-  EXPECT_EQ(designer.SpinEdit22->value(), 51);
+  EXPECT_EQ(designer.SpinEdit22->value(), 52);
   EXPECT_TRUE(t.dialogs.messages.empty()) << t.dialogs.Texts()[0];
 }
 

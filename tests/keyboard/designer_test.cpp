@@ -395,10 +395,9 @@ TEST_F(DesignerTest, ALoadShowsTheLayoutWithItsLastKey) {
   w.ReadLayoutFile("US.KEY");  // a bare name, found in the working folder
 
   EXPECT_EQ(layout, us);  // the boxes write back only what they change
-  EXPECT_EQ(layout.OffsetOf(1), 0);
   EXPECT_EQ(w.SpinEdit21->value(), 1);
-  EXPECT_EQ(w.SpinEdit22->value(), 51);
-  EXPECT_EQ(w.SpinEdit24->value(), 77);
+  EXPECT_EQ(w.SpinEdit22->value(), 52);
+  EXPECT_EQ(w.SpinEdit24->value(), 78);
   EXPECT_EQ(w.SpinEdit40->maximum(), 49);
   EXPECT_EQ(w.SpinEdit40->value(), 48);
   EXPECT_TRUE(w.Defined(48));
@@ -424,6 +423,23 @@ TEST_F(DesignerTest, ALoadShowsTheLayoutWithItsLastKey) {
   EXPECT_EQ(Text(w.Edit1), "Q");
   EXPECT_EQ(Text(w.Edit2), " ");
   EXPECT_EQ(w.RadioGroup1ItemIndex(), 0);
+}
+
+TEST_F(DesignerTest, EveryShippedLayoutLoadsAndSavesAsTheSameFile) {
+  // Each comes after a layout unlike it, so that every box has something to change.
+  LayoutRec other = GridLayout(30);
+  other.Offset = {20, 30, 40, 50};
+  other.KeyWidth = other.KeyHeight = 40;
+  for (int n = 1; n <= kFingerCount; ++n) other.FingerAt(n).Length = 100;
+  WriteLayout("other.key", other);
+  for (const std::string name : {"us", "uk", "dvorak", "colemak", "de", "fr"}) {
+    w.ReadLayoutFile(t.dir.File("other.key"));
+    const std::string shipped = std::string(QZ_SOURCE_DIR) + "/data/" + name + ".key";
+    w.ReadLayoutFile(shipped);
+    Save(name + ".key");
+    EXPECT_TRUE(t.dir.Read(name + ".key") == ReadWholeFile(shipped)) << name << " changed";
+  }
+  EXPECT_TRUE(t.dialogs.messages.empty());
 }
 
 TEST_F(DesignerTest, CancellingAKeyCountsItOutUntilItIsDefinedAgain) {
@@ -626,7 +642,9 @@ TEST_F(DesignerTest, TheShippedUsLayoutTypedInIsSavedAsTheSameFile) {
   }
   Type(w.SpinEdit11, QString::number(us.KeyWidth));
   Type(w.SpinEdit12, QString::number(us.KeyHeight));
-  // The first line's offset, 0, is below the box's range; the untouched box leaves it so.
+  // The box shows 1 for the new layout's 0: moved away and back, it writes the 1.
+  Type(w.SpinEdit21, "2");
+  Type(w.SpinEdit21, QString::number(us.OffsetOf(1)));
   Type(w.SpinEdit22, QString::number(us.OffsetOf(2)));
   Type(w.SpinEdit23, QString::number(us.OffsetOf(3)));
   Type(w.SpinEdit24, QString::number(us.OffsetOf(4)));

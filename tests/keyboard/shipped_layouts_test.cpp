@@ -66,6 +66,16 @@ TEST(ShippedLayouts, LookLikeKeyboards) {
     EXPECT_EQ(size.height, 190);
     // Every printable ASCII character has a key.
     for (char ch = 33; ch < 127; ++ch) EXPECT_NE(FingerForChar(layout, ch), -1) << ch;
+    // Each character is shown on one key only, or the lookup sends the learner to the first.
+    std::map<char, int> keyOfChar;
+    for (int n = 1; n < layout.KeyCount; ++n) {
+      for (char shown : layout.KeyAt(n).Chars) {
+        if (shown == ' ') continue;
+        const auto [it, added] = keyOfChar.emplace(shown, n);
+        EXPECT_TRUE(added || it->second == n)
+            << "'" << shown << "' on keys " << it->second << " and " << n;
+      }
+    }
     // Keys of one finger share a colour, and fingers do not share theirs.
     std::map<int, Color> colourOfFinger;
     for (int n = 1; n <= layout.KeyCount; ++n) {
@@ -131,7 +141,7 @@ TEST(ShippedLayouts, HandsLookLikeTwoHands) {
 TEST(LayoutDescription, NamesTheLineThatIsWrong) {
   const std::string look = "key-size 30 30\nfinger 0 40 #FF0000 #FFCCCC\n";
   const std::string rows =
-      "offsets 0 51 60 77\nrow 1\nshifted ! @\nplain 1 2\nfingers 0 1\n"
+      "offsets 1 52 61 78\nrow 1\nshifted ! @\nplain 1 2\nfingers 0 1\n"
       "row 2\nshifted Q\nplain q\nfingers 0\nrow 3\nshifted A\nplain a\nfingers 0\n"
       "row 4\nshifted Z\nplain z\nfingers 0\nspace 5\n";
   EXPECT_EQ(Describe(look, rows), "accepted");
@@ -143,6 +153,7 @@ TEST(LayoutDescription, NamesTheLineThatIsWrong) {
   EXPECT_EQ(Describe("key-size 30\n", rows), "line 1: 'key-size' takes 2 values");
   EXPECT_EQ(Describe(look + "finger 10 40 #FF0000 #FFCCCC\n", rows),
             "line 3: '10' is not a number in 0..9");
+  EXPECT_EQ(Describe(look, "offsets 0 52 61 78\n" + rows), "line 1: '0' is not a number in 1..200");
   EXPECT_EQ(Describe(look + "finger 1 40 red #FFCCCC\n", rows),
             "line 3: 'red' is not a #RRGGBB colour");
   std::string wrong = rows;

@@ -143,6 +143,11 @@ TEST_F(ProgramRun, TheShippedFilesStartWithoutASingleWarning) {
   EXPECT_GT(program->VKeyboard->KeyCount(), 0);
   EXPECT_EQ(program->FmOption->ComboBox1->currentText(), "US QWERTY");
   EXPECT_TRUE(program->ButtonMenu->Button5->isEnabled());
+  // Every layout's course can be picked.
+  for (const char* course : {"qzcourse.txt", "qzcourse-uk.txt", "qzcourse-dvorak.txt",
+                             "qzcourse-colemak.txt", "qzcourse-de.txt", "qzcourse-fr.txt"}) {
+    EXPECT_GE(program->FmOption->CourseComboBox->findText(course), 0) << course;
+  }
 
   // "&OK" in the Options window leads back to the menu, still without a warning.
   program->ButtonMenu->Button6->click();

@@ -9,6 +9,14 @@
 namespace {
 constexpr const char* kNothing = "--";
 constexpr int kMaxColumns = 14;
+// The layout designer's ranges: a value outside them would change when the designer loads
+// the layout, and the layout saved again would differ from the shipped file.
+struct Range {
+  int low, high;
+};
+constexpr Range kKeySizeRange{10, 100};
+constexpr Range kOffsetRange{1, 200};
+constexpr Range kFingerRange{10, 150};
 
 using Words = std::vector<std::string>;
 
@@ -91,8 +99,8 @@ Look ReadLook(const std::string& text) {
     const std::string& what = line.words[0];
     if (what == "key-size") {
       Expect(line, 3);
-      look.keyWidth = Number(line, line.words[1], 1, 200);
-      look.keyHeight = Number(line, line.words[2], 1, 200);
+      look.keyWidth = Number(line, line.words[1], kKeySizeRange.low, kKeySizeRange.high);
+      look.keyHeight = Number(line, line.words[2], kKeySizeRange.low, kKeySizeRange.high);
     } else if (what == "font") {
       if (line.words.size() < 6) Fail(line, "'font' takes a number, size, weight, colour, face");
       Font& font = look.fonts[static_cast<size_t>(Number(line, line.words[1], 1, 4) - 1)];
@@ -107,7 +115,7 @@ Look ReadLook(const std::string& text) {
     } else if (what == "finger") {
       Expect(line, 5);
       const auto n = static_cast<size_t>(Number(line, line.words[1], 0, 9));
-      look.fingers[n].Length = Number(line, line.words[2], 0, 200);
+      look.fingers[n].Length = Number(line, line.words[2], kFingerRange.low, kFingerRange.high);
       look.fingers[n].Color = Colour(line, line.words[3]);
       look.keyColours[n] = Colour(line, line.words[4]);
     } else {
@@ -139,7 +147,9 @@ LayoutRec DescribeLayout(const std::string& lookText, const std::string& keyboar
     const Words values(line.words.begin() + 1, line.words.end());
     if (what == "offsets") {
       Expect(line, 5);
-      for (int i = 0; i < kLineCount; ++i) layout.Offset[i] = Number(line, values[i], 0, 500);
+      for (int i = 0; i < kLineCount; ++i) {
+        layout.Offset[i] = Number(line, values[i], kOffsetRange.low, kOffsetRange.high);
+      }
       offsetsGiven = true;
     } else if (what == "row") {
       Expect(line, 2);

@@ -13,7 +13,8 @@
 //   altgr <char> ...      optional: what AltGr types, "--" for nothing
 //   fingers <0..9> ...
 //   space <finger>
-// Lines starting with # are comments. Text is UTF-8 and must fit the program's code page.
+// Key sizes (10..100), offsets (1..200) and finger lengths (10..150) keep to the ranges of the
+// layout designer. Lines starting with # are comments. Text is UTF-8 and must fit the program's code page.
 //
 // A key shows its shifted character top left, its plain one bottom left (unless that is just
 // the lower case of a letter) and its AltGr character bottom right. Characters are stored in
