@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/errors.h"
@@ -52,6 +53,7 @@ struct RecordingTargets final : SettingsTargets {
   void LoadSentenceText(const std::string& name) override { calls.push_back("text " + name); }
   void SetGameText(const std::string& name) override { calls.push_back("game " + name); }
   QDialog& Designer() override { return designer; }
+  void LearnerDeleted(const std::string& name) override { calls.push_back("forget " + name); }
 
   Names pickerNames;
   int pickerSelected = -2;
@@ -255,8 +257,8 @@ TEST_F(OptionTest, NoLearnerPickedRunsAsTheStoredLearnerWithAllHisSettings) {
 }
 
 TEST_F(OptionTest, NoLearnerPickedAndNoneStoredReadsOnlyPositionAndTime) {
-  TFmOption& w = StartWith("[SETTING]\r\nCurrentUser=Ghost\r\n",
-                           "[Anna]\r\nProgress=3\r\nfontsize=20\r\n");
+  TFmOption& w =
+      StartWith("[SETTING]\r\nCurrentUser=Ghost\r\n", "[Anna]\r\nProgress=3\r\nfontsize=20\r\n");
   EXPECT_EQ(targets.pickerSelected, -1);
   EXPECT_EQ(w.CurrentUser, "Learner");
   EXPECT_EQ(targets.progress, 0);
@@ -570,6 +572,9 @@ TEST_F(OptionTest, DeletingALearnerErasesTheSectionButNeverTheCurrentOne) {
   EXPECT_EQ(w.UsersComboBox->itemText(1), "x");
   EXPECT_EQ(w.UsersComboBox->currentText(), "");
   EXPECT_EQ(t.dialogs.messages.size(), 1u);
+  // Only the learner erased loses their practice history.
+  EXPECT_EQ(std::count(targets.calls.begin(), targets.calls.end(), "forget ANNA"), 0);
+  EXPECT_EQ(targets.calls.back(), "forget bob");
 }
 
 TEST_F(OptionTest, ThePasswordGateOpensTheDesignerOnlyForTheExactPassword) {
