@@ -34,8 +34,8 @@ std::string GameResultsText(int hits, int lost, int64_t elapsedMs) {
          "  Expected WPM: " + std::to_string(rates.expectedWordsPerMinute);
 }
 
-threadType::threadType(GameServices services, const std::string& gameFile, StatusLine statusLabel,
-                       Canvas& surface)
+threadType::threadType(GameServices services, const std::string& gameFile,
+                       StatusLine statusLabel, Canvas& surface)
     : LaunchWatch(services.clock),
       MoveWatch(services.clock),
       BulletWatch(services.clock),
@@ -52,9 +52,7 @@ threadType::threadType(GameServices services, const std::string& gameFile, Statu
   Source.Load();
 }
 
-threadType::~threadType() {
-  Stop();
-}
+threadType::~threadType() { Stop(); }
 
 void threadType::SetDifficulty(int d) {
   Difficulty = d;
@@ -377,7 +375,8 @@ void threadType::SpeedUp() {
 }
 
 void threadType::UpdateStatus() {
-  StatusLabel(GameStatusText(Difficulty, Hits, Lost, GameClock.ReadElapsed() / 1000, Score));
+  StatusLabel(
+      GameStatusText(Difficulty, Hits, Lost, GameClock.ReadElapsed() / 1000, Score));
 }
 
 void threadType::ShowResults() {

@@ -228,9 +228,7 @@ std::string StatusText(const TFmLinePractice& window) {
   return bytes;
 }
 
-void TFmLinePractice::ClearTyping() {
-  RichEdit1->clear();
-}
+void TFmLinePractice::ClearTyping() { RichEdit1->clear(); }
 
 void TFmLinePractice::InsertTyped(int key, bool right) {
   QTextCursor cursor(RichEdit1->document());

@@ -13,9 +13,9 @@
 #include <QTabWidget>
 #include <algorithm>
 
+#include "platform/form_controls.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
-#include "platform/form_controls.h"
 #include "platform/guard.h"
 #include "platform/qt_convert.h"
 #include "settings/settings_keys.h"

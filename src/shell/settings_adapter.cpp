@@ -28,15 +28,9 @@ std::string ProgramSettingsTargets::PickedName() {
   return name;
 }
 
-void ProgramSettingsTargets::SetProgress(int index) {
-  program_.FmCoursePrac->SetProgress(index);
-}
-int ProgramSettingsTargets::GetProgress() {
-  return program_.FmCoursePrac->GetProgress();
-}
-int64_t ProgramSettingsTargets::GetPracticeTime() {
-  return program_.RunPracticeTime();
-}
+void ProgramSettingsTargets::SetProgress(int index) { program_.FmCoursePrac->SetProgress(index); }
+int ProgramSettingsTargets::GetProgress() { return program_.FmCoursePrac->GetProgress(); }
+int64_t ProgramSettingsTargets::GetPracticeTime() { return program_.RunPracticeTime(); }
 
 void ProgramSettingsTargets::EnableGameButton(bool enabled) {
   program_.ButtonMenu->Button5->setEnabled(enabled);
@@ -56,9 +50,7 @@ void ProgramSettingsTargets::SetBlinkingColor(Color color) {
   program_.VKeyboard->SetBlinkingColor(color);
 }
 
-void ProgramSettingsTargets::BuildKeys(int ox, int oy) {
-  program_.VKeyboard->BuildKeys(ox, oy);
-}
+void ProgramSettingsTargets::BuildKeys(int ox, int oy) { program_.VKeyboard->BuildKeys(ox, oy); }
 
 void ProgramSettingsTargets::StartGuides() {
   program_.VKeyboard->TimerofKB->start();
@@ -101,9 +93,7 @@ void ProgramSettingsTargets::SetGameText(const std::string& name) {
   program_.gameFrame->SetTextFile(name);
 }
 
-QDialog& ProgramSettingsTargets::Designer() {
-  return *program_.DefineQZ;
-}
+QDialog& ProgramSettingsTargets::Designer() { return *program_.DefineQZ; }
 
 void ProgramSettingsTargets::LearnerDeleted(const std::string& name) {
   program_.Stats->DeleteLearner(name);
