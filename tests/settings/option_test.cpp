@@ -257,8 +257,8 @@ TEST_F(OptionTest, NoLearnerPickedRunsAsTheStoredLearnerWithAllHisSettings) {
 }
 
 TEST_F(OptionTest, NoLearnerPickedAndNoneStoredReadsOnlyPositionAndTime) {
-  TFmOption& w =
-      StartWith("[SETTING]\r\nCurrentUser=Ghost\r\n", "[Anna]\r\nProgress=3\r\nfontsize=20\r\n");
+  TFmOption& w = StartWith("[SETTING]\r\nCurrentUser=Ghost\r\n",
+                           "[Anna]\r\nProgress=3\r\nfontsize=20\r\n");
   EXPECT_EQ(targets.pickerSelected, -1);
   EXPECT_EQ(w.CurrentUser, "Learner");
   EXPECT_EQ(targets.progress, 0);
