@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "platform/colors.h"
+#include "platform/form_controls.h"
 #include "platform/qt_convert.h"
 
 namespace {
@@ -44,11 +45,8 @@ TButtonMenu::TButtonMenu(QWidget* parent) : QDialog(parent) {
       {&Button7, "Button7", "&Exit", 270 + kProgressPitch, nullptr},
   };
   for (const ButtonPlace& place : places) {
-    auto* button = new QPushButton(place.caption, this);
-    button->setObjectName(place.name);
-    button->setGeometry(8, place.y, 181, 32);
+    QPushButton* button = Button(place.name, place.caption, this, QRect(8, place.y, 181, 32));
     button->setFont(font);
-    button->setAutoDefault(false);
     *place.button = button;
     if (place.action) {
       auto member = place.action;
