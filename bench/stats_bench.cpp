@@ -33,7 +33,10 @@ void BM_RecordCompletedLine(benchmark::State& state) {
   QtDialogs dialogs;
   int64_t now = QDateTime::currentMSecsSinceEpoch();
   StatsDatabase stats((dir.path() + "/qzstats.db").toStdString(), dialogs,
-                      [] { return std::string("Learner"); }, [&] { return now += 10000; });
+                      [] { return std::string("Learner"); },
+                      [&] {
+                        return WallTime{now += 10000, 0};
+                      });
   int number = 0;
   for (auto _ : state) {
     for (const char* c = kLine; *c; ++c) stats.KeyTyped(*c, *c == 'q');
@@ -51,8 +54,11 @@ const std::string& RecordedYear(const QTemporaryDir& dir, Dialogs& dialogs) {
   static const std::string path = [&] {
     const std::string file = (dir.path() + "/qzstats.db").toStdString();
     int64_t now = QDateTime::currentMSecsSinceEpoch() - 365 * kDayMs;
-    StatsDatabase stats(file, dialogs, [] { return std::string("Learner"); },
-                        [&] { return now += 365 * kDayMs / 100000; });
+    StatsDatabase stats(
+        file, dialogs, [] { return std::string("Learner"); },
+        [&] {
+          return WallTime{now += 365 * kDayMs / 100000, 0};
+        });
     for (int number = 1; number <= 100000; ++number) {
       for (const char* c = kLine; *c; ++c) stats.KeyTyped(*c, number % 45 == c - kLine);
       stats.TypingFinished(CourseLine(number));
@@ -74,8 +80,8 @@ void BM_OpenProgressWith100000Lines(benchmark::State& state) {
   WindowContext context{dialogs, [](QDialog&) {}, clock, random, shell, "."};
   for (auto _ : state) {
     // As at the first opening in a run: a new connection, a new window filled and painted.
-    StatsDatabase stats(path, dialogs, [] { return std::string("Learner"); },
-                        [] { return int64_t{0}; });
+    StatsDatabase stats(
+        path, dialogs, [] { return std::string("Learner"); }, [] { return WallTime{}; });
     TFmProgress window(context, stats, layout, [] { return std::string("Learner"); });
     window.Open();
     window.show();

@@ -13,7 +13,10 @@ TutorProgram::TutorProgram(WindowContext& windowContext)
   QApplication::setApplicationName(kApplicationTitle);
   Stats = std::make_unique<StatsDatabase>(
       context.workDir + "/" + kStatsFileName, context.dialogs, [this] { return CurrentLearner(); },
-      [] { return QDateTime::currentMSecsSinceEpoch(); });
+      [] {
+        const QDateTime now = QDateTime::currentDateTime();
+        return WallTime{now.toMSecsSinceEpoch(), int64_t{now.offsetFromUtc()} * 1000};
+      });
   ButtonMenu = std::make_unique<TButtonMenu>();
   VKeyboard = std::make_unique<TVKeyboard>(Layout, context.dialogs);
   LeftHand = std::make_unique<TPalmForm>(Layout, HandsFlashPhase, context.dialogs);

@@ -22,7 +22,6 @@
 #include "platform/image_canvas.h"
 
 namespace {
-constexpr int64_t kDayMs = 86400000;
 constexpr int kKeysOrigin = 10;
 constexpr Color kKeyboardBackground = clOlive;  // as the on-screen keyboard
 
@@ -47,6 +46,11 @@ QString KindName(PracticeKind kind) {
 
 QString Number(int64_t value) {
   return QString::number(value);
+}
+
+// A time of day on a learner's day (days since 1970-01-01), in local time.
+QDateTime DayTime(int64_t day, QTime time) {
+  return QDateTime(QDate(1970, 1, 1).addDays(day), time);
 }
 
 QString CharName(unsigned char ch) {
@@ -111,7 +115,6 @@ Color ErrorShade(int64_t expected, int64_t wrong) {
 TFmProgress::TFmProgress(WindowContext& context, StatsDatabase& stats, const LayoutRec& layout,
                          Learner currentLearner, QWidget* parent)
     : QDialog(parent),
-      utcOffsetMs(int64_t{QDateTime::currentDateTime().offsetFromUtc()} * 1000),
       context_(context),
       stats_(stats),
       layout_(layout),
@@ -222,7 +225,7 @@ void TFmProgress::ShowProgress() {
 }
 
 void TFmProgress::ShowChart(const std::string& learner, int kind) {
-  const std::vector<DayFigures> days = stats_.Days(learner, kind, utcOffsetMs);
+  const std::vector<DayFigures> days = stats_.Days(learner, kind);
   // Keys per minute for lines and drills; the game has words, not keys, so a chart of the
   // game (or of only games) shows its words per minute instead.
   const bool typed =
@@ -246,8 +249,7 @@ void TFmProgress::ShowChart(const std::string& learner, int kind) {
   int64_t first = 0;
   int64_t last = 0;
   for (const DayFigures& day : days) {
-    // The day's local noon, as an instant.
-    const double x = static_cast<double>(day.day * kDayMs + kDayMs / 2 - utcOffsetMs);
+    const double x = static_cast<double>(DayTime(day.day, QTime(12, 0)).toMSecsSinceEpoch());
     int64_t perMinute = 0;
     int64_t percent = 0;
     if (typed && day.typingMs > 0 && day.chars > 0) {
@@ -276,9 +278,8 @@ void TFmProgress::ShowChart(const std::string& learner, int kind) {
     qobject_cast<QValueAxis*>(course->attachedAxes().back())
         ->setRange(0, static_cast<double>(std::max<int64_t>(topLine + 1, 2)));
   }
-  // Half a day either side, so that a single day is a point in the middle.
-  time->setRange(QDateTime::fromMSecsSinceEpoch(first * kDayMs - utcOffsetMs),
-                 QDateTime::fromMSecsSinceEpoch((last + 1) * kDayMs - utcOffsetMs));
+  // From the first day's start to the last day's end: a single day is a point in the middle.
+  time->setRange(DayTime(first, QTime(0, 0)), DayTime(last, QTime(23, 59, 59)));
   time->setTickCount(static_cast<int>(std::clamp<int64_t>(last - first + 2, 2, 8)));
   chart->setTitle(LearnerComboBox->currentText());
   QChart* old = Chart->chart();

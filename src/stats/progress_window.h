@@ -51,8 +51,6 @@ class TFmProgress : public QDialog {
   QTableWidget* ResultsTable;
   PaintSurface* KeysSurface;
   QListWidget* WorstKeysList;
-  // Where the local day begins, for the chart's days; the local zone's offset at start.
-  int64_t utcOffsetMs;
   // The keys as last drawn, in layout order.
   std::vector<MKey> Keys;
 

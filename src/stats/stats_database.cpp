@@ -23,12 +23,22 @@ const std::vector<std::vector<const char*>> kMigrations = {
         " learner_id INTEGER NOT NULL REFERENCES learners(id),"
         " kind INTEGER NOT NULL,"
         " finished_utc_ms INTEGER NOT NULL,"
+        " day INTEGER NOT NULL,"
         " duration_ms INTEGER NOT NULL,"
         " chars INTEGER, errors INTEGER, words INTEGER, keys_per_minute INTEGER,"
         " accuracy INTEGER NOT NULL, words_per_minute INTEGER NOT NULL,"
         " course_line INTEGER,"
         " difficulty INTEGER, hits INTEGER, lost INTEGER, score INTEGER, expected_wpm INTEGER)",
         "CREATE INDEX results_by_learner ON results(learner_id, finished_utc_ms)",
+        "CREATE TABLE days("
+        " learner_id INTEGER NOT NULL REFERENCES learners(id),"
+        " kind INTEGER NOT NULL,"
+        " day INTEGER NOT NULL,"
+        " chars INTEGER NOT NULL, errors INTEGER NOT NULL, words INTEGER NOT NULL,"
+        " typing_ms INTEGER NOT NULL,"
+        " hits INTEGER NOT NULL, lost INTEGER NOT NULL, game_ms INTEGER NOT NULL,"
+        " course_line INTEGER NOT NULL,"
+        " PRIMARY KEY(learner_id, kind, day)) WITHOUT ROWID",
         "CREATE TABLE key_counts("
         " learner_id INTEGER NOT NULL REFERENCES learners(id),"
         " ch INTEGER NOT NULL,"
@@ -95,11 +105,11 @@ std::string StatsFailureText(const std::string& path, const std::string& reason)
          ". Practice goes on; the file is left as it is.";
 }
 
-StatsDatabase::StatsDatabase(std::string path, Dialogs& dialogs, Learner learner, Now utcNow)
+StatsDatabase::StatsDatabase(std::string path, Dialogs& dialogs, Learner learner, Now now)
     : path_(std::move(path)),
       dialogs_(dialogs),
       learner_(std::move(learner)),
-      utcNow_(std::move(utcNow)),
+      now_(std::move(now)),
       connection_(QString("qzstats-%1").arg(reinterpret_cast<quintptr>(this))) {}
 
 StatsDatabase::~StatsDatabase() {
@@ -137,18 +147,19 @@ void StatsDatabase::Flush() {
 
 bool StatsDatabase::Record(const StoredResult& result) {
   if (!Ready(true)) return false;
-  const int64_t finished = utcNow_();
+  const WallTime now = now_();
+  const int64_t day = (now.utcMs + now.offsetMs) / kDayMs;
   return InTransaction([&] {
     const int64_t id = LearnerId(learner_(), true);
     if (id <= 0) return false;
-    QSqlQuery query(db_);
-    query.prepare(
-        "INSERT INTO results(learner_id, kind, finished_utc_ms, duration_ms, chars, errors,"
+    QSqlQuery& query = Prepared(
+        "INSERT INTO results(learner_id, kind, finished_utc_ms, day, duration_ms, chars, errors,"
         " words, keys_per_minute, accuracy, words_per_minute, course_line, difficulty, hits,"
-        " lost, score, expected_wpm) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        " lost, score, expected_wpm) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     query.addBindValue(Int(id));
     query.addBindValue(static_cast<int>(result.kind));
-    query.addBindValue(Int(finished));
+    query.addBindValue(Int(now.utcMs));
+    query.addBindValue(Int(day));
     if (result.kind == PracticeKind::Game) {
       const GameResult& game = result.game;
       for (const QVariant& value :
@@ -167,8 +178,28 @@ bool StatsDatabase::Record(const StoredResult& result) {
         query.addBindValue(value);
       }
     }
-    return Run(query) && WritePendingKeys(id);
+    return Run(query) && AddToDay(id, day, result) && WritePendingKeys(id);
   });
+}
+
+bool StatsDatabase::AddToDay(int64_t learnerId, int64_t day, const StoredResult& result) {
+  const bool game = result.kind == PracticeKind::Game;
+  const TypingResult& typing = result.typing;
+  QSqlQuery& query = Prepared(
+      "INSERT INTO days(learner_id, kind, day, chars, errors, words, typing_ms, hits, lost,"
+      " game_ms, course_line) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+      " ON CONFLICT(learner_id, kind, day) DO UPDATE SET chars = chars + excluded.chars,"
+      " errors = errors + excluded.errors, words = words + excluded.words,"
+      " typing_ms = typing_ms + excluded.typing_ms, hits = hits + excluded.hits,"
+      " lost = lost + excluded.lost, game_ms = game_ms + excluded.game_ms,"
+      " course_line = max(course_line, excluded.course_line)");
+  for (const QVariant& value :
+       {Int(learnerId), Int(static_cast<int>(result.kind)), Int(day), Int(typing.chars),
+        Int(typing.errors), Int(typing.words), Int(game ? 0 : typing.timeMs), Int(result.game.hits),
+        Int(result.game.lost), Int(game ? result.game.timeMs : 0), Int(typing.courseLine)}) {
+    query.addBindValue(value);
+  }
+  return Run(query);
 }
 
 void StatsDatabase::DeleteLearner(const std::string& name) {
@@ -176,9 +207,10 @@ void StatsDatabase::DeleteLearner(const std::string& name) {
   InTransaction([&] {
     const int64_t id = LearnerId(name, false);
     if (id <= 0) return id == 0;
+    learnerIds_.erase(NameKey(name));
     for (const char* sql :
-         {"DELETE FROM key_counts WHERE learner_id = ?", "DELETE FROM results WHERE learner_id = ?",
-          "DELETE FROM learners WHERE id = ?"}) {
+         {"DELETE FROM key_counts WHERE learner_id = ?", "DELETE FROM days WHERE learner_id = ?",
+          "DELETE FROM results WHERE learner_id = ?", "DELETE FROM learners WHERE id = ?"}) {
       QSqlQuery query(db_);
       query.prepare(sql);
       query.addBindValue(Int(id));
@@ -201,8 +233,7 @@ std::vector<std::string> StatsDatabase::Learners() {
   return names;
 }
 
-std::vector<DayFigures> StatsDatabase::Days(const std::string& learner, int kind,
-                                            int64_t utcOffsetMs) {
+std::vector<DayFigures> StatsDatabase::Days(const std::string& learner, int kind) {
   std::vector<DayFigures> days;
   if (!Ready(false)) return days;
   const int64_t id = LearnerId(learner, false);
@@ -213,15 +244,10 @@ std::vector<DayFigures> StatsDatabase::Days(const std::string& learner, int kind
   QSqlQuery query(db_);
   query.setForwardOnly(true);
   query.prepare(
-      "SELECT (finished_utc_ms + ?) / ? AS day,"
-      " IFNULL(SUM(chars), 0), IFNULL(SUM(errors), 0), IFNULL(SUM(words), 0),"
-      " IFNULL(SUM(CASE WHEN kind <> 5 THEN duration_ms END), 0),"
-      " IFNULL(SUM(hits), 0), IFNULL(SUM(lost), 0),"
-      " IFNULL(SUM(CASE WHEN kind = 5 THEN duration_ms END), 0),"
-      " IFNULL(MAX(course_line), 0)"
-      " FROM results WHERE learner_id = ? AND (? = 0 OR kind = ?)"
+      "SELECT day, SUM(chars), SUM(errors), SUM(words), SUM(typing_ms), SUM(hits), SUM(lost),"
+      " SUM(game_ms), MAX(course_line) FROM days WHERE learner_id = ? AND (? = 0 OR kind = ?)"
       " GROUP BY day ORDER BY day");
-  for (const QVariant& value : {Int(utcOffsetMs), Int(kDayMs), Int(id), Int(kind), Int(kind)}) {
+  for (const QVariant& value : {Int(id), Int(kind), Int(kind)}) {
     query.addBindValue(value);
   }
   if (!Run(query)) {
@@ -401,6 +427,7 @@ bool StatsDatabase::Transaction(const std::function<bool()>& work) {
   if (!Exec("BEGIN IMMEDIATE")) return false;
   if (work() && Exec("COMMIT")) return true;
   const std::string error = error_;
+  learnerIds_.clear();  // a learner added in it is gone again
   Exec("ROLLBACK");
   error_ = error;
   return false;
@@ -432,7 +459,18 @@ void StatsDatabase::Unknown(int64_t learnerId) {
   if (learnerId < 0) Fail(error_);
 }
 
+QSqlQuery& StatsDatabase::Prepared(const char* sql) {
+  std::unique_ptr<QSqlQuery>& query = prepared_[sql];
+  if (!query) {
+    query = std::make_unique<QSqlQuery>(db_);
+    query->prepare(sql);
+  }
+  return *query;
+}
+
 void StatsDatabase::Close() {
+  prepared_.clear();
+  learnerIds_.clear();
   if (!db_.isValid()) return;
   db_.close();
   db_ = QSqlDatabase();
@@ -441,26 +479,26 @@ void StatsDatabase::Close() {
 
 int64_t StatsDatabase::LearnerId(const std::string& name, bool create) {
   const QString key = NameKey(name);
-  {
-    QSqlQuery query(db_);
-    query.prepare("SELECT id FROM learners WHERE name_key = ?");
-    query.addBindValue(key);
-    if (!Run(query)) return -1;
-    if (query.next()) return query.value(0).toLongLong();
+  if (const auto known = learnerIds_.find(key); known != learnerIds_.end()) return known->second;
+  QSqlQuery& query = Prepared("SELECT id FROM learners WHERE name_key = ?");
+  query.addBindValue(key);
+  if (!Run(query)) return -1;
+  int64_t id = query.next() ? query.value(0).toLongLong() : 0;
+  query.finish();
+  if (id == 0 && create) {
+    QSqlQuery& insert = Prepared("INSERT INTO learners(name, name_key) VALUES(?, ?)");
+    insert.addBindValue(BytesToQString(name));
+    insert.addBindValue(key);
+    if (!Run(insert)) return -1;
+    id = insert.lastInsertId().toLongLong();
   }
-  if (!create) return 0;
-  QSqlQuery insert(db_);
-  insert.prepare("INSERT INTO learners(name, name_key) VALUES(?, ?)");
-  insert.addBindValue(BytesToQString(name));
-  insert.addBindValue(key);
-  if (!Run(insert)) return -1;
-  return insert.lastInsertId().toLongLong();
+  if (id > 0) learnerIds_[key] = id;
+  return id;
 }
 
 bool StatsDatabase::WritePendingKeys(int64_t learnerId) {
   for (const auto& [ch, counts] : pendingKeys_) {
-    QSqlQuery query(db_);
-    query.prepare(
+    QSqlQuery& query = Prepared(
         "INSERT INTO key_counts(learner_id, ch, expected, wrong) VALUES(?, ?, ?, ?)"
         " ON CONFLICT(learner_id, ch) DO UPDATE SET expected = expected + excluded.expected,"
         " wrong = wrong + excluded.wrong");

@@ -3,8 +3,10 @@
 // folder), written as the learner practises and read by the Progress window.
 //
 // The file is created at the first record, never merely by looking. Each record is one short
-// transaction; the characters typed are counted in memory and written with the next record
-// (or by Flush), so typing never waits on the disk. One connection, on the window thread.
+// transaction that also adds the result to its day's sums, so that a chart of years of practice
+// reads a row per day; the characters typed are counted in memory and written with the next
+// record (or by Flush), so typing never waits on the disk. One connection, on the window
+// thread.
 //
 // Nothing here may cost the learner practice or data: when the file cannot be used (a folder
 // that cannot be written, a locked, damaged or newer file) the first failure is shown once,
@@ -15,6 +17,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,8 +27,14 @@
 inline constexpr const char* kStatsFileName = "qzstats.db";
 inline constexpr int kStatsSchemaVersion = 1;
 
-// One day's results of a learner, summed: days count from 1970-01-01 in the time zone whose
-// offset the query was given.
+// The time a result is recorded at: UTC, and the local zone's offset then, which decides the
+// learner's day.
+struct WallTime {
+  int64_t utcMs = 0;  // since 1970 UTC
+  int64_t offsetMs = 0;
+};
+
+// One day's results of a learner, summed; days count from 1970-01-01 in the learner's time.
 struct DayFigures {
   int64_t day = 0;
   // Lines and drills.
@@ -58,10 +67,10 @@ struct KeyFigures {
 
 class StatsDatabase final : public PracticeRecorder {
  public:
-  using Now = std::function<int64_t()>;          // milliseconds since 1970 UTC
+  using Now = std::function<WallTime()>;
   using Learner = std::function<std::string()>;  // the learner being recorded
 
-  StatsDatabase(std::string path, Dialogs& dialogs, Learner learner, Now utcNow);
+  StatsDatabase(std::string path, Dialogs& dialogs, Learner learner, Now now);
   ~StatsDatabase() override;
   StatsDatabase(const StatsDatabase&) = delete;
   StatsDatabase& operator=(const StatsDatabase&) = delete;
@@ -77,7 +86,7 @@ class StatsDatabase final : public PracticeRecorder {
   // Learners with anything recorded, sorted without regard to case.
   std::vector<std::string> Learners();
   // kind: a PracticeKind's number, or 0 for all. Days in order, oldest first.
-  std::vector<DayFigures> Days(const std::string& learner, int kind, int64_t utcOffsetMs);
+  std::vector<DayFigures> Days(const std::string& learner, int kind);
   // The newest results first, at most limit.
   std::vector<StoredResult> LastResults(const std::string& learner, int kind, int limit);
   std::vector<KeyFigures> Keys(const std::string& learner);
@@ -101,22 +110,28 @@ class StatsDatabase final : public PracticeRecorder {
   void Fail(const std::string& reason);
   // A learner lookup in a read: failed (below 0) gives the file up; unknown (0) shows nothing.
   void Unknown(int64_t learnerId);
+  // The statement of sql, prepared once per connection (recording is the hot path).
+  QSqlQuery& Prepared(const char* sql);
   void Close();
   // The learner's row id; 0 when unknown, -1 when the lookup failed. create: insert the
   // learner when missing.
   int64_t LearnerId(const std::string& name, bool create);
   bool WritePendingKeys(int64_t learnerId);
   bool Record(const StoredResult& result);
+  // Adds the result to the sums of its learner, kind and day.
+  bool AddToDay(int64_t learnerId, int64_t day, const StoredResult& result);
 
   std::string path_;
   Dialogs& dialogs_;
   Learner learner_;
-  Now utcNow_;
+  Now now_;
   State state_ = State::Closed;
   std::string failure_;
   std::string error_;  // the last statement's failure
   QString connection_;
   QSqlDatabase db_;
+  std::map<std::string, std::unique_ptr<QSqlQuery>> prepared_;
+  std::map<QString, int64_t> learnerIds_;  // by name key
   // Characters typed since the last write: character to (expected, wrong).
   std::map<unsigned char, std::pair<int64_t, int64_t>> pendingKeys_;
 };

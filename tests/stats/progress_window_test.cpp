@@ -30,11 +30,12 @@ struct ProgressWindowTest : ::testing::Test {
   std::string learner = "Anna";
   int64_t now = 200 * kDay + kDay / 2;  // noon UTC
   StatsDatabase stats{t.dir.File(kStatsFileName), t.dialogs, [this] { return learner; },
-                      [this] { return now; }};
+                      [this] {
+                        return WallTime{now, 0};
+                      }};
   LayoutRec layout = GridLayout(30);
   TFmProgress window{t.context, stats, layout, [] { return std::string("Anna"); }};
 
-  void SetUp() override { window.utcOffsetMs = 0; }
   void Pick(QComboBox* box, const char* text) { box->setCurrentIndex(box->findText(text)); }
   QLineSeries* SeriesNamed(const char* name) {
     for (QAbstractSeries* series : window.Chart->chart()->series()) {

@@ -58,12 +58,16 @@ struct StatsDatabaseTest : ::testing::Test {
   ScriptedDialogs dialogs;
   std::string learner = "Anna";
   int64_t now = kNoonOfDay100;
+  int64_t offset = 0;
   std::string path = dir.File(kStatsFileName);
   std::unique_ptr<StatsDatabase> db = Open();
 
   std::unique_ptr<StatsDatabase> Open() {
     return std::make_unique<StatsDatabase>(
-        path, dialogs, [this] { return learner; }, [this] { return now; });
+        path, dialogs, [this] { return learner; },
+        [this] {
+          return WallTime{now, offset};
+        });
   }
   bool FileExists() const { return std::filesystem::exists(path); }
 };
@@ -109,7 +113,7 @@ TEST_F(StatsDatabaseTest, DaysSumTheirResultsAndKeepTheFurthestCourseLine) {
   db->GameFinished(GameResult{5, 12, 4, 900, 60000, 75, 12, 16});
   db->TypingFinished(Line(PracticeKind::Paragraph, 100, 10, 20000));
 
-  const auto all = db->Days("Anna", 0, 0);
+  const auto all = db->Days("Anna", 0);
   ASSERT_EQ(all.size(), 2u);
   EXPECT_EQ(all[0].day, 100);
   EXPECT_EQ(all[0].chars, 150);
@@ -124,12 +128,15 @@ TEST_F(StatsDatabaseTest, DaysSumTheirResultsAndKeepTheFurthestCourseLine) {
   EXPECT_EQ(all[1].gameMs, 60000);
   EXPECT_EQ(all[1].courseLine, 0);
 
-  const auto course = db->Days("Anna", static_cast<int>(PracticeKind::Course), 0);
+  const auto course = db->Days("Anna", static_cast<int>(PracticeKind::Course));
   ASSERT_EQ(course.size(), 1u);
   EXPECT_EQ(course[0].chars, 100);
-  // Noon UTC is already the next day thirteen hours east.
-  EXPECT_EQ(db->Days("Anna", 0, 13 * 3600000)[0].day, 101);
-  EXPECT_TRUE(db->Days("Bert", 0, 0).empty());
+  // Noon UTC is already the next day thirteen hours east: the learner's day counts.
+  offset = 13 * 3600000;
+  now += kDay;
+  db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 1000));
+  EXPECT_EQ(db->Days("Anna", 0).back().day, 103);
+  EXPECT_TRUE(db->Days("Bert", 0).empty());
 }
 
 TEST_F(StatsDatabaseTest, CharactersAreCountedWithTheNextRecordOrAFlush) {
