@@ -223,126 +223,96 @@ void StatsDatabase::DeleteLearner(const std::string& name) {
 std::vector<std::string> StatsDatabase::Learners() {
   std::vector<std::string> names;
   if (!Ready(false)) return names;
-  QSqlQuery query(db_);
-  query.prepare("SELECT name FROM learners ORDER BY name_key");
-  if (!Run(query)) {
-    Fail(error_);
-    return {};
+  bool ran = false;
+  {
+    QSqlQuery query(db_);
+    query.prepare("SELECT name FROM learners ORDER BY name_key");
+    ran = Run(query);
+    while (ran && query.next()) names.push_back(Bytes(query.value(0).toString()));
   }
-  while (query.next()) names.push_back(Bytes(query.value(0).toString()));
+  if (!ran) Fail(error_);
   return names;
 }
 
 std::vector<DayFigures> StatsDatabase::Days(const std::string& learner, int kind) {
   std::vector<DayFigures> days;
-  if (!Ready(false)) return days;
-  const int64_t id = LearnerId(learner, false);
-  if (id <= 0) {
-    Unknown(id);
-    return days;
-  }
-  QSqlQuery query(db_);
-  query.setForwardOnly(true);
-  query.prepare(
-      "SELECT day, SUM(chars), SUM(errors), SUM(words), SUM(typing_ms), SUM(hits), SUM(lost),"
-      " SUM(game_ms), MAX(course_line) FROM days WHERE learner_id = ? AND (? = 0 OR kind = ?)"
-      " GROUP BY day ORDER BY day");
-  for (const QVariant& value : {Int(id), Int(kind), Int(kind)}) {
-    query.addBindValue(value);
-  }
-  if (!Run(query)) {
-    Fail(error_);
-    return {};
-  }
-  while (query.next()) {
-    DayFigures day;
-    day.day = query.value(0).toLongLong();
-    day.chars = query.value(1).toLongLong();
-    day.errors = query.value(2).toLongLong();
-    day.words = query.value(3).toLongLong();
-    day.typingMs = query.value(4).toLongLong();
-    day.hits = query.value(5).toLongLong();
-    day.lost = query.value(6).toLongLong();
-    day.gameMs = query.value(7).toLongLong();
-    day.courseLine = query.value(8).toInt();
-    days.push_back(day);
-  }
+  SelectOf(learner,
+           "SELECT day, SUM(chars), SUM(errors), SUM(words), SUM(typing_ms), SUM(hits),"
+           " SUM(lost), SUM(game_ms), MAX(course_line) FROM days"
+           " WHERE learner_id = ? AND (? = 0 OR kind = ?) GROUP BY day ORDER BY day",
+           {Int(kind), Int(kind)}, [&](const QSqlQuery& query) {
+             auto at = [&](int column) { return query.value(column).toLongLong(); };
+             days.push_back(
+                 {at(0), at(1), at(2), at(3), at(4), at(5), at(6), at(7), static_cast<int>(at(8))});
+           });
   return days;
 }
 
 std::vector<StoredResult> StatsDatabase::LastResults(const std::string& learner, int kind,
                                                      int limit) {
   std::vector<StoredResult> results;
-  if (!Ready(false)) return results;
-  const int64_t id = LearnerId(learner, false);
-  if (id <= 0) {
-    Unknown(id);
-    return results;
-  }
-  QSqlQuery query(db_);
-  query.setForwardOnly(true);
-  query.prepare(
-      "SELECT kind, finished_utc_ms, duration_ms, chars, errors, words, keys_per_minute,"
-      " accuracy, words_per_minute, course_line, difficulty, hits, lost, score, expected_wpm"
-      " FROM results WHERE learner_id = ? AND (? = 0 OR kind = ?)"
-      " ORDER BY finished_utc_ms DESC, id DESC LIMIT ?");
-  for (const QVariant& value : {Int(id), Int(kind), Int(kind), Int(limit)}) {
-    query.addBindValue(value);
-  }
-  if (!Run(query)) {
-    Fail(error_);
-    return {};
-  }
-  while (query.next()) {
-    auto at = [&](int column) { return query.value(column).toLongLong(); };
-    StoredResult result;
-    result.kind = static_cast<PracticeKind>(at(0));
-    result.finishedUtcMs = at(1);
-    if (result.kind == PracticeKind::Game) {
-      GameResult& game = result.game;
-      game.timeMs = at(2);
-      game.accuracy = at(7);
-      game.wordsPerMinute = at(8);
-      game.difficulty = static_cast<int>(at(10));
-      game.hits = static_cast<int>(at(11));
-      game.lost = static_cast<int>(at(12));
-      game.score = static_cast<int>(at(13));
-      game.expectedWordsPerMinute = at(14);
-    } else {
-      TypingResult& typing = result.typing;
-      typing.kind = result.kind;
-      typing.timeMs = at(2);
-      typing.chars = at(3);
-      typing.errors = at(4);
-      typing.words = at(5);
-      typing.rates = {at(6), at(7), at(8)};
-      typing.courseLine = static_cast<int>(at(9));
-    }
-    results.push_back(result);
-  }
+  SelectOf(learner,
+           "SELECT kind, finished_utc_ms, duration_ms, chars, errors, words, keys_per_minute,"
+           " accuracy, words_per_minute, course_line, difficulty, hits, lost, score, expected_wpm"
+           " FROM results WHERE learner_id = ? AND (? = 0 OR kind = ?)"
+           " ORDER BY finished_utc_ms DESC, id DESC LIMIT ?",
+           {Int(kind), Int(kind), Int(limit)}, [&](const QSqlQuery& query) {
+             auto at = [&](int column) { return query.value(column).toLongLong(); };
+             StoredResult result;
+             result.kind = static_cast<PracticeKind>(at(0));
+             result.finishedUtcMs = at(1);
+             if (result.kind == PracticeKind::Game) {
+               GameResult& game = result.game;
+               game.timeMs = at(2);
+               game.accuracy = at(7);
+               game.wordsPerMinute = at(8);
+               game.difficulty = static_cast<int>(at(10));
+               game.hits = static_cast<int>(at(11));
+               game.lost = static_cast<int>(at(12));
+               game.score = static_cast<int>(at(13));
+               game.expectedWordsPerMinute = at(14);
+             } else {
+               TypingResult& typing = result.typing;
+               typing.kind = result.kind;
+               typing.timeMs = at(2);
+               typing.chars = at(3);
+               typing.errors = at(4);
+               typing.words = at(5);
+               typing.rates = {at(6), at(7), at(8)};
+               typing.courseLine = static_cast<int>(at(9));
+             }
+             results.push_back(result);
+           });
   return results;
 }
 
 std::vector<KeyFigures> StatsDatabase::Keys(const std::string& learner) {
   std::vector<KeyFigures> keys;
-  if (!Ready(false)) return keys;
-  const int64_t id = LearnerId(learner, false);
-  if (id <= 0) {
-    Unknown(id);
-    return keys;
-  }
-  QSqlQuery query(db_);
-  query.prepare("SELECT ch, expected, wrong FROM key_counts WHERE learner_id = ? ORDER BY ch");
-  query.addBindValue(Int(id));
-  if (!Run(query)) {
-    Fail(error_);
-    return {};
-  }
-  while (query.next()) {
-    keys.push_back({static_cast<unsigned char>(query.value(0).toInt()), query.value(1).toLongLong(),
-                    query.value(2).toLongLong()});
-  }
+  SelectOf(learner, "SELECT ch, expected, wrong FROM key_counts WHERE learner_id = ? ORDER BY ch",
+           {}, [&](const QSqlQuery& query) {
+             keys.push_back({static_cast<unsigned char>(query.value(0).toInt()),
+                             query.value(1).toLongLong(), query.value(2).toLongLong()});
+           });
   return keys;
+}
+
+void StatsDatabase::SelectOf(const std::string& learner, const char* sql,
+                             std::initializer_list<QVariant> values,
+                             const std::function<void(const QSqlQuery&)>& row) {
+  if (!Ready(false)) return;
+  const int64_t id = LearnerId(learner, false);
+  if (id == 0) return;
+  bool ran = false;
+  if (id > 0) {
+    QSqlQuery query(db_);
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    query.addBindValue(Int(id));
+    for (const QVariant& value : values) query.addBindValue(value);
+    ran = Run(query);
+    while (ran && query.next()) row(query);
+  }
+  if (!ran) Fail(error_);  // the query gone first: the connection closes with it
 }
 
 bool StatsDatabase::Ready(bool create) {
@@ -453,10 +423,6 @@ void StatsDatabase::Fail(const std::string& reason) {
   failure_ = reason;
   pendingKeys_.clear();
   dialogs_.Warn(StatsFailureText(path_, reason));
-}
-
-void StatsDatabase::Unknown(int64_t learnerId) {
-  if (learnerId < 0) Fail(error_);
 }
 
 QSqlQuery& StatsDatabase::Prepared(const char* sql) {

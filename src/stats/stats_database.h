@@ -14,6 +14,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QVariant>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -108,8 +109,10 @@ class StatsDatabase final : public PracticeRecorder {
   bool Exec(const QString& sql);
   bool Run(QSqlQuery& query);
   void Fail(const std::string& reason);
-  // A learner lookup in a read: failed (below 0) gives the file up; unknown (0) shows nothing.
-  void Unknown(int64_t learnerId);
+  // Runs sql, whose first placeholder is the learner's id and the others values, and hands
+  // each row to row; nothing when the file or the learner is unknown.
+  void SelectOf(const std::string& learner, const char* sql, std::initializer_list<QVariant> values,
+                const std::function<void(const QSqlQuery&)>& row);
   // The statement of sql, prepared once per connection (recording is the hot path).
   QSqlQuery& Prepared(const char* sql);
   void Close();

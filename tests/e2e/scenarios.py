@@ -116,6 +116,24 @@ def first_start(display, program, data):
     return workdir
 
 
+def type_course_line(display, session, menu, line):
+    """Alt+C from the main menu, the line typed and ended, and Esc leaves the course."""
+    display.wait_active(menu, "the main menu")
+    display.keys("alt+c")
+    window = display.wait_window("Course")
+    display.wait_active(window, "the course")
+    display.type(line)
+    display.keys("space")  # the key after the last character ends the line
+    try:  # synthetic keys are fast: "Can you really type so fast?  Do be patient."
+        wait_until(session.message_boxes, "the speed warning", timeout=5)
+        session.answer_box()
+    except Timeout:
+        pass
+    display.wait_active(window, "the course after the warning")
+    display.keys("Escape")
+    display.wait_gone("Course")
+
+
 def course_progress(display, program, data):
     workdir = seeded_workdir(data)
     course = [line for line in read_bytes(os.path.join(workdir, "qzcourse.txt")).splitlines()]
@@ -126,20 +144,7 @@ def course_progress(display, program, data):
         session = Session(display, program, workdir)
         menu, boxes = session.pick_learner()
         assert boxes == 0, boxes
-        display.wait_active(menu, "the main menu")
-        display.keys("alt+c")
-        window = display.wait_window("Course")
-        display.wait_active(window, "the course")
-        display.type(line.decode("latin-1").strip(" \t"))
-        display.keys("space")  # the key after the last character ends the line
-        try:  # synthetic keys are fast: "Can you really type so fast?  Do be patient."
-            wait_until(session.message_boxes, "the speed warning", timeout=5)
-            session.answer_box()
-        except Timeout:
-            pass
-        display.wait_active(window, "the course after the warning")
-        display.keys("Escape")
-        display.wait_gone("Course")
+        type_course_line(display, session, menu, line.decode("latin-1").strip(" \t"))
         assert_exit(session.close_menu(menu))
         progress = int(value_of(read_bytes(qzc), b"Learner", b"Progress"))
         assert progress == expected_progress, (progress, expected_progress)
@@ -171,20 +176,7 @@ def progress_window(display, program, data):
     empty = open_progress(display, menu, "progress-empty.png")
     assert not os.path.exists(stats), "looking must not create the statistics file"
 
-    display.wait_active(menu, "the main menu")
-    display.keys("alt+c")
-    course = display.wait_window("Course")
-    display.wait_active(course, "the course")
-    display.type(line)
-    display.keys("space")  # the key after the last character ends the line
-    try:  # synthetic keys are fast: "Can you really type so fast?  Do be patient."
-        wait_until(session.message_boxes, "the speed warning", timeout=5)
-        session.answer_box()
-    except Timeout:
-        pass
-    display.wait_active(course, "the course after the line")
-    display.keys("Escape")
-    display.wait_gone("Course")
+    type_course_line(display, session, menu, line)
 
     connection = sqlite3.connect(stats)
     try:
