@@ -1,12 +1,12 @@
 #include "shell/main_menu.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QPushButton>
 
 #include "platform/colors.h"
 #include "platform/form_controls.h"
 #include "platform/qt_convert.h"
+#include "shell/session_end.h"
 
 namespace {
 // The Progress button pushes Help and Exit, and the window's bottom, down by one button pitch.
@@ -76,5 +76,5 @@ void TButtonMenu::closeEvent(QCloseEvent* event) {
     Run(actions.closing);
   }
   event->accept();
-  QCoreApplication::quit();
+  LeaveEventLoops();  // quit() would close every window once more
 }

@@ -122,13 +122,21 @@ void TutorProgram::StartUp() {
   Guarded(context.dialogs, [&] { FmOption->LoadUserSettings(true); });
   Guarded(context.dialogs, [&] { FmOption->ApplyLayout(); });
   Guarded(context.dialogs, [&] { FmOption->LoadPracticeTexts(); });
+  running_ = true;
 }
 
 void TutorProgram::ShutDown() {
+  running_ = false;
   // A game still running ends before any window goes.
   Guarded(context.dialogs, [&] { gameFrame->StopGame(); });
   // The learner's section of qzc.ini, then qz.ini, while every window still exists.
   FmOption->SaveOnShutdown();
   // The characters typed since the last record, after the settings: they never wait on it.
   Guarded(context.dialogs, [&] { Stats->Flush(); });
+}
+
+void TutorProgram::CommitSettings() {
+  if (!running_) return;
+  FmOption->SaveOnShutdown();
+  Guarded(context.dialogs, [&] { Stats->Flush(); });  // the session may end right after
 }
