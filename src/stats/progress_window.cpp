@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDateTimeAxis>
+#include <QBoxLayout>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
