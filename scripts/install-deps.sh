@@ -2,7 +2,7 @@
 # Installs the Debian packages the tutor needs to build, run and test (as root, apt-get).
 set -euo pipefail
 packages=(cmake ninja-build g++ ccache pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation xvfb openbox xdotool x11-utils x11-xkb-utils imagemagick python3
   x11-session-utils x11-xserver-utils

@@ -78,6 +78,7 @@ void TgameFrame::StartGame() {
       GameServices{context_.clock, context_.random, context_.dialogs, dispatcher_}, GameFile,
       [this](const std::string& text) { LbStatus->setText(BytesToQString(text)); },
       PaintBox1->canvas());
+  if (recorder_) Game->SetRecorder(*recorder_);
   AskDifficulty();
   // The box leaves the focus with the window it came from; the game is what was asked for.
   raise();

@@ -22,13 +22,16 @@ std::string GameStatusText(int difficulty, int hits, int lost, int64_t seconds, 
          "s   Score: " + std::to_string(score);
 }
 
+GameRates ComputeGameRates(int64_t hits, int64_t lost, int64_t elapsedMs) {
+  const int64_t words = hits + lost;
+  return {words > 0 ? hits * 100 / words : 0, hits * 60000 / elapsedMs, words * 60000 / elapsedMs};
+}
+
 std::string GameResultsText(int hits, int lost, int64_t elapsedMs) {
-  const int64_t words = int64_t{hits} + lost;
-  const int64_t accuracy = words > 0 ? hits * int64_t{100} / words : 0;
-  const int64_t wpm = hits * int64_t{60000} / elapsedMs;
-  const int64_t expected = words * 60000 / elapsedMs;
-  return "   Accuracy: " + std::to_string(accuracy) + "%   WPM: " + std::to_string(wpm) +
-         "  Expected WPM: " + std::to_string(expected);
+  const GameRates rates = ComputeGameRates(hits, lost, elapsedMs);
+  return "   Accuracy: " + std::to_string(rates.accuracy) +
+         "%   WPM: " + std::to_string(rates.wordsPerMinute) +
+         "  Expected WPM: " + std::to_string(rates.expectedWordsPerMinute);
 }
 
 threadType::threadType(GameServices services, const std::string& gameFile,
@@ -377,5 +380,11 @@ void threadType::UpdateStatus() {
 }
 
 void threadType::ShowResults() {
-  dialogs_.Inform(GameResultsText(Hits, Lost, GameClock.ReadElapsed()));
+  const int64_t elapsed = GameClock.ReadElapsed();
+  if (recorder_) {
+    const GameRates rates = ComputeGameRates(Hits, Lost, elapsed);
+    recorder_->GameFinished({Difficulty, Hits, Lost, Score, elapsed, rates.accuracy,
+                             rates.wordsPerMinute, rates.expectedWordsPerMinute});
+  }
+  dialogs_.Inform(GameResultsText(Hits, Lost, elapsed));
 }

@@ -25,6 +25,7 @@
 #include "game/world.h"
 #include "platform/clock.h"
 #include "practice/stopwatch.h"
+#include "stats/practice_recorder.h"
 
 inline constexpr const char* kKeyErrorSuffix = " threadType  strikers_go2";
 inline constexpr const char* kTeardownErrorSuffix = " thread Destroy";
@@ -43,7 +44,15 @@ using StatusLine = std::function<void(const std::string&)>;
 
 // " Difficulty: d    Hit: h   Lost: l  Time: ss   Score: n"
 std::string GameStatusText(int difficulty, int hits, int lost, int64_t seconds, int score);
-// "   Accuracy: a%   WPM: w  Expected WPM: e"; the accuracy is 0 when no word was hit or lost.
+struct GameRates {
+  int64_t accuracy = 0;
+  int64_t wordsPerMinute = 0;
+  int64_t expectedWordsPerMinute = 0;
+};
+// Truncating: hits*100/(hits+lost), hits*60000/t, (hits+lost)*60000/t; the accuracy is 0 when
+// no word was hit or lost. t > 0.
+GameRates ComputeGameRates(int64_t hits, int64_t lost, int64_t elapsedMs);
+// "   Accuracy: a%   WPM: w  Expected WPM: e"
 std::string GameResultsText(int hits, int lost, int64_t elapsedMs);
 
 class threadType {
@@ -74,6 +83,8 @@ class threadType {
   // Runs the thread body on the calling thread instead of a worker (logic tests, with a
   // dispatcher that runs calls at once).
   void RunHere();
+  // The results are reported to recorder when the game ends (on the window thread).
+  void SetRecorder(PracticeRecorder& recorder) { recorder_ = &recorder; }
 
   // The loop's steps, each run on the window thread.
   void BeginLoop();
@@ -140,6 +151,7 @@ class threadType {
   Random& random_;
   Dialogs& dialogs_;
   GameDispatcher& dispatcher_;
+  PracticeRecorder* recorder_ = nullptr;
   std::shared_ptr<WorkerState> state_ = std::make_shared<WorkerState>();
   std::thread worker_;
   // Handed from a pass to the worker through the call's completion.

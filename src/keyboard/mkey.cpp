@@ -1,5 +1,17 @@
 #include "keyboard/mkey.h"
 
+#include <algorithm>
+
+#include "keyboard/key_geometry.h"
+
+namespace {
+// Key places beyond the largest window are clipped anyway; keeping them near keeps the
+// drawing arithmetic in range.
+int Coordinate(int64_t pixels) {
+  return static_cast<int>(std::clamp<int64_t>(pixels, -kMaxWindowSide, 2 * kMaxWindowSide));
+}
+}  // namespace
+
 void MKey::Setup(int keyLeft, int keyTop, int keyWidth, int keyHeight, ::Color color,
                  const std::array<Font, kKeyChars>& fonts, const std::array<char, kKeyChars>& chars,
                  int finger, Canvas& canvas) {
@@ -39,4 +51,16 @@ void MKey::DrawIn(::Color fill) {
   for (int i = 0; i < kKeyChars; ++i) {
     canvas.TextOut(x[i], y[i], std::string(1, Chars[i]), Fonts[i]);
   }
+}
+
+std::vector<MKey> BuildLayoutKeys(const LayoutRec& layout, int ox, int oy, Canvas& canvas) {
+  std::vector<MKey> keys(static_cast<size_t>(KeysInUse(layout)));
+  for (int n = 1; n <= static_cast<int>(keys.size()); ++n) {
+    const KeyRec& record = layout.KeyAt(n);
+    const KeyPlace place = PlaceOfKey(layout, n, ox, oy);
+    keys[static_cast<size_t>(n - 1)].Setup(
+        Coordinate(place.left), Coordinate(place.top), Coordinate(place.width),
+        Coordinate(place.height), record.Color, record.Fonts, record.Chars, record.Finger, canvas);
+  }
+  return keys;
 }

@@ -2,6 +2,7 @@
 // MKey: one key of the on-screen keyboard. It draws itself onto the keyboard's canvas (not
 // owned) in its own colour or, while lit, in its flash colour. Its fonts are its own copies.
 #include <array>
+#include <vector>
 
 #include "keyboard/layout.h"
 #include "platform/canvas.h"
@@ -29,3 +30,7 @@ class MKey {
   void DrawIn(::Color fill);
   Canvas* canvas_ = nullptr;
 };
+
+// The keys of layout laid out from (ox, oy) as the on-screen keyboard shows them, drawing on
+// canvas. Places far beyond the largest window are pulled in: they are clipped anyway.
+std::vector<MKey> BuildLayoutKeys(const LayoutRec& layout, int ox, int oy, Canvas& canvas);

@@ -13,12 +13,6 @@ constexpr Color kBackground = clOlive;
 int WindowSide(int64_t pixels) {
   return static_cast<int>(std::clamp<int64_t>(pixels, 1, kMaxWindowSide));
 }
-
-// Key places beyond the largest window are clipped anyway; keeping them near keeps the
-// drawing arithmetic in range.
-int Coordinate(int64_t pixels) {
-  return static_cast<int>(std::clamp<int64_t>(pixels, -kMaxWindowSide, 2 * kMaxWindowSide));
-}
 }  // namespace
 
 TVKeyboard::TVKeyboard(LayoutRec& layout, Dialogs& dialogs, QWidget* parent)
@@ -61,7 +55,6 @@ void TVKeyboard::SetBlinkingColor(Color color) {
 void TVKeyboard::BuildKeys(int ox, int oy) {
   keys_.clear();
   lit_.fill(false);
-  const int count = KeysInUse(layout_);
   const ClientSize client = KeyboardClientSize(layout_, ox, oy);
   const int clientWidth = WindowSide(client.width);
   const int clientHeight = WindowSide(client.height);
@@ -69,16 +62,8 @@ void TVKeyboard::BuildKeys(int ox, int oy) {
   resize(clientWidth, clientHeight);
   surface_->setGeometry(0, 0, clientWidth, clientHeight);
   surface_->canvas().Resize(clientWidth, clientHeight, kBackground);
-  keys_.resize(static_cast<size_t>(count));
-  for (int n = 1; n <= count; ++n) {
-    const KeyRec& record = layout_.KeyAt(n);
-    const KeyPlace place = PlaceOfKey(layout_, n, ox, oy);
-    MKey& key = keys_[static_cast<size_t>(n - 1)];
-    key.Setup(Coordinate(place.left), Coordinate(place.top), Coordinate(place.width),
-              Coordinate(place.height), record.Color, record.Fonts, record.Chars, record.Finger,
-              surface_->canvas());
-    key.FlashColor = blinkingColor_;
-  }
+  keys_ = BuildLayoutKeys(layout_, ox, oy, surface_->canvas());
+  for (MKey& key : keys_) key.FlashColor = blinkingColor_;
   surface_->Invalidate();
 }
 

@@ -30,4 +30,6 @@ class TFmCoursePrac : public TFmSentencePrac {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  // Until NextLine moves on, CourseLine is the line just completed.
+  int RecordedCourseLine() const override { return CourseLine + 1; }
 };

@@ -155,6 +155,7 @@ void TFmLinePractice::RichEdit1KeyPress(int key) {
     const bool right = key < 256 && static_cast<char>(key) == SampleLine[Position - 1];
     if (right || (key != VK_BACK && key != VK_RETURN && key != VK_ESCAPE && key != 0)) {
       InsertTyped(key, right);
+      if (recorder_) recorder_->KeyTyped(SampleLine[Position - 1], !right);
       Marks[static_cast<size_t>(Position)] = right;
       ++Position;
       ShowNextKeyAt(Position);
@@ -205,7 +206,16 @@ void TFmLinePractice::ShowStatistics() {
   if (LineLength <= 0) return;
   const TypingRates rates = ComputeRates(LineLength, ErrorCount, WordCount, LineTime);
   ShowStatus(StatisticsText(rates));
+  if (recorder_) {
+    recorder_->TypingFinished(
+        {recordedKind_, LineLength, ErrorCount, WordCount, LineTime, rates, RecordedCourseLine()});
+  }
   if (rates.keysPerMinute > kTooFastKeysPerMinute) context_.dialogs.Warn(kTooFastWarning);
+}
+
+void TFmLinePractice::SetRecorder(PracticeRecorder& recorder, PracticeKind kind) {
+  recorder_ = &recorder;
+  recordedKind_ = kind;
 }
 
 void TFmLinePractice::ShowStatus(const std::string& text) {

@@ -13,6 +13,7 @@
 #include "platform/window_context.h"
 #include "practice/key_guides.h"
 #include "practice/stopwatch.h"
+#include "stats/practice_recorder.h"
 
 class QFrame;
 class QLabel;
@@ -34,6 +35,8 @@ class TFmLinePractice : public QDialog {
   int64_t GetPracticeTime() const { return PracticeTime; }
   void ShowStatistics();
   void ShowFinger(int finger);
+  // Completed lines and typed characters are reported to recorder from now on, as kind.
+  void SetRecorder(PracticeRecorder& recorder, PracticeKind kind);
 
   // Key-down with a virtual-key code; true swallows the key.
   virtual bool RichEdit1KeyDown(int vk);
@@ -72,12 +75,17 @@ class TFmLinePractice : public QDialog {
   void ShowNextKeyAt(int position);
   void ShowStatus(const std::string& text);
   void ClearTyping();
+  // The course line a completed line is recorded with; 0 outside the course.
+  virtual int RecordedCourseLine() const { return 0; }
 
   WindowContext& context_;
   KeyGuides& guides_;
   stopwatch& stopwatch_;
 
  private:
+  PracticeRecorder* recorder_ = nullptr;
+  PracticeKind recordedKind_ = PracticeKind::Sentence;
+
   void InsertTyped(int key, bool right);
   void DeleteLastTyped();
 };

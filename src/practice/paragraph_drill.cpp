@@ -162,7 +162,9 @@ void ParagraphDrill::KeyPress(int key) {
   if (RowLength < Column || RowLength <= 0) {
     RowDone();  // the key after a row's last character only moves on
   } else if (key != VK_BACK && key != VK_RETURN && key != VK_ESCAPE && key != 0) {
-    const bool right = key < 256 && static_cast<char>(key) == DrillLine(CurrentLine)[Column - 1];
+    const char expected = DrillLine(CurrentLine)[Column - 1];
+    const bool right = key < 256 && static_cast<char>(key) == expected;
+    if (recorder_) recorder_->KeyTyped(expected, !right);
     const char shown = key < 256 ? static_cast<char>(key) : '?';
     DrawCell(Row, Column, shown, right);
     RowMarks[row][static_cast<size_t>(Column)] = right;
@@ -220,6 +222,10 @@ void ParagraphDrill::RowDone() {
 void ParagraphDrill::ShowResult() {
   if (DrillChars <= 0) return;
   const TypingRates rates = ComputeRates(DrillChars, DrillErrors, DrillWords, DrillTime);
+  if (recorder_) {
+    recorder_->TypingFinished(
+        {PracticeKind::Paragraph, DrillChars, DrillErrors, DrillWords, DrillTime, rates, 0});
+  }
   dialogs_.Inform(StatisticsText(rates));
   if (rates.keysPerMinute > kTooFastKeysPerMinute) dialogs_.Warn(kTooFastWarning);
 }

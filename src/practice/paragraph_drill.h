@@ -16,6 +16,7 @@
 #include "platform/line_text.h"
 #include "platform/random.h"
 #include "practice/stopwatch.h"
+#include "stats/practice_recorder.h"
 
 inline constexpr int kPageRows = 10;
 inline constexpr int kMaxRowLength = 100;  // longer lines are drilled as their first 100
@@ -59,6 +60,8 @@ class ParagraphDrill {
   bool KeyDown(int vk);
   // A byte 0..255 or kUnmappableChar.
   void KeyPress(int key);
+  // Finished drills and typed characters are reported to recorder from now on.
+  void SetRecorder(PracticeRecorder& recorder) { recorder_ = &recorder; }
 
   // The font of the window: every row is written in it.
   Font TextFont;
@@ -106,4 +109,5 @@ class ParagraphDrill {
   stopwatch& stopwatch_;
   Canvas& canvas_;
   ParagraphDrillView& view_;
+  PracticeRecorder* recorder_ = nullptr;
 };

@@ -474,6 +474,7 @@ void TFmOption::DeleteUser() {
   const auto count = std::count_if(sections.begin(), sections.end(),
                                    [&](const std::string& s) { return EqualsIgnoreCase(s, name); });
   for (auto i = count; i > 0; --i) learners_.EraseSection(name);
+  targets_.LearnerDeleted(name);
   const int index = IndexIgnoringCase(*UsersComboBox, name);
   if (index >= 0) UsersComboBox->removeItem(index);
   UsersComboBox->setCurrentIndex(-1);

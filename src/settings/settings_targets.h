@@ -47,4 +47,7 @@ class SettingsTargets {
 
   // The layout designer, shown modally behind the password.
   virtual QDialog& Designer() = 0;
+
+  // A learner's section was erased from qzc.ini: their practice history goes too.
+  virtual void LearnerDeleted(const std::string& name) = 0;
 };

@@ -8,13 +8,18 @@
 #include "platform/qt_convert.h"
 #include "shell/session_end.h"
 
+namespace {
+// The Progress button pushes Help and Exit, and the window's bottom, down by one button pitch.
+constexpr int kProgressPitch = 37;
+}  // namespace
+
 TButtonMenu::TButtonMenu(QWidget* parent) : QDialog(parent) {
   setObjectName("ButtonMenu");
   setWindowTitle("QZ Typing Tutor");
   setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  setFixedSize(198, 311);
+  setFixedSize(198, 311 + kProgressPitch);
   setAutoFillBackground(true);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, ToQColor(clMenuGreen));
@@ -35,8 +40,9 @@ TButtonMenu::TButtonMenu(QWidget* parent) : QDialog(parent) {
       {&Button4, "Button4", "&Paragraph Drills", 121, &MenuActions::paragraphDrills},
       {&Button5, "Button5", "&Game", 158, &MenuActions::game},
       {&Button6, "Button6", "&Options", 195, &MenuActions::options},
-      {&Button8, "Button8", "&Help", 233, &MenuActions::help},
-      {&Button7, "Button7", "&Exit", 270, nullptr},
+      {&Button9, "Button9", "P&rogress", 233, &MenuActions::progress},
+      {&Button8, "Button8", "&Help", 233 + kProgressPitch, &MenuActions::help},
+      {&Button7, "Button7", "&Exit", 270 + kProgressPitch, nullptr},
   };
   for (const ButtonPlace& place : places) {
     QPushButton* button = Button(place.name, place.caption, this, QRect(8, place.y, 181, 32));

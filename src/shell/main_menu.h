@@ -1,5 +1,5 @@
 #pragma once
-// TButtonMenu: the main menu, one column of eight buttons. Closing it reports the practice
+// TButtonMenu: the main menu, one column of nine buttons. Closing it reports the practice
 // time and ends the program.
 #include <QDialog>
 #include <functional>
@@ -8,6 +8,7 @@ class QPushButton;
 
 struct MenuActions {
   std::function<void()> course, sentenceDrills, freeDrills, paragraphDrills, game, options, help;
+  std::function<void()> progress;
   // Runs when the menu closes, before the program ends.
   std::function<void()> closing;
 };
@@ -27,6 +28,7 @@ class TButtonMenu : public QDialog {
   QPushButton* Button6;
   QPushButton* Button7;
   QPushButton* Button8;
+  QPushButton* Button9;  // "P&rogress", between "&Options" and "&Help"
 
  protected:
   void closeEvent(QCloseEvent* event) override;

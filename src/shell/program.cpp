@@ -1,14 +1,22 @@
 #include "shell/program.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QPushButton>
 
 #include "platform/guard.h"
+#include "settings/settings_keys.h"
 #include "shell/time_report.h"
 
 TutorProgram::TutorProgram(WindowContext& windowContext)
     : context(windowContext), PracticeStopwatch(windowContext.clock) {
   QApplication::setApplicationName(kApplicationTitle);
+  Stats = std::make_unique<StatsDatabase>(
+      context.workDir + "/" + kStatsFileName, context.dialogs, [this] { return CurrentLearner(); },
+      [] {
+        const QDateTime now = QDateTime::currentDateTime();
+        return WallTime{now.toMSecsSinceEpoch(), int64_t{now.offsetFromUtc()} * 1000};
+      });
   ButtonMenu = std::make_unique<TButtonMenu>();
   VKeyboard = std::make_unique<TVKeyboard>(Layout, context.dialogs);
   LeftHand = std::make_unique<TPalmForm>(Layout, HandsFlashPhase, context.dialogs);
@@ -32,11 +40,15 @@ TutorProgram::TutorProgram(WindowContext& windowContext)
   FmCoursePrac = std::make_unique<TFmCoursePrac>(context, *Guides, PracticeStopwatch);
   SettingsLinks = std::make_unique<ProgramSettingsTargets>(*this);
   FmOption = std::make_unique<TFmOption>(context, *SettingsLinks, *PasswordDlg);
+  FmProgress =
+      std::make_unique<TFmProgress>(context, *Stats, Layout, [this] { return CurrentLearner(); });
   WireMenu();
+  WireStatistics();
 }
 
 TutorProgram::~TutorProgram() {
   // Reverse creation order; the guides go after the windows that drive them.
+  FmProgress.reset();
   FmOption.reset();
   SettingsLinks.reset();
   FmCoursePrac.reset();
@@ -60,6 +72,10 @@ int64_t TutorProgram::RunPracticeTime() const {
          FmSentencePrac->GetPracticeTime();
 }
 
+std::string TutorProgram::CurrentLearner() const {
+  return FmOption->CurrentUser.empty() ? settings::kDefaultLearner : FmOption->CurrentUser;
+}
+
 void TutorProgram::WireMenu() {
   TButtonMenu& menu = *ButtonMenu;
   menu.guard = [this](const std::function<void()>& action) { Guarded(context.dialogs, action); };
@@ -77,6 +93,10 @@ void TutorProgram::WireMenu() {
     gameFrame->StartGame();
   };
   menu.actions.options = [this] { context.showModal(*FmOption); };
+  menu.actions.progress = [this] {
+    FmProgress->Open();
+    context.showModal(*FmProgress);
+  };
   menu.actions.help = [this] {
     if (!context.shell.Open("qzhelp.chm")) context.shell.Open("qzhelp.rtf");
   };
@@ -84,6 +104,14 @@ void TutorProgram::WireMenu() {
     context.dialogs.Inform(PracticeTimeReport(RunPracticeTime(), FmOption->GetTotalTime()));
   };
   AboutBox->openDocument = [this](const std::string& address) { context.shell.Open(address); };
+}
+
+void TutorProgram::WireStatistics() {
+  FmSentencePrac->SetRecorder(*Stats, PracticeKind::Sentence);
+  FmLetterPrac->SetRecorder(*Stats, PracticeKind::Free);
+  FmCoursePrac->SetRecorder(*Stats, PracticeKind::Course);
+  FmTextPrac->Drill.SetRecorder(*Stats);
+  gameFrame->SetRecorder(*Stats);
 }
 
 void TutorProgram::StartUp() {
@@ -103,8 +131,12 @@ void TutorProgram::ShutDown() {
   Guarded(context.dialogs, [&] { gameFrame->StopGame(); });
   // The learner's section of qzc.ini, then qz.ini, while every window still exists.
   FmOption->SaveOnShutdown();
+  // The characters typed since the last record, after the settings: they never wait on it.
+  Guarded(context.dialogs, [&] { Stats->Flush(); });
 }
 
 void TutorProgram::CommitSettings() {
-  if (running_) FmOption->SaveOnShutdown();
+  if (!running_) return;
+  FmOption->SaveOnShutdown();
+  Guarded(context.dialogs, [&] { Stats->Flush(); });  // the session may end right after
 }

@@ -22,6 +22,8 @@
 #include "shell/about_box.h"
 #include "shell/main_menu.h"
 #include "shell/settings_adapter.h"
+#include "stats/progress_window.h"
+#include "stats/stats_database.h"
 
 inline constexpr const char* kApplicationTitle = "QZ Typing Tutor";
 
@@ -50,6 +52,8 @@ class TutorProgram {
   LayoutRec Layout;
   // The blink phase both hand windows share.
   FlashPhase HandsFlashPhase;
+  // The practice history; it outlives every window that records into it.
+  std::unique_ptr<StatsDatabase> Stats;
 
   // Windows in creation order.
   std::unique_ptr<TButtonMenu> ButtonMenu;
@@ -69,8 +73,13 @@ class TutorProgram {
   // What the Options window reaches of the other windows; it goes after the Options window.
   std::unique_ptr<ProgramSettingsTargets> SettingsLinks;
   std::unique_ptr<TFmOption> FmOption;
+  // Beyond the fixed order: it reads the history, so it goes first.
+  std::unique_ptr<TFmProgress> FmProgress;
 
  private:
+  // The learner of this run, whose practice is recorded.
+  std::string CurrentLearner() const;
   void WireMenu();
+  void WireStatistics();
   bool running_ = false;  // from the end of the start-up to the shutdown
 };

@@ -94,3 +94,7 @@ void ProgramSettingsTargets::SetGameText(const std::string& name) {
 }
 
 QDialog& ProgramSettingsTargets::Designer() { return *program_.DefineQZ; }
+
+void ProgramSettingsTargets::LearnerDeleted(const std::string& name) {
+  program_.Stats->DeleteLearner(name);
+}

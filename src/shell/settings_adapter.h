@@ -26,6 +26,7 @@ class ProgramSettingsTargets final : public SettingsTargets {
   void LoadSentenceText(const std::string& name) override;
   void SetGameText(const std::string& name) override;
   QDialog& Designer() override;
+  void LearnerDeleted(const std::string& name) override;
 
  private:
   TutorProgram& program_;

@@ -7,6 +7,7 @@ Usage: scenarios.py PROGRAM DATA_DIR SCENARIO"""
 
 import os
 import re
+import sqlite3
 import shutil
 import signal
 import subprocess
@@ -48,7 +49,7 @@ def value_of(ini_bytes, name, key):
     return None
 
 
-MENU_SIZE = (198, 311)
+MENU_SIZE = (198, 348)
 # What the sanitized program may hold at the main menu: a few times its usual need, far below
 # the gigabytes that drawing keys in 3000-point fonts took.
 MEMORY_LIMIT_MIB = 400
@@ -123,6 +124,20 @@ def first_start(display, program, data):
     return workdir
 
 
+def type_course_line(display, session, menu, line):
+    """The course opened from the main menu, line (bytes) typed and ended, the speed warning
+    answered if it comes, and Esc leaves the course."""
+    window = finish_course_line(display, session, menu, line)
+    try:  # synthetic keys are fast: "Can you really type so fast?  Do be patient."
+        wait_until(session.message_boxes, "the speed warning", timeout=PATIENCE / 4)
+        session.answer_box()
+    except Timeout:
+        pass
+    display.wait_active(window, "the course after the warning")
+    display.keys("Escape")
+    display.wait_gone("Course")
+
+
 def course_progress(display, program, data):
     workdir = seeded_workdir(data)
     course = [line for line in read_bytes(os.path.join(workdir, "qzcourse.txt")).splitlines()]
@@ -133,20 +148,55 @@ def course_progress(display, program, data):
         session = Session(display, program, workdir)
         menu, boxes = session.pick_learner()
         assert boxes == 0, boxes
-        window = finish_course_line(display, session, menu, line)
-        try:  # synthetic keys are fast: "Can you really type so fast?  Do be patient."
-            wait_until(session.message_boxes, "the speed warning", timeout=PATIENCE / 4)
-            session.answer_box()
-        except Timeout:
-            pass
-        display.wait_active(window, "the course after the warning")
-        display.keys("Escape")
-        display.wait_gone("Course")
+        type_course_line(display, session, menu, line)
         assert_exit(session.close_menu(menu))
         progress = int(value_of(read_bytes(qzc), b"Learner", b"Progress"))
         assert progress == expected_progress, (progress, expected_progress)
     time_after = int(value_of(read_bytes(qzc), b"Learner", b"TimeTotal"))
     assert time_after > time_before, (time_before, time_after)
+    return workdir
+
+
+def open_progress(display, menu, picture):
+    """Alt+R from the main menu, a picture of the Progress window, and Esc closes it."""
+    display.wait_active(menu, "the main menu")
+    display.keys("alt+r")
+    window = display.wait_window("Progress")
+    display.wait_active(window, "the progress window")
+    shot = read_bytes(display.crop(window, display.temp(picture)))
+    display.keys("Escape")
+    display.wait_gone("Progress")
+    return shot
+
+
+def progress_window(display, program, data):
+    workdir = seeded_workdir(data)
+    stats = os.path.join(workdir, "qzstats.db")
+    line = read_bytes(os.path.join(workdir, "qzcourse.txt")).splitlines()[0]
+
+    session = Session(display, program, workdir)
+    menu, _ = session.pick_learner()
+    empty = open_progress(display, menu, "progress-empty.png")
+    assert not os.path.exists(stats), "looking must not create the statistics file"
+
+    type_course_line(display, session, menu, line)
+
+    connection = sqlite3.connect(stats)
+    try:
+        rows = connection.execute(
+            "SELECT learners.name, kind, course_line, chars, errors, duration_ms,"
+            " keys_per_minute, accuracy FROM results JOIN learners"
+            " ON learners.id = results.learner_id").fetchall()
+    finally:
+        connection.close()
+    assert len(rows) == 1, rows
+    name, kind, course_line, chars, errors, duration, keys_per_minute, accuracy = rows[0]
+    assert (name, kind, course_line, chars, errors) == ("Learner", 1, 1, len(line.strip(b" \t")), 0), rows
+    assert keys_per_minute == chars * 60000 // duration and accuracy == 100, rows
+
+    shown = open_progress(display, menu, "progress-line.png")
+    assert shown != empty, "the Progress window does not show the line"
+    assert_exit(session.close_menu(menu))
     return workdir
 
 

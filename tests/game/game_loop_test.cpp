@@ -353,6 +353,8 @@ TEST_F(GameLoopTest, DrawingFailureWhileTypingIsReported) {
 
 TEST_F(GameLoopTest, ResultsForThirtyHitsTenLostInTwoMinutes) {
   Make("x\r\n");
+  RecordingRecorder recorder;
+  game->SetRecorder(recorder);
   game->GameClock.SetElapsed(0);
   game->BeginLoop();
   game->Hits = 30;
@@ -362,6 +364,14 @@ TEST_F(GameLoopTest, ResultsForThirtyHitsTenLostInTwoMinutes) {
   ASSERT_EQ(t.dialogs.messages.size(), 1u);
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Information);
   EXPECT_EQ(t.dialogs.messages[0].text, "   Accuracy: 75%   WPM: 15  Expected WPM: 20");
+  ASSERT_EQ(recorder.games.size(), 1u);
+  const GameResult& result = recorder.games[0];
+  EXPECT_EQ(result.hits, 30);
+  EXPECT_EQ(result.lost, 10);
+  EXPECT_EQ(result.timeMs, 120000);
+  EXPECT_EQ(result.accuracy, 75);
+  EXPECT_EQ(result.wordsPerMinute, 15);
+  EXPECT_EQ(result.expectedWordsPerMinute, 20);
 }
 
 TEST_F(GameLoopTest, RedrawPaintsTheCityAndTheWordsButNoBullets) {

@@ -84,6 +84,8 @@ TEST_F(LinePracticeTest, BackspaceAtFirstPositionKeepsThePosition) {
 }
 
 TEST_F(LinePracticeTest, StatisticsAtTheBoundaryOf500KeysPerMinute) {
+  RecordingRecorder recorder;
+  window.SetRecorder(recorder, PracticeKind::Free);
   std::string typed = kSample;
   typed[2] = 'X';
   typed[10] = 'X';
@@ -99,6 +101,18 @@ TEST_F(LinePracticeTest, StatisticsAtTheBoundaryOf500KeysPerMinute) {
   EXPECT_EQ(window.ErrorCount, 3);
   EXPECT_EQ(StatusText(window), "Keys/Min 500   Accuracy: 93%   WPM: 77");
   EXPECT_TRUE(t.dialogs.messages.empty());
+  // Recorded with the figures shown, and every character compared on the way.
+  ASSERT_EQ(recorder.typing.size(), 1u);
+  const TypingResult& line = recorder.typing[0];
+  EXPECT_EQ(line.kind, PracticeKind::Free);
+  EXPECT_EQ(line.chars, 45);
+  EXPECT_EQ(line.errors, 3);
+  EXPECT_EQ(line.words, 7);
+  EXPECT_EQ(line.timeMs, 5390);
+  EXPECT_EQ(StatisticsText(line.rates), StatusText(window));
+  EXPECT_EQ(line.courseLine, 0);
+  EXPECT_EQ(recorder.keys, kSample);
+  EXPECT_EQ(recorder.wrongKeys, "cjG");
   EXPECT_EQ(window.Position, 1);  // NextLine set up the next line
   EXPECT_EQ(Typed(), "a:N b:N X:R_ d:N" + Typed().substr(std::string("a:N b:N X:R_ d:N").size()));
 

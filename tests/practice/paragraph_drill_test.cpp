@@ -284,6 +284,8 @@ TEST_F(ParagraphDrillTest, AnEmptyLineIsPassedByAnyKeyWithoutAnError) {
 }
 
 TEST_F(ParagraphDrillTest, TheBlockGetsOneResult) {
+  RecordingRecorder recorder;
+  drill.SetRecorder(recorder);
   SetText("abcd efgh\nij kl\n");
   ASSERT_TRUE(Open("2"));
   Type("a");
@@ -298,6 +300,12 @@ TEST_F(ParagraphDrillTest, TheBlockGetsOneResult) {
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Information);
   EXPECT_EQ(drill.DrillTime, 6000);
   EXPECT_EQ(view.closes, 1);
+  ASSERT_EQ(recorder.typing.size(), 1u);
+  EXPECT_EQ(recorder.typing[0].kind, PracticeKind::Paragraph);
+  EXPECT_EQ(StatisticsText(recorder.typing[0].rates), t.dialogs.Texts()[0]);
+  EXPECT_EQ(recorder.typing[0].timeMs, 6000);
+  EXPECT_EQ(recorder.keys, "abcd efghij kl");  // the keys that only moved on are not counted
+  EXPECT_EQ(recorder.wrongKeys, "h");
   EXPECT_FALSE(drill.DrillStarted);
 }
 

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/errors.h"
@@ -53,6 +54,7 @@ struct RecordingTargets final : SettingsTargets {
   void LoadSentenceText(const std::string& name) override { calls.push_back("text " + name); }
   void SetGameText(const std::string& name) override { calls.push_back("game " + name); }
   QDialog& Designer() override { return designer; }
+  void LearnerDeleted(const std::string& name) override { calls.push_back("forget " + name); }
 
   Names pickerNames;
   int pickerSelected = -2;
@@ -586,6 +588,9 @@ TEST_F(OptionTest, DeletingALearnerErasesTheSectionButNeverTheCurrentOne) {
   EXPECT_EQ(w.UsersComboBox->itemText(1), "x");
   EXPECT_EQ(w.UsersComboBox->currentText(), "");
   EXPECT_EQ(t.dialogs.messages.size(), 1u);
+  // Only the learner erased loses their practice history.
+  EXPECT_EQ(std::count(targets.calls.begin(), targets.calls.end(), "forget ANNA"), 0);
+  EXPECT_EQ(targets.calls.back(), "forget bob");
 }
 
 TEST_F(OptionTest, ThePasswordGateOpensTheDesignerOnlyForTheExactPassword) {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <filesystem>
 
@@ -43,13 +44,14 @@ TEST_F(ProgramTest, MainMenuButtonsStandInTheirOrder) {
     int y;
   };
   const Expected buttons[] = {
-      {"Button1", "&Course", 9},       {"Button3", "&Sentence Drills", 46},
-      {"Button2", "&Free Drills", 84}, {"Button4", "&Paragraph Drills", 121},
-      {"Button5", "&Game", 158},       {"Button6", "&Options", 195},
-      {"Button8", "&Help", 233},       {"Button7", "&Exit", 270},
+      {"Button1", "&Course", 9},          {"Button3", "&Sentence Drills", 46},
+      {"Button2", "&Free Drills", 84},    {"Button4", "&Paragraph Drills", 121},
+      {"Button5", "&Game", 158},          {"Button6", "&Options", 195},
+      {"Button9", "P&rogress", 233},      {"Button8", "&Help", 270},
+      {"Button7", "&Exit", 307},
   };
   TButtonMenu& menu = *program.ButtonMenu;
-  EXPECT_EQ(menu.size(), QSize(198, 311));
+  EXPECT_EQ(menu.size(), QSize(198, 348));
   EXPECT_EQ(menu.palette().color(QPalette::Window), QColor(192, 220, 192));
   QWidget* previous = nullptr;
   for (const Expected& expected : buttons) {
@@ -134,4 +136,32 @@ TEST_F(ProgramTest, AnErrorInAMenuActionIsReportedAndTheProgramGoesOn) {
   ASSERT_EQ(t.dialogs.messages.size(), 1u);
   EXPECT_EQ(t.dialogs.messages[0].text, "File not found");
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Error);
+}
+
+TEST_F(ProgramTest, ACompletedCourseLineIsRecordedAndShownInProgress) {
+  t.dir.Write("course.txt", "one two\r\nthree\r\n");
+  program.FmCoursePrac->SetTextFile("course.txt");
+  program.FmCoursePrac->LoadTextFile();
+  program.FmOption->CurrentUser = "Anna";
+  for (char c : std::string("one twx")) program.FmCoursePrac->RichEdit1KeyPress(c);
+  t.clock.Advance(1400);
+  program.FmCoursePrac->RichEdit1KeyPress(' ');  // ends the line
+
+  const auto results = program.Stats->LastResults("Anna", 0, 10);
+  ASSERT_EQ(results.size(), 1u);
+  EXPECT_EQ(results[0].kind, PracticeKind::Course);
+  EXPECT_EQ(results[0].typing.courseLine, 1);
+  EXPECT_EQ(StatisticsText(results[0].typing.rates), StatusText(*program.FmCoursePrac));
+  ASSERT_EQ(program.Stats->Keys("Anna").size(), 6u);  // written with the line: o n e t w space
+
+  program.ButtonMenu->Button9->click();
+  ASSERT_EQ(t.modalShown.back(), program.FmProgress.get());
+  ASSERT_EQ(program.FmProgress->ResultsTable->rowCount(), 1);
+  EXPECT_EQ(program.FmProgress->ResultsTable->item(0, 1)->text(), "Course");
+  program.FmProgress->hide();
+
+  // Deleting the learner in the Options window takes their history along.
+  program.SettingsLinks->LearnerDeleted("ANNA");
+  EXPECT_TRUE(program.Stats->Learners().empty());
+  EXPECT_TRUE(t.dialogs.messages.empty());
 }

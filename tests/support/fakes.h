@@ -1,6 +1,7 @@
 #pragma once
 // Fakes for the platform services: a clock moved by hand, a random source with prepared
-// draws, a shell that records what it was asked to open, and recording key guides.
+// draws, a shell that records what it was asked to open, recording key guides and a recorder
+// of practice results.
 #include <deque>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "platform/document_shell.h"
 #include "platform/random.h"
 #include "practice/key_guides.h"
+#include "stats/practice_recorder.h"
 
 class FakeClock final : public Clock {
  public:
@@ -63,4 +65,18 @@ class RecordingGuides final : public KeyGuides {
   int fingerForNextKey = -1;
   std::string keys;
   std::vector<std::string> events;
+};
+
+class RecordingRecorder final : public PracticeRecorder {
+ public:
+  void TypingFinished(const TypingResult& result) override { typing.push_back(result); }
+  void GameFinished(const GameResult& result) override { games.push_back(result); }
+  void KeyTyped(char expected, bool wrong) override {
+    keys += expected;
+    if (wrong) wrongKeys += expected;
+  }
+  std::vector<TypingResult> typing;
+  std::vector<GameResult> games;
+  std::string keys;       // every expected character, in order
+  std::string wrongKeys;  // those typed wrong
 };

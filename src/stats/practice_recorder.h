@@ -1,0 +1,43 @@
+#pragma once
+// What the practice windows report as the learner practises: every finished line, drill and
+// game with the figures the learner was shown, and every character compared with the sample.
+// The program records them in its statistics database; windows without a recorder report
+// nothing.
+#include <cstdint>
+
+#include "practice/statistics.h"
+
+// Stored in the statistics database: the numbers never change.
+enum class PracticeKind { Course = 1, Sentence = 2, Free = 3, Paragraph = 4, Game = 5 };
+
+// A completed line of the course, sentence or free drills, or a finished paragraph drill.
+struct TypingResult {
+  PracticeKind kind = PracticeKind::Sentence;
+  int64_t chars = 0;
+  int64_t errors = 0;
+  int64_t words = 0;
+  int64_t timeMs = 0;
+  TypingRates rates;   // as shown in the status bar or the results box
+  int courseLine = 0;  // 1-based line of the course; 0 for the other practices
+};
+
+struct GameResult {
+  int difficulty = 0;
+  int hits = 0;
+  int lost = 0;
+  int score = 0;
+  int64_t timeMs = 0;
+  // As shown in the results box.
+  int64_t accuracy = 0;
+  int64_t wordsPerMinute = 0;
+  int64_t expectedWordsPerMinute = 0;
+};
+
+class PracticeRecorder {
+ public:
+  virtual ~PracticeRecorder() = default;
+  virtual void TypingFinished(const TypingResult& result) = 0;
+  virtual void GameFinished(const GameResult& result) = 0;
+  // A character of the sample was typed, rightly or wrongly.
+  virtual void KeyTyped(char expected, bool wrong) = 0;
+};

@@ -1,0 +1,369 @@
+#include "stats/progress_window.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <algorithm>
+
+#include "game/game_thread.h"
+#include "keyboard/key_geometry.h"
+#include "platform/codepage.h"
+#include "platform/files.h"
+#include "platform/guard.h"
+#include "platform/image_canvas.h"
+
+namespace {
+constexpr int kKeysOrigin = 10;
+constexpr Color kKeyboardBackground = clOlive;  // as the on-screen keyboard
+
+const struct {
+  const char* name;
+  int kind;  // a PracticeKind's number; 0 for all
+} kKinds[] = {
+    {"All practices", 0},
+    {"Course", static_cast<int>(PracticeKind::Course)},
+    {"Sentence Drills", static_cast<int>(PracticeKind::Sentence)},
+    {"Free Drills", static_cast<int>(PracticeKind::Free)},
+    {"Paragraph Drills", static_cast<int>(PracticeKind::Paragraph)},
+    {"Game", static_cast<int>(PracticeKind::Game)},
+};
+
+QString KindName(PracticeKind kind) {
+  for (const auto& entry : kKinds) {
+    if (entry.kind == static_cast<int>(kind)) return entry.name;
+  }
+  return {};
+}
+
+QString Number(int64_t value) {
+  return QString::number(value);
+}
+
+// A time of day on a learner's day (days since 1970-01-01), in local time.
+QDateTime DayTime(int64_t day, QTime time) {
+  return QDateTime(QDate(1970, 1, 1).addDays(day), time);
+}
+
+QString CharName(unsigned char ch) {
+  return ch == ' ' ? QString("space") : QString(ByteToChar(ch));
+}
+
+QLineSeries* Series(const char* name, QChart* chart, QAbstractAxis* x, QAbstractAxis* y) {
+  auto* series = new QLineSeries(chart);
+  series->setName(name);
+  series->setPointsVisible(true);
+  chart->addSeries(series);
+  series->attachAxis(x);
+  series->attachAxis(y);
+  return series;
+}
+
+QValueAxis* ValueAxis(QChart* chart, const char* title, Qt::Alignment side) {
+  auto* axis = new QValueAxis(chart);
+  axis->setTitleText(title);
+  axis->setLabelFormat("%d");
+  chart->addAxis(axis, side);
+  return axis;
+}
+
+QStringList ResultCells(const StoredResult& result) {
+  const QString finished = QDateTime::fromMSecsSinceEpoch(result.finishedUtcMs)
+                               .toLocalTime()
+                               .toString("yyyy-MM-dd hh:mm");
+  if (result.kind == PracticeKind::Game) {
+    const GameResult& game = result.game;
+    return {finished,
+            KindName(result.kind),
+            "",
+            Number(game.accuracy) + "%",
+            Number(game.wordsPerMinute),
+            QString("difficulty %1, %2 hit, %3 lost, score %4, expected WPM %5")
+                .arg(game.difficulty)
+                .arg(game.hits)
+                .arg(game.lost)
+                .arg(game.score)
+                .arg(game.expectedWordsPerMinute)};
+  }
+  const TypingResult& typing = result.typing;
+  QString more = QString("%1 characters, %2 wrong").arg(typing.chars).arg(typing.errors);
+  if (typing.courseLine > 0) more += QString(", line %1").arg(typing.courseLine);
+  return {finished,
+          KindName(result.kind),
+          Number(typing.rates.keysPerMinute),
+          Number(typing.rates.accuracy) + "%",
+          Number(typing.rates.wordsPerMinute),
+          more};
+}
+}  // namespace
+
+Color ErrorShade(int64_t expected, int64_t wrong) {
+  if (expected <= 0) return kNoFiguresShade;
+  const int64_t percent = std::min<int64_t>(wrong * 100 / expected, kFullShadePercent);
+  const int fade = static_cast<int>(255 - percent * 255 / kFullShadePercent);
+  return RGBColor(255, fade, fade);
+}
+
+TFmProgress::TFmProgress(WindowContext& context, StatsDatabase& stats, const LayoutRec& layout,
+                         Learner currentLearner, QWidget* parent)
+    : QDialog(parent),
+      context_(context),
+      stats_(stats),
+      layout_(layout),
+      currentLearner_(std::move(currentLearner)) {
+  setObjectName("FmProgress");
+  setWindowTitle("Progress");
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
+
+  LearnerComboBox = new QComboBox(this);
+  LearnerComboBox->setObjectName("LearnerComboBox");
+  KindComboBox = new QComboBox(this);
+  KindComboBox->setObjectName("KindComboBox");
+  for (const auto& entry : kKinds) KindComboBox->addItem(entry.name, entry.kind);
+  auto* learnerCaption = new QLabel("&Learner", this);
+  learnerCaption->setBuddy(LearnerComboBox);
+  auto* kindCaption = new QLabel("&Practice", this);
+  kindCaption->setBuddy(KindComboBox);
+
+  Chart = new QChartView(this);
+  Chart->setObjectName("Chart");
+  Chart->setRenderHint(QPainter::Antialiasing);
+  Chart->setMinimumSize(480, 280);
+  NoResultsLabel = new QLabel(this);
+  NoResultsLabel->setObjectName("NoResultsLabel");
+  NoResultsLabel->setAlignment(Qt::AlignCenter);
+  NoResultsLabel->setWordWrap(true);
+  NoResultsLabel->setMinimumSize(480, 280);
+
+  ResultsTable = new QTableWidget(0, 6, this);
+  ResultsTable->setObjectName("ResultsTable");
+  ResultsTable->setHorizontalHeaderLabels(
+      {"Finished", "Practice", "Keys/Min", "Accuracy", "WPM", "More"});
+  ResultsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  ResultsTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+  ResultsTable->verticalHeader()->hide();
+  ResultsTable->horizontalHeader()->setStretchLastSection(true);
+  ResultsTable->setMinimumWidth(420);
+
+  KeysSurface = new PaintSurface(this);
+  KeysSurface->setObjectName("KeysSurface");
+  KeysSurface->background = kKeyboardBackground;
+  KeysSurface->onPaint = [this] {
+    Guarded(context_.dialogs, [this] {
+      KeysSurface->canvas().SetBrushColor(kKeyboardBackground);
+      KeysSurface->canvas().FillRect(0, 0, KeysSurface->width(), KeysSurface->height());
+      for (MKey& key : Keys) key.Draw();
+    });
+  };
+  WorstKeysList = new QListWidget(this);
+  WorstKeysList->setObjectName("WorstKeysList");
+  WorstKeysList->setMinimumWidth(200);
+
+  auto* grid = new QGridLayout(this);
+  auto* pickers = new QHBoxLayout;
+  pickers->addWidget(learnerCaption);
+  pickers->addWidget(LearnerComboBox, 1);
+  pickers->addSpacing(20);
+  pickers->addWidget(kindCaption);
+  pickers->addWidget(KindComboBox, 1);
+  grid->addLayout(pickers, 0, 0, 1, 2);
+  grid->addWidget(Chart, 1, 0);
+  grid->addWidget(NoResultsLabel, 1, 0);
+  grid->addWidget(ResultsTable, 1, 1);
+  grid->addWidget(KeysSurface, 2, 0, Qt::AlignCenter);
+  grid->addWidget(WorstKeysList, 2, 1);
+  grid->setColumnStretch(0, 1);
+  grid->setColumnStretch(1, 1);
+
+  const auto refresh = [this] { Guarded(context_.dialogs, [this] { ShowProgress(); }); };
+  connect(LearnerComboBox, &QComboBox::currentIndexChanged, this, refresh);
+  connect(KindComboBox, &QComboBox::currentIndexChanged, this, refresh);
+}
+
+void TFmProgress::Open() {
+  stats_.Flush();
+  const std::string current = currentLearner_();
+  std::vector<std::string> names = stats_.Learners();
+  if (std::none_of(names.begin(), names.end(),
+                   [&](const std::string& name) { return EqualsIgnoreCase(name, current); })) {
+    names.push_back(current);
+  }
+  LearnerComboBox->blockSignals(true);
+  LearnerComboBox->clear();
+  for (const std::string& name : names) LearnerComboBox->addItem(BytesToQString(name));
+  LearnerComboBox->model()->sort(0);
+  LearnerComboBox->setCurrentIndex(LearnerComboBox->findText(
+      BytesToQString(current), Qt::MatchFixedString));  // without regard to case
+  LearnerComboBox->blockSignals(false);
+  ShowProgress();
+}
+
+std::string TFmProgress::PickedLearner() const {
+  std::string name;
+  QStringToBytes(LearnerComboBox->currentText(), name);
+  return name;
+}
+
+int TFmProgress::PickedKind() const {
+  return KindComboBox->currentData().toInt();
+}
+
+void TFmProgress::ShowProgress() {
+  const std::string learner = PickedLearner();
+  ShowChart(learner, PickedKind());
+  ShowResults(learner, PickedKind());
+  ShowKeys(learner);
+}
+
+void TFmProgress::ShowChart(const std::string& learner, int kind) {
+  const std::vector<DayFigures> days = stats_.Days(learner, kind);
+  // Keys per minute for lines and drills; the game has words, not keys, so a chart of the
+  // game (or of only games) shows its words per minute instead.
+  const bool typed =
+      kind != static_cast<int>(PracticeKind::Game) &&
+      std::any_of(days.begin(), days.end(), [](const DayFigures& day) { return day.typingMs > 0; });
+  auto* chart = new QChart;
+  auto* time = new QDateTimeAxis(chart);
+  time->setFormat("MMM d");
+  chart->addAxis(time, Qt::AlignBottom);
+  QValueAxis* speedAxis = ValueAxis(chart, typed ? "Keys/Min" : "WPM", Qt::AlignLeft);
+  QValueAxis* accuracyAxis = ValueAxis(chart, "Accuracy %", Qt::AlignRight);
+  accuracyAxis->setRange(0, 100);
+  QLineSeries* speed = Series(typed ? "Keys/Min" : "WPM", chart, time, speedAxis);
+  QLineSeries* accuracy = Series("Accuracy %", chart, time, accuracyAxis);
+  QLineSeries* course = nullptr;
+  if (kind == static_cast<int>(PracticeKind::Course)) {
+    course = Series("Course line", chart, time, ValueAxis(chart, "Course line", Qt::AlignRight));
+  }
+  int64_t top = 0;
+  int64_t topLine = 0;
+  int64_t first = 0;
+  int64_t last = 0;
+  for (const DayFigures& day : days) {
+    const double x = static_cast<double>(DayTime(day.day, QTime(12, 0)).toMSecsSinceEpoch());
+    int64_t perMinute = 0;
+    int64_t percent = 0;
+    if (typed && day.typingMs > 0 && day.chars > 0) {
+      const TypingRates rates = ComputeRates(day.chars, day.errors, day.words, day.typingMs);
+      perMinute = rates.keysPerMinute;
+      percent = rates.accuracy;
+    } else if (!typed && day.gameMs > 0) {
+      const GameRates rates = ComputeGameRates(day.hits, day.lost, day.gameMs);
+      perMinute = rates.wordsPerMinute;
+      percent = rates.accuracy;
+    } else {
+      continue;
+    }
+    if (speed->count() == 0) first = day.day;
+    last = day.day;
+    speed->append(x, static_cast<double>(perMinute));
+    accuracy->append(x, static_cast<double>(percent));
+    top = std::max(top, perMinute);
+    if (course && day.courseLine > 0) {
+      course->append(x, day.courseLine);
+      topLine = std::max<int64_t>(topLine, day.courseLine);
+    }
+  }
+  speedAxis->setRange(0, static_cast<double>(std::max<int64_t>(top * 11 / 10, 10)));
+  if (course) {
+    qobject_cast<QValueAxis*>(course->attachedAxes().back())
+        ->setRange(0, static_cast<double>(std::max<int64_t>(topLine + 1, 2)));
+  }
+  // From the first day's start to the last day's end: a single day is a point in the middle.
+  time->setRange(DayTime(first, QTime(0, 0)), DayTime(last, QTime(23, 59, 59)));
+  time->setTickCount(static_cast<int>(std::clamp<int64_t>(last - first + 2, 2, 8)));
+  chart->setTitle(LearnerComboBox->currentText());
+  QChart* old = Chart->chart();
+  Chart->setChart(chart);
+  delete old;
+
+  const bool empty = speed->count() == 0;
+  if (empty) {
+    const QString who = BytesToQString(learner);
+    if (!stats_.FailureReason().empty()) {
+      NoResultsLabel->setText(
+          QString("The statistics cannot be read: %1.").arg(stats_.FailureReason().c_str()));
+    } else if (kind == 0) {
+      NoResultsLabel->setText(
+          QString("No results yet for %1. Finish a line, a drill or a game, and it shows here.")
+              .arg(who));
+    } else {
+      NoResultsLabel->setText(QString("No results yet for %1 in %2. Finish one, and it shows "
+                                      "here.")
+                                  .arg(who, KindComboBox->currentText()));
+    }
+  }
+  NoResultsLabel->setVisible(empty);
+  Chart->setVisible(!empty);
+}
+
+void TFmProgress::ShowResults(const std::string& learner, int kind) {
+  const std::vector<StoredResult> results = stats_.LastResults(learner, kind, kShownResults);
+  ResultsTable->setRowCount(static_cast<int>(results.size()));
+  for (int row = 0; row < ResultsTable->rowCount(); ++row) {
+    const QStringList cells = ResultCells(results[static_cast<size_t>(row)]);
+    for (int column = 0; column < cells.size(); ++column) {
+      auto* item = new QTableWidgetItem(cells[column]);
+      if (column >= 2 && column <= 4) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      ResultsTable->setItem(row, column, item);
+    }
+  }
+  ResultsTable->resizeColumnsToContents();
+}
+
+void TFmProgress::ShowKeys(const std::string& learner) {
+  std::vector<KeyFigures> figures = stats_.Keys(learner);
+
+  const ClientSize client = KeyboardClientSize(layout_, kKeysOrigin, kKeysOrigin);
+  const int width = static_cast<int>(std::clamp<int64_t>(client.width, 1, kMaxWindowSide));
+  const int height = static_cast<int>(std::clamp<int64_t>(client.height, 1, kMaxWindowSide));
+  KeysSurface->setFixedSize(width, height);
+  ImageCanvas& canvas = KeysSurface->canvas();
+  canvas.Resize(width, height, kKeyboardBackground);
+  canvas.SetBrushColor(kKeyboardBackground);
+  canvas.FillRect(0, 0, width, height);
+  Keys = BuildLayoutKeys(layout_, kKeysOrigin, kKeysOrigin, canvas);
+  // Each key sums the characters it gives, found as the on-screen keyboard finds them.
+  std::vector<KeyFigures> perKey(Keys.size());
+  for (const KeyFigures& figure : figures) {
+    const int n = FindKeyFor(static_cast<char>(figure.ch), static_cast<int>(Keys.size()),
+                             [this](int k) { return Keys[static_cast<size_t>(k - 1)].Chars; });
+    if (n == 0) continue;
+    perKey[static_cast<size_t>(n - 1)].expected += figure.expected;
+    perKey[static_cast<size_t>(n - 1)].wrong += figure.wrong;
+  }
+  for (size_t k = 0; k < Keys.size(); ++k) {
+    Keys[k].Color = ErrorShade(perKey[k].expected, perKey[k].wrong);
+    Keys[k].Draw();
+  }
+  KeysSurface->Invalidate();
+
+  // The worst first: the higher share wrong, then the more often wrong.
+  std::erase_if(figures, [](const KeyFigures& figure) { return figure.wrong <= 0; });
+  std::sort(figures.begin(), figures.end(), [](const KeyFigures& a, const KeyFigures& b) {
+    if (a.wrong * b.expected != b.wrong * a.expected) {
+      return a.wrong * b.expected > b.wrong * a.expected;
+    }
+    return a.wrong > b.wrong;
+  });
+  WorstKeysList->clear();
+  if (figures.empty()) WorstKeysList->addItem("No character typed wrong yet.");
+  for (size_t i = 0; i < figures.size() && i < kWorstKeysShown; ++i) {
+    const KeyFigures& figure = figures[i];
+    WorstKeysList->addItem(QString("%1   %2 of %3 wrong (%4%)")
+                               .arg(CharName(figure.ch))
+                               .arg(figure.wrong)
+                               .arg(figure.expected)
+                               .arg(figure.wrong * 100 / figure.expected));
+  }
+}

@@ -1,0 +1,478 @@
+#include "stats/stats_database.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include "platform/codepage.h"
+
+namespace {
+constexpr int64_t kDayMs = 86400000;
+
+// Statements that bring the schema from version i to i + 1.
+const std::vector<std::vector<const char*>> kMigrations = {
+    {
+        "CREATE TABLE learners("
+        " id INTEGER PRIMARY KEY,"
+        " name TEXT NOT NULL,"
+        " name_key TEXT NOT NULL UNIQUE)",
+        "CREATE TABLE results("
+        " id INTEGER PRIMARY KEY,"
+        " learner_id INTEGER NOT NULL REFERENCES learners(id),"
+        " kind INTEGER NOT NULL,"
+        " finished_utc_ms INTEGER NOT NULL,"
+        " day INTEGER NOT NULL,"
+        " duration_ms INTEGER NOT NULL,"
+        " chars INTEGER, errors INTEGER, words INTEGER, keys_per_minute INTEGER,"
+        " accuracy INTEGER NOT NULL, words_per_minute INTEGER NOT NULL,"
+        " course_line INTEGER,"
+        " difficulty INTEGER, hits INTEGER, lost INTEGER, score INTEGER, expected_wpm INTEGER)",
+        "CREATE INDEX results_by_learner ON results(learner_id, finished_utc_ms)",
+        "CREATE TABLE days("
+        " learner_id INTEGER NOT NULL REFERENCES learners(id),"
+        " kind INTEGER NOT NULL,"
+        " day INTEGER NOT NULL,"
+        " chars INTEGER NOT NULL, errors INTEGER NOT NULL, words INTEGER NOT NULL,"
+        " typing_ms INTEGER NOT NULL,"
+        " hits INTEGER NOT NULL, lost INTEGER NOT NULL, game_ms INTEGER NOT NULL,"
+        " course_line INTEGER NOT NULL,"
+        " PRIMARY KEY(learner_id, kind, day)) WITHOUT ROWID",
+        "CREATE TABLE key_counts("
+        " learner_id INTEGER NOT NULL REFERENCES learners(id),"
+        " ch INTEGER NOT NULL,"
+        " expected INTEGER NOT NULL,"
+        " wrong INTEGER NOT NULL,"
+        " PRIMARY KEY(learner_id, ch)) WITHOUT ROWID",
+    },
+};
+
+uint32_t BigEndian(const QByteArray& bytes, int at, int size) {
+  uint32_t value = 0;
+  for (int i = 0; i < size; ++i) value = (value << 8) | static_cast<uint8_t>(bytes[at + i]);
+  return value;
+}
+
+// Why a non-empty file cannot be an intact SQLite database, judged from its header; empty
+// when it may be one. An empty file is a new database.
+std::string HeaderProblem(const QString& path, int64_t size) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return file.errorString().toStdString();
+  const QByteArray header = file.read(100);
+  if (header.size() < 100 || !header.startsWith(QByteArray("SQLite format 3", 16))) {
+    return "the file is damaged or no database";
+  }
+  int64_t pageSize = BigEndian(header, 16, 2);
+  if (pageSize == 1) pageSize = 65536;
+  const int64_t pages = BigEndian(header, 28, 4);
+  // The page count in the header holds only while its validity number matches the change
+  // counter; older writers left it stale.
+  const bool pagesValid = pages > 0 && BigEndian(header, 24, 4) == BigEndian(header, 92, 4);
+  if (pageSize < 512 || size % pageSize != 0 || (pagesValid && size < pages * pageSize)) {
+    return "the file is damaged: it is cut short";
+  }
+  return {};
+}
+
+QString NameKey(const std::string& name) {
+  std::string key = name;
+  for (char& c : key) c = static_cast<char>(UpperByte(static_cast<unsigned char>(c)));
+  return BytesToQString(key);
+}
+
+std::string Bytes(const QString& text) {
+  std::string bytes;
+  QStringToBytes(text, bytes);
+  return bytes;
+}
+
+std::string ErrorText(const QSqlError& error) {
+  const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+  return text.toStdString();
+}
+
+QVariant Int(int64_t value) {
+  return QVariant(static_cast<qlonglong>(value));
+}
+QVariant Null() {
+  return QVariant();
+}
+}  // namespace
+
+std::string StatsFailureText(const std::string& path, const std::string& reason) {
+  return "Progress is not recorded in " + path + ": " + reason +
+         ". Practice goes on; the file is left as it is.";
+}
+
+StatsDatabase::StatsDatabase(std::string path, Dialogs& dialogs, Learner learner, Now now)
+    : path_(std::move(path)),
+      dialogs_(dialogs),
+      learner_(std::move(learner)),
+      now_(std::move(now)),
+      connection_(QString("qzstats-%1").arg(reinterpret_cast<quintptr>(this))) {}
+
+StatsDatabase::~StatsDatabase() {
+  Close();
+}
+
+void StatsDatabase::TypingFinished(const TypingResult& result) {
+  StoredResult stored;
+  stored.kind = result.kind;
+  stored.typing = result;
+  Record(stored);
+}
+
+void StatsDatabase::GameFinished(const GameResult& result) {
+  StoredResult stored;
+  stored.kind = PracticeKind::Game;
+  stored.game = result;
+  Record(stored);
+}
+
+void StatsDatabase::KeyTyped(char expected, bool wrong) {
+  if (state_ == State::Failed) return;
+  auto& [count, wrongCount] = pendingKeys_[static_cast<unsigned char>(expected)];
+  ++count;
+  if (wrong) ++wrongCount;
+}
+
+void StatsDatabase::Flush() {
+  if (pendingKeys_.empty() || !Ready(true)) return;
+  InTransaction([&] {
+    const int64_t id = LearnerId(learner_(), true);
+    return id > 0 && WritePendingKeys(id);
+  });
+}
+
+bool StatsDatabase::Record(const StoredResult& result) {
+  if (!Ready(true)) return false;
+  const WallTime now = now_();
+  const int64_t day = (now.utcMs + now.offsetMs) / kDayMs;
+  return InTransaction([&] {
+    const int64_t id = LearnerId(learner_(), true);
+    if (id <= 0) return false;
+    QSqlQuery& query = Prepared(
+        "INSERT INTO results(learner_id, kind, finished_utc_ms, day, duration_ms, chars, errors,"
+        " words, keys_per_minute, accuracy, words_per_minute, course_line, difficulty, hits,"
+        " lost, score, expected_wpm) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    query.addBindValue(Int(id));
+    query.addBindValue(static_cast<int>(result.kind));
+    query.addBindValue(Int(now.utcMs));
+    query.addBindValue(Int(day));
+    if (result.kind == PracticeKind::Game) {
+      const GameResult& game = result.game;
+      for (const QVariant& value :
+           {Int(game.timeMs), Null(), Null(), Null(), Null(), Int(game.accuracy),
+            Int(game.wordsPerMinute), Null(), Int(game.difficulty), Int(game.hits), Int(game.lost),
+            Int(game.score), Int(game.expectedWordsPerMinute)}) {
+        query.addBindValue(value);
+      }
+    } else {
+      const TypingResult& typing = result.typing;
+      for (const QVariant& value : {Int(typing.timeMs), Int(typing.chars), Int(typing.errors),
+                                    Int(typing.words), Int(typing.rates.keysPerMinute),
+                                    Int(typing.rates.accuracy), Int(typing.rates.wordsPerMinute),
+                                    typing.courseLine > 0 ? Int(typing.courseLine) : Null(), Null(),
+                                    Null(), Null(), Null(), Null()}) {
+        query.addBindValue(value);
+      }
+    }
+    return Run(query) && AddToDay(id, day, result) && WritePendingKeys(id);
+  });
+}
+
+bool StatsDatabase::AddToDay(int64_t learnerId, int64_t day, const StoredResult& result) {
+  const bool game = result.kind == PracticeKind::Game;
+  const TypingResult& typing = result.typing;
+  QSqlQuery& query = Prepared(
+      "INSERT INTO days(learner_id, kind, day, chars, errors, words, typing_ms, hits, lost,"
+      " game_ms, course_line) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+      " ON CONFLICT(learner_id, kind, day) DO UPDATE SET chars = chars + excluded.chars,"
+      " errors = errors + excluded.errors, words = words + excluded.words,"
+      " typing_ms = typing_ms + excluded.typing_ms, hits = hits + excluded.hits,"
+      " lost = lost + excluded.lost, game_ms = game_ms + excluded.game_ms,"
+      " course_line = max(course_line, excluded.course_line)");
+  for (const QVariant& value :
+       {Int(learnerId), Int(static_cast<int>(result.kind)), Int(day), Int(typing.chars),
+        Int(typing.errors), Int(typing.words), Int(game ? 0 : typing.timeMs), Int(result.game.hits),
+        Int(result.game.lost), Int(game ? result.game.timeMs : 0), Int(typing.courseLine)}) {
+    query.addBindValue(value);
+  }
+  return Run(query);
+}
+
+void StatsDatabase::DeleteLearner(const std::string& name) {
+  if (!Ready(false)) return;
+  InTransaction([&] {
+    const int64_t id = LearnerId(name, false);
+    if (id <= 0) return id == 0;
+    learnerIds_.erase(NameKey(name));
+    for (const char* sql :
+         {"DELETE FROM key_counts WHERE learner_id = ?", "DELETE FROM days WHERE learner_id = ?",
+          "DELETE FROM results WHERE learner_id = ?", "DELETE FROM learners WHERE id = ?"}) {
+      QSqlQuery query(db_);
+      query.prepare(sql);
+      query.addBindValue(Int(id));
+      if (!Run(query)) return false;
+    }
+    return true;
+  });
+}
+
+std::vector<std::string> StatsDatabase::Learners() {
+  std::vector<std::string> names;
+  if (!Ready(false)) return names;
+  bool ran = false;
+  {
+    QSqlQuery query(db_);
+    query.prepare("SELECT name FROM learners ORDER BY name_key");
+    ran = Run(query);
+    while (ran && query.next()) names.push_back(Bytes(query.value(0).toString()));
+  }
+  if (!ran) Fail(error_);
+  return names;
+}
+
+std::vector<DayFigures> StatsDatabase::Days(const std::string& learner, int kind) {
+  std::vector<DayFigures> days;
+  SelectOf(learner,
+           "SELECT day, SUM(chars), SUM(errors), SUM(words), SUM(typing_ms), SUM(hits),"
+           " SUM(lost), SUM(game_ms), MAX(course_line) FROM days"
+           " WHERE learner_id = ? AND (? = 0 OR kind = ?) GROUP BY day ORDER BY day",
+           {Int(kind), Int(kind)}, [&](const QSqlQuery& query) {
+             auto at = [&](int column) { return query.value(column).toLongLong(); };
+             days.push_back(
+                 {at(0), at(1), at(2), at(3), at(4), at(5), at(6), at(7), static_cast<int>(at(8))});
+           });
+  return days;
+}
+
+std::vector<StoredResult> StatsDatabase::LastResults(const std::string& learner, int kind,
+                                                     int limit) {
+  std::vector<StoredResult> results;
+  SelectOf(learner,
+           "SELECT kind, finished_utc_ms, duration_ms, chars, errors, words, keys_per_minute,"
+           " accuracy, words_per_minute, course_line, difficulty, hits, lost, score, expected_wpm"
+           " FROM results WHERE learner_id = ? AND (? = 0 OR kind = ?)"
+           " ORDER BY finished_utc_ms DESC, id DESC LIMIT ?",
+           {Int(kind), Int(kind), Int(limit)}, [&](const QSqlQuery& query) {
+             auto at = [&](int column) { return query.value(column).toLongLong(); };
+             StoredResult result;
+             result.kind = static_cast<PracticeKind>(at(0));
+             result.finishedUtcMs = at(1);
+             if (result.kind == PracticeKind::Game) {
+               GameResult& game = result.game;
+               game.timeMs = at(2);
+               game.accuracy = at(7);
+               game.wordsPerMinute = at(8);
+               game.difficulty = static_cast<int>(at(10));
+               game.hits = static_cast<int>(at(11));
+               game.lost = static_cast<int>(at(12));
+               game.score = static_cast<int>(at(13));
+               game.expectedWordsPerMinute = at(14);
+             } else {
+               TypingResult& typing = result.typing;
+               typing.kind = result.kind;
+               typing.timeMs = at(2);
+               typing.chars = at(3);
+               typing.errors = at(4);
+               typing.words = at(5);
+               typing.rates = {at(6), at(7), at(8)};
+               typing.courseLine = static_cast<int>(at(9));
+             }
+             results.push_back(result);
+           });
+  return results;
+}
+
+std::vector<KeyFigures> StatsDatabase::Keys(const std::string& learner) {
+  std::vector<KeyFigures> keys;
+  SelectOf(learner, "SELECT ch, expected, wrong FROM key_counts WHERE learner_id = ? ORDER BY ch",
+           {}, [&](const QSqlQuery& query) {
+             keys.push_back({static_cast<unsigned char>(query.value(0).toInt()),
+                             query.value(1).toLongLong(), query.value(2).toLongLong()});
+           });
+  return keys;
+}
+
+void StatsDatabase::SelectOf(const std::string& learner, const char* sql,
+                             std::initializer_list<QVariant> values,
+                             const std::function<void(const QSqlQuery&)>& row) {
+  if (!Ready(false)) return;
+  const int64_t id = LearnerId(learner, false);
+  if (id == 0) return;
+  bool ran = false;
+  if (id > 0) {
+    QSqlQuery query(db_);
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    query.addBindValue(Int(id));
+    for (const QVariant& value : values) query.addBindValue(value);
+    ran = Run(query);
+    while (ran && query.next()) row(query);
+  }
+  if (!ran) Fail(error_);  // the query gone first: the connection closes with it
+}
+
+bool StatsDatabase::Ready(bool create) {
+  if (state_ == State::Open) return true;
+  if (state_ == State::Failed) return false;
+  if (!create && !QFileInfo::exists(QString::fromStdString(path_))) return false;
+  if (OpenFile()) {
+    state_ = State::Open;
+    return true;
+  }
+  Fail(error_);
+  return false;
+}
+
+bool StatsDatabase::OpenFile() {
+  const QString file = QString::fromStdString(path_);
+  const QFileInfo info(file);
+  if (info.exists() && !info.isFile()) {
+    error_ = "something other than a file stands in its place";
+    return false;
+  }
+  if (info.exists() && info.size() > 0) {
+    error_ = HeaderProblem(file, info.size());
+    if (!error_.empty()) return false;
+  }
+  if (!QSqlDatabase::isDriverAvailable("QSQLITE")) {
+    error_ = "the SQLite driver of Qt (QSQLITE) is not installed";
+    return false;
+  }
+  db_ = QSqlDatabase::addDatabase("QSQLITE", connection_);
+  db_.setDatabaseName(file);
+  // A file locked by another program is given up after a moment rather than waited for.
+  db_.setConnectOptions("QSQLITE_BUSY_TIMEOUT=200");
+  if (!db_.open()) {
+    error_ = ErrorText(db_.lastError());
+    return false;
+  }
+  int version = 0;
+  int tables = 0;
+  {
+    QSqlQuery query(db_);
+    if (!query.exec("PRAGMA user_version") || !query.next()) {
+      error_ = ErrorText(query.lastError());
+      return false;
+    }
+    version = query.value(0).toInt();
+    if (!query.exec("SELECT count(*) FROM sqlite_master") || !query.next()) {
+      error_ = ErrorText(query.lastError());
+      return false;
+    }
+    tables = query.value(0).toInt();
+  }
+  if (version > kStatsSchemaVersion) {
+    error_ = "the file comes from a newer version of the program";
+    return false;
+  }
+  if (version == 0 && tables > 0) {
+    error_ = "the file holds the tables of another program";
+    return false;
+  }
+  if (!Exec("PRAGMA journal_mode = WAL") || !Exec("PRAGMA synchronous = NORMAL")) return false;
+  for (; version < kStatsSchemaVersion; ++version) {
+    const int next = version + 1;
+    const bool migrated = Transaction([&] {
+      for (const char* sql : kMigrations[static_cast<size_t>(version)]) {
+        if (!Exec(sql)) return false;
+      }
+      return Exec(QString("PRAGMA user_version = %1").arg(next));
+    });
+    if (!migrated) return false;
+  }
+  return true;
+}
+
+bool StatsDatabase::InTransaction(const std::function<bool()>& work) {
+  if (Transaction(work)) return true;
+  Fail(error_);
+  return false;
+}
+
+bool StatsDatabase::Transaction(const std::function<bool()>& work) {
+  if (!Exec("BEGIN IMMEDIATE")) return false;
+  if (work() && Exec("COMMIT")) return true;
+  const std::string error = error_;
+  learnerIds_.clear();  // a learner added in it is gone again
+  Exec("ROLLBACK");
+  error_ = error;
+  return false;
+}
+
+bool StatsDatabase::Exec(const QString& sql) {
+  QSqlQuery query(db_);
+  if (query.exec(sql)) return true;
+  error_ = ErrorText(query.lastError());
+  return false;
+}
+
+bool StatsDatabase::Run(QSqlQuery& query) {
+  if (query.exec()) return true;
+  error_ = ErrorText(query.lastError());
+  return false;
+}
+
+void StatsDatabase::Fail(const std::string& reason) {
+  if (state_ == State::Failed) return;
+  Close();
+  state_ = State::Failed;
+  failure_ = reason;
+  pendingKeys_.clear();
+  dialogs_.Warn(StatsFailureText(path_, reason));
+}
+
+QSqlQuery& StatsDatabase::Prepared(const char* sql) {
+  std::unique_ptr<QSqlQuery>& query = prepared_[sql];
+  if (!query) {
+    query = std::make_unique<QSqlQuery>(db_);
+    query->prepare(sql);
+  }
+  return *query;
+}
+
+void StatsDatabase::Close() {
+  prepared_.clear();
+  learnerIds_.clear();
+  if (!db_.isValid()) return;
+  db_.close();
+  db_ = QSqlDatabase();
+  QSqlDatabase::removeDatabase(connection_);
+}
+
+int64_t StatsDatabase::LearnerId(const std::string& name, bool create) {
+  const QString key = NameKey(name);
+  if (const auto known = learnerIds_.find(key); known != learnerIds_.end()) return known->second;
+  QSqlQuery& query = Prepared("SELECT id FROM learners WHERE name_key = ?");
+  query.addBindValue(key);
+  if (!Run(query)) return -1;
+  int64_t id = query.next() ? query.value(0).toLongLong() : 0;
+  query.finish();
+  if (id == 0 && create) {
+    QSqlQuery& insert = Prepared("INSERT INTO learners(name, name_key) VALUES(?, ?)");
+    insert.addBindValue(BytesToQString(name));
+    insert.addBindValue(key);
+    if (!Run(insert)) return -1;
+    id = insert.lastInsertId().toLongLong();
+  }
+  if (id > 0) learnerIds_[key] = id;
+  return id;
+}
+
+bool StatsDatabase::WritePendingKeys(int64_t learnerId) {
+  for (const auto& [ch, counts] : pendingKeys_) {
+    QSqlQuery& query = Prepared(
+        "INSERT INTO key_counts(learner_id, ch, expected, wrong) VALUES(?, ?, ?, ?)"
+        " ON CONFLICT(learner_id, ch) DO UPDATE SET expected = expected + excluded.expected,"
+        " wrong = wrong + excluded.wrong");
+    for (const QVariant& value : {Int(learnerId), Int(ch), Int(counts.first), Int(counts.second)}) {
+      query.addBindValue(value);
+    }
+    if (!Run(query)) return false;
+  }
+  pendingKeys_.clear();
+  return true;
+}

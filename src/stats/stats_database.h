@@ -1,0 +1,143 @@
+#pragma once
+// StatsDatabase: the learners' practice history in an SQLite file (qzstats.db in the working
+// folder), written as the learner practises and read by the Progress window.
+//
+// The file is created at the first record, never merely by looking. Each record is one short
+// transaction that also adds the result to its day's sums, so that a chart of years of practice
+// reads a row per day; the characters typed are counted in memory and written with the next
+// record (or by Flush), so typing never waits on the disk. One connection, on the window
+// thread.
+//
+// Nothing here may cost the learner practice or data: when the file cannot be used (a folder
+// that cannot be written, a locked, damaged or newer file) the first failure is shown once,
+// naming the file and the reason, every later call does nothing, and the file is left as it is.
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/dialogs.h"
+#include "stats/practice_recorder.h"
+
+inline constexpr const char* kStatsFileName = "qzstats.db";
+inline constexpr int kStatsSchemaVersion = 1;
+
+// The time a result is recorded at: UTC, and the local zone's offset then, which decides the
+// learner's day.
+struct WallTime {
+  int64_t utcMs = 0;  // since 1970 UTC
+  int64_t offsetMs = 0;
+};
+
+// One day's results of a learner, summed; days count from 1970-01-01 in the learner's time.
+struct DayFigures {
+  int64_t day = 0;
+  // Lines and drills.
+  int64_t chars = 0;
+  int64_t errors = 0;
+  int64_t words = 0;
+  int64_t typingMs = 0;
+  // Games.
+  int64_t hits = 0;
+  int64_t lost = 0;
+  int64_t gameMs = 0;
+  // The furthest course line finished that day; 0 without course lines.
+  int courseLine = 0;
+};
+
+// One stored result as the learner was shown it; the fields of the other kind are 0.
+struct StoredResult {
+  PracticeKind kind = PracticeKind::Sentence;
+  int64_t finishedUtcMs = 0;
+  TypingResult typing;
+  GameResult game;
+};
+
+// How often a character was expected and how often it was typed wrong.
+struct KeyFigures {
+  unsigned char ch = 0;
+  int64_t expected = 0;
+  int64_t wrong = 0;
+};
+
+class StatsDatabase final : public PracticeRecorder {
+ public:
+  using Now = std::function<WallTime()>;
+  using Learner = std::function<std::string()>;  // the learner being recorded
+
+  StatsDatabase(std::string path, Dialogs& dialogs, Learner learner, Now now);
+  ~StatsDatabase() override;
+  StatsDatabase(const StatsDatabase&) = delete;
+  StatsDatabase& operator=(const StatsDatabase&) = delete;
+
+  void TypingFinished(const TypingResult& result) override;
+  void GameFinished(const GameResult& result) override;
+  void KeyTyped(char expected, bool wrong) override;
+  // Writes the characters counted since the last record.
+  void Flush();
+  // The learner's results and character counts go; names compare without regard to case.
+  void DeleteLearner(const std::string& name);
+
+  // Learners with anything recorded, sorted without regard to case.
+  std::vector<std::string> Learners();
+  // kind: a PracticeKind's number, or 0 for all. Days in order, oldest first.
+  std::vector<DayFigures> Days(const std::string& learner, int kind);
+  // The newest results first, at most limit.
+  std::vector<StoredResult> LastResults(const std::string& learner, int kind, int limit);
+  std::vector<KeyFigures> Keys(const std::string& learner);
+
+  // Empty while the file is usable (or not yet made); otherwise why it is not.
+  const std::string& FailureReason() const { return failure_; }
+  const std::string& Path() const { return path_; }
+
+ private:
+  enum class State { Closed, Open, Failed };
+  // Opens the file at first use; create: also when it does not exist yet.
+  bool Ready(bool create);
+  bool OpenFile();
+  bool Migrate();
+  // Runs work in one transaction, rolled back when it fails (error_ then says why).
+  bool Transaction(const std::function<bool()>& work);
+  // The same, with a failure shown and the file given up.
+  bool InTransaction(const std::function<bool()>& work);
+  bool Exec(const QString& sql);
+  bool Run(QSqlQuery& query);
+  void Fail(const std::string& reason);
+  // Runs sql, whose first placeholder is the learner's id and the others values, and hands
+  // each row to row; nothing when the file or the learner is unknown.
+  void SelectOf(const std::string& learner, const char* sql, std::initializer_list<QVariant> values,
+                const std::function<void(const QSqlQuery&)>& row);
+  // The statement of sql, prepared once per connection (recording is the hot path).
+  QSqlQuery& Prepared(const char* sql);
+  void Close();
+  // The learner's row id; 0 when unknown, -1 when the lookup failed. create: insert the
+  // learner when missing.
+  int64_t LearnerId(const std::string& name, bool create);
+  bool WritePendingKeys(int64_t learnerId);
+  bool Record(const StoredResult& result);
+  // Adds the result to the sums of its learner, kind and day.
+  bool AddToDay(int64_t learnerId, int64_t day, const StoredResult& result);
+
+  std::string path_;
+  Dialogs& dialogs_;
+  Learner learner_;
+  Now now_;
+  State state_ = State::Closed;
+  std::string failure_;
+  std::string error_;  // the last statement's failure
+  QString connection_;
+  QSqlDatabase db_;
+  std::map<std::string, std::unique_ptr<QSqlQuery>> prepared_;
+  std::map<QString, int64_t> learnerIds_;  // by name key
+  // Characters typed since the last write: character to (expected, wrong).
+  std::map<unsigned char, std::pair<int64_t, int64_t>> pendingKeys_;
+};
+
+// "Progress is not recorded in <path>: <reason>. Practice goes on; the file is left as it is."
+std::string StatsFailureText(const std::string& path, const std::string& reason);

@@ -1,0 +1,158 @@
+#include "stats/progress_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractAxis>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <filesystem>
+
+#include "keyboard/test_layouts.h"
+#include "platform/image_canvas.h"
+#include "support/test_context.h"
+
+namespace {
+constexpr int64_t kDay = 86400000;
+
+TypingResult Line(PracticeKind kind, int64_t chars, int64_t errors, int64_t timeMs,
+                  int courseLine = 0) {
+  return {kind, chars, errors, 0, timeMs, ComputeRates(chars, errors, 0, timeMs), courseLine};
+}
+
+struct ProgressWindowTest : ::testing::Test {
+  TestContext t;
+  std::string learner = "Anna";
+  int64_t now = 200 * kDay + kDay / 2;  // noon UTC
+  StatsDatabase stats{t.dir.File(kStatsFileName), t.dialogs, [this] { return learner; },
+                      [this] {
+                        return WallTime{now, 0};
+                      }};
+  LayoutRec layout = GridLayout(30);
+  TFmProgress window{t.context, stats, layout, [] { return std::string("Anna"); }};
+
+  void Pick(QComboBox* box, const char* text) { box->setCurrentIndex(box->findText(text)); }
+  QLineSeries* SeriesNamed(const char* name) {
+    for (QAbstractSeries* series : window.Chart->chart()->series()) {
+      if (series->name() == name) return qobject_cast<QLineSeries*>(series);
+    }
+    return nullptr;
+  }
+  std::vector<double> Values(const char* name) {
+    std::vector<double> values;
+    if (QLineSeries* series = SeriesNamed(name)) {
+      for (const QPointF& point : series->points()) values.push_back(point.y());
+    }
+    return values;
+  }
+  Color KeyShade(char ch) {
+    for (const MKey& key : window.Keys) {
+      if (key.Chars[0] == ch) return window.KeysSurface->canvas().PixelAt(key.left, key.top);
+    }
+    return clBlack;
+  }
+};
+}  // namespace
+
+TEST_F(ProgressWindowTest, WithoutResultsItSaysSoInWords) {
+  window.Open();
+  window.show();
+  EXPECT_EQ(window.windowTitle(), "Progress");
+  EXPECT_TRUE(window.NoResultsLabel->isVisible());
+  EXPECT_FALSE(window.Chart->isVisible());
+  EXPECT_EQ(window.NoResultsLabel->text(),
+            "No results yet for Anna. Finish a line, a drill or a game, and it shows here.");
+  EXPECT_EQ(window.LearnerComboBox->currentText(), "Anna");
+  EXPECT_EQ(window.ResultsTable->rowCount(), 0);
+  EXPECT_EQ(window.WorstKeysList->item(0)->text(), "No character typed wrong yet.");
+  EXPECT_EQ(KeyShade('A'), kNoFiguresShade);
+  EXPECT_FALSE(std::filesystem::exists(t.dir.File(kStatsFileName)));
+
+  stats.GameFinished({3, 1, 1, 10, 60000, 50, 1, 2});
+  window.Open();
+  Pick(window.KindComboBox, "Course");
+  EXPECT_EQ(window.NoResultsLabel->text(),
+            "No results yet for Anna in Course. Finish one, and it shows here.");
+
+  QTest::keyClick(&window, Qt::Key_Escape);
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(ProgressWindowTest, ChartShowsEachDayAndTheTableTheNewestFirst) {
+  stats.TypingFinished(Line(PracticeKind::Course, 40, 4, 6000, 3));
+  stats.TypingFinished(Line(PracticeKind::Sentence, 60, 0, 6000));
+  now += kDay;
+  stats.TypingFinished(Line(PracticeKind::Course, 50, 5, 10000, 9));
+  now += 60000;
+  stats.GameFinished({3, 30, 10, 1234, 120000, 75, 15, 20});
+  learner = "Bert";
+  stats.TypingFinished(Line(PracticeKind::Free, 10, 0, 1000));
+
+  window.Open();
+  window.show();
+  EXPECT_FALSE(window.NoResultsLabel->isVisible());
+  EXPECT_TRUE(window.Chart->isVisible());
+  // Day one: 100 characters, 4 wrong, in 12 s; day two: 50, 5 wrong, in 10 s.
+  EXPECT_EQ(Values("Keys/Min"), (std::vector<double>{500, 300}));
+  EXPECT_EQ(Values("Accuracy %"), (std::vector<double>{96, 90}));
+  EXPECT_EQ(SeriesNamed("Course line"), nullptr);
+
+  ASSERT_EQ(window.ResultsTable->rowCount(), 4);
+  EXPECT_EQ(window.ResultsTable->item(0, 1)->text(), "Game");
+  EXPECT_EQ(window.ResultsTable->item(0, 5)->text(),
+            "difficulty 3, 30 hit, 10 lost, score 1234, expected WPM 20");
+  EXPECT_EQ(window.ResultsTable->item(1, 2)->text(), "300");
+  EXPECT_EQ(window.ResultsTable->item(1, 5)->text(), "50 characters, 5 wrong, line 9");
+
+  Pick(window.KindComboBox, "Course");
+  EXPECT_EQ(Values("Keys/Min"), (std::vector<double>{400, 300}));
+  EXPECT_EQ(Values("Course line"), (std::vector<double>{3, 9}));
+  EXPECT_EQ(window.ResultsTable->rowCount(), 2);
+
+  Pick(window.KindComboBox, "Game");
+  EXPECT_EQ(Values("WPM"), std::vector<double>{15});
+  EXPECT_EQ(Values("Accuracy %"), std::vector<double>{75});
+
+  Pick(window.LearnerComboBox, "Bert");
+  EXPECT_TRUE(window.NoResultsLabel->isVisible());  // Bert never played
+  Pick(window.KindComboBox, "All practices");
+  EXPECT_EQ(window.ResultsTable->rowCount(), 1);
+  EXPECT_TRUE(t.dialogs.messages.empty());
+}
+
+TEST_F(ProgressWindowTest, KeysAreShadedByHowOftenTheyWentWrong) {
+  for (int i = 0; i < 10; ++i) {
+    stats.KeyTyped('a', i < 3);  // 30 %: full red
+    stats.KeyTyped('B', i < 1);  // 10 %: half way to red
+    stats.KeyTyped('c', false);
+  }
+  stats.KeyTyped('b', false);  // b and B share a key: 1 of 11 wrong
+  stats.KeyTyped(' ', true);
+  window.Open();  // writes what was typed first
+
+  EXPECT_EQ(KeyShade('A'), RGBColor(255, 0, 0));
+  EXPECT_EQ(KeyShade('B'), ErrorShade(11, 1));
+  EXPECT_EQ(ErrorShade(11, 1), RGBColor(255, 141, 141));  // 9 % of the way to 20 %
+  EXPECT_EQ(KeyShade('C'), clWhite);
+  EXPECT_EQ(KeyShade('D'), kNoFiguresShade);
+  const MKey& spaceBar = window.Keys.back();
+  EXPECT_EQ(window.KeysSurface->canvas().PixelAt(spaceBar.left, spaceBar.top), clRed);
+
+  ASSERT_EQ(window.WorstKeysList->count(), 3);
+  EXPECT_EQ(window.WorstKeysList->item(0)->text(), "space   1 of 1 wrong (100%)");
+  EXPECT_EQ(window.WorstKeysList->item(1)->text(), "a   3 of 10 wrong (30%)");
+  EXPECT_EQ(window.WorstKeysList->item(2)->text(), "B   1 of 10 wrong (10%)");
+}
+
+TEST_F(ProgressWindowTest, AnUnusableFileIsNamedInTheWindow) {
+  t.dir.Write(kStatsFileName, std::string(200, 'x'));
+  window.Open();
+  EXPECT_EQ(window.NoResultsLabel->text(),
+            "The statistics cannot be read: the file is damaged or no database.");
+  EXPECT_EQ(t.dialogs.messages.size(), 1u);
+}

@@ -1,0 +1,267 @@
+#include "stats/stats_database.h"
+
+#include <gtest/gtest.h>
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariant>
+#include <filesystem>
+#include <memory>
+
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+
+namespace {
+using namespace std::string_literals;
+constexpr int64_t kDay = 86400000;
+constexpr int64_t kNoonOfDay100 = 100 * kDay + kDay / 2;
+
+TypingResult Line(PracticeKind kind, int64_t chars, int64_t errors, int64_t timeMs,
+                  int courseLine = 0) {
+  TypingResult line;
+  line.kind = kind;
+  line.chars = chars;
+  line.errors = errors;
+  line.words = chars / 5;
+  line.timeMs = timeMs;
+  line.rates = ComputeRates(chars, errors, line.words, timeMs);
+  line.courseLine = courseLine;
+  return line;
+}
+
+// A second connection of the test's own, to look into the file or to lock it.
+class RawFile {
+ public:
+  explicit RawFile(const std::string& path) {
+    db_ = QSqlDatabase::addDatabase("QSQLITE", "raw");
+    db_.setDatabaseName(QString::fromStdString(path));
+    db_.open();
+  }
+  ~RawFile() {
+    db_.close();
+    db_ = QSqlDatabase();
+    QSqlDatabase::removeDatabase("raw");
+  }
+  QVariant Value(const QString& sql) {
+    QSqlQuery query(db_);
+    query.exec(sql);
+    return query.next() ? query.value(0) : QVariant();
+  }
+  void Exec(const QString& sql) { QSqlQuery(db_).exec(sql); }
+
+ private:
+  QSqlDatabase db_;
+};
+
+struct StatsDatabaseTest : ::testing::Test {
+  TempDir dir;
+  ScriptedDialogs dialogs;
+  std::string learner = "Anna";
+  int64_t now = kNoonOfDay100;
+  int64_t offset = 0;
+  std::string path = dir.File(kStatsFileName);
+  std::unique_ptr<StatsDatabase> db = Open();
+
+  std::unique_ptr<StatsDatabase> Open() {
+    return std::make_unique<StatsDatabase>(
+        path, dialogs, [this] { return learner; },
+        [this] {
+          return WallTime{now, offset};
+        });
+  }
+  bool FileExists() const { return std::filesystem::exists(path); }
+};
+
+TEST_F(StatsDatabaseTest, RecordsResultsNewestFirstUnderTheLearnersName) {
+  EXPECT_TRUE(db->Learners().empty());
+  EXPECT_FALSE(FileExists()) << "looking must not create the file";
+
+  const TypingResult line = Line(PracticeKind::Course, 45, 3, 5390, 7);
+  db->TypingFinished(line);
+  EXPECT_TRUE(FileExists());
+  now += 1000;
+  GameResult game{3, 30, 10, 1234, 120000, 75, 15, 20};
+  db->GameFinished(game);
+
+  const auto results = db->LastResults("ANNA", 0, 10);  // any letter case finds her
+  ASSERT_EQ(results.size(), 2u);
+  EXPECT_EQ(results[0].kind, PracticeKind::Game);
+  EXPECT_EQ(results[0].finishedUtcMs, kNoonOfDay100 + 1000);
+  EXPECT_EQ(results[0].game.score, 1234);
+  EXPECT_EQ(results[0].game.expectedWordsPerMinute, 20);
+  EXPECT_EQ(results[1].kind, PracticeKind::Course);
+  EXPECT_EQ(results[1].typing.rates.keysPerMinute, 500);
+  EXPECT_EQ(results[1].typing.rates.accuracy, 93);
+  EXPECT_EQ(results[1].typing.courseLine, 7);
+  EXPECT_EQ(results[1].typing.timeMs, 5390);
+  EXPECT_EQ(db->LastResults("Anna", static_cast<int>(PracticeKind::Game), 10).size(), 1u);
+  EXPECT_EQ(db->LastResults("Anna", 0, 1).size(), 1u);
+  EXPECT_EQ(db->Learners(), std::vector<std::string>{"Anna"});
+  EXPECT_TRUE(dialogs.messages.empty());
+
+  db.reset();
+  RawFile raw(path);
+  EXPECT_EQ(raw.Value("PRAGMA user_version").toInt(), kStatsSchemaVersion);
+  EXPECT_EQ(raw.Value("PRAGMA journal_mode").toString(), "wal");
+}
+
+TEST_F(StatsDatabaseTest, DaysSumTheirResultsAndKeepTheFurthestCourseLine) {
+  db->TypingFinished(Line(PracticeKind::Course, 40, 4, 6000, 3));
+  db->TypingFinished(Line(PracticeKind::Course, 60, 0, 6000, 4));
+  db->TypingFinished(Line(PracticeKind::Sentence, 50, 5, 10000));
+  now += kDay;
+  db->GameFinished(GameResult{5, 12, 4, 900, 60000, 75, 12, 16});
+  db->TypingFinished(Line(PracticeKind::Paragraph, 100, 10, 20000));
+
+  const auto all = db->Days("Anna", 0);
+  ASSERT_EQ(all.size(), 2u);
+  EXPECT_EQ(all[0].day, 100);
+  EXPECT_EQ(all[0].chars, 150);
+  EXPECT_EQ(all[0].errors, 9);
+  EXPECT_EQ(all[0].typingMs, 22000);
+  EXPECT_EQ(all[0].courseLine, 4);
+  EXPECT_EQ(all[1].day, 101);
+  EXPECT_EQ(all[1].chars, 100);
+  EXPECT_EQ(all[1].typingMs, 20000);
+  EXPECT_EQ(all[1].hits, 12);
+  EXPECT_EQ(all[1].lost, 4);
+  EXPECT_EQ(all[1].gameMs, 60000);
+  EXPECT_EQ(all[1].courseLine, 0);
+
+  const auto course = db->Days("Anna", static_cast<int>(PracticeKind::Course));
+  ASSERT_EQ(course.size(), 1u);
+  EXPECT_EQ(course[0].chars, 100);
+  // Noon UTC is already the next day thirteen hours east: the learner's day counts.
+  offset = 13 * 3600000;
+  now += kDay;
+  db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 1000));
+  EXPECT_EQ(db->Days("Anna", 0).back().day, 103);
+  EXPECT_TRUE(db->Days("Bert", 0).empty());
+}
+
+TEST_F(StatsDatabaseTest, CharactersAreCountedWithTheNextRecordOrAFlush) {
+  db->KeyTyped('a', false);
+  db->KeyTyped('a', true);
+  db->KeyTyped(' ', false);
+  EXPECT_FALSE(FileExists());
+  db->Flush();
+  db->KeyTyped('a', true);
+  db->TypingFinished(Line(PracticeKind::Free, 10, 1, 3000));
+  db->Flush();  // nothing left: no write
+
+  const auto keys = db->Keys("Anna");
+  ASSERT_EQ(keys.size(), 2u);
+  EXPECT_EQ(keys[0].ch, ' ');
+  EXPECT_EQ(keys[0].expected, 1);
+  EXPECT_EQ(keys[0].wrong, 0);
+  EXPECT_EQ(keys[1].ch, 'a');
+  EXPECT_EQ(keys[1].expected, 3);
+  EXPECT_EQ(keys[1].wrong, 2);
+}
+
+TEST_F(StatsDatabaseTest, DeletingALearnerTakesOnlyTheirHistory) {
+  db->KeyTyped('q', true);
+  db->TypingFinished(Line(PracticeKind::Sentence, 10, 1, 3000));
+  learner = "Bert";
+  db->KeyTyped('q', false);
+  db->TypingFinished(Line(PracticeKind::Sentence, 20, 0, 3000));
+
+  db->DeleteLearner("ANNA");
+  db->DeleteLearner("Nobody");
+  EXPECT_EQ(db->Learners(), std::vector<std::string>{"Bert"});
+  EXPECT_TRUE(db->LastResults("Anna", 0, 10).empty());
+  EXPECT_TRUE(db->Keys("Anna").empty());
+  EXPECT_EQ(db->LastResults("Bert", 0, 10).size(), 1u);
+  EXPECT_EQ(db->Keys("Bert").size(), 1u);
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(StatsDatabaseTest, AnEmptyFileIsMigratedToTheSchema) {
+  dir.Write(kStatsFileName, "");
+  db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_EQ(db->LastResults("Anna", 0, 10).size(), 1u);
+}
+
+// Each file the database cannot use: one warning naming the file and the reason, the file
+// left byte for byte, and practice going on without a second message.
+TEST_F(StatsDatabaseTest, AnUnusableFileIsReportedOnceAndLeftAsItIs) {
+  // A real database to damage: cut short, and marked as written by a newer version.
+  db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));
+  db.reset();
+  const std::string intact = dir.Read(kStatsFileName);
+  ASSERT_GE(intact.size(), 4 * 4096u);
+  const std::string newer = [&] {
+    { RawFile(path).Exec("PRAGMA user_version = 99"); }
+    return dir.Read(kStatsFileName);
+  }();
+  const std::string foreign = [&] {
+    std::filesystem::remove(path);
+    { RawFile(path).Exec("CREATE TABLE other(x)"); }
+    return dir.Read(kStatsFileName);
+  }();
+
+  const struct {
+    std::string bytes;
+    std::string reason;
+  } cases[] = {
+      {"\x00\xff garbage that is no database at all, but long enough to have a header....."
+       "..............................................."s,
+       "the file is damaged or no database"},
+      {intact.substr(0, intact.size() - 4096), "the file is damaged: it is cut short"},
+      {intact.substr(0, 5000), "the file is damaged: it is cut short"},
+      {newer, "the file comes from a newer version of the program"},
+      {foreign, "the file holds the tables of another program"},
+  };
+  for (const auto& file : cases) {
+    dir.Write(kStatsFileName, file.bytes);
+    dialogs.messages.clear();
+    db = Open();
+    db->KeyTyped('a', true);
+    db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));
+    db->GameFinished(GameResult{});
+    EXPECT_TRUE(db->LastResults("Anna", 0, 10).empty());
+    db->DeleteLearner("Anna");
+    db->Flush();
+    ASSERT_EQ(dialogs.Texts(), std::vector<std::string>{StatsFailureText(path, file.reason)})
+        << file.reason;
+    EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Warning);
+    EXPECT_EQ(db->FailureReason(), file.reason);
+    db.reset();
+    EXPECT_EQ(dir.Read(kStatsFileName), file.bytes) << file.reason;
+    EXPECT_FALSE(std::filesystem::exists(path + "-wal")) << file.reason;
+  }
+}
+
+TEST_F(StatsDatabaseTest, AFolderThatCannotHoldTheFileIsReportedOnce) {
+  dir.Write("plain", "a file, not a folder");
+  path = dir.File("plain/qzstats.db");
+  db = Open();
+  db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));
+  db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));
+  EXPECT_EQ(dialogs.Texts(),
+            std::vector<std::string>{StatsFailureText(path, "unable to open database file")});
+
+  dialogs.messages.clear();
+  path = dir.File("folder");
+  std::filesystem::create_directory(path);
+  db = Open();
+  db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));
+  EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{StatsFailureText(
+                                 path, "something other than a file stands in its place")});
+}
+
+TEST_F(StatsDatabaseTest, AFileLockedByAnotherProgramIsGivenUpWithoutHarm) {
+  db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));
+  db.reset();
+  RawFile other(path);
+  other.Exec("BEGIN EXCLUSIVE");
+  other.Exec("INSERT INTO learners(name, name_key) VALUES('Zoe', 'ZOE')");
+  db = Open();
+  db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));
+  EXPECT_EQ(dialogs.Texts(),
+            std::vector<std::string>{StatsFailureText(path, "database is locked")});
+  other.Exec("COMMIT");
+  EXPECT_EQ(other.Value("SELECT count(*) FROM results").toInt(), 1);
+}
+}  // namespace
