@@ -191,7 +191,8 @@ def progress_window(display, program, data):
         connection.close()
     assert len(rows) == 1, rows
     name, kind, course_line, chars, errors, duration, keys_per_minute, accuracy = rows[0]
-    assert (name, kind, course_line, chars, errors) == ("Learner", 1, 1, len(line.strip(b" \t")), 0), rows
+    typed = len(line.strip(b" \t"))
+    assert (name, kind, course_line, chars, errors) == ("Learner", 1, 1, typed, 0), rows
     assert keys_per_minute == chars * 60000 // duration and accuracy == 100, rows
 
     shown = open_progress(display, menu, "progress-line.png")
