@@ -13,9 +13,9 @@
 #include <QTabWidget>
 #include <algorithm>
 
-#include "platform/form_controls.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
+#include "platform/form_controls.h"
 #include "platform/guard.h"
 #include "platform/qt_convert.h"
 #include "settings/settings_keys.h"
@@ -511,9 +511,15 @@ void TFmOption::BnRegisterClick() {
   name = TrimIniSpace(name);
   const QList<QListWidgetItem*> selected = FileListBox2->selectedItems();
   if (name.empty() || selected.isEmpty()) return;
+  // A file name cannot be trimmed like the display name: it would name another file.
+  const std::string file = Bytes(selected.front()->text());
+  if (file.find_first_of("\r\n") != file.npos || TrimIniSpace(file) != file) {
+    context_.dialogs.Inform(kNameNotStorable);
+    return;
+  }
   ComboBox1->addItem(BytesToQString(name));
   const int index = ComboBox1->count() - 1;
-  LayoutFileNames.insert(LayoutFileNames.begin() + index, Bytes(selected.front()->text()));
+  LayoutFileNames.insert(LayoutFileNames.begin() + index, file);
   ComboBox1->setCurrentIndex(index);
 }
 

@@ -46,16 +46,17 @@ GlobalSettings ReadGlobalSettings(const IniFile& global) {
 }
 
 void WriteGlobalSettings(IniFile& global, const GlobalSettings& settings) {
-  global.EraseSection(kLayoutNamesSection);
-  global.EraseSection(kLayoutFilesSection);
+  IniChanges changes;
+  changes.EraseSection(kLayoutNamesSection).EraseSection(kLayoutFilesSection);
   for (size_t i = 0; i < settings.LayoutNames.size(); ++i) {
     const std::string key = kLayoutKeyPrefix + std::to_string(i + 1);
-    global.WriteString(kLayoutNamesSection, key, settings.LayoutNames[i]);
-    global.WriteString(kLayoutFilesSection, key,
-                       i < settings.LayoutFileNames.size() ? settings.LayoutFileNames[i] : "");
+    changes.WriteString(kLayoutNamesSection, key, settings.LayoutNames[i]);
+    changes.WriteString(kLayoutFilesSection, key,
+                        i < settings.LayoutFileNames.size() ? settings.LayoutFileNames[i] : "");
   }
-  global.WriteString(kSettingSection, kPasswordKey, settings.DesignerPassword);
-  global.WriteString(kSettingSection, kCurrentUserKey, settings.CurrentUser);
+  changes.WriteString(kSettingSection, kPasswordKey, settings.DesignerPassword);
+  changes.WriteString(kSettingSection, kCurrentUserKey, settings.CurrentUser);
+  global.Apply(changes);
 }
 
 std::vector<std::string> ReadLearnerNames(const IniFile& learners) {
@@ -89,16 +90,17 @@ LearnerSettings ReadLearnerSettings(const IniFile& learners, const std::string& 
 }
 
 void WriteLearnerSettings(IniFile& learners, const std::string& name, const LearnerSettings& s) {
-  learners.WriteInteger(name, kProgress.key, s.Progress);
-  learners.WriteInteger(name, kTimeTotal.key, s.TimeTotal);
-  learners.WriteString(name, kCourseText.key, s.CourseText);
-  learners.WriteString(name, kPracticeText.key, s.PracticeText);
-  learners.WriteString(name, kGameText.key, s.GameText);
-  learners.WriteString(name, kFontName.key, s.FontName);
-  learners.WriteInteger(name, kCurrentLayout.key, s.CurrentLayout);
-  learners.WriteBool(name, kEnableGame.key, s.EnableGame);
-  learners.WriteInteger(name, kFontSize.key, s.FontSize);
-  learners.WriteInteger(name, kBlinkingColor.key, static_cast<int>(s.BlinkingColor));
+  learners.Apply(IniChanges()
+                     .WriteInteger(name, kProgress.key, s.Progress)
+                     .WriteInteger(name, kTimeTotal.key, AddPracticeTime(s.TimeTotal, 0))
+                     .WriteString(name, kCourseText.key, s.CourseText)
+                     .WriteString(name, kPracticeText.key, s.PracticeText)
+                     .WriteString(name, kGameText.key, s.GameText)
+                     .WriteString(name, kFontName.key, s.FontName)
+                     .WriteInteger(name, kCurrentLayout.key, s.CurrentLayout)
+                     .WriteBool(name, kEnableGame.key, s.EnableGame)
+                     .WriteInteger(name, kFontSize.key, s.FontSize)
+                     .WriteInteger(name, kBlinkingColor.key, static_cast<int>(s.BlinkingColor)));
 }
 
 std::string LearnerNameProblem(const std::string& name) {

@@ -474,6 +474,21 @@ TEST_F(OptionTest, RegisteringNeedsANameAndAFileAndAppendsTheLayout) {
             std::string::npos);
 }
 
+TEST_F(OptionTest, ALayoutFileNameThatCannotBeStoredIsNotRegistered) {
+  t.dir.Write("a\nb.key", "");
+  t.dir.Write(" lead.key", "");  // read back without its space, it would name another file
+  TFmOption& w = StartWith(kTwoLayouts, kAnna);
+  w.EdLayoutName->setText("Mine");
+  for (const char* file : {"a\nb.key", " lead.key"}) {
+    w.FileListBox2->findItems(file, Qt::MatchExactly).front()->setSelected(true);
+    w.BnRegister->click();
+  }
+  EXPECT_EQ(t.dialogs.Texts(),
+            Names(2, "The name contains a character that cannot be stored in the settings files."));
+  EXPECT_EQ(w.ComboBox1->count(), 2);
+  EXPECT_EQ(w.LayoutFileNames.size(), 2u);
+}
+
 TEST_F(OptionTest, UnregisteringRemovesTheSelectedLayoutAndSelectsTheFirst) {
   TFmOption& w = StartWith(kTwoLayouts, kAnna);
   w.BnDeleteReg->click();

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "platform/errors.h"
+#include "support/full_disk.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -71,6 +72,24 @@ TEST_F(SettingsStoreTest, SavingRewritesTheLayoutSectionsAndKeepsOtherLines) {
   const GlobalSettings read = ReadGlobalSettings(global);
   EXPECT_EQ(read.LayoutNames, settings.LayoutNames);
   EXPECT_EQ(read.LayoutFileNames, settings.LayoutFileNames);
+}
+
+TEST_F(SettingsStoreTest, ASaveThatCannotBeWrittenWholeLeavesTheOldGlobalFile) {
+  const std::string old =
+      "[LAYOUTNAMES]\r\nS1=US\r\nS2=UK\r\n[LAYOUTFILENAMES]\r\nS1=us.key\r\nS2=uk.key\r\n"
+      "[SETTING]\r\npassword=pw\r\nCurrentUser=Anna\r\n";
+  dir.Write("qz.ini", old);
+  GlobalSettings settings = ReadGlobalSettings(global);
+  settings.LayoutNames.push_back("a name long enough to overflow the disk");
+  settings.LayoutFileNames.push_back("mine.key");
+  {
+    FullDisk full(old.size());  // erasing the layouts first would fit
+    EXPECT_THROW(WriteGlobalSettings(global, settings), AppError);
+  }
+  EXPECT_EQ(dir.Read("qz.ini"), old);
+  settings.LayoutFileNames.back() = "line\nbreak.key";
+  EXPECT_THROW(WriteGlobalSettings(global, settings), AppError);
+  EXPECT_EQ(dir.Read("qz.ini"), old);
 }
 
 TEST_F(SettingsStoreTest, AnUnreadableGlobalFileRaisesAccessDenied) {
