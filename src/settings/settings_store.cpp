@@ -78,6 +78,7 @@ LearnerSettings ReadLearnerSettings(const IniFile& learners, const std::string& 
   LearnerSettings s;
   s.Progress = ReadChecked(learners, name, kProgress);
   s.TimeTotal = ReadChecked(learners, name, kTimeTotal);
+  if (s.TimeTotal < 0) s.TimeTotal += INT64_C(1) << 32;
   s.CourseText = ReadText(learners, name, kCourseText);
   s.PracticeText = ReadText(learners, name, kPracticeText);
   s.GameText = ReadText(learners, name, kGameText);
@@ -110,6 +111,12 @@ std::string LearnerNameProblem(const std::string& name) {
   if (control || name.find(']') != std::string::npos) {
     return "A learner name cannot contain \"]\", a line break or another control character.";
   }
+  // Reading "CurrentUser" back removes one pair of quotes, so such a learner is never
+  // found again.
+  if (name.size() > 1 && (name.front() == '"' || name.front() == '\'') &&
+      name.back() == name.front()) {
+    return "A learner name cannot begin and end with the same quote.";
+  }
   return {};
 }
 
@@ -127,11 +134,4 @@ std::string TrimIniSpace(const std::string& text) {
   while (begin < end && isSpace(text[begin])) ++begin;
   while (end > begin && isSpace(text[end - 1])) --end;
   return text.substr(begin, end - begin);
-}
-
-bool HasLearnerSection(const IniFile& learners, const std::string& name) {
-  for (const std::string& section : learners.ReadSectionNames()) {
-    if (EqualsIgnoreCase(section, name)) return true;
-  }
-  return false;
 }
