@@ -87,6 +87,14 @@ class Session:
             self.answer_box()
             boxes += 1
 
+    def open_window(self, menu, key, caption):
+        """A menu button by its accelerator; the window it opens must then have the focus."""
+        self.display.wait_active(menu, "the main menu")
+        self.display.keys(key)
+        window = self.display.wait_window(caption)
+        self.display.wait_active(window, "the window '%s'" % caption)
+        return window
+
     def answer_box(self, key="Return"):
         box = wait_until(self.message_boxes, "a message box")[-1]
         self.display.wait_active(box, "the message box")
@@ -119,12 +127,9 @@ def first_start(display, program, data):
     session = Session(display, program, workdir)
     menu, boxes = session.pick_learner()
     assert boxes == 0, boxes
-    display.wait_active(menu, "the main menu")
-    display.keys("alt+s")
-    drills = display.wait_window("Sentence Drills")
+    session.open_window(menu, "alt+s", "Sentence Drills")
     keyboard = display.wait_window("Virtual Keyboard")
     wait_until(lambda: has_colour(display, keyboard, "rgb(255,0,0)"), "a key blinking red", 10)
-    display.wait_active(drills, "the sentence drills")
     display.keys("Escape")
     display.wait_gone("Sentence Drills")
     assert_exit(session.close_menu(menu))
@@ -171,21 +176,13 @@ def dropped_lines(display, program, data):
     time_before = value_of(read_bytes(qzc), b"Learner", b"TimeTotal")
     session = Session(display, program, workdir)
     menu, _ = session.pick_learner()
-
-    def open_course():
-        display.wait_active(menu, "the main menu")
-        display.keys("alt+c")
-        window = display.wait_window("Course")
-        display.wait_active(window, "the course")
-        return window
-
-    open_course()
+    session.open_window(menu, "alt+c", "Course")
     for drop in ("Return", "Right", "Escape"):
         display.type("fff")  # every course line starts so
         time.sleep(1)
         display.keys(drop)
     display.wait_gone("Course")
-    open_course()
+    session.open_window(menu, "alt+c", "Course")
     display.type("fff")
     time.sleep(1)
     display.keys("alt+F4")  # the close box, through the window manager
