@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 #include <filesystem>
 
 #include "platform/errors.h"
@@ -504,6 +505,21 @@ TEST_F(OptionTest, ALayoutFileNameThatCannotBeStoredIsNotRegistered) {
             Names(2, "The name contains a character that cannot be stored in the settings files."));
   EXPECT_EQ(w.ComboBox1->count(), 2);
   EXPECT_EQ(w.LayoutFileNames.size(), 2u);
+}
+
+TEST_F(OptionTest, EnterPressesTheFocusedButtonButNoButtonFromATextBox) {
+  TFmOption& w = StartWith(kTwoLayouts, kAnna);
+  w.show();
+  w.EdLayoutName->setText("Mine");
+  w.FileListBox2->item(0)->setSelected(true);
+  QTest::keyClick(w.EdLayoutName, Qt::Key_Return);
+  QTest::keyClick(w.FileListBox2, Qt::Key_Return);
+  EXPECT_EQ(w.ComboBox1->count(), 2);
+  EXPECT_TRUE(w.isVisible());
+  QTest::keyClick(w.BnRegister, Qt::Key_Return);
+  EXPECT_EQ(w.ComboBox1->count(), 3);
+  QTest::keyClick(w.BnCancel, Qt::Key_Return);
+  EXPECT_FALSE(w.isVisible());
 }
 
 TEST_F(OptionTest, UnregisteringRemovesTheSelectedLayoutAndSelectsTheFirst) {
