@@ -168,6 +168,9 @@ void ReadLayoutFile(const std::string& path, LayoutRec& layout) {
 
 void WriteLayoutFile(const std::string& path, const LayoutRec& layout) {
   const std::string bytes = EncodeLayout(layout);
+  // What the reader would refuse is never written; the reader itself decides.
+  LayoutRec check = layout;
+  DecodeLayout(bytes, check);
   QSaveFile file(QFile::decodeName(path.c_str()));
   if (!file.open(QIODevice::WriteOnly)) throw AppError(file.errorString().toStdString());
   if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=

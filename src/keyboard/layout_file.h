@@ -26,6 +26,7 @@ std::string LayoutProblem(const LayoutRec& layout);
 // Throws AppError "File not found", "File access denied", "Read beyond end of file" or
 // LayoutProblem's text; layout is unchanged then.
 void ReadLayoutFile(const std::string& path, LayoutRec& layout);
-// Throws AppError with the system's text when the file cannot be written; an existing file
-// stays as it was then.
+// Throws AppError with the reader's "Invalid layout: ..." text when reading the file back
+// would refuse it, or with the system's text when the file cannot be written; nothing is
+// written and an existing file stays as it was then.
 void WriteLayoutFile(const std::string& path, const LayoutRec& layout);

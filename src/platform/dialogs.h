@@ -7,7 +7,8 @@
 #include "platform/font.h"
 
 enum class MessageKind { Information, Warning, Confirmation, Error };
-enum class MessageButtons { Ok, YesNo };
+// Enter answers with the default button: Yes for YesNo, No where Yes would lose data.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MessageAnswer { Ok, Yes, No };
 
 class Dialogs {

@@ -145,6 +145,52 @@ void SyncFolderOf(const std::string& path) {
   ::fsync(fd);  // not every file system syncs folders; the rename itself has happened
   ::close(fd);
 }
+
+void PutValue(std::string& bytes, const std::string& section, const std::string& key,
+              const std::string& value) {
+  Line header;
+  bool keyFound = false;
+  Line target;  // the key's line when found, else the line to insert after
+  std::string storedKey;
+  const bool sectionFound = ForEachEntryOfSection(
+      bytes, section,
+      [&](const Line& line) {
+        target = line;
+        if (!SameName(line.name, key)) return true;
+        keyFound = true;
+        storedKey = std::string(line.name);
+        return false;
+      },
+      &header);
+
+  if (keyFound) {
+    bytes.replace(target.begin, target.end - target.begin, storedKey + "=" + value);
+  } else if (sectionFound) {
+    const Line& after = target.next > header.next ? target : header;
+    std::string insertion = after.next == after.end ? kLineBreak : "";
+    insertion += key + "=" + value + kLineBreak;
+    bytes.insert(after.next, insertion);
+  } else {
+    const bool onlyBom = bytes == kUtf8Bom;
+    if (!bytes.empty() && !onlyBom && !EndsWithLineBreak(bytes)) bytes += kLineBreak;
+    bytes += "[" + section + "]" + kLineBreak + key + "=" + value + kLineBreak;
+  }
+}
+
+void RemoveSection(std::string& bytes, const std::string& section) {
+  size_t begin = std::string::npos;
+  size_t end = bytes.size();
+  ForEachLine(bytes, [&](const Line& line) {
+    if (line.kind != LineKind::Header) return true;
+    if (begin != std::string::npos) {
+      end = line.begin;
+      return false;
+    }
+    if (SameName(line.name, section)) begin = line.begin;
+    return true;
+  });
+  if (begin != std::string::npos) bytes.erase(begin, end - begin);
+}
 }  // namespace
 
 std::string IniFile::Load() const {
@@ -228,67 +274,60 @@ std::vector<std::string> IniFile::ReadSectionNames() const {
   return names;
 }
 
+IniChanges& IniChanges::WriteString(const std::string& section, const std::string& key,
+                                    const std::string& value) {
+  changes_.push_back({false, section, key, value});
+  return *this;
+}
+
+IniChanges& IniChanges::WriteInteger(const std::string& section, const std::string& key,
+                                     int value) {
+  return WriteString(section, key, std::to_string(value));
+}
+
+IniChanges& IniChanges::WriteBool(const std::string& section, const std::string& key, bool value) {
+  return WriteString(section, key, value ? "1" : "0");
+}
+
+IniChanges& IniChanges::EraseSection(const std::string& section) {
+  changes_.push_back({true, section, {}, {}});
+  return *this;
+}
+
+void IniFile::Apply(const IniChanges& changes) {
+  for (const IniChanges::Change& change : changes.changes_) {
+    if (HasLineBreak(change.section) || HasLineBreak(change.key) || HasLineBreak(change.value) ||
+        change.section.find(']') != std::string::npos ||
+        change.key.find('=') != std::string::npos) {
+      throw AppError(
+          "Cannot write a line break, a \"=\" in a key or a \"]\" in a section name to " + path_);
+    }
+  }
+  const std::string original = LoadForWrite();
+  std::string bytes = original;
+  for (const IniChanges::Change& change : changes.changes_) {
+    if (change.erase) {
+      RemoveSection(bytes, change.section);
+    } else {
+      PutValue(bytes, change.section, change.key, change.value);
+    }
+  }
+  if (bytes != original) Store(bytes);
+}
+
 void IniFile::WriteString(const std::string& section, const std::string& key,
                           const std::string& value) {
-  if (HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value) ||
-      section.find(']') != std::string::npos || key.find('=') != std::string::npos) {
-    throw AppError("Cannot write a line break, a \"=\" in a key or a \"]\" in a section name to " +
-                   path_);
-  }
-  std::string bytes = LoadForWrite();
-
-  Line header;
-  bool keyFound = false;
-  Line target;  // the key's line when found, else the line to insert after
-  std::string storedKey;
-  const bool sectionFound = ForEachEntryOfSection(
-      bytes, section,
-      [&](const Line& line) {
-        target = line;
-        if (!SameName(line.name, key)) return true;
-        keyFound = true;
-        storedKey = std::string(line.name);
-        return false;
-      },
-      &header);
-
-  if (keyFound) {
-    bytes.replace(target.begin, target.end - target.begin, storedKey + "=" + value);
-  } else if (sectionFound) {
-    const Line& after = target.next > header.next ? target : header;
-    std::string insertion = after.next == after.end ? kLineBreak : "";
-    insertion += key + "=" + value + kLineBreak;
-    bytes.insert(after.next, insertion);
-  } else {
-    const bool onlyBom = bytes == kUtf8Bom;
-    if (!bytes.empty() && !onlyBom && !EndsWithLineBreak(bytes)) bytes += kLineBreak;
-    bytes += "[" + section + "]" + kLineBreak + key + "=" + value + kLineBreak;
-  }
-  Store(bytes);
+  Apply(IniChanges().WriteString(section, key, value));
 }
 
 void IniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
-  WriteString(section, key, std::to_string(value));
+  Apply(IniChanges().WriteInteger(section, key, value));
 }
 
 void IniFile::WriteBool(const std::string& section, const std::string& key, bool value) {
-  WriteString(section, key, value ? "1" : "0");
+  Apply(IniChanges().WriteBool(section, key, value));
 }
 
 void IniFile::EraseSection(const std::string& section) {
-  std::string bytes = LoadForWrite();
-  size_t begin = std::string::npos;
-  size_t end = bytes.size();
-  ForEachLine(bytes, [&](const Line& line) {
-    if (line.kind != LineKind::Header) return true;
-    if (begin != std::string::npos) {
-      end = line.begin;
-      return false;
-    }
-    if (SameName(line.name, section)) begin = line.begin;
-    return true;
-  });
-  if (begin == std::string::npos) return;
-  bytes.erase(begin, end - begin);
-  Store(bytes);
+  Apply(IniChanges().EraseSection(section));
 }

@@ -17,6 +17,27 @@ struct IniEntry {
   std::string value;
 };
 
+// Changes to one file, made in the order given and stored by IniFile::Apply in one atomic
+// replace: a refused write, a kill or a power cut leaves all of them or none.
+class IniChanges {
+ public:
+  IniChanges& WriteString(const std::string& section, const std::string& key,
+                          const std::string& value);
+  IniChanges& WriteInteger(const std::string& section, const std::string& key, int value);
+  IniChanges& WriteBool(const std::string& section, const std::string& key, bool value);
+  IniChanges& EraseSection(const std::string& section);
+
+ private:
+  friend class IniFile;
+  struct Change {
+    bool erase;
+    std::string section;
+    std::string key;
+    std::string value;
+  };
+  std::vector<Change> changes_;
+};
+
 class IniFile {
  public:
   explicit IniFile(std::string path) : path_(std::move(path)) {}
@@ -37,8 +58,12 @@ class IniFile {
   // Every section name in file order, repeats included, nameless sections left out.
   std::vector<std::string> ReadSectionNames() const;
 
-  // Replaces or adds the key. Names or values that would break the file's lines (CR or LF
-  // anywhere, "=" in a key, "]" in a section name) are refused with an AppError.
+  // Every change in one replace, or none when one is refused. Names or values that would
+  // break the file's lines (CR or LF anywhere, "=" in a key, "]" in a section name) are
+  // refused with an AppError before the file is touched. A file the changes leave as it was
+  // is not rewritten.
+  void Apply(const IniChanges& changes);
+  // One change each: a key replaced or added, or a section removed.
   void WriteString(const std::string& section, const std::string& key, const std::string& value);
   void WriteInteger(const std::string& section, const std::string& key, int value);
   void WriteBool(const std::string& section, const std::string& key, bool value);

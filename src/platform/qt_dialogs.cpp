@@ -35,8 +35,10 @@ MessageAnswer QtDialogs::Message(MessageKind kind, MessageButtons buttons,
     case MessageKind::Confirmation: box.setIcon(QMessageBox::Question); break;
     case MessageKind::Error: box.setIcon(QMessageBox::Critical); break;
   }
-  if (buttons == MessageButtons::YesNo) {
+  if (buttons != MessageButtons::Ok) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(buttons == MessageButtons::YesNo ? QMessageBox::Yes : QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
   }
   box.setStandardButtons(QMessageBox::Ok);

@@ -38,9 +38,13 @@ int GoTo(int line, int count, Dialogs& dialogs) {
 }
 }  // namespace
 
+int ShownCourseLine(int courseLine, int lineCount) {
+  return lineCount > 0 ? std::clamp(courseLine, 0, lineCount - 1) : courseLine;
+}
+
 int NavigateCourse(int courseLine, int lineCount, int request, bool lineEnded, Dialogs& dialogs) {
-  int line = courseLine;
-  if (lineCount > 0) line = std::clamp(line, 0, lineCount - 1);
+  const int shown = ShownCourseLine(courseLine, lineCount);
+  int line = shown;
   switch (request) {
     case kNavPrevious:
       line = Previous(line, lineCount, dialogs);
@@ -55,5 +59,5 @@ int NavigateCourse(int courseLine, int lineCount, int request, bool lineEnded, D
       break;
   }
   if (lineEnded) line = Next(line, lineCount, dialogs);
-  return line;
+  return line == shown ? courseLine : line;
 }

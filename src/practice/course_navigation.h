@@ -16,8 +16,12 @@ inline constexpr const char* kInvalidInput = "Invalid input.";
 inline constexpr const char* kCourseHelp =
     "Press the -> key to the next, the <- key to the previous, the Insert key to anywhere.";
 
+// The line (0-based) shown for a course line: a stored line outside the course is shown as
+// the nearest one. Only meaningful when the course has lines.
+int ShownCourseLine(int courseLine, int lineCount);
+
 // The course line (0-based) after a navigation request and, when lineEnded, the step to the
-// next line that a completed or skipped line makes. A line outside the course is first
-// clamped to the nearest one; an empty course keeps the line as it is, so a stored progress
-// survives until a course with lines is loaded.
+// next line that a completed or skipped line makes. Steps start from the shown line. When the
+// shown line does not change, the course line is returned as it was: a stored progress beyond
+// a shorter course (or in an empty one) survives until the learner moves.
 int NavigateCourse(int courseLine, int lineCount, int request, bool lineEnded, Dialogs& dialogs);

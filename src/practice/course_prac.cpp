@@ -89,12 +89,11 @@ void TFmCoursePrac::NextLine() {
   const bool lineEnded = Finished && LineOutcome != LineOutcomeKind::Escaped;
   CourseLine = NavigateCourse(CourseLine, TextLines.size(), Finished ? kNavNone : NavRequest,
                               lineEnded, context_.dialogs);
-  SetUpLine(TextLines.empty() ? std::string() : SampleOf(TextLines[CourseLine]));
-  LbMark->hide();
-  Started = false;
+  const int shown = ShownCourseLine(CourseLine, TextLines.size());
+  SetUpLine(TextLines.empty() ? std::string() : SampleOf(TextLines[shown]));
   Finished = false;
   Label1->setText(TextLines.empty() ? "0 / 0"
-                                    : QString("%1 / %2").arg(CourseLine + 1).arg(TextLines.size()));
+                                    : QString("%1 / %2").arg(shown + 1).arg(TextLines.size()));
   Label1->adjustSize();
 }
 

@@ -65,8 +65,7 @@ void TFmLetterPrac::NextLine() {
   }
   ClearTyping();
   Position = 1;
-  stopwatch_.SetElapsed(0);
-  Started = false;
+  ResetLineClock();
   Finished = false;
   ShowNextKeyAt(1);
 }

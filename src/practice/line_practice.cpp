@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QGuiApplication>
+#include <QHideEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QStatusBar>
@@ -105,8 +106,14 @@ void TFmLinePractice::SetUpLine(const std::string& line) {
   LineLength = static_cast<int>(SampleLine.size());
   WordCount = CountWords(SampleLine);
   Position = 1;
-  stopwatch_.SetElapsed(0);
+  ResetLineClock();
   ShowNextKeyAt(1);
+}
+
+void TFmLinePractice::ResetLineClock() {
+  stopwatch_.Reset();
+  Started = false;
+  LbMark->hide();
 }
 
 void TFmLinePractice::ShowNextKeyAt(int position) {
@@ -178,7 +185,6 @@ void TFmLinePractice::RichEdit1KeyPress(int key) {
 
   stopwatch_.Stop();
   LineTime = stopwatch_.ReadElapsed();
-  PracticeTime += LineTime;
   LbMark->hide();
   if (key != VK_ESCAPE) {
     ErrorCount = 0;
@@ -195,7 +201,11 @@ void TFmLinePractice::RichEdit1KeyPress(int key) {
   } else {
     LineOutcome = LineOutcomeKind::Open;
   }
-  if (LineOutcome == LineOutcomeKind::Completed) ShowStatistics();
+  // Only a completed line is practice: a skipped or abandoned one adds no time.
+  if (LineOutcome == LineOutcomeKind::Completed) {
+    PracticeTime += LineTime;
+    ShowStatistics();
+  }
   if (LineOutcome == LineOutcomeKind::Escaped) reject();
   NextLine();
   Started = false;
@@ -262,6 +272,13 @@ void TFmLinePractice::showEvent(QShowEvent* event) {
 void TFmLinePractice::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
   guides_.HideGuides();
+  // A line left half typed (the close box) starts over when the window opens again: the
+  // time spent away from it is no practice.
+  if (Started && !event->spontaneous()) {
+    ClearTyping();
+    Position = 1;
+    ResetLineClock();
+  }
 }
 
 void TFmLinePractice::resizeEvent(QResizeEvent* event) {

@@ -69,8 +69,11 @@ class TFmLinePractice : public QDialog {
   void resizeEvent(QResizeEvent* event) override;
 
   // The common steps of every NextLine: the new sample shown, its length and words counted,
-  // Position 1, the stopwatch reset and the guides set on the first character.
+  // Position 1, the line's clock reset and the guides set on the first character.
   void SetUpLine(const std::string& line);
+  // The line in hand is dropped: its time is never counted and the next character typed
+  // starts a fresh watch.
+  void ResetLineClock();
   // Guides for the character at position (cleared when it points at no character).
   void ShowNextKeyAt(int position);
   void ShowStatus(const std::string& text);

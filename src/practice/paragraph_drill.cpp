@@ -60,7 +60,7 @@ bool ParagraphDrill::StartDrill() {
   Row = 0;
   DrillStarted = false;
   DrillEnded = false;
-  stopwatch_.SetElapsed(0);
+  stopwatch_.Reset();
   view_.SetTypingRulerColor(clBlack);
   return true;
 }

@@ -11,6 +11,11 @@ class stopwatch {
   explicit stopwatch(Clock& clock) : clock_(clock) {}
 
   void SetElapsed(int64_t ms) { ElapsedMs = ms; }
+  // Stopped at 0 ms: the time of a dropped line is never read as part of the next one.
+  void Reset() {
+    ElapsedMs = 0;
+    Stopped = true;
+  }
   void Start();
   void Stop();
   int64_t ReadElapsed();

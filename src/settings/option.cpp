@@ -13,9 +13,9 @@
 #include <QTabWidget>
 #include <algorithm>
 
-#include "platform/form_controls.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
+#include "platform/form_controls.h"
 #include "platform/guard.h"
 #include "platform/qt_convert.h"
 #include "settings/settings_keys.h"
@@ -74,6 +74,11 @@ QComboBox* DropDownList(const char* name, QWidget* parent, const QRect& place,
   return box;
 }
 }  // namespace
+
+std::string DeleteLearnerQuestion(const std::string& name) {
+  return "Delete the learner \"" + name +
+         "\"? The course position, practice time and settings of this learner will be lost.";
+}
 
 TFmOption::TFmOption(WindowContext& context, SettingsTargets& targets, TPasswordDlg& passwordDlg,
                      QWidget* parent)
@@ -292,33 +297,26 @@ void TFmOption::LoadUserSettings(bool atStartup) {
   const std::string picked = targets_.PickedName();
   // Decided before reading, so a file that cannot be read still leaves a learner to save.
   CurrentUser = picked.empty() ? kDefaultLearner : picked;
-  // With no learner picked the run is the default learner's. When that learner has a section
-  // of his own, all of it is read: saving the window's first values over it at shutdown would
-  // throw his settings away.
-  if (!picked.empty() || HasLearnerSection(learners_, kDefaultLearner)) {
-    const LearnerSettings read = ReadLearnerSettings(learners_, CurrentUser);
-    targets_.SetProgress(read.Progress);
-    if (atStartup) TimeTotalBase = read.TimeTotal;
-    EnableGameCheckbox->setChecked(read.EnableGame);
-    CourseComboBox->setCurrentIndex(IndexIgnoringCase(*CourseComboBox, read.CourseText));
-    SentenceComboBox->setCurrentIndex(IndexIgnoringCase(*SentenceComboBox, read.PracticeText));
-    GameComboBox->setCurrentIndex(IndexIgnoringCase(*GameComboBox, read.GameText));
-    const bool layoutExists = read.CurrentLayout >= 0 && read.CurrentLayout < ComboBox1->count();
-    ComboBox1->setCurrentIndex(layoutExists ? read.CurrentLayout : -1);
-    LbLayoutFileName->setText(
-        layoutExists ? BytesToQString(LayoutFileNames[static_cast<size_t>(read.CurrentLayout)])
-                     : QString());
-    FontSize = read.FontSize;
-    FontName = read.FontName;
-    BlinkingColor = read.BlinkingColor;
-    ShowFontAndColor();
-  } else {
-    // No learner picked and none stored: only the position and the time are read (their
-    // defaults); everything else keeps its current value.
-    const LearnerSettings read = ReadLearnerSettings(learners_, kDefaultLearner);
-    targets_.SetProgress(read.Progress);
-    if (atStartup) TimeTotalBase = read.TimeTotal;
-  }
+  // A learner without a section of his own is a new learner: his settings are the defaults,
+  // so the section written at shutdown works at the next start.
+  const LearnerSettings read = ReadLearnerSettings(learners_, CurrentUser);
+  targets_.SetProgress(read.Progress);
+  if (atStartup) TimeTotalBase = read.TimeTotal;
+  EnableGameCheckbox->setChecked(read.EnableGame);
+  CourseComboBox->setCurrentIndex(IndexIgnoringCase(*CourseComboBox, read.CourseText));
+  SentenceComboBox->setCurrentIndex(IndexIgnoringCase(*SentenceComboBox, read.PracticeText));
+  GameComboBox->setCurrentIndex(IndexIgnoringCase(*GameComboBox, read.GameText));
+  // An index that addresses no registered layout takes the first one there is.
+  const int layout = read.CurrentLayout >= 0 && read.CurrentLayout < ComboBox1->count()
+                         ? read.CurrentLayout
+                         : (ComboBox1->count() > 0 ? 0 : -1);
+  ComboBox1->setCurrentIndex(layout);
+  LbLayoutFileName->setText(
+      layout >= 0 ? BytesToQString(LayoutFileNames[static_cast<size_t>(layout)]) : QString());
+  FontSize = read.FontSize;
+  FontName = read.FontName;
+  BlinkingColor = read.BlinkingColor;
+  ShowFontAndColor();
   UsersComboBox->setCurrentIndex(-1);
   UsersComboBox->setEditText(QString());
 }
@@ -473,9 +471,18 @@ void TFmOption::DeleteUser() {
   const std::vector<std::string> sections = learners_.ReadSectionNames();
   const auto count = std::count_if(sections.begin(), sections.end(),
                                    [&](const std::string& s) { return EqualsIgnoreCase(s, name); });
-  for (auto i = count; i > 0; --i) learners_.EraseSection(name);
-  targets_.LearnerDeleted(name);
   const int index = IndexIgnoringCase(*UsersComboBox, name);
+  if (count > 0) {
+    const std::string listed = index >= 0 ? Bytes(UsersComboBox->itemText(index)) : name;
+    if (context_.dialogs.Message(MessageKind::Confirmation, MessageButtons::YesNoDefaultNo,
+                                 DeleteLearnerQuestion(listed)) != MessageAnswer::Yes) {
+      return;
+    }
+    IniChanges erase;
+    for (auto i = count; i > 0; --i) erase.EraseSection(name);
+    learners_.Apply(erase);
+    targets_.LearnerDeleted(name);
+  }
   if (index >= 0) UsersComboBox->removeItem(index);
   UsersComboBox->setCurrentIndex(-1);
   UsersComboBox->setEditText(QString());
@@ -512,9 +519,15 @@ void TFmOption::BnRegisterClick() {
   name = TrimIniSpace(name);
   const QList<QListWidgetItem*> selected = FileListBox2->selectedItems();
   if (name.empty() || selected.isEmpty()) return;
+  // A file name cannot be trimmed like the display name: it would name another file.
+  const std::string file = Bytes(selected.front()->text());
+  if (file.find_first_of("\r\n") != file.npos || TrimIniSpace(file) != file) {
+    context_.dialogs.Inform(kNameNotStorable);
+    return;
+  }
   ComboBox1->addItem(BytesToQString(name));
   const int index = ComboBox1->count() - 1;
-  LayoutFileNames.insert(LayoutFileNames.begin() + index, Bytes(selected.front()->text()));
+  LayoutFileNames.insert(LayoutFileNames.begin() + index, file);
   ComboBox1->setCurrentIndex(index);
 }
 

@@ -8,6 +8,7 @@
 // Invariant: ComboBox1 holds as many layout names as LayoutFileNames holds files, entry k of
 // both describing the same layout.
 #include <QDialog>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -37,6 +38,8 @@ inline constexpr const char* kTextFileMissing =
 inline constexpr const char* kNewUserAdded =
     "The new user will have the settings of the current user. Please restart the program.";
 inline constexpr const char* kDontDeleteCurrentUser = "Please don't delete current user.";
+// The question before a learner's section is erased.
+std::string DeleteLearnerQuestion(const std::string& name);
 inline constexpr const char* kNameNotStorable =
     "The name contains a character that cannot be stored in the settings files.";
 
@@ -92,7 +95,7 @@ class TFmOption : public QDialog {
   std::string DesignerPassword;
   std::vector<std::string> LayoutFileNames;
   bool SettingsOk = false;
-  int TimeTotalBase = 0;
+  int64_t TimeTotalBase = 0;  // may exceed what a save stores (2147483647)
 
   // Width of the screen in pixels: the primary screen's, replaceable for tests.
   std::function<int()> ScreenWidth;

@@ -40,7 +40,8 @@ struct TextSetting {
 
 // qzc.ini, in the order in which a learner's section is written.
 inline constexpr IntSetting kProgress{"Progress", 0, 0, INT_MAX};
-inline constexpr IntSetting kTimeTotal{"TimeTotal", 5, 0, INT_MAX};  // milliseconds
+// Milliseconds. Every 32-bit value is taken: a negative one was wrapped by a 32-bit writer.
+inline constexpr IntSetting kTimeTotal{"TimeTotal", 5, INT_MIN, INT_MAX};
 inline constexpr TextSetting kCourseText{"coursetext", "qzcourse.txt"};
 inline constexpr TextSetting kPracticeText{"practicetext", "qz.txt"};
 inline constexpr TextSetting kGameText{"gametext", "qzgame.txt"};

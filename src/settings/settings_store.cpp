@@ -46,16 +46,17 @@ GlobalSettings ReadGlobalSettings(const IniFile& global) {
 }
 
 void WriteGlobalSettings(IniFile& global, const GlobalSettings& settings) {
-  global.EraseSection(kLayoutNamesSection);
-  global.EraseSection(kLayoutFilesSection);
+  IniChanges changes;
+  changes.EraseSection(kLayoutNamesSection).EraseSection(kLayoutFilesSection);
   for (size_t i = 0; i < settings.LayoutNames.size(); ++i) {
     const std::string key = kLayoutKeyPrefix + std::to_string(i + 1);
-    global.WriteString(kLayoutNamesSection, key, settings.LayoutNames[i]);
-    global.WriteString(kLayoutFilesSection, key,
-                       i < settings.LayoutFileNames.size() ? settings.LayoutFileNames[i] : "");
+    changes.WriteString(kLayoutNamesSection, key, settings.LayoutNames[i]);
+    changes.WriteString(kLayoutFilesSection, key,
+                        i < settings.LayoutFileNames.size() ? settings.LayoutFileNames[i] : "");
   }
-  global.WriteString(kSettingSection, kPasswordKey, settings.DesignerPassword);
-  global.WriteString(kSettingSection, kCurrentUserKey, settings.CurrentUser);
+  changes.WriteString(kSettingSection, kPasswordKey, settings.DesignerPassword);
+  changes.WriteString(kSettingSection, kCurrentUserKey, settings.CurrentUser);
+  global.Apply(changes);
 }
 
 std::vector<std::string> ReadLearnerNames(const IniFile& learners) {
@@ -77,6 +78,7 @@ LearnerSettings ReadLearnerSettings(const IniFile& learners, const std::string& 
   LearnerSettings s;
   s.Progress = ReadChecked(learners, name, kProgress);
   s.TimeTotal = ReadChecked(learners, name, kTimeTotal);
+  if (s.TimeTotal < 0) s.TimeTotal += INT64_C(1) << 32;
   s.CourseText = ReadText(learners, name, kCourseText);
   s.PracticeText = ReadText(learners, name, kPracticeText);
   s.GameText = ReadText(learners, name, kGameText);
@@ -89,16 +91,17 @@ LearnerSettings ReadLearnerSettings(const IniFile& learners, const std::string& 
 }
 
 void WriteLearnerSettings(IniFile& learners, const std::string& name, const LearnerSettings& s) {
-  learners.WriteInteger(name, kProgress.key, s.Progress);
-  learners.WriteInteger(name, kTimeTotal.key, s.TimeTotal);
-  learners.WriteString(name, kCourseText.key, s.CourseText);
-  learners.WriteString(name, kPracticeText.key, s.PracticeText);
-  learners.WriteString(name, kGameText.key, s.GameText);
-  learners.WriteString(name, kFontName.key, s.FontName);
-  learners.WriteInteger(name, kCurrentLayout.key, s.CurrentLayout);
-  learners.WriteBool(name, kEnableGame.key, s.EnableGame);
-  learners.WriteInteger(name, kFontSize.key, s.FontSize);
-  learners.WriteInteger(name, kBlinkingColor.key, static_cast<int>(s.BlinkingColor));
+  learners.Apply(IniChanges()
+                     .WriteInteger(name, kProgress.key, s.Progress)
+                     .WriteInteger(name, kTimeTotal.key, AddPracticeTime(s.TimeTotal, 0))
+                     .WriteString(name, kCourseText.key, s.CourseText)
+                     .WriteString(name, kPracticeText.key, s.PracticeText)
+                     .WriteString(name, kGameText.key, s.GameText)
+                     .WriteString(name, kFontName.key, s.FontName)
+                     .WriteInteger(name, kCurrentLayout.key, s.CurrentLayout)
+                     .WriteBool(name, kEnableGame.key, s.EnableGame)
+                     .WriteInteger(name, kFontSize.key, s.FontSize)
+                     .WriteInteger(name, kBlinkingColor.key, static_cast<int>(s.BlinkingColor)));
 }
 
 std::string LearnerNameProblem(const std::string& name) {
@@ -107,6 +110,12 @@ std::string LearnerNameProblem(const std::string& name) {
   });
   if (control || name.find(']') != std::string::npos) {
     return "A learner name cannot contain \"]\", a line break or another control character.";
+  }
+  // Reading "CurrentUser" back removes one pair of quotes, so such a learner is never
+  // found again.
+  if (name.size() > 1 && (name.front() == '"' || name.front() == '\'') &&
+      name.back() == name.front()) {
+    return "A learner name cannot begin and end with the same quote.";
   }
   return {};
 }
@@ -125,11 +134,4 @@ std::string TrimIniSpace(const std::string& text) {
   while (begin < end && isSpace(text[begin])) ++begin;
   while (end > begin && isSpace(text[end - 1])) --end;
   return text.substr(begin, end - begin);
-}
-
-bool HasLearnerSection(const IniFile& learners, const std::string& name) {
-  for (const std::string& section : learners.ReadSectionNames()) {
-    if (EqualsIgnoreCase(section, name)) return true;
-  }
-  return false;
 }

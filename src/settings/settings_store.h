@@ -19,7 +19,7 @@ struct GlobalSettings {
 
 struct LearnerSettings {
   int Progress = 0;
-  int TimeTotal = 5;
+  int64_t TimeTotal = 5;  // written saturated at 2147483647
   std::string CourseText;
   std::string PracticeText;
   std::string GameText;
@@ -33,22 +33,23 @@ struct LearnerSettings {
 // Entries with an empty value are skipped; names and files are paired by position and
 // entries without a partner dropped. Throws AppError when the file cannot be read.
 GlobalSettings ReadGlobalSettings(const IniFile& global);
-// Rewrites both layout sections (S1..Sn), then "password" and "CurrentUser". Stops at the
-// first refused write with its AppError.
+// Rewrites both layout sections (S1..Sn), then "password" and "CurrentUser", in one replace
+// of the file: a refused write (an AppError) changes nothing.
 void WriteGlobalSettings(IniFile& global, const GlobalSettings& settings);
 
 // Section names of qzc.ini sorted without regard to case; names that differ only in case
 // name one section, so only the first of them is listed.
 std::vector<std::string> ReadLearnerNames(const IniFile& learners);
+// A missing section or key reads as the new learner's default. A negative "TimeTotal" was
+// wrapped by an older 32-bit writer after about 596 hours: it reads as the unsigned value
+// it came from.
 LearnerSettings ReadLearnerSettings(const IniFile& learners, const std::string& name);
-// True when qzc.ini has a section of that name (compared without regard to case).
-bool HasLearnerSection(const IniFile& learners, const std::string& name);
-// The ten keys in their fixed order.
+// The ten keys in their fixed order, in one replace of the file.
 void WriteLearnerSettings(IniFile& learners, const std::string& name,
                           const LearnerSettings& settings);
 
 // Why a learner name (already trimmed) cannot name a section, or empty when it can: it must
-// not hold "]" or a control character such as a line break.
+// not hold "]" or a control character such as a line break, nor be wrapped in quotes.
 std::string LearnerNameProblem(const std::string& name);
 
 // Milliseconds of practice in 32 bits: the sum stops at the largest value instead of

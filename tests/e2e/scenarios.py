@@ -13,6 +13,7 @@ import signal
 import subprocess
 import sys
 import tempfile
+import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import (  # noqa: E402
@@ -94,6 +95,14 @@ class Session:
             self.answer_box()
             boxes += 1
 
+    def open_window(self, menu, key, caption):
+        """A menu button by its accelerator; the window it opens must then have the focus."""
+        self.display.wait_active(menu, "the main menu")
+        self.display.keys(key)
+        window = self.display.wait_window(caption)
+        self.display.wait_active(window, "the window '%s'" % caption)
+        return window
+
     def answer_box(self, key="Return"):
         box = wait_until(self.message_boxes, "a message box")[-1]
         self.display.wait_active(box, "the message box")
@@ -109,18 +118,32 @@ class Session:
 
 
 def first_start(display, program, data):
+    """Without qzc.ini the run is a new learner's: nothing to warn about, and the section
+    written at shutdown works, so the second start is as clean and its keyboard blinks red."""
     workdir = seeded_workdir(data)
     os.remove(os.path.join(workdir, "qzc.ini"))
     session = Session(display, program, workdir)
     menu, boxes = session.pick_learner()
-    assert boxes == 2, boxes  # no learner: the course and practice texts are not chosen
+    assert boxes == 0, boxes
     display.wait_active(menu, "the main menu")
     display.keys("shift+Tab", "Return")  # Enter on "&Exit", the last button
     session.answer_box()  # the practice-time report
     assert_exit(session.program.wait_exit())
-    learner = section(read_bytes(os.path.join(workdir, "qzc.ini")), b"Learner")
-    assert [k for k, _ in learner] == TEN_KEYS, learner
+    learner = dict(section(read_bytes(os.path.join(workdir, "qzc.ini")), b"Learner"))
+    assert list(learner) == TEN_KEYS, learner
+    assert (learner[b"coursetext"], learner[b"currentlayout"], learner[b"blinkingcolor"]) == (
+        b"qzcourse.txt", b"0", b"255"), learner
     assert b"CurrentUser=Learner" in read_bytes(os.path.join(workdir, "qz.ini"))
+
+    session = Session(display, program, workdir)
+    menu, boxes = session.pick_learner()
+    assert boxes == 0, boxes
+    session.open_window(menu, "alt+s", "Sentence Drills")
+    keyboard = display.wait_window("Virtual Keyboard")
+    wait_until(lambda: has_colour(display, keyboard, "rgb(255,0,0)"), "a key blinking red", 10)
+    display.keys("Escape")
+    display.wait_gone("Sentence Drills")
+    assert_exit(session.close_menu(menu))
     return workdir
 
 
@@ -199,6 +222,79 @@ def progress_window(display, program, data):
     assert shown != empty, "the Progress window does not show the line"
     assert_exit(session.close_menu(menu))
     return workdir
+
+
+def dropped_lines(display, program, data):
+    """Lines skipped with Enter, dropped with an arrow, left with Esc or with the close box add
+    no practice time, however long the learner spent on them."""
+    workdir = seeded_workdir(data)
+    qzc = os.path.join(workdir, "qzc.ini")
+    time_before = value_of(read_bytes(qzc), b"Learner", b"TimeTotal")
+    session = Session(display, program, workdir)
+    menu, _ = session.pick_learner()
+    session.open_window(menu, "alt+c", "Course")
+    for drop in ("Return", "Right", "Escape"):
+        display.type("fff")  # every course line starts so
+        time.sleep(1)
+        display.keys(drop)
+    display.wait_gone("Course")
+    session.open_window(menu, "alt+c", "Course")
+    display.type("fff")
+    time.sleep(1)
+    display.keys("alt+F4")  # the close box, through the window manager
+    display.wait_gone("Course")
+    time.sleep(1)  # in the menu
+    assert_exit(session.close_menu(menu))
+    time_after = value_of(read_bytes(qzc), b"Learner", b"TimeTotal")
+    assert time_after == time_before, (time_before, time_after)
+    return workdir
+
+
+def killed_while_saving(display, program, data):
+    """A kill while qz.ini is being saved leaves the old file or the new one, never a mixture.
+    Hundreds of registered layouts make a save long enough to be caught in the middle: the
+    kill comes as soon as the file is seen to change, or a little later."""
+    workdir = seeded_workdir(data)
+    qz = os.path.join(workdir, "qz.ini")
+    count = 400
+    old = (b"[LAYOUTNAMES]\r\n" + b"".join(b"S%d=Layout %d\r\n" % (k, k) for k in range(1, count + 1))
+           + b"[LAYOUTFILENAMES]\r\n" + b"".join(b"S%d=us.key\r\n" % k for k in range(1, count + 1))
+           + b"[SETTING]\r\nCurrentUser=Learner\r\n")
+
+    def run(kill_after=None):
+        with open(qz, "wb") as handle:
+            handle.write(old)
+        session = Session(display, program, workdir)
+        menu, _ = session.pick_learner()
+        display.wait_active(menu, "the main menu")
+        display.keys("Escape")
+        box = wait_until(session.message_boxes, "the practice-time report")[-1]
+        display.wait_active(box, "the practice-time report")
+        stamp = file_stamp(qz)
+        display.keys("Return")
+        if kill_after is None:
+            assert_exit(session.program.wait_exit())
+        else:
+            wait_until(lambda: file_stamp(qz) != stamp, "qz.ini to change", 20, 0.0005)
+            time.sleep(kill_after)
+            session.program.signal(signal.SIGKILL)
+            session.program.wait_exit()
+        return read_bytes(qz)
+
+    new = run()
+    assert new != old and new.count(b"=us.key") == count, new[:200]
+    for kill_after in (0, 0, 0.002, 0.01, 0.05):
+        left = run(kill_after)
+        assert left in (old, new), "a mixture after a kill %.3f s in: %r" % (kill_after, left[:300])
+    return workdir
+
+
+def file_stamp(path):
+    try:
+        status = os.stat(path)
+        return (status.st_ino, status.st_mtime_ns, status.st_size)
+    except FileNotFoundError:
+        return None
 
 
 # Places in the Options window (client coordinates) that the scenario clicks.

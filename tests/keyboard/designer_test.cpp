@@ -579,6 +579,21 @@ TEST_F(DesignerTest, ShowHandsTakesTheFingersBeingEdited) {
   EXPECT_FALSE(right.isVisible());
 }
 
+TEST_F(DesignerTest, SaveRefusesWhatTheReaderWouldRefuseAndWritesNothing) {
+  DefineKey(1, 1, 1, 0, {"A", "", "", ""});
+  t.dialogs.answers = {MessageAnswer::Yes};
+  w.Button4->click();
+  // Key 1 again, then keys past the end: key 2 is never defined but now counted.
+  DefineKey(1, 1, 1, 0, {"A", "", "", ""});
+  DefineKey(3, 1, 2, 1, {"B", "", "", ""});
+  DefineKey(4, 1, 3, 2, {"C", "", "", ""});
+  ASSERT_EQ(layout.KeyCount, 3);
+  Save("bad.key");
+  EXPECT_EQ(t.dialogs.Texts().back(), "Invalid layout: key 2 is on line 0, outside 1..4");
+  EXPECT_EQ(t.dialogs.messages.back().kind, MessageKind::Error);
+  EXPECT_FALSE(std::filesystem::exists(t.dir.File("bad.key")));
+}
+
 TEST_F(DesignerTest, FileFailuresAreReportedAndChangeNothing) {
   CopyUsLayout();
   w.ReadLayoutFile("us.key");

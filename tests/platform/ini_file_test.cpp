@@ -1,13 +1,12 @@
 #include "platform/ini_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <array>
-#include <csignal>
 #include <filesystem>
 
 #include "platform/errors.h"
+#include "support/full_disk.h"
 #include "support/temp_dir.h"
 
 using namespace std::string_literals;
@@ -30,20 +29,6 @@ struct IniFileTest : ::testing::Test {
     }
     return "no error";
   }
-};
-
-// Makes writes past a few bytes fail as on a full disk, for the life of the object. Root
-// ignores permission bits, but not the file size limit.
-struct FullDisk {
-  explicit FullDisk(rlim_t bytes) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit limit = saved;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FullDisk() { setrlimit(RLIMIT_FSIZE, &saved); }
-  rlimit saved{};
 };
 }  // namespace
 
@@ -218,6 +203,26 @@ TEST_F(IniFileTest, ARefusedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
             1);
   ini.WriteString("s", "k", "new");  // and writing works again afterwards
   EXPECT_EQ(Bytes(), "[s]\r\nk=new\r\nbig=" + std::string(4000, 'o') + "\r\n");
+}
+
+TEST_F(IniFileTest, ChangesAppliedTogetherAreAllOrNothing) {
+  Put("; kept\r\n[a]\r\nx=1\r\n[b]\r\ny=2\r\n");
+  // The same bytes as the changes one by one, in one replace.
+  ini.Apply(IniChanges().EraseSection("a").WriteString("c", "k", "v").WriteInteger("b", "y", 3));
+  EXPECT_EQ(Bytes(), "; kept\r\n[b]\r\ny=3\r\n[c]\r\nk=v\r\n");
+  const std::string before = Bytes();
+  EXPECT_NE(WriteErrorText([&] {
+              ini.Apply(IniChanges().EraseSection("b").WriteString("c", "k", "line\nbreak"));
+            }),
+            "no error");
+  {
+    FullDisk full(before.size() + 5);  // the erase alone would fit, the whole change not
+    EXPECT_EQ(WriteErrorText([&] {
+                ini.Apply(IniChanges().EraseSection("b").WriteString("c", "long", "0123456789"));
+              }),
+              "Unable to write to " + ini.Path());
+  }
+  EXPECT_EQ(Bytes(), before);
 }
 
 TEST_F(IniFileTest, BinaryHugeAndBrokenFilesAreSurvivedAndKept) {

@@ -59,11 +59,14 @@ TEST_F(CourseNavigationTest, GoToTakesANumberInTheCourse) {
   EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{kInvalid, kInvalid, kInvalid}));
 }
 
-TEST_F(CourseNavigationTest, AStoredLineOutsideTheCourseIsClamped) {
-  EXPECT_EQ(NavigateCourse(500, 10, kNavNone, false, dialogs), 9);
-  EXPECT_EQ(NavigateCourse(-7, 10, kNavNone, false, dialogs), 0);
+TEST_F(CourseNavigationTest, AStoredLineOutsideTheCourseIsShownClampedAndKeptUntilAMove) {
+  EXPECT_EQ(ShownCourseLine(500, 10), 9);
+  EXPECT_EQ(ShownCourseLine(-7, 10), 0);
+  EXPECT_EQ(NavigateCourse(500, 10, kNavNone, false, dialogs), 500);
+  EXPECT_EQ(NavigateCourse(-7, 10, kNavNone, false, dialogs), -7);
+  EXPECT_EQ(NavigateCourse(500, 10, kNavNext, false, dialogs), 500);  // "End of the course."
   EXPECT_EQ(NavigateCourse(500, 10, kNavPrevious, false, dialogs), 8);
-  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{kEnd});
 }
 
 TEST_F(CourseNavigationTest, AnEmptyCourseKeepsTheStoredLine) {
@@ -113,7 +116,7 @@ TEST_F(CourseTest, StartsWithTheHelpAndShowsTheStoredLine) {
   EXPECT_TRUE(t.random.draws.empty());
 }
 
-TEST_F(CourseTest, CompletedAndSkippedLinesMoveOnAndCountTheirTime) {
+TEST_F(CourseTest, CompletedAndSkippedLinesMoveOnAndOnlyCompletedOnesCountTheirTime) {
   Load(5);
   Type("line 1");
   t.clock.Advance(2000);
@@ -128,7 +131,7 @@ TEST_F(CourseTest, CompletedAndSkippedLinesMoveOnAndCountTheirTime) {
   EXPECT_EQ(window.SampleLine, "line 3");
   EXPECT_EQ(Counter(), "3 / 5");
   EXPECT_EQ(StatusText(window), "Keys/Min 180   Accuracy: 100%   WPM: 60");
-  EXPECT_EQ(window.GetPracticeTime(), 2300);
+  EXPECT_EQ(window.GetPracticeTime(), 2000);
   EXPECT_TRUE(t.dialogs.messages.empty());
 }
 
@@ -210,14 +213,17 @@ TEST_F(CourseTest, LoadingAgainNeverNavigates) {
   EXPECT_TRUE(t.dialogs.messages.empty());
 }
 
-TEST_F(CourseTest, AStoredProgressOutsideTheFileIsClamped) {
+TEST_F(CourseTest, AShortCourseShowsItsLastLineAndKeepsTheProgressUntilTheLearnerMoves) {
   Load(4, 99);
   EXPECT_EQ(window.SampleLine, "line 4");
   EXPECT_EQ(Counter(), "4 / 4");
-  EXPECT_EQ(window.GetProgress(), 3);
-  Load(4, -5);
-  EXPECT_EQ(window.SampleLine, "line 1");
-  EXPECT_EQ(window.GetProgress(), 0);
+  EXPECT_EQ(window.GetProgress(), 99);
+  Load(200, window.GetProgress());  // the real course chosen again
+  EXPECT_EQ(window.SampleLine, "line 100");
+  Load(4, window.GetProgress());
+  window.RichEdit1KeyDown(VK_LEFT);
+  EXPECT_EQ(window.SampleLine, "line 3");
+  EXPECT_EQ(window.GetProgress(), 2);
 }
 
 TEST_F(CourseTest, AnEmptyCourseLeavesTheSampleEmpty) {

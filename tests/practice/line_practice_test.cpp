@@ -130,18 +130,18 @@ TEST_F(LinePracticeTest, StatisticsAtTheBoundaryOf500KeysPerMinute) {
   EXPECT_EQ(window.PracticeTime, 5390 + 5389);
 }
 
-TEST_F(LinePracticeTest, EnterSkipsTheLineAndAddsItsTime) {
+TEST_F(LinePracticeTest, EnterSkipsTheLineWithoutCountingItsTime) {
   Type("abc");
   t.clock.Advance(700);
   window.RichEdit1KeyPress(VK_RETURN);
   EXPECT_EQ(window.LineOutcome, LineOutcomeKind::Skipped);
-  EXPECT_EQ(window.PracticeTime, 700);
+  EXPECT_EQ(window.PracticeTime, 0);
   EXPECT_EQ(StatusText(window), "");
   EXPECT_EQ(window.ErrorCount, 42);
   EXPECT_FALSE(window.Started);
 }
 
-TEST_F(LinePracticeTest, EscapeClosesTheWindowAndStillCountsTheTime) {
+TEST_F(LinePracticeTest, EscapeClosesTheWindowWithoutCountingTheUnfinishedLine) {
   window.show();
   EXPECT_TRUE(guides.shown);
   Type("ab");
@@ -150,8 +150,26 @@ TEST_F(LinePracticeTest, EscapeClosesTheWindowAndStillCountsTheTime) {
   EXPECT_EQ(window.LineOutcome, LineOutcomeKind::Escaped);
   EXPECT_FALSE(window.isVisible());
   EXPECT_FALSE(guides.shown);
-  EXPECT_EQ(window.PracticeTime, 300);
+  EXPECT_EQ(window.PracticeTime, 0);
   EXPECT_EQ(StatusText(window), "");
+}
+
+TEST_F(LinePracticeTest, ALineLeftByTheCloseBoxStartsOverOnAFreshWatch) {
+  window.show();
+  Type("ab");
+  t.clock.Advance(1000);
+  window.close();
+  t.clock.Advance(60000);  // in the menu
+  window.show();
+  EXPECT_EQ(window.Position, 1);
+  EXPECT_TRUE(window.RichEdit1->toPlainText().isEmpty());
+  EXPECT_TRUE(window.LbMark->isHidden());
+  Type(kSample);
+  t.clock.Advance(9000);
+  Type(" ");
+  EXPECT_EQ(window.LineOutcome, LineOutcomeKind::Completed);
+  EXPECT_EQ(window.PracticeTime, 9000);
+  window.hide();
 }
 
 TEST_F(LinePracticeTest, LineEndedBeforeAnyCharacterMeasures25Ms) {

@@ -257,32 +257,42 @@ TEST_F(OptionTest, NoLearnerPickedRunsAsTheStoredLearnerWithAllHisSettings) {
   EXPECT_NE(t.dir.Read("qzc.ini").find("fontsize=20\r\n"), std::string::npos);
 }
 
-TEST_F(OptionTest, NoLearnerPickedAndNoneStoredReadsOnlyPositionAndTime) {
-  TFmOption& w =
-      StartWith("[SETTING]\r\nCurrentUser=Ghost\r\n", "[Anna]\r\nProgress=3\r\nfontsize=20\r\n");
+TEST_F(OptionTest, NoLearnerPickedAndNoneStoredRunsAsANewLearner) {
+  TFmOption& w = StartWith(
+      "[LAYOUTNAMES]\r\nS1=US\r\n[LAYOUTFILENAMES]\r\nS1=us.key\r\n"
+      "[SETTING]\r\nCurrentUser=Ghost\r\n",
+      "[Anna]\r\nProgress=3\r\nfontsize=20\r\n");
   EXPECT_EQ(targets.pickerSelected, -1);
   EXPECT_EQ(w.CurrentUser, "Learner");
   EXPECT_EQ(targets.progress, 0);
   EXPECT_EQ(w.TimeTotalBase, 5);
-  EXPECT_EQ(w.FontSize, 10);
-  EXPECT_EQ(Text(w.CourseComboBox), "");
+  EXPECT_EQ(w.FontSize, 12);
+  EXPECT_EQ(w.FontName, "MS Sans Serif");
+  EXPECT_EQ(w.BlinkingColor, 255u);
+  EXPECT_EQ(Text(w.CourseComboBox), "qzcourse.txt");
+  EXPECT_EQ(Text(w.SentenceComboBox), "qz.txt");
+  EXPECT_EQ(Text(w.GameComboBox), "qzgame.txt");
+  EXPECT_EQ(w.LbLayoutFileName->text(), "us.key");
 }
 
-TEST_F(OptionTest, NoLearnerFileGivesLearnerWithPositionZeroAndFiveMilliseconds) {
-  TFmOption& w = StartWith("", "");
+TEST_F(OptionTest, ARunWithoutLearnerFileLeavesAWorkingSectionForTheNextStart) {
+  StartWith("", "");
   std::filesystem::remove(t.dir.File("qzc.ini"));
-  w.FillUserLists();
-  w.LoadUserSettings(true);
+  window->FillUserLists();
+  window->LoadUserSettings(true);
   EXPECT_TRUE(targets.pickerNames.empty());
-  EXPECT_EQ(w.CurrentUser, "Learner");
-  EXPECT_EQ(targets.progress, 0);
-  EXPECT_EQ(w.TimeTotalBase, 5);
-  w.SaveOnShutdown();
+  EXPECT_EQ(window->CurrentUser, "Learner");
+  window->SaveOnShutdown();
   EXPECT_EQ(t.dir.Read("qzc.ini"),
-            "[Learner]\r\nProgress=0\r\nTimeTotal=5\r\ncoursetext=\r\npracticetext=\r\n"
-            "gametext=\r\nfontname=Courier New\r\ncurrentlayout=-1\r\nenablegame=1\r\n"
-            "fontsize=10\r\nblinkingcolor=0\r\n");
+            "[Learner]\r\nProgress=0\r\nTimeTotal=5\r\ncoursetext=qzcourse.txt\r\n"
+            "practicetext=qz.txt\r\ngametext=qzgame.txt\r\nfontname=MS Sans Serif\r\n"
+            "currentlayout=-1\r\nenablegame=1\r\nfontsize=12\r\nblinkingcolor=255\r\n");
   EXPECT_EQ(t.dir.Read("qz.ini"), "[SETTING]\r\npassword=\r\nCurrentUser=Learner\r\n");
+
+  StartWith(t.dir.Read("qz.ini"), t.dir.Read("qzc.ini"));
+  window->ApplyLayout();
+  window->LoadPracticeTexts();
+  EXPECT_TRUE(t.dialogs.messages.empty()) << t.dialogs.Texts()[0];
 }
 
 TEST_F(OptionTest, SavingSeveralTimesStoresTheRunsTimeOnce) {
@@ -359,13 +369,20 @@ TEST_F(OptionTest, AFailedLayoutLoadIsReportedAndFontsAreStillApplied) {
   EXPECT_EQ(targets.calls, (Names{"read " + t.dir.File("uk.key"), "font 14 Arial", "guides"}));
 }
 
-TEST_F(OptionTest, ALayoutIndexOutsideTheListLoadsNothingAndSaysNothing) {
+TEST_F(OptionTest, ALayoutIndexOutsideTheListTakesTheFirstLayout) {
   TFmOption& w = StartWith(kTwoLayouts, "[Anna]\r\ncurrentlayout=2\r\n");
-  EXPECT_EQ(w.ComboBox1->currentIndex(), -1);
-  EXPECT_EQ(w.LbLayoutFileName->text(), "");
+  EXPECT_EQ(w.ComboBox1->currentIndex(), 0);
+  EXPECT_EQ(w.LbLayoutFileName->text(), "us.key");
   targets.calls.clear();
   w.ApplyLayout();
-  EXPECT_TRUE(w.SettingsOk);
+  EXPECT_EQ(targets.calls.front(), "read " + t.dir.File("us.key"));
+
+  // With no layout registered there is none to take: nothing is loaded, nothing said.
+  StartWith("[SETTING]\r\nCurrentUser=Anna\r\n", "[Anna]\r\ncurrentlayout=-1\r\n");
+  EXPECT_EQ(window->ComboBox1->currentIndex(), -1);
+  targets.calls.clear();
+  window->ApplyLayout();
+  EXPECT_TRUE(window->SettingsOk);
   EXPECT_EQ(targets.calls, (Names{"font 12 MS Sans Serif", "guides"}));
   EXPECT_TRUE(t.dialogs.messages.empty());
 }
@@ -477,6 +494,21 @@ TEST_F(OptionTest, RegisteringNeedsANameAndAFileAndAppendsTheLayout) {
             std::string::npos);
 }
 
+TEST_F(OptionTest, ALayoutFileNameThatCannotBeStoredIsNotRegistered) {
+  t.dir.Write("a\nb.key", "");
+  t.dir.Write(" lead.key", "");  // read back without its space, it would name another file
+  TFmOption& w = StartWith(kTwoLayouts, kAnna);
+  w.EdLayoutName->setText("Mine");
+  for (const char* file : {"a\nb.key", " lead.key"}) {
+    w.FileListBox2->findItems(file, Qt::MatchExactly).front()->setSelected(true);
+    w.BnRegister->click();
+  }
+  EXPECT_EQ(t.dialogs.Texts(),
+            Names(2, "The name contains a character that cannot be stored in the settings files."));
+  EXPECT_EQ(w.ComboBox1->count(), 2);
+  EXPECT_EQ(w.LayoutFileNames.size(), 2u);
+}
+
 TEST_F(OptionTest, EnterPressesTheFocusedButtonButNoButtonFromATextBox) {
   TFmOption& w = StartWith(kTwoLayouts, kAnna);
   w.show();
@@ -560,10 +592,13 @@ TEST_F(OptionTest, AddingAnEmptyExistingOrBrokenNameWritesNothing) {
   w.AddUserBn->click();
   w.UsersComboBox->setEditText(QString::fromUtf16(u"\u0416enya"));
   w.AddUserBn->click();
+  w.UsersComboBox->setEditText("'Bob'");  // never found again as the last learner
+  w.AddUserBn->click();
   EXPECT_EQ(t.dialogs.Texts(),
             (Names{"A learner name cannot contain \"]\", a line break or another control "
                    "character.",
-                   "The name contains a character that cannot be stored in the settings files."}));
+                   "The name contains a character that cannot be stored in the settings files.",
+                   "A learner name cannot begin and end with the same quote."}));
   EXPECT_EQ(t.dir.Read("qzc.ini"), before);
   EXPECT_EQ(w.UsersComboBox->count(), 1);
 }
@@ -580,16 +615,28 @@ TEST_F(OptionTest, DeletingALearnerErasesTheSectionButNeverTheCurrentOne) {
 
   w.UsersComboBox->setEditText("");
   w.DeleteUsreBn->click();  // nothing
+  const std::string before = t.dir.Read("qzc.ini");
   w.UsersComboBox->setEditText("bob");
+  w.DeleteUsreBn->click();  // asked first; unanswered is No
+  ASSERT_EQ(t.dialogs.messages.size(), 2u);
+  EXPECT_EQ(t.dialogs.messages[1].text,
+            "Delete the learner \"Bob\"? The course position, practice time and settings of "
+            "this learner will be lost.");
+  EXPECT_EQ(t.dialogs.messages[1].buttons, MessageButtons::YesNoDefaultNo);
+  EXPECT_EQ(t.dir.Read("qzc.ini"), before);
+  EXPECT_EQ(w.UsersComboBox->currentText(), "bob");
+
+  t.dialogs.answers = {MessageAnswer::Yes};
   w.DeleteUsreBn->click();
   EXPECT_TRUE(w.isVisible());
   EXPECT_EQ(t.dir.Read("qzc.ini"), std::string(kAnna) + "[x]\r\ny=1\r\n");
   ASSERT_EQ(w.UsersComboBox->count(), 2);
   EXPECT_EQ(w.UsersComboBox->itemText(1), "x");
   EXPECT_EQ(w.UsersComboBox->currentText(), "");
-  EXPECT_EQ(t.dialogs.messages.size(), 1u);
-  // Only the learner erased loses their practice history.
+  EXPECT_EQ(t.dialogs.messages.size(), 3u);
+  // Only the learner erased loses their practice history, and only once the question is answered.
   EXPECT_EQ(std::count(targets.calls.begin(), targets.calls.end(), "forget ANNA"), 0);
+  EXPECT_EQ(std::count(targets.calls.begin(), targets.calls.end(), "forget bob"), 1);
   EXPECT_EQ(targets.calls.back(), "forget bob");
 }
 

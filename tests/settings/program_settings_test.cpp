@@ -156,6 +156,19 @@ TEST_F(ProgramRun, TheShippedFilesStartWithoutASingleWarning) {
   EXPECT_TRUE(t.dialogs.messages.empty()) << t.dialogs.Texts()[0];
 }
 
+TEST_F(ProgramRun, WithoutALearnerFileTheNextStartIsAsCleanAsTheFirst) {
+  for (const auto& entry : fs::directory_iterator(kDataDir)) CopyData(entry.path().filename());
+  fs::remove(t.dir.File("qzc.ini"));
+  for (int run = 1; run <= 2; ++run) {
+    Start();
+    EXPECT_TRUE(t.dialogs.messages.empty()) << run << ": " << t.dialogs.Texts()[0];
+    EXPECT_GT(program->VKeyboard->KeyCount(), 0) << run;
+    EXPECT_EQ(program->VKeyboard->BlinkingColor(), 255u) << run;
+    Finish();
+    t.dialogs.messages.clear();
+  }
+}
+
 TEST_F(ProgramRun, TheShippedFilesAreWhatTheProgramWrites) {
   const IniFile shippedGlobal(kDataDir + "/qz.ini");
   const IniFile shippedLearners(kDataDir + "/qzc.ini");

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "platform/errors.h"
+#include "support/full_disk.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -73,6 +74,24 @@ TEST_F(SettingsStoreTest, SavingRewritesTheLayoutSectionsAndKeepsOtherLines) {
   EXPECT_EQ(read.LayoutFileNames, settings.LayoutFileNames);
 }
 
+TEST_F(SettingsStoreTest, ASaveThatCannotBeWrittenWholeLeavesTheOldGlobalFile) {
+  const std::string old =
+      "[LAYOUTNAMES]\r\nS1=US\r\nS2=UK\r\n[LAYOUTFILENAMES]\r\nS1=us.key\r\nS2=uk.key\r\n"
+      "[SETTING]\r\npassword=pw\r\nCurrentUser=Anna\r\n";
+  dir.Write("qz.ini", old);
+  GlobalSettings settings = ReadGlobalSettings(global);
+  settings.LayoutNames.push_back("a name long enough to overflow the disk");
+  settings.LayoutFileNames.push_back("mine.key");
+  {
+    FullDisk full(old.size());  // erasing the layouts first would fit
+    EXPECT_THROW(WriteGlobalSettings(global, settings), AppError);
+  }
+  EXPECT_EQ(dir.Read("qz.ini"), old);
+  settings.LayoutFileNames.back() = "line\nbreak.key";
+  EXPECT_THROW(WriteGlobalSettings(global, settings), AppError);
+  EXPECT_EQ(dir.Read("qz.ini"), old);
+}
+
 TEST_F(SettingsStoreTest, AnUnreadableGlobalFileRaisesAccessDenied) {
   std::filesystem::create_directory(global.Path());
   try {
@@ -104,7 +123,7 @@ TEST_F(SettingsStoreTest, AMissingLearnerReadsAsTheDefaults) {
 
 TEST_F(SettingsStoreTest, LearnerValuesOutsideTheirRangeReadAsTheDefaults) {
   dir.Write("qzc.ini",
-            "[anna]\nProgress=-3\nTimeTotal=-1\ncurrentlayout=-1\nfontsize=0\n"
+            "[anna]\nProgress=-3\nTimeTotal=x\ncurrentlayout=-1\nfontsize=0\n"
             "blinkingcolor=$1000000\nenablegame=no\n[ANNA]\nProgress=9\n");
   const LearnerSettings read = ReadLearnerSettings(learners, "Anna");
   EXPECT_EQ(read.Progress, 0);
@@ -140,6 +159,14 @@ TEST_F(SettingsStoreTest, ALearnerIsWrittenAsTenKeysInTheirOrderAndReadBack) {
   EXPECT_EQ(read.BlinkingColor, 0x00FF00u);
 }
 
+TEST_F(SettingsStoreTest, ATotalWrappedBy32BitsIsKeptAndSavedSaturated) {
+  dir.Write("qzc.ini", "[Anna]\r\nTimeTotal=-1294967296\r\n");  // 3000000000 ms wrapped
+  LearnerSettings read = ReadLearnerSettings(learners, "Anna");
+  EXPECT_EQ(read.TimeTotal, INT64_C(3000000000));
+  WriteLearnerSettings(learners, "Anna", read);
+  EXPECT_EQ(ReadLearnerSettings(learners, "Anna").TimeTotal, INT_MAX);
+}
+
 TEST(LearnerNames, SectionBreakingNamesAreRefused) {
   EXPECT_EQ(LearnerNameProblem("Anna Lee"), "");
   EXPECT_EQ(LearnerNameProblem("[Anna"), "");
@@ -147,6 +174,14 @@ TEST(LearnerNames, SectionBreakingNamesAreRefused) {
     EXPECT_EQ(LearnerNameProblem(bad),
               "A learner name cannot contain \"]\", a line break or another control character.");
   }
+  // Reading a value back removes one pair of quotes around it.
+  for (const std::string& quoted : Names{"'Bob'", "\"Bob\"", "''"}) {
+    EXPECT_EQ(LearnerNameProblem(quoted),
+              "A learner name cannot begin and end with the same quote.");
+  }
+  EXPECT_EQ(LearnerNameProblem("'Bob"), "");
+  EXPECT_EQ(LearnerNameProblem("'Bob\""), "");
+  EXPECT_EQ(LearnerNameProblem("'"), "");
   EXPECT_EQ(TrimIniSpace(" \t Anna \x1A"), "Anna");
 }
 
