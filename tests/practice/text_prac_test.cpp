@@ -10,6 +10,7 @@
 #include "platform/image_canvas.h"
 #include "platform/key_events.h"
 #include "platform/qt_convert.h"
+#include "support/input_method.h"
 #include "support/test_context.h"
 
 namespace {
@@ -102,12 +103,17 @@ TEST_F(ParagraphDrillsTest, ThePageIsPaintedAndARepaintRestoresBothAreas) {
   EXPECT_EQ(Canvas().Image(), snapshot);
 }
 
-TEST_F(ParagraphDrillsTest, KeysReachTheDrillBeforeTheDialog) {
-  Load("abc\ndef\n");
+TEST_F(ParagraphDrillsTest, KeysAndComposedCharactersReachTheDrillBeforeTheDialog) {
+  Load(
+      "a\xE9"
+      "c\ndef\n");
   Open("2");
   QTest::keyClick(&window, Qt::Key_Left);  // swallowed
   QTest::keyClick(&window, Qt::Key_A);
-  EXPECT_EQ(window.Drill.Column, 2);
+  CommitText(&window, QString::fromUtf8("\xC3\xA9"));  // a dead key and e
+  EXPECT_EQ(window.Drill.Column, 3);
+  EXPECT_EQ(window.Drill.RowTyped[1], "a\xE9");
+  EXPECT_TRUE(window.Drill.RowMarks[1][2]);
   QTest::keyClick(&window, Qt::Key_Escape);
   EXPECT_FALSE(window.isVisible());
   EXPECT_TRUE(t.dialogs.messages.empty());  // Esc: no result
