@@ -55,6 +55,17 @@ struct ParagraphDrillsTest : ::testing::Test {
   }
   int SampleRowTop(int i) const { return i * window.Drill.RowHeight; }
   int TypedRowTop(int r) const { return 180 + r * window.Drill.RowHeight; }
+  // For each x from left on, whether a column of the rows [top, bottom) of image has ink.
+  static std::vector<bool> InkColumns(const QImage& image, int left, int right, int top,
+                                      int bottom) {
+    std::vector<bool> ink;
+    for (int x = left; x < right; ++x) {
+      bool inked = false;
+      for (int y = top; y < bottom && !inked; ++y) inked = qGray(image.pixel(x, y)) < 128;
+      ink.push_back(inked);
+    }
+    return ink;
+  }
   Color RulerColor() const {
     return FromQColor(window.Label2->palette().color(QPalette::WindowText));
   }
@@ -101,6 +112,38 @@ TEST_F(ParagraphDrillsTest, ThePageIsPaintedAndARepaintRestoresBothAreas) {
   window.Surface->Invalidate();
   window.Surface->repaint();
   EXPECT_EQ(Canvas().Image(), snapshot);
+}
+
+TEST_F(ParagraphDrillsTest, SampleTypingAndRulersShareOnePitchInTheRealFont) {
+  const std::string line = std::string(kRuler) + "----+----+----+----+";  // 100 columns
+  Load(line + "\n");
+  Open("1");
+  const int pitch = window.Drill.CharWidth;
+  const int columns = window.Drill.Columns();
+  // Every column that a row holds can be seen.
+  EXPECT_EQ(window.Drill.RowLength, columns);
+  EXPECT_LE(kTypingRulerLeft + columns * pitch, window.Surface->width());
+  EXPECT_GE(columns, 80);
+  QTest::keyClicks(&window, QString::fromStdString(line.substr(0, columns - 1)));
+
+  // Typed cell k stands exactly under sample character k, to the last column.
+  const QImage surface = Canvas().Image();
+  const int right = kTypingRulerLeft + (columns - 1) * pitch;
+  const auto sample =
+      InkColumns(surface, kTypingRulerLeft, right, SampleRowTop(1), SampleRowTop(2));
+  const auto typed = InkColumns(surface, kTypingRulerLeft, right, TypedRowTop(1), TypedRowTop(2));
+  EXPECT_EQ(sample, typed);
+  EXPECT_NE(std::count(sample.begin(), sample.end(), true), 0);
+
+  // The ruler's marks stand over the same columns.
+  QImage ruler(window.Label1->size(), QImage::Format_RGB32);
+  ruler.fill(Qt::white);
+  window.Label1->render(&ruler, {}, {}, QWidget::DrawChildren);
+  const int rulerRight = static_cast<int>(std::string(kRuler).size()) * pitch;
+  EXPECT_EQ(window.Label1->x(), kTypingRulerLeft);
+  EXPECT_EQ(InkColumns(ruler, 0, rulerRight, 0, ruler.height()),
+            InkColumns(surface, kTypingRulerLeft, kTypingRulerLeft + rulerRight, SampleRowTop(1),
+                       SampleRowTop(1) + ruler.height()));
 }
 
 TEST_F(ParagraphDrillsTest, KeysAndComposedCharactersReachTheDrillBeforeTheDialog) {
