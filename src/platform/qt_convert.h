@@ -9,6 +9,5 @@
 inline QColor ToQColor(Color c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 inline Color FromQColor(const QColor& c) { return RGBColor(c.red(), c.green(), c.blue()); }
 QFont ToQFont(const Font& font);
-Font FromQFont(const QFont& font, Color color);
 // A face with a character height in pixels, as the window designs give their fonts.
 QFont PixelFont(const char* face, int pixels, bool bold = false);
