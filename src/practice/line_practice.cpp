@@ -241,8 +241,7 @@ void TFmLinePractice::DeleteLastTyped() {
 void TFmLinePractice::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   Guarded(context_.dialogs, [&] {
-    const QRect frame = frameGeometry();
-    guides_.ShowBelow(frame.left(), frame.top(), frame.width(), frame.height());
+    guides_.ShowBelow(*this);
     ShowNextKeyAt(Position);
     RichEdit1->setFocus();
   });
