@@ -243,6 +243,98 @@ def guides_beside_practice(display, program, data):
     return workdir
 
 
+def dead_keys_in_course(display, program, data):
+    """On the US international keyboard, dead acute then e gives \xe9: the course compares it
+    like any key, so the line is typed without a single red character and its next key ends
+    it."""
+    workdir = seeded_workdir(data)
+    with open(os.path.join(workdir, "qzcourse.txt"), "wb") as course:
+        course.write(b"caf\xe9 au lait\r\nsecond line\r\n")
+    display.set_keyboard("us", "intl")
+    session = Session(display, program, workdir)
+    menu, _ = session.pick_learner()
+    display.wait_active(menu, "the main menu")
+    display.keys("alt+c")
+    window = display.wait_window("Course")
+    display.wait_active(window, "the course")
+    display.type("caf")
+    display.keys("dead_acute", "e")
+    display.type(" au lait")
+    wait_until(lambda: has_colour(display, window, "rgb(0,0,128)"), "the typed line")
+    assert not has_colour(display, window, "rgb(255,0,0)"), "a character counted wrong"
+    display.keys("space")  # the key after the last character ends the line
+    try:  # "Can you really type so fast?  Do be patient."
+        wait_until(session.message_boxes, "the speed warning", timeout=5)
+        session.answer_box()
+    except Timeout:
+        pass
+    display.wait_active(window, "the course after the line")
+    display.keys("Escape")
+    display.wait_gone("Course")
+    assert_exit(session.close_menu(menu))
+    progress = value_of(read_bytes(os.path.join(workdir, "qzc.ini")), b"Learner", b"Progress")
+    assert progress == b"1", progress
+    return workdir
+
+
+# Places in the designer (client coordinates) that the scenario clicks.
+FIRST_CHARACTER_BOX, DEFINE_KEY, SAVE, CLOSE = (128, 33), (52, 183), (118, 312), (195, 312)
+
+
+def double_click(display, window, x, y):
+    left, top = display.position(window)
+    display.run("xdotool", "mousemove", "--sync", str(left + x), str(top + y),
+                "click", "--repeat", "2", "--delay", "80", "1")
+
+
+def designer_font_colour(display, program, data):
+    """Behind the Options window's password (empty), the designer's font chooser gives the
+    key's first character a colour; "Define key" and "Save" put that colour into the file."""
+    workdir = seeded_workdir(data)
+    session = Session(display, program, workdir)
+    menu, _ = session.pick_learner()
+    display.wait_active(menu, "the main menu")
+    display.keys("alt+o")
+    options = display.wait_window("Options")
+    display.wait_active(options, "the Options window")
+    display.keys("ctrl+Tab", "ctrl+Tab", "alt+v")  # "Ad&vanced setting >>"
+    password = display.wait_window("Password Dialog")
+    display.wait_active(password, "the password dialog")
+    display.keys("Return")
+    designer = display.wait_window("Define VK & VH")
+    display.wait_active(designer, "the designer")
+
+    double_click(display, designer, *FIRST_CHARACTER_BOX)
+    chooser = display.wait_window("Font")
+    display.wait_active(chooser, "the font chooser")
+    display.keys("alt+c", "r", "Return")  # "&Color:" Red
+    display.wait_gone("Font")
+    display.wait_active(designer, "the designer after the font chooser")
+    display.click(designer, *DEFINE_KEY)
+    display.click(designer, *SAVE)
+    save = display.wait_window("Save As")
+    display.wait_active(save, "the save dialog")
+    display.type(os.path.join(workdir, "mine"))
+    display.keys("Return")
+    display.wait_gone("Save As")
+    saved = os.path.join(workdir, "mine.key")
+    wait_until(lambda: os.path.exists(saved), "the saved layout")
+    display.click(designer, *CLOSE)
+    display.wait_gone("Define VK & VH")
+    display.wait_active(options, "the Options window after the designer")
+    display.keys("Escape")
+    display.wait_gone("Options")
+    assert_exit(session.close_menu(menu))
+
+    layout = read_bytes(saved)
+    assert len(layout) == 20508, len(layout)
+    count = int.from_bytes(layout[8:12], "little")  # the designer shows the last key
+    first_font = 28 + (count - 1) * 340 + 20
+    colour = int.from_bytes(layout[first_font:first_font + 4], "little")
+    assert colour == 0x0000FF, hex(colour)  # red, 0x00BBGGRR
+    return workdir
+
+
 def start_game(display, menu):
     """"&Game" from the main menu at difficulty 10; the game must then have the focus, its
     words must fall and the letters typed must reach it, with no click in between."""
