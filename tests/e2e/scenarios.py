@@ -8,6 +8,7 @@ Usage: scenarios.py PROGRAM DATA_DIR SCENARIO"""
 import os
 import re
 import shutil
+import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -243,10 +244,33 @@ def guides_beside_practice(display, program, data):
     return workdir
 
 
+# Places in a line practice window (client coordinates): the second word typed, the typing
+# box right of any text, the rows of the sample and of the typing box.
+TYPED_WORD, TYPING_BOX_END = (48, 112), (500, 112)
+SAMPLE_ROWS, TYPED_ROWS = (4, 84), (100, 180)
+
+
+def line_pictures(display, window):
+    """Where the characters of the sample and of the typing box begin, each row from its first
+    character on: the same when the box shows the sample's characters and nothing else."""
+    path = display.crop(window, display.temp("line.png"))
+    width, height = display.size(window)
+    gray = subprocess.run(["convert", path, "-colorspace", "Gray", "-depth", "8", "gray:-"],
+                          capture_output=True, check=True).stdout
+
+    def glyph_starts(rows):
+        dark = [any(gray[y * width + x] < 90 for y in range(*rows))
+                for x in range(12, width - 12)]
+        starts = [x for x in range(1, len(dark)) if dark[x] and not dark[x - 1]]
+        return [x - starts[0] for x in starts] if starts else []
+
+    return glyph_starts(SAMPLE_ROWS), glyph_starts(TYPED_ROWS)
+
+
 def dead_keys_in_course(display, program, data):
     """On the US international keyboard, dead acute then e gives \xe9: the course compares it
     like any key, so the line is typed without a single red character and its next key ends
-    it."""
+    it. What a middle click would paste never reaches the typing box."""
     workdir = seeded_workdir(data)
     with open(os.path.join(workdir, "qzcourse.txt"), "wb") as course:
         course.write(b"caf\xe9 au lait\r\nsecond line\r\n")
@@ -259,9 +283,18 @@ def dead_keys_in_course(display, program, data):
     display.wait_active(window, "the course")
     display.type("caf")
     display.keys("dead_acute", "e")
-    display.type(" au lait")
+    display.type(" au")
+    # A middle click pastes the selection on this desktop; the typing box must refuse it.
+    double_click(display, window, *TYPED_WORD)  # selects "au"
+    display.click(window, *TYPING_BOX_END)
+    display.run("xdotool", "click", "2")
+    display.type(" lait")
     wait_until(lambda: has_colour(display, window, "rgb(0,0,128)"), "the typed line")
     assert not has_colour(display, window, "rgb(255,0,0)"), "a character counted wrong"
+    sample, typed = line_pictures(display, window)
+    # The caret may stand after the last character.
+    assert typed[:len(sample)] == sample and len(typed) <= len(sample) + 1, (
+        "the typing box does not show the sample's characters", sample, typed)
     display.keys("space")  # the key after the last character ends the line
     try:  # "Can you really type so fast?  Do be patient."
         wait_until(session.message_boxes, "the speed warning", timeout=5)
