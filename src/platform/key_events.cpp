@@ -5,43 +5,27 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
+#include <utility>
 
 #include "platform/codepage.h"
 
+namespace {
+constexpr std::pair<int, int> kVirtualKeys[] = {
+    {Qt::Key_Backspace, VK_BACK}, {Qt::Key_Tab, VK_TAB},       {Qt::Key_Return, VK_RETURN},
+    {Qt::Key_Enter, VK_RETURN},   {Qt::Key_Escape, VK_ESCAPE}, {Qt::Key_Space, VK_SPACE},
+    {Qt::Key_End, VK_END},        {Qt::Key_Home, VK_HOME},     {Qt::Key_Left, VK_LEFT},
+    {Qt::Key_Up, VK_UP},          {Qt::Key_Right, VK_RIGHT},   {Qt::Key_Down, VK_DOWN},
+    {Qt::Key_Insert, VK_INSERT},  {Qt::Key_Delete, VK_DELETE},
+};
+}  // namespace
+
 int VirtualKeyOf(int qtKey) {
-  switch (qtKey) {
-    case Qt::Key_Backspace:
-      return VK_BACK;
-    case Qt::Key_Tab:
-      return VK_TAB;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return VK_RETURN;
-    case Qt::Key_Escape:
-      return VK_ESCAPE;
-    case Qt::Key_Space:
-      return VK_SPACE;
-    case Qt::Key_End:
-      return VK_END;
-    case Qt::Key_Home:
-      return VK_HOME;
-    case Qt::Key_Left:
-      return VK_LEFT;
-    case Qt::Key_Up:
-      return VK_UP;
-    case Qt::Key_Right:
-      return VK_RIGHT;
-    case Qt::Key_Down:
-      return VK_DOWN;
-    case Qt::Key_Insert:
-      return VK_INSERT;
-    case Qt::Key_Delete:
-      return VK_DELETE;
-    default:
-      if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey;  // same codes
-      if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return qtKey;
-      return 0;
+  for (const auto& [qt, vk] : kVirtualKeys) {
+    if (qt == qtKey) return vk;
   }
+  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey;  // same codes
+  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return qtKey;
+  return 0;
 }
 
 KeyRouter::KeyRouter(QWidget* watched, std::function<bool(int)> keyDown,

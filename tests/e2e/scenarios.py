@@ -116,6 +116,27 @@ def first_start(display, program, data):
     return workdir
 
 
+def open_course(display, menu):
+    display.wait_active(menu, "the main menu")
+    display.keys("alt+c")
+    window = display.wait_window("Course")
+    display.wait_active(window, "the course")
+    return window
+
+
+def end_line_and_leave(display, session, window):
+    """The key after the last character ends the line; Esc then leaves the course."""
+    display.keys("space")
+    try:  # synthetic keys are fast: "Can you really type so fast?  Do be patient."
+        wait_until(session.message_boxes, "the speed warning", timeout=5)
+        session.answer_box()
+    except Timeout:
+        pass
+    display.wait_active(window, "the course after the line")
+    display.keys("Escape")
+    display.wait_gone("Course")
+
+
 def course_progress(display, program, data):
     workdir = seeded_workdir(data)
     course = [line for line in read_bytes(os.path.join(workdir, "qzcourse.txt")).splitlines()]
@@ -126,20 +147,9 @@ def course_progress(display, program, data):
         session = Session(display, program, workdir)
         menu, boxes = session.pick_learner()
         assert boxes == 0, boxes
-        display.wait_active(menu, "the main menu")
-        display.keys("alt+c")
-        window = display.wait_window("Course")
-        display.wait_active(window, "the course")
+        window = open_course(display, menu)
         display.type(line.decode("latin-1").strip(" \t"))
-        display.keys("space")  # the key after the last character ends the line
-        try:  # synthetic keys are fast: "Can you really type so fast?  Do be patient."
-            wait_until(session.message_boxes, "the speed warning", timeout=5)
-            session.answer_box()
-        except Timeout:
-            pass
-        display.wait_active(window, "the course after the warning")
-        display.keys("Escape")
-        display.wait_gone("Course")
+        end_line_and_leave(display, session, window)
         assert_exit(session.close_menu(menu))
         progress = int(value_of(read_bytes(qzc), b"Learner", b"Progress"))
         assert progress == expected_progress, (progress, expected_progress)
@@ -277,10 +287,7 @@ def dead_keys_in_course(display, program, data):
     display.set_keyboard("us", "intl")
     session = Session(display, program, workdir)
     menu, _ = session.pick_learner()
-    display.wait_active(menu, "the main menu")
-    display.keys("alt+c")
-    window = display.wait_window("Course")
-    display.wait_active(window, "the course")
+    window = open_course(display, menu)
     display.type("caf")
     display.keys("dead_acute", "e")
     display.type(" au")
@@ -295,15 +302,7 @@ def dead_keys_in_course(display, program, data):
     # The caret may stand after the last character.
     assert typed[:len(sample)] == sample and len(typed) <= len(sample) + 1, (
         "the typing box does not show the sample's characters", sample, typed)
-    display.keys("space")  # the key after the last character ends the line
-    try:  # "Can you really type so fast?  Do be patient."
-        wait_until(session.message_boxes, "the speed warning", timeout=5)
-        session.answer_box()
-    except Timeout:
-        pass
-    display.wait_active(window, "the course after the line")
-    display.keys("Escape")
-    display.wait_gone("Course")
+    end_line_and_leave(display, session, window)
     assert_exit(session.close_menu(menu))
     progress = value_of(read_bytes(os.path.join(workdir, "qzc.ini")), b"Learner", b"Progress")
     assert progress == b"1", progress
