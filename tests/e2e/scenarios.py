@@ -116,11 +116,12 @@ def first_start(display, program, data):
     return workdir
 
 
-def open_course(display, menu):
+def open_from_menu(display, menu, accelerator, caption):
+    """The window that the main menu opens by the accelerator; it comes up with the focus."""
     display.wait_active(menu, "the main menu")
-    display.keys("alt+c")
-    window = display.wait_window("Course")
-    display.wait_active(window, "the course")
+    display.keys(accelerator)
+    window = display.wait_window(caption)
+    display.wait_active(window, "the window '%s'" % caption)
     return window
 
 
@@ -147,7 +148,7 @@ def course_progress(display, program, data):
         session = Session(display, program, workdir)
         menu, boxes = session.pick_learner()
         assert boxes == 0, boxes
-        window = open_course(display, menu)
+        window = open_from_menu(display, menu, "alt+c", "Course")
         display.type(line.decode("latin-1").strip(" \t"))
         end_line_and_leave(display, session, window)
         assert_exit(session.close_menu(menu))
@@ -184,10 +185,7 @@ def options_learner_and_layout(display, program, data):
     session = Session(display, program, workdir)
     menu, _ = session.pick_learner()
     us_keyboard = keyboard_picture(display, session, menu, display.temp("us.png"))
-    display.wait_active(menu, "the main menu")
-    display.keys("alt+o")
-    options = display.wait_window("Options")
-    display.wait_active(options, "the Options window")
+    options = open_from_menu(display, menu, "alt+o", "Options")
     display.click(options, *USERS_BOX)
     display.type("Zoe")
     display.click(options, *ADD_USER)
@@ -198,10 +196,7 @@ def options_learner_and_layout(display, program, data):
 
     session = Session(display, program, workdir)
     menu, _ = session.pick_learner(downs=1)  # Learner, Zoe
-    display.wait_active(menu, "the main menu")
-    display.keys("alt+o")
-    options = display.wait_window("Options")
-    display.wait_active(options, "the Options window")
+    options = open_from_menu(display, menu, "alt+o", "Options")
     display.keys("ctrl+Tab", "ctrl+Tab")  # the "Keyboard Layout" page
     display.click(options, *LAYOUT_NAME)
     display.type("Mine")
@@ -287,7 +282,7 @@ def dead_keys_in_course(display, program, data):
     display.set_keyboard("us", "intl")
     session = Session(display, program, workdir)
     menu, _ = session.pick_learner()
-    window = open_course(display, menu)
+    window = open_from_menu(display, menu, "alt+c", "Course")
     display.type("caf")
     display.keys("dead_acute", "e")
     display.type(" au")
@@ -325,10 +320,7 @@ def designer_font_colour(display, program, data):
     workdir = seeded_workdir(data)
     session = Session(display, program, workdir)
     menu, _ = session.pick_learner()
-    display.wait_active(menu, "the main menu")
-    display.keys("alt+o")
-    options = display.wait_window("Options")
-    display.wait_active(options, "the Options window")
+    options = open_from_menu(display, menu, "alt+o", "Options")
     display.keys("ctrl+Tab", "ctrl+Tab", "alt+v")  # "Ad&vanced setting >>"
     password = display.wait_window("Password Dialog")
     display.wait_active(password, "the password dialog")
