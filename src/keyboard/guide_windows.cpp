@@ -3,9 +3,18 @@
 #include <QEvent>
 #include <QWindow>
 
+namespace {
+constexpr int kSettleIntervalMs = 100;
+constexpr int kSettleTicks = 20;
+}  // namespace
+
 GuideWindows::GuideWindows(TVKeyboard& keyboard, TPalmForm& left, TPalmForm& right)
     : keyboard_(keyboard), left_(left), right_(right) {
-  for (QWidget* guide : Guides()) guide->installEventFilter(this);
+  settle_.setInterval(kSettleIntervalMs);
+  connect(&settle_, &QTimer::timeout, this, [this] {
+    Place();
+    if (++settleTicks_ >= kSettleTicks) settle_.stop();
+  });
 }
 
 void GuideWindows::ShowBelow(QWidget& practiceWindow) {
@@ -30,6 +39,12 @@ void GuideWindows::ShowGuides() {
     guide->windowHandle()->setTransientParent(practice_->windowHandle());
     guide->show();
   }
+  Settle();
+}
+
+void GuideWindows::Settle() {
+  settleTicks_ = 0;
+  settle_.start();
 }
 
 void GuideWindows::Place() {
@@ -41,32 +56,25 @@ void GuideWindows::Place() {
   const QPoint leftPlace(boardPlace.x() - left_.frameGeometry().width() - 5, boardPlace.y());
   const QPoint rightPlace(boardPlace.x() + board.width() + 5, boardPlace.y());
   const std::array<QPoint, 3> places{boardPlace, leftPlace, rightPlace};
+  const auto guides = Guides();
   for (size_t i = 0; i < places.size(); ++i) {
-    QWidget* guide = Guides()[i];
-    frameSizes_[i] = guide->frameGeometry().size();
-    if (guide->pos() != places[i]) guide->move(places[i]);  // pos and move: the frame's corner
+    // pos and move: the frame's corner
+    if (guides[i]->pos() != places[i]) guides[i]->move(places[i]);
   }
 }
 
 bool GuideWindows::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
-  if (!practice_ || !practice_->isVisible() ||
-      (type != QEvent::Move && type != QEvent::Resize && type != QEvent::Show)) {
-    return false;
-  }
-  if (watched == practice_) {
+  if (watched == practice_ && practice_->isVisible() &&
+      (type == QEvent::Move || type == QEvent::Resize)) {
     Place();
-    return false;
-  }
-  // A guide's own move changes nothing; only a frame of a new size does.
-  const auto guides = Guides();
-  for (size_t i = 0; i < guides.size(); ++i) {
-    if (watched == guides[i] && guides[i]->frameGeometry().size() != frameSizes_[i]) Place();
+    Settle();
   }
   return false;
 }
 
 void GuideWindows::HideGuides() {
+  settle_.stop();
   for (QWidget* guide : Guides()) {
     guide->hide();
     if (guide->windowHandle()) guide->windowHandle()->setTransientParent(nullptr);

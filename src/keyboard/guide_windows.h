@@ -3,7 +3,7 @@
 // the practice window with blinking switched on, the next key lit, its finger lit.
 #include <QObject>
 #include <QPointer>
-#include <QSize>
+#include <QTimer>
 #include <array>
 
 #include "keyboard/palm.h"
@@ -21,14 +21,17 @@ class GuideWindows final : public QObject, public KeyGuides {
   void ClearFinger(Hand hand) override;
 
  protected:
-  // Places the guides again whenever the practice window moves or a frame arrives.
+  // The guides follow the practice window when it moves or is resized.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // The keyboard 15 px below the practice window's frame, centred; the hands 5 px left and
-  // right of the keyboard's frame.
-  void Place();
   void ShowGuides();
+  // The keyboard 15 px below the practice window's frame, centred; the hands 5 px left and
+  // right of the keyboard's frame. Only windows not yet at their place are moved.
+  void Place();
+  // Places the guides again for a while: a window manager frames a window only after it is
+  // mapped, and until then a move aims at a frame of the wrong size.
+  void Settle();
   std::array<QWidget*, 3> Guides() { return {&keyboard_, &left_, &right_}; }
   TPalmForm& HandWindow(Hand hand);
 
@@ -36,7 +39,6 @@ class GuideWindows final : public QObject, public KeyGuides {
   TPalmForm& left_;
   TPalmForm& right_;
   QPointer<QWidget> practice_;
-  // The guides' frame sizes at the last placing: a window manager frames a window only after
-  // it is shown, and the hands' places depend on the keyboard's frame.
-  std::array<QSize, 3> frameSizes_;
+  QTimer settle_;
+  int settleTicks_ = 0;
 };

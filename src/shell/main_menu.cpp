@@ -1,12 +1,12 @@
 #include "shell/main_menu.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QPushButton>
 
 #include "platform/colors.h"
 #include "platform/form_controls.h"
 #include "platform/qt_convert.h"
+#include "shell/session_end.h"
 
 TButtonMenu::TButtonMenu(QWidget* parent) : QDialog(parent) {
   setObjectName("ButtonMenu");
@@ -70,5 +70,5 @@ void TButtonMenu::closeEvent(QCloseEvent* event) {
     Run(actions.closing);
   }
   event->accept();
-  QCoreApplication::quit();
+  LeaveEventLoops();  // quit() would close every window once more
 }

@@ -8,6 +8,7 @@ Usage: scenarios.py PROGRAM DATA_DIR SCENARIO"""
 import os
 import re
 import shutil
+import signal
 import subprocess
 import sys
 
@@ -52,8 +53,9 @@ class Session:
     """One run of the program: start, pick the learner, reach the main menu."""
 
     def __init__(self, display, program, workdir):
+        """program is the executable to start, or None when something else starts it."""
         self.display = display
-        self.program = Program(display, program, workdir)
+        self.program = Program(display, program, workdir) if program else None
         self.workdir = workdir
 
     def menu(self):
@@ -411,6 +413,89 @@ def has_colour(display, window, colour):
         return float(result.stdout.strip() or 0) > 0
     except ValueError:
         return False
+
+
+def finish_course_line(display, session, menu):
+    """Types the first course line and the key that ends it; the course stays open, and the
+    speed warning may be up."""
+    line = read_bytes(os.path.join(session.workdir, "qzcourse.txt")).splitlines()[0]
+    course = open_from_menu(display, menu, "alt+c", "Course")
+    display.type(line.decode("latin-1").strip(" \t"))
+
+    def clock_runs():
+        return has_colour(display, course, "rgb(0,0,255)")  # the blue "V" mark
+
+    wait_until(clock_runs, "the line's clock")
+    display.keys("space")
+    wait_until(lambda: session.message_boxes() or not clock_runs(), "the end of the line")
+
+
+def session_end(display, program, data):
+    """A termination signal ends the program as closing the main menu does, but without the
+    practice-time report: SIGTERM after a finished course line, with the course and perhaps
+    the speed warning still up, keeps Progress and TimeTotal; SIGHUP with a game running and
+    SIGINT at the start-up panel end it with status 0 too."""
+    workdir = seeded_workdir(data)
+    qzc = os.path.join(workdir, "qzc.ini")
+    time_before = int(value_of(read_bytes(qzc), b"Learner", b"TimeTotal"))
+
+    session = Session(display, program, workdir)
+    menu, _ = session.pick_learner()
+    finish_course_line(display, session, menu)
+    session.program.signal(signal.SIGTERM)
+    assert_exit(session.program.wait_exit())
+    learner = read_bytes(qzc)
+    assert value_of(learner, b"Learner", b"Progress") == b"1", learner
+    assert int(value_of(learner, b"Learner", b"TimeTotal")) > time_before, learner
+
+    session = Session(display, program, workdir)
+    menu, _ = session.pick_learner()
+    start_game(display, menu)
+    session.program.signal(signal.SIGHUP)
+    assert_exit(session.program.wait_exit())
+
+    session = Session(display, program, workdir)
+    display.wait_active(display.wait_window("About"), "the start-up panel")
+    session.program.signal(signal.SIGINT)
+    assert_exit(session.program.wait_exit())
+    assert value_of(read_bytes(qzc), b"Learner", b"Progress") == b"1"
+    return workdir
+
+
+def logout(display, program, data):
+    """Logging out under a session manager (xsm, which starts the program as a client of the
+    session) saves as closing the main menu does and ends the program with status 0, with the
+    course and the speed warning still up."""
+    workdir = seeded_workdir(data)
+    log = display.temp("program.log")
+    with open(os.path.join(display.home, ".xsmstartup"), "w") as startup:
+        startup.write("sh -c 'cd %s && %s >%s 2>&1; echo status $? >>%s'\n" % (
+            workdir, program, log, log))
+    manager = subprocess.Popen(["xsm"], env=display.env(), stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    try:
+        session = Session(display, None, workdir)
+        menu, _ = session.pick_learner()
+        finish_course_line(display, session, menu)
+        xsm = display.wait_window("xsm: Default")
+        display.run("xdotool", "windowactivate", "--sync", xsm)  # the desktop's logout
+        left, top, _, _ = display.geometry(xsm)
+        display.run("xdotool", "mousemove", "--sync", str(left + 160), str(top + 48),
+                    "mousedown", "1", "mousemove", "--sync", str(left + 160), str(top + 68),
+                    "mouseup", "1")  # "Shutdown", "With Checkpoint"
+        dialog = display.wait_window("Shutdown")
+        display.click(dialog, 150, 18)
+        display.type("tutor")  # the session's name
+        display.click(dialog, 48, 137)  # its "Shutdown" button
+        wait_until(lambda: "status" in read_bytes(log).decode("latin-1"), "the program's end")
+        assert read_bytes(log).decode("latin-1").splitlines()[-1] == "status 0"
+    finally:
+        manager.kill()
+        manager.wait()
+    learner = read_bytes(os.path.join(workdir, "qzc.ini"))
+    assert value_of(learner, b"Learner", b"Progress") == b"1", learner
+    assert int(value_of(learner, b"Learner", b"TimeTotal")) > 5, learner
+    return workdir
 
 
 def damaged_files(display, program, data):

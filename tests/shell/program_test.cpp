@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 
 #include "platform/errors.h"
 #include "support/test_context.h"
@@ -112,6 +113,19 @@ TEST_F(ProgramTest, ExitButtonClosesTheMenuWithTheSameReport) {
   EXPECT_FALSE(program.ButtonMenu->isVisible());
   ASSERT_EQ(t.dialogs.messages.size(), 1u);
   EXPECT_EQ(t.dialogs.messages[0].text.substr(0, 34), "The practice time is 0 h 0 m 0 s, ");
+}
+
+TEST_F(ProgramTest, ASessionManagersCommitSavesOnlyBetweenStartUpAndShutdown) {
+  program.CommitSettings();
+  EXPECT_FALSE(std::filesystem::exists(t.dir.File("qzc.ini")));
+  program.StartUp();
+  program.FmLetterPrac->PracticeTime = 60000;
+  program.CommitSettings();
+  EXPECT_NE(t.dir.Read("qzc.ini").find("TimeTotal=60005\r\n"), std::string::npos);
+  program.ShutDown();
+  std::filesystem::remove(t.dir.File("qzc.ini"));
+  program.CommitSettings();
+  EXPECT_FALSE(std::filesystem::exists(t.dir.File("qzc.ini")));
 }
 
 TEST_F(ProgramTest, AnErrorInAMenuActionIsReportedAndTheProgramGoesOn) {
