@@ -13,11 +13,16 @@ import tempfile
 import time
 
 
+# How long a wait may last: long, because other work may share the machine's processors; a
+# wait ends as soon as its condition holds.
+PATIENCE = 60.0
+
+
 class Timeout(AssertionError):
     pass
 
 
-def wait_until(condition, what, timeout=20.0, interval=0.05):
+def wait_until(condition, what, timeout=PATIENCE, interval=0.05):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
         value = condition()
@@ -65,7 +70,7 @@ class Display:
         self.wm = subprocess.Popen(["openbox", "--sm-disable"] + debug, env=self.env(),
                                    stdout=self.wm_log, stderr=subprocess.STDOUT)
         wait_until(lambda: "window id" in self.run(
-            "xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout, "the window manager", 10)
+            "xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout, "the window manager")
 
     def env(self):
         drop = ("QT_QPA_PLATFORM", "SESSION_MANAGER", "XDG_CONFIG_HOME", "XDG_CACHE_HOME")
@@ -96,14 +101,14 @@ class Display:
         result = self.run("xdotool", "search", "--onlyvisible", "--name", "^%s$" % caption)
         return [line for line in result.stdout.split() if line]
 
-    def wait_window(self, caption, timeout=20.0):
+    def wait_window(self, caption, timeout=PATIENCE):
         try:
             return wait_until(lambda: self.windows(caption), "window '%s'" % caption, timeout)[0]
         except Timeout:
             names = self.run("xdotool", "search", "--name", ".", "getwindowname", "%@").stdout
             raise Timeout("no window '%s'; windows: %s" % (caption, names.split("\n")))
 
-    def wait_gone(self, caption, timeout=20.0):
+    def wait_gone(self, caption, timeout=PATIENCE):
         wait_until(lambda: not self.windows(caption), "window '%s' to close" % caption, timeout)
 
     def active(self):
@@ -111,7 +116,7 @@ class Display:
         result = self.run("xdotool", "getactivewindow")
         return result.stdout.strip() or None
 
-    def wait_active(self, window, what=None, timeout=10.0):
+    def wait_active(self, window, what=None, timeout=PATIENCE):
         """Waits until window has the focus: the window manager gave it, nobody forced it."""
         try:
             wait_until(lambda: self.active() == window, what or "window %s to be active" % window,
@@ -235,7 +240,7 @@ class Program:
     def signal(self, number=signal.SIGTERM):
         self.process.send_signal(number)
 
-    def wait_exit(self, timeout=20.0):
+    def wait_exit(self, timeout=PATIENCE):
         try:
             return self.process.wait(timeout)
         except subprocess.TimeoutExpired:

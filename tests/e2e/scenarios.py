@@ -11,9 +11,11 @@ import shutil
 import signal
 import subprocess
 import sys
+import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import Display, Program, Timeout, read_bytes, seeded_workdir, wait_until  # noqa: E402
+from desktop import (  # noqa: E402
+    PATIENCE, Display, Program, Timeout, read_bytes, seeded_workdir, wait_until)
 
 TITLE = "QZ Typing Tutor"
 TEN_KEYS = [b"Progress", b"TimeTotal", b"coursetext", b"practicetext", b"gametext", b"fontname",
@@ -127,11 +129,10 @@ def open_from_menu(display, menu, accelerator, caption):
     return window
 
 
-def end_line_and_leave(display, session, window):
-    """The key after the last character ends the line; Esc then leaves the course."""
-    display.keys("space")
+def leave_course(display, session, window):
+    """Answers the speed warning if it came up after a line, then Esc leaves the course."""
     try:  # synthetic keys are fast: "Can you really type so fast?  Do be patient."
-        wait_until(session.message_boxes, "the speed warning", timeout=5)
+        wait_until(session.message_boxes, "the speed warning", timeout=PATIENCE / 4)
         session.answer_box()
     except Timeout:
         pass
@@ -150,9 +151,8 @@ def course_progress(display, program, data):
         session = Session(display, program, workdir)
         menu, boxes = session.pick_learner()
         assert boxes == 0, boxes
-        window = open_from_menu(display, menu, "alt+c", "Course")
-        display.type(line.decode("latin-1").strip(" \t"))
-        end_line_and_leave(display, session, window)
+        window = finish_course_line(display, session, menu, line)
+        leave_course(display, session, window)
         assert_exit(session.close_menu(menu))
         progress = int(value_of(read_bytes(qzc), b"Learner", b"Progress"))
         assert progress == expected_progress, (progress, expected_progress)
@@ -238,7 +238,7 @@ def guides_beside_practice(display, program, data):
         return (board[1] == practice[3] + 15 and left[1] == right[1] == board[1]
                 and left[2] + 5 == board[0] and board[2] + 5 == right[0])
 
-    wait_until(placed, "the guides clear of the practice window's frame", 10)
+    wait_until(placed, "the guides clear of the practice window's frame")
     stack = display.stacking()
     assert all(stack.index(g) > stack.index(drills) for g in guides), stack
     for guide in guides:
@@ -299,7 +299,8 @@ def dead_keys_in_course(display, program, data):
     # The caret may stand after the last character.
     assert typed[:len(sample)] == sample and len(typed) <= len(sample) + 1, (
         "the typing box does not show the sample's characters", sample, typed)
-    end_line_and_leave(display, session, window)
+    display.keys("space")  # the key after the last character ends the line
+    leave_course(display, session, window)
     assert_exit(session.close_menu(menu))
     progress = value_of(read_bytes(os.path.join(workdir, "qzc.ini")), b"Learner", b"Progress")
     assert progress == b"1", progress
@@ -374,25 +375,24 @@ def start_game(display, menu):
     display.keys("Return")
     display.wait_gone("Input Box")
     display.wait_active(game, "the game after its difficulty box")
-    wait_until(lambda: has_colour(display, game, "rgb(255,255,0)"), "falling words", 30, 0.3)
-    assert shoots_at_a_word(display, game), "no falling word took a typed letter"
+    wait_until(lambda: has_colour(display, game, "rgb(255,255,0)"), "falling words", interval=0.3)
+    display.type("j")  # every word starts with it: its first letter turns red
+    wait_until(lambda: has_colour(display, game, "rgb(255,0,0)"), "the game to take a letter",
+               interval=0.2)
     return game
 
 
-def shoots_at_a_word(display, game):
-    """Types first letters one at a time until a word's typed letter turns red."""
-    for letter in "asdfghjklertyuiopcvbnmwqxz":
-        display.type(letter)
-        try:
-            wait_until(lambda: has_colour(display, game, "rgb(255,0,0)"), "a red letter", 1, 0.2)
-            return True
-        except Timeout:
-            pass
-    return False
+def j_words_game_text(workdir):
+    """A game text of 676 words that all start with j, for a game that takes its first key."""
+    letters = "abcdefghijklmnopqrstuvwxyz"
+    words = ["j" + a + b for a in letters for b in letters]
+    with open(os.path.join(workdir, "qzgame.txt"), "wb") as text:
+        text.write(" ".join(words).encode("ascii") + b"\r\n")
 
 
 def game_running_at_exit(display, program, data):
     workdir = seeded_workdir(data)
+    j_words_game_text(workdir)
     session = Session(display, program, workdir)
     menu, _ = session.pick_learner()
     game = start_game(display, menu)
@@ -415,10 +415,13 @@ def has_colour(display, window, colour):
         return False
 
 
-def finish_course_line(display, session, menu):
-    """Types the first course line and the key that ends it; the course stays open, and the
+def first_course_line(workdir):
+    return read_bytes(os.path.join(workdir, "qzcourse.txt")).splitlines()[0]
+
+
+def finish_course_line(display, session, menu, line):
+    """Opens the course, types line and the key that ends it; the course stays open, and the
     speed warning may be up."""
-    line = read_bytes(os.path.join(session.workdir, "qzcourse.txt")).splitlines()[0]
     course = open_from_menu(display, menu, "alt+c", "Course")
     display.type(line.decode("latin-1").strip(" \t"))
 
@@ -428,20 +431,22 @@ def finish_course_line(display, session, menu):
     wait_until(clock_runs, "the line's clock")
     display.keys("space")
     wait_until(lambda: session.message_boxes() or not clock_runs(), "the end of the line")
+    return course
 
 
 def session_end(display, program, data):
     """A termination signal ends the program as closing the main menu does, but without the
     practice-time report: SIGTERM after a finished course line, with the course and perhaps
-    the speed warning still up, keeps Progress and TimeTotal; SIGHUP with a game running and
-    SIGINT at the start-up panel end it with status 0 too."""
+    the speed warning still up, keeps Progress and TimeTotal; SIGTERM with a game running and
+    SIGHUP at the start-up panel end it with status 0 too."""
     workdir = seeded_workdir(data)
+    j_words_game_text(workdir)
     qzc = os.path.join(workdir, "qzc.ini")
     time_before = int(value_of(read_bytes(qzc), b"Learner", b"TimeTotal"))
 
     session = Session(display, program, workdir)
     menu, _ = session.pick_learner()
-    finish_course_line(display, session, menu)
+    finish_course_line(display, session, menu, first_course_line(workdir))
     session.program.signal(signal.SIGTERM)
     assert_exit(session.program.wait_exit())
     learner = read_bytes(qzc)
@@ -451,12 +456,12 @@ def session_end(display, program, data):
     session = Session(display, program, workdir)
     menu, _ = session.pick_learner()
     start_game(display, menu)
-    session.program.signal(signal.SIGHUP)
+    session.program.signal(signal.SIGTERM)
     assert_exit(session.program.wait_exit())
 
     session = Session(display, program, workdir)
     display.wait_active(display.wait_window("About"), "the start-up panel")
-    session.program.signal(signal.SIGINT)
+    session.program.signal(signal.SIGHUP)
     assert_exit(session.program.wait_exit())
     assert value_of(read_bytes(qzc), b"Learner", b"Progress") == b"1"
     return workdir
@@ -476,7 +481,7 @@ def logout(display, program, data):
     try:
         session = Session(display, None, workdir)
         menu, _ = session.pick_learner()
-        finish_course_line(display, session, menu)
+        finish_course_line(display, session, menu, first_course_line(workdir))
         xsm = display.wait_window("xsm: Default")
         display.run("xdotool", "windowactivate", "--sync", xsm)  # the desktop's logout
         left, top, _, _ = display.geometry(xsm)
@@ -556,7 +561,9 @@ def main():
         print("1 passed, 0 failed")
         return 0
     except (AssertionError, Timeout) as failure:
-        shot = display.screenshot("/tmp/qz-e2e-%s.png" % scenario)
+        handle, shot = tempfile.mkstemp(prefix="qz-e2e-%s-" % scenario, suffix=".png")
+        os.close(handle)
+        display.screenshot(shot)
         import traceback
         traceback.print_exc()
         for started in Program.started:
