@@ -5,18 +5,22 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QValidator>
 #include <algorithm>
+#include <vector>
 
 #include "keyboard/key_char.h"
 #include "keyboard/layout_file.h"
-#include "platform/form_controls.h"
 #include "platform/codepage.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/form_controls.h"
 #include "platform/guard.h"
 #include "platform/qt_convert.h"
 
@@ -41,6 +45,38 @@ QGroupBox* Group(const char* name, const char* title, QWidget* parent, const QRe
   group->setObjectName(name);
   group->setGeometry(place);
   return group;
+}
+
+// The caption under the finger buttons. Its letters are drawn under the buttons' centres, one
+// letter to a button in turn: spaces in a proportional font cannot line them up.
+class FingerLetters final : public QLabel {
+ public:
+  FingerLetters(const char* text, std::vector<int> centres, QWidget* parent)
+      : QLabel(text, parent), centres_(std::move(centres)) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    size_t button = 0;
+    for (const QChar letter : text()) {
+      if (letter == u' ' || button >= centres_.size()) continue;
+      const int x = centres_[button++] - fontMetrics().horizontalAdvance(letter) / 2;
+      painter.drawText(x, fontMetrics().ascent(), QString(letter));
+    }
+  }
+
+ private:
+  std::vector<int> centres_;
+};
+
+// Centre of a radio button's round indicator, in its parent's coordinates.
+int IndicatorCentre(const QRadioButton* radio) {
+  QStyleOptionButton option;
+  option.initFrom(radio);
+  const QRect indicator =
+      radio->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, radio);
+  return radio->mapToParent(indicator.center()).x();
 }
 }  // namespace
 
@@ -127,14 +163,14 @@ TDefineQZ::TDefineQZ(WindowContext& context, LayoutRec& layout, TVKeyboard& keyb
 }
 
 void TDefineQZ::BuildKeyGroup() {
-  GroupBox1 = Group("GroupBox1", "Key && finger", this, QRect(6, 4, 260, 226));
+  GroupBox1 = Group("GroupBox1", "Key && finger", this, QRect(6, 4, 264, 226));
   SpinEdit40 = new SpinEdit("SpinEdit40", 0, 1, 1, GroupBox1);
-  SpinEdit40->setGeometry(62, 18, 48, 22);
+  SpinEdit40->setGeometry(58, 18, 42, 22);
   SpinEdit40->setToolTip("You must press \"Show Key\" to finish the definition");
   SpinEdit41 = new SpinEdit("SpinEdit41", 1, 4, 1, GroupBox1);
-  SpinEdit41->setGeometry(62, 44, 48, 22);
+  SpinEdit41->setGeometry(58, 44, 42, 22);
   SpinEdit42 = new SpinEdit("SpinEdit42", 1, 14, 1, GroupBox1);
-  SpinEdit42->setGeometry(62, 70, 48, 22);
+  SpinEdit42->setGeometry(58, 70, 42, 22);
   Caption("Key num", GroupBox1, 8, 22, SpinEdit40);
   Caption("Line", GroupBox1, 8, 48, SpinEdit41);
   Caption("Column", GroupBox1, 8, 74, SpinEdit42);
@@ -142,13 +178,19 @@ void TDefineQZ::BuildKeyGroup() {
   QFont boxFont("MS Sans Serif");
   boxFont.setPixelSize(13);
   boxFont.setUnderline(true);
+  // Wide enough for the widest notation, a slash and three digits, with the box's frame and
+  // margins (2 pixels a side in a line edit) and the caret.
+  const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+  const int boxWidth = QFontMetrics(boxFont).horizontalAdvance("/255") + 2 * (frame + 2) + 2;
+  const int left = 104;
+  const int right = left + boxWidth + 2;
   // A 2 x 2 square like the characters on a key: 1 top-left, 3 top-right, 2 bottom-left,
   // 4 bottom-right.
-  const QPoint places[kKeyChars] = {{118, 18}, {118, 44}, {146, 18}, {146, 44}};
+  const QPoint places[kKeyChars] = {{left, 18}, {left, 44}, {right, 18}, {right, 44}};
   for (int j = 1; j <= kKeyChars; ++j) {
     auto* box = new QLineEdit(GroupBox1);
     box->setObjectName(QString("Edit%1").arg(j));
-    box->setGeometry(QRect(places[j - 1], QSize(26, 22)));
+    box->setGeometry(QRect(places[j - 1], QSize(boxWidth, 22)));
     box->setFont(boxFont);
     box->setToolTip("Double click to define font and color");
     box->setValidator(new CodePageValidator(box));
@@ -160,12 +202,12 @@ void TDefineQZ::BuildKeyGroup() {
   Edit3 = edits_[2];
   Edit4 = edits_[3];
 
-  Button2 =
-      Button("Button2", "Key color...", GroupBox1, QRect(114, 70, 64, 24), "Define the key color");
+  Button2 = Button("Button2", "Key color...", GroupBox1, QRect(left, 70, 2 * boxWidth + 2, 24),
+                   "Define the key color");
 
   Image1 = new PaintSurface(GroupBox1);
   Image1->setObjectName("Image1");
-  Image1->setGeometry(180, 16, kSampleSide, kSampleSide);
+  Image1->setGeometry(right + boxWidth + 2, 16, kSampleSide, kSampleSide);
   Image1->background = FromQColor(palette().color(QPalette::Window));
   Image1->canvas().Resize(kSampleSide, kSampleSide, Image1->background);
   Image1->canvas().SetBrushColor(Image1->background);
@@ -173,16 +215,19 @@ void TDefineQZ::BuildKeyGroup() {
 
   RadioGroup1 = Group("RadioGroup1", "Which finger to type", GroupBox1, QRect(6, 98, 248, 44));
   RadioGroup1Items = new QButtonGroup(RadioGroup1);
+  std::vector<int> centres;
   for (int item = 0; item < kFingerCount; ++item) {
     auto* radio = new QRadioButton(RadioGroup1);
     radio->setObjectName(QString("RadioGroup1Item%1").arg(item));
     radio->setGeometry(10 + item * 23, 20, 18, 18);
     RadioGroup1Items->addButton(radio, item);
+    centres.push_back(IndicatorCentre(radio) + RadioGroup1->x());
   }
   SetRadioGroup1ItemIndex(0);
-  Label11 = new QLabel("L  L   L   L  L  R   R  R  R  R     ", GroupBox1);
+  Label11 =
+      new FingerLetters("L  L   L   L  L  R   R  R  R  R     ", std::move(centres), GroupBox1);
   Label11->setObjectName("Label11");
-  Label11->move(20, 144);
+  Label11->setGeometry(0, 144, GroupBox1->width(), Label11->sizeHint().height());
 
   Button6 = Button("Button6", "Define key", GroupBox1, QRect(8, 166, 76, 26),
                    "Must use this key to make definition take effect");
@@ -193,7 +238,7 @@ void TDefineQZ::BuildKeyGroup() {
 }
 
 void TDefineQZ::BuildCommonGroup() {
-  GroupBox2 = Group("GroupBox2", "Common key layout", this, QRect(272, 4, 112, 226));
+  GroupBox2 = Group("GroupBox2", "Common key layout", this, QRect(274, 4, 110, 226));
   struct Row {
     SpinEdit** box;
     const char* name;
@@ -312,6 +357,7 @@ void TDefineQZ::ShowLoadedLayout() {
   SpinEdit22->SetValue(layout_.OffsetOf(2));
   SpinEdit23->SetValue(layout_.OffsetOf(3));
   SpinEdit24->SetValue(layout_.OffsetOf(4));
+  SpinEdit31Change();  // the finger entry shown takes its length from the new layout
   if (count == 0) {
     SpinEdit40->SetValueQuietly(1);
     ShowNoKey();

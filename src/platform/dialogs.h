@@ -19,7 +19,8 @@ class Dialogs {
   // Cancel returns the default text.
   virtual std::string InputBox(const std::string& caption, const std::string& prompt,
                                const std::string& defaultText) = 0;
-  // Opens with font; on confirmation stores the choice in font and returns true.
+  // Opens with font, offering the sizes minSize..maxSize only; on confirmation stores the
+  // choice (face, size, style, underline, strike-out and colour) in font and returns true.
   virtual bool ChooseFont(Font& font, int minSize, int maxSize) = 0;
   virtual bool ChooseColor(Color& color) = 0;
   // filter is "Description (*.ext)|*.ext". The chosen path goes into path.

@@ -1,63 +1,94 @@
 #include "platform/key_events.h"
 
+#include <QAbstractScrollArea>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
+#include <utility>
 
 #include "platform/codepage.h"
 
+namespace {
+constexpr std::pair<int, int> kVirtualKeys[] = {
+    {Qt::Key_Backspace, VK_BACK}, {Qt::Key_Tab, VK_TAB},       {Qt::Key_Return, VK_RETURN},
+    {Qt::Key_Enter, VK_RETURN},   {Qt::Key_Escape, VK_ESCAPE}, {Qt::Key_Space, VK_SPACE},
+    {Qt::Key_End, VK_END},        {Qt::Key_Home, VK_HOME},     {Qt::Key_Left, VK_LEFT},
+    {Qt::Key_Up, VK_UP},          {Qt::Key_Right, VK_RIGHT},   {Qt::Key_Down, VK_DOWN},
+    {Qt::Key_Insert, VK_INSERT},  {Qt::Key_Delete, VK_DELETE},
+};
+}  // namespace
+
 int VirtualKeyOf(int qtKey) {
-  switch (qtKey) {
-    case Qt::Key_Backspace: return VK_BACK;
-    case Qt::Key_Tab: return VK_TAB;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return VK_RETURN;
-    case Qt::Key_Escape: return VK_ESCAPE;
-    case Qt::Key_Space: return VK_SPACE;
-    case Qt::Key_End: return VK_END;
-    case Qt::Key_Home: return VK_HOME;
-    case Qt::Key_Left: return VK_LEFT;
-    case Qt::Key_Up: return VK_UP;
-    case Qt::Key_Right: return VK_RIGHT;
-    case Qt::Key_Down: return VK_DOWN;
-    case Qt::Key_Insert: return VK_INSERT;
-    case Qt::Key_Delete: return VK_DELETE;
-    default:
-      if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey;  // same codes
-      if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return qtKey;
-      return 0;
+  for (const auto& [qt, vk] : kVirtualKeys) {
+    if (qt == qtKey) return vk;
+  }
+  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey;  // same codes
+  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return qtKey;
+  return 0;
+}
+
+KeyRouter::KeyRouter(QWidget* watched, std::function<bool(int)> keyDown,
+                     std::function<void(int)> keyPress)
+    : QObject(watched), keyDown_(std::move(keyDown)), keyPress_(std::move(keyPress)) {
+  // Input methods (the compose table of dead keys among them) only talk to widgets that ask
+  // for them; without this a dead key and a letter would arrive as the bare letter.
+  watched->setAttribute(Qt::WA_InputMethodEnabled);
+  watched->setAcceptDrops(false);
+  watched->setContextMenuPolicy(Qt::NoContextMenu);
+  watched->installEventFilter(this);
+  // A text box takes mouse and drop events on its viewport.
+  if (auto* area = qobject_cast<QAbstractScrollArea*>(watched)) {
+    area->viewport()->setAcceptDrops(false);
+    area->viewport()->installEventFilter(this);
   }
 }
 
-KeyRouter::KeyRouter(QObject* watched, std::function<bool(int)> keyDown,
-                     std::function<void(int)> keyPress)
-    : QObject(watched), keyDown_(std::move(keyDown)), keyPress_(std::move(keyPress)) {
-  watched->installEventFilter(this);
+void KeyRouter::PressCharacters(const QString& text) {
+  for (const QChar ch : text) {
+    if (ch.unicode() < 32 && ch.unicode() != 9) continue;  // Ctrl combinations
+    const auto byte = CharToByte(ch);
+    if (keyPress_) keyPress_(byte ? *byte : kUnmappableChar);
+  }
 }
 
 bool KeyRouter::eventFilter(QObject*, QEvent* event) {
-  if (event->type() == QEvent::ShortcutOverride) {
-    // Keep Esc, Tab and Enter for the typing box: dialogs must not act on them.
-    event->accept();
-    return false;
+  switch (event->type()) {
+    case QEvent::ShortcutOverride:
+      // Keep Esc, Tab and Enter for the typing box: dialogs must not act on them.
+      event->accept();
+      return false;
+    case QEvent::InputMethod:
+      // A composed character counts as typed; a composition in progress shows nothing.
+      PressCharacters(static_cast<QInputMethodEvent*>(event)->commitString());
+      return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+      return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;  // paste
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+    case QEvent::ContextMenu:
+      event->ignore();
+      return true;
+    case QEvent::KeyPress:
+      break;
+    default:
+      return false;
   }
-  if (event->type() != QEvent::KeyPress) return false;
   auto* key = static_cast<QKeyEvent*>(event);
   const int vk = VirtualKeyOf(key->key());
   if (vk != 0 && keyDown_ && keyDown_(vk)) return true;
-  int code = -1;
   switch (vk) {
-    case VK_BACK: code = 8; break;
-    case VK_TAB: code = 9; break;
-    case VK_RETURN: code = 13; break;
-    case VK_ESCAPE: code = 27; break;
-    default: {
-      const QString text = key->text();
-      if (text.isEmpty()) break;
-      const QChar ch = text.front();
-      if (ch.unicode() < 32 && ch.unicode() != 9) break;  // Ctrl combinations
-      const auto byte = CharToByte(ch);
-      code = byte ? *byte : kUnmappableChar;
-    }
+    case VK_BACK:
+    case VK_TAB:
+    case VK_RETURN:
+    case VK_ESCAPE:
+      if (keyPress_) keyPress_(vk);  // the same codes as their characters
+      break;
+    default:
+      PressCharacters(key->text());
   }
-  if (code >= 0 && keyPress_) keyPress_(code);
   return true;  // the window, not the toolkit, decides what the box shows
 }

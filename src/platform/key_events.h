@@ -2,8 +2,14 @@
 // Key handling in two steps, as the windows expect it: a key-down with a Windows virtual-key
 // code, then a key-press with one single-byte character. KeyRouter is the one event filter
 // per typing box that turns Qt key events into those two calls.
+//
+// Every character the learner produces takes that road: a plain key, and also what an input
+// method commits (a dead key and a letter, a compose sequence). Nothing else enters the box:
+// pasting with the middle button, dropping and the context menu are refused.
 #include <QObject>
 #include <functional>
+
+class QWidget;
 
 inline constexpr int VK_BACK = 8;
 inline constexpr int VK_TAB = 9;
@@ -26,12 +32,14 @@ class KeyRouter : public QObject {
  public:
   // keyDown gets the virtual-key code and returns true to swallow the key (no key-press
   // follows). keyPress gets a byte 0..255, or kUnmappableChar.
-  KeyRouter(QObject* watched, std::function<bool(int)> keyDown, std::function<void(int)> keyPress);
+  KeyRouter(QWidget* watched, std::function<bool(int)> keyDown, std::function<void(int)> keyPress);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void PressCharacters(const QString& text);
+
   std::function<bool(int)> keyDown_;
   std::function<void(int)> keyPress_;
 };

@@ -13,21 +13,6 @@ QFont ToQFont(const Font& font) {
   return result;
 }
 
-Font FromQFont(const QFont& qfont, Color color) {
-  Font font;
-  font.color = color;
-  std::string face;
-  QStringToBytes(qfont.family(), face);
-  font.face = face;
-  const int points = qfont.pointSize() > 0 ? qfont.pointSize()
-                                           : static_cast<int>(qfont.pixelSize() * 72 / 96);
-  font.SetSize(points);
-  font.style = (qfont.bold() ? font_style::kBold : 0) | (qfont.italic() ? font_style::kItalic : 0) |
-               (qfont.underline() ? font_style::kUnderline : 0) |
-               (qfont.strikeOut() ? font_style::kStrikeOut : 0);
-  return font;
-}
-
 QFont PixelFont(const char* face, int pixels, bool bold) {
   QFont font(face);
   font.setPixelSize(pixels);

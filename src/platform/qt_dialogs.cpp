@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
 #include "platform/codepage.h"
+#include "platform/font_chooser.h"
 #include "platform/qt_convert.h"
 
 namespace {
@@ -30,10 +30,18 @@ MessageAnswer QtDialogs::Message(MessageKind kind, MessageButtons buttons,
   box.setWindowTitle(QApplication::applicationDisplayName());
   box.setText(BytesToQString(text));
   switch (kind) {
-    case MessageKind::Information: box.setIcon(QMessageBox::Information); break;
-    case MessageKind::Warning: box.setIcon(QMessageBox::Warning); break;
-    case MessageKind::Confirmation: box.setIcon(QMessageBox::Question); break;
-    case MessageKind::Error: box.setIcon(QMessageBox::Critical); break;
+    case MessageKind::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case MessageKind::Warning:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case MessageKind::Confirmation:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case MessageKind::Error:
+      box.setIcon(QMessageBox::Critical);
+      break;
   }
   if (buttons != MessageButtons::Ok) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -50,21 +58,16 @@ std::string QtDialogs::InputBox(const std::string& caption, const std::string& p
                                 const std::string& defaultText) {
   if (!asking_) return defaultText;
   bool ok = false;
-  const QString answer =
-      QInputDialog::getText(QApplication::activeWindow(), BytesToQString(caption),
-                            BytesToQString(prompt), QLineEdit::Normal,
-                            BytesToQString(defaultText), &ok);
+  const QString answer = QInputDialog::getText(QApplication::activeWindow(),
+                                               BytesToQString(caption), BytesToQString(prompt),
+                                               QLineEdit::Normal, BytesToQString(defaultText), &ok);
   return ok ? ToBytes(answer) : defaultText;
 }
 
 bool QtDialogs::ChooseFont(Font& font, int minSize, int maxSize) {
-  QFontDialog dialog(ToQFont(font), QApplication::activeWindow());
-  if (dialog.exec() != QDialog::Accepted) return false;
-  const QFont chosen = dialog.selectedFont();
-  Font result = FromQFont(chosen, font.color);
-  if (result.size < minSize) result.SetSize(minSize);
-  if (result.size > maxSize) result.SetSize(maxSize);
-  font = result;
+  FontChooser chooser(font, minSize, maxSize, QApplication::activeWindow());
+  if (chooser.exec() != QDialog::Accepted) return false;
+  font = chooser.Chosen();
   return true;
 }
 

@@ -63,8 +63,6 @@ TFmLinePractice::TFmLinePractice(WindowContext& context, KeyGuides& guides,
   RichEdit1->setGeometry(8, 100, 582, 80);
   RichEdit1->setFont(PixelFont("Courier New", 11));
   RichEdit1->setTabChangesFocus(false);
-  RichEdit1->setContextMenuPolicy(Qt::NoContextMenu);
-  RichEdit1->setAcceptDrops(false);
   QPalette typingPalette = RichEdit1->palette();
   typingPalette.setColor(QPalette::Base, QPalette().color(QPalette::ToolTipBase));
   typingPalette.setColor(QPalette::Text, ToQColor(clNavy));

@@ -34,9 +34,14 @@ ParagraphDrill::ParagraphDrill(Dialogs& dialogs, Random& random, stopwatch& prac
   SampleY = kSampleRulerTop + RowHeight;
 }
 
+int ParagraphDrill::Columns() const {
+  if (CharWidth <= 0) return kMaxRowLength;
+  return std::clamp((canvas_.Width() - TypingX) / CharWidth, 0, kMaxRowLength);
+}
+
 std::string_view ParagraphDrill::DrillLine(int i) const {
   if (i < 0 || i >= TextLines.size()) return {};
-  return TextLines[i].substr(0, kMaxRowLength);
+  return TextLines[i].substr(0, static_cast<size_t>(Columns()));
 }
 
 bool ParagraphDrill::StartDrill() {
@@ -95,10 +100,13 @@ void ParagraphDrill::NewPage() {
 
 void ParagraphDrill::DrawSampleLines() {
   canvas_.SetBrushColor(clWhite);
+  const Font font = Coloured(TextFont, clBlack);
   for (int i = 1; i <= PageLines; ++i) {
     const int y = kSampleRulerTop + i * RowHeight;
-    canvas_.TextOut(kSampleRulerLeft, y, std::string(DrillLine(PageFirst + i - 1)),
-                    Coloured(TextFont, clBlack));
+    const std::string_view line = DrillLine(PageFirst + i - 1);
+    for (size_t k = 1; k <= line.size(); ++k) {
+      canvas_.TextOut(CellX(static_cast<int>(k)), y, std::string(1, line[k - 1]), font);
+    }
     DrawRowNumber(y, i % 10);
   }
 }
@@ -125,7 +133,7 @@ void ParagraphDrill::DrawTypedRow(int row, size_t count) {
 
 void ParagraphDrill::DrawCell(int row, int column, char ch, bool right) {
   canvas_.SetBrushColor(clWhite);
-  canvas_.TextOut(TypingX + (column - 1) * CharWidth, TypedRowY(row), std::string(1, ch),
+  canvas_.TextOut(CellX(column), TypedRowY(row), std::string(1, ch),
                   right ? Coloured(TextFont, clNavy) : Coloured(TextFont, clRed, true));
 }
 
@@ -175,20 +183,23 @@ void ParagraphDrill::KeyPress(int key) {
   } else if (key == VK_BACK) {
     if (Column > 1) {
       canvas_.SetBrushColor(clWhite);
-      canvas_.FillRect(TypingX + (Column - 2) * CharWidth, TypingY + (Row - 1) * RowHeight,
-                       TypingX + (Column - 1) * CharWidth, TypingY + Row * RowHeight + 2);
+      canvas_.FillRect(CellX(Column - 1), TypingY + (Row - 1) * RowHeight, CellX(Column),
+                       TypingY + Row * RowHeight + 2);
       RowTyped[row].pop_back();
       RowMarks[row][static_cast<size_t>(Column - 1)] = false;
       --Column;
       view_.Refresh();
     }
   } else if (key == VK_RETURN) {
-    // The rest of the row counts as wrong: its marks are all unset.
-    canvas_.SetBrushColor(clWhite);
-    canvas_.TextOut(TypingX + (Column - 1) * CharWidth, TypedRowY(Row), kSkipMark,
-                    Coloured(TextFont, clRed, true));
-    std::string& typed = RowTyped[row];  // fewer than 100 characters while the row is open
-    typed += std::string(kSkipMark).substr(0, kMaxRowLength - typed.size());
+    // The rest of the row counts as wrong: its marks are all unset. The mark stays within the
+    // columns shown.
+    std::string& typed = RowTyped[row];  // shorter than the row while the row is open
+    const std::string mark =
+        std::string(kSkipMark).substr(0, static_cast<size_t>(Columns()) - typed.size());
+    for (char ch : mark) {
+      typed += ch;
+      DrawCell(Row, static_cast<int>(typed.size()), ch, false);
+    }
     StartRule();
     RowDone();
   } else if (key == VK_ESCAPE) {

@@ -1,8 +1,9 @@
 #pragma once
 // The paragraph drill: a block of consecutive lines of the practice text typed as a whole,
-// ten rows to a page. It paints the sample rows and the typed rows on a canvas itself, each
-// typed character in the cell under the sample character it answers, and times the whole
-// block on the shared practice stopwatch. The window around it only routes keys and paints.
+// ten rows to a page. It paints the sample rows and the typed rows on a canvas itself, both
+// one character to a cell of one pitch, so that each typed character stands under the sample
+// character it answers, and times the whole block on the shared practice stopwatch. The
+// window around it only routes keys and paints.
 //
 // Invariant while a row is typed: RowTyped[Row] holds the Column - 1 characters typed on it,
 // and RowMarks[Row][k] tells whether the last character typed at k was right.
@@ -19,17 +20,18 @@
 #include "stats/practice_recorder.h"
 
 inline constexpr int kPageRows = 10;
-inline constexpr int kMaxRowLength = 100;  // longer lines are drilled as their first 100
+inline constexpr int kMaxRowLength = 100;  // characters a row holds at most
 inline constexpr const char* kLinesPrompt = "How many lines you would practise:";
 inline constexpr const char* kLinesDefault = "3";
 inline constexpr const char* kLinesLeft = " lines left.";
 inline constexpr const char* kRuler =
     "----+----+----+----+----+----+----+----+----+----+----+----+----+----+----+----+";
 
-// Where the two rulers stand on the drill's surface.
+// Where the two rulers stand on the drill's surface. Sample and typed cells share their left
+// edge, so that column k is one x for both.
 inline constexpr int kSampleRulerLeft = 24;
 inline constexpr int kSampleRulerTop = 0;
-inline constexpr int kTypingRulerLeft = 24;
+inline constexpr int kTypingRulerLeft = kSampleRulerLeft;
 inline constexpr int kTypingRulerTop = 180;
 
 // What the drill asks of the window that shows it.
@@ -58,6 +60,9 @@ class ParagraphDrill {
   void Paint();
   // Virtual-key code; true swallows the key.
   bool KeyDown(int vk);
+  // The columns a row shows on the canvas, at most 100: longer lines are drilled as their
+  // first Columns() characters, so that nothing must be typed that cannot be seen.
+  int Columns() const;
   // A byte 0..255 or kUnmappableChar.
   void KeyPress(int key);
   // Finished drills and typed characters are reported to recorder from now on.
@@ -96,13 +101,15 @@ class ParagraphDrill {
   void RowDone();
   void ShowResult();
   void StartRule();
-  // Line i of the text as drilled (at most 100 characters); empty outside the text.
+  // Line i of the text as drilled (at most Columns() characters); empty outside the text.
   std::string_view DrillLine(int i) const;
   // One character of a typed row in its cell, right or wrong.
   void DrawCell(int row, int column, char ch, bool right);
   void DrawRowNumber(int y, int number);
   void DrawTypedRow(int row, size_t count);
   int TypedRowY(int row) const { return kTypingRulerTop + row * RowHeight; }
+  // Left edge of the cell of column k (1-based), in sample and typed rows alike.
+  int CellX(int column) const { return TypingX + (column - 1) * CharWidth; }
 
   Dialogs& dialogs_;
   Random& random_;

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
 #include <QStatusBar>
 
@@ -17,9 +18,33 @@ constexpr int kClientWidth = 616;
 constexpr int kClientHeight = 393;
 constexpr int kStatusHeight = 19;
 
-QLabel* Ruler(QWidget* parent, const char* name, int left, int top, const Font& font) {
-  auto* label = new QLabel(kRuler, parent);
-  label->setObjectName(name);
+// A ruler drawn one character to a cell of the drill's pitch, so that its marks stand over
+// the columns of the rows and not where the font's own advances would put them.
+class RulerLabel final : public QLabel {
+ public:
+  RulerLabel(const char* name, int pitch, QWidget* parent) : QLabel(kRuler, parent), pitch_(pitch) {
+    setObjectName(name);
+  }
+  QSize sizeHint() const override {
+    return {static_cast<int>(text().size()) * pitch_, fontMetrics().height()};
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const int baseline = fontMetrics().ascent();
+    for (qsizetype k = 0; k < text().size(); ++k) {
+      painter.drawText(static_cast<int>(k) * pitch_, baseline, QString(text()[k]));
+    }
+  }
+
+ private:
+  int pitch_;
+};
+
+QLabel* Ruler(QWidget* parent, const char* name, int left, int top, const Font& font, int pitch) {
+  auto* label = new RulerLabel(name, pitch, parent);
   label->setFont(ToQFont(font));
   label->move(left, top);
   label->adjustSize();
@@ -51,8 +76,10 @@ TFmTextPrac::TFmTextPrac(WindowContext& context, stopwatch& practiceStopwatch, Q
   Surface->canvas().Resize(kClientWidth, kClientHeight - kStatusHeight, clWhite);
   Surface->onPaint = [this] { Guarded(context_.dialogs, [this] { Drill.Paint(); }); };
 
-  Label1 = Ruler(this, "Label1", kSampleRulerLeft, kSampleRulerTop, Drill.TextFont);
-  Label2 = Ruler(this, "Label2", kTypingRulerLeft, kTypingRulerTop, Drill.TextFont);
+  Label1 =
+      Ruler(this, "Label1", kSampleRulerLeft, kSampleRulerTop, Drill.TextFont, Drill.CharWidth);
+  Label2 =
+      Ruler(this, "Label2", kTypingRulerLeft, kTypingRulerTop, Drill.TextFont, Drill.CharWidth);
   SetTypingRulerColor(clBlack);
 
   StatusBar1 = new QStatusBar(this);

@@ -147,18 +147,21 @@ def first_start(display, program, data):
     return workdir
 
 
-def type_course_line(display, session, menu, line):
-    """The course opened from the main menu, line (bytes) typed and ended, the speed warning
-    answered if it comes, and Esc leaves the course."""
-    window = finish_course_line(display, session, menu, line)
+def leave_course(display, session, window):
+    """Answers the speed warning if it came up after a line, then Esc leaves the course."""
     try:  # synthetic keys are fast: "Can you really type so fast?  Do be patient."
         wait_until(session.message_boxes, "the speed warning", timeout=PATIENCE / 4)
         session.answer_box()
     except Timeout:
         pass
-    display.wait_active(window, "the course after the warning")
+    display.wait_active(window, "the course after the line")
     display.keys("Escape")
     display.wait_gone("Course")
+
+
+def type_course_line(display, session, menu, line):
+    """The course opened from the main menu, line (bytes) typed and ended, and left."""
+    leave_course(display, session, finish_course_line(display, session, menu, line))
 
 
 def course_progress(display, program, data):
@@ -180,12 +183,9 @@ def course_progress(display, program, data):
     return workdir
 
 
-def open_progress(display, menu, picture):
+def open_progress(display, session, menu, picture):
     """Alt+R from the main menu, a picture of the Progress window, and Esc closes it."""
-    display.wait_active(menu, "the main menu")
-    display.keys("alt+r")
-    window = display.wait_window("Progress")
-    display.wait_active(window, "the progress window")
+    window = session.open_window(menu, "alt+r", "Progress")
     shot = read_bytes(display.crop(window, display.temp(picture)))
     display.keys("Escape")
     display.wait_gone("Progress")
@@ -199,7 +199,7 @@ def progress_window(display, program, data):
 
     session = Session(display, program, workdir)
     menu, _ = session.pick_learner()
-    empty = open_progress(display, menu, "progress-empty.png")
+    empty = open_progress(display, session, menu, "progress-empty.png")
     assert not os.path.exists(stats), "looking must not create the statistics file"
 
     type_course_line(display, session, menu, line)
@@ -218,7 +218,7 @@ def progress_window(display, program, data):
     assert (name, kind, course_line, chars, errors) == ("Learner", 1, 1, typed, 0), rows
     assert keys_per_minute == chars * 60000 // duration and accuracy == 100, rows
 
-    shown = open_progress(display, menu, "progress-line.png")
+    shown = open_progress(display, session, menu, "progress-line.png")
     assert shown != empty, "the Progress window does not show the line"
     assert_exit(session.close_menu(menu))
     return workdir
@@ -304,9 +304,7 @@ LAYOUT_NAME, SECOND_LAYOUT_FILE, REGISTER, OPTIONS_OK = (151, 193), (51, 256), (
 
 def keyboard_picture(display, session, menu, path):
     """Opens the sentence drills and returns a picture of the keyboard below them."""
-    display.wait_active(menu, "the main menu")
-    display.keys("alt+s")
-    drills = display.wait_window("Sentence Drills")
+    drills = session.open_window(menu, "alt+s", "Sentence Drills")
     keyboard = display.wait_window("Virtual Keyboard")
     wait_until(lambda: display.pixel(*display.position(keyboard)) != (0, 0, 0), "keys drawn")
     picture = read_bytes(display.crop(keyboard, path))
@@ -323,10 +321,7 @@ def options_learner_and_layout(display, program, data):
     session = Session(display, program, workdir)
     menu, _ = session.pick_learner()
     us_keyboard = keyboard_picture(display, session, menu, display.temp("us.png"))
-    display.wait_active(menu, "the main menu")
-    display.keys("alt+o")
-    options = display.wait_window("Options")
-    display.wait_active(options, "the Options window")
+    options = session.open_window(menu, "alt+o", "Options")
     display.click(options, *USERS_BOX)
     display.type("Zoe")
     display.click(options, *ADD_USER)
@@ -337,10 +332,7 @@ def options_learner_and_layout(display, program, data):
 
     session = Session(display, program, workdir)
     menu, _ = session.pick_learner(downs=1)  # Learner, Zoe
-    display.wait_active(menu, "the main menu")
-    display.keys("alt+o")
-    options = display.wait_window("Options")
-    display.wait_active(options, "the Options window")
+    options = session.open_window(menu, "alt+o", "Options")
     display.keys("ctrl+Tab", "ctrl+Tab")  # the "Keyboard Layout" page
     display.click(options, *LAYOUT_NAME)
     display.type("Mine")
@@ -390,6 +382,117 @@ def guides_beside_practice(display, program, data):
     display.keys("Escape")
     display.wait_gone("Sentence Drills")
     assert_exit(session.close_menu(menu))
+    return workdir
+
+
+# Places in a line practice window (client coordinates): the second word typed, the typing
+# box right of any text, the rows of the sample and of the typing box.
+TYPED_WORD, TYPING_BOX_END = (48, 112), (500, 112)
+SAMPLE_ROWS, TYPED_ROWS = (4, 84), (100, 180)
+
+
+def line_pictures(display, window):
+    """Where the characters of the sample and of the typing box begin, each row from its first
+    character on: the same when the box shows the sample's characters and nothing else."""
+    path = display.crop(window, display.temp("line.png"))
+    width, height = display.size(window)
+    gray = subprocess.run(["convert", path, "-colorspace", "Gray", "-depth", "8", "gray:-"],
+                          capture_output=True, check=True).stdout
+
+    def glyph_starts(rows):
+        dark = [any(gray[y * width + x] < 90 for y in range(*rows))
+                for x in range(12, width - 12)]
+        starts = [x for x in range(1, len(dark)) if dark[x] and not dark[x - 1]]
+        return [x - starts[0] for x in starts] if starts else []
+
+    return glyph_starts(SAMPLE_ROWS), glyph_starts(TYPED_ROWS)
+
+
+def dead_keys_in_course(display, program, data):
+    """On the US international keyboard, dead acute then e gives \xe9: the course compares it
+    like any key, so the line is typed without a single red character and its next key ends
+    it. What a middle click would paste never reaches the typing box."""
+    workdir = seeded_workdir(data)
+    with open(os.path.join(workdir, "qzcourse.txt"), "wb") as course:
+        course.write(b"caf\xe9 au lait\r\nsecond line\r\n")
+    display.set_keyboard("us", "intl")
+    session = Session(display, program, workdir)
+    menu, _ = session.pick_learner()
+    window = session.open_window(menu, "alt+c", "Course")
+    display.type("caf")
+    display.keys("dead_acute", "e")
+    display.type(" au")
+    # A middle click pastes the selection on this desktop; the typing box must refuse it.
+    double_click(display, window, *TYPED_WORD)  # selects "au"
+    display.click(window, *TYPING_BOX_END)
+    display.run("xdotool", "click", "2")
+    display.type(" lait")
+    wait_until(lambda: has_colour(display, window, "rgb(0,0,128)"), "the typed line")
+    assert not has_colour(display, window, "rgb(255,0,0)"), "a character counted wrong"
+    sample, typed = line_pictures(display, window)
+    # The caret may stand after the last character.
+    assert typed[:len(sample)] == sample and len(typed) <= len(sample) + 1, (
+        "the typing box does not show the sample's characters", sample, typed)
+    display.keys("space")  # the key after the last character ends the line
+    leave_course(display, session, window)
+    assert_exit(session.close_menu(menu))
+    progress = value_of(read_bytes(os.path.join(workdir, "qzc.ini")), b"Learner", b"Progress")
+    assert progress == b"1", progress
+    return workdir
+
+
+# Places in the designer (client coordinates) that the scenario clicks.
+FIRST_CHARACTER_BOX, DEFINE_KEY, SAVE, CLOSE = (128, 33), (52, 183), (118, 312), (195, 312)
+
+
+def double_click(display, window, x, y):
+    left, top = display.position(window)
+    display.run("xdotool", "mousemove", "--sync", str(left + x), str(top + y),
+                "click", "--repeat", "2", "--delay", "80", "1")
+
+
+def designer_font_colour(display, program, data):
+    """Behind the Options window's password (empty), the designer's font chooser gives the
+    key's first character a colour; "Define key" and "Save" put that colour into the file."""
+    workdir = seeded_workdir(data)
+    session = Session(display, program, workdir)
+    menu, _ = session.pick_learner()
+    options = session.open_window(menu, "alt+o", "Options")
+    display.keys("ctrl+Tab", "ctrl+Tab", "alt+v")  # "Ad&vanced setting >>"
+    password = display.wait_window("Password Dialog")
+    display.wait_active(password, "the password dialog")
+    display.keys("Return")
+    designer = display.wait_window("Define VK & VH")
+    display.wait_active(designer, "the designer")
+
+    double_click(display, designer, *FIRST_CHARACTER_BOX)
+    chooser = display.wait_window("Font")
+    display.wait_active(chooser, "the font chooser")
+    display.keys("alt+c", "r", "Return")  # "&Color:" Red
+    display.wait_gone("Font")
+    display.wait_active(designer, "the designer after the font chooser")
+    display.click(designer, *DEFINE_KEY)
+    display.click(designer, *SAVE)
+    save = display.wait_window("Save As")
+    display.wait_active(save, "the save dialog")
+    display.type(os.path.join(workdir, "mine"))
+    display.keys("Return")
+    display.wait_gone("Save As")
+    saved = os.path.join(workdir, "mine.key")
+    wait_until(lambda: os.path.exists(saved), "the saved layout")
+    display.click(designer, *CLOSE)
+    display.wait_gone("Define VK & VH")
+    display.wait_active(options, "the Options window after the designer")
+    display.keys("Escape")
+    display.wait_gone("Options")
+    assert_exit(session.close_menu(menu))
+
+    layout = read_bytes(saved)
+    assert len(layout) == 20508, len(layout)
+    count = int.from_bytes(layout[8:12], "little")  # the designer shows the last key
+    first_font = 28 + (count - 1) * 340 + 20
+    colour = int.from_bytes(layout[first_font:first_font + 4], "little")
+    assert colour == 0x0000FF, hex(colour)  # red, 0x00BBGGRR
     return workdir
 
 
@@ -453,10 +556,7 @@ def first_course_line(workdir):
 def finish_course_line(display, session, menu, line):
     """Opens the course, types line and the key that ends it; the course stays open, and the
     speed warning may be up."""
-    display.wait_active(menu, "the main menu")
-    display.keys("alt+c")
-    course = display.wait_window("Course")
-    display.wait_active(course, "the course")
+    course = session.open_window(menu, "alt+c", "Course")
     display.type(line.decode("latin-1").strip(" \t"))
 
     def clock_runs():

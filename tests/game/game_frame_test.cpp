@@ -8,6 +8,7 @@
 #include "game_fixture.h"
 #include "platform/guard.h"
 #include "platform/image_canvas.h"
+#include "support/input_method.h"
 
 namespace {
 struct GameFrameTest : ::testing::Test {
@@ -41,7 +42,8 @@ TEST_F(GameFrameTest, StartAsksTheDifficultyAndStartsTheGame) {
   t.dialogs.inputs = {"7"};
   Start();
   ASSERT_NE(frame.Game, nullptr);
-  EXPECT_EQ(t.dialogs.prompts, (std::vector<std::string>{"Input Box|Input the difficulty (1-10).|3"}));
+  EXPECT_EQ(t.dialogs.prompts,
+            (std::vector<std::string>{"Input Box|Input the difficulty (1-10).|3"}));
   EXPECT_EQ(frame.Game->Difficulty, 7);
   EXPECT_TRUE(frame.Game->Started());
   EXPECT_EQ(frame.Game->City.BaseY, 384);
@@ -122,7 +124,8 @@ TEST_F(GameFrameTest, KeysGoToTheGame) {
   Start();
   QTest::keyClick(&frame, Qt::Key_A);
   QTest::keyClick(&frame, 'B');
-  EXPECT_EQ(frame.Game->PendingKeys, (std::deque<int>{'a', 'B'}));
+  CommitText(&frame, QString::fromUtf8("\xC3\xA9"));  // a dead key and e
+  EXPECT_EQ(frame.Game->PendingKeys, (std::deque<int>{'a', 'B', 0xE9}));
 }
 
 TEST_F(GameFrameTest, ClosingStopsTheGame) {

@@ -681,3 +681,63 @@ TEST_F(DesignerTest, TheShippedUsLayoutTypedInIsSavedAsTheSameFile) {
   EXPECT_TRUE(t.dialogs.colors.empty());
   EXPECT_TRUE(t.dialogs.fonts.empty());
 }
+
+TEST_F(DesignerTest, FingerLettersStandUnderTheirButtonsAndBoxesHoldTheCodeNotation) {
+  w.show();
+  // Columns of Label11 with ink, grouped into letters: one under each finger button.
+  QImage caption(w.Label11->size(), QImage::Format_RGB32);
+  caption.fill(Qt::white);
+  w.Label11->render(&caption, {}, {}, QWidget::DrawChildren);
+  std::vector<std::pair<int, int>> letters;  // first and last inked column
+  for (int x = 0; x < caption.width(); ++x) {
+    bool inked = false;
+    for (int y = 0; y < caption.height() && !inked; ++y) inked = qGray(caption.pixel(x, y)) < 128;
+    if (!inked) continue;
+    if (letters.empty() || letters.back().second < x - 1) letters.push_back({x, x});
+    letters.back().second = x;
+  }
+  ASSERT_EQ(letters.size(), 10u);
+  for (int item = 0; item < 10; ++item) {
+    QRadioButton* radio = w.findChild<QRadioButton*>(QString("RadioGroup1Item%1").arg(item));
+    const QRect button(radio->mapTo(w.GroupBox1, QPoint(0, 0)) - w.Label11->pos(), radio->size());
+    const int centre = (letters[item].first + letters[item].second) / 2;
+    EXPECT_GE(centre, button.left()) << item;
+    EXPECT_LE(centre, button.right()) << item;
+  }
+
+  // "/233" shows whole: a wider box would show no more of it.
+  const auto inkWidth = [](QLineEdit* box) {
+    const QImage image = box->grab().toImage();
+    int first = image.width(), last = -1;
+    for (int x = 3; x < image.width() - 3; ++x) {
+      for (int y = 3; y < image.height() - 3; ++y) {
+        if (qGray(image.pixel(x, y)) < 128) {
+          first = std::min(first, x);
+          last = std::max(last, x);
+        }
+      }
+    }
+    return last - first;
+  };
+  for (int j = 1; j <= 4; ++j) w.Edit(j)->setText("/233");
+  const int shown = inkWidth(w.Edit1);
+  w.Edit1->resize(w.Edit1->width() + 40, w.Edit1->height());
+  EXPECT_EQ(inkWidth(w.Edit1), shown);
+  EXPECT_FALSE(w.Edit3->geometry().intersects(w.Image1->geometry()));
+  EXPECT_LE(w.Image1->geometry().right(), w.GroupBox1->contentsRect().right());
+}
+
+TEST_F(DesignerTest, ALoadShowsTheFingerLengthSoTheArrowStepsFromIt) {
+  LayoutRec first = GridLayout(3);
+  first.FingerAt(1).Length = 40;
+  WriteLayout("first.key", first);
+  LayoutRec second = GridLayout(3);
+  second.FingerAt(1).Length = 60;
+  WriteLayout("second.key", second);
+  Load("first.key");
+  EXPECT_EQ(w.SpinEdit32->value(), 40);
+  Load("second.key");
+  EXPECT_EQ(w.SpinEdit32->value(), 60);
+  w.SpinEdit32->stepUp();  // a click on the arrow
+  EXPECT_EQ(layout.FingerAt(1).Length, 61);
+}

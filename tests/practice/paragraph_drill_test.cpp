@@ -42,7 +42,7 @@ class RecordingCanvas final : public Canvas {
     return kCharWidth * static_cast<int>(text.size());
   }
   int TextHeight(const std::string&, const Font&) override { return kTextHeight; }
-  int Width() const override { return 616; }
+  int Width() const override { return width; }
   int Height() const override { return 374; }
 
   // The text written at (x, y), or "-" when there is none.
@@ -56,8 +56,15 @@ class RecordingCanvas final : public Canvas {
     const Text* t = At(x, y);
     return t ? t->text : "-";
   }
+  // The characters written one to a cell from the rows' left edge on, or "-" when none.
+  std::string RowAt(int y) const {
+    std::string row;
+    for (int x = kTypingRulerLeft; const Text* t = At(x, y); x += kCharWidth) row += t->text;
+    return row.empty() ? "-" : row;
+  }
 
   Color brush = clWhite;
+  int width = 616;
   bool keep = true;
   std::vector<Text> texts;
   std::vector<std::array<int, 4>> fills;
@@ -102,7 +109,8 @@ struct ParagraphDrillTest : ::testing::Test {
   }
   // Types the current row right and moves on with one more key.
   void TypeRow() {
-    Type(std::string(drill.TextLines[drill.CurrentLine].substr(0, kMaxRowLength)));
+    Type(std::string(
+        drill.TextLines[drill.CurrentLine].substr(0, static_cast<size_t>(drill.Columns()))));
     drill.KeyPress('#');
   }
   int SampleRowY(int i) const { return i * kRowHeight; }
@@ -134,7 +142,7 @@ TEST_F(ParagraphDrillTest, PagesOfTenRowsNumberedOneToNineThenZero) {
   SetNumberedLines(100);
   ASSERT_TRUE(Open("25", 75));
   for (int i = 1; i <= 10; ++i) {
-    EXPECT_EQ(canvas.TextAt(24, SampleRowY(i)), "line " + std::to_string(74 + i));
+    EXPECT_EQ(canvas.RowAt(SampleRowY(i)), "line " + std::to_string(74 + i));
     EXPECT_EQ(canvas.TextAt(2, SampleRowY(i)), std::to_string(i % 10));
     EXPECT_EQ(canvas.At(2, SampleRowY(i))->color, clPurple);
     EXPECT_EQ(canvas.At(24, SampleRowY(i))->color, clBlack);
@@ -152,8 +160,8 @@ TEST_F(ParagraphDrillTest, PagesOfTenRowsNumberedOneToNineThenZero) {
   EXPECT_EQ(drill.Row, 5);
   EXPECT_EQ(view.status, "1 lines left.");
   // The last page shows five sample rows and nothing of the page before.
-  EXPECT_EQ(canvas.TextAt(24, SampleRowY(5)), "line 99");
-  EXPECT_EQ(canvas.TextAt(24, SampleRowY(6)), "-");
+  EXPECT_EQ(canvas.RowAt(SampleRowY(5)), "line 99");
+  EXPECT_EQ(canvas.RowAt(SampleRowY(6)), "-");
   EXPECT_EQ(canvas.TextAt(2, TypedRowY(10)), "-");
   EXPECT_EQ(view.closes, 0);
 }
@@ -249,8 +257,8 @@ TEST_F(ParagraphDrillTest, EnterCountsTheRestOfTheRowAsWrong) {
   EXPECT_GE(drill.DrillErrors, 17);
   EXPECT_EQ(drill.Row, 2);
   EXPECT_EQ(drill.RowTyped[1], "qqq...");
-  EXPECT_EQ(canvas.TextAt(CellX(4), TypedRowY(1)), "...");
-  EXPECT_EQ(canvas.At(CellX(4), TypedRowY(1))->color, clRed);
+  EXPECT_EQ(canvas.RowAt(TypedRowY(1)), "qqq...");
+  EXPECT_EQ(canvas.At(CellX(6), TypedRowY(1))->color, clRed);
   // A repaint shows the skip mark in the wrong style too.
   canvas.texts.clear();
   drill.Paint();
@@ -340,15 +348,20 @@ TEST_F(ParagraphDrillTest, EscapeEndsTheDrillWithoutAResult) {
   EXPECT_TRUE(t.dialogs.messages.empty());
 }
 
-TEST_F(ParagraphDrillTest, LinesOver100CharactersAreCut) {
+TEST_F(ParagraphDrillTest, LinesAreCutToTheColumnsTheWindowShows) {
   SetText(std::string(130, 'w') + "\n");
   ASSERT_TRUE(Open("1"));
-  EXPECT_EQ(drill.RowLength, 100);
-  EXPECT_EQ(canvas.TextAt(24, SampleRowY(1)), std::string(100, 'w'));
-  Type(std::string(99, 'w'));
-  drill.KeyPress(VK_RETURN);  // the skip mark is bounded by the row's 100 characters
-  EXPECT_EQ(drill.RowTyped[1].size(), 100u);
+  const int shown = (616 - kTypingRulerLeft) / kCharWidth;
+  EXPECT_EQ(drill.RowLength, shown);
+  EXPECT_EQ(canvas.RowAt(SampleRowY(1)), std::string(static_cast<size_t>(shown), 'w'));
+  Type(std::string(static_cast<size_t>(shown - 1), 'w'));
+  drill.KeyPress(VK_RETURN);  // the skip mark stays within the columns shown
+  EXPECT_EQ(drill.RowTyped[1].size(), static_cast<size_t>(shown));
   EXPECT_EQ(drill.DrillErrors, 1);
+
+  canvas.width = 2000;  // a wide surface still holds no more than 100 characters a row
+  ASSERT_TRUE(Open("1"));
+  EXPECT_EQ(drill.RowLength, 100);
 }
 
 TEST_F(ParagraphDrillTest, KeysBeforeAnyDrillDoNoHarm) {
@@ -364,6 +377,7 @@ TEST_F(ParagraphDrillTest, BigBlocksAreCountedIn64Bits) {
   for (int i = 0; i < 400; ++i) text.replace(static_cast<size_t>(i) * 101 + 5, 1, " ");
   SetText(text);
   canvas.keep = false;
+  canvas.width = 2000;  // rows of 100 characters
   ASSERT_TRUE(Open("400"));
   Type("a");
   t.clock.Advance(60000);

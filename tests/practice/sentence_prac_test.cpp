@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <QTextEdit>
 
 #include "platform/errors.h"
 #include "platform/key_events.h"
+#include "support/input_method.h"
 #include "support/test_context.h"
 
 namespace {
@@ -118,4 +120,20 @@ TEST_F(SentenceDrillsTest, AnUnreadableFileIsReportedAndLeavesNoLine) {
   }
   EXPECT_TRUE(window.TextLines.empty());
   EXPECT_EQ(window.SampleLine, "");
+}
+
+TEST_F(SentenceDrillsTest, AComposedCharacterIsComparedAndShownLikeAKey) {
+  Load("caf\xE9!\n", {0});
+  window.show();
+  QTest::keyClicks(window.RichEdit1, "caf");
+  CommitText(window.RichEdit1, "", QString::fromUtf8("\xC2\xB4"));  // the dead key waits
+  CommitText(window.RichEdit1, QString::fromUtf8("\xC3\xA9"));
+  EXPECT_EQ(window.Position, 5);
+  EXPECT_TRUE(window.Marks[4]);
+  EXPECT_EQ(guides.keys.back(), '!');
+  EXPECT_EQ(window.RichEdit1->toPlainText(), QString::fromUtf8("caf\xC3\xA9"));
+  QTextCursor cursor(window.RichEdit1->document());
+  cursor.setPosition(4);
+  EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(0, 0, 128));  // navy: right
+  EXPECT_FALSE(cursor.charFormat().fontUnderline());
 }

@@ -10,6 +10,7 @@
 #include "platform/image_canvas.h"
 #include "platform/key_events.h"
 #include "platform/qt_convert.h"
+#include "support/input_method.h"
 #include "support/test_context.h"
 
 namespace {
@@ -54,6 +55,17 @@ struct ParagraphDrillsTest : ::testing::Test {
   }
   int SampleRowTop(int i) const { return i * window.Drill.RowHeight; }
   int TypedRowTop(int r) const { return 180 + r * window.Drill.RowHeight; }
+  // For each x from left on, whether a column of the rows [top, bottom) of image has ink.
+  static std::vector<bool> InkColumns(const QImage& image, int left, int right, int top,
+                                      int bottom) {
+    std::vector<bool> ink;
+    for (int x = left; x < right; ++x) {
+      bool inked = false;
+      for (int y = top; y < bottom && !inked; ++y) inked = qGray(image.pixel(x, y)) < 128;
+      ink.push_back(inked);
+    }
+    return ink;
+  }
   Color RulerColor() const {
     return FromQColor(window.Label2->palette().color(QPalette::WindowText));
   }
@@ -102,12 +114,49 @@ TEST_F(ParagraphDrillsTest, ThePageIsPaintedAndARepaintRestoresBothAreas) {
   EXPECT_EQ(Canvas().Image(), snapshot);
 }
 
-TEST_F(ParagraphDrillsTest, KeysReachTheDrillBeforeTheDialog) {
-  Load("abc\ndef\n");
+TEST_F(ParagraphDrillsTest, SampleTypingAndRulersShareOnePitchInTheRealFont) {
+  const std::string line = std::string(kRuler) + "----+----+----+----+";  // 100 columns
+  Load(line + "\n");
+  Open("1");
+  const int pitch = window.Drill.CharWidth;
+  const int columns = window.Drill.Columns();
+  // Every column that a row holds can be seen.
+  EXPECT_EQ(window.Drill.RowLength, columns);
+  EXPECT_LE(kTypingRulerLeft + columns * pitch, window.Surface->width());
+  EXPECT_GE(columns, 80);
+  QTest::keyClicks(&window, QString::fromStdString(line.substr(0, columns - 1)));
+
+  // Typed cell k stands exactly under sample character k, to the last column.
+  const QImage surface = Canvas().Image();
+  const int right = kTypingRulerLeft + (columns - 1) * pitch;
+  const auto sample =
+      InkColumns(surface, kTypingRulerLeft, right, SampleRowTop(1), SampleRowTop(2));
+  const auto typed = InkColumns(surface, kTypingRulerLeft, right, TypedRowTop(1), TypedRowTop(2));
+  EXPECT_EQ(sample, typed);
+  EXPECT_NE(std::count(sample.begin(), sample.end(), true), 0);
+
+  // The ruler's marks stand over the same columns.
+  QImage ruler(window.Label1->size(), QImage::Format_RGB32);
+  ruler.fill(Qt::white);
+  window.Label1->render(&ruler, {}, {}, QWidget::DrawChildren);
+  const int rulerRight = static_cast<int>(std::string(kRuler).size()) * pitch;
+  EXPECT_EQ(window.Label1->x(), kTypingRulerLeft);
+  EXPECT_EQ(InkColumns(ruler, 0, rulerRight, 0, ruler.height()),
+            InkColumns(surface, kTypingRulerLeft, kTypingRulerLeft + rulerRight, SampleRowTop(1),
+                       SampleRowTop(1) + ruler.height()));
+}
+
+TEST_F(ParagraphDrillsTest, KeysAndComposedCharactersReachTheDrillBeforeTheDialog) {
+  Load(
+      "a\xE9"
+      "c\ndef\n");
   Open("2");
   QTest::keyClick(&window, Qt::Key_Left);  // swallowed
   QTest::keyClick(&window, Qt::Key_A);
-  EXPECT_EQ(window.Drill.Column, 2);
+  CommitText(&window, QString::fromUtf8("\xC3\xA9"));  // a dead key and e
+  EXPECT_EQ(window.Drill.Column, 3);
+  EXPECT_EQ(window.Drill.RowTyped[1], "a\xE9");
+  EXPECT_TRUE(window.Drill.RowMarks[1][2]);
   QTest::keyClick(&window, Qt::Key_Escape);
   EXPECT_FALSE(window.isVisible());
   EXPECT_TRUE(t.dialogs.messages.empty());  // Esc: no result

@@ -419,14 +419,15 @@ TEST_F(OptionTest, AChosenFontShowsInTheExampleAndReachesPracticeOnlyThroughOk) 
   TFmOption& w = StartWith(kTwoLayouts, kAnna);
   Font chosen;
   chosen.face = "Courier New";
-  chosen.SetSize(30);
+  chosen.SetSize(24);
   t.dialogs.fonts.push_back(chosen);
   targets.calls.clear();
   w.BnFont->click();
   ASSERT_EQ(t.dialogs.fontsOffered.size(), 1u);
   EXPECT_EQ(t.dialogs.fontsOffered[0].face, "Arial");
   EXPECT_EQ(t.dialogs.fontsOffered[0].size, 14);
-  EXPECT_EQ(w.FontSize, 24);  // the chooser offers 0..24
+  EXPECT_EQ(t.dialogs.fontSizesOffered[0], std::make_pair(0, 24));
+  EXPECT_EQ(w.FontSize, 24);
   EXPECT_EQ(w.FontName, "Courier New");
   EXPECT_EQ(w.ExampleEd->font().pointSize(), 24);
   EXPECT_EQ(w.ExampleEd->font().family(), "Courier New");

@@ -1,5 +1,7 @@
 #include "support/scripted_dialogs.h"
 
+#include <gtest/gtest.h>
+
 MessageAnswer ScriptedDialogs::Message(MessageKind kind, MessageButtons buttons,
                                        const std::string& text) {
   messages.push_back({kind, buttons, text});
@@ -21,14 +23,15 @@ std::string ScriptedDialogs::InputBox(const std::string& caption, const std::str
 
 bool ScriptedDialogs::ChooseFont(Font& font, int minSize, int maxSize) {
   fontsOffered.push_back(font);
+  fontSizesOffered.push_back({minSize, maxSize});
   if (fonts.empty() || !fonts.front()) {
     if (!fonts.empty()) fonts.pop_front();
     return false;
   }
-  Font chosen = *fonts.front();
+  const Font chosen = *fonts.front();
   fonts.pop_front();
-  if (chosen.size < minSize) chosen.SetSize(minSize);
-  if (chosen.size > maxSize) chosen.SetSize(maxSize);
+  // The chooser offers no other size: a test preparing one has a mistake.
+  EXPECT_TRUE(chosen.size >= minSize && chosen.size <= maxSize) << chosen.size;
   font = chosen;
   return true;
 }
@@ -55,8 +58,8 @@ bool ScriptedDialogs::ChooseOpenFile(const std::string& filter, std::string& pat
   return true;
 }
 
-bool ScriptedDialogs::ChooseSaveFile(const std::string& filter,
-                                     const std::string& defaultExtension, std::string& path) {
+bool ScriptedDialogs::ChooseSaveFile(const std::string& filter, const std::string& defaultExtension,
+                                     std::string& path) {
   defaultExtensions.push_back(defaultExtension);
   return ChooseOpenFile(filter, path);
 }

@@ -5,6 +5,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/dialogs.h"
@@ -17,8 +18,7 @@ class ScriptedDialogs final : public Dialogs {
     std::string text;
   };
 
-  MessageAnswer Message(MessageKind kind, MessageButtons buttons,
-                        const std::string& text) override;
+  MessageAnswer Message(MessageKind kind, MessageButtons buttons, const std::string& text) override;
   std::string InputBox(const std::string& caption, const std::string& prompt,
                        const std::string& defaultText) override;
   bool ChooseFont(Font& font, int minSize, int maxSize) override;
@@ -31,14 +31,15 @@ class ScriptedDialogs final : public Dialogs {
   std::vector<std::string> Texts() const;
 
   std::vector<Shown> messages;
-  std::vector<std::string> prompts;      // "caption|prompt|default" of every input box
-  std::deque<MessageAnswer> answers;     // for Yes/No questions
-  std::deque<std::string> inputs;        // answers to input boxes
-  std::deque<std::optional<Font>> fonts;     // nullopt: cancelled
-  std::deque<std::optional<Color>> colors;   // nullopt: cancelled
+  std::vector<std::string> prompts;              // "caption|prompt|default" of every input box
+  std::deque<MessageAnswer> answers;             // for Yes/No questions
+  std::deque<std::string> inputs;                // answers to input boxes
+  std::deque<std::optional<Font>> fonts;         // nullopt: cancelled
+  std::deque<std::optional<Color>> colors;       // nullopt: cancelled
   std::deque<std::optional<std::string>> files;  // nullopt: cancelled
   std::vector<std::string> fileFilters;
   std::vector<std::string> defaultExtensions;  // of every save dialog
   std::vector<Font> fontsOffered;
+  std::vector<std::pair<int, int>> fontSizesOffered;  // the sizes each font chooser offered
   std::vector<Color> colorsOffered;
 };

@@ -1,0 +1,129 @@
+#include "platform/font_chooser.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "platform/codepage.h"
+#include "platform/qt_convert.h"
+
+namespace {
+struct NamedColor {
+  const char* name;
+  Color color;
+};
+// The basic colours, in the order font choosers list them.
+constexpr NamedColor kBasicColors[] = {
+    {"Black", 0x000000},  {"Maroon", 0x000080},  {"Green", 0x008000}, {"Olive", 0x008080},
+    {"Navy", 0x800000},   {"Purple", 0x800080},  {"Teal", 0x808000},  {"Gray", 0x808080},
+    {"Silver", 0xC0C0C0}, {"Red", 0x0000FF},     {"Lime", 0x00FF00},  {"Yellow", 0x00FFFF},
+    {"Blue", 0xFF0000},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00},  {"White", 0xFFFFFF},
+};
+
+QCheckBox* Check(const char* name, const char* text, bool checked) {
+  auto* box = new QCheckBox(text);
+  box->setObjectName(name);
+  box->setChecked(checked);
+  return box;
+}
+
+QPixmap Swatch(Color color) {
+  QPixmap swatch(16, 12);
+  swatch.fill(ToQColor(color));
+  return swatch;
+}
+}  // namespace
+
+FontChooser::FontChooser(const Font& font, int minSize, int maxSize, QWidget* parent)
+    : QDialog(parent), original_(font) {
+  setObjectName("FontChooser");
+  setWindowTitle("Font");
+
+  FaceBox = new QComboBox;
+  FaceBox->setObjectName("FaceBox");
+  const QString face = BytesToQString(font.face);
+  QStringList faces = QFontDatabase::families();
+  if (!faces.contains(face)) faces.prepend(face);
+  FaceBox->addItems(faces);
+  FaceBox->setCurrentText(face);
+
+  SizeBox = new QSpinBox;
+  SizeBox->setObjectName("SizeBox");
+  SizeBox->setRange(minSize, maxSize);
+  SizeBox->setValue(font.size);
+
+  BoldBox = Check("BoldBox", "&Bold", font.style & font_style::kBold);
+  ItalicBox = Check("ItalicBox", "&Italic", font.style & font_style::kItalic);
+  UnderlineBox = Check("UnderlineBox", "&Underline", font.style & font_style::kUnderline);
+  StrikeOutBox = Check("StrikeOutBox", "Stri&keout", font.style & font_style::kStrikeOut);
+
+  ColorBox = new QComboBox;
+  ColorBox->setObjectName("ColorBox");
+  for (const NamedColor& each : kBasicColors) {
+    ColorBox->addItem(Swatch(each.color), each.name, QVariant::fromValue(each.color));
+  }
+  int current = ColorBox->findData(QVariant::fromValue(font.color));
+  if (current < 0) {
+    ColorBox->addItem(Swatch(font.color), "Custom", QVariant::fromValue(font.color));
+    current = ColorBox->count() - 1;
+  }
+  ColorBox->setCurrentIndex(current);
+
+  Sample = new QLabel("AaBbYyZz");
+  Sample->setObjectName("Sample");
+  Sample->setAlignment(Qt::AlignCenter);
+  Sample->setMinimumSize(200, 60);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto* form = new QFormLayout;
+  form->addRow("&Font:", FaceBox);
+  form->addRow("&Size:", SizeBox);
+  form->addRow(BoldBox);
+  form->addRow(ItalicBox);
+  form->addRow(UnderlineBox);
+  form->addRow(StrikeOutBox);
+  form->addRow("&Color:", ColorBox);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(Sample);
+  layout->addWidget(buttons);
+
+  connect(FaceBox, &QComboBox::currentIndexChanged, this, &FontChooser::ShowSample);
+  connect(SizeBox, &QSpinBox::valueChanged, this, &FontChooser::ShowSample);
+  connect(ColorBox, &QComboBox::currentIndexChanged, this, &FontChooser::ShowSample);
+  for (QCheckBox* box : {BoldBox, ItalicBox, UnderlineBox, StrikeOutBox}) {
+    connect(box, &QCheckBox::toggled, this, &FontChooser::ShowSample);
+  }
+  ShowSample();
+}
+
+Font FontChooser::Chosen() const {
+  Font font = original_;
+  std::string face;
+  QStringToBytes(FaceBox->currentText(), face);
+  font.face = face;
+  if (SizeBox->value() != original_.size) font.SetSize(SizeBox->value());
+  font.style = static_cast<uint8_t>((BoldBox->isChecked() ? font_style::kBold : 0) |
+                                    (ItalicBox->isChecked() ? font_style::kItalic : 0) |
+                                    (UnderlineBox->isChecked() ? font_style::kUnderline : 0) |
+                                    (StrikeOutBox->isChecked() ? font_style::kStrikeOut : 0));
+  font.color = ColorBox->currentData().value<Color>();
+  return font;
+}
+
+void FontChooser::ShowSample() {
+  const Font font = Chosen();
+  Sample->setFont(ToQFont(font));
+  QPalette palette = Sample->palette();
+  palette.setColor(QPalette::WindowText, ToQColor(font.color));
+  Sample->setPalette(palette);
+}
