@@ -4,7 +4,7 @@
 
 QFont ToQFont(const Font& font) {
   QFont result(BytesToQString(font.face));
-  // The height decides the look, as on the original toolkit: characters of |height| pixels.
+  // The stored height decides the look: characters of |height| pixels, whatever the size says.
   result.setPixelSize(std::max(1, font.PixelHeight()));
   result.setBold(font.style & font_style::kBold);
   result.setItalic(font.style & font_style::kItalic);
