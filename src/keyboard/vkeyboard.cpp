@@ -82,7 +82,6 @@ void TVKeyboard::BuildKeys(int ox, int oy) {
 
 void TVKeyboard::DrawAllKeys() {
   DrawKeys();
-  surface_->update();
 }
 
 int TVKeyboard::ShowNextKey(char ch) {
@@ -109,18 +108,14 @@ void TVKeyboard::TimerofKBTimer() {
     }
   }
   flashPhase_.On = !flashPhase_.On;
-  surface_->update();
 }
 
 void TVKeyboard::UnlightKeys() {
-  bool drawn = false;
   for (int n = 1; n <= KeyCount(); ++n) {
     if (!IsLit(n)) continue;
     keys_[static_cast<size_t>(n - 1)].Draw();
     lit_[static_cast<size_t>(n - 1)] = false;
-    drawn = true;
   }
-  if (drawn) surface_->update();
 }
 
 void TVKeyboard::DrawKeys() {
