@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Start-up time and memory of the real program under a private X server.
+"""Start-up time and memory of the real program under a private X server and window manager.
 
 Measures, over several runs in fresh working folders seeded from data/:
   - process start to the start-up panel ("About") mapped;
@@ -34,17 +34,20 @@ def one_run(display, program, data):
         run = Program(display, program, workdir)
         about = wait_until(lambda: display.windows("About"), "About", 30, 0.005)[0]
         panel = time.monotonic() - started
-        display.keys(about, "Return")
+        display.wait_active(about)
+        display.keys("Return")
         pressed = time.monotonic()
         menu = wait_until(lambda: display.windows("QZ Typing Tutor"), "menu", 30, 0.005)[0]
         to_menu = time.monotonic() - pressed
         rss_start = peak_rss_kib(run.process.pid)
 
-        display.keys(menu, "alt+g")
+        display.wait_active(menu)
+        display.keys("alt+g")
         box = wait_until(lambda: [w for w in display.windows("Input Box")], "difficulty", 30)[0]
-        display.keys(box, "ctrl+a")
-        display.type(box, "10")
-        display.keys(box, "Return")
+        display.wait_active(box)
+        display.keys("ctrl+a")
+        display.type("10")
+        display.keys("Return")
         time.sleep(5)  # let words fall for a while
         rss_game = peak_rss_kib(run.process.pid)
         run.kill()

@@ -4,7 +4,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation xvfb xdotool x11-utils imagemagick python3
+  fonts-liberation xvfb openbox xdotool x11-utils x11-xkb-utils imagemagick python3
+  x11-session-utils x11-xserver-utils
   clang libclang-rt-14-dev)
 missing=()
 for package in "${packages[@]}"; do

@@ -4,7 +4,7 @@
 
 class NoGuides final : public KeyGuides {
  public:
-  void ShowBelow(int, int, int, int) override {}
+  void ShowBelow(QWidget&) override {}
   void HideGuides() override {}
   int ShowNextKey(char) override { return 3; }
   void ClearNextKey() override {}

@@ -39,7 +39,7 @@ TgameFrame::TgameFrame(WindowContext& context, QWidget* parent)
   LbStatus->setObjectName("LbStatus");
   LbStatus->setGeometry(0, 0, kClientWidth, kStatusHeight);
   QFont statusFont(QString::fromUtf8("\xE5\xAE\x8B\xE4\xBD\x93"));  // the system's Song face
-  statusFont.setPixelSize(12);  // 9 points
+  statusFont.setPixelSize(12);                                      // 9 points
   LbStatus->setFont(statusFont);
   LbStatus->setAutoFillBackground(true);
   QPalette statusPalette = LbStatus->palette();
@@ -64,7 +64,9 @@ TgameFrame::TgameFrame(WindowContext& context, QWidget* parent)
        screen.y() + (screen.height() - kClientHeight) / 2);
 }
 
-TgameFrame::~TgameFrame() { StopGame(); }
+TgameFrame::~TgameFrame() {
+  StopGame();
+}
 
 void TgameFrame::StartGame() {
   // A game still running here is stopped before the new one takes the playfield.
@@ -77,6 +79,9 @@ void TgameFrame::StartGame() {
       [this](const std::string& text) { LbStatus->setText(BytesToQString(text)); },
       PaintBox1->canvas());
   AskDifficulty();
+  // The box leaves the focus with the window it came from; the game is what was asked for.
+  raise();
+  activateWindow();
   Game->Resume();
 }
 

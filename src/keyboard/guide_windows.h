@@ -1,27 +1,44 @@
 #pragma once
 // The keyboard and the two hand windows as the line practice windows drive them: shown below
 // the practice window with blinking switched on, the next key lit, its finger lit.
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <array>
+
 #include "keyboard/palm.h"
 #include "keyboard/vkeyboard.h"
 #include "practice/key_guides.h"
 
-class GuideWindows final : public KeyGuides {
+class GuideWindows final : public QObject, public KeyGuides {
  public:
-  GuideWindows(TVKeyboard& keyboard, TPalmForm& left, TPalmForm& right)
-      : keyboard_(keyboard), left_(left), right_(right) {}
-  void ShowBelow(int left, int top, int width, int height) override;
+  GuideWindows(TVKeyboard& keyboard, TPalmForm& left, TPalmForm& right);
+  void ShowBelow(QWidget& practiceWindow) override;
   void HideGuides() override;
   int ShowNextKey(char ch) override;
   void ClearNextKey() override;
   void LightFinger(Hand hand, int finger) override;
   void ClearFinger(Hand hand) override;
 
+ protected:
+  // The guides follow the practice window when it moves or is resized.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
-  // The keyboard 15 px below the window's frame, centred; the hands 5 px left and right of it.
-  void PlaceBelow(int left, int top, int width, int height);
+  void ShowGuides();
+  // The keyboard 15 px below the practice window's frame, centred; the hands 5 px left and
+  // right of the keyboard's frame. Only windows not yet at their place are moved.
+  void Place();
+  // Places the guides again for a while: a window manager frames a window only after it is
+  // mapped, and until then a move aims at a frame of the wrong size.
+  void Settle();
+  std::array<QWidget*, 3> Guides() { return {&keyboard_, &left_, &right_}; }
   TPalmForm& HandWindow(Hand hand);
 
   TVKeyboard& keyboard_;
   TPalmForm& left_;
   TPalmForm& right_;
+  QPointer<QWidget> practice_;
+  QTimer settle_;
+  int settleTicks_ = 0;
 };

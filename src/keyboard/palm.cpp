@@ -20,7 +20,10 @@ TPalmForm::TPalmForm(LayoutRec& layout, FlashPhase& flashPhase, Dialogs& dialogs
     : QDialog(parent), layout_(layout), flashPhase_(flashPhase), dialogs_(dialogs) {
   setObjectName("PalmForm");
   setWindowTitle("Palm");
-  setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  // A guide to look at: the keys stay with the window the learner types in.
+  setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowDoesNotAcceptFocus);
+  setAttribute(Qt::WA_ShowWithoutActivating);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, Qt::black);
   setPalette(palette);

@@ -25,7 +25,9 @@ TVKeyboard::TVKeyboard(LayoutRec& layout, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), layout_(layout), dialogs_(dialogs) {
   setObjectName("VKeyboard");
   setWindowTitle("Virtual Keyboard");
-  setWindowFlags(Qt::Tool);
+  // A guide to look at: the keys stay with the window the learner types in.
+  setWindowFlags(Qt::Tool | Qt::WindowDoesNotAcceptFocus);
+  setAttribute(Qt::WA_ShowWithoutActivating);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, ToQColor(kBackground));
   setPalette(palette);

@@ -1,5 +1,25 @@
 #include "platform/form_controls.h"
 
+#include <QKeyEvent>
+
+namespace {
+// Enter presses the button only while it has the focus, as Space does: a learner moving with
+// Tab expects either key to press the focused button.
+class FormButton final : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+      click();
+      return;
+    }
+    QPushButton::keyPressEvent(event);
+  }
+};
+}  // namespace
+
 QLabel* Caption(const char* text, QWidget* parent, int x, int y, QWidget* buddy) {
   auto* label = new QLabel(text, parent);
   label->move(x, y);
@@ -9,7 +29,7 @@ QLabel* Caption(const char* text, QWidget* parent, int x, int y, QWidget* buddy)
 
 QPushButton* Button(const char* name, const char* text, QWidget* parent, const QRect& place,
                     const char* hint) {
-  auto* button = new QPushButton(text, parent);
+  auto* button = new FormButton(text, parent);
   button->setObjectName(name);
   button->setGeometry(place);
   button->setAutoDefault(false);

@@ -25,6 +25,7 @@ QString QtFilterFromPipes(const std::string& filter) {
 
 MessageAnswer QtDialogs::Message(MessageKind kind, MessageButtons buttons,
                                  const std::string& text) {
+  if (!asking_) return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
   QMessageBox box(QApplication::activeWindow());
   box.setWindowTitle(QApplication::applicationDisplayName());
   box.setText(BytesToQString(text));
@@ -45,6 +46,7 @@ MessageAnswer QtDialogs::Message(MessageKind kind, MessageButtons buttons,
 
 std::string QtDialogs::InputBox(const std::string& caption, const std::string& prompt,
                                 const std::string& defaultText) {
+  if (!asking_) return defaultText;
   bool ok = false;
   const QString answer =
       QInputDialog::getText(QApplication::activeWindow(), BytesToQString(caption),

@@ -218,7 +218,9 @@ std::string StatusText(const TFmLinePractice& window) {
   return bytes;
 }
 
-void TFmLinePractice::ClearTyping() { RichEdit1->clear(); }
+void TFmLinePractice::ClearTyping() {
+  RichEdit1->clear();
+}
 
 void TFmLinePractice::InsertTyped(int key, bool right) {
   QTextCursor cursor(RichEdit1->document());
@@ -241,8 +243,7 @@ void TFmLinePractice::DeleteLastTyped() {
 void TFmLinePractice::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   Guarded(context_.dialogs, [&] {
-    const QRect frame = frameGeometry();
-    guides_.ShowBelow(frame.left(), frame.top(), frame.width(), frame.height());
+    guides_.ShowBelow(*this);
     ShowNextKeyAt(Position);
     RichEdit1->setFocus();
   });

@@ -2,10 +2,12 @@
 // texts and layouts. It reads no arguments or environment of its own.
 #include <QApplication>
 #include <filesystem>
+#include <functional>
 
 #include "platform/guard.h"
 #include "platform/qt_dialogs.h"
 #include "shell/program.h"
+#include "shell/session_end.h"
 
 namespace {
 // The last resort of the general error report: handlers guard themselves, but anything that
@@ -19,6 +21,20 @@ class TutorApplication final : public QApplication {
     bool handled = false;
     Guarded(dialogs_, [&] { handled = QApplication::notify(receiver, event); });
     return handled;
+  }
+
+  // A request to quit from outside (the session manager, when the session ends).
+  std::function<void()> quitRequested;
+
+ protected:
+  bool event(QEvent* event) override {
+    // Not the toolkit's way, which closes every window and so asks for the practice-time
+    // report.
+    if (event->type() == QEvent::Quit && quitRequested) {
+      quitRequested();
+      return true;
+    }
+    return QApplication::event(event);
   }
 
  private:
@@ -38,9 +54,13 @@ int main(int argc, char* argv[]) {
   WindowContext context{dialogs, ExecModal(), clock, random, shell, workDir};
 
   TutorProgram program(context);
+  SessionEnd sessionEnd([&] { program.CommitSettings(); }, [&] { dialogs.StopAsking(); });
+  app.quitRequested = [&] { sessionEnd.End(); };
   program.StartUp();
-  program.ButtonMenu->show();
-  app.exec();
+  if (!sessionEnd.Ended()) {
+    program.ButtonMenu->show();
+    app.exec();
+  }
   program.ShutDown();
   return 0;
 }

@@ -1,11 +1,12 @@
 #include "shell/main_menu.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QPushButton>
 
 #include "platform/colors.h"
+#include "platform/form_controls.h"
 #include "platform/qt_convert.h"
+#include "shell/session_end.h"
 
 TButtonMenu::TButtonMenu(QWidget* parent) : QDialog(parent) {
   setObjectName("ButtonMenu");
@@ -38,11 +39,8 @@ TButtonMenu::TButtonMenu(QWidget* parent) : QDialog(parent) {
       {&Button7, "Button7", "&Exit", 270, nullptr},
   };
   for (const ButtonPlace& place : places) {
-    auto* button = new QPushButton(place.caption, this);
-    button->setObjectName(place.name);
-    button->setGeometry(8, place.y, 181, 32);
+    QPushButton* button = Button(place.name, place.caption, this, QRect(8, place.y, 181, 32));
     button->setFont(font);
-    button->setAutoDefault(false);
     *place.button = button;
     if (place.action) {
       auto member = place.action;
@@ -62,7 +60,9 @@ void TButtonMenu::Run(const std::function<void()>& action) {
   }
 }
 
-void TButtonMenu::reject() { close(); }  // Esc: Button7 is the cancel button
+void TButtonMenu::reject() {
+  close();
+}  // Esc: Button7 is the cancel button
 
 void TButtonMenu::closeEvent(QCloseEvent* event) {
   if (!closing_) {
@@ -70,5 +70,5 @@ void TButtonMenu::closeEvent(QCloseEvent* event) {
     Run(actions.closing);
   }
   event->accept();
-  QCoreApplication::quit();
+  LeaveEventLoops();  // quit() would close every window once more
 }

@@ -94,11 +94,17 @@ void TutorProgram::StartUp() {
   Guarded(context.dialogs, [&] { FmOption->LoadUserSettings(true); });
   Guarded(context.dialogs, [&] { FmOption->ApplyLayout(); });
   Guarded(context.dialogs, [&] { FmOption->LoadPracticeTexts(); });
+  running_ = true;
 }
 
 void TutorProgram::ShutDown() {
+  running_ = false;
   // A game still running ends before any window goes.
   Guarded(context.dialogs, [&] { gameFrame->StopGame(); });
   // The learner's section of qzc.ini, then qz.ini, while every window still exists.
   FmOption->SaveOnShutdown();
+}
+
+void TutorProgram::CommitSettings() {
+  if (running_) FmOption->SaveOnShutdown();
 }

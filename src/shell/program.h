@@ -37,6 +37,9 @@ class TutorProgram {
   void StartUp();
   // After the event loop: the settings are written before any window goes.
   void ShutDown();
+  // The settings written now, as at shutdown, if the learner's settings have been read and
+  // not yet written for the last time (a session manager's request at logout).
+  void CommitSettings();
 
   // The sum of this run's practice time in the course, free and sentence drills.
   int64_t RunPracticeTime() const;
@@ -69,4 +72,5 @@ class TutorProgram {
 
  private:
   void WireMenu();
+  bool running_ = false;  // from the end of the start-up to the shutdown
 };

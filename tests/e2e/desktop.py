@@ -1,19 +1,28 @@
-"""Drives the real program as a learner would: a private X server, a fresh working folder
-seeded from data/, synthetic keys through the XTEST extension, and windows found by their
-captions. Nothing here sleeps blindly: every wait polls for a condition with a deadline."""
+"""Drives the real program as a learner would: a private X server with a window manager
+(openbox), a fresh working folder seeded from data/, and synthetic keys through the XTEST
+extension that go to whatever window has the focus, as a learner's keys do. Windows are found
+by their captions. Nothing here sleeps blindly: every wait polls for a condition with a
+deadline."""
 
 import os
+import random
 import shutil
+import signal
 import subprocess
 import tempfile
 import time
+
+
+# How long a wait may last: long, because other work may share the machine's processors; a
+# wait ends as soon as its condition holds.
+PATIENCE = 60.0
 
 
 class Timeout(AssertionError):
     pass
 
 
-def wait_until(condition, what, timeout=20.0, interval=0.05):
+def wait_until(condition, what, timeout=PATIENCE, interval=0.05):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
         value = condition()
@@ -23,93 +32,167 @@ def wait_until(condition, what, timeout=20.0, interval=0.05):
     raise Timeout("timed out waiting for " + what)
 
 
-class Display:
-    """A private Xvfb server on a free display number."""
+def start_xvfb(width, height):
+    """An Xvfb server on a display number of its own; returns (process, ':N').
 
-    def __init__(self, width=1024, height=768):
-        self.width, self.height = width, height
-        # Xvfb picks a free display itself and reports its number, so parallel runs never race
-        # for one.
+    The number is drawn at random from a wide range rather than taken as the lowest free one:
+    the lowest free number is exactly the one that a server of another run is giving up at
+    that moment, and a client could then reach the old server's leftovers (or none). The
+    server's lock file settles a clash, and a clash is simply retried."""
+    for _ in range(50):
+        number = random.randrange(100, 30000)
         read_end, write_end = os.pipe()
-        self.server = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % (width, height),
-             "-nolisten", "tcp"],
+        server = subprocess.Popen(
+            ["Xvfb", ":%d" % number, "-displayfd", str(write_end), "-screen", "0",
+             "%dx%dx24" % (width, height), "-nolisten", "tcp"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,))
         os.close(write_end)
         with os.fdopen(read_end) as reader:
-            number = reader.readline().strip()
-        if not number:
-            self.server.kill()
-            raise RuntimeError("Xvfb did not start")
-        self.name = ":" + number
-        wait_until(lambda: subprocess.run(["xdpyinfo", "-display", self.name],
-                                          capture_output=True).returncode == 0, "Xvfb", 10)
+            ready = reader.readline().strip()  # written once the server accepts clients
+        if ready == str(number) and server.poll() is None:
+            return server, ":%d" % number
+        server.kill()
+        server.wait()
+    raise RuntimeError("no Xvfb display could be started")
+
+
+class Display:
+    """A private X server with openbox as its window manager."""
+
+    def __init__(self, width=1024, height=768):
+        self.width, self.height = width, height
+        self.home = tempfile.mkdtemp(prefix="qz-e2e-home-")
+        self.server, self.name = start_xvfb(width, height)
+        self.wm_log = open(os.path.join(self.home, "openbox.log"), "wb")
+        # openbox with its installed defaults: an empty home keeps a personal setup out.
+        # QZ_E2E_WM_DEBUG=1 has it log why it focuses, places and stacks each window.
+        debug = ["--debug"] if os.environ.get("QZ_E2E_WM_DEBUG") else []
+        self.wm = subprocess.Popen(["openbox", "--sm-disable"] + debug, env=self.env(),
+                                   stdout=self.wm_log, stderr=subprocess.STDOUT)
+        wait_until(lambda: "window id" in self.run(
+            "xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout, "the window manager")
 
     def env(self):
-        env = {key: value for key, value in os.environ.items() if key != "QT_QPA_PLATFORM"}
+        drop = ("QT_QPA_PLATFORM", "SESSION_MANAGER", "XDG_CONFIG_HOME", "XDG_CACHE_HOME")
+        env = {key: value for key, value in os.environ.items() if key not in drop}
         env["DISPLAY"] = self.name
+        env["HOME"] = self.home
         env["QT_QPA_PLATFORM"] = "xcb"
         env["LSAN_OPTIONS"] = "suppressions=" + os.path.join(os.path.dirname(
             os.path.abspath(__file__)), "lsan.supp")
         return env
 
+    def temp(self, name):
+        """A path for a scratch file of this display's run."""
+        return os.path.join(self.home, name)
+
     def run(self, *args):
         return subprocess.run(list(args), env=self.env(), capture_output=True, text=True)
+
+    def set_keyboard(self, *layout):
+        """The X keyboard layout, as setxkbmap takes it (for example "us", "intl")."""
+        result = self.run("setxkbmap", *layout)
+        assert result.returncode == 0, result.stderr
+
+    # Windows.
 
     def windows(self, caption):
         """Ids of the visible windows whose caption is exactly caption."""
         result = self.run("xdotool", "search", "--onlyvisible", "--name", "^%s$" % caption)
         return [line for line in result.stdout.split() if line]
 
-    def wait_window(self, caption, timeout=20.0):
+    def wait_window(self, caption, timeout=PATIENCE):
         try:
             return wait_until(lambda: self.windows(caption), "window '%s'" % caption, timeout)[0]
         except Timeout:
             names = self.run("xdotool", "search", "--name", ".", "getwindowname", "%@").stdout
             raise Timeout("no window '%s'; windows: %s" % (caption, names.split("\n")))
 
-    def wait_gone(self, caption, timeout=20.0):
+    def wait_gone(self, caption, timeout=PATIENCE):
         wait_until(lambda: not self.windows(caption), "window '%s' to close" % caption, timeout)
 
+    def active(self):
+        """The window that has the focus (the window manager's active window), or None."""
+        result = self.run("xdotool", "getactivewindow")
+        return result.stdout.strip() or None
+
+    def wait_active(self, window, what=None, timeout=PATIENCE):
+        """Waits until window has the focus: the window manager gave it, nobody forced it."""
+        try:
+            wait_until(lambda: self.active() == window, what or "window %s to be active" % window,
+                       timeout)
+        except Timeout:
+            active = self.active()
+            name = self.run("xdotool", "getwindowname", active).stdout.strip() if active else ""
+            raise Timeout("%s is not active; the focus is on %s '%s'" % (
+                what or window, active, name))
+
+    def stacking(self):
+        """Managed windows from bottom to top, as decimal ids."""
+        result = self.run("xprop", "-root", "_NET_CLIENT_LIST_STACKING")
+        ids = result.stdout.split("#")[-1].replace(",", " ").split()
+        return [str(int(value, 16)) for value in ids]
+
+    def geometry(self, window):
+        """(x, y, width, height) of the window's client area on the screen."""
+        # xwininfo, not xdotool: xdotool counts the frame's offset twice once a window manager
+        # has put the window into a frame.
+        info = {}
+        for line in self.run("xwininfo", "-id", window).stdout.splitlines():
+            key, _, value = line.strip().partition(":")
+            info[key] = value.strip()
+        try:
+            return tuple(int(info[key]) for key in (
+                "Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+        except (KeyError, ValueError):
+            raise AssertionError("window %s has no geometry" % window)
+
     def size(self, window):
-        result = self.run("xdotool", "getwindowgeometry", window)
-        for line in result.stdout.splitlines():
-            if "Geometry:" in line:
-                width, height = line.split()[-1].split("x")
-                return int(width), int(height)
-        return (0, 0)
+        """(width, height) of the client area; (0, 0) once the window is gone."""
+        try:
+            return self.geometry(window)[2:]
+        except AssertionError:
+            return (0, 0)
 
     def position(self, window):
-        result = self.run("xdotool", "getwindowgeometry", window)
-        for line in result.stdout.splitlines():
-            if "Position:" in line:
-                x, y = line.split()[1].split(",")
-                return int(x), int(y)
-        raise AssertionError("window %s has no position" % window)
+        """The screen position of the window's client area."""
+        return self.geometry(window)[:2]
+
+    def frame(self, window):
+        """(left, top, right, bottom) of the window's outer frame on the screen, right and
+        bottom exclusive: the client area grown by the frame the window manager put round it."""
+        left, top, width, height = self.geometry(window)
+        result = self.run("xprop", "-id", window, "_NET_FRAME_EXTENTS")
+        extents = [0, 0, 0, 0]
+        if "=" in result.stdout:
+            extents = [int(v) for v in result.stdout.split("=")[1].replace(",", " ").split()]
+        frame_left, frame_right, frame_top, frame_bottom = extents
+        return (left - frame_left, top - frame_top, left + width + frame_right,
+                top + height + frame_bottom)
+
+    # A learner's hands.
 
     def click(self, window, x, y):
         """A left click at (x, y) of the window's client area."""
         left, top = self.position(window)
         self.run("xdotool", "mousemove", "--sync", str(left + x), str(top + y), "click", "1")
 
+    def keys(self, *keys):
+        """Key presses for the focused window."""
+        self.run("xdotool", "key", "--clearmodifiers", "--delay", "30", *keys)
+
+    def type(self, text):
+        """Typing for the focused window."""
+        self.run("xdotool", "type", "--clearmodifiers", "--delay", "30", text)
+
+    # Pictures.
+
     def crop(self, window, path):
-        """A screenshot of the window alone."""
-        left, top = self.position(window)
-        width, height = self.size(window)
+        """A screenshot of the window's client area alone."""
+        left, top, width, height = self.geometry(window)
         self.run("import", "-window", "root", "-crop", "%dx%d+%d+%d" % (width, height, left, top),
                  "+repage", path)
         return path
-
-    def focus(self, window):
-        self.run("xdotool", "windowfocus", "--sync", window)
-
-    def keys(self, window, *keys):
-        self.focus(window)
-        self.run("xdotool", "key", "--clearmodifiers", "--delay", "30", *keys)
-
-    def type(self, window, text):
-        self.focus(window)
-        self.run("xdotool", "type", "--clearmodifiers", "--delay", "30", text)
 
     def screenshot(self, path):
         self.run("import", "-window", "root", path)
@@ -124,12 +207,23 @@ class Display:
                 return tuple(int(float(v)) for v in values[:3])
         raise AssertionError("no pixel read: " + result.stderr)
 
+    def wm_output(self):
+        self.wm_log.flush()
+        with open(os.path.join(self.home, "openbox.log"), "rb") as log:
+            return log.read().decode("utf-8", "replace")
+
     def close(self):
-        self.server.terminate()
-        try:
-            self.server.wait(5)
-        except subprocess.TimeoutExpired:
-            self.server.kill()
+        # The server goes last and is waited for, so that its display number is free again
+        # only once nothing of it is left.
+        for process in (self.wm, self.server):
+            process.terminate()
+            try:
+                process.wait(5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+        self.wm_log.close()
+        shutil.rmtree(self.home, ignore_errors=True)
 
 
 class Program:
@@ -143,11 +237,13 @@ class Program:
         self.process = subprocess.Popen([executable], cwd=workdir, env=display.env(),
                                         stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
 
-    def wait_exit(self, timeout=20.0):
+    def signal(self, number=signal.SIGTERM):
+        self.process.send_signal(number)
+
+    def wait_exit(self, timeout=PATIENCE):
         try:
             return self.process.wait(timeout)
         except subprocess.TimeoutExpired:
-            self.process.kill()
             raise Timeout("the program did not end")
 
     def output(self):

@@ -1,16 +1,21 @@
 #!/usr/bin/env python3
-"""End-to-end scenarios: the built program under a private X server, driven by synthetic
-keys, checked through the files it leaves in its working folder and through screenshots.
+"""End-to-end scenarios: the built program under a private X server with a window manager,
+driven by synthetic keys sent to the focused window, checked through the files it leaves in its
+working folder and through screenshots.
 
 Usage: scenarios.py PROGRAM DATA_DIR SCENARIO"""
 
 import os
 import re
 import shutil
+import signal
+import subprocess
 import sys
+import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import Display, Program, Timeout, read_bytes, seeded_workdir, wait_until  # noqa: E402
+from desktop import (  # noqa: E402
+    PATIENCE, Display, Program, Timeout, read_bytes, seeded_workdir, wait_until)
 
 TITLE = "QZ Typing Tutor"
 TEN_KEYS = [b"Progress", b"TimeTotal", b"coursetext", b"practicetext", b"gametext", b"fontname",
@@ -50,8 +55,9 @@ class Session:
     """One run of the program: start, pick the learner, reach the main menu."""
 
     def __init__(self, display, program, workdir):
+        """program is the executable to start, or None when something else starts it."""
         self.display = display
-        self.program = Program(display, program, workdir)
+        self.program = Program(display, program, workdir) if program else None
         self.workdir = workdir
 
     def menu(self):
@@ -72,9 +78,10 @@ class Session:
                 self.answer_box()
                 boxes += 1
         about = self.display.windows("About")[0]
+        self.display.wait_active(about, "the start-up panel")
         for _ in range(downs):
-            self.display.keys(about, "Down")  # the learner picker has the focus
-        self.display.keys(about, "Return")
+            self.display.keys("Down")  # the learner picker has the focus
+        self.display.keys("Return")
         self.display.wait_gone("About")
         while True:
             found = wait_until(lambda: self.message_boxes() or self.menu(), "the main menu")
@@ -85,12 +92,14 @@ class Session:
 
     def answer_box(self, key="Return"):
         box = wait_until(self.message_boxes, "a message box")[-1]
-        self.display.keys(box, key)
+        self.display.wait_active(box, "the message box")
+        self.display.keys(key)
         wait_until(lambda: box not in self.display.windows(TITLE), "the box to close")
 
     def close_menu(self, menu):
         """Esc on the main menu, OK on the practice-time report, and the process ends."""
-        self.display.keys(menu, "Escape")
+        self.display.wait_active(menu, "the main menu")
+        self.display.keys("Escape")
         self.answer_box()
         return self.program.wait_exit()
 
@@ -101,7 +110,10 @@ def first_start(display, program, data):
     session = Session(display, program, workdir)
     menu, boxes = session.pick_learner()
     assert boxes == 2, boxes  # no learner: the course and practice texts are not chosen
-    assert_exit(session.close_menu(menu))
+    display.wait_active(menu, "the main menu")
+    display.keys("shift+Tab", "Return")  # Enter on "&Exit", the last button
+    session.answer_box()  # the practice-time report
+    assert_exit(session.program.wait_exit())
     learner = section(read_bytes(os.path.join(workdir, "qzc.ini")), b"Learner")
     assert [k for k, _ in learner] == TEN_KEYS, learner
     assert b"CurrentUser=Learner" in read_bytes(os.path.join(workdir, "qz.ini"))
@@ -118,16 +130,14 @@ def course_progress(display, program, data):
         session = Session(display, program, workdir)
         menu, boxes = session.pick_learner()
         assert boxes == 0, boxes
-        display.keys(menu, "alt+c")
-        window = display.wait_window("Course")
-        display.type(window, line.decode("latin-1").strip(" \t"))
-        display.keys(window, "space")  # the key after the last character ends the line
+        window = finish_course_line(display, session, menu, line)
         try:  # synthetic keys are fast: "Can you really type so fast?  Do be patient."
-            wait_until(session.message_boxes, "the speed warning", timeout=5)
+            wait_until(session.message_boxes, "the speed warning", timeout=PATIENCE / 4)
             session.answer_box()
         except Timeout:
             pass
-        display.keys(window, "Escape")
+        display.wait_active(window, "the course after the warning")
+        display.keys("Escape")
         display.wait_gone("Course")
         assert_exit(session.close_menu(menu))
         progress = int(value_of(read_bytes(qzc), b"Learner", b"Progress"))
@@ -144,12 +154,14 @@ LAYOUT_NAME, SECOND_LAYOUT_FILE, REGISTER, OPTIONS_OK = (151, 193), (51, 256), (
 
 def keyboard_picture(display, session, menu, path):
     """Opens the sentence drills and returns a picture of the keyboard below them."""
-    display.keys(menu, "alt+s")
+    display.wait_active(menu, "the main menu")
+    display.keys("alt+s")
     drills = display.wait_window("Sentence Drills")
     keyboard = display.wait_window("Virtual Keyboard")
     wait_until(lambda: display.pixel(*display.position(keyboard)) != (0, 0, 0), "keys drawn")
     picture = read_bytes(display.crop(keyboard, path))
-    display.keys(drills, "Escape")
+    display.wait_active(drills, "the sentence drills")
+    display.keys("Escape")
     display.wait_gone("Sentence Drills")
     return picture, display.size(keyboard)
 
@@ -160,11 +172,13 @@ def options_learner_and_layout(display, program, data):
 
     session = Session(display, program, workdir)
     menu, _ = session.pick_learner()
-    us_keyboard = keyboard_picture(display, session, menu, "/tmp/qz-e2e-us.png")
-    display.keys(menu, "alt+o")
+    us_keyboard = keyboard_picture(display, session, menu, display.temp("us.png"))
+    display.wait_active(menu, "the main menu")
+    display.keys("alt+o")
     options = display.wait_window("Options")
+    display.wait_active(options, "the Options window")
     display.click(options, *USERS_BOX)
-    display.type(options, "Zoe")
+    display.type("Zoe")
     display.click(options, *ADD_USER)
     session.answer_box()  # "The new user will have the settings of the current user. ..."
     display.wait_gone("Options")
@@ -173,16 +187,18 @@ def options_learner_and_layout(display, program, data):
 
     session = Session(display, program, workdir)
     menu, _ = session.pick_learner(downs=1)  # Learner, Zoe
-    display.keys(menu, "alt+o")
+    display.wait_active(menu, "the main menu")
+    display.keys("alt+o")
     options = display.wait_window("Options")
-    display.keys(options, "ctrl+Tab", "ctrl+Tab")  # the "Keyboard Layout" page
+    display.wait_active(options, "the Options window")
+    display.keys("ctrl+Tab", "ctrl+Tab")  # the "Keyboard Layout" page
     display.click(options, *LAYOUT_NAME)
-    display.type(options, "Mine")
+    display.type("Mine")
     display.click(options, *SECOND_LAYOUT_FILE)  # de.key, after colemak.key
     display.click(options, *REGISTER)
     display.click(options, *OPTIONS_OK)
     display.wait_gone("Options")
-    german_keyboard = keyboard_picture(display, session, menu, "/tmp/qz-e2e-de.png")
+    german_keyboard = keyboard_picture(display, session, menu, display.temp("de.png"))
     assert german_keyboard != us_keyboard, "the keyboard did not change with the layout"
     assert_exit(session.close_menu(menu))
 
@@ -196,41 +212,179 @@ def options_learner_and_layout(display, program, data):
     return workdir
 
 
+def guides_beside_practice(display, program, data):
+    """The keyboard stands 15 px below the practice window's frame and the hands 5 px beside
+    the keyboard's frame, all three above the practice window; a click on them leaves the
+    keys with the practice window."""
+    workdir = seeded_workdir(data)
+    session = Session(display, program, workdir)
+    menu, _ = session.pick_learner()
+    display.wait_active(menu, "the main menu")
+    display.keys("alt+s")
+    drills = display.wait_window("Sentence Drills")
+    guides = [display.wait_window(name) for name in ("Virtual Keyboard", "Left", "Right")]
+    display.wait_active(drills, "the sentence drills")
+
+    def placed():
+        practice, board, left, right = (display.frame(w) for w in [drills] + guides)
+        return (board[1] == practice[3] + 15 and left[1] == right[1] == board[1]
+                and left[2] + 5 == board[0] and board[2] + 5 == right[0])
+
+    wait_until(placed, "the guides clear of the practice window's frame")
+    stack = display.stacking()
+    assert all(stack.index(g) > stack.index(drills) for g in guides), stack
+    for guide in guides:
+        display.click(guide, 20, 20)
+    display.type("~")  # no practice line starts with it: red and underlined
+    wait_until(lambda: has_colour(display, drills, "rgb(255,0,0)"), "the typed character")
+    display.keys("Escape")
+    display.wait_gone("Sentence Drills")
+    assert_exit(session.close_menu(menu))
+    return workdir
+
+
 def start_game(display, menu):
-    display.keys(menu, "alt+g")
+    """"&Game" from the main menu at difficulty 10; the game must then have the focus, its
+    words must fall and the letters typed must reach it, with no click in between."""
+    display.wait_active(menu, "the main menu")
+    display.keys("alt+g")
     game = display.wait_window("Game")
     box = display.wait_window("Input Box")
-    display.keys(box, "ctrl+a")
-    display.type(box, "10")
-    display.keys(box, "Return")
+    display.wait_active(box, "the difficulty box")
+    display.keys("ctrl+a")
+    display.type("10")
+    display.keys("Return")
     display.wait_gone("Input Box")
-    # Words fall: the playfield below the status line gets yellow letters.
+    display.wait_active(game, "the game after its difficulty box")
+    wait_until(lambda: has_colour(display, game, "rgb(255,255,0)"), "falling words", interval=0.3)
+    display.type("j")  # every word starts with it: its first letter turns red
+    wait_until(lambda: has_colour(display, game, "rgb(255,0,0)"), "the game to take a letter",
+               interval=0.2)
     return game
+
+
+def j_words_game_text(workdir):
+    """A game text of 676 words that all start with j, for a game that takes its first key."""
+    letters = "abcdefghijklmnopqrstuvwxyz"
+    words = ["j" + a + b for a in letters for b in letters]
+    with open(os.path.join(workdir, "qzgame.txt"), "wb") as text:
+        text.write(" ".join(words).encode("ascii") + b"\r\n")
 
 
 def game_running_at_exit(display, program, data):
     workdir = seeded_workdir(data)
+    j_words_game_text(workdir)
     session = Session(display, program, workdir)
     menu, _ = session.pick_learner()
     game = start_game(display, menu)
-    wait_until(lambda: has_yellow(display, game), "falling words", 30, 0.3)
-    display.keys(game, "Escape")  # pause: "Do you want to exit?"
+    display.keys("Escape")  # pause: "Do you want to exit?"
     session.answer_box("y")
     display.wait_gone("Game")
-    game = start_game(display, menu)
-    wait_until(lambda: has_yellow(display, game), "falling words of the second game", 30, 0.3)
+    start_game(display, menu)
+    display.click(menu, 20, -10)  # the main menu's title bar, above the game
     assert_exit(session.close_menu(menu))  # the running game's worker is stopped and joined
     return workdir
 
 
-def has_yellow(display, window):
-    path = display.crop(window, "/tmp/qz-e2e-game.png")
-    result = display.run("convert", path, "-fill", "black", "+opaque", "rgb(255,255,0)",
+def has_colour(display, window, colour):
+    path = display.crop(window, display.temp("game.png"))
+    result = display.run("convert", path, "-fill", "black", "+opaque", colour,
                          "-format", "%[fx:mean]", "info:")
     try:
         return float(result.stdout.strip() or 0) > 0
     except ValueError:
         return False
+
+
+def first_course_line(workdir):
+    return read_bytes(os.path.join(workdir, "qzcourse.txt")).splitlines()[0]
+
+
+def finish_course_line(display, session, menu, line):
+    """Opens the course, types line and the key that ends it; the course stays open, and the
+    speed warning may be up."""
+    display.wait_active(menu, "the main menu")
+    display.keys("alt+c")
+    course = display.wait_window("Course")
+    display.wait_active(course, "the course")
+    display.type(line.decode("latin-1").strip(" \t"))
+
+    def clock_runs():
+        return has_colour(display, course, "rgb(0,0,255)")  # the blue "V" mark
+
+    wait_until(clock_runs, "the line's clock")
+    display.keys("space")
+    wait_until(lambda: session.message_boxes() or not clock_runs(), "the end of the line")
+    return course
+
+
+def session_end(display, program, data):
+    """A termination signal ends the program as closing the main menu does, but without the
+    practice-time report: SIGTERM after a finished course line, with the course and perhaps
+    the speed warning still up, keeps Progress and TimeTotal; SIGTERM with a game running and
+    SIGHUP at the start-up panel end it with status 0 too."""
+    workdir = seeded_workdir(data)
+    j_words_game_text(workdir)
+    qzc = os.path.join(workdir, "qzc.ini")
+    time_before = int(value_of(read_bytes(qzc), b"Learner", b"TimeTotal"))
+
+    session = Session(display, program, workdir)
+    menu, _ = session.pick_learner()
+    finish_course_line(display, session, menu, first_course_line(workdir))
+    session.program.signal(signal.SIGTERM)
+    assert_exit(session.program.wait_exit())
+    learner = read_bytes(qzc)
+    assert value_of(learner, b"Learner", b"Progress") == b"1", learner
+    assert int(value_of(learner, b"Learner", b"TimeTotal")) > time_before, learner
+
+    session = Session(display, program, workdir)
+    menu, _ = session.pick_learner()
+    start_game(display, menu)
+    session.program.signal(signal.SIGTERM)
+    assert_exit(session.program.wait_exit())
+
+    session = Session(display, program, workdir)
+    display.wait_active(display.wait_window("About"), "the start-up panel")
+    session.program.signal(signal.SIGHUP)
+    assert_exit(session.program.wait_exit())
+    assert value_of(read_bytes(qzc), b"Learner", b"Progress") == b"1"
+    return workdir
+
+
+def logout(display, program, data):
+    """Logging out under a session manager (xsm, which starts the program as a client of the
+    session) saves as closing the main menu does and ends the program with status 0, with the
+    course and the speed warning still up."""
+    workdir = seeded_workdir(data)
+    log = display.temp("program.log")
+    with open(os.path.join(display.home, ".xsmstartup"), "w") as startup:
+        startup.write("sh -c 'cd %s && %s >%s 2>&1; echo status $? >>%s'\n" % (
+            workdir, program, log, log))
+    manager = subprocess.Popen(["xsm"], env=display.env(), stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    try:
+        session = Session(display, None, workdir)
+        menu, _ = session.pick_learner()
+        finish_course_line(display, session, menu, first_course_line(workdir))
+        xsm = display.wait_window("xsm: Default")
+        display.run("xdotool", "windowactivate", "--sync", xsm)  # the desktop's logout
+        left, top, _, _ = display.geometry(xsm)
+        display.run("xdotool", "mousemove", "--sync", str(left + 160), str(top + 48),
+                    "mousedown", "1", "mousemove", "--sync", str(left + 160), str(top + 68),
+                    "mouseup", "1")  # "Shutdown", "With Checkpoint"
+        dialog = display.wait_window("Shutdown")
+        display.click(dialog, 150, 18)
+        display.type("tutor")  # the session's name
+        display.click(dialog, 48, 137)  # its "Shutdown" button
+        wait_until(lambda: "status" in read_bytes(log).decode("latin-1"), "the program's end")
+        assert read_bytes(log).decode("latin-1").splitlines()[-1] == "status 0"
+    finally:
+        manager.kill()
+        manager.wait()
+    learner = read_bytes(os.path.join(workdir, "qzc.ini"))
+    assert value_of(learner, b"Learner", b"Progress") == b"1", learner
+    assert int(value_of(learner, b"Learner", b"TimeTotal")) > 5, learner
+    return workdir
 
 
 def damaged_files(display, program, data):
@@ -269,9 +423,13 @@ def damaged_files(display, program, data):
     session = Session(display, program, workdir)
     menu, boxes = session.pick_learner()
     assert boxes >= 1, boxes
-    display.keys(menu, "Escape")
+    display.wait_active(menu, "the main menu")
+    display.keys("Escape")
     session.answer_box()  # the practice-time report
-    while session.program.process.poll() is None and session.message_boxes():
+    def box_or_end():
+        return "ended" if session.program.process.poll() is not None else session.message_boxes()
+
+    while wait_until(box_or_end, "a box or the end") != "ended":
         session.answer_box()  # "Unable to write to ..." at shutdown
     assert_exit(session.program.wait_exit())
     assert os.path.isdir(qz)
@@ -287,11 +445,14 @@ def main():
         print("1 passed, 0 failed")
         return 0
     except (AssertionError, Timeout) as failure:
-        shot = display.screenshot("/tmp/qz-e2e-%s.png" % scenario)
+        handle, shot = tempfile.mkstemp(prefix="qz-e2e-%s-" % scenario, suffix=".png")
+        os.close(handle)
+        display.screenshot(shot)
         import traceback
         traceback.print_exc()
         for started in Program.started:
             print("--- program output:\n" + started.output()[-6000:])
+        print("--- window manager output:\n" + display.wm_output()[-3000:])
         print("FAILED %s: %r (screenshot %s)" % (scenario, failure, shot))
         print("0 passed, 1 failed")
         return 1

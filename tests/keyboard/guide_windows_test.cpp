@@ -66,23 +66,32 @@ struct GuidesTest : ::testing::Test {
 };
 }  // namespace
 
-TEST_F(GuidesTest, ShowingAPracticeWindowPlacesTheGuidesBelowIt) {
+// Frames: the keyboard 15 px below the practice window's, centred; the hands 5 px beside it.
+bool GuidesBelow(const QWidget& practiceWindow, const QWidget& keyboard, const QWidget& left,
+                 const QWidget& right) {
+  const QRect practice = practiceWindow.frameGeometry();
+  const QRect board = keyboard.frameGeometry();
+  return board.top() == practice.bottom() + 1 + 15 &&
+         board.left() == (practice.width() - board.width()) / 2 + practice.left() &&
+         left.frameGeometry().top() == board.top() && right.frameGeometry().top() == board.top() &&
+         left.frameGeometry().right() + 1 + 5 == board.left() &&
+         right.frameGeometry().left() == board.right() + 1 + 5;
+}
+
+TEST_F(GuidesTest, TheGuidesStandBelowThePracticeWindowsFrameAndFollowIt) {
   EXPECT_EQ(keyboard.TimerofKBTag, 0);
   DrillAndShow("fj");
   EXPECT_EQ(keyboard.TimerofKBTag, 1);
-  ASSERT_TRUE(keyboard.isVisible() && left.isVisible() && right.isVisible());
-  // Shown once, every window knows its frame.
-  drills.hide();
-  drills.move(drills.x() + 7, drills.y() + 3);
-  drills.show();
-  const QRect practice = drills.frameGeometry();
-  const QRect board = keyboard.frameGeometry();
-  EXPECT_EQ(board.top(), practice.top() + practice.height() + 15);
-  EXPECT_EQ(board.left(), (practice.width() - board.width()) / 2 + practice.left());
-  EXPECT_EQ(left.frameGeometry().top(), board.top());
-  EXPECT_EQ(right.frameGeometry().top(), board.top());
-  EXPECT_EQ(left.frameGeometry().left() + left.frameGeometry().width() + 5, board.left());
-  EXPECT_EQ(right.frameGeometry().left(), board.left() + board.width() + 5);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return keyboard.isVisible() && right.isVisible(); }));
+  EXPECT_TRUE(keyboard.testAttribute(Qt::WA_ShowWithoutActivating));
+  EXPECT_TRUE(left.windowFlags() & Qt::WindowDoesNotAcceptFocus);
+  EXPECT_EQ(right.windowHandle()->transientParent(), drills.windowHandle());
+  // The frames come with the first showing; the guides are placed again by them.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return GuidesBelow(drills, keyboard, left, right); }));
+  EXPECT_GT(keyboard.frameGeometry().width(), keyboard.width());
+
+  drills.move(drills.pos() + QPoint(7, 3));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return GuidesBelow(drills, keyboard, left, right); }));
   drills.hide();
   EXPECT_FALSE(keyboard.isVisible() || left.isVisible() || right.isVisible());
 }

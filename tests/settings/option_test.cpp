@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 #include <filesystem>
 
 #include "platform/errors.h"
@@ -255,8 +256,8 @@ TEST_F(OptionTest, NoLearnerPickedRunsAsTheStoredLearnerWithAllHisSettings) {
 }
 
 TEST_F(OptionTest, NoLearnerPickedAndNoneStoredReadsOnlyPositionAndTime) {
-  TFmOption& w = StartWith("[SETTING]\r\nCurrentUser=Ghost\r\n",
-                           "[Anna]\r\nProgress=3\r\nfontsize=20\r\n");
+  TFmOption& w =
+      StartWith("[SETTING]\r\nCurrentUser=Ghost\r\n", "[Anna]\r\nProgress=3\r\nfontsize=20\r\n");
   EXPECT_EQ(targets.pickerSelected, -1);
   EXPECT_EQ(w.CurrentUser, "Learner");
   EXPECT_EQ(targets.progress, 0);
@@ -472,6 +473,21 @@ TEST_F(OptionTest, RegisteringNeedsANameAndAFileAndAppendsTheLayout) {
   EXPECT_NE(t.dir.Read("qz.ini").find("S3=Mine\r\nS4=Mine\r\n[LAYOUTFILENAMES]\r\nS1=us.key\r\n"
                                       "S2=uk.key\r\nS3=uk.key\r\nS4=uk.key\r\n"),
             std::string::npos);
+}
+
+TEST_F(OptionTest, EnterPressesTheFocusedButtonButNoButtonFromATextBox) {
+  TFmOption& w = StartWith(kTwoLayouts, kAnna);
+  w.show();
+  w.EdLayoutName->setText("Mine");
+  w.FileListBox2->item(0)->setSelected(true);
+  QTest::keyClick(w.EdLayoutName, Qt::Key_Return);
+  QTest::keyClick(w.FileListBox2, Qt::Key_Return);
+  EXPECT_EQ(w.ComboBox1->count(), 2);
+  EXPECT_TRUE(w.isVisible());
+  QTest::keyClick(w.BnRegister, Qt::Key_Return);
+  EXPECT_EQ(w.ComboBox1->count(), 3);
+  QTest::keyClick(w.BnCancel, Qt::Key_Return);
+  EXPECT_FALSE(w.isVisible());
 }
 
 TEST_F(OptionTest, UnregisteringRemovesTheSelectedLayoutAndSelectsTheFirst) {

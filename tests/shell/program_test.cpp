@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 
 #include "platform/errors.h"
 #include "support/test_context.h"
@@ -42,10 +43,10 @@ TEST_F(ProgramTest, MainMenuButtonsStandInTheirOrder) {
     int y;
   };
   const Expected buttons[] = {
-      {"Button1", "&Course", 9},          {"Button3", "&Sentence Drills", 46},
-      {"Button2", "&Free Drills", 84},    {"Button4", "&Paragraph Drills", 121},
-      {"Button5", "&Game", 158},          {"Button6", "&Options", 195},
-      {"Button8", "&Help", 233},          {"Button7", "&Exit", 270},
+      {"Button1", "&Course", 9},       {"Button3", "&Sentence Drills", 46},
+      {"Button2", "&Free Drills", 84}, {"Button4", "&Paragraph Drills", 121},
+      {"Button5", "&Game", 158},       {"Button6", "&Options", 195},
+      {"Button8", "&Help", 233},       {"Button7", "&Exit", 270},
   };
   TButtonMenu& menu = *program.ButtonMenu;
   EXPECT_EQ(menu.size(), QSize(198, 311));
@@ -75,6 +76,16 @@ TEST_F(ProgramTest, MenuButtonsOpenTheirWindowsModally) {
   program.FmOption->hide();
 }
 
+TEST_F(ProgramTest, EnterOrSpaceOnTheFocusedMenuButtonPressesIt) {
+  QTest::keyClick(program.ButtonMenu->Button2, Qt::Key_Return);
+  QTest::keyClick(program.ButtonMenu->Button6, Qt::Key_Space);
+  QTest::keyClick(program.ButtonMenu->Button3, Qt::Key_Enter, Qt::KeypadModifier);
+  const std::vector<QDialog*> shown = {program.FmLetterPrac.get(), program.FmOption.get(),
+                                       program.FmSentencePrac.get()};
+  EXPECT_EQ(t.modalShown, shown);
+  for (QDialog* window : shown) window->hide();
+}
+
 TEST_F(ProgramTest, HelpFallsBackToTheRtfDocument) {
   program.ButtonMenu->Button8->click();
   const std::vector<std::string> both = {"qzhelp.chm", "qzhelp.rtf"};
@@ -93,8 +104,7 @@ TEST_F(ProgramTest, ClosingTheMenuReportsThePracticeTimeOnce) {
   ASSERT_EQ(t.dialogs.messages.size(), 1u);
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Information);
   EXPECT_EQ(program.FmOption->GetTotalTime(), program.FmOption->TimeTotalBase + 3725000);
-  EXPECT_EQ(t.dialogs.messages[0].text.substr(0, 41),
-            "The practice time is 1 h 2 m 5 s, total p");
+  EXPECT_EQ(t.dialogs.messages[0].text.substr(0, 41), "The practice time is 1 h 2 m 5 s, total p");
 }
 
 TEST_F(ProgramTest, ExitButtonClosesTheMenuWithTheSameReport) {
@@ -103,6 +113,19 @@ TEST_F(ProgramTest, ExitButtonClosesTheMenuWithTheSameReport) {
   EXPECT_FALSE(program.ButtonMenu->isVisible());
   ASSERT_EQ(t.dialogs.messages.size(), 1u);
   EXPECT_EQ(t.dialogs.messages[0].text.substr(0, 34), "The practice time is 0 h 0 m 0 s, ");
+}
+
+TEST_F(ProgramTest, ASessionManagersCommitSavesOnlyBetweenStartUpAndShutdown) {
+  program.CommitSettings();
+  EXPECT_FALSE(std::filesystem::exists(t.dir.File("qzc.ini")));
+  program.StartUp();
+  program.FmLetterPrac->PracticeTime = 60000;
+  program.CommitSettings();
+  EXPECT_NE(t.dir.Read("qzc.ini").find("TimeTotal=60005\r\n"), std::string::npos);
+  program.ShutDown();
+  std::filesystem::remove(t.dir.File("qzc.ini"));
+  program.CommitSettings();
+  EXPECT_FALSE(std::filesystem::exists(t.dir.File("qzc.ini")));
 }
 
 TEST_F(ProgramTest, AnErrorInAMenuActionIsReportedAndTheProgramGoesOn) {

@@ -48,7 +48,7 @@ class RecordingShell final : public DocumentShell {
 
 class RecordingGuides final : public KeyGuides {
  public:
-  void ShowBelow(int, int, int, int) override { shown = true; }
+  void ShowBelow(QWidget&) override { shown = true; }
   void HideGuides() override { shown = false; }
   int ShowNextKey(char ch) override {
     keys.push_back(ch);
