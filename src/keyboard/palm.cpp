@@ -36,6 +36,8 @@ TPalmForm::TPalmForm(LayoutRec& layout, FlashPhase& flashPhase, Dialogs& dialogs
   surface_->background = clBlack;
   surface_->setGeometry(0, 0, width(), height());
   surface_->canvas().Resize(width(), height(), clBlack);
+  // Each keystroke redraws the finger of the other hand as it stands.
+  surface_->canvas().comparesDrawn = true;
   surface_->onPaint = [this] { Guarded(dialogs_, [this] { Repaint(); }); };
 
   TimerOfPalm = new QTimer(this);

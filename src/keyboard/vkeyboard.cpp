@@ -40,6 +40,8 @@ TVKeyboard::TVKeyboard(LayoutRec& layout, Dialogs& dialogs, QWidget* parent)
   surface_->background = kBackground;
   surface_->setGeometry(0, 0, width(), height());
   surface_->canvas().Resize(width(), height(), kBackground);
+  // A key is filled and lettered anew even where it looks as it did.
+  surface_->canvas().comparesDrawn = true;
   surface_->onPaint = [this] { Guarded(dialogs_, [this] { Repaint(); }); };
 
   TimerofKB = new QTimer(this);

@@ -70,9 +70,9 @@ Color ImageCanvas::PixelAt(int x, int y) const {
 
 QRegion ImageCanvas::TakeDrawn() {
   QRegion region;
-  if (shown_.size() != image_.size()) {
+  if (!comparesDrawn || shown_.size() != image_.size()) {
     for (const QRect& piece : drawn_) region += piece;
-    shown_ = image_.copy();
+    if (comparesDrawn) shown_ = image_.copy();
   } else {
     for (const QRect& piece : drawn_) {
       if (ShowPiece(piece)) region += piece;
@@ -80,6 +80,11 @@ QRegion ImageCanvas::TakeDrawn() {
   }
   drawn_.clear();
   return region;
+}
+
+void ImageCanvas::ForgetDrawn() {
+  drawn_.clear();
+  shown_ = QImage();
 }
 
 bool ImageCanvas::ShowPiece(const QRect& piece) {
@@ -272,6 +277,10 @@ PaintSurface::PaintSurface(QWidget* parent) : QWidget(parent) {
 }
 
 void PaintSurface::ShowDrawn() {
+  if (!isVisible()) {  // shown again, it paints whole
+    canvas_.ForgetDrawn();
+    return;
+  }
   sinceShown_.start();
   repaint(canvas_.TakeDrawn());
 }
@@ -300,3 +309,7 @@ void PaintSurface::resizeEvent(QResizeEvent*) {
 }
 
 void PaintSurface::showEvent(QShowEvent*) { needsFullPaint_ = true; }
+
+void PaintSurface::hideEvent(QHideEvent*) {
+  canvas_.ForgetDrawn();
+}

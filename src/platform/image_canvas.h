@@ -23,9 +23,15 @@ class ImageCanvas final : public Canvas {
   void Resize(int width, int height, Color fill);
   const QImage& Image() const;
   Color PixelAt(int x, int y) const;
-  // The areas drawn since the last call (within the picture) that look different from what
-  // they looked at that call: a key or a word redrawn as it stands is not among them.
+  // The areas drawn since the last call (within the picture). With comparesDrawn, only those
+  // that look different from what they looked at that call: a key redrawn as it stands, its
+  // face filled and its letters drawn again, is not among them.
   QRegion TakeDrawn();
+  // Forgets what was drawn, and how the picture looked (a hidden surface shows nothing).
+  void ForgetDrawn();
+  // A second picture, kept to compare with (single letters redrawn as they stand are left out
+  // without it).
+  bool comparesDrawn = false;
   // Runs when something is drawn while nothing drawn is pending, so that its owner can show
   // the changes once they are all made.
   std::function<void()> onFirstDrawn;
@@ -96,6 +102,7 @@ class PaintSurface : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void ShowDrawn();

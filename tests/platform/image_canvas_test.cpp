@@ -45,6 +45,8 @@ TEST_F(DrawnTest, LettersOfAWordJoinAndFarPiecesStayApart) {
 }
 
 TEST_F(DrawnTest, RedrawingWhatStandsChangesNothing) {
+  canvas.comparesDrawn = true;
+  canvas.TakeDrawn();
   canvas.TextOut(12, 20, "w", LetterFont());
   canvas.SetPen(clGreen, 6);
   canvas.Line(60, 80, 60, 50);
