@@ -20,7 +20,7 @@ constexpr int kStatusHeight = 16;
 }  // namespace
 
 TgameFrame::TgameFrame(WindowContext& context, QWidget* parent)
-    : QDialog(parent), context_(context), dispatcher_([this] { PaintBox1->update(); }) {
+    : QDialog(parent), context_(context) {
   setObjectName("gameFrame");
   setWindowTitle("Game");
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

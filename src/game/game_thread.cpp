@@ -8,6 +8,11 @@
 #include "platform/guard.h"
 
 namespace {
+// Passes due at once (a timer waiting for its restart, the next of several keys) run in the
+// same call on the window thread: waking both threads for each would cost more than the pass.
+// The bound keeps the window thread answering while keys pour in.
+constexpr int kMaxPassesPerCall = 16;
+
 // The clock time at which IntervalElapsed will first answer true. A reading is
 // ElapsedMs + (t - StartMs), never below 25, and the timer fires once it exceeds the interval.
 int64_t TimerDeadline(const stopwatch& watch, bool restart, int interval, int64_t now) {
@@ -148,12 +153,7 @@ void threadType::Execute() {
   try {
     if (!RunOnWindowThread([this] { BeginLoop(); })) return;
     for (;;) {
-      if (!RunOnWindowThread([this] {
-            passGoesOn_ = Pass();
-            passWakeMs_ = NextWakeMs();
-          })) {
-        return;
-      }
+      if (!RunOnWindowThread([this] { RunDuePasses(); })) return;
       if (!passGoesOn_) break;
       if (!SleepUntil(passWakeMs_)) return;
     }
@@ -212,6 +212,14 @@ bool threadType::SleepUntil(int64_t deadlineMs) {
     const int64_t left = deadlineMs - clock_.NowMs();
     if (left <= 0) return true;
     state_->wake.wait_for(lock, std::chrono::milliseconds(left));
+  }
+}
+
+void threadType::RunDuePasses() {
+  for (int pass = 1;; ++pass) {
+    passGoesOn_ = Pass();
+    passWakeMs_ = NextWakeMs();
+    if (!passGoesOn_ || passWakeMs_ > clock_.NowMs() || pass == kMaxPassesPerCall) return;
   }
 }
 

@@ -142,6 +142,8 @@ class threadType {
   };
 
   void Execute();
+  // Passes until one leaves the loop or the next is not due yet.
+  void RunDuePasses();
   bool RunOnWindowThread(std::function<void()> call);
   bool SleepUntil(int64_t deadlineMs);
   void CompleteWord(strikerType& word, int points);

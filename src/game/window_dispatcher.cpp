@@ -7,8 +7,7 @@
 #include <cstdint>
 #include <system_error>
 
-WindowThreadDispatcher::WindowThreadDispatcher(std::function<void()> afterCalls)
-    : afterCalls_(std::move(afterCalls)) {
+WindowThreadDispatcher::WindowThreadDispatcher() {
   eventFd_ = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
   if (eventFd_ < 0) throw std::system_error(errno, std::generic_category(), "eventfd");
   notifier_ = std::make_unique<QSocketNotifier>(eventFd_, QSocketNotifier::Read);
@@ -45,5 +44,4 @@ void WindowThreadDispatcher::RunQueued() {
     }
     call();
   }
-  if (afterCalls_) afterCalls_();
 }

@@ -16,8 +16,7 @@ class QSocketNotifier;
 
 class WindowThreadDispatcher final : public GameDispatcher {
  public:
-  // afterCalls, when given, runs on the window thread after each batch of calls.
-  explicit WindowThreadDispatcher(std::function<void()> afterCalls = {});
+  WindowThreadDispatcher();
   ~WindowThreadDispatcher() override;
   WindowThreadDispatcher(const WindowThreadDispatcher&) = delete;
   WindowThreadDispatcher& operator=(const WindowThreadDispatcher&) = delete;
@@ -27,7 +26,6 @@ class WindowThreadDispatcher final : public GameDispatcher {
  private:
   void RunQueued();
 
-  std::function<void()> afterCalls_;
   int eventFd_ = -1;
   std::unique_ptr<QSocketNotifier> notifier_;
   std::mutex mutex_;

@@ -36,6 +36,8 @@ TPalmForm::TPalmForm(LayoutRec& layout, FlashPhase& flashPhase, Dialogs& dialogs
   surface_->background = clBlack;
   surface_->setGeometry(0, 0, width(), height());
   surface_->canvas().Resize(width(), height(), clBlack);
+  // Each keystroke redraws the finger of the other hand as it stands.
+  surface_->canvas().comparesDrawn = true;
   surface_->onPaint = [this] { Guarded(dialogs_, [this] { Repaint(); }); };
 
   TimerOfPalm = new QTimer(this);
@@ -74,7 +76,6 @@ void TPalmForm::ApplyFingerLayout() {
 
 void TPalmForm::DrawFingers() {
   for (finger& each : fingers_) each.Draw();
-  surface_->update();
 }
 
 void TPalmForm::LightFinger(int n) {
@@ -92,13 +93,13 @@ void TPalmForm::LightFinger(int n) {
 void TPalmForm::RestoreFinger(int n) {
   if (!IsHandFinger(n)) return;
   lit_[static_cast<size_t>(n - 1)] = false;
-  DrawFingerNow(n);
+  fingers_[static_cast<size_t>(n - 1)].Draw();
 }
 
 void TPalmForm::ClearFinger() {
   if (!IsHandFinger(currentFinger_)) return;
   lit_[static_cast<size_t>(currentFinger_ - 1)] = false;
-  DrawFingerNow(currentFinger_);
+  fingers_[static_cast<size_t>(currentFinger_ - 1)].Draw();
   TimerOfPalm->stop();
 }
 
@@ -114,18 +115,12 @@ void TPalmForm::TimerOfPalmTimer() {
     }
   }
   flashPhase_.On = !flashPhase_.On;
-  surface_->update();
 }
 
 void TPalmForm::SetupFinger(int n, Color colour, int length, int y) {
   // Finger 1 stands on the outer side: the left of the left hand, the right of the right.
   const int place = IsLeft ? n - 1 : kHandFingers - n;
   fingers_[static_cast<size_t>(n - 1)].Setup(10 + 9 * place, y, surface_->canvas(), colour, length);
-}
-
-void TPalmForm::DrawFingerNow(int n) {
-  fingers_[static_cast<size_t>(n - 1)].Draw();
-  surface_->update();
 }
 
 void TPalmForm::Repaint() {

@@ -52,7 +52,6 @@ class TPalmForm : public QDialog {
  private:
   void SetupFinger(int n, Color colour, int length, int y);
   void Repaint();
-  void DrawFingerNow(int n);
 
   LayoutRec& layout_;
   FlashPhase& flashPhase_;

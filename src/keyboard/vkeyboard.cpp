@@ -34,6 +34,8 @@ TVKeyboard::TVKeyboard(LayoutRec& layout, Dialogs& dialogs, QWidget* parent)
   surface_->background = kBackground;
   surface_->setGeometry(0, 0, width(), height());
   surface_->canvas().Resize(width(), height(), kBackground);
+  // A key is filled and lettered anew even where it looks as it did.
+  surface_->canvas().comparesDrawn = true;
   surface_->onPaint = [this] { Guarded(dialogs_, [this] { Repaint(); }); };
 
   TimerofKB = new QTimer(this);
@@ -69,7 +71,6 @@ void TVKeyboard::BuildKeys(int ox, int oy) {
 
 void TVKeyboard::DrawAllKeys() {
   DrawKeys();
-  surface_->update();
 }
 
 int TVKeyboard::ShowNextKey(char ch) {
@@ -96,18 +97,14 @@ void TVKeyboard::TimerofKBTimer() {
     }
   }
   flashPhase_.On = !flashPhase_.On;
-  surface_->update();
 }
 
 void TVKeyboard::UnlightKeys() {
-  bool drawn = false;
   for (int n = 1; n <= KeyCount(); ++n) {
     if (!IsLit(n)) continue;
     keys_[static_cast<size_t>(n - 1)].Draw();
     lit_[static_cast<size_t>(n - 1)] = false;
-    drawn = true;
   }
-  if (drawn) surface_->update();
 }
 
 void TVKeyboard::DrawKeys() {

@@ -1,7 +1,9 @@
 #include "platform/image_canvas.h"
 
 #include <QFontMetrics>
+#include <QPaintEvent>
 #include <QPainter>
+#include <cstring>
 
 #include "platform/codepage.h"
 #include "platform/qt_convert.h"
@@ -22,6 +24,7 @@ void ImageCanvas::Resize(int width, int height, Color fill) {
   painter.drawImage(0, 0, image_);
   painter.end();
   image_ = resized;
+  MarkDrawn(image_.rect());
 }
 
 namespace {
@@ -29,6 +32,33 @@ constexpr size_t kMaxCachedFonts = 64;
 constexpr size_t kMaxCachedCells = 4096;
 // A cell larger than this is drawn each time rather than crowding out the others.
 constexpr size_t kMaxCellBytes = kMaxCachedCellBytes / 32;
+// Beyond this many pieces what was drawn becomes their bounding box: updating a few more
+// pixels costs less than keeping (and pushing) ever more pieces.
+constexpr size_t kMaxDrawnPieces = 64;
+// A screen shows about 60 frames a second: a bullet that climbs every millisecond updates the
+// widget no more often than that.
+constexpr qint64 kFrameMs = 16;
+
+// Drawn areas are counted in plain arithmetic: this runs for every letter drawn.
+int64_t Area(int left, int top, int right, int bottom) {
+  return right < left || bottom < top ? 0 : int64_t{right - left + 1} * (bottom - top + 1);
+}
+
+QRect Box(const QRect& a, const QRect& b) {
+  return QRect(QPoint(std::min(a.left(), b.left()), std::min(a.top(), b.top())),
+               QPoint(std::max(a.right(), b.right()), std::max(a.bottom(), b.bottom())));
+}
+
+// Whether the box around a and b is hardly more than a and b: the letters of a word, or a word
+// erased and drawn a little lower.
+bool WorthJoining(const QRect& a, const QRect& b) {
+  const int64_t both = Area(std::max(a.left(), b.left()), std::max(a.top(), b.top()),
+                            std::min(a.right(), b.right()), std::min(a.bottom(), b.bottom()));
+  const int64_t covered = Area(a.left(), a.top(), a.right(), a.bottom()) +
+                          Area(b.left(), b.top(), b.right(), b.bottom()) - both;
+  const QRect box = Box(a, b);
+  return Area(box.left(), box.top(), box.right(), box.bottom()) - covered <= covered / 4;
+}
 }  // namespace
 
 const QImage& ImageCanvas::Image() const {
@@ -38,6 +68,81 @@ const QImage& ImageCanvas::Image() const {
 
 Color ImageCanvas::PixelAt(int x, int y) const {
   return FromQColor(Image().pixelColor(x, y));
+}
+
+QRegion ImageCanvas::TakeDrawn() {
+  QRegion region;
+  if (!comparesDrawn || shown_.size() != image_.size()) {
+    for (const QRect& piece : drawn_) region += piece;
+    if (comparesDrawn) shown_ = image_.copy();
+  } else {
+    for (const QRect& piece : drawn_) {
+      if (ShowPiece(piece)) region += piece;
+    }
+  }
+  drawn_.clear();
+  return region;
+}
+
+void ImageCanvas::ForgetDrawn() {
+  drawn_.clear();
+  shown_ = QImage();
+}
+
+bool ImageCanvas::ShowPiece(const QRect& piece) {
+  const auto rowBytes = static_cast<size_t>(piece.width()) * sizeof(QRgb);
+  const auto offset = static_cast<size_t>(piece.left()) * sizeof(QRgb);
+  bool changed = false;
+  for (int y = piece.top(); y <= piece.bottom(); ++y) {
+    const uchar* now = image_.constScanLine(y) + offset;
+    const uchar* before = shown_.constScanLine(y) + offset;
+    if (std::memcmp(now, before, rowBytes) == 0) continue;
+    std::memcpy(shown_.scanLine(y) + offset, now, rowBytes);
+    changed = true;
+  }
+  return changed;
+}
+
+void ImageCanvas::MarkDrawn(const QRect& area) {
+  const QRect inside(QPoint(std::max(area.left(), 0), std::max(area.top(), 0)),
+                     QPoint(std::min(area.right(), image_.width() - 1),
+                            std::min(area.bottom(), image_.height() - 1)));
+  if (inside.isEmpty()) return;
+  const bool first = drawn_.empty();
+  // A word's or a key's cells come one after the other: they mostly join the last piece.
+  drawn_.push_back(inside);
+  while (drawn_.size() >= 2 && WorthJoining(drawn_[drawn_.size() - 2], drawn_.back())) {
+    const QRect joined = Box(drawn_[drawn_.size() - 2], drawn_.back());
+    drawn_.pop_back();
+    drawn_.back() = joined;
+  }
+  if (drawn_.size() > kMaxDrawnPieces) {
+    QRect box = drawn_.front();
+    for (const QRect& piece : drawn_) box = Box(box, piece);
+    drawn_.assign(1, box);
+  }
+  if (first && onFirstDrawn) onFirstDrawn();
+}
+
+bool ImageCanvas::CopyChangedRows(const QImage& cell, int x, int y) {
+  const auto rowBytes = static_cast<size_t>(cell.width()) * sizeof(QRgb);
+  const auto cellLine = static_cast<size_t>(cell.bytesPerLine());
+  const auto imageLine = static_cast<size_t>(image_.bytesPerLine());
+  const size_t start = static_cast<size_t>(y) * imageLine + static_cast<size_t>(x) * sizeof(QRgb);
+  const int rows = cell.height();
+  const uchar* from = cell.constBits();
+  const uchar* now = image_.constBits() + start;
+  int row = 0;
+  while (row < rows && std::memcmp(now + row * imageLine, from + row * cellLine, rowBytes) == 0) {
+    ++row;
+  }
+  if (row == rows) return false;
+  // Writing to a picture shared with a copy gives it pixels of its own, which an open painter
+  // would not follow.
+  if (!image_.isDetached()) EndPainting();
+  uchar* to = image_.bits() + start;
+  for (; row < rows; ++row) std::memcpy(to + row * imageLine, from + row * cellLine, rowBytes);
+  return true;
 }
 
 QPainter& ImageCanvas::Painter(PenMode mode) {
@@ -68,7 +173,9 @@ const ImageCanvas::CachedFont& ImageCanvas::QtFontFor(const Font& font) {
 
 void ImageCanvas::FillRect(int left, int top, int right, int bottom) {
   if (right <= left || bottom <= top) return;
-  Painter(PenMode::Copy).fillRect(QRect(left, top, right - left, bottom - top), ToQColor(brush_));
+  const QRect area(left, top, right - left, bottom - top);
+  Painter(PenMode::Copy).fillRect(area, ToQColor(brush_));
+  MarkDrawn(area);
 }
 
 void ImageCanvas::Rectangle(int left, int top, int right, int bottom) {
@@ -77,6 +184,7 @@ void ImageCanvas::Rectangle(int left, int top, int right, int bottom) {
   const int half = penWidth_ / 2;
   const QRect outer(left - half, top - half, right - left + penWidth_ - 1,
                     bottom - top + penWidth_ - 1);
+  MarkDrawn(outer);
   if (penMode_ == PenMode::Xor) {
     // Drawn by XOR, the whole area is combined once, so drawing it twice restores the picture.
     painter.fillRect(outer, ToQColor(pen_));
@@ -98,6 +206,11 @@ void ImageCanvas::Line(int x1, int y1, int x2, int y2) {
   pen.setCapStyle(Qt::FlatCap);
   painter.setPen(pen);
   painter.drawLine(x1, y1, x2, y2);
+  // The stroke's box: the pen reaches half its width (and a pixel of rounding) to each side.
+  const int reach = penWidth_ / 2 + 1;
+  MarkDrawn(
+      QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)))
+          .adjusted(-reach, -reach, reach, reach));
 }
 
 QImage ImageCanvas::CellFor(char ch, const CachedFont& font, Color color, Color background) {
@@ -125,16 +238,29 @@ QImage ImageCanvas::CellFor(char ch, const CachedFont& font, Color color, Color 
 void ImageCanvas::TextOut(int x, int y, const std::string& text, const Font& font) {
   const CachedFont& cached = QtFontFor(font);
   if (text.size() == 1) {
-    Painter(PenMode::Copy).drawImage(x, y, CellFor(text[0], cached, font.color, brush_));
+    const QImage& cell = CellFor(text[0], cached, font.color, brush_);
+    const QRect area(QPoint(x, y), cell.size());
+    if (image_.rect().contains(area) && cell.format() == image_.format()) {
+      // An opaque cell is its rows copied. Only rows that differ are written, and a cell
+      // redrawn where it stands (a word waiting its turn to fall, a key in its own colour)
+      // changes nothing on the screen.
+      if (CopyChangedRows(cell, x, y)) MarkDrawn(area);
+      return;
+    }
+    Painter(PenMode::Copy).drawImage(x, y, cell);  // clipped at the picture's edges
+    MarkDrawn(area);
     return;
   }
   const QString qtext = BytesToQString(text);
   QPainter& painter = Painter(PenMode::Copy);
-  painter.fillRect(QRect(x, y, cached.metrics.horizontalAdvance(qtext), cached.metrics.height()),
-                   ToQColor(brush_));
+  const QRect box(x, y, cached.metrics.horizontalAdvance(qtext), cached.metrics.height());
+  painter.fillRect(box, ToQColor(brush_));
   painter.setFont(cached.qfont);
   painter.setPen(ToQColor(font.color));
-  painter.drawText(x, y + cached.metrics.ascent(), qtext);
+  const QPoint baseline(x, y + cached.metrics.ascent());
+  painter.drawText(baseline, qtext);
+  // Glyphs may reach past their box (italics, overhangs).
+  MarkDrawn(box | cached.metrics.boundingRect(qtext).translated(baseline));
 }
 
 int ImageCanvas::TextWidth(const std::string& text, const Font& font) {
@@ -147,6 +273,21 @@ int ImageCanvas::TextHeight(const std::string&, const Font& font) {
 
 PaintSurface::PaintSurface(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  showDrawnTimer_.setSingleShot(true);
+  connect(&showDrawnTimer_, &QTimer::timeout, this, [this] { ShowDrawn(); });
+  canvas_.onFirstDrawn = [this] {
+    const qint64 wait = sinceShown_.isValid() ? kFrameMs - sinceShown_.elapsed() : 0;
+    showDrawnTimer_.start(static_cast<int>(std::clamp<qint64>(wait, 0, kFrameMs)));
+  };
+}
+
+void PaintSurface::ShowDrawn() {
+  if (!isVisible()) {  // shown again, it paints whole
+    canvas_.ForgetDrawn();
+    return;
+  }
+  sinceShown_.start();
+  repaint(canvas_.TakeDrawn());
 }
 
 void PaintSurface::Invalidate() {
@@ -154,13 +295,17 @@ void PaintSurface::Invalidate() {
   update();
 }
 
-void PaintSurface::paintEvent(QPaintEvent*) {
+void PaintSurface::paintEvent(QPaintEvent* event) {
   if (needsFullPaint_) {
     needsFullPaint_ = false;
     if (onPaint) onPaint();
+    // What the handler drew outside this event shows at the next one.
+    const QRegion beyond = canvas_.TakeDrawn() - event->region();
+    if (!beyond.isEmpty()) update(beyond);
   }
   QPainter painter(this);
-  painter.drawImage(0, 0, canvas_.Image());
+  const QImage& image = canvas_.Image();
+  for (const QRect& area : event->region()) painter.drawImage(area.topLeft(), image, area);
 }
 
 void PaintSurface::resizeEvent(QResizeEvent*) {
@@ -169,3 +314,7 @@ void PaintSurface::resizeEvent(QResizeEvent*) {
 }
 
 void PaintSurface::showEvent(QShowEvent*) { needsFullPaint_ = true; }
+
+void PaintSurface::hideEvent(QHideEvent*) {
+  canvas_.ForgetDrawn();
+}

@@ -1,14 +1,18 @@
 #pragma once
 // Canvas that draws into a QImage; PaintSurface shows such an image in a widget.
+#include <QElapsedTimer>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <map>
 #include <memory>
 #include <tuple>
+#include <vector>
 
 #include "platform/canvas.h"
 
@@ -22,6 +26,18 @@ class ImageCanvas final : public Canvas {
   void Resize(int width, int height, Color fill);
   const QImage& Image() const;
   Color PixelAt(int x, int y) const;
+  // The areas drawn since the last call (within the picture). With comparesDrawn, only those
+  // that look different from what they looked at that call: a key redrawn as it stands, its
+  // face filled and its letters drawn again, is not among them.
+  QRegion TakeDrawn();
+  // Forgets what was drawn, and how the picture looked (a hidden surface shows nothing).
+  void ForgetDrawn();
+  // A second picture, kept to compare with (single letters redrawn as they stand are left out
+  // without it).
+  bool comparesDrawn = false;
+  // Runs when something is drawn while nothing drawn is pending, so that its owner can show
+  // the changes once they are all made.
+  std::function<void()> onFirstDrawn;
 
   void SetBrushColor(Color color) override { brush_ = color; }
   Color BrushColor() const override { return brush_; }
@@ -46,6 +62,11 @@ class ImageCanvas final : public Canvas {
   // drawing text); it is closed before the picture is read or replaced.
   QPainter& Painter(PenMode mode);
   void EndPainting() const;
+  void MarkDrawn(const QRect& area);
+  // Whether a drawn piece differs from how it was last handed out; brings it up to date.
+  bool ShowPiece(const QRect& piece);
+  // Copies the rows of an opaque cell that lies within the picture; whether any differed.
+  bool CopyChangedRows(const QImage& cell, int x, int y);
   struct CachedFont {
     QFont qfont;
     QFontMetrics metrics;
@@ -57,6 +78,9 @@ class ImageCanvas final : public Canvas {
 
   QImage image_;
   mutable std::unique_ptr<QPainter> painter_;
+  // Pieces drawn since the last TakeDrawn, neighbours joined, and the picture as it was then.
+  std::vector<QRect> drawn_;
+  QImage shown_;
   // By face, height and style (the colour is the pen's, not the font's).
   std::map<std::tuple<std::string, int32_t, uint8_t>, CachedFont> fonts_;
   std::map<std::tuple<const CachedFont*, char, Color, Color>, QImage> cells_;
@@ -68,7 +92,9 @@ class ImageCanvas final : public Canvas {
 };
 
 // A widget showing an ImageCanvas. onPaint runs before the picture is shown whenever the
-// widget is exposed anew (shown, resized or Invalidate()d), as a paint handler would.
+// widget is exposed anew (shown, resized or Invalidate()d), as a paint handler would. Drawing
+// on the canvas shows by itself: the widget updates just the areas drawn since its last update,
+// at the next turn of the event loop, and no more often than a screen shows frames.
 class PaintSurface : public QWidget {
  public:
   explicit PaintSurface(QWidget* parent = nullptr);
@@ -82,8 +108,13 @@ class PaintSurface : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
+  void ShowDrawn();
+
   ImageCanvas canvas_;
   bool needsFullPaint_ = true;
+  QTimer showDrawnTimer_;
+  QElapsedTimer sinceShown_;
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QPaintEvent>
 #include <QTest>
 
 #include "game_fixture.h"
@@ -153,4 +154,71 @@ TEST_F(GameFrameTest, RepaintDrawsTheNewCityOnBlack) {
   frame.PaintBox1->repaint();
   EXPECT_TRUE(AllPixels(canvas, clOlive, 588, 372, 600, 384));
   EXPECT_TRUE(AllPixels(canvas, clBlack, 0, 100, 588, 384));  // words start at the top
+}
+
+namespace {
+// Collects the areas that paint events of a widget cover.
+struct PaintedAreas : QObject {
+  explicit PaintedAreas(QWidget* widget) { widget->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) region += static_cast<QPaintEvent*>(event)->region();
+    return false;
+  }
+  QRegion region;
+};
+}  // namespace
+
+TEST_F(GameFrameTest, AMoveStepUpdatesOnlyTheCellsOfWhatMoved) {
+  frame.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+  QTest::qWait(50);  // the first full paint
+  ImmediateDispatcher dispatcher;
+  threadType game(
+      GameServices{t.clock, t.random, t.dialogs, dispatcher}, t.dir.File("qzgame.txt"),
+      [](const std::string&) {}, frame.PaintBox1->canvas());
+  for (auto& row : game.City.Cells) row.fill(0);
+  game.City.Cells[3][40] = 1;
+  auto add = [&](const std::string& text, int column, int y, int speed) -> strikerType& {
+    auto word = std::make_unique<strikerType>();
+    word->Text = text;
+    word->Len = static_cast<int>(text.size());
+    word->Column = column;
+    word->X = ColumnX(column);
+    word->Y = y;
+    word->Speed = speed;
+    game.Strikers.push_back(std::move(word));
+    return *game.Strikers.back();
+  };
+  add("fall", 5, 60, 3);    // moves
+  add("slow", 20, 120, 1);  // not its phase: redrawn where it stands
+  strikerType& shot = add("shot", 30, 30, 3);
+  shot.State = strikerType::Shot;  // stands while its bullet flies
+  game.FireBullet(shot);
+  game.Redraw();
+  for (int step = 0; step < 10; ++step) game.MoveBullets();
+  PaintedAreas painted(frame.PaintBox1);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !painted.region.isEmpty(); }));
+  QTest::qWait(40);
+  painted.region = QRegion();
+
+  game.MoveStrikers();
+  game.MoveBullets();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !painted.region.isEmpty(); }));
+  QTest::qWait(40);
+  // The falling word's cells before and after its step of 6 px, and the bullet's two places.
+  Font letters;
+  letters.face = kGameFontFace;
+  letters.SetSize(kLetterPoints);
+  letters.style = font_style::kBold;
+  const int letterHeight = frame.PaintBox1->canvas().TextHeight("f", letters);
+  const QRect word(ColumnX(5), 60, 4 * kCellSize, 6 + letterHeight);
+  const bulletType& flying = *game.Bullets[0];
+  const QRect bullet(flying.X - 1, flying.Y - 1, 7, 6 + 11);
+  const QRect painting = painted.region.boundingRect();
+  EXPECT_TRUE((painted.region - word - bullet).isEmpty())
+      << painting.x() << "," << painting.y() << " " << painting.width() << "x" << painting.height();
+  EXPECT_TRUE(painted.region.contains(QPoint(ColumnX(5) + 2, 66 + 2)));  // its first letter
+  EXPECT_TRUE(painted.region.contains(QPoint(flying.X + 1, flying.Y)));
+  EXPECT_FALSE(painted.region.intersects(QRect(ColumnX(20), 0, 4 * kCellSize, 384)));
+  EXPECT_FALSE(painted.region.intersects(QRect(0, 348, 600, 36)));  // the city
 }

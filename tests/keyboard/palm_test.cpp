@@ -194,3 +194,23 @@ TEST_F(HandsTest, ExtremeLengthsStayWithinTheLargestWindow) {
   right.LightFinger(1);
   right.TimerOfPalmTimer();
 }
+
+TEST_F(HandsTest, ABlinkTickRedrawsOnlyTheLitFinger) {
+  Apply();
+  ImageCanvas& canvas = left.HandCanvas();
+  canvas.TakeDrawn();
+  left.LightFinger(3);
+  left.ClearFinger();  // drawn as it stands: nothing to update
+  left.LightFinger(3);
+  left.TimerOfPalmTimer();  // shown in its colour, as it is
+  EXPECT_TRUE(canvas.TakeDrawn().isEmpty());
+  for (int tick = 0; tick < 2; ++tick) {
+    left.TimerOfPalmTimer();
+    const QRegion drawn = canvas.TakeDrawn();
+    for (int n = 1; n <= 5; ++n) {
+      const finger& f = left.Finger(n);
+      const QRect stroke(f.x - 3, f.y - f.length, 6, f.length);
+      EXPECT_EQ(drawn.intersects(stroke), n == 3) << "tick " << tick << " finger " << n;
+    }
+  }
+}

@@ -198,3 +198,29 @@ TEST_F(KeyboardTest, AbsurdSizesAreKeptWithinTheLargestWindow) {
   keyboard.TimerofKBTimer();
   keyboard.DrawAllKeys();
 }
+
+TEST_F(KeyboardTest, ABlinkTickRedrawsOnlyTheLitKey) {
+  Build();
+  ImageCanvas& canvas = keyboard.KeyboardCanvas();
+  const auto place = [&](int n) {
+    const MKey& key = keyboard.Key(n);
+    return QRect(key.left, key.top, key.width, key.height);
+  };
+  const auto drawnKeys = [&] {
+    const QRegion drawn = canvas.TakeDrawn();
+    std::vector<int> keys;
+    for (int n = 1; n <= keyboard.KeyCount(); ++n) {
+      if (drawn.intersects(place(n))) keys.push_back(n);
+    }
+    return keys;
+  };
+  keyboard.ShowNextKey('c');
+  canvas.TakeDrawn();
+  keyboard.TimerofKBTimer();
+  EXPECT_EQ(drawnKeys(), std::vector<int>{3});
+  keyboard.TimerofKBTimer();
+  EXPECT_EQ(drawnKeys(), std::vector<int>{3});
+  // Un-lit while it shows its own colour: nothing changes on the screen.
+  keyboard.ShowNextKey('d');
+  EXPECT_TRUE(drawnKeys().empty());
+}
