@@ -62,15 +62,31 @@ class Display:
     def __init__(self, width=1024, height=768):
         self.width, self.height = width, height
         self.home = tempfile.mkdtemp(prefix="qz-e2e-home-")
-        self.server, self.name = start_xvfb(width, height)
-        self.wm_log = open(os.path.join(self.home, "openbox.log"), "wb")
-        # openbox with its installed defaults: an empty home keeps a personal setup out.
-        # QZ_E2E_WM_DEBUG=1 has it log why it focuses, places and stacks each window.
-        debug = ["--debug"] if os.environ.get("QZ_E2E_WM_DEBUG") else []
-        self.wm = subprocess.Popen(["openbox", "--sm-disable"] + debug, env=self.env(),
-                                   stdout=self.wm_log, stderr=subprocess.STDOUT)
-        wait_until(lambda: "window id" in self.run(
-            "xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout, "the window manager")
+        # A server and window manager that do not come up (seen now and then on a loaded
+        # machine) are replaced by a fresh pair; the last failure shows the manager's own words.
+        for _ in range(3):
+            self.server, self.name = start_xvfb(width, height)
+            self.wm_log = open(os.path.join(self.home, "openbox.log"), "wb")
+            # openbox with its installed defaults: an empty home keeps a personal setup out.
+            # QZ_E2E_WM_DEBUG=1 has it log why it focuses, places and stacks each window.
+            debug = ["--debug"] if os.environ.get("QZ_E2E_WM_DEBUG") else []
+            self.wm = subprocess.Popen(["openbox", "--sm-disable"] + debug, env=self.env(),
+                                       stdout=self.wm_log, stderr=subprocess.STDOUT)
+
+            def ready_or_gone():
+                if self.wm.poll() is not None:
+                    return "gone"
+                return "window id" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK").stdout
+
+            try:
+                if wait_until(ready_or_gone, "the window manager", PATIENCE / 3) is True:
+                    return
+            except Timeout:
+                pass
+            output = self.wm_output()
+            self.close(keep_home=True)
+        shutil.rmtree(self.home, ignore_errors=True)
+        raise Timeout("the window manager did not start: " + output[-2000:])
 
     def env(self):
         drop = ("QT_QPA_PLATFORM", "SESSION_MANAGER", "XDG_CONFIG_HOME", "XDG_CACHE_HOME")
@@ -212,7 +228,7 @@ class Display:
         with open(os.path.join(self.home, "openbox.log"), "rb") as log:
             return log.read().decode("utf-8", "replace")
 
-    def close(self):
+    def close(self, keep_home=False):
         # The server goes last and is waited for, so that its display number is free again
         # only once nothing of it is left.
         for process in (self.wm, self.server):
@@ -223,7 +239,8 @@ class Display:
                 process.kill()
                 process.wait()
         self.wm_log.close()
-        shutil.rmtree(self.home, ignore_errors=True)
+        if not keep_home:
+            shutil.rmtree(self.home, ignore_errors=True)
 
 
 class Program:
