@@ -38,13 +38,16 @@ def start_xvfb(width, height):
     The number is drawn at random from a wide range rather than taken as the lowest free one:
     the lowest free number is exactly the one that a server of another run is giving up at
     that moment, and a client could then reach the old server's leftovers (or none). The
-    server's lock file settles a clash, and a clash is simply retried."""
+    server's lock file settles a clash, and a clash is simply retried.
+
+    The server offers only its built-in core fonts, whatever font packages the machine has, so
+    that the core-font programs a scenario clicks into (xsm) lay out the same everywhere."""
     for _ in range(50):
         number = random.randrange(100, 30000)
         read_end, write_end = os.pipe()
         server = subprocess.Popen(
             ["Xvfb", ":%d" % number, "-displayfd", str(write_end), "-screen", "0",
-             "%dx%dx24" % (width, height), "-nolisten", "tcp"],
+             "%dx%dx24" % (width, height), "-nolisten", "tcp", "-fp", "built-ins"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,))
         os.close(write_end)
         with os.fdopen(read_end) as reader:

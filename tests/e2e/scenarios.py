@@ -601,6 +601,16 @@ def session_end(display, program, data):
     return workdir
 
 
+def in_free_corner(display, window):
+    """The window raised and moved to the screen's top left corner, where no window of the
+    tutor stands."""
+    wait_until(lambda: window in display.stacking(), "the window manager to frame a window")
+    display.run("xdotool", "windowactivate", "--sync", window)
+    display.run("xdotool", "windowmove", "--sync", window, "0", "0")
+    wait_until(lambda: display.frame(window)[:2] == (0, 0), "a window in the corner")
+    return window
+
+
 def logout(display, program, data):
     """Logging out under a session manager (xsm, which starts the program as a client of the
     session) saves as closing the main menu does and ends the program with status 0, with the
@@ -616,16 +626,17 @@ def logout(display, program, data):
         session = Session(display, None, workdir)
         menu, _ = session.pick_learner()
         finish_course_line(display, session, menu, first_course_line(workdir))
-        xsm = display.wait_window("xsm: Default")
-        display.run("xdotool", "windowactivate", "--sync", xsm)  # the desktop's logout
+        # The desktop's logout, in xsm's windows moved clear of the tutor's; the positions
+        # are those of its widgets in the server's built-in font.
+        xsm = in_free_corner(display, display.wait_window("xsm: Default"))
         left, top, _, _ = display.geometry(xsm)
-        display.run("xdotool", "mousemove", "--sync", str(left + 160), str(top + 48),
-                    "mousedown", "1", "mousemove", "--sync", str(left + 160), str(top + 68),
+        display.run("xdotool", "mousemove", "--sync", str(left + 121), str(top + 35),
+                    "mousedown", "1", "mousemove", "--sync", str(left + 121), str(top + 53),
                     "mouseup", "1")  # "Shutdown", "With Checkpoint"
-        dialog = display.wait_window("Shutdown")
-        display.click(dialog, 150, 18)
+        dialog = in_free_corner(display, display.wait_window("Shutdown"))
+        display.click(dialog, 150, 12)
         display.type("tutor")  # the session's name
-        display.click(dialog, 48, 137)  # its "Shutdown" button
+        display.click(dialog, 32, 107)  # its "Shutdown" button
         wait_until(lambda: "status" in read_bytes(log).decode("latin-1"), "the program's end")
         assert read_bytes(log).decode("latin-1").splitlines()[-1] == "status 0"
     finally:
