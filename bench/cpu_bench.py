@@ -31,6 +31,7 @@ import time
 here = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(here, "..", "tests", "e2e"))
 from desktop import Display, Program, seeded_workdir, wait_until  # noqa: E402
+from scenarios import MENU_SIZE  # noqa: E402
 
 WINDOW_S = 10.0
 KEY_DELAY_MS = 250  # 4 keys a second
@@ -96,7 +97,7 @@ def qz_session(display, program, workdir):
     display.keys("Return")
     display.wait_gone("About")
     menu = wait_until(lambda: [w for w in display.windows("QZ Typing Tutor")
-                               if display.size(w) == (198, 311)], "the main menu", 30)[0]
+                               if display.size(w) == MENU_SIZE], "the main menu", 30)[0]
     display.wait_active(menu)
     return run, menu
 
@@ -119,7 +120,7 @@ def qz_game(display, menu, difficulty):
 def qz_leave_game(display):
     display.keys("Escape")
     question = wait_until(lambda: [w for w in display.windows("QZ Typing Tutor")
-                                   if display.size(w) != (198, 311)], "the exit question")[0]
+                                   if display.size(w) != MENU_SIZE], "the exit question")[0]
     display.wait_active(question)
     display.keys("y")
     display.wait_gone("Game")
