@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/codepage.h"
@@ -171,35 +173,61 @@ const ImageCanvas::CachedFont& ImageCanvas::QtFontFor(const Font& font) {
   return found->second;
 }
 
+void ImageCanvas::Fill(const QRect& area, Color color) {
+  const QRect inside = area & image_.rect();
+  if (inside.isEmpty()) return;
+  const QRgb pixel = ToQColor(color).rgb();
+  const auto row = [&](int y) { return reinterpret_cast<const QRgb*>(image_.constScanLine(y)); };
+  int y = inside.top();
+  // Rows that already show the colour are left alone (and not shown again).
+  while (y <= inside.bottom() && std::all_of(row(y) + inside.left(), row(y) + inside.right() + 1,
+                                             [pixel](QRgb p) { return p == pixel; })) {
+    ++y;
+  }
+  if (y > inside.bottom()) return;
+  if (!image_.isDetached()) EndPainting();  // as in CopyChangedRows
+  for (; y <= inside.bottom(); ++y) {
+    auto* pixels = reinterpret_cast<QRgb*>(image_.scanLine(y));
+    std::fill(pixels + inside.left(), pixels + inside.right() + 1, pixel);
+  }
+  MarkDrawn(inside);
+}
+
 void ImageCanvas::FillRect(int left, int top, int right, int bottom) {
   if (right <= left || bottom <= top) return;
-  const QRect area(left, top, right - left, bottom - top);
-  Painter(PenMode::Copy).fillRect(area, ToQColor(brush_));
-  MarkDrawn(area);
+  Fill(QRect(left, top, right - left, bottom - top), brush_);
 }
 
 void ImageCanvas::Rectangle(int left, int top, int right, int bottom) {
   if (right <= left || bottom <= top) return;
-  QPainter& painter = Painter(penMode_);
   const int half = penWidth_ / 2;
   const QRect outer(left - half, top - half, right - left + penWidth_ - 1,
                     bottom - top + penWidth_ - 1);
-  MarkDrawn(outer);
   if (penMode_ == PenMode::Xor) {
     // Drawn by XOR, the whole area is combined once, so drawing it twice restores the picture.
-    painter.fillRect(outer, ToQColor(pen_));
+    Painter(PenMode::Xor).fillRect(outer, ToQColor(pen_));
+    MarkDrawn(outer);
     return;
   }
-  painter.fillRect(outer, ToQColor(pen_));
+  Fill(outer, pen_);
   const int inset = penWidth_ - half;
   if (right - left > 2 * inset && bottom - top > 2 * inset) {
-    painter.fillRect(QRect(left + inset, top + inset, right - left - 2 * inset,
-                           bottom - top - 2 * inset),
-                     ToQColor(brush_));
+    Fill(QRect(left + inset, top + inset, right - left - 2 * inset, bottom - top - 2 * inset),
+         brush_);
   }
 }
 
 void ImageCanvas::Line(int x1, int y1, int x2, int y2) {
+  if (penMode_ == PenMode::Copy && penWidth_ >= 2 && (x1 == x2) != (y1 == y2)) {
+    // A wide upright or level stroke is a rectangle: the pixels a flat-capped pen covers,
+    // from the first point up to the last one, which it leaves out.
+    if (x1 == x2) {
+      Fill(QRect(x1 - penWidth_ / 2, std::min(y1, y2), penWidth_, std::abs(y2 - y1)), pen_);
+    } else {
+      Fill(QRect(std::min(x1, x2), y1 - penWidth_ / 2, std::abs(x2 - x1), penWidth_), pen_);
+    }
+    return;
+  }
   QPainter& painter = Painter(penMode_);
   QPen pen(ToQColor(pen_));
   pen.setWidth(penWidth_);

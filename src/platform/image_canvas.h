@@ -63,6 +63,9 @@ class ImageCanvas final : public Canvas {
   QPainter& Painter(PenMode mode);
   void EndPainting() const;
   void MarkDrawn(const QRect& area);
+  // Fills the part of area within the picture with an opaque colour, as a painter would,
+  // without opening one: most of what the windows draw is filled boxes.
+  void Fill(const QRect& area, Color color);
   // Whether a drawn piece differs from how it was last handed out; brings it up to date.
   bool ShowPiece(const QRect& piece);
   // Copies the rows of an opaque cell that lies within the picture; whether any differed.

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
+#include <array>
+
+#include "platform/qt_convert.h"
+
 namespace {
 Font FontOfPixels(int pixels) {
   Font font;
@@ -101,4 +106,34 @@ TEST_F(DrawnTest, RedrawingWhatStandsChangesNothing) {
   const QRect stroke = canvas.TakeDrawn().boundingRect();
   EXPECT_TRUE(stroke.contains(QRect(57, 50, 6, 30))) << stroke.x() << "," << stroke.y();
   EXPECT_EQ(canvas.PixelAt(60, 60), clBlack);
+}
+
+// Boxes and upright strokes are filled without a painter, pixel for pixel as a painter draws.
+TEST(ImageCanvas, FillsAndStrokesMatchWhatAPainterDraws) {
+  ImageCanvas canvas(160, 160);
+  QImage expected(160, 160, QImage::Format_RGB32);
+  expected.fill(Qt::white);
+  QPainter painter(&expected);
+  const auto stroke = [&](Color colour, int width, int x1, int y1, int x2, int y2) {
+    canvas.SetPen(colour, width);
+    canvas.Line(x1, y1, x2, y2);
+    QPen pen(ToQColor(colour));
+    pen.setWidth(width);
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+    painter.drawLine(x1, y1, x2, y2);
+  };
+  for (int width = 1; width <= 7; ++width) {
+    const int at = 20 * width;
+    stroke(clRed, width, at, 150, at, 100);  // upwards, as fingers are drawn
+    stroke(clNavy, width, at + 10, 100, at + 10, 150);
+    stroke(clGreen, width, 5, at - 10, 90, at - 10);
+    stroke(clOlive, width, 90, at - 5, 5, at - 5);
+  }
+  stroke(clRed, 6, 157, -10, 157, 400);  // past the edges
+  canvas.SetBrushColor(clYellow);
+  canvas.FillRect(140, 150, 170, 170);
+  painter.fillRect(QRect(140, 150, 30, 20), Qt::yellow);
+  painter.end();
+  EXPECT_EQ(canvas.Image(), expected);
 }
