@@ -383,8 +383,11 @@ void threadType::SpeedUp() {
 }
 
 void threadType::UpdateStatus() {
-  StatusLabel(
-      GameStatusText(Difficulty, Hits, Lost, GameClock.ReadElapsed() / 1000, Score));
+  std::string text =
+      GameStatusText(Difficulty, Hits, Lost, GameClock.ReadElapsed() / 1000, Score);
+  if (text == ShownStatus) return;
+  ShownStatus = std::move(text);
+  StatusLabel(ShownStatus);
 }
 
 void threadType::ShowResults() {

@@ -113,6 +113,7 @@ class threadType {
   stopwatch GameClock;
   Canvas& canvas;
   StatusLine StatusLabel;
+  std::string ShownStatus;  // what StatusLabel last showed: a move step mostly repeats it
   cityType City;
   int Difficulty = 0;
   int Hits = 0;
