@@ -48,6 +48,20 @@ class FailingCanvas final : public Canvas {
   ImageCanvas& inner_;
 };
 
+// Puts a falling word on the playfield, as the source would have launched it.
+inline strikerType& AddFallingWord(threadType& game, const std::string& text, int column, int y,
+                                   int speed) {
+  auto word = std::make_unique<strikerType>();
+  word->Text = text;
+  word->Len = static_cast<int>(text.size());
+  word->Column = column;
+  word->X = ColumnX(column);
+  word->Y = y;
+  word->Speed = speed;
+  game.Strikers.push_back(std::move(word));
+  return *game.Strikers.back();
+}
+
 struct GameFixture {
   TestContext t;
   ImmediateDispatcher dispatcher;
@@ -73,17 +87,8 @@ struct GameFixture {
   void ClearCity() {
     for (auto& row : game->City.Cells) row.fill(0);
   }
-  // Puts a falling word on the playfield, as the source would have launched it.
   strikerType& AddWord(const std::string& text, int column, int y = 0, int speed = 3) {
-    auto word = std::make_unique<strikerType>();
-    word->Text = text;
-    word->Len = static_cast<int>(text.size());
-    word->Column = column;
-    word->X = ColumnX(column);
-    word->Y = y;
-    word->Speed = speed;
-    game->Strikers.push_back(std::move(word));
-    return *game->Strikers.back();
+    return AddFallingWord(*game, text, column, y, speed);
   }
   void Type(const std::string& keys) {
     for (char c : keys) game->HandleKey(static_cast<unsigned char>(c));

@@ -179,15 +179,7 @@ TEST_F(GameFrameTest, AMoveStepUpdatesOnlyTheCellsOfWhatMoved) {
   for (auto& row : game.City.Cells) row.fill(0);
   game.City.Cells[3][40] = 1;
   auto add = [&](const std::string& text, int column, int y, int speed) -> strikerType& {
-    auto word = std::make_unique<strikerType>();
-    word->Text = text;
-    word->Len = static_cast<int>(text.size());
-    word->Column = column;
-    word->X = ColumnX(column);
-    word->Y = y;
-    word->Speed = speed;
-    game.Strikers.push_back(std::move(word));
-    return *game.Strikers.back();
+    return AddFallingWord(game, text, column, y, speed);
   };
   add("fall", 5, 60, 3);    // moves
   add("slow", 20, 120, 1);  // not its phase: redrawn where it stands
