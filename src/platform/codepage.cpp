@@ -42,6 +42,12 @@ bool QStringToBytes(const QString& text, std::string& bytes) {
   return true;
 }
 
+std::string BytesOf(const QString& text) {
+  std::string bytes;
+  QStringToBytes(text, bytes);
+  return bytes;
+}
+
 unsigned char UpperByte(unsigned char byte) {
   if (byte >= 'a' && byte <= 'z') return byte - 0x20;
   if (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7) return byte - 0x20;
@@ -52,4 +58,19 @@ unsigned char UpperByte(unsigned char byte) {
     case 0xFF: return 0x9F;  // y diaeresis
     default: return byte;
   }
+}
+
+std::string UpperBytes(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) c = static_cast<char>(UpperByte(static_cast<unsigned char>(c)));
+  return upper;
+}
+
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (UpperByte(static_cast<unsigned char>(a[i])) != UpperByte(static_cast<unsigned char>(b[i])))
+      return false;
+  }
+  return true;
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <string_view>
 
 QChar ByteToChar(unsigned char byte);
 QString BytesToQString(const std::string& bytes);
@@ -11,5 +12,11 @@ QString BytesToQString(const std::string& bytes);
 std::optional<unsigned char> CharToByte(QChar ch);
 // Converts text; false (and partial output) when some character has no byte.
 bool QStringToBytes(const QString& text, std::string& bytes);
+// Text that came from bytes of the code page (a control's text, a stored name), back as those
+// bytes (up to a character without one).
+std::string BytesOf(const QString& text);
 // Upper case of a byte by the code page's letters (a-z, the accented letters, s/z/oe caron...).
 unsigned char UpperByte(unsigned char byte);
+// Names compare and sort without regard to case, byte by byte.
+std::string UpperBytes(std::string_view text);
+bool EqualsIgnoreCase(std::string_view a, std::string_view b);

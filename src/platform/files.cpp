@@ -13,15 +13,6 @@
 
 namespace fs = std::filesystem;
 
-bool EqualsIgnoreCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (UpperByte(static_cast<unsigned char>(a[i])) != UpperByte(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
-}
-
 std::string ResolvePath(const std::string& dir, const std::string& name) {
   if (!name.empty() && name.front() == '/') return name;
   const std::string direct = dir.empty() ? name : dir + "/" + name;
@@ -53,11 +44,7 @@ std::vector<std::string> ListFilesWithExtension(const std::string& dir, const st
     }
   }
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    const auto upper = [](std::string s) {
-      for (char& c : s) c = static_cast<char>(UpperByte(static_cast<unsigned char>(c)));
-      return s;
-    };
-    return upper(a) < upper(b);
+    return UpperBytes(a) < UpperBytes(b);
   });
   return names;
 }

@@ -43,4 +43,3 @@ std::vector<std::string> ListFilesWithExtension(const std::string& dir, const st
 std::string ReadWholeFile(const std::string& path, uint64_t maxBytes = kMaxReadBytes);
 // The first maxBytes of a file (or less when shorter); "File not found" or "File access denied".
 std::string ReadFilePrefix(const std::string& path, size_t maxBytes);
-bool EqualsIgnoreCase(const std::string& a, const std::string& b);

@@ -108,9 +108,7 @@ FontChooser::FontChooser(const Font& font, int minSize, int maxSize, QWidget* pa
 
 Font FontChooser::Chosen() const {
   Font font = original_;
-  std::string face;
-  QStringToBytes(FaceBox->currentText(), face);
-  font.face = face;
+  font.face = BytesOf(FaceBox->currentText());
   if (SizeBox->value() != original_.size) font.SetSize(SizeBox->value());
   font.style = static_cast<uint8_t>((BoldBox->isChecked() ? font_style::kBold : 0) |
                                     (ItalicBox->isChecked() ? font_style::kItalic : 0) |

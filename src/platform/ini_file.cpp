@@ -31,21 +31,6 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (UpperByte(static_cast<unsigned char>(a[i])) != UpperByte(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
-}
-
-std::string UpperName(std::string_view name) {
-  std::string upper(name);
-  for (char& c : upper) c = static_cast<char>(UpperByte(static_cast<unsigned char>(c)));
-  return upper;
-}
-
 enum class LineKind { Other, Header, Entry };
 
 // One line of the file. Its content is bytes [begin, end); the next line starts at next
@@ -110,7 +95,7 @@ bool ForEachEntryOfSection(const std::string& bytes, std::string_view section,
   ForEachLine(bytes, [&](const Line& line) {
     if (line.kind == LineKind::Header) {
       if (inside) return false;  // only the first section of that name counts
-      if (SameName(line.name, section)) {
+      if (EqualsIgnoreCase(line.name, section)) {
         found = inside = true;
         if (header) *header = line;
       }
@@ -156,7 +141,7 @@ void PutValue(std::string& bytes, const std::string& section, const std::string&
       bytes, section,
       [&](const Line& line) {
         target = line;
-        if (!SameName(line.name, key)) return true;
+        if (!EqualsIgnoreCase(line.name, key)) return true;
         keyFound = true;
         storedKey = std::string(line.name);
         return false;
@@ -186,7 +171,7 @@ void RemoveSection(std::string& bytes, const std::string& section) {
       end = line.begin;
       return false;
     }
-    if (SameName(line.name, section)) begin = line.begin;
+    if (EqualsIgnoreCase(line.name, section)) begin = line.begin;
     return true;
   });
   if (begin != std::string::npos) bytes.erase(begin, end - begin);
@@ -230,7 +215,7 @@ std::string IniFile::ReadString(const std::string& section, const std::string& k
   const std::string bytes = Load();
   std::string result = defaultValue;
   ForEachEntryOfSection(bytes, section, [&](const Line& line) {
-    if (!SameName(line.name, key)) return true;
+    if (!EqualsIgnoreCase(line.name, key)) return true;
     result = Unquote(line.value);
     return false;
   });
@@ -253,7 +238,7 @@ std::vector<IniEntry> IniFile::ReadSection(const std::string& section) const {
   std::vector<IniEntry> entries;
   std::unordered_map<std::string, size_t> placeOfKey;
   ForEachEntryOfSection(bytes, section, [&](const Line& line) {
-    const auto [place, isNew] = placeOfKey.try_emplace(UpperName(line.name), entries.size());
+    const auto [place, isNew] = placeOfKey.try_emplace(UpperBytes(line.name), entries.size());
     if (isNew) {
       entries.push_back({std::string(line.name), std::string(line.value)});
     } else {

@@ -28,35 +28,21 @@ constexpr int kLayoutOrigin = 10;  // the keyboard's keys are laid out from (10,
 constexpr int kDesignerOffsetX = 40;
 constexpr int kDesignerOffsetY = 20;
 
-// Every text of the window's controls came from bytes of the code page, so it goes back
-// unchanged.
-std::string Bytes(const QString& text) {
-  std::string bytes;
-  QStringToBytes(text, bytes);
-  return bytes;
-}
-
 std::vector<std::string> Items(const QComboBox& box) {
   std::vector<std::string> items;
-  for (int i = 0; i < box.count(); ++i) items.push_back(Bytes(box.itemText(i)));
+  for (int i = 0; i < box.count(); ++i) items.push_back(BytesOf(box.itemText(i)));
   return items;
 }
 
 int IndexIgnoringCase(const QComboBox& box, const std::string& text) {
   for (int i = 0; i < box.count(); ++i) {
-    if (EqualsIgnoreCase(Bytes(box.itemText(i)), text)) return i;
+    if (EqualsIgnoreCase(BytesOf(box.itemText(i)), text)) return i;
   }
   return -1;
 }
 
 bool SortsBefore(const std::string& a, const std::string& b) {
-  const size_t n = std::min(a.size(), b.size());
-  for (size_t i = 0; i < n; ++i) {
-    const unsigned char x = UpperByte(static_cast<unsigned char>(a[i]));
-    const unsigned char y = UpperByte(static_cast<unsigned char>(b[i]));
-    if (x != y) return x < y;
-  }
-  return a.size() < b.size();
+  return UpperBytes(a) < UpperBytes(b);
 }
 
 void FillList(QListWidget& list, const std::vector<std::string>& names) {
@@ -325,9 +311,9 @@ void TFmOption::SaveUserSettings() {
   LearnerSettings settings;
   settings.Progress = targets_.GetProgress();
   settings.TimeTotal = GetTotalTime();
-  settings.CourseText = Bytes(CourseComboBox->currentText());
-  settings.PracticeText = Bytes(SentenceComboBox->currentText());
-  settings.GameText = Bytes(GameComboBox->currentText());
+  settings.CourseText = BytesOf(CourseComboBox->currentText());
+  settings.PracticeText = BytesOf(SentenceComboBox->currentText());
+  settings.GameText = BytesOf(GameComboBox->currentText());
   settings.FontName = FontName;
   settings.CurrentLayout = ComboBox1->currentIndex();
   settings.EnableGame = EnableGameCheckbox->isChecked();
@@ -362,7 +348,7 @@ void TFmOption::ApplyLayout() {
 }
 
 void TFmOption::LoadLayoutFile() {
-  const std::string name = Bytes(LbLayoutFileName->text());
+  const std::string name = BytesOf(LbLayoutFileName->text());
   if (name.empty()) return;  // no layout registered at that place: the guides keep theirs
   targets_.ReadLayoutFile(ResolvePath(AppDir, name));
   targets_.ApplyFingerLayout();
@@ -393,7 +379,7 @@ bool TFmOption::TextFileExists(const std::string& name) const {
 void TFmOption::LoadPracticeTexts() {
   // Each file on its own: one that cannot be read does not keep the others from their windows.
   Guarded(context_.dialogs, [this] {
-    const std::string course = Bytes(CourseComboBox->currentText());
+    const std::string course = BytesOf(CourseComboBox->currentText());
     if (TextFileExists(course)) {
       targets_.LoadCourseText(course);
     } else {
@@ -401,7 +387,7 @@ void TFmOption::LoadPracticeTexts() {
     }
   });
   Guarded(context_.dialogs, [this] {
-    const std::string text = Bytes(SentenceComboBox->currentText());
+    const std::string text = BytesOf(SentenceComboBox->currentText());
     if (TextFileExists(text)) {
       targets_.LoadSentenceText(text);
     } else {
@@ -409,7 +395,7 @@ void TFmOption::LoadPracticeTexts() {
     }
   });
   Guarded(context_.dialogs, [this] {
-    const std::string game = Bytes(GameComboBox->currentText());
+    const std::string game = BytesOf(GameComboBox->currentText());
     if (TextFileExists(game)) targets_.SetGameText(game);
   });
 }
@@ -439,9 +425,9 @@ void TFmOption::AddUser() {
   LearnerSettings settings;
   settings.Progress = kProgress.defaultValue;
   settings.TimeTotal = kTimeTotal.defaultValue;
-  settings.CourseText = Bytes(CourseComboBox->currentText());
-  settings.PracticeText = Bytes(SentenceComboBox->currentText());
-  settings.GameText = Bytes(GameComboBox->currentText());
+  settings.CourseText = BytesOf(CourseComboBox->currentText());
+  settings.PracticeText = BytesOf(SentenceComboBox->currentText());
+  settings.GameText = BytesOf(GameComboBox->currentText());
   settings.FontName = FontName;
   settings.CurrentLayout = ComboBox1->currentIndex();
   settings.EnableGame = EnableGameCheckbox->isChecked();
@@ -451,7 +437,7 @@ void TFmOption::AddUser() {
   WriteLearnerSettings(learners_, name, settings);
   int place = 0;
   while (place < UsersComboBox->count() &&
-         SortsBefore(Bytes(UsersComboBox->itemText(place)), name)) {
+         SortsBefore(BytesOf(UsersComboBox->itemText(place)), name)) {
     ++place;
   }
   UsersComboBox->insertItem(place, BytesToQString(name));
@@ -473,7 +459,7 @@ void TFmOption::DeleteUser() {
                                    [&](const std::string& s) { return EqualsIgnoreCase(s, name); });
   const int index = IndexIgnoringCase(*UsersComboBox, name);
   if (count > 0) {
-    const std::string listed = index >= 0 ? Bytes(UsersComboBox->itemText(index)) : name;
+    const std::string listed = index >= 0 ? BytesOf(UsersComboBox->itemText(index)) : name;
     if (context_.dialogs.Message(MessageKind::Confirmation, MessageButtons::YesNoDefaultNo,
                                  DeleteLearnerQuestion(listed)) != MessageAnswer::Yes) {
       return;
@@ -520,7 +506,7 @@ void TFmOption::BnRegisterClick() {
   const QList<QListWidgetItem*> selected = FileListBox2->selectedItems();
   if (name.empty() || selected.isEmpty()) return;
   // A file name cannot be trimmed like the display name: it would name another file.
-  const std::string file = Bytes(selected.front()->text());
+  const std::string file = BytesOf(selected.front()->text());
   if (file.find_first_of("\r\n") != file.npos || TrimIniSpace(file) != file) {
     context_.dialogs.Inform(kNameNotStorable);
     return;

@@ -18,11 +18,6 @@ std::vector<std::string> NonEmptyValues(const std::vector<IniEntry>& entries) {
   return values;
 }
 
-std::string Upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(UpperByte(static_cast<unsigned char>(c)));
-  return text;
-}
-
 int ReadChecked(const IniFile& ini, const std::string& section, const IntSetting& setting) {
   return setting.Checked(ini.ReadInteger(section, setting.key, setting.defaultValue));
 }
@@ -63,14 +58,14 @@ std::vector<std::string> ReadLearnerNames(const IniFile& learners) {
   std::vector<std::string> names;
   std::vector<std::string> seen;  // upper-cased, sorted
   for (const std::string& name : learners.ReadSectionNames()) {
-    const std::string upper = Upper(name);
+    const std::string upper = UpperBytes(name);
     const auto place = std::lower_bound(seen.begin(), seen.end(), upper);
     if (place != seen.end() && *place == upper) continue;
     seen.insert(place, upper);
     names.push_back(name);
   }
   std::stable_sort(names.begin(), names.end(),
-                   [](const std::string& a, const std::string& b) { return Upper(a) < Upper(b); });
+                   [](const std::string& a, const std::string& b) { return UpperBytes(a) < UpperBytes(b); });
   return names;
 }
 

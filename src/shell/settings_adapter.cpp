@@ -23,9 +23,7 @@ void ProgramSettingsTargets::SetPickerNames(const std::vector<std::string>& name
 }
 
 std::string ProgramSettingsTargets::PickedName() {
-  std::string name;
-  QStringToBytes(program_.AboutBox->UsersComboBox->currentText(), name);
-  return name;
+  return BytesOf(program_.AboutBox->UsersComboBox->currentText());
 }
 
 void ProgramSettingsTargets::SetProgress(int index) { program_.FmCoursePrac->SetProgress(index); }

@@ -209,9 +209,7 @@ void TFmProgress::Open() {
 }
 
 std::string TFmProgress::PickedLearner() const {
-  std::string name;
-  QStringToBytes(LearnerComboBox->currentText(), name);
-  return name;
+  return BytesOf(LearnerComboBox->currentText());
 }
 
 int TFmProgress::PickedKind() const {

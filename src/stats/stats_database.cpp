@@ -76,15 +76,7 @@ std::string HeaderProblem(const QString& path, int64_t size) {
 }
 
 QString NameKey(const std::string& name) {
-  std::string key = name;
-  for (char& c : key) c = static_cast<char>(UpperByte(static_cast<unsigned char>(c)));
-  return BytesToQString(key);
-}
-
-std::string Bytes(const QString& text) {
-  std::string bytes;
-  QStringToBytes(text, bytes);
-  return bytes;
+  return BytesToQString(UpperBytes(name));
 }
 
 std::string ErrorText(const QSqlError& error) {
@@ -228,7 +220,7 @@ std::vector<std::string> StatsDatabase::Learners() {
     QSqlQuery query(db_);
     query.prepare("SELECT name FROM learners ORDER BY name_key");
     ran = Run(query);
-    while (ran && query.next()) names.push_back(Bytes(query.value(0).toString()));
+    while (ran && query.next()) names.push_back(BytesOf(query.value(0).toString()));
   }
   if (!ran) Fail(error_);
   return names;

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "platform/codepage.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/ini_file.h"
