@@ -40,8 +40,7 @@ TutorProgram::TutorProgram(WindowContext& windowContext)
   FmCoursePrac = std::make_unique<TFmCoursePrac>(context, *Guides, PracticeStopwatch);
   SettingsLinks = std::make_unique<ProgramSettingsTargets>(*this);
   FmOption = std::make_unique<TFmOption>(context, *SettingsLinks, *PasswordDlg);
-  FmProgress =
-      std::make_unique<TFmProgress>(context, *Stats, Layout, [this] { return CurrentLearner(); });
+  MakeProgress = ModuleProgressFactory(ProgressModuleBesideProgram());
   WireMenu();
   WireStatistics();
 }
@@ -94,6 +93,9 @@ void TutorProgram::WireMenu() {
   };
   menu.actions.options = [this] { context.showModal(*FmOption); };
   menu.actions.progress = [this] {
+    if (!FmProgress) {
+      FmProgress = MakeProgress(context, *Stats, Layout, [this] { return CurrentLearner(); });
+    }
     FmProgress->Open();
     context.showModal(*FmProgress);
   };

@@ -22,7 +22,7 @@
 #include "shell/about_box.h"
 #include "shell/main_menu.h"
 #include "shell/settings_adapter.h"
-#include "stats/progress_window.h"
+#include "stats/progress_loader.h"
 #include "stats/stats_database.h"
 
 inline constexpr const char* kApplicationTitle = "QZ Typing Tutor";
@@ -73,8 +73,10 @@ class TutorProgram {
   // What the Options window reaches of the other windows; it goes after the Options window.
   std::unique_ptr<ProgramSettingsTargets> SettingsLinks;
   std::unique_ptr<TFmOption> FmOption;
-  // Beyond the fixed order: it reads the history, so it goes first.
-  std::unique_ptr<TFmProgress> FmProgress;
+  // Beyond the fixed order: made the first time it is opened, by MakeProgress (which loads
+  // its module beside the program). It reads the history, so it goes first.
+  ProgressFactory MakeProgress;
+  std::unique_ptr<ProgressWindow> FmProgress;
 
  private:
   // The learner of this run, whose practice is recorded.

@@ -114,8 +114,8 @@ Color ErrorShade(int64_t expected, int64_t wrong) {
 }
 
 TFmProgress::TFmProgress(WindowContext& context, StatsDatabase& stats, const LayoutRec& layout,
-                         Learner currentLearner, QWidget* parent)
-    : QDialog(parent),
+                         LearnerSource currentLearner, QWidget* parent)
+    : ProgressWindow(parent),
       context_(context),
       stats_(stats),
       layout_(layout),

@@ -5,15 +5,12 @@
 // results newest first, and the weakest keys: the current layout's keyboard drawn as the
 // on-screen keyboard draws it, each key shaded by how often its characters went wrong.
 // Without results it says so in words instead of showing an empty chart. Esc closes it.
-#include <QDialog>
-#include <functional>
+// It is built into a module of its own (see progress_loader.h).
 #include <string>
 #include <vector>
 
-#include "keyboard/layout.h"
 #include "keyboard/mkey.h"
-#include "platform/window_context.h"
-#include "stats/stats_database.h"
+#include "stats/progress_loader.h"
 
 class PaintSurface;
 class QChartView;
@@ -31,16 +28,12 @@ inline constexpr Color kNoFiguresShade = 0xC0C0C0;  // silver: nothing typed on 
 // White for no mistakes, red from kFullShadePercent wrong; silver when nothing was expected.
 Color ErrorShade(int64_t expected, int64_t wrong);
 
-class TFmProgress : public QDialog {
+class TFmProgress : public ProgressWindow {
  public:
-  using Learner = std::function<std::string()>;
-
   TFmProgress(WindowContext& context, StatsDatabase& stats, const LayoutRec& layout,
-              Learner currentLearner, QWidget* parent = nullptr);
+              LearnerSource currentLearner, QWidget* parent = nullptr);
 
-  // Before each showing: what was typed is written, the learners are listed with the current
-  // one picked, and everything is filled in for the kind last chosen.
-  void Open();
+  void Open() override;
   // Fills the chart, the table and the keys for the learner and kind picked.
   void ShowProgress();
 
@@ -64,5 +57,5 @@ class TFmProgress : public QDialog {
   WindowContext& context_;
   StatsDatabase& stats_;
   const LayoutRec& layout_;
-  Learner currentLearner_;
+  LearnerSource currentLearner_;
 };

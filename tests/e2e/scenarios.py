@@ -199,7 +199,11 @@ def progress_window(display, program, data):
 
     session = Session(display, program, workdir)
     menu, _ = session.pick_learner()
+    # The window's chart library is loaded with the window, not with the program.
+    maps = "/proc/%d/maps" % session.program.process.pid
+    assert b"libQt6Charts" not in read_bytes(maps), "the chart library is loaded at start-up"
     empty = open_progress(display, session, menu, "progress-empty.png")
+    assert b"libQt6Charts" in read_bytes(maps)
     assert not os.path.exists(stats), "looking must not create the statistics file"
 
     type_course_line(display, session, menu, line)

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "platform/errors.h"
+#include "stats/progress_window.h"
 #include "support/test_context.h"
 
 namespace {
@@ -154,14 +155,43 @@ TEST_F(ProgramTest, ACompletedCourseLineIsRecordedAndShownInProgress) {
   EXPECT_EQ(StatisticsText(results[0].typing.rates), StatusText(*program.FmCoursePrac));
   ASSERT_EQ(program.Stats->Keys("Anna").size(), 6u);  // written with the line: o n e t w space
 
+  // The window linked in, as its module would make it.
+  program.MakeProgress = [](WindowContext& context, StatsDatabase& stats,
+                            const LayoutRec& layout, LearnerSource learner) {
+    return std::make_unique<TFmProgress>(context, stats, layout, std::move(learner));
+  };
   program.ButtonMenu->Button9->click();
   ASSERT_EQ(t.modalShown.back(), program.FmProgress.get());
-  ASSERT_EQ(program.FmProgress->ResultsTable->rowCount(), 1);
-  EXPECT_EQ(program.FmProgress->ResultsTable->item(0, 1)->text(), "Course");
-  program.FmProgress->hide();
+  auto& progress = static_cast<TFmProgress&>(*program.FmProgress);
+  ASSERT_EQ(progress.ResultsTable->rowCount(), 1);
+  EXPECT_EQ(progress.ResultsTable->item(0, 1)->text(), "Course");
+  progress.hide();
 
   // Deleting the learner in the Options window takes their history along.
   program.SettingsLinks->LearnerDeleted("ANNA");
   EXPECT_TRUE(program.Stats->Learners().empty());
   EXPECT_TRUE(t.dialogs.messages.empty());
+}
+
+TEST_F(ProgramTest, WithoutItsModuleProgressSaysWhyEachTimeAndTheMenuGoesOn) {
+  const std::string module = t.dir.File(kProgressModuleFile);
+  program.MakeProgress = ModuleProgressFactory(module);
+  for (int attempt = 1; attempt <= 2; ++attempt) {
+    program.ButtonMenu->Button9->click();
+    ASSERT_EQ(t.dialogs.messages.size(), static_cast<size_t>(attempt));
+    const std::string& text = t.dialogs.messages.back().text;
+    EXPECT_EQ(text.find("The Progress window cannot be opened"), 0u) << text;
+    EXPECT_NE(text.find(module + ": cannot open shared object file"), std::string::npos) << text;
+    EXPECT_EQ(t.dialogs.messages.back().kind, MessageKind::Error);
+  }
+  EXPECT_TRUE(t.modalShown.empty());
+  EXPECT_EQ(program.FmProgress, nullptr);
+
+  // A file that is there but is not the module: the loader's own words again.
+  t.dir.Write(kProgressModuleFile, "not a library");
+  program.ButtonMenu->Button9->click();
+  ASSERT_EQ(t.dialogs.messages.size(), 3u);
+  EXPECT_NE(t.dialogs.messages.back().text.find(module + ": file too short"), std::string::npos)
+      << t.dialogs.messages.back().text;
+  EXPECT_TRUE(t.modalShown.empty());
 }

@@ -1,0 +1,13 @@
+// The entry point of the Progress window's module. The module holds only the window: the
+// statistics, the keyboard drawing and the rest come from the program that loads it.
+#include "stats/progress_window.h"
+
+#include <type_traits>
+
+extern "C" __attribute__((visibility("default"))) ProgressWindow* qz_make_progress_window(
+    WindowContext& context, StatsDatabase& stats, const LayoutRec& layout,
+    LearnerSource currentLearner) {
+  return new TFmProgress(context, stats, layout, std::move(currentLearner));
+}
+
+static_assert(std::is_same_v<decltype(qz_make_progress_window), ProgressMaker>);
