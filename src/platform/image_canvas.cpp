@@ -11,22 +11,34 @@
 #include "platform/qt_convert.h"
 
 ImageCanvas::ImageCanvas(int width, int height)
-    : image_(std::max(1, width), std::max(1, height), QImage::Format_RGB32) {
-  image_.fill(Qt::white);
-}
+    : width_(std::max(1, width)), height_(std::max(1, height)) {}
 
 void ImageCanvas::Resize(int width, int height, Color fill) {
   width = std::max(1, width);
   height = std::max(1, height);
-  if (width == image_.width() && height == image_.height()) return;
-  EndPainting();
-  QImage resized(width, height, QImage::Format_RGB32);
-  resized.fill(ToQColor(fill));
-  QPainter painter(&resized);
-  painter.drawImage(0, 0, image_);
-  painter.end();
-  image_ = resized;
-  MarkDrawn(image_.rect());
+  if (width == width_ && height == height_) return;
+  width_ = width;
+  height_ = height;
+  if (image_.isNull()) {
+    blank_ = fill;
+  } else {
+    EndPainting();
+    QImage resized(width, height, QImage::Format_RGB32);
+    resized.fill(ToQColor(fill));
+    QPainter painter(&resized);
+    painter.drawImage(0, 0, image_);
+    painter.end();
+    image_ = resized;
+  }
+  MarkDrawn(Rect());
+}
+
+QImage& ImageCanvas::Pixels() const {
+  if (image_.isNull()) {
+    image_ = QImage(width_, height_, QImage::Format_RGB32);
+    image_.fill(ToQColor(blank_));
+  }
+  return image_;
 }
 
 namespace {
@@ -65,18 +77,19 @@ bool WorthJoining(const QRect& a, const QRect& b) {
 
 const QImage& ImageCanvas::Image() const {
   EndPainting();
-  return image_;
+  return Pixels();
 }
 
 Color ImageCanvas::PixelAt(int x, int y) const {
+  if (image_.isNull() && Rect().contains(x, y)) return blank_;
   return FromQColor(Image().pixelColor(x, y));
 }
 
 QRegion ImageCanvas::TakeDrawn() {
   QRegion region;
-  if (!comparesDrawn || shown_.size() != image_.size()) {
+  if (!comparesDrawn || shown_.size() != QSize(width_, height_)) {
     for (const QRect& piece : drawn_) region += piece;
-    if (comparesDrawn) shown_ = image_.copy();
+    if (comparesDrawn) shown_ = Pixels().copy();
   } else {
     for (const QRect& piece : drawn_) {
       if (ShowPiece(piece)) region += piece;
@@ -107,8 +120,7 @@ bool ImageCanvas::ShowPiece(const QRect& piece) {
 
 void ImageCanvas::MarkDrawn(const QRect& area) {
   const QRect inside(QPoint(std::max(area.left(), 0), std::max(area.top(), 0)),
-                     QPoint(std::min(area.right(), image_.width() - 1),
-                            std::min(area.bottom(), image_.height() - 1)));
+                     QPoint(std::min(area.right(), width_ - 1), std::min(area.bottom(), height_ - 1)));
   if (inside.isEmpty()) return;
   const bool first = drawn_.empty();
   // A word's or a key's cells come one after the other: they mostly join the last piece.
@@ -127,6 +139,7 @@ void ImageCanvas::MarkDrawn(const QRect& area) {
 }
 
 bool ImageCanvas::CopyChangedRows(const QImage& cell, int x, int y) {
+  Pixels();
   const auto rowBytes = static_cast<size_t>(cell.width()) * sizeof(QRgb);
   const auto cellLine = static_cast<size_t>(cell.bytesPerLine());
   const auto imageLine = static_cast<size_t>(image_.bytesPerLine());
@@ -148,7 +161,7 @@ bool ImageCanvas::CopyChangedRows(const QImage& cell, int x, int y) {
 }
 
 QPainter& ImageCanvas::Painter(PenMode mode) {
-  if (!painter_) painter_ = std::make_unique<QPainter>(&image_);
+  if (!painter_) painter_ = std::make_unique<QPainter>(&Pixels());
   painter_->setCompositionMode(mode == PenMode::Xor ? QPainter::RasterOp_SourceXorDestination
                                                     : QPainter::CompositionMode_SourceOver);
   return *painter_;
@@ -174,8 +187,11 @@ const ImageCanvas::CachedFont& ImageCanvas::QtFontFor(const Font& font) {
 }
 
 void ImageCanvas::Fill(const QRect& area, Color color) {
-  const QRect inside = area & image_.rect();
+  const QRect inside = area & Rect();
   if (inside.isEmpty()) return;
+  // A picture still all of one colour has nothing to show anew when filled with that colour.
+  if (image_.isNull() && color == blank_) return;
+  Pixels();
   const QRgb pixel = ToQColor(color).rgb();
   const auto row = [&](int y) { return reinterpret_cast<const QRgb*>(image_.constScanLine(y)); };
   int y = inside.top();
@@ -268,7 +284,7 @@ void ImageCanvas::TextOut(int x, int y, const std::string& text, const Font& fon
   if (text.size() == 1) {
     const QImage& cell = CellFor(text[0], cached, font.color, brush_);
     const QRect area(QPoint(x, y), cell.size());
-    if (image_.rect().contains(area) && cell.format() == image_.format()) {
+    if (Rect().contains(area) && cell.format() == QImage::Format_RGB32) {
       // An opaque cell is its rows copied. Only rows that differ are written, and a cell
       // redrawn where it stands (a word waiting its turn to fall, a key in its own colour)
       // changes nothing on the screen.

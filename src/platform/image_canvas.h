@@ -19,13 +19,20 @@
 // The glyph cells a canvas keeps: a few hundred small cells are all the windows draw.
 inline constexpr size_t kMaxCachedCellBytes = size_t{2} << 20;
 
+// The picture takes its memory only when something is drawn on it or it is read: until then
+// it is one colour, white or the fill of the last Resize (a window's canvas is sized when the
+// window is made, and may never be shown).
 class ImageCanvas final : public Canvas {
  public:
   explicit ImageCanvas(int width = 1, int height = 1);
-  // Keeps the picture where the sizes overlap; new area is filled with fill.
+  // Keeps the picture where the sizes overlap; new area is filled with fill. A picture with
+  // nothing drawn on it becomes fill all over.
   void Resize(int width, int height, Color fill);
+  // The pixels, made now if nothing was drawn yet.
   const QImage& Image() const;
   Color PixelAt(int x, int y) const;
+  // Whether the picture holds pixels of its own yet.
+  bool HasPixels() const { return !image_.isNull(); }
   // The areas drawn since the last call (within the picture). With comparesDrawn, only those
   // that look different from what they looked at that call: a key redrawn as it stands, its
   // face filled and its letters drawn again, is not among them.
@@ -52,8 +59,8 @@ class ImageCanvas final : public Canvas {
   void TextOut(int x, int y, const std::string& text, const Font& font) override;
   int TextWidth(const std::string& text, const Font& font) override;
   int TextHeight(const std::string& text, const Font& font) override;
-  int Width() const override { return image_.width(); }
-  int Height() const override { return image_.height(); }
+  int Width() const override { return width_; }
+  int Height() const override { return height_; }
   // What the cached glyph cells hold; never above kMaxCachedCellBytes.
   size_t CachedCellBytes() const { return cellBytes_; }
 
@@ -79,7 +86,14 @@ class ImageCanvas final : public Canvas {
   // and the keyboard draw the same few letters over and over.
   QImage CellFor(char ch, const CachedFont& font, Color color, Color background);
 
-  QImage image_;
+  // The pixels, made at the first need.
+  QImage& Pixels() const;
+  QRect Rect() const { return {0, 0, width_, height_}; }
+
+  int width_;
+  int height_;
+  Color blank_ = clWhite;  // the whole picture while it has no pixels
+  mutable QImage image_;   // null until made
   mutable std::unique_ptr<QPainter> painter_;
   // Pieces drawn since the last TakeDrawn, neighbours joined, and the picture as it was then.
   std::vector<QRect> drawn_;

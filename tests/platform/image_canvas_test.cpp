@@ -43,6 +43,26 @@ struct DrawnTest : ::testing::Test {
 };
 }  // namespace
 
+TEST(ImageCanvas, APictureTakesItsPixelsOnlyWhenSomethingIsDrawn) {
+  ImageCanvas canvas;
+  canvas.Resize(600, 400, clBlack);
+  canvas.SetBrushColor(clBlack);
+  canvas.FillRect(0, 0, 600, 400);  // as it stands
+  EXPECT_FALSE(canvas.HasPixels());
+  EXPECT_EQ(canvas.PixelAt(599, 399), clBlack);
+  canvas.Resize(700, 500, clNavy);  // nothing drawn: all of the new colour
+  canvas.SetBrushColor(clRed);
+  canvas.FillRect(10, 10, 20, 20);
+  EXPECT_TRUE(canvas.HasPixels());
+  EXPECT_EQ(canvas.PixelAt(15, 15), clRed);
+  EXPECT_EQ(canvas.PixelAt(0, 0), clNavy);
+  EXPECT_EQ(canvas.PixelAt(699, 499), clNavy);
+  canvas.Resize(800, 500, clWhite);  // drawn on: kept where the sizes overlap
+  EXPECT_EQ(canvas.PixelAt(15, 15), clRed);
+  EXPECT_EQ(canvas.PixelAt(699, 499), clNavy);
+  EXPECT_EQ(canvas.PixelAt(799, 499), clWhite);
+}
+
 TEST(ImageCanvas, GlyphCacheStaysWithinItsBytesAndDrawsTheSameAfterwards) {
   ImageCanvas canvas(400, 700);
   const Font large = FontOfPixels(96);  // the largest the designer gives a key character
