@@ -93,19 +93,23 @@ void TPalmForm::LightFinger(int n) {
 void TPalmForm::RestoreFinger(int n) {
   if (!IsHandFinger(n)) return;
   lit_[static_cast<size_t>(n - 1)] = false;
-  fingers_[static_cast<size_t>(n - 1)].Draw();
+  if (Drawn()) fingers_[static_cast<size_t>(n - 1)].Draw();
 }
 
 void TPalmForm::ClearFinger() {
   if (!IsHandFinger(currentFinger_)) return;
   lit_[static_cast<size_t>(currentFinger_ - 1)] = false;
-  fingers_[static_cast<size_t>(currentFinger_ - 1)].Draw();
+  if (Drawn()) fingers_[static_cast<size_t>(currentFinger_ - 1)].Draw();
   TimerOfPalm->stop();
+}
+
+bool TPalmForm::Drawn() const {
+  return isVisible() || surface_->canvas().HasPixels();
 }
 
 void TPalmForm::TimerOfPalmTimer() {
   if (TimerOfPalmTag != 1) return;
-  for (int n = 1; n <= kHandFingers; ++n) {
+  for (int n = 1; n <= kHandFingers && Drawn(); ++n) {
     if (!IsLit(n)) continue;
     finger& lit = fingers_[static_cast<size_t>(n - 1)];
     if (flashPhase_.On) {

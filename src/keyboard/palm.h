@@ -50,6 +50,10 @@ class TPalmForm : public QDialog {
   ImageCanvas& HandCanvas() { return surface_->canvas(); }
 
  private:
+  // Whether the hand has been drawn or is shown. A hand never drawn is drawn whole when it is
+  // first shown: lighting, blinking and restoring fingers before that is left to it (the
+  // practice windows light fingers at start-up).
+  bool Drawn() const;
   void SetupFinger(int n, Color colour, int length, int y);
   void Repaint();
 

@@ -100,9 +100,12 @@ void TVKeyboard::TimerofKBTimer() {
 }
 
 void TVKeyboard::UnlightKeys() {
+  // A keyboard never drawn shows no lit key (the practice windows light keys at start-up);
+  // it draws every key when it is first shown.
+  const bool drawn = surface_->canvas().HasPixels();
   for (int n = 1; n <= KeyCount(); ++n) {
     if (!IsLit(n)) continue;
-    keys_[static_cast<size_t>(n - 1)].Draw();
+    if (drawn) keys_[static_cast<size_t>(n - 1)].Draw();
     lit_[static_cast<size_t>(n - 1)] = false;
   }
 }

@@ -52,7 +52,9 @@ void ProgramSettingsTargets::BuildKeys(int ox, int oy) { program_.VKeyboard->Bui
 
 void ProgramSettingsTargets::StartGuides() {
   program_.VKeyboard->TimerofKB->start();
-  program_.VKeyboard->DrawAllKeys();
+  // A hidden keyboard draws all its keys when it is shown; drawn now, its picture would take
+  // its memory long before that.
+  if (program_.VKeyboard->isVisible()) program_.VKeyboard->DrawAllKeys();
   program_.LeftHand->TimerOfPalm->start();
   program_.RightHand->TimerOfPalm->start();
 }

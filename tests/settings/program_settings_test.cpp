@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/image_canvas.h"
 #include "settings/settings_store.h"
 #include "shell/program.h"
 #include "support/test_context.h"
@@ -141,6 +142,13 @@ TEST_F(ProgramRun, TheShippedFilesStartWithoutASingleWarning) {
   EXPECT_EQ(PickerText(), "Learner");
   EXPECT_TRUE(t.dialogs.messages.empty()) << t.dialogs.Texts()[0];
   EXPECT_GT(program->VKeyboard->KeyCount(), 0);
+  // Windows not shown yet hold no pictures: each takes its memory when first drawn or shown.
+  for (const ImageCanvas* canvas :
+       {&program->FmTextPrac->Surface->canvas(), &program->gameFrame->PaintBox1->canvas(),
+        &program->VKeyboard->KeyboardCanvas(), &program->LeftHand->HandCanvas(),
+        &program->RightHand->HandCanvas()}) {
+    EXPECT_FALSE(canvas->HasPixels()) << canvas->Width() << "x" << canvas->Height();
+  }
   EXPECT_EQ(program->FmOption->ComboBox1->currentText(), "US QWERTY");
   EXPECT_TRUE(program->ButtonMenu->Button5->isEnabled());
   // Every layout's course can be picked.
