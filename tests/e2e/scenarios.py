@@ -543,6 +543,28 @@ def game_running_at_exit(display, program, data):
     return workdir
 
 
+def paragraph_drill(display, program, data):
+    """The first page shows as the window opens (it is drawn before the window is shown), and
+    a wrong character shows red in the typing rows."""
+    workdir = seeded_workdir(data)
+    session = Session(display, program, workdir)
+    menu, _ = session.pick_learner()
+    display.wait_active(menu, "the main menu")
+    display.keys("alt+p")
+    box = display.wait_window("Input Box")  # how many lines: the 3 offered
+    display.wait_active(box, "the lines box")
+    display.keys("Return")
+    window = display.wait_window("Paragraph Drills")
+    display.wait_active(window, "the paragraph drills")
+    wait_until(lambda: has_colour(display, window, "rgb(128,0,128)"), "the row numbers")
+    display.type("~")  # no drill line starts with it
+    wait_until(lambda: has_colour(display, window, "rgb(255,0,0)"), "the typed character")
+    display.keys("Escape")
+    display.wait_gone("Paragraph Drills")
+    assert_exit(session.close_menu(menu))
+    return workdir
+
+
 def has_colour(display, window, colour):
     path = display.crop(window, display.temp("game.png"))
     result = display.run("convert", path, "-fill", "black", "+opaque", colour,
