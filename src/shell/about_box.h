@@ -18,6 +18,11 @@ class TAboutBox : public QDialog {
   QComboBox* UsersComboBox;
   QPushButton* OKButton;
 
+  // Once it is left: its window, and the picture kept of it, go (it is shown once a run).
+  void ReleaseWindow() {
+    if (!isVisible()) destroy();
+  }
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;

@@ -121,6 +121,7 @@ void TutorProgram::StartUp() {
   Guarded(context.dialogs, [&] { FmOption->LoadGlobalSettings(); });
   Guarded(context.dialogs, [&] { FmOption->FillUserLists(); });
   Guarded(context.dialogs, [&] { context.showModal(*AboutBox); });
+  AboutBox->ReleaseWindow();
   Guarded(context.dialogs, [&] { FmOption->LoadUserSettings(true); });
   Guarded(context.dialogs, [&] { FmOption->ApplyLayout(); });
   Guarded(context.dialogs, [&] { FmOption->LoadPracticeTexts(); });
