@@ -119,8 +119,9 @@ bool ImageCanvas::ShowPiece(const QRect& piece) {
 }
 
 void ImageCanvas::MarkDrawn(const QRect& area) {
-  const QRect inside(QPoint(std::max(area.left(), 0), std::max(area.top(), 0)),
-                     QPoint(std::min(area.right(), width_ - 1), std::min(area.bottom(), height_ - 1)));
+  const QRect inside(
+      QPoint(std::max(area.left(), 0), std::max(area.top(), 0)),
+      QPoint(std::min(area.right(), width_ - 1), std::min(area.bottom(), height_ - 1)));
   if (inside.isEmpty()) return;
   const bool first = drawn_.empty();
   // A word's or a key's cells come one after the other: they mostly join the last piece.
