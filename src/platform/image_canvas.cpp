@@ -1,5 +1,6 @@
 #include "platform/image_canvas.h"
 
+#include <QBackingStore>
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
@@ -315,7 +316,16 @@ void PaintSurface::ShowDrawn() {
     return;
   }
   sinceShown_.start();
-  repaint(canvas_.TakeDrawn());
+  const QRegion drawn = canvas_.TakeDrawn();
+  showingDrawn_ = true;
+  repaint(drawn);
+  showingDrawn_ = false;
+}
+
+void PaintSurface::ShowDrawnNow() {
+  if (!showDrawnTimer_.isActive() || showDrawnTimer_.interval() > 0) return;
+  showDrawnTimer_.stop();
+  ShowDrawn();
 }
 
 void PaintSurface::Invalidate() {
@@ -331,9 +341,38 @@ void PaintSurface::paintEvent(QPaintEvent* event) {
     const QRegion beyond = canvas_.TakeDrawn() - event->region();
     if (!beyond.isEmpty()) update(beyond);
   }
-  QPainter painter(this);
+  // Only for the repaint above: a paint asked by Qt may go elsewhere (grab, render).
+  if (showingDrawn_ && CopyToWindowBuffer(event->region())) return;
   const QImage& image = canvas_.Image();
+  QPainter painter(this);
   for (const QRect& area : event->region()) painter.drawImage(area.topLeft(), image, area);
+}
+
+bool PaintSurface::CopyToWindowBuffer(const QRegion& region) {
+  // An opaque picture in the window's own pixel format needs no painter: its rows are copied
+  // into the window's buffer, which Qt sends to the screen after this event. A painter's
+  // set-up would cost more than the copy for the few small areas of a game step.
+  QBackingStore* store = backingStore();
+  QPaintDevice* device = store ? store->paintDevice() : nullptr;
+  if (!device || device->devType() != QInternal::Image) return false;
+  auto* buffer = static_cast<QImage*>(device);
+  const QImage& image = canvas_.Image();
+  if (buffer->format() != image.format() || buffer->devicePixelRatio() != 1.0 ||
+      devicePixelRatio() != 1.0 || graphicsEffect()) {
+    return false;
+  }
+  const QPoint offset = mapTo(window(), QPoint(0, 0));
+  const QRect inside = buffer->rect().translated(-offset) & image.rect();
+  for (const QRect& asked : region) {
+    const QRect area = asked & inside;
+    if (area.isEmpty()) continue;
+    const auto rowBytes = static_cast<size_t>(area.width()) * sizeof(QRgb);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      std::memcpy(buffer->scanLine(y + offset.y()) + (area.left() + offset.x()) * sizeof(QRgb),
+                  image.constScanLine(y) + area.left() * sizeof(QRgb), rowBytes);
+    }
+  }
+  return true;
 }
 
 void PaintSurface::resizeEvent(QResizeEvent*) {

@@ -106,6 +106,9 @@ class PaintSurface : public QWidget {
   Color background = clBlack;
   // Asks for a full repaint through onPaint at the next paint event.
   void Invalidate();
+  // Shows what was drawn now rather than one event-loop turn later, unless the last showing
+  // was less than a frame ago.
+  void ShowDrawnNow();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -115,9 +118,11 @@ class PaintSurface : public QWidget {
 
  private:
   void ShowDrawn();
+  bool CopyToWindowBuffer(const QRegion& region);
 
   ImageCanvas canvas_;
   bool needsFullPaint_ = true;
+  bool showingDrawn_ = false;
   QTimer showDrawnTimer_;
   QElapsedTimer sinceShown_;
 };

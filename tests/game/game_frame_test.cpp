@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPaintEvent>
+#include <QScreen>
 #include <QTest>
 
 #include "game_fixture.h"
@@ -213,4 +214,9 @@ TEST_F(GameFrameTest, AMoveStepUpdatesOnlyTheCellsOfWhatMoved) {
   EXPECT_TRUE(painted.region.contains(QPoint(flying.X + 1, flying.Y)));
   EXPECT_FALSE(painted.region.intersects(QRect(ColumnX(20), 0, 4 * kCellSize, 384)));
   EXPECT_FALSE(painted.region.intersects(QRect(0, 348, 600, 36)));  // the city
+  // What the window shows is the picture, the moved word included.
+  const QImage shown = frame.screen()->grabWindow(frame.winId()).toImage();
+  const QPoint at = frame.PaintBox1->mapTo(&frame, QPoint(0, 0));
+  const QImage& picture = frame.PaintBox1->canvas().Image();
+  EXPECT_EQ(shown.copy(QRect(at, picture.size())).convertToFormat(picture.format()), picture);
 }
