@@ -447,11 +447,11 @@ void threadType::SpeedUp() {
 }
 
 void threadType::UpdateStatus() {
-  std::string text =
-      GameStatusText(Difficulty, Hits, Lost, GameClock.ReadElapsed() / 1000, Score);
-  if (text == ShownStatus) return;
-  ShownStatus = std::move(text);
-  StatusLabel(ShownStatus);
+  const std::array<int64_t, 5> figures{Difficulty, Hits, Lost, GameClock.ReadElapsed() / 1000,
+                                       Score};
+  if (figures == ShownFigures) return;
+  ShownFigures = figures;
+  StatusLabel(GameStatusText(Difficulty, Hits, Lost, figures[3], Score));
 }
 
 void threadType::ShowResults() {

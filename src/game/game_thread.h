@@ -11,6 +11,7 @@
 // behind a mutex. Stop never waits for the window thread, so it may be called while the
 // worker waits for a queued pass; it must not be called from inside one of the game's own
 // passes.
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -113,7 +114,8 @@ class threadType {
   stopwatch GameClock;
   Canvas& canvas;
   StatusLine StatusLabel;
-  std::string ShownStatus;  // what StatusLabel last showed: a move step mostly repeats it
+  // The figures StatusLabel last showed: a move step mostly repeats them.
+  std::array<int64_t, 5> ShownFigures{-1, -1, -1, -1, -1};
   cityType City;
   int Difficulty = 0;
   int Hits = 0;

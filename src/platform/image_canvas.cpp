@@ -242,8 +242,8 @@ void ImageCanvas::Line(int x1, int y1, int x2, int y2) {
           .adjusted(-reach, -reach, reach, reach));
 }
 
-QImage ImageCanvas::CellFor(char ch, const CachedFont& font, Color color, Color background) {
-  const auto key = std::make_tuple(&font, ch, color, background);
+const QImage& ImageCanvas::CellFor(char ch, const CachedFont& font, Color color, Color background) {
+  const CellKey key{&font, ch, color, background};
   if (const auto found = cells_.find(key); found != cells_.end()) return found->second;
   const QString text(ByteToChar(static_cast<unsigned char>(ch)));
   QImage cell(std::max(1, font.metrics.horizontalAdvance(text)), std::max(1, font.metrics.height()),
@@ -255,7 +255,10 @@ QImage ImageCanvas::CellFor(char ch, const CachedFont& font, Color color, Color 
   painter.drawText(0, font.metrics.ascent(), text);
   painter.end();
   const auto bytes = static_cast<size_t>(cell.sizeInBytes());
-  if (bytes > kMaxCellBytes) return cell;
+  if (bytes > kMaxCellBytes) {
+    uncachedCell_ = std::move(cell);
+    return uncachedCell_;
+  }
   if (cells_.size() >= kMaxCachedCells || cellBytes_ + bytes > kMaxCachedCellBytes) {
     cells_.clear();
     cellBytes_ = 0;
@@ -349,7 +352,7 @@ void PaintSurface::paintEvent(QPaintEvent* event) {
 }
 
 bool PaintSurface::CopyToWindowBuffer(const QRegion& region) {
-  // An opaque picture in the window's own pixel format needs no painter: its rows are copied
+  // An opaque picture needs no painter: its rows are copied
   // into the window's buffer, which Qt sends to the screen after this event. A painter's
   // set-up would cost more than the copy for the few small areas of a game step.
   QBackingStore* store = backingStore();
@@ -357,8 +360,13 @@ bool PaintSurface::CopyToWindowBuffer(const QRegion& region) {
   if (!device || device->devType() != QInternal::Image) return false;
   auto* buffer = static_cast<QImage*>(device);
   const QImage& image = canvas_.Image();
-  if (buffer->format() != image.format() || buffer->devicePixelRatio() != 1.0 ||
-      devicePixelRatio() != 1.0 || graphicsEffect()) {
+  // The picture is opaque: its 0xffRRGGBB pixels are the same bytes in any 32-bit format.
+  const bool sameBytes = image.format() == QImage::Format_RGB32 &&
+                         (buffer->format() == QImage::Format_RGB32 ||
+                          buffer->format() == QImage::Format_ARGB32 ||
+                          buffer->format() == QImage::Format_ARGB32_Premultiplied);
+  if (!sameBytes || buffer->devicePixelRatio() != 1.0 || devicePixelRatio() != 1.0 ||
+      graphicsEffect()) {
     return false;
   }
   const QPoint offset = mapTo(window(), QPoint(0, 0));
