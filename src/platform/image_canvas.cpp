@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWindow>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -319,10 +320,9 @@ void PaintSurface::ShowDrawn() {
     return;
   }
   sinceShown_.start();
-  const QRegion drawn = canvas_.TakeDrawn();
-  showingDrawn_ = true;
-  repaint(drawn);
-  showingDrawn_ = false;
+  lastShown_ = canvas_.TakeDrawn();
+  if (!needsFullPaint_ && SendToScreen(lastShown_)) return;
+  repaint(lastShown_);
 }
 
 void PaintSurface::ShowDrawnNow() {
@@ -344,43 +344,55 @@ void PaintSurface::paintEvent(QPaintEvent* event) {
     const QRegion beyond = canvas_.TakeDrawn() - event->region();
     if (!beyond.isEmpty()) update(beyond);
   }
-  // Only for the repaint above: a paint asked by Qt may go elsewhere (grab, render).
-  if (showingDrawn_ && CopyToWindowBuffer(event->region())) return;
   const QImage& image = canvas_.Image();
   QPainter painter(this);
   for (const QRect& area : event->region()) painter.drawImage(area.topLeft(), image, area);
 }
 
-bool PaintSurface::CopyToWindowBuffer(const QRegion& region) {
-  // An opaque picture needs no painter: its rows are copied
-  // into the window's buffer, which Qt sends to the screen after this event. A painter's
-  // set-up would cost more than the copy for the few small areas of a game step.
-  QBackingStore* store = backingStore();
-  QPaintDevice* device = store ? store->paintDevice() : nullptr;
-  if (!device || device->devType() != QInternal::Image) return false;
-  auto* buffer = static_cast<QImage*>(device);
-  const QImage& image = canvas_.Image();
-  // The picture is opaque: its 0xffRRGGBB pixels are the same bytes in any 32-bit format.
-  const bool sameBytes = image.format() == QImage::Format_RGB32 &&
-                         (buffer->format() == QImage::Format_RGB32 ||
-                          buffer->format() == QImage::Format_ARGB32 ||
-                          buffer->format() == QImage::Format_ARGB32_Premultiplied);
-  if (!sameBytes || buffer->devicePixelRatio() != 1.0 || devicePixelRatio() != 1.0 ||
-      graphicsEffect()) {
+bool PaintSurface::SendToScreen(const QRegion& region) {
+  // Drawn areas need none of Qt's repaint machinery, which costs more than the copy for the few
+  // small areas of a game step: the opaque picture's rows are copied into the window's buffer
+  // and that part of the buffer is sent to the screen. Anything unusual takes the repaint.
+  QWidget* top = window();
+  QWindow* handle = top->windowHandle();
+  QBackingStore* store = top->backingStore();
+  if (!handle || !handle->isExposed() || !store || store->size() != top->size() ||
+      !updatesEnabled() || graphicsEffect() || devicePixelRatio() != 1.0) {
     return false;
   }
-  const QPoint offset = mapTo(window(), QPoint(0, 0));
-  const QRect inside = buffer->rect().translated(-offset) & image.rect();
-  for (const QRect& asked : region) {
-    const QRect area = asked & inside;
-    if (area.isEmpty()) continue;
-    const auto rowBytes = static_cast<size_t>(area.width()) * sizeof(QRgb);
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-      std::memcpy(buffer->scanLine(y + offset.y()) + (area.left() + offset.x()) * sizeof(QRgb),
-                  image.constScanLine(y) + area.left() * sizeof(QRgb), rowBytes);
+  const QImage& image = canvas_.Image();
+  const auto sameBytes = [&](const QPaintDevice* device) {
+    // The picture is opaque: its 0xffRRGGBB pixels are the same bytes in these formats.
+    if (device->devType() != QInternal::Image) return false;
+    const auto* buffer = static_cast<const QImage*>(device);
+    return image.format() == QImage::Format_RGB32 && buffer->devicePixelRatio() == 1.0 &&
+           (buffer->format() == QImage::Format_RGB32 || buffer->format() == QImage::Format_ARGB32 ||
+            buffer->format() == QImage::Format_ARGB32_Premultiplied);
+  };
+  if (!sameBytes(store->paintDevice())) return false;
+  const QRegion visible = region & visibleRegion();
+  if (visible.isEmpty()) return true;
+  const QPoint offset = mapTo(top, QPoint(0, 0));
+  const QRegion inWindow = visible.translated(offset);
+  store->beginPaint(inWindow);
+  QPaintDevice* device = store->paintDevice();
+  const bool copied = sameBytes(device);
+  if (copied) {
+    auto* buffer = static_cast<QImage*>(device);
+    const QRect inside = buffer->rect().translated(-offset) & image.rect();
+    for (const QRect& asked : visible) {
+      const QRect area = asked & inside;
+      if (area.isEmpty()) continue;
+      const auto rowBytes = static_cast<size_t>(area.width()) * sizeof(QRgb);
+      for (int y = area.top(); y <= area.bottom(); ++y) {
+        std::memcpy(buffer->scanLine(y + offset.y()) + (area.left() + offset.x()) * sizeof(QRgb),
+                    image.constScanLine(y) + area.left() * sizeof(QRgb), rowBytes);
+      }
     }
   }
-  return true;
+  store->endPaint();
+  if (copied) store->flush(inWindow, handle);
+  return copied;
 }
 
 void PaintSurface::resizeEvent(QResizeEvent*) {

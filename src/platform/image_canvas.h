@@ -125,6 +125,8 @@ class PaintSurface : public QWidget {
   // Shows what was drawn now rather than one event-loop turn later, unless the last showing
   // was less than a frame ago.
   void ShowDrawnNow();
+  // The areas that the last showing of drawn areas sent to the screen.
+  const QRegion& LastShown() const { return lastShown_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -134,11 +136,11 @@ class PaintSurface : public QWidget {
 
  private:
   void ShowDrawn();
-  bool CopyToWindowBuffer(const QRegion& region);
+  bool SendToScreen(const QRegion& region);
 
   ImageCanvas canvas_;
   bool needsFullPaint_ = true;
-  bool showingDrawn_ = false;
+  QRegion lastShown_;
   QTimer showDrawnTimer_;
   QElapsedTimer sinceShown_;
 };
