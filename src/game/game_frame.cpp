@@ -53,6 +53,8 @@ TgameFrame::TgameFrame(WindowContext& context, QWidget* parent)
   PaintBox1->canvas().Resize(PaintBox1->width(), PaintBox1->height(), clBlack);
   PaintBox1->background = clBlack;
   PaintBox1->onPaint = [this] { Guarded(context_.dialogs, [this] { Repaint(); }); };
+  // A pass's drawing reaches the screen in the same hand-off that ran it.
+  dispatcher_.afterCalls = [this] { PaintBox1->ShowDrawnNow(); };
 
   // Key preview: every key press of the window reaches FormKeyPress, Esc included.
   new KeyRouter(

@@ -1,7 +1,12 @@
 #include "game/game_thread.h"
 
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/timerfd.h>
+#include <unistd.h>
+
 #include <algorithm>
-#include <chrono>
+#include <cerrno>
 #include <exception>
 #include <system_error>
 
@@ -37,6 +42,44 @@ std::string GameResultsText(int hits, int lost, int64_t elapsedMs) {
   return "   Accuracy: " + std::to_string(rates.accuracy) +
          "%   WPM: " + std::to_string(rates.wordsPerMinute) +
          "  Expected WPM: " + std::to_string(rates.expectedWordsPerMinute);
+}
+
+threadType::WorkerState::WorkerState() {
+  wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+  alarmFd = timerfd_create(CLOCK_MONOTONIC, TFD_CLOEXEC | TFD_NONBLOCK);
+  if (wakeFd < 0 || alarmFd < 0) {
+    const int error = errno;
+    if (wakeFd >= 0) close(wakeFd);
+    if (alarmFd >= 0) close(alarmFd);
+    throw std::system_error(error, std::generic_category(), "game timer");
+  }
+}
+
+threadType::WorkerState::~WorkerState() {
+  close(wakeFd);
+  close(alarmFd);
+}
+
+void threadType::WorkerState::WakeNow() {
+  const uint64_t one = 1;
+  // The counter cannot overflow here; a failed write leaves the alarm and the next wake.
+  [[maybe_unused]] const ssize_t written = write(wakeFd, &one, sizeof one);
+}
+
+void threadType::WorkerState::WakeIn(int64_t ms) {
+  itimerspec alarm{};
+  alarm.it_value.tv_sec = static_cast<time_t>(ms / 1000);
+  alarm.it_value.tv_nsec = static_cast<long>(ms % 1000) * 1000000;
+  timerfd_settime(alarmFd, 0, &alarm, nullptr);
+}
+
+void threadType::WorkerState::Sleep() {
+  pollfd fds[2] = {{wakeFd, POLLIN, 0}, {alarmFd, POLLIN, 0}};
+  if (poll(fds, 2, -1) <= 0) return;  // interrupted: the caller looks again
+  uint64_t count = 0;
+  for (const pollfd& fd : fds) {
+    if (fd.revents & POLLIN) [[maybe_unused]] const ssize_t got = read(fd.fd, &count, sizeof count);
+  }
 }
 
 threadType::threadType(GameServices services, const std::string& gameFile,
@@ -80,7 +123,7 @@ void threadType::PutKey(int ch) {
     std::lock_guard lock(state_->mutex);
     state_->keyWaiting = true;
   }
-  state_->wake.notify_all();
+  state_->WakeNow();
 }
 
 void threadType::Redraw() {
@@ -103,7 +146,7 @@ void threadType::Resume() {
       worker_ = std::thread([this] { Execute(); });
     }
   }
-  state_->wake.notify_all();
+  state_->WakeNow();
 }
 
 void threadType::Terminate() {
@@ -126,7 +169,7 @@ void threadType::Stop() {
     std::lock_guard lock(state_->mutex);
     state_->stopping = true;
   }
-  state_->wake.notify_all();
+  state_->WakeNow();
   if (!worker_.joinable()) return;
   try {
     // A worker cannot wait for itself; it ends on its own now that stopping is set.
@@ -168,12 +211,18 @@ bool threadType::RunOnWindowThread(std::function<void()> call) {
   for (;;) {
     {
       std::unique_lock lock(state_->mutex);
-      state_->wake.wait(lock, [&] { return state_->stopping || state_->suspendCount == 0; });
-      if (state_->stopping) return false;
+      for (;;) {
+        if (state_->stopping) return false;
+        if (state_->suspendCount == 0) break;
+        lock.unlock();
+        state_->Sleep();
+        lock.lock();
+      }
       state_->callDone = false;
     }
     // A call that finds the game suspended (the Esc question is up) or stopped does nothing;
-    // a suspended one is queued again after the resume.
+    // a suspended one is queued again after the resume. A call that ran a pass which goes on
+    // sets the alarm for the pass's next deadline instead of waking the worker now.
     auto shared = state_;
     bool ran = false;
     dispatcher_.Post([shared, call, &ran, this] {
@@ -183,16 +232,29 @@ bool threadType::RunOnWindowThread(std::function<void()> call) {
         run = !shared->stopping && shared->suspendCount == 0;
       }
       if (run) Guarded(dialogs_, call);
+      bool stopping;
       {
         std::lock_guard lock(shared->mutex);
-        if (!shared->stopping) ran = run;
+        stopping = shared->stopping;
+        if (!stopping) ran = run;
         shared->callDone = true;
       }
-      shared->wake.notify_all();
+      if (stopping) return;  // the game may be gone; Stop has woken the worker
+      const int64_t wait = run && passGoesOn_ ? passWakeMs_ - clock_.NowMs() : 0;
+      if (wait > 0) {
+        shared->WakeIn(wait);
+      } else {
+        shared->WakeNow();
+      }
     });
     std::unique_lock lock(state_->mutex);
-    state_->wake.wait(lock, [&] { return state_->stopping || state_->callDone; });
-    if (state_->stopping) return false;
+    for (;;) {
+      if (state_->stopping) return false;
+      if (state_->callDone) break;
+      lock.unlock();
+      state_->Sleep();
+      lock.lock();
+    }
     if (ran) return true;
   }
 }
@@ -201,17 +263,19 @@ bool threadType::SleepUntil(int64_t deadlineMs) {
   std::unique_lock lock(state_->mutex);
   for (;;) {
     if (state_->stopping) return false;
-    if (state_->suspendCount > 0) {
-      state_->wake.wait(lock);
-      continue;
+    if (state_->suspendCount == 0) {
+      if (state_->keyWaiting) {
+        state_->keyWaiting = false;
+        return true;
+      }
+      const int64_t left = deadlineMs - clock_.NowMs();
+      if (left <= 0) return true;
+      // Usually the pass has set this alarm already; setting it again costs no wake.
+      state_->WakeIn(left);
     }
-    if (state_->keyWaiting) {
-      state_->keyWaiting = false;
-      return true;
-    }
-    const int64_t left = deadlineMs - clock_.NowMs();
-    if (left <= 0) return true;
-    state_->wake.wait_for(lock, std::chrono::milliseconds(left));
+    lock.unlock();
+    state_->Sleep();
+    lock.lock();
   }
 }
 
@@ -383,11 +447,11 @@ void threadType::SpeedUp() {
 }
 
 void threadType::UpdateStatus() {
-  std::string text =
-      GameStatusText(Difficulty, Hits, Lost, GameClock.ReadElapsed() / 1000, Score);
-  if (text == ShownStatus) return;
-  ShownStatus = std::move(text);
-  StatusLabel(ShownStatus);
+  const std::array<int64_t, 5> figures{Difficulty, Hits, Lost, GameClock.ReadElapsed() / 1000,
+                                       Score};
+  if (figures == ShownFigures) return;
+  ShownFigures = figures;
+  StatusLabel(GameStatusText(Difficulty, Hits, Lost, figures[3], Score));
 }
 
 void threadType::ShowResults() {

@@ -3,14 +3,15 @@
 // word source, keeps the score and writes the status line.
 //
 // Threads: the worker only keeps time. It sleeps until the next timer deadline, or until a
-// key, a suspend, a resume or a stop wakes it, and then has one pass of the game loop run on
-// the window thread while it waits. Every step that draws, draws a random number, or touches
+// key, a resume or a stop wakes it, and then has one pass of the game loop run on the window
+// thread while it waits. The pass itself sets the worker's alarm for the next deadline, so the
+// worker wakes once per pass rather than once for the pass's end and once for the deadline. Every step that draws, draws a random number, or touches
 // Strikers, Bullets, the key mailbox or the status line therefore runs on the window thread,
 // as do Redraw and PutKey; the worker and the window thread share only the small WorkerState
 // behind a mutex. Stop never waits for the window thread, so it may be called while the
 // worker waits for a queued pass; it must not be called from inside one of the game's own
 // passes.
-#include <condition_variable>
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -113,7 +114,8 @@ class threadType {
   stopwatch GameClock;
   Canvas& canvas;
   StatusLine StatusLabel;
-  std::string ShownStatus;  // what StatusLabel last showed: a move step mostly repeats it
+  // The figures StatusLabel last showed: a move step mostly repeats them.
+  std::array<int64_t, 5> ShownFigures{-1, -1, -1, -1, -1};
   cityType City;
   int Difficulty = 0;
   int Hits = 0;
@@ -131,15 +133,27 @@ class threadType {
 
  private:
   // What the worker and the window thread share; queued calls keep it alive after the game.
+  // The worker sleeps on two descriptors: an eventfd that any thread signals to wake it now,
+  // and a timerfd that either thread sets to wake it at a deadline.
   struct WorkerState {
+    WorkerState();
+    ~WorkerState();
+    WorkerState(const WorkerState&) = delete;
+    WorkerState& operator=(const WorkerState&) = delete;
+    void WakeNow();
+    void WakeIn(int64_t ms);
+    // Returns after a WakeNow, the alarm, or a spurious wake: callers check their condition.
+    void Sleep();
+
     std::mutex mutex;
-    std::condition_variable wake;
     int suspendCount = 1;
     bool started = false;
     bool stopping = false;
     bool keyWaiting = false;
     bool callDone = false;
     bool terminated = false;
+    int wakeFd = -1;
+    int alarmFd = -1;
   };
 
   void Execute();

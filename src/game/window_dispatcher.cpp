@@ -44,4 +44,5 @@ void WindowThreadDispatcher::RunQueued() {
     }
     call();
   }
+  if (afterCalls) afterCalls();
 }

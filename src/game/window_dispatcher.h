@@ -22,6 +22,8 @@ class WindowThreadDispatcher final : public GameDispatcher {
   WindowThreadDispatcher& operator=(const WindowThreadDispatcher&) = delete;
 
   void Post(std::function<void()> call) override;
+  // Runs on the window thread after each batch of calls (e.g. to show what they drew).
+  std::function<void()> afterCalls;
 
  private:
   void RunQueued();

@@ -1,8 +1,10 @@
 #include "platform/image_canvas.h"
 
+#include <QBackingStore>
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWindow>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -258,8 +260,8 @@ void ImageCanvas::Line(int x1, int y1, int x2, int y2) {
           .adjusted(-reach, -reach, reach, reach));
 }
 
-QImage ImageCanvas::CellFor(char ch, const CachedFont& font, Color color, Color background) {
-  const auto key = std::make_tuple(&font, ch, color, background);
+const QImage& ImageCanvas::CellFor(char ch, const CachedFont& font, Color color, Color background) {
+  const CellKey key{&font, ch, color, background};
   if (const auto found = cells_.find(key); found != cells_.end()) return found->second;
   const QString text(ByteToChar(static_cast<unsigned char>(ch)));
   QImage cell(std::max(1, font.metrics.horizontalAdvance(text)), std::max(1, font.metrics.height()),
@@ -271,7 +273,10 @@ QImage ImageCanvas::CellFor(char ch, const CachedFont& font, Color color, Color 
   painter.drawText(0, font.metrics.ascent(), text);
   painter.end();
   const auto bytes = static_cast<size_t>(cell.sizeInBytes());
-  if (bytes > kMaxCellBytes) return cell;
+  if (bytes > kMaxCellBytes) {
+    uncachedCell_ = std::move(cell);
+    return uncachedCell_;
+  }
   if (cells_.size() >= kMaxCachedCells || cellBytes_ + bytes > kMaxCachedCellBytes) {
     cells_.clear();
     cellBytes_ = 0;
@@ -332,7 +337,15 @@ void PaintSurface::ShowDrawn() {
     return;
   }
   sinceShown_.start();
-  repaint(canvas_.TakeDrawn());
+  lastShown_ = canvas_.TakeDrawn();
+  if (!needsFullPaint_ && SendToScreen(lastShown_)) return;
+  repaint(lastShown_);
+}
+
+void PaintSurface::ShowDrawnNow() {
+  if (!showDrawnTimer_.isActive() || showDrawnTimer_.interval() > 0) return;
+  showDrawnTimer_.stop();
+  ShowDrawn();
 }
 
 void PaintSurface::Invalidate() {
@@ -348,9 +361,55 @@ void PaintSurface::paintEvent(QPaintEvent* event) {
     const QRegion beyond = canvas_.TakeDrawn() - event->region();
     if (!beyond.isEmpty()) update(beyond);
   }
-  QPainter painter(this);
   const QImage& image = canvas_.Image();
+  QPainter painter(this);
   for (const QRect& area : event->region()) painter.drawImage(area.topLeft(), image, area);
+}
+
+bool PaintSurface::SendToScreen(const QRegion& region) {
+  // Drawn areas need none of Qt's repaint machinery, which costs more than the copy for the few
+  // small areas of a game step: the opaque picture's rows are copied into the window's buffer
+  // and that part of the buffer is sent to the screen. Anything unusual takes the repaint.
+  QWidget* top = window();
+  QWindow* handle = top->windowHandle();
+  QBackingStore* store = top->backingStore();
+  if (!handle || !handle->isExposed() || !store || store->size() != top->size() ||
+      !updatesEnabled() || graphicsEffect() || devicePixelRatio() != 1.0) {
+    return false;
+  }
+  const QImage& image = canvas_.Image();
+  const auto sameBytes = [&](const QPaintDevice* device) {
+    // The picture is opaque: its 0xffRRGGBB pixels are the same bytes in these formats.
+    if (device->devType() != QInternal::Image) return false;
+    const auto* buffer = static_cast<const QImage*>(device);
+    return image.format() == QImage::Format_RGB32 && buffer->devicePixelRatio() == 1.0 &&
+           (buffer->format() == QImage::Format_RGB32 || buffer->format() == QImage::Format_ARGB32 ||
+            buffer->format() == QImage::Format_ARGB32_Premultiplied);
+  };
+  if (!sameBytes(store->paintDevice())) return false;
+  const QRegion visible = region & visibleRegion();
+  if (visible.isEmpty()) return true;
+  const QPoint offset = mapTo(top, QPoint(0, 0));
+  const QRegion inWindow = visible.translated(offset);
+  store->beginPaint(inWindow);
+  QPaintDevice* device = store->paintDevice();
+  const bool copied = sameBytes(device);
+  if (copied) {
+    auto* buffer = static_cast<QImage*>(device);
+    const QRect inside = buffer->rect().translated(-offset) & image.rect();
+    for (const QRect& asked : visible) {
+      const QRect area = asked & inside;
+      if (area.isEmpty()) continue;
+      const auto rowBytes = static_cast<size_t>(area.width()) * sizeof(QRgb);
+      for (int y = area.top(); y <= area.bottom(); ++y) {
+        std::memcpy(buffer->scanLine(y + offset.y()) + (area.left() + offset.x()) * sizeof(QRgb),
+                    image.constScanLine(y) + area.left() * sizeof(QRgb), rowBytes);
+      }
+    }
+  }
+  store->endPaint();
+  if (copied) store->flush(inWindow, handle);
+  return copied;
 }
 
 void PaintSurface::resizeEvent(QResizeEvent*) {

@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <tuple>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/canvas.h"
@@ -83,8 +84,22 @@ class ImageCanvas final : public Canvas {
   };
   const CachedFont& QtFontFor(const Font& font);
   // A one-character cell (glyph on its opaque box) drawn once and copied after that: the game
-  // and the keyboard draw the same few letters over and over.
-  QImage CellFor(char ch, const CachedFont& font, Color color, Color background);
+  // and the keyboard draw the same few letters over and over. Valid until the next call.
+  const QImage& CellFor(char ch, const CachedFont& font, Color color, Color background);
+  struct CellKey {
+    const CachedFont* font;
+    char ch;
+    Color color;
+    Color background;
+    bool operator==(const CellKey&) const = default;
+  };
+  struct CellKeyHash {
+    size_t operator()(const CellKey& key) const {
+      const uint64_t colours = (uint64_t{key.color} << 32 | key.background) * 0x9E3779B97F4A7C15u;
+      return std::hash<const void*>()(key.font) ^ static_cast<size_t>(colours) ^
+             static_cast<unsigned char>(key.ch);
+    }
+  };
 
   // The pixels, made at the first need.
   QImage& Pixels() const;
@@ -100,7 +115,8 @@ class ImageCanvas final : public Canvas {
   QImage shown_;
   // By face, height and style (the colour is the pen's, not the font's).
   std::map<std::tuple<std::string, int32_t, uint8_t>, CachedFont> fonts_;
-  std::map<std::tuple<const CachedFont*, char, Color, Color>, QImage> cells_;
+  std::unordered_map<CellKey, QImage, CellKeyHash> cells_;
+  QImage uncachedCell_;  // a cell too large to keep
   size_t cellBytes_ = 0;
   Color brush_ = clWhite;
   Color pen_ = clBlack;
@@ -120,6 +136,11 @@ class PaintSurface : public QWidget {
   Color background = clBlack;
   // Asks for a full repaint through onPaint at the next paint event.
   void Invalidate();
+  // Shows what was drawn now rather than one event-loop turn later, unless the last showing
+  // was less than a frame ago.
+  void ShowDrawnNow();
+  // The areas that the last showing of drawn areas sent to the screen.
+  const QRegion& LastShown() const { return lastShown_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -129,9 +150,11 @@ class PaintSurface : public QWidget {
 
  private:
   void ShowDrawn();
+  bool SendToScreen(const QRegion& region);
 
   ImageCanvas canvas_;
   bool needsFullPaint_ = true;
+  QRegion lastShown_;
   QTimer showDrawnTimer_;
   QElapsedTimer sinceShown_;
 };
