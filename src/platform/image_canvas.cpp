@@ -175,8 +175,7 @@ void ImageCanvas::EndPainting() const {
 }
 
 const ImageCanvas::CachedFont& ImageCanvas::QtFontFor(const Font& font) {
-  const auto key = std::make_tuple(font.face, font.height, font.style);
-  auto found = fonts_.find(key);
+  auto found = fonts_.find(std::tie(font.face, font.height, font.style));
   if (found == fonts_.end()) {
     if (fonts_.size() >= kMaxCachedFonts) {  // a designer trying many fonts: start afresh
       cells_.clear();
@@ -184,7 +183,9 @@ const ImageCanvas::CachedFont& ImageCanvas::QtFontFor(const Font& font) {
       fonts_.clear();
     }
     const QFont qfont = ToQFont(font);
-    found = fonts_.emplace(key, CachedFont{qfont, QFontMetrics(qfont)}).first;
+    found = fonts_.emplace(std::make_tuple(font.face, font.height, font.style),
+                           CachedFont{qfont, QFontMetrics(qfont)})
+                .first;
   }
   return found->second;
 }

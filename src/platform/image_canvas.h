@@ -114,7 +114,7 @@ class ImageCanvas final : public Canvas {
   std::vector<QRect> drawn_;
   QImage shown_;
   // By face, height and style (the colour is the pen's, not the font's).
-  std::map<std::tuple<std::string, int32_t, uint8_t>, CachedFont> fonts_;
+  std::map<std::tuple<std::string, int32_t, uint8_t>, CachedFont, std::less<>> fonts_;
   std::unordered_map<CellKey, QImage, CellKeyHash> cells_;
   QImage uncachedCell_;  // a cell too large to keep
   size_t cellBytes_ = 0;
