@@ -4,10 +4,10 @@
 
 #include <QComboBox>
 #include <QPushButton>
-#include <QTextEdit>
 #include <filesystem>
 #include <fstream>
 
+#include "practice/line_box.h"
 #include "settings/settings_store.h"
 #include "shell/program.h"
 #include "support/test_context.h"
