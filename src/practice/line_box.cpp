@@ -1,5 +1,6 @@
 #include "practice/line_box.h"
 
+#include <QGlyphRun>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
@@ -85,6 +86,8 @@ const std::vector<CharPlace>& LineBox::Places() const {
     // Rows as a text document stacks them: the font's height, rounded up.
     textHeight_ = metrics.height();
     lineHeight_ = std::ceil(textHeight_);
+    reach_ = std::ceil(metrics.maxWidth()) + 1;
+    glyphs_ = QRawFont::fromFont(font());
     placesStale_ = false;
   }
   return places_;
@@ -151,14 +154,35 @@ void LineBox::paintEvent(QPaintEvent* event) {
   const QFontMetricsF metrics(font());
   QFont underlined = font();
   underlined.setUnderline(true);
-  for (int i = 0; i < text_.size(); ++i) {
-    if (!CellRect(i, metrics).intersects(area)) continue;
+  // Characters far from the area are passed over by their places alone: no glyph reaches
+  // further than the font's widest character from its place, nor beyond the next row.
+  const std::vector<CharPlace>& places = Places();
+  const QPointF origin = TextOrigin();
+  const QRectF reach =
+      QRectF(area).translated(-origin).adjusted(-reach_, -lineHeight_, reach_, lineHeight_);
+  for (int i = 0; i < text_.size() && i < static_cast<int>(places.size()); ++i) {
+    const CharPlace& place = places[static_cast<size_t>(i)];
+    const double top = place.row * lineHeight_;
+    if (top > reach.bottom() || top + lineHeight_ < reach.top() || place.x > reach.right() ||
+        place.x + place.advance < reach.left() ||
+        !event->region().intersects(CellRect(i, metrics))) {
+      continue;
+    }
     const Look& look = looks_[static_cast<size_t>(i)];
     painter.setPen(look.colour);
-    painter.setFont(look.underline ? underlined : font());
     const QChar ch = text_[i] == u'\t' ? QChar(u' ') : text_[i];
-    const QRectF place = PlaceOf(i);
-    painter.drawText(QPointF(place.left(), place.top() + metrics.ascent()), QString(ch));
+    const QPointF baseline = origin + QPointF(place.x, top + metrics.ascent());
+    if (!look.underline && glyphs_.supportsCharacter(ch)) {
+      // The glyph itself: drawing text would shape the character again on every paint.
+      QGlyphRun run;
+      run.setRawFont(glyphs_);
+      run.setGlyphIndexes(glyphs_.glyphIndexesForString(QString(ch)));
+      run.setPositions({QPointF()});
+      painter.drawGlyphRun(baseline, run);
+    } else {  // underlined as text is, or a character from another font
+      painter.setFont(look.underline ? underlined : font());
+      painter.drawText(baseline, QString(ch));
+    }
   }
   if (caretShown_ && hasFocus()) {
     const QColor base = palette().color(QPalette::Base);

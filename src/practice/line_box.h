@@ -6,6 +6,7 @@
 // so both wrap alike and a typed character stands under its sample character.
 #include <QFontMetricsF>
 #include <QFrame>
+#include <QRawFont>
 #include <QString>
 #include <vector>
 
@@ -66,4 +67,6 @@ class LineBox : public QFrame {
   mutable bool placesStale_ = true;
   mutable double lineHeight_ = 0;
   mutable double textHeight_ = 0;
+  mutable double reach_ = 0;
+  mutable QRawFont glyphs_;
 };
