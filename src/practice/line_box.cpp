@@ -171,7 +171,20 @@ void LineBox::paintEvent(QPaintEvent* event) {
     const Look& look = looks_[static_cast<size_t>(i)];
     painter.setPen(look.colour);
     const QChar ch = text_[i] == u'\t' ? QChar(u' ') : text_[i];
-    const QPointF baseline = origin + QPointF(place.x, top + metrics.ascent());
+    QPointF baseline = origin + QPointF(place.x, top + metrics.ascent());
+    bool squeezed = false;
+    if (i < line_.size() && ch != line_[i]) {
+      // Another character than the line's is squeezed into its place rather than cover the
+      // next one (only proportional fonts have characters of other widths).
+      const double width = metrics.horizontalAdvance(ch);
+      if (width > place.advance && place.advance > 0) {
+        painter.save();
+        painter.translate(baseline);
+        painter.scale(place.advance / width, 1);
+        baseline = QPointF();
+        squeezed = true;
+      }
+    }
     if (!look.underline && glyphs_.supportsCharacter(ch)) {
       // The glyph itself: drawing text would shape the character again on every paint.
       QGlyphRun run;
@@ -183,6 +196,7 @@ void LineBox::paintEvent(QPaintEvent* event) {
       painter.setFont(look.underline ? underlined : font());
       painter.drawText(baseline, QString(ch));
     }
+    if (squeezed) painter.restore();
   }
   if (caretShown_ && hasFocus()) {
     const QColor base = palette().color(QPalette::Base);
