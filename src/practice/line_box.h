@@ -1,9 +1,9 @@
 #pragma once
 // LineBox: a box of practice text that draws its characters itself, each in its own colour and
-// perhaps underlined, at the places of a line laid out by PlaceCharacters. Adding or removing
-// the last character repaints that character and the caret, nothing else; no text is laid out
-// again. The sample shows its line; the typing box places what is typed by the sample line,
-// so both wrap alike and a typed character stands under its sample character.
+// perhaps underlined, at the places PlaceCharacters gives a line's characters. Adding or
+// removing the last character repaints that character and the caret, nothing else; no text is
+// laid out again. The sample shows its line; the typing box places what is typed by the sample
+// line, so both wrap alike and a typed character stands under its sample character.
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QRawFont>
@@ -62,7 +62,8 @@ class LineBox : public QFrame {
   QString text_;
   std::vector<Look> looks_;
   bool caretShown_ = false;
-  // Places of line_ followed by the characters of text_ past its end.
+  // The layout, made again by Places() when stale: the places of line_ followed by those of
+  // the characters of text_ past its end, and what the font gives for drawing them.
   mutable std::vector<CharPlace> places_;
   mutable bool placesStale_ = true;
   mutable double lineHeight_ = 0;
