@@ -4,11 +4,11 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QTextEdit>
 
 #include "platform/qt_dialogs.h"
-#include "support/no_guides.h"
+#include "practice/line_box.h"
 #include "practice/line_practice.h"
+#include "support/no_guides.h"
 
 namespace {
 class LongLine final : public TFmLinePractice {

@@ -1,7 +1,6 @@
 #include "practice/letter_prac.h"
 
 #include <QLabel>
-#include <QTextEdit>
 
 #include "platform/codepage.h"
 #include "platform/key_events.h"
@@ -24,7 +23,6 @@ TFmLetterPrac::TFmLetterPrac(WindowContext& context, KeyGuides& guides,
     : TFmLinePractice(context, guides, practiceStopwatch, parent) {
   setObjectName("FmLetterPrac");
   setWindowTitle("Free Drills");
-  SampleEdit->setReadOnly(true);
   ShowStatus(kFreeDrillsHelp);
 }
 
@@ -56,7 +54,7 @@ void TFmLetterPrac::NextLine() {
       LbMark->hide();
     } else if (!answer.empty()) {
       SampleLine = BuildDrillLine(answer);
-      SampleEdit->setPlainText(BytesToQString(SampleLine));
+      ShowSample();
       LineLength = static_cast<int>(SampleLine.size());
       WordCount = CountWords(SampleLine);
       DrillDefined = true;

@@ -6,12 +6,12 @@
 #include <QLabel>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTextEdit>
 
 #include "platform/codepage.h"
 #include "platform/guard.h"
 #include "platform/key_events.h"
 #include "platform/qt_convert.h"
+#include "practice/line_box.h"
 #include "practice/statistics.h"
 
 namespace {
@@ -37,10 +37,9 @@ TFmLinePractice::TFmLinePractice(WindowContext& context, KeyGuides& guides,
   Panel1->setFrameStyle(QFrame::Box | QFrame::Plain);
   Panel1->setLineWidth(1);
 
-  SampleEdit = new QTextEdit(Panel1);
+  SampleEdit = new LineBox(Panel1);
   SampleEdit->setObjectName("SampleEdit");
   SampleEdit->setEnabled(false);
-  SampleEdit->setReadOnly(true);
   SampleEdit->setFrameStyle(QFrame::NoFrame);
   SampleEdit->setGeometry(10, 4, 580, 80);
   SampleEdit->setFont(PixelFont("Courier New", 11));
@@ -58,11 +57,12 @@ TFmLinePractice::TFmLinePractice(WindowContext& context, KeyGuides& guides,
   LbMark->setStyleSheet("color: blue;");
   LbMark->hide();
 
-  RichEdit1 = new QTextEdit(Panel1);
+  RichEdit1 = new LineBox(Panel1);
   RichEdit1->setObjectName("RichEdit1");
   RichEdit1->setGeometry(8, 100, 582, 80);
   RichEdit1->setFont(PixelFont("Courier New", 11));
-  RichEdit1->setTabChangesFocus(false);
+  RichEdit1->setFocusPolicy(Qt::StrongFocus);
+  RichEdit1->SetCaretShown(true);
   QPalette typingPalette = RichEdit1->palette();
   typingPalette.setColor(QPalette::Base, QPalette().color(QPalette::ToolTipBase));
   typingPalette.setColor(QPalette::Text, ToQColor(clNavy));
@@ -100,12 +100,18 @@ void TFmLinePractice::NextLine() {
 
 void TFmLinePractice::SetUpLine(const std::string& line) {
   SampleLine = line.substr(0, kMaxSampleLength);
-  SampleEdit->setPlainText(BytesToQString(SampleLine));
+  ShowSample();
   LineLength = static_cast<int>(SampleLine.size());
   WordCount = CountWords(SampleLine);
   Position = 1;
   ResetLineClock();
   ShowNextKeyAt(1);
+}
+
+void TFmLinePractice::ShowSample() {
+  const QString sample = BytesToQString(SampleLine);
+  SampleEdit->ShowLine(sample);
+  RichEdit1->PlaceBy(sample);
 }
 
 void TFmLinePractice::ResetLineClock() {
@@ -237,25 +243,16 @@ std::string StatusText(const TFmLinePractice& window) {
 }
 
 void TFmLinePractice::ClearTyping() {
-  RichEdit1->clear();
+  RichEdit1->Clear();
 }
 
 void TFmLinePractice::InsertTyped(int key, bool right) {
-  QTextCursor cursor(RichEdit1->document());
-  cursor.movePosition(QTextCursor::End);
-  QTextCharFormat format;
-  format.setForeground(ToQColor(right ? kRightCharColor : kWrongCharColor));
-  format.setFontUnderline(!right);
   const QChar shown = key < 256 ? ByteToChar(static_cast<unsigned char>(key)) : QChar(u'?');
-  cursor.insertText(QString(shown), format);
-  RichEdit1->setTextCursor(cursor);
+  RichEdit1->Append(shown, ToQColor(right ? kRightCharColor : kWrongCharColor), !right);
 }
 
 void TFmLinePractice::DeleteLastTyped() {
-  QTextCursor cursor(RichEdit1->document());
-  cursor.movePosition(QTextCursor::End);
-  cursor.deletePreviousChar();
-  RichEdit1->setTextCursor(cursor);
+  RichEdit1->RemoveLast();
 }
 
 void TFmLinePractice::showEvent(QShowEvent* event) {

@@ -18,7 +18,7 @@
 class QFrame;
 class QLabel;
 class QStatusBar;
-class QTextEdit;
+class LineBox;
 
 enum class LineOutcomeKind { Completed = 0, Escaped = 1, Skipped = 2, Open = 3 };
 
@@ -46,9 +46,9 @@ class TFmLinePractice : public QDialog {
   // Controls, named as designed.
   QStatusBar* SBHelp;
   QFrame* Panel1;
-  QTextEdit* SampleEdit;
+  LineBox* SampleEdit;
   QLabel* LbMark;
-  QTextEdit* RichEdit1;
+  LineBox* RichEdit1;
 
   // Line state.
   std::string SampleLine;
@@ -71,6 +71,8 @@ class TFmLinePractice : public QDialog {
   // The common steps of every NextLine: the new sample shown, its length and words counted,
   // Position 1, the line's clock reset and the guides set on the first character.
   void SetUpLine(const std::string& line);
+  // SampleLine shown, and the typing box's characters placed by it.
+  void ShowSample();
   // The line in hand is dropped: its time is never counted and the next character typed
   // starts a fresh watch.
   void ResetLineClock();

@@ -2,10 +2,10 @@
 
 #include <QComboBox>
 #include <QPushButton>
-#include <QTextEdit>
 #include <algorithm>
 
 #include "platform/codepage.h"
+#include "practice/line_box.h"
 #include "shell/program.h"
 
 namespace {
@@ -68,7 +68,7 @@ void ProgramSettingsTargets::WidenPracticeWindows(int width, int screenWidth) {
 
 void ProgramSettingsTargets::SetPracticeFont(int size, const std::string& face) {
   for (TFmLinePractice* window : FontWindows(program_)) {
-    for (QTextEdit* box : {window->SampleEdit, window->RichEdit1}) {
+    for (LineBox* box : {window->SampleEdit, window->RichEdit1}) {
       QFont font = box->font();
       font.setPointSize(std::max(size, 1));
       font.setFamily(BytesToQString(face));

@@ -4,10 +4,10 @@
 
 #include <QLabel>
 #include <QTest>
-#include <QTextEdit>
 #include <QToolButton>
 
 #include "platform/key_events.h"
+#include "practice/line_box.h"
 #include "support/test_context.h"
 
 namespace {
@@ -144,7 +144,7 @@ TEST_F(CourseTest, TheLastLineCompletedIsDrilledAgain) {
   EXPECT_EQ(window.SampleLine, "line 3");
   EXPECT_EQ(Counter(), "3 / 3");
   EXPECT_EQ(window.Position, 1);
-  EXPECT_TRUE(window.RichEdit1->toPlainText().isEmpty());
+  EXPECT_TRUE(window.RichEdit1->Text().isEmpty());
 }
 
 TEST_F(CourseTest, ArrowKeysMoveAtOnceAndDropTheTypedPart) {
@@ -155,7 +155,7 @@ TEST_F(CourseTest, ArrowKeysMoveAtOnceAndDropTheTypedPart) {
   EXPECT_FALSE(window.RichEdit1KeyDown(VK_RIGHT));
   EXPECT_EQ(window.NavRequest, kNavNext);
   EXPECT_EQ(window.SampleLine, "line 3");
-  EXPECT_TRUE(window.RichEdit1->toPlainText().isEmpty());
+  EXPECT_TRUE(window.RichEdit1->Text().isEmpty());
   EXPECT_FALSE(window.Started);
   EXPECT_TRUE(window.LbMark->isHidden());
   EXPECT_EQ(window.GetPracticeTime(), 0);  // the dropped part's time is not counted

@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QTextEdit>
-
 #include "platform/key_events.h"
+#include "practice/line_box.h"
 #include "support/test_context.h"
 
 TEST(DrillLine, CopiesFillEightyColumns) {
@@ -41,7 +40,7 @@ TEST_F(FreeDrillsTest, AsksForTheTextOnInsertAndDrillsIt) {
   EXPECT_EQ(window.LineOutcome, LineOutcomeKind::Completed);
   EXPECT_EQ(t.dialogs.prompts.size(), 1u);
   EXPECT_EQ(window.Position, 1);
-  EXPECT_TRUE(window.RichEdit1->toPlainText().isEmpty());
+  EXPECT_TRUE(window.RichEdit1->Text().isEmpty());
 }
 
 TEST_F(FreeDrillsTest, QwertyOrCancelAtFirstKeepsTheEmptyLine) {
@@ -73,7 +72,7 @@ TEST_F(FreeDrillsTest, InsertMidLineDropsTheTypedPartAndItsTime) {
   EXPECT_EQ(window.SampleLine, std::string(40, 'k'));  // cut to 40, one copy
   EXPECT_EQ(window.PracticeTime, 0);
   EXPECT_FALSE(window.Started);
-  EXPECT_TRUE(window.RichEdit1->toPlainText().isEmpty());
+  EXPECT_TRUE(window.RichEdit1->Text().isEmpty());
 }
 
 TEST_F(FreeDrillsTest, CursorKeysAreSwallowed) {

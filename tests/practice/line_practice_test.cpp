@@ -4,11 +4,10 @@
 
 #include <QLabel>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextEdit>
 
 #include "platform/codepage.h"
 #include "platform/key_events.h"
+#include "practice/line_box.h"
 #include "practice/statistics.h"
 #include "support/test_context.h"
 
@@ -28,18 +27,14 @@ struct LinePracticeTest : ::testing::Test {
   // The typed box's characters with their colour and underline, e.g. "a:N b:R_".
   std::string Typed() {
     std::string result;
-    const QTextBlock block = window.RichEdit1->document()->firstBlock();
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-      const QTextFragment fragment = it.fragment();
-      const QTextCharFormat format = fragment.charFormat();
-      const bool red = format.foreground().color() == QColor(255, 0, 0);
-      const bool navy = format.foreground().color() == QColor(0, 0, 128);
-      for (QChar ch : fragment.text()) {
-        if (!result.empty()) result += ' ';
-        result += static_cast<char>(CharToByte(ch).value_or('?'));
-        result += red ? ":R" : navy ? ":N" : ":?";
-        if (format.fontUnderline()) result += '_';
-      }
+    const LineBox& box = *window.RichEdit1;
+    for (int i = 0; i < box.Text().size(); ++i) {
+      const bool red = box.ColourAt(i) == QColor(255, 0, 0);
+      const bool navy = box.ColourAt(i) == QColor(0, 0, 128);
+      if (!result.empty()) result += ' ';
+      result += static_cast<char>(CharToByte(box.Text()[i]).value_or('?'));
+      result += red ? ":R" : navy ? ":N" : ":?";
+      if (box.UnderlinedAt(i)) result += '_';
     }
     return result;
   }
@@ -52,7 +47,7 @@ TEST_F(LinePracticeTest, BaseLineIsSetUpWithItsWords) {
   EXPECT_EQ(window.LineLength, 45);
   EXPECT_EQ(window.WordCount, 7);
   EXPECT_EQ(window.Position, 1);
-  EXPECT_EQ(window.SampleEdit->toPlainText().toStdString(), kSample);
+  EXPECT_EQ(window.SampleEdit->Text().toStdString(), kSample);
   EXPECT_EQ(guides.keys.back(), 'a');
 }
 
@@ -117,7 +112,7 @@ TEST_F(LinePracticeTest, StatisticsAtTheBoundaryOf500KeysPerMinute) {
   EXPECT_EQ(Typed(), "a:N b:N X:R_ d:N" + Typed().substr(std::string("a:N b:N X:R_ d:N").size()));
 
   window.NextLine();
-  window.RichEdit1->clear();
+  window.RichEdit1->Clear();
   Type("a");
   t.clock.Advance(5389);
   Type(std::string(kSample).substr(1));
@@ -162,7 +157,7 @@ TEST_F(LinePracticeTest, ALineLeftByTheCloseBoxStartsOverOnAFreshWatch) {
   t.clock.Advance(60000);  // in the menu
   window.show();
   EXPECT_EQ(window.Position, 1);
-  EXPECT_TRUE(window.RichEdit1->toPlainText().isEmpty());
+  EXPECT_TRUE(window.RichEdit1->Text().isEmpty());
   EXPECT_TRUE(window.LbMark->isHidden());
   Type(kSample);
   t.clock.Advance(9000);
@@ -214,6 +209,31 @@ TEST_F(LinePracticeTest, QtKeyEventsReachTheEngineAndEscapeIsNotSwallowedByTheDi
   QTest::keyClick(window.RichEdit1, Qt::Key_Escape);
   EXPECT_EQ(window.LineOutcome, LineOutcomeKind::Escaped);
   EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(LinePracticeTest, TypedCharactersStandUnderTheirSampleCharactersOnEveryRow) {
+  for (LineBox* box : {window.SampleEdit, window.RichEdit1}) {
+    QFont font = box->font();
+    font.setPixelSize(24);  // the sample takes two rows
+    box->setFont(font);
+  }
+  std::string typed = kSample;
+  for (char& c : typed) c = c == ' ' ? 'W' : c;  // wrong and wide where the rows break
+  Type(typed.substr(0, typed.size() - 1));
+  const LineBox& sample = *window.SampleEdit;
+  const LineBox& box = *window.RichEdit1;
+  EXPECT_GT(sample.PlaceOf(44).top(), sample.PlaceOf(0).top());
+  for (int i = 0; i < 45; ++i) {
+    EXPECT_EQ(box.PlaceOf(i).topLeft() - box.PlaceOf(0).topLeft(),
+              sample.PlaceOf(i).topLeft() - sample.PlaceOf(0).topLeft())
+        << i;
+  }
+  // The first characters stand as they did in text boxes: one pixel apart.
+  EXPECT_EQ(box.mapTo(&window, box.PlaceOf(0).topLeft().toPoint()),
+            sample.mapTo(&window, sample.PlaceOf(0).topLeft().toPoint()) + QPoint(-1, 97));
+  EXPECT_EQ(box.inputMethodQuery(Qt::ImCursorRectangle).toRectF().topLeft(),
+            box.PlaceOf(44).topLeft());  // the caret where the last character goes
+  EXPECT_TRUE(box.inputMethodQuery(Qt::ImEnabled).toBool());
 }
 
 TEST_F(LinePracticeTest, ResizeKeepsTheBoxesProportional) {

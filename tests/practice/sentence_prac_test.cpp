@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
-#include <QTextEdit>
 
 #include "platform/errors.h"
 #include "platform/key_events.h"
+#include "practice/line_box.h"
 #include "support/input_method.h"
 #include "support/test_context.h"
 
@@ -36,7 +36,7 @@ TEST_F(SentenceDrillsTest, LoadingPicksARandomLineAtOnce) {
   EXPECT_EQ(window.TextLines.size(), 3);
   EXPECT_FALSE(window.TextStale);
   EXPECT_EQ(window.SampleLine, "second line");
-  EXPECT_EQ(window.SampleEdit->toPlainText().toStdString(), "second line");
+  EXPECT_EQ(window.SampleEdit->Text().toStdString(), "second line");
   EXPECT_EQ(window.WordCount, 2);
   EXPECT_EQ(window.Position, 1);
   EXPECT_EQ(t.random.draws, std::vector<int>{3});
@@ -51,7 +51,7 @@ TEST_F(SentenceDrillsTest, EveryEndedLineIsFollowedByAnotherRandomOne) {
   Type("x");                           // completes the line
   EXPECT_EQ(window.SampleLine, "ef");  // the same line may come up twice in a row
   EXPECT_EQ(window.GetPracticeTime(), 1000);
-  EXPECT_TRUE(window.RichEdit1->toPlainText().isEmpty());
+  EXPECT_TRUE(window.RichEdit1->Text().isEmpty());
   Type("e");
   t.clock.Advance(500);
   window.RichEdit1KeyPress(VK_RETURN);
@@ -131,9 +131,7 @@ TEST_F(SentenceDrillsTest, AComposedCharacterIsComparedAndShownLikeAKey) {
   EXPECT_EQ(window.Position, 5);
   EXPECT_TRUE(window.Marks[4]);
   EXPECT_EQ(guides.keys.back(), '!');
-  EXPECT_EQ(window.RichEdit1->toPlainText(), QString::fromUtf8("caf\xC3\xA9"));
-  QTextCursor cursor(window.RichEdit1->document());
-  cursor.setPosition(4);
-  EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(0, 0, 128));  // navy: right
-  EXPECT_FALSE(cursor.charFormat().fontUnderline());
+  EXPECT_EQ(window.RichEdit1->Text(), QString::fromUtf8("caf\xC3\xA9"));
+  EXPECT_EQ(window.RichEdit1->ColourAt(3), QColor(0, 0, 128));  // navy: right
+  EXPECT_FALSE(window.RichEdit1->UnderlinedAt(3));
 }

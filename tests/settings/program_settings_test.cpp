@@ -4,11 +4,11 @@
 
 #include <QComboBox>
 #include <QPushButton>
-#include <QTextEdit>
 #include <filesystem>
 #include <fstream>
 
 #include "platform/image_canvas.h"
+#include "practice/line_box.h"
 #include "settings/settings_store.h"
 #include "shell/program.h"
 #include "support/test_context.h"
