@@ -211,13 +211,7 @@ bool threadType::RunOnWindowThread(std::function<void()> call) {
   for (;;) {
     {
       std::unique_lock lock(state_->mutex);
-      for (;;) {
-        if (state_->stopping) return false;
-        if (state_->suspendCount == 0) break;
-        lock.unlock();
-        state_->Sleep();
-        lock.lock();
-      }
+      if (!state_->SleepUntil(lock, [&] { return state_->suspendCount == 0; })) return false;
       state_->callDone = false;
     }
     // A call that finds the game suspended (the Esc question is up) or stopped does nothing;
@@ -248,13 +242,7 @@ bool threadType::RunOnWindowThread(std::function<void()> call) {
       }
     });
     std::unique_lock lock(state_->mutex);
-    for (;;) {
-      if (state_->stopping) return false;
-      if (state_->callDone) break;
-      lock.unlock();
-      state_->Sleep();
-      lock.lock();
-    }
+    if (!state_->SleepUntil(lock, [&] { return state_->callDone; })) return false;
     if (ran) return true;
   }
 }

@@ -144,6 +144,18 @@ class threadType {
     void WakeIn(int64_t ms);
     // Returns after a WakeNow, the alarm, or a spurious wake: callers check their condition.
     void Sleep();
+    // Looks at done under the lock, sleeping between looks, until it holds (true) or the game
+    // stops (false).
+    template <typename Done>
+    bool SleepUntil(std::unique_lock<std::mutex>& lock, Done done) {
+      for (;;) {
+        if (stopping) return false;
+        if (done()) return true;
+        lock.unlock();
+        Sleep();
+        lock.lock();
+      }
+    }
 
     std::mutex mutex;
     int suspendCount = 1;
