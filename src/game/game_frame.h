@@ -38,7 +38,7 @@ class TgameFrame : public QDialog {
   // Ends the worker of a running game (at program end, before the windows go).
   void StopGame();
   // Every game from now on reports its results to recorder.
-  void SetRecorder(PracticeRecorder& recorder) { recorder_ = &recorder; }
+  void SetRecorder(GameRecorder& recorder) { recorder_ = &recorder; }
 
   QLabel* LbStatus;
   PaintSurface* PaintBox1;
@@ -49,7 +49,7 @@ class TgameFrame : public QDialog {
   WindowContext& context_;
   // Declared before Game: the game's worker posts to it until the game is stopped.
   WindowThreadDispatcher dispatcher_;
-  PracticeRecorder* recorder_ = nullptr;
+  GameRecorder* recorder_ = nullptr;
 
  public:
   std::unique_ptr<threadType> Game;

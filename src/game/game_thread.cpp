@@ -10,6 +10,7 @@
 #include <exception>
 #include <system_error>
 
+#include "game/game_rates.h"
 #include "platform/guard.h"
 
 namespace {
@@ -30,18 +31,6 @@ std::string GameStatusText(int difficulty, int hits, int lost, int64_t seconds, 
   return " Difficulty: " + std::to_string(difficulty) + "    Hit: " + std::to_string(hits) +
          "   Lost: " + std::to_string(lost) + "  Time: " + std::to_string(seconds) +
          "s   Score: " + std::to_string(score);
-}
-
-GameRates ComputeGameRates(int64_t hits, int64_t lost, int64_t elapsedMs) {
-  const int64_t words = hits + lost;
-  return {words > 0 ? hits * 100 / words : 0, hits * 60000 / elapsedMs, words * 60000 / elapsedMs};
-}
-
-std::string GameResultsText(int hits, int lost, int64_t elapsedMs) {
-  const GameRates rates = ComputeGameRates(hits, lost, elapsedMs);
-  return "   Accuracy: " + std::to_string(rates.accuracy) +
-         "%   WPM: " + std::to_string(rates.wordsPerMinute) +
-         "  Expected WPM: " + std::to_string(rates.expectedWordsPerMinute);
 }
 
 threadType::WorkerState::WorkerState() {

@@ -5,12 +5,12 @@
 // Threads: the worker only keeps time. It sleeps until the next timer deadline, or until a
 // key, a resume or a stop wakes it, and then has one pass of the game loop run on the window
 // thread while it waits. The pass itself sets the worker's alarm for the next deadline, so the
-// worker wakes once per pass rather than once for the pass's end and once for the deadline. Every step that draws, draws a random number, or touches
-// Strikers, Bullets, the key mailbox or the status line therefore runs on the window thread,
-// as do Redraw and PutKey; the worker and the window thread share only the small WorkerState
-// behind a mutex. Stop never waits for the window thread, so it may be called while the
-// worker waits for a queued pass; it must not be called from inside one of the game's own
-// passes.
+// worker wakes once per pass rather than once for the pass's end and once for the deadline. Every
+// step that draws, draws a random number, or touches Strikers, Bullets, the key mailbox or the
+// status line therefore runs on the window thread, as do Redraw and PutKey; the worker and the
+// window thread share only the small WorkerState behind a mutex. Stop never waits for the window
+// thread, so it may be called while the worker waits for a queued pass; it must not be called from
+// inside one of the game's own passes.
 #include <array>
 #include <cstdint>
 #include <deque>
@@ -22,11 +22,11 @@
 #include <vector>
 
 #include "game/game_dispatcher.h"
+#include "game/game_recorder.h"
 #include "game/striker_source.h"
 #include "game/world.h"
 #include "platform/clock.h"
 #include "practice/stopwatch.h"
-#include "stats/practice_recorder.h"
 
 inline constexpr const char* kKeyErrorSuffix = " threadType  strikers_go2";
 inline constexpr const char* kTeardownErrorSuffix = " thread Destroy";
@@ -45,16 +45,6 @@ using StatusLine = std::function<void(const std::string&)>;
 
 // " Difficulty: d    Hit: h   Lost: l  Time: ss   Score: n"
 std::string GameStatusText(int difficulty, int hits, int lost, int64_t seconds, int score);
-struct GameRates {
-  int64_t accuracy = 0;
-  int64_t wordsPerMinute = 0;
-  int64_t expectedWordsPerMinute = 0;
-};
-// Truncating: hits*100/(hits+lost), hits*60000/t, (hits+lost)*60000/t; the accuracy is 0 when
-// no word was hit or lost. t > 0.
-GameRates ComputeGameRates(int64_t hits, int64_t lost, int64_t elapsedMs);
-// "   Accuracy: a%   WPM: w  Expected WPM: e"
-std::string GameResultsText(int hits, int lost, int64_t elapsedMs);
 
 class threadType {
  public:
@@ -85,7 +75,7 @@ class threadType {
   // dispatcher that runs calls at once).
   void RunHere();
   // The results are reported to recorder when the game ends (on the window thread).
-  void SetRecorder(PracticeRecorder& recorder) { recorder_ = &recorder; }
+  void SetRecorder(GameRecorder& recorder) { recorder_ = &recorder; }
 
   // The loop's steps, each run on the window thread.
   void BeginLoop();
@@ -180,7 +170,7 @@ class threadType {
   Random& random_;
   Dialogs& dialogs_;
   GameDispatcher& dispatcher_;
-  PracticeRecorder* recorder_ = nullptr;
+  GameRecorder* recorder_ = nullptr;
   std::shared_ptr<WorkerState> state_ = std::make_shared<WorkerState>();
   std::thread worker_;
   // Handed from a pass to the worker through the call's completion.

@@ -12,8 +12,8 @@
 
 #include "platform/window_context.h"
 #include "practice/key_guides.h"
+#include "practice/practice_recorder.h"
 #include "practice/stopwatch.h"
-#include "stats/practice_recorder.h"
 
 class QFrame;
 class QLabel;

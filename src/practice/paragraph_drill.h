@@ -16,8 +16,8 @@
 #include "platform/dialogs.h"
 #include "platform/line_text.h"
 #include "platform/random.h"
+#include "practice/practice_recorder.h"
 #include "practice/stopwatch.h"
-#include "stats/practice_recorder.h"
 
 inline constexpr int kPageRows = 10;
 inline constexpr int kMaxRowLength = 100;  // characters a row holds at most

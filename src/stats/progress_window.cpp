@@ -1,11 +1,11 @@
 #include "stats/progress_window.h"
 
+#include <QBoxLayout>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDateTimeAxis>
-#include <QBoxLayout>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,7 +15,7 @@
 #include <QValueAxis>
 #include <algorithm>
 
-#include "game/game_thread.h"
+#include "game/game_rates.h"
 #include "keyboard/key_geometry.h"
 #include "platform/codepage.h"
 #include "platform/files.h"

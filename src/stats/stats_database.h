@@ -22,8 +22,9 @@
 #include <string>
 #include <vector>
 
+#include "game/game_recorder.h"
 #include "platform/dialogs.h"
-#include "stats/practice_recorder.h"
+#include "practice/practice_recorder.h"
 
 inline constexpr const char* kStatsFileName = "qzstats.db";
 inline constexpr int kStatsSchemaVersion = 1;
@@ -66,7 +67,7 @@ struct KeyFigures {
   int64_t wrong = 0;
 };
 
-class StatsDatabase final : public PracticeRecorder {
+class StatsDatabase final : public PracticeRecorder, public GameRecorder {
  public:
   using Now = std::function<WallTime()>;
   using Learner = std::function<std::string()>;  // the learner being recorded

@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "game/game_recorder.h"
 #include "platform/clock.h"
 #include "platform/document_shell.h"
 #include "platform/random.h"
 #include "practice/key_guides.h"
-#include "stats/practice_recorder.h"
+#include "practice/practice_recorder.h"
 
 class FakeClock final : public Clock {
  public:
@@ -67,7 +68,7 @@ class RecordingGuides final : public KeyGuides {
   std::vector<std::string> events;
 };
 
-class RecordingRecorder final : public PracticeRecorder {
+class RecordingRecorder final : public PracticeRecorder, public GameRecorder {
  public:
   void TypingFinished(const TypingResult& result) override { typing.push_back(result); }
   void GameFinished(const GameResult& result) override { games.push_back(result); }

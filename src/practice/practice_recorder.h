@@ -1,8 +1,8 @@
 #pragma once
-// What the practice windows report as the learner practises: every finished line, drill and
-// game with the figures the learner was shown, and every character compared with the sample.
-// The program records them in its statistics database; windows without a recorder report
-// nothing.
+// What the line practices and the paragraph drills report as the learner practises: every
+// finished line or drill with the figures the learner was shown, and every character compared
+// with the sample. The program records them in its statistics database; windows without a
+// recorder report nothing.
 #include <cstdint>
 
 #include "practice/statistics.h"
@@ -21,23 +21,10 @@ struct TypingResult {
   int courseLine = 0;  // 1-based line of the course; 0 for the other practices
 };
 
-struct GameResult {
-  int difficulty = 0;
-  int hits = 0;
-  int lost = 0;
-  int score = 0;
-  int64_t timeMs = 0;
-  // As shown in the results box.
-  int64_t accuracy = 0;
-  int64_t wordsPerMinute = 0;
-  int64_t expectedWordsPerMinute = 0;
-};
-
 class PracticeRecorder {
  public:
   virtual ~PracticeRecorder() = default;
   virtual void TypingFinished(const TypingResult& result) = 0;
-  virtual void GameFinished(const GameResult& result) = 0;
   // A character of the sample was typed, rightly or wrongly.
   virtual void KeyTyped(char expected, bool wrong) = 0;
 };
