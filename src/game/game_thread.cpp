@@ -1,12 +1,6 @@
 #include "game/game_thread.h"
 
-#include <poll.h>
-#include <sys/eventfd.h>
-#include <sys/timerfd.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <exception>
 #include <system_error>
 
@@ -31,44 +25,6 @@ std::string GameStatusText(int difficulty, int hits, int lost, int64_t seconds, 
   return " Difficulty: " + std::to_string(difficulty) + "    Hit: " + std::to_string(hits) +
          "   Lost: " + std::to_string(lost) + "  Time: " + std::to_string(seconds) +
          "s   Score: " + std::to_string(score);
-}
-
-threadType::WorkerState::WorkerState() {
-  wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-  alarmFd = timerfd_create(CLOCK_MONOTONIC, TFD_CLOEXEC | TFD_NONBLOCK);
-  if (wakeFd < 0 || alarmFd < 0) {
-    const int error = errno;
-    if (wakeFd >= 0) close(wakeFd);
-    if (alarmFd >= 0) close(alarmFd);
-    throw std::system_error(error, std::generic_category(), "game timer");
-  }
-}
-
-threadType::WorkerState::~WorkerState() {
-  close(wakeFd);
-  close(alarmFd);
-}
-
-void threadType::WorkerState::WakeNow() {
-  const uint64_t one = 1;
-  // The counter cannot overflow here; a failed write leaves the alarm and the next wake.
-  [[maybe_unused]] const ssize_t written = write(wakeFd, &one, sizeof one);
-}
-
-void threadType::WorkerState::WakeIn(int64_t ms) {
-  itimerspec alarm{};
-  alarm.it_value.tv_sec = static_cast<time_t>(ms / 1000);
-  alarm.it_value.tv_nsec = static_cast<long>(ms % 1000) * 1000000;
-  timerfd_settime(alarmFd, 0, &alarm, nullptr);
-}
-
-void threadType::WorkerState::Sleep() {
-  pollfd fds[2] = {{wakeFd, POLLIN, 0}, {alarmFd, POLLIN, 0}};
-  if (poll(fds, 2, -1) <= 0) return;  // interrupted: the caller looks again
-  uint64_t count = 0;
-  for (const pollfd& fd : fds) {
-    if (fd.revents & POLLIN) [[maybe_unused]] const ssize_t got = read(fd.fd, &count, sizeof count);
-  }
 }
 
 threadType::threadType(GameServices services, const std::string& gameFile,
@@ -112,7 +68,7 @@ void threadType::PutKey(int ch) {
     std::lock_guard lock(state_->mutex);
     state_->keyWaiting = true;
   }
-  state_->WakeNow();
+  state_->alarm.WakeNow();
 }
 
 void threadType::Redraw() {
@@ -135,7 +91,7 @@ void threadType::Resume() {
       worker_ = std::thread([this] { Execute(); });
     }
   }
-  state_->WakeNow();
+  state_->alarm.WakeNow();
 }
 
 void threadType::Terminate() {
@@ -158,7 +114,7 @@ void threadType::Stop() {
     std::lock_guard lock(state_->mutex);
     state_->stopping = true;
   }
-  state_->WakeNow();
+  state_->alarm.WakeNow();
   if (!worker_.joinable()) return;
   try {
     // A worker cannot wait for itself; it ends on its own now that stopping is set.
@@ -225,9 +181,9 @@ bool threadType::RunOnWindowThread(std::function<void()> call) {
       if (stopping) return;  // the game may be gone; Stop has woken the worker
       const int64_t wait = run && passGoesOn_ ? passWakeMs_ - clock_.NowMs() : 0;
       if (wait > 0) {
-        shared->WakeIn(wait);
+        shared->alarm.WakeIn(wait);
       } else {
-        shared->WakeNow();
+        shared->alarm.WakeNow();
       }
     });
     std::unique_lock lock(state_->mutex);
@@ -248,10 +204,10 @@ bool threadType::SleepUntil(int64_t deadlineMs) {
       const int64_t left = deadlineMs - clock_.NowMs();
       if (left <= 0) return true;
       // Usually the pass has set this alarm already; setting it again costs no wake.
-      state_->WakeIn(left);
+      state_->alarm.WakeIn(left);
     }
     lock.unlock();
-    state_->Sleep();
+    state_->alarm.Sleep();
     lock.lock();
   }
 }

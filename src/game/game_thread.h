@@ -26,6 +26,7 @@
 #include "game/striker_source.h"
 #include "game/world.h"
 #include "platform/clock.h"
+#include "platform/worker_alarm.h"
 #include "practice/stopwatch.h"
 
 inline constexpr const char* kKeyErrorSuffix = " threadType  strikers_go2";
@@ -123,17 +124,8 @@ class threadType {
 
  private:
   // What the worker and the window thread share; queued calls keep it alive after the game.
-  // The worker sleeps on two descriptors: an eventfd that any thread signals to wake it now,
-  // and a timerfd that either thread sets to wake it at a deadline.
+  // Either thread wakes the worker through the alarm, at once or at a deadline.
   struct WorkerState {
-    WorkerState();
-    ~WorkerState();
-    WorkerState(const WorkerState&) = delete;
-    WorkerState& operator=(const WorkerState&) = delete;
-    void WakeNow();
-    void WakeIn(int64_t ms);
-    // Returns after a WakeNow, the alarm, or a spurious wake: callers check their condition.
-    void Sleep();
     // Looks at done under the lock, sleeping between looks, until it holds (true) or the game
     // stops (false).
     template <typename Done>
@@ -142,7 +134,7 @@ class threadType {
         if (stopping) return false;
         if (done()) return true;
         lock.unlock();
-        Sleep();
+        alarm.Sleep();
         lock.lock();
       }
     }
@@ -154,8 +146,7 @@ class threadType {
     bool keyWaiting = false;
     bool callDone = false;
     bool terminated = false;
-    int wakeFd = -1;
-    int alarmFd = -1;
+    WorkerAlarm alarm;
   };
 
   void Execute();

@@ -1,23 +1,17 @@
 #pragma once
 // Queues calls from a game's worker to the window thread's event loop. The calls and their
-// hand-over go through a std::mutex; an eventfd watched by a QSocketNotifier only wakes the
-// window thread. (Qt's own cross-thread posting synchronises inside Qt, where the thread
-// checker cannot see it.) Create and destroy it on the window thread; the game using it must
-// be stopped before it goes.
-#include <QObject>
+// hand-over go through a std::mutex; a bell only wakes the window thread. Create and destroy
+// it on the window thread; the game using it must be stopped before it goes.
 #include <deque>
 #include <functional>
-#include <memory>
 #include <mutex>
 
 #include "game/game_dispatcher.h"
-
-class QSocketNotifier;
+#include "platform/window_thread_bell.h"
 
 class WindowThreadDispatcher final : public GameDispatcher {
  public:
-  WindowThreadDispatcher();
-  ~WindowThreadDispatcher() override;
+  WindowThreadDispatcher() = default;
   WindowThreadDispatcher(const WindowThreadDispatcher&) = delete;
   WindowThreadDispatcher& operator=(const WindowThreadDispatcher&) = delete;
 
@@ -28,8 +22,7 @@ class WindowThreadDispatcher final : public GameDispatcher {
  private:
   void RunQueued();
 
-  int eventFd_ = -1;
-  std::unique_ptr<QSocketNotifier> notifier_;
   std::mutex mutex_;
   std::deque<std::function<void()>> queue_;
+  WindowThreadBell bell_{[this] { RunQueued(); }};
 };

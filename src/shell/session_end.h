@@ -20,8 +20,6 @@ class SessionEnd final : public QObject {
   bool Ended() const { return ended_; }
 
  private:
-  void ReadSignals();
-
   std::function<void()> commit_;
   std::function<void()> ending_;
   bool ended_ = false;

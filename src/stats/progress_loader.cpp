@@ -1,28 +1,20 @@
 #include "stats/progress_loader.h"
 
-#include <dlfcn.h>
-
 #include <QCoreApplication>
 
 #include "platform/errors.h"
+#include "platform/module_file.h"
 
 std::string ProgressModuleBesideProgram() {
   return (QCoreApplication::applicationDirPath() + "/" + kProgressModuleFile).toStdString();
 }
 
 namespace {
-std::string LoaderReason() {
-  const char* reason = dlerror();
-  return reason ? reason : "unknown reason";
-}
-
 ProgressMaker* LoadMaker(const std::string& path) {
-  // Every symbol now: a module that does not fit the program fails here, not mid-way. Never
-  // closed: the window's code and the chart library's must outlive every window.
-  void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (!module) throw AppError("The Progress window cannot be opened: " + LoaderReason());
-  auto* maker = reinterpret_cast<ProgressMaker*>(dlsym(module, kProgressMakerName));
-  if (!maker) throw AppError("The Progress window cannot be opened: " + LoaderReason());
+  // Never unloaded: the window's code and the chart library's must outlive every window.
+  std::string reason;
+  auto* maker = reinterpret_cast<ProgressMaker*>(ModuleFunction(path, kProgressMakerName, reason));
+  if (!maker) throw AppError("The Progress window cannot be opened: " + reason);
   return maker;
 }
 }  // namespace

@@ -1,0 +1,12 @@
+#pragma once
+// The process being told to terminate (SIGTERM, SIGHUP, SIGINT). Once watched, such a signal
+// no longer ends the process at once: the window thread's event loop calls back instead, for
+// as long as the owner lives. The signals stay caught for the rest of the process, so that one
+// coming while the program already shuts down changes nothing.
+#include <functional>
+
+class QObject;
+
+// received runs on the window thread after one or more signals. Where the system gives no means
+// to watch them, the signals keep their default action.
+void WatchTerminationSignals(QObject& owner, std::function<void()> received);
