@@ -70,7 +70,7 @@ void ProgramSettingsTargets::SetPracticeFont(int size, const std::string& face) 
   for (TFmLinePractice* window : FontWindows(program_)) {
     for (LineBox* box : {window->SampleEdit, window->RichEdit1}) {
       QFont font = box->font();
-      font.setPointSize(std::max(size, 1));
+      font.setPointSize(ShownPoints(size));
       font.setFamily(BytesToQString(face));
       box->setFont(font);
     }
