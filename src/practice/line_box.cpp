@@ -155,10 +155,10 @@ void LineBox::FollowPlace(int i) {
 
 void LineBox::ScrollToFollowed() const {
   int row = 0;
-  if (followed_ < static_cast<int>(places_.size())) {
-    row = places_[static_cast<size_t>(std::max(followed_, 0))].row;
-  } else if (!places_.empty()) {
-    row = places_.back().row;
+  if (!places_.empty()) {
+    const auto place = std::clamp<size_t>(static_cast<size_t>(std::max(followed_, 0)), 0,
+                                          places_.size() - 1);
+    row = places_[place].row;
   }
   const double view = contentsRect().height() - 2 * kMargin;
   const double top = row * lineHeight_;
