@@ -895,6 +895,36 @@ def paragraph_page_turn(display, program, data):
     return workdir
 
 
+def screen_reader(display, program, data):
+    """A screen reader reads the course's sample and what is typed, with the caret after it."""
+    display.start_accessibility_bus()
+    workdir = seeded_workdir(data)
+    line = first_course_line(workdir).decode("latin-1")
+    session = Session(display, program, workdir)
+    menu, _ = session.pick_learner()
+    window = session.open_window(menu, "alt+c", "Course")
+    display.type(line[:3])
+    wait_until(lambda: has_colour(display, window, "rgb(0,0,128)"), "the typed characters")
+    os.environ.update(display.env())  # the accessibility client reads its bus from here
+    import pyatspi
+
+    def boxes():
+        found = {}
+        for app in pyatspi.Registry.getDesktop(0):
+            for node in pyatspi.findAllDescendants(app, lambda n: n.name in ("Sample", "Typing")):
+                text = node.queryText()
+                found[node.name] = (text.getText(0, -1), text.caretOffset)
+        return found if len(found) == 2 and found["Typing"][0] == line[:3] else None
+
+    found = wait_until(boxes, "the boxes read by a screen reader")
+    assert found["Sample"][0] == line.rstrip("\r\n"), found
+    assert found["Typing"][1] == 3, found
+    display.keys("Escape")
+    display.wait_gone("Course")
+    assert_exit(session.close_menu(menu))
+    return workdir
+
+
 # Scenarios on a screen other than 1024x768.
 SCREENS = {"large_font_line": (800, 600)}
 
