@@ -4,7 +4,6 @@
 
 #include <QAccessible>
 #include <QLabel>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 
@@ -181,34 +180,6 @@ TEST_F(ParagraphDrillsTest, NoLinesNoDrill) {
   Load("");
   t.dialogs.inputs.push_back("5");
   EXPECT_FALSE(window.StartDrill());
-}
-
-TEST_F(ParagraphDrillsTest, ThePageTurnLeavesTheTypingRulerOnTheScreen) {
-  std::string lines;
-  for (int i = 0; i < 11; ++i) lines += "line\n";
-  Load(lines);
-  Open("11");
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  const auto shown = [&](bool page) {
-    return QTest::qWaitFor([&] {
-      const QRegion last = window.Surface->LastShown();
-      return !last.isEmpty() && last.contains(QPoint(300, 300)) == page;
-    });
-  };
-  QTest::keyClicks(&window, "x\b");  // the ruler turns lime
-  ASSERT_TRUE(shown(false));
-  window.Label2->repaint();
-  for (int i = 0; i < 10; ++i) QTest::keyClick(&window, Qt::Key_Return);
-  ASSERT_TRUE(shown(true));
-  const QImage screen = window.screen()->grabWindow(window.winId()).toImage();
-  const QRect ruler = window.Label2->geometry();
-  int lime = 0;
-  for (int y = ruler.top(); y <= ruler.bottom(); ++y) {
-    for (int x = ruler.left(); x <= ruler.right(); ++x) {
-      lime += qGreen(screen.pixel(x, y)) > 200 && qRed(screen.pixel(x, y)) < 100;
-    }
-  }
-  EXPECT_GT(lime, 0);
 }
 
 TEST_F(ParagraphDrillsTest, ScreenReadersReadTheSampleRowAndWhatIsTyped) {
