@@ -64,8 +64,8 @@ std::string QtDialogs::InputBox(const std::string& caption, const std::string& p
   return ok ? ToBytes(answer) : defaultText;
 }
 
-bool QtDialogs::ChooseFont(Font& font, int minSize, int maxSize) {
-  FontChooser chooser(font, minSize, maxSize, QApplication::activeWindow());
+bool QtDialogs::ChooseFont(Font& font, int minSize, int maxSize, FontLooks looks) {
+  FontChooser chooser(font, minSize, maxSize, looks, QApplication::activeWindow());
   if (chooser.exec() != QDialog::Accepted) return false;
   font = chooser.Chosen();
   return true;

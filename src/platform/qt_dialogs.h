@@ -14,7 +14,7 @@ class QtDialogs final : public Dialogs {
                         const std::string& text) override;
   std::string InputBox(const std::string& caption, const std::string& prompt,
                        const std::string& defaultText) override;
-  bool ChooseFont(Font& font, int minSize, int maxSize) override;
+  bool ChooseFont(Font& font, int minSize, int maxSize, FontLooks looks) override;
   bool ChooseColor(Color& color) override;
   bool ChooseOpenFile(const std::string& filter, std::string& path) override;
   bool ChooseSaveFile(const std::string& filter, const std::string& defaultExtension,

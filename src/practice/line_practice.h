@@ -76,8 +76,9 @@ class TFmLinePractice : public QDialog {
   // The line in hand is dropped: its time is never counted and the next character typed
   // starts a fresh watch.
   void ResetLineClock();
-  // Guides for the character at position (cleared when it points at no character).
-  void ShowNextKeyAt(int position);
+  // The guides show the key and finger for the character at position (none when it points at
+  // no character), and both boxes keep its row in view.
+  void ShowNextAt(int position);
   void ShowStatus(const std::string& text);
   void ClearTyping();
   // The course line a completed line is recorded with; 0 outside the course.
@@ -93,6 +94,9 @@ class TFmLinePractice : public QDialog {
 
   void InsertTyped(int key, bool right);
   void DeleteLastTyped();
+  // The typing box framed round the sample's size: the rows of both are one width and height,
+  // so that they wrap and scroll alike and each typed character stands under its sample.
+  void PlaceTypingBox();
 };
 
 // The status bar's text (for tests and the windows that set it).

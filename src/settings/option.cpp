@@ -531,7 +531,10 @@ void TFmOption::EnableGameCheckboxClick() {
 
 void TFmOption::BnFontClick() {
   Font chosen = FontDialog1.font;
-  if (!context_.dialogs.ChooseFont(chosen, FontDialog1.minSize, FontDialog1.maxSize)) return;
+  if (!context_.dialogs.ChooseFont(chosen, FontDialog1.minSize, FontDialog1.maxSize,
+                                   FontLooks::None)) {
+    return;
+  }
   FontDialog1.font = chosen;
   FontSize = chosen.size;
   FontName = chosen.face;
@@ -585,7 +588,7 @@ void TFmOption::ShowColor() {
 
 void TFmOption::ShowExampleFont() {
   QFont font = ExampleEd->font();
-  font.setPointSize(std::max(FontSize, 1));
+  font.setPointSize(ShownPoints(FontSize));  // as the practice shows it
   font.setFamily(BytesToQString(FontName));
   ExampleEd->setFont(font);
 }

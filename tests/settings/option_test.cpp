@@ -441,6 +441,15 @@ TEST_F(OptionTest, AChosenFontShowsInTheExampleAndReachesPracticeOnlyThroughOk) 
   t.dialogs.fonts.push_back(std::nullopt);  // cancelled: nothing changes
   w.BnFont->click();
   EXPECT_EQ(w.FontSize, 24);
+  EXPECT_EQ(t.dialogs.fontLooksOffered[0], FontLooks::None);
+
+  chosen.SetSize(0);  // the default size: kept as 0, shown at 12 points
+  t.dialogs.fonts.push_back(chosen);
+  w.BnFont->click();
+  EXPECT_EQ(w.ExampleEd->font().pointSize(), 12);
+  w.SaveOnShutdown();
+  w.LoadUserSettings(false);
+  EXPECT_EQ(w.FontSize, 0);
 }
 
 TEST_F(OptionTest, AChosenColourShowsInTheSwatch) {
