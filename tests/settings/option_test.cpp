@@ -340,7 +340,7 @@ TEST_F(OptionTest, AnUnwritableLearnerFileKeepsTheWindowOpen) {
   t.context.showModal(w);
   w.BnSave->click();
   EXPECT_TRUE(w.isVisible());
-  EXPECT_EQ(t.dialogs.Texts(), Names{"Unable to write to " + t.dir.File("qzc.ini")});
+  EXPECT_EQ(t.dialogs.Texts(), Names{"Unable to write to " + t.dir.File("qzc.ini") + "\nFile access denied"});
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Error);
   EXPECT_EQ(t.dir.Read("qz.ini"), kTwoLayouts);  // stopped before qz.ini
 }
