@@ -164,8 +164,8 @@ class FileLock {
 bool WriteAll(int fd, const std::string& bytes) {
   size_t done = 0;
   while (done < bytes.size()) {
-    const ssize_t count = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
-                                   static_cast<off_t>(done));
+    const ssize_t count =
+        ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
     if (count < 0 && errno == EINTR) continue;
     if (count <= 0) return false;
     done += static_cast<size_t>(count);
@@ -288,7 +288,8 @@ void IniFile::Store(const std::string& bytes) const {
   if (fd < 0) {
     const int error = errno;
     // A writable file in a folder that takes no new file is written where it is.
-    if ((error == EACCES || error == EPERM) && FileExists(target)) return StoreInPlace(target, bytes);
+    if ((error == EACCES || error == EPERM) && FileExists(target))
+      return StoreInPlace(target, bytes);
     ThrowWriteError(error);
   }
   CopyAccess(target, fd);

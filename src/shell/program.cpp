@@ -112,6 +112,10 @@ void TutorProgram::WireStatistics() {
   FmSentencePrac->SetRecorder(*Stats, PracticeKind::Sentence);
   FmLetterPrac->SetRecorder(*Stats, PracticeKind::Free);
   FmCoursePrac->SetRecorder(*Stats, PracticeKind::Course);
+  for (TFmLinePractice* window : std::initializer_list<TFmLinePractice*>{
+           FmCoursePrac.get(), FmLetterPrac.get(), FmSentencePrac.get()}) {
+    window->OnLineCompleted([this] { FmOption->SaveProgress(); });
+  }
   FmTextPrac->Drill.SetRecorder(*Stats);
   gameFrame->SetRecorder(*Stats);
 }

@@ -175,6 +175,8 @@ def course_progress(display, program, data):
         menu, boxes = session.pick_learner()
         assert boxes == 0, boxes
         type_course_line(display, session, menu, line)
+        # Saved with the line: a lost display or a kill from here on loses nothing.
+        assert value_of(read_bytes(qzc), b"Learner", b"Progress") == b"%d" % expected_progress
         assert_exit(session.close_menu(menu))
         progress = int(value_of(read_bytes(qzc), b"Learner", b"Progress"))
         assert progress == expected_progress, (progress, expected_progress)
@@ -597,7 +599,8 @@ def session_end(display, program, data):
     """A termination signal ends the program as closing the main menu does, but without the
     practice-time report: SIGTERM after a finished course line, with the course and perhaps
     the speed warning still up, keeps Progress and TimeTotal; SIGTERM with a game running and
-    SIGHUP at the start-up panel end it with status 0 too."""
+    SIGHUP at the start-up panel end it with status 0 too. A learner file that cannot be
+    written then is told on standard error, with status 1."""
     workdir = seeded_workdir(data)
     j_words_game_text(workdir)
     qzc = os.path.join(workdir, "qzc.ini")
@@ -623,6 +626,14 @@ def session_end(display, program, data):
     session.program.signal(signal.SIGHUP)
     assert_exit(session.program.wait_exit())
     assert value_of(read_bytes(qzc), b"Learner", b"Progress") == b"1"
+
+    os.remove(qzc)
+    os.mkdir(qzc)
+    session = Session(display, program, workdir)
+    session.pick_learner()
+    session.program.signal(signal.SIGTERM)
+    assert session.program.wait_exit() == 1
+    assert "Unable to write to " + qzc in session.program.output()
     return workdir
 
 
@@ -716,7 +727,7 @@ def damaged_files(display, program, data):
         return "ended" if session.program.process.poll() is not None else session.message_boxes()
 
     while wait_until(box_or_end, "a box or the end") != "ended":
-        session.answer_box()  # "Unable to write to ..." at shutdown
+        session.answer_box("Escape")  # "Unable to write to ...": Cancel, not Retry
     assert_exit(session.program.wait_exit())
     assert os.path.isdir(qz)
     return workdir

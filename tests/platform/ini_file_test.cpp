@@ -180,7 +180,8 @@ TEST_F(IniFileTest, AFolderInPlaceOfTheFileIsNeitherReadNorOverwritten) {
   EXPECT_EQ(WriteErrorText([&] { ini.ReadSectionNames(); }), "File access denied");
   EXPECT_EQ(WriteErrorText([&] { ini.WriteString("s", "k", "v"); }),
             "Unable to write to " + ini.Path() + "\nFile access denied");
-  EXPECT_EQ(WriteErrorText([&] { ini.EraseSection("s"); }), "Unable to write to " + ini.Path() + "\nFile access denied");
+  EXPECT_EQ(WriteErrorText([&] { ini.EraseSection("s"); }),
+            "Unable to write to " + ini.Path() + "\nFile access denied");
   EXPECT_TRUE(std::filesystem::is_directory(ini.Path() + "/inside"));
 }
 
@@ -203,7 +204,7 @@ TEST_F(IniFileTest, ARefusedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
   EXPECT_EQ(Bytes(), original);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                           std::filesystem::directory_iterator()),
-            2);  // the file and its lock
+            2);                      // the file and its lock
   ini.WriteString("s", "k", "new");  // and writing works again afterwards
   EXPECT_EQ(Bytes(), "[s]\r\nk=new\r\nbig=" + std::string(4000, 'o') + "\r\n");
 }
