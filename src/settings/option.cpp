@@ -348,8 +348,8 @@ int TFmOption::GetTotalTime() {
   return AddPracticeTime(TimeTotalBase, targets_.GetPracticeTime());
 }
 
-void TFmOption::SaveOnShutdown() {
-  SaveWithRetry([this] { SaveUserSettings(); });
+void TFmOption::SaveOnShutdown(bool withLearner) {
+  if (withLearner) SaveWithRetry([this] { SaveUserSettings(); });
   SaveWithRetry([this] { SaveGlobalSettings(); });
 }
 

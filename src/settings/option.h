@@ -57,9 +57,10 @@ class TFmOption : public QDialog {
   void SaveUserSettings();
   // The learner's stored time plus this run's, in ms (at most 2147483647).
   int GetTotalTime();
-  // The last saving, after the event loop: the learner's section, then qz.ini. A failure is
-  // shown with its reason and Retry, and does not keep the other file from being written.
-  void SaveOnShutdown();
+  // The last saving, after the event loop: the learner's section (unless withLearner is
+  // false), then qz.ini. A failure is shown with its reason and Retry, and does not keep the
+  // other file from being written.
+  void SaveOnShutdown(bool withLearner = true);
   // The learner's section after every completed line, as at shutdown, so that a lost display,
   // a crash or a kill loses at most the line being typed. A failure offers Retry.
   void SaveProgress();

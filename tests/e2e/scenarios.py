@@ -936,6 +936,43 @@ def screen_reader(display, program, data):
     return workdir
 
 
+def two_instances(display, program, data):
+    """Two instances in one working folder: the second may not run for the learner the first
+    runs for, and picks another; ended together by SIGTERM, both save their learner. Each
+    learner's Progress is written as "007" beforehand, which a save writes back as "7"."""
+    workdir = seeded_workdir(data)
+    qzc = os.path.join(workdir, "qzc.ini")
+    learner = read_bytes(qzc).replace(b"Progress=0", b"Progress=007")
+    both = learner + learner.replace(b"[Learner]", b"[Zoe]")
+    qz = os.path.join(workdir, "qz.ini")
+    settings = read_bytes(qz)  # the panel offers its CurrentUser first: Learner
+    for run in range(5):
+        for path, content in ((qzc, both), (qz, settings)):
+            with open(path, "wb") as out:
+                out.write(content)
+        first = Session(display, program, workdir)
+        first.pick_learner()
+        second = Session(display, program, workdir)
+        # The second panel opens behind the first menu: a click gives it the keys.
+        for keys in ([["Return"]] if run == 0 else []) + [["Down", "Return"]]:
+            about = display.wait_window("About")
+            display.click(about, 150, 160)
+            display.wait_active(about, "the second start-up panel")
+            display.keys(*keys)
+            if keys == ["Return"]:
+                second.answer_box()  # "Learner is practising in another window ..."
+        wait_until(lambda: len([w for w in display.windows(TITLE)
+                                if display.size(w) == MENU_SIZE]) == 2, "the second menu")
+        for session in (first, second):
+            session.program.signal(signal.SIGTERM)
+        for session in (first, second):
+            assert_exit(session.program.wait_exit())
+        saved = read_bytes(qzc)
+        for name in (b"Learner", b"Zoe"):
+            assert value_of(saved, name, b"Progress") == b"7", (run, saved)
+    return workdir
+
+
 # Scenarios on a screen other than 1024x768.
 SCREENS = {"large_font_line": (800, 600)}
 
