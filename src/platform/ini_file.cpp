@@ -138,17 +138,18 @@ std::string FolderOf(const std::string& path) {
   return folder.empty() ? "." : folder.string();
 }
 
-// A lock held while it lives on "<file>.lock", or on the file itself where the folder refuses
-// the lock file. The system drops it with its holder, so a killed instance leaves none behind.
+// An exclusive lock held while it lives on "<file>.lock", or on the file itself where the
+// folder refuses the lock file. The system drops it with its holder, so a killed instance leaves
+// none behind.
 class FileLock {
  public:
-  FileLock(const std::string& path, int operation) {
+  explicit FileLock(const std::string& path) {
     const std::string lockPath = WrittenPath(path) + ".lock";
     fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
     // Another learner's lock file may be read-only to this one; a shared folder's too.
     if (fd_ < 0) fd_ = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     if (fd_ < 0) fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    while (fd_ >= 0 && ::flock(fd_, operation) != 0 && errno == EINTR) {
+    while (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
     }
   }
   ~FileLock() {
@@ -248,11 +249,6 @@ void RemoveSection(std::string& bytes, const std::string& section) {
 
 std::string IniFile::Load() const {
   if (bytes_) return *bytes_;
-  const FileLock lock(path_, LOCK_SH);
-  return LoadUnlocked();
-}
-
-std::string IniFile::LoadUnlocked() const {
   std::error_code error;
   if (!fs::exists(path_, error) && !error) return {};
   // Anything but a readable regular file (a folder, a device, a pipe) is refused: reading a
@@ -262,7 +258,7 @@ std::string IniFile::LoadUnlocked() const {
 
 std::string IniFile::LoadForWrite() const {
   try {
-    return LoadUnlocked();
+    return Load();
   } catch (const AppError& error) {
     ThrowWriteError(error.what());
   }
@@ -398,7 +394,7 @@ void IniFile::Apply(const IniChanges& changes) {
 }
 
 void IniFile::Update(const std::function<IniChanges(const IniFile& current)>& makeChanges) {
-  const FileLock lock(path_, LOCK_EX);
+  const FileLock lock(path_);
   const std::string original = LoadForWrite();
   const IniChanges changes = makeChanges(IniFile(path_, original));
   for (const IniChanges::Change& change : changes.changes_) {

@@ -10,10 +10,11 @@
 // with the system's reason on a line of its own; a refused write leaves the file as it was.
 //
 // Several instances of the program may share a working folder: a write holds an exclusive
-// lock on "<file>.lock" from its read to its replace, a read a shared one, so no change is
-// lost between two instances and a read sees one version. The replacement keeps the mode,
-// group and access list of the file it replaces; a folder that refuses the temporary file
-// gets a careful write in place instead. A symlinked file is written at its target.
+// lock on "<file>.lock" from its read to its replace, so no change is lost between two
+// instances. A read needs none: it reads the whole file at once, and a replace is atomic. The
+// replacement keeps the mode, group and access list of the file it replaces; a folder that refuses
+// the temporary file gets a careful write in place instead. A symlinked file is written at its
+// target.
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -85,10 +86,9 @@ class IniFile {
 
  private:
   IniFile(std::string path, std::string bytes) : path_(std::move(path)), bytes_(std::move(bytes)) {}
-  // The file's bytes under a shared lock (a snapshot's own bytes); empty for a missing file.
-  // Throws "File access denied".
+  // The file's bytes (a snapshot's own bytes); empty for a missing file. Throws "File access
+  // denied".
   std::string Load() const;
-  std::string LoadUnlocked() const;
   // Load for a write: an unreadable file raises the write error instead.
   std::string LoadForWrite() const;
   void Store(const std::string& bytes) const;
