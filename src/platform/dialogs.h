@@ -8,8 +8,9 @@
 
 enum class MessageKind { Information, Warning, Confirmation, Error };
 // Enter answers with the default button: Yes for YesNo, No where Yes would lose data.
-enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
-enum class MessageAnswer { Ok, Yes, No };
+// RetryCancel: Enter retries, Esc gives up.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo, RetryCancel };
+enum class MessageAnswer { Ok, Yes, No, Retry, Cancel };
 // What a font chooser offers besides face and size.
 enum class FontLooks { None, StyleAndColour };
 

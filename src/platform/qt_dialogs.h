@@ -6,9 +6,13 @@
 
 class QtDialogs final : public Dialogs {
  public:
-  // From now on no box is shown: each gives its default answer (OK, No, the default text).
-  // For the end of a session, when nobody is left to answer.
+  // From now on no box is shown: each gives its default answer (OK, No, Cancel, the default
+  // text), and an error's text goes to standard error. For the end of a session, when nobody
+  // is left to answer.
   void StopAsking() { asking_ = false; }
+  // An error was written to standard error in place of a box: the run must not end as if
+  // all went well.
+  bool ErrorsUnread() const { return errorsUnread_; }
 
   MessageAnswer Message(MessageKind kind, MessageButtons buttons,
                         const std::string& text) override;
@@ -22,6 +26,7 @@ class QtDialogs final : public Dialogs {
 
  private:
   bool asking_ = true;
+  bool errorsUnread_ = false;
 };
 
 // "Description (*.key)|*.key" -> "Description (*.key)".

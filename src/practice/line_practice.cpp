@@ -219,6 +219,7 @@ void TFmLinePractice::RichEdit1KeyPress(int key) {
   NextLine();
   Started = false;
   Finished = false;
+  if (LineOutcome == LineOutcomeKind::Completed && lineCompleted_) lineCompleted_();
 }
 
 void TFmLinePractice::ShowStatistics() {
@@ -230,6 +231,10 @@ void TFmLinePractice::ShowStatistics() {
         {recordedKind_, LineLength, ErrorCount, WordCount, LineTime, rates, RecordedCourseLine()});
   }
   if (rates.keysPerMinute > kTooFastKeysPerMinute) context_.dialogs.Warn(kTooFastWarning);
+}
+
+void TFmLinePractice::OnLineCompleted(std::function<void()> handler) {
+  lineCompleted_ = std::move(handler);
 }
 
 void TFmLinePractice::SetRecorder(PracticeRecorder& recorder, PracticeKind kind) {

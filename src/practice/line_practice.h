@@ -6,6 +6,7 @@
 //
 // Invariant: RichEdit1 holds exactly the Position - 1 characters typed on the current line.
 #include <QDialog>
+#include <functional>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -37,6 +38,8 @@ class TFmLinePractice : public QDialog {
   void ShowFinger(int finger);
   // Completed lines and typed characters are reported to recorder from now on, as kind.
   void SetRecorder(PracticeRecorder& recorder, PracticeKind kind);
+  // Called after each completed line, once the window has moved on to the next.
+  void OnLineCompleted(std::function<void()> handler);
 
   // Key-down with a virtual-key code; true swallows the key.
   virtual bool RichEdit1KeyDown(int vk);
@@ -90,6 +93,7 @@ class TFmLinePractice : public QDialog {
 
  private:
   PracticeRecorder* recorder_ = nullptr;
+  std::function<void()> lineCompleted_;
   PracticeKind recordedKind_ = PracticeKind::Sentence;
 
   void InsertTyped(int key, bool right);

@@ -175,6 +175,12 @@ void TFmTextPrac::SetTextFile(const std::string& name) {
   Drill.TextLines.clear();
 }
 
+void TFmTextPrac::ShareText(const std::string& name, const LineText& text) {
+  TextFileName = name;
+  Drill.TextLines = text;
+  TextStale = false;
+}
+
 bool TFmTextPrac::LoadTextFile() {
   if (!TextStale) return false;
   Drill.TextLines = ReadLineText(ResolvePath(context_.workDir, TextFileName));

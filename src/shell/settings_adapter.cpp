@@ -93,9 +93,9 @@ void ProgramSettingsTargets::LoadCourseText(const std::string& name) {
 
 void ProgramSettingsTargets::LoadSentenceText(const std::string& name) {
   program_.FmSentencePrac->SetTextFile(name);
-  program_.FmSentencePrac->LoadTextFile();
   program_.FmTextPrac->SetTextFile(name);
-  program_.FmTextPrac->LoadTextFile();
+  program_.FmSentencePrac->LoadTextFile();
+  program_.FmTextPrac->ShareText(name, program_.FmSentencePrac->TextLines);
 }
 
 void ProgramSettingsTargets::SetGameText(const std::string& name) {

@@ -209,7 +209,11 @@ class Display:
     def click(self, window, x, y):
         """A left click at (x, y) of the window's client area."""
         left, top = self.position(window)
-        self.run("xdotool", "mousemove", "--sync", str(left + x), str(top + y), "click", "1")
+        place = "x:%d y:%d " % (left + x, top + y)
+        # A move with --sync to where the pointer already is waits for ever.
+        if not self.run("xdotool", "getmouselocation").stdout.startswith(place):
+            self.run("xdotool", "mousemove", "--sync", str(left + x), str(top + y))
+        self.run("xdotool", "click", "1")
 
     def keys(self, *keys):
         """Key presses for the focused window."""
