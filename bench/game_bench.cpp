@@ -24,7 +24,7 @@ class QuietDialogs final : public Dialogs {
   std::string InputBox(const std::string&, const std::string&, const std::string&) override {
     return "10";
   }
-  bool ChooseFont(Font&, int, int) override { return false; }
+  bool ChooseFont(Font&, int, int, FontLooks) override { return false; }
   bool ChooseColor(Color&) override { return false; }
   bool ChooseOpenFile(const std::string&, std::string&) override { return false; }
   bool ChooseSaveFile(const std::string&, const std::string&, std::string&) override {

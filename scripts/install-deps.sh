@@ -5,6 +5,7 @@ packages=(cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation xvfb openbox xdotool x11-utils x11-xkb-utils imagemagick python3
+  python3-pyatspi at-spi2-core dbus-daemon
   x11-session-utils x11-xserver-utils
   clang libclang-rt-14-dev)
 missing=()

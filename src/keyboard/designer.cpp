@@ -351,12 +351,14 @@ void TDefineQZ::ShowLoadedLayout() {
   // change it would show stale keys or warn about keys the file does not have.
   SpinEdit40->SetMaximumQuietly(std::min(count + 1, kMaxKeys));
   for (int n = 1; n <= kMaxKeys; ++n) defined_[static_cast<size_t>(n - 1)] = n <= count;
-  SpinEdit11->SetValue(layout_.KeyWidth);
-  SpinEdit12->SetValue(layout_.KeyHeight);
-  SpinEdit21->SetValue(layout_.OffsetOf(1));
-  SpinEdit22->SetValue(layout_.OffsetOf(2));
-  SpinEdit23->SetValue(layout_.OffsetOf(3));
-  SpinEdit24->SetValue(layout_.OffsetOf(4));
+  // Shown, not written back: a value beyond a box's range shows as its nearest bound and stays
+  // in the layout as the file has it.
+  SpinEdit11->SetValueQuietly(layout_.KeyWidth);
+  SpinEdit12->SetValueQuietly(layout_.KeyHeight);
+  SpinEdit21->SetValueQuietly(layout_.OffsetOf(1));
+  SpinEdit22->SetValueQuietly(layout_.OffsetOf(2));
+  SpinEdit23->SetValueQuietly(layout_.OffsetOf(3));
+  SpinEdit24->SetValueQuietly(layout_.OffsetOf(4));
   SpinEdit31Change();  // the finger entry shown takes its length from the new layout
   if (count == 0) {
     SpinEdit40->SetValueQuietly(1);
@@ -403,7 +405,7 @@ void TDefineQZ::SpinEdit24Change() {
 }
 
 void TDefineQZ::SpinEdit31Change() {
-  SpinEdit32->SetValue(layout_.FingerAt(FingerEntry()).Length);
+  SpinEdit32->SetValueQuietly(layout_.FingerAt(FingerEntry()).Length);  // shown, not written
 }
 
 void TDefineQZ::SpinEdit32Change() {
@@ -519,7 +521,8 @@ void TDefineQZ::EditExit(int j) {
 void TDefineQZ::EditDblClick(int j) {
   const auto i = static_cast<size_t>(j - 1);
   Font chosen = FontDialog1;
-  if (context_.dialogs.ChooseFont(chosen, kKeyFontMinSize, kKeyFontMaxSize)) {
+  if (context_.dialogs.ChooseFont(chosen, kKeyFontMinSize, kKeyFontMaxSize,
+                                  FontLooks::StyleAndColour)) {
     FontDialog1 = chosen;
     CurrentFonts[i] = chosen;
     ChosenFonts[i] = chosen;

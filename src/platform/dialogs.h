@@ -8,8 +8,11 @@
 
 enum class MessageKind { Information, Warning, Confirmation, Error };
 // Enter answers with the default button: Yes for YesNo, No where Yes would lose data.
-enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
-enum class MessageAnswer { Ok, Yes, No };
+// RetryCancel: Enter retries, Esc gives up.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo, RetryCancel };
+enum class MessageAnswer { Ok, Yes, No, Retry, Cancel };
+// What a font chooser offers besides face and size.
+enum class FontLooks { None, StyleAndColour };
 
 class Dialogs {
  public:
@@ -19,9 +22,10 @@ class Dialogs {
   // Cancel returns the default text.
   virtual std::string InputBox(const std::string& caption, const std::string& prompt,
                                const std::string& defaultText) = 0;
-  // Opens with font, offering the sizes minSize..maxSize only; on confirmation stores the
-  // choice (face, size, style, underline, strike-out and colour) in font and returns true.
-  virtual bool ChooseFont(Font& font, int minSize, int maxSize) = 0;
+  // Opens with font, offering the sizes minSize..maxSize only, and with looks the style
+  // (bold, italic, underline, strike-out) and the colour; on confirmation stores the choice in
+  // font and returns true. What is not offered stays as it was.
+  virtual bool ChooseFont(Font& font, int minSize, int maxSize, FontLooks looks) = 0;
   virtual bool ChooseColor(Color& color) = 0;
   // filter is "Description (*.ext)|*.ext". The chosen path goes into path.
   virtual bool ChooseOpenFile(const std::string& filter, std::string& path) = 0;

@@ -28,3 +28,10 @@ struct Font {
 
 // The height that a size in points gives at 96 pixels per inch.
 int32_t HeightForSize(int32_t points);
+
+// A size of 0 asks for the default size, which is this many points.
+inline constexpr int32_t kDefaultPoints = 12;
+// The points at which text of a size is shown.
+constexpr int32_t ShownPoints(int32_t size) {
+  return size > 0 ? size : kDefaultPoints;
+}

@@ -40,7 +40,8 @@ QPixmap Swatch(Color color) {
 }
 }  // namespace
 
-FontChooser::FontChooser(const Font& font, int minSize, int maxSize, QWidget* parent)
+FontChooser::FontChooser(const Font& font, int minSize, int maxSize, FontLooks looks,
+                         QWidget* parent)
     : QDialog(parent), original_(font) {
   setObjectName("FontChooser");
   setWindowTitle("Font");
@@ -58,22 +59,36 @@ FontChooser::FontChooser(const Font& font, int minSize, int maxSize, QWidget* pa
   SizeBox->setRange(minSize, maxSize);
   SizeBox->setValue(font.size);
 
-  BoldBox = Check("BoldBox", "&Bold", font.style & font_style::kBold);
-  ItalicBox = Check("ItalicBox", "&Italic", font.style & font_style::kItalic);
-  UnderlineBox = Check("UnderlineBox", "&Underline", font.style & font_style::kUnderline);
-  StrikeOutBox = Check("StrikeOutBox", "Stri&keout", font.style & font_style::kStrikeOut);
+  auto* form = new QFormLayout;
+  form->addRow("&Font:", FaceBox);
+  form->addRow("&Size:", SizeBox);
+  connect(FaceBox, &QComboBox::currentIndexChanged, this, &FontChooser::ShowSample);
+  connect(SizeBox, &QSpinBox::valueChanged, this, &FontChooser::ShowSample);
 
-  ColorBox = new QComboBox;
-  ColorBox->setObjectName("ColorBox");
-  for (const NamedColor& each : kBasicColors) {
-    ColorBox->addItem(Swatch(each.color), each.name, QVariant::fromValue(each.color));
+  if (looks == FontLooks::StyleAndColour) {
+    BoldBox = Check("BoldBox", "&Bold", font.style & font_style::kBold);
+    ItalicBox = Check("ItalicBox", "&Italic", font.style & font_style::kItalic);
+    UnderlineBox = Check("UnderlineBox", "&Underline", font.style & font_style::kUnderline);
+    StrikeOutBox = Check("StrikeOutBox", "Stri&keout", font.style & font_style::kStrikeOut);
+    for (QCheckBox* box : {BoldBox, ItalicBox, UnderlineBox, StrikeOutBox}) {
+      form->addRow(box);
+      connect(box, &QCheckBox::toggled, this, &FontChooser::ShowSample);
+    }
+
+    ColorBox = new QComboBox;
+    ColorBox->setObjectName("ColorBox");
+    for (const NamedColor& each : kBasicColors) {
+      ColorBox->addItem(Swatch(each.color), each.name, QVariant::fromValue(each.color));
+    }
+    int current = ColorBox->findData(QVariant::fromValue(font.color));
+    if (current < 0) {
+      ColorBox->addItem(Swatch(font.color), "Custom", QVariant::fromValue(font.color));
+      current = ColorBox->count() - 1;
+    }
+    ColorBox->setCurrentIndex(current);
+    form->addRow("&Color:", ColorBox);
+    connect(ColorBox, &QComboBox::currentIndexChanged, this, &FontChooser::ShowSample);
   }
-  int current = ColorBox->findData(QVariant::fromValue(font.color));
-  if (current < 0) {
-    ColorBox->addItem(Swatch(font.color), "Custom", QVariant::fromValue(font.color));
-    current = ColorBox->count() - 1;
-  }
-  ColorBox->setCurrentIndex(current);
 
   Sample = new QLabel("AaBbYyZz");
   Sample->setObjectName("Sample");
@@ -84,25 +99,10 @@ FontChooser::FontChooser(const Font& font, int minSize, int maxSize, QWidget* pa
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-  auto* form = new QFormLayout;
-  form->addRow("&Font:", FaceBox);
-  form->addRow("&Size:", SizeBox);
-  form->addRow(BoldBox);
-  form->addRow(ItalicBox);
-  form->addRow(UnderlineBox);
-  form->addRow(StrikeOutBox);
-  form->addRow("&Color:", ColorBox);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(Sample);
   layout->addWidget(buttons);
-
-  connect(FaceBox, &QComboBox::currentIndexChanged, this, &FontChooser::ShowSample);
-  connect(SizeBox, &QSpinBox::valueChanged, this, &FontChooser::ShowSample);
-  connect(ColorBox, &QComboBox::currentIndexChanged, this, &FontChooser::ShowSample);
-  for (QCheckBox* box : {BoldBox, ItalicBox, UnderlineBox, StrikeOutBox}) {
-    connect(box, &QCheckBox::toggled, this, &FontChooser::ShowSample);
-  }
   ShowSample();
 }
 
@@ -110,17 +110,21 @@ Font FontChooser::Chosen() const {
   Font font = original_;
   font.face = BytesOf(FaceBox->currentText());
   if (SizeBox->value() != original_.size) font.SetSize(SizeBox->value());
-  font.style = static_cast<uint8_t>((BoldBox->isChecked() ? font_style::kBold : 0) |
-                                    (ItalicBox->isChecked() ? font_style::kItalic : 0) |
-                                    (UnderlineBox->isChecked() ? font_style::kUnderline : 0) |
-                                    (StrikeOutBox->isChecked() ? font_style::kStrikeOut : 0));
-  font.color = ColorBox->currentData().value<Color>();
+  if (ColorBox) {
+    font.style = static_cast<uint8_t>((BoldBox->isChecked() ? font_style::kBold : 0) |
+                                      (ItalicBox->isChecked() ? font_style::kItalic : 0) |
+                                      (UnderlineBox->isChecked() ? font_style::kUnderline : 0) |
+                                      (StrikeOutBox->isChecked() ? font_style::kStrikeOut : 0));
+    font.color = ColorBox->currentData().value<Color>();
+  }
   return font;
 }
 
 void FontChooser::ShowSample() {
   const Font font = Chosen();
-  Sample->setFont(ToQFont(font));
+  QFont shown = ToQFont(font);
+  if (font.size <= 0) shown.setPointSize(ShownPoints(font.size));  // the default size
+  Sample->setFont(shown);
   QPalette palette = Sample->palette();
   palette.setColor(QPalette::WindowText, ToQColor(font.color));
   Sample->setPalette(palette);

@@ -1,12 +1,13 @@
 #pragma once
-// The program's font chooser: face, size, bold, italic, underline, strike-out and colour, all
-// that a layout keeps of a font. The colour is picked from the sixteen basic colours; a font
-// whose colour is none of them keeps it as a seventeenth choice.
+// The program's font chooser: face and size, and where asked for, bold, italic, underline,
+// strike-out and colour, all that a layout keeps of a font. The colour is picked from the
+// sixteen basic colours; a font whose colour is none of them keeps it as a seventeenth choice.
 //
-// What the chooser does not change stays as it came: a face that is not installed, and the
-// pixel height of a size left alone.
+// What the chooser does not change stays as it came: a face that is not installed, the pixel
+// height of a size left alone, and the style and colour when they are not offered.
 #include <QDialog>
 
+#include "platform/dialogs.h"
 #include "platform/font.h"
 
 class QCheckBox;
@@ -17,16 +18,18 @@ class QSpinBox;
 class FontChooser final : public QDialog {
  public:
   // Offers the sizes minSize..maxSize only.
-  FontChooser(const Font& font, int minSize, int maxSize, QWidget* parent = nullptr);
+  FontChooser(const Font& font, int minSize, int maxSize, FontLooks looks,
+              QWidget* parent = nullptr);
   Font Chosen() const;
 
   QComboBox* FaceBox;
   QSpinBox* SizeBox;
-  QCheckBox* BoldBox;
-  QCheckBox* ItalicBox;
-  QCheckBox* UnderlineBox;
-  QCheckBox* StrikeOutBox;
-  QComboBox* ColorBox;
+  // Null when the looks are not offered.
+  QCheckBox* BoldBox = nullptr;
+  QCheckBox* ItalicBox = nullptr;
+  QCheckBox* UnderlineBox = nullptr;
+  QCheckBox* StrikeOutBox = nullptr;
+  QComboBox* ColorBox = nullptr;
   QLabel* Sample;
 
  private:

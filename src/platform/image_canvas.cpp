@@ -339,8 +339,33 @@ void PaintSurface::ShowDrawn() {
   }
   sinceShown_.start();
   lastShown_ = canvas_.TakeDrawn();
-  if (!needsFullPaint_ && SendToScreen(lastShown_)) return;
+  // Where other widgets stand on the surface (a label on a painted page), the repaint draws
+  // them over the picture; the copy would hide them.
+  const QRegion covered = lastShown_ & CoveredByOthers();
+  if (!needsFullPaint_ && SendToScreen(lastShown_ - covered)) {
+    if (!covered.isEmpty()) repaint(covered);
+    return;
+  }
   repaint(lastShown_);
+}
+
+QRegion PaintSurface::CoveredByOthers() const {
+  QRegion covered;
+  const auto add = [&](const QObject* object, QPoint offset) {
+    const auto* widget = qobject_cast<const QWidget*>(object);
+    if (widget && !widget->isWindow() && widget->isVisible()) {
+      covered += widget->geometry().translated(offset);
+    }
+  };
+  for (const QObject* child : children()) add(child, QPoint());
+  if (const QWidget* parent = parentWidget(); parent && !isWindow()) {
+    // Siblings after this one are stacked above it.
+    const QObjectList& siblings = parent->children();
+    for (auto it = std::find(siblings.begin(), siblings.end(), this); it != siblings.end(); ++it) {
+      if (*it != this) add(*it, -pos());
+    }
+  }
+  return covered;
 }
 
 void PaintSurface::ShowDrawnNow() {

@@ -151,6 +151,8 @@ class PaintSurface : public QWidget {
  private:
   void ShowDrawn();
   bool SendToScreen(const QRegion& region);
+  // The surface's area under its child widgets and the sibling widgets stacked above it.
+  QRegion CoveredByOthers() const;
 
   ImageCanvas canvas_;
   bool needsFullPaint_ = true;

@@ -1,10 +1,13 @@
 #include "platform/ini_file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
-#include <QFile>
-#include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <string_view>
@@ -123,12 +126,78 @@ bool EndsWithLineBreak(const std::string& bytes) {
   return !bytes.empty() && (bytes.back() == '\r' || bytes.back() == '\n');
 }
 
-void SyncFolderOf(const std::string& path) {
+// The file a write changes: a symlink's target, so that the link stays a link.
+std::string WrittenPath(const std::string& path) {
+  std::error_code error;
+  const fs::path target = fs::canonical(path, error);
+  return error ? path : target.string();
+}
+
+std::string FolderOf(const std::string& path) {
   const fs::path folder = fs::path(path).parent_path();
-  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (fd < 0) return;
-  ::fsync(fd);  // not every file system syncs folders; the rename itself has happened
-  ::close(fd);
+  return folder.empty() ? "." : folder.string();
+}
+
+// An exclusive lock held while it lives on "<file>.lock", or on the file itself where the
+// folder refuses the lock file. The system drops it with its holder, so a killed instance leaves
+// none behind.
+class FileLock {
+ public:
+  explicit FileLock(const std::string& path) {
+    const std::string lockPath = WrittenPath(path) + ".lock";
+    fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
+    // Another learner's lock file may be read-only to this one; a shared folder's too.
+    if (fd_ < 0) fd_ = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd_ < 0) fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    while (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+    }
+  }
+  ~FileLock() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+
+ private:
+  int fd_ = -1;
+};
+
+bool WriteAll(int fd, const std::string& bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t count =
+        ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+    if (count < 0 && errno == EINTR) continue;
+    if (count <= 0) return false;
+    done += static_cast<size_t>(count);
+  }
+  return true;
+}
+
+// The replaced file's mode, group and access list go to its replacement, so that every
+// learner of a shared installation can still write it. What this user may not give is left.
+void CopyAccess(const std::string& from, int to) {
+  struct stat status {};
+  if (::stat(from.c_str(), &status) != 0) return;
+  (void)::fchown(to, static_cast<uid_t>(-1), status.st_gid);
+  if (::geteuid() == 0) (void)::fchown(to, status.st_uid, static_cast<gid_t>(-1));
+  (void)::fchmod(to, status.st_mode & 07777);
+  char acl[4096];
+  const ssize_t size = ::getxattr(from.c_str(), "system.posix_acl_access", acl, sizeof acl);
+  if (size > 0) (void)::fsetxattr(to, "system.posix_acl_access", acl, static_cast<size_t>(size), 0);
+}
+
+// An interrupted save leaves its temporary file; the next save, under the lock, removes it.
+std::string TemporaryPrefix(const std::string& target) {
+  return "." + fs::path(target).filename().string() + ".saving-";
+}
+
+void RemoveLeftoverTemporaries(const std::string& target) {
+  const std::string prefix = TemporaryPrefix(target);
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(FolderOf(target), error)) {
+    if (entry.path().filename().string().starts_with(prefix)) fs::remove(entry.path(), error);
+  }
 }
 
 void PutValue(std::string& bytes, const std::string& section, const std::string& key,
@@ -179,6 +248,7 @@ void RemoveSection(std::string& bytes, const std::string& section) {
 }  // namespace
 
 std::string IniFile::Load() const {
+  if (bytes_) return *bytes_;
   std::error_code error;
   if (!fs::exists(path_, error) && !error) return {};
   // Anything but a readable regular file (a folder, a device, a pipe) is refused: reading a
@@ -189,25 +259,65 @@ std::string IniFile::Load() const {
 std::string IniFile::LoadForWrite() const {
   try {
     return Load();
-  } catch (const AppError&) {
-    ThrowWriteError();
+  } catch (const AppError& error) {
+    ThrowWriteError(error.what());
   }
 }
 
-void IniFile::ThrowWriteError() const {
-  throw AppError("Unable to write to " + path_);
+IniFile IniFile::Snapshot() const {
+  return IniFile(path_, Load());
+}
+
+void IniFile::ThrowWriteError(const std::string& reason) const {
+  throw AppError("Unable to write to " + path_ + "\n" + reason);
+}
+
+void IniFile::ThrowWriteError(int error) const {
+  ThrowWriteError(std::strerror(error));
 }
 
 void IniFile::Store(const std::string& bytes) const {
-  QSaveFile file(QFile::decodeName(path_.c_str()));
-  if (!file.open(QIODevice::WriteOnly)) ThrowWriteError();
-  const auto size = static_cast<qint64>(bytes.size());
-  if (file.write(bytes.data(), size) != size || !file.flush() || ::fsync(file.handle()) != 0) {
-    file.cancelWriting();
-    ThrowWriteError();
+  const std::string target = WrittenPath(path_);
+  RemoveLeftoverTemporaries(target);
+  std::string temporary = FolderOf(target) + "/" + TemporaryPrefix(target) + "XXXXXX";
+  const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+  if (fd < 0) {
+    const int error = errno;
+    // A writable file in a folder that takes no new file is written where it is.
+    if ((error == EACCES || error == EPERM) && FileExists(target))
+      return StoreInPlace(target, bytes);
+    ThrowWriteError(error);
   }
-  if (!file.commit()) ThrowWriteError();
-  SyncFolderOf(path_);
+  CopyAccess(target, fd);
+  int error = 0;
+  if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) error = errno;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+  if (error != 0) {
+    ::unlink(temporary.c_str());
+    ThrowWriteError(error);
+  }
+  const int folder = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder >= 0) {
+    // Some file systems do not sync folders (EINVAL); the rename itself has happened then.
+    error = ::fsync(folder) != 0 && errno != EINVAL && errno != EROFS ? errno : 0;
+    ::close(folder);
+    if (error != 0) ThrowWriteError(error);
+  }
+}
+
+void IniFile::StoreInPlace(const std::string& target, const std::string& bytes) const {
+  const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
+  if (fd < 0) ThrowWriteError(errno);
+  // The room is taken before a byte changes, so a full disk leaves the old file whole.
+  int error = ::posix_fallocate(fd, 0, static_cast<off_t>(std::max<size_t>(bytes.size(), 1)));
+  if (error == EOPNOTSUPP || error == EINVAL) error = 0;
+  if (error == 0 && (!WriteAll(fd, bytes) ||
+                     ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0 || ::fsync(fd) != 0)) {
+    error = errno;
+  }
+  ::close(fd);
+  if (error != 0) ThrowWriteError(error);
 }
 
 std::string IniFile::ReadString(const std::string& section, const std::string& key,
@@ -280,6 +390,13 @@ IniChanges& IniChanges::EraseSection(const std::string& section) {
 }
 
 void IniFile::Apply(const IniChanges& changes) {
+  Update([&](const IniFile&) { return changes; });
+}
+
+void IniFile::Update(const std::function<IniChanges(const IniFile& current)>& makeChanges) {
+  const FileLock lock(path_);
+  const std::string original = LoadForWrite();
+  const IniChanges changes = makeChanges(IniFile(path_, original));
   for (const IniChanges::Change& change : changes.changes_) {
     if (HasLineBreak(change.section) || HasLineBreak(change.key) || HasLineBreak(change.value) ||
         change.section.find(']') != std::string::npos ||
@@ -288,7 +405,6 @@ void IniFile::Apply(const IniChanges& changes) {
           "Cannot write a line break, a \"=\" in a key or a \"]\" in a section name to " + path_);
     }
   }
-  const std::string original = LoadForWrite();
   std::string bytes = original;
   for (const IniChanges::Change& change : changes.changes_) {
     if (change.erase) {

@@ -6,9 +6,18 @@
 // the bytes it must and replaces the file atomically (temporary file, fsync, rename, folder
 // sync). A missing file reads as empty and is created by the first write. A file that cannot be
 // read (a folder, pipe or device in its place) raises "File access denied", one over
-// kMaxIniBytes "File too large", when reading and "Unable to write to <path>" when writing; a
-// refused write leaves the file as it was.
+// kMaxIniBytes "File too large", when reading and "Unable to write to <path>" when writing,
+// with the system's reason on a line of its own; a refused write leaves the file as it was.
+//
+// Several instances of the program may share a working folder: a write holds an exclusive
+// lock on "<file>.lock" from its read to its replace, so no change is lost between two
+// instances. A read needs none: it reads the whole file at once, and a replace is atomic. The
+// replacement keeps the mode, group and access list of the file it replaces; a folder that refuses
+// the temporary file gets a careful write in place instead. A symlinked file is written at its
+// target.
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,6 +72,11 @@ class IniFile {
   // refused with an AppError before the file is touched. A file the changes leave as it was
   // is not rewritten.
   void Apply(const IniChanges& changes);
+  // Apply with changes made from the file as it is under the lock: current reads that
+  // version and no other instance writes before the changes are stored.
+  void Update(const std::function<IniChanges(const IniFile& current)>& makeChanges);
+  // The file as it is now, read once: every read of the copy sees this one version.
+  IniFile Snapshot() const;
   // One change each: a key replaced or added, or a section removed.
   void WriteString(const std::string& section, const std::string& key, const std::string& value);
   void WriteInteger(const std::string& section, const std::string& key, int value);
@@ -71,14 +85,19 @@ class IniFile {
   void EraseSection(const std::string& section);
 
  private:
-  // The file's bytes; empty for a missing file. Throws "File access denied".
+  IniFile(std::string path, std::string bytes) : path_(std::move(path)), bytes_(std::move(bytes)) {}
+  // The file's bytes (a snapshot's own bytes); empty for a missing file. Throws "File access
+  // denied".
   std::string Load() const;
   // Load for a write: an unreadable file raises the write error instead.
   std::string LoadForWrite() const;
   void Store(const std::string& bytes) const;
-  [[noreturn]] void ThrowWriteError() const;
+  void StoreInPlace(const std::string& target, const std::string& bytes) const;
+  [[noreturn]] void ThrowWriteError(const std::string& reason) const;
+  [[noreturn]] void ThrowWriteError(int error) const;
 
   std::string path_;
+  std::optional<std::string> bytes_;
 };
 
 inline constexpr int kIniValueMaxLength = 2047;

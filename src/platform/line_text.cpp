@@ -19,10 +19,18 @@ LineText LineText::FromBuffer(std::unique_ptr<char[]> buffer, size_t size) {
     return found ? static_cast<size_t>(static_cast<const char*>(found) - data) : to;
   };
   const size_t end = find('\0', 0, size);
+  // Counted before the index is made, so that a hostile text costs nothing.
+  auto breaks = static_cast<size_t>(std::count(data, data + end, '\n'));
   // Most texts have no CR at all: then each line is found by one search for LF.
   const bool hasCr = find('\r', 0, end) < end;
+  for (size_t cr = find('\r', 0, end); cr < end; cr = find('\r', cr + 1, end)) {
+    if (cr + 1 == end || data[cr + 1] != '\n') ++breaks;
+  }
+  if (breaks > kFreeLines && breaks > end / 4) throw AppError(kFileTooLarge);
 
-  LineText text;
+  auto lines = std::make_shared<Lines>();
+  lines->starts.reserve(breaks + 2);
+  lines->starts.push_back(0);
   // Breaks are squeezed out in place: the write position never passes the read position.
   size_t write = 0;
   size_t read = 0;
@@ -32,19 +40,15 @@ LineText LineText::FromBuffer(std::unique_ptr<char[]> buffer, size_t size) {
     const size_t lineEnd = hasCr ? find('\r', read, lf) : lf;
     if (write != read) std::memmove(data + write, data + read, lineEnd - read);
     write += lineEnd - read;
-    text.starts_.push_back(write);
+    lines->starts.push_back(static_cast<uint32_t>(write));
     if (lineEnd == end) break;  // a last line without a break
     const bool crLf = data[lineEnd] == '\r' && lineEnd + 1 < end && data[lineEnd + 1] == '\n';
     read = lineEnd + (crLf ? 2 : 1);
   }
-  text.bytes_ = std::move(buffer);
+  lines->bytes = std::move(buffer);
+  LineText text;
+  text.lines_ = std::move(lines);
   return text;
-}
-
-void LineText::clear() {
-  bytes_.reset();
-  starts_.assign(1, 0);
-  starts_.shrink_to_fit();
 }
 
 LineText ReadLineText(const std::string& path) {

@@ -1,9 +1,10 @@
 #pragma once
 // Plain text files read as lines of single-byte characters. A line ends at CR LF, CR or LF;
 // every line, an empty one too, is an entry, but a break at the very end adds none; a NUL
-// byte ends the text. The lines are kept in one buffer with their start offsets, so a text
-// of a million lines costs little more than its bytes and any line is reached in constant
-// time.
+// byte ends the text. The lines are kept in one buffer with 4-byte start offsets, so a text
+// costs little more than its bytes and any line is reached in constant time; copies share
+// both. A text of more line breaks than a quarter of its bytes (and more than kFreeLines)
+// would cost more than twice its size: it is refused as "File too large".
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -13,6 +14,7 @@
 
 // Larger files are refused: they are no practice text, and the line count stays an int.
 inline constexpr uint64_t kMaxLineTextBytes = uint64_t{1} << 30;
+inline constexpr size_t kFreeLines = size_t{1} << 18;
 
 class LineText {
  public:
@@ -21,18 +23,22 @@ class LineText {
   // The same on a buffer of size bytes that the text then owns; its contents are changed.
   static LineText FromBuffer(std::unique_ptr<char[]> buffer, size_t size);
 
-  int size() const { return static_cast<int>(starts_.size()) - 1; }
+  int size() const { return lines_ ? static_cast<int>(lines_->starts.size()) - 1 : 0; }
   bool empty() const { return size() == 0; }
   // Line i (0 <= i < size()), without its line break.
   std::string_view operator[](int i) const {
     const auto at = static_cast<size_t>(i);
-    return std::string_view(bytes_.get() + starts_[at], starts_[at + 1] - starts_[at]);
+    const std::vector<uint32_t>& starts = lines_->starts;
+    return std::string_view(lines_->bytes.get() + starts[at], starts[at + 1] - starts[at]);
   }
-  void clear();
+  void clear() { lines_.reset(); }
 
  private:
-  std::unique_ptr<char[]> bytes_;    // the lines' characters, breaks removed
-  std::vector<uint64_t> starts_{0};  // start of each line, then the end of the last
+  struct Lines {
+    std::unique_ptr<char[]> bytes;  // the lines' characters, breaks removed
+    std::vector<uint32_t> starts;   // start of each line, then the end of the last
+  };
+  std::shared_ptr<const Lines> lines_;
 };
 
 // Reads a text file; throws AppError "File not found", "File access denied" or

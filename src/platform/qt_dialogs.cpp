@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <iostream>
 
 #include "platform/codepage.h"
 #include "platform/font_chooser.h"
@@ -25,7 +26,15 @@ QString QtFilterFromPipes(const std::string& filter) {
 
 MessageAnswer QtDialogs::Message(MessageKind kind, MessageButtons buttons,
                                  const std::string& text) {
-  if (!asking_) return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+  if (!asking_) {
+    // Nobody is left to read it: an error goes to standard error and the exit status.
+    if (kind == MessageKind::Error) {
+      std::cerr << text << std::endl;
+      errorsUnread_ = true;
+    }
+    if (buttons == MessageButtons::RetryCancel) return MessageAnswer::Cancel;
+    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+  }
   QMessageBox box(QApplication::activeWindow());
   box.setWindowTitle(QApplication::applicationDisplayName());
   box.setText(BytesToQString(text));
@@ -42,6 +51,12 @@ MessageAnswer QtDialogs::Message(MessageKind kind, MessageButtons buttons,
     case MessageKind::Error:
       box.setIcon(QMessageBox::Critical);
       break;
+  }
+  if (buttons == MessageButtons::RetryCancel) {
+    box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Retry);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Retry ? MessageAnswer::Retry : MessageAnswer::Cancel;
   }
   if (buttons != MessageButtons::Ok) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -64,8 +79,8 @@ std::string QtDialogs::InputBox(const std::string& caption, const std::string& p
   return ok ? ToBytes(answer) : defaultText;
 }
 
-bool QtDialogs::ChooseFont(Font& font, int minSize, int maxSize) {
-  FontChooser chooser(font, minSize, maxSize, QApplication::activeWindow());
+bool QtDialogs::ChooseFont(Font& font, int minSize, int maxSize, FontLooks looks) {
+  FontChooser chooser(font, minSize, maxSize, looks, QApplication::activeWindow());
   if (chooser.exec() != QDialog::Accepted) return false;
   font = chooser.Chosen();
   return true;

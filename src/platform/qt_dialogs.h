@@ -6,15 +6,19 @@
 
 class QtDialogs final : public Dialogs {
  public:
-  // From now on no box is shown: each gives its default answer (OK, No, the default text).
-  // For the end of a session, when nobody is left to answer.
+  // From now on no box is shown: each gives its default answer (OK, No, Cancel, the default
+  // text), and an error's text goes to standard error. For the end of a session, when nobody
+  // is left to answer.
   void StopAsking() { asking_ = false; }
+  // An error was written to standard error in place of a box: the run must not end as if
+  // all went well.
+  bool ErrorsUnread() const { return errorsUnread_; }
 
   MessageAnswer Message(MessageKind kind, MessageButtons buttons,
                         const std::string& text) override;
   std::string InputBox(const std::string& caption, const std::string& prompt,
                        const std::string& defaultText) override;
-  bool ChooseFont(Font& font, int minSize, int maxSize) override;
+  bool ChooseFont(Font& font, int minSize, int maxSize, FontLooks looks) override;
   bool ChooseColor(Color& color) override;
   bool ChooseOpenFile(const std::string& filter, std::string& path) override;
   bool ChooseSaveFile(const std::string& filter, const std::string& defaultExtension,
@@ -22,6 +26,7 @@ class QtDialogs final : public Dialogs {
 
  private:
   bool asking_ = true;
+  bool errorsUnread_ = false;
 };
 
 // "Description (*.key)|*.key" -> "Description (*.key)".

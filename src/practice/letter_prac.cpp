@@ -65,5 +65,5 @@ void TFmLetterPrac::NextLine() {
   Position = 1;
   ResetLineClock();
   Finished = false;
-  ShowNextKeyAt(1);
+  ShowNextAt(1);
 }

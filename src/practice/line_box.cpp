@@ -6,12 +6,58 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/accessible_line.h"
+
 namespace {
 // Space between the frame and the text, as a text document keeps it.
 constexpr int kMargin = 4;
+
+// A box is an editable text where it takes the focus, and a static text where it only shows.
+class AccessibleLineBox final : public QAccessibleWidget, public AccessibleLineText {
+ public:
+  explicit AccessibleLineBox(LineBox* box)
+      : QAccessibleWidget(box, box->focusPolicy() == Qt::NoFocus ? QAccessible::StaticText
+                                                                 : QAccessible::EditableText),
+        box_(box) {}
+
+  QString LineText() const override { return box_->Text(); }
+  int Caret() const override { return std::min<int>(box_->FollowedPlace(), box_->Text().size()); }
+  QRect CharacterPlace(int offset) const override {
+    const QRect place = box_->PlaceOf(offset).toAlignedRect();
+    return QRect(box_->mapToGlobal(place.topLeft()), place.size());
+  }
+
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Value ? LineText() : QAccessibleWidget::text(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.readOnly = role() != QAccessible::EditableText;
+    state.editable = !state.readOnly;
+    return state;
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+  using AccessibleLineText::text;
+
+ private:
+  LineBox* box_;
+};
+
+QAccessibleInterface* LineBoxInterface(const QString&, QObject* object) {
+  auto* box = dynamic_cast<LineBox*>(object);
+  return box ? new AccessibleLineBox(box) : nullptr;
+}
 }  // namespace
 
 LineBox::LineBox(QWidget* parent) : QFrame(parent) {
+  static const bool factoryInstalled = [] {
+    QAccessible::installFactory(LineBoxInterface);
+    return true;
+  }();
+  (void)factoryInstalled;
   setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   // Every pixel is painted here: the frame's surroundings in the window colour.
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -19,11 +65,13 @@ LineBox::LineBox(QWidget* parent) : QFrame(parent) {
 }
 
 void LineBox::ShowLine(const QString& line) {
+  const QString before = text_;
   line_ = line;
   text_ = line;
   looks_.assign(static_cast<size_t>(line.size()), {palette().color(QPalette::Text), false});
   placesStale_ = true;
   update(contentsRect());
+  Announce(before);
 }
 
 void LineBox::PlaceBy(const QString& line) {
@@ -35,8 +83,10 @@ void LineBox::PlaceBy(const QString& line) {
 
 void LineBox::Append(QChar ch, QColor colour, bool underline) {
   const QRect caret = CaretRect();
+  const QString before = QAccessible::isActive() ? text_ : QString();
   text_ += ch;
   looks_.push_back({colour, underline});
+  Announce(before);
   if (text_.size() > line_.size()) {  // past the line: placed by its own advance
     placesStale_ = true;
     update(contentsRect());
@@ -52,28 +102,67 @@ void LineBox::Append(QChar ch, QColor colour, bool underline) {
 void LineBox::RemoveLast() {
   if (text_.isEmpty()) return;
   const QRect cell = CellRect(static_cast<int>(text_.size()) - 1, QFontMetricsF(font()));
+  const QRect caret = CaretRect();  // may stand on the next row
   const bool pastLine = text_.size() > line_.size();
+  const QString before = QAccessible::isActive() ? text_ : QString();
   text_.chop(1);
   looks_.pop_back();
+  Announce(before);
   if (pastLine) {
     placesStale_ = true;
     update(contentsRect());
     return;
   }
   update(cell);
-  if (caretShown_ && hasFocus()) update(CaretRect());
+  if (caretShown_ && hasFocus()) {
+    update(caret);
+    update(CaretRect());
+  }
 }
 
 void LineBox::Clear() {
+  const QString before = text_;
   if (text_.size() > line_.size()) placesStale_ = true;
   text_.clear();
   looks_.clear();
   update(contentsRect());
+  Announce(before);
+}
+
+void LineBox::Announce(const QString& before) {
+  if (QAccessible::isActive()) {
+    AnnounceLineChange(QAccessible::queryAccessibleInterface(this), before, text_);
+  }
 }
 
 void LineBox::SetCaretShown(bool shown) {
   caretShown_ = shown;
   update(CaretRect());
+}
+
+void LineBox::FollowPlace(int i) {
+  const bool moved = i != followed_;
+  followed_ = i;
+  const double before = scroll_;
+  Places();  // laid out, if stale, already scrolled to i
+  ScrollToFollowed();
+  if (scroll_ != before) update(contentsRect());
+  if (moved && QAccessible::isActive()) {
+    QAccessibleTextCursorEvent event(this, std::min<int>(i, text_.size()));
+    QAccessible::updateAccessibility(&event);
+  }
+}
+
+void LineBox::ScrollToFollowed() const {
+  int row = 0;
+  if (!places_.empty()) {
+    const auto place = std::clamp<size_t>(static_cast<size_t>(std::max(followed_, 0)), 0,
+                                          places_.size() - 1);
+    row = places_[place].row;
+  }
+  const double view = contentsRect().height() - 2 * kMargin;
+  const double top = row * lineHeight_;
+  scroll_ = std::max(0.0, std::min(top, top + lineHeight_ - view));
 }
 
 const std::vector<CharPlace>& LineBox::Places() const {
@@ -89,12 +178,13 @@ const std::vector<CharPlace>& LineBox::Places() const {
     reach_ = std::ceil(metrics.maxWidth()) + 1;
     glyphs_ = QRawFont::fromFont(font());
     placesStale_ = false;
+    ScrollToFollowed();
   }
   return places_;
 }
 
 QPointF LineBox::TextOrigin() const {
-  return contentsRect().topLeft() + QPointF(kMargin, kMargin);
+  return contentsRect().topLeft() + QPointF(kMargin, kMargin - scroll_);
 }
 
 QRectF LineBox::PlaceOf(int i) const {
@@ -151,6 +241,8 @@ void LineBox::paintEvent(QPaintEvent* event) {
     drawFrame(&painter);
   }
   painter.fillRect(inside & area, palette().color(QPalette::Base));
+  // Nothing of the text reaches the frame: rows scrolled out of view, or a glyph's edge.
+  painter.setClipRect(inside & area);
   const QFontMetricsF metrics(font());
   QFont underlined = font();
   underlined.setUnderline(true);

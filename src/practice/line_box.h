@@ -4,6 +4,10 @@
 // removing the last character repaints that character and the caret, nothing else; no text is
 // laid out again. The sample shows its line; the typing box places what is typed by the sample
 // line, so both wrap alike and a typed character stands under its sample character.
+//
+// A line may need more rows than the box shows: the box then scrolls, as a text box does, so
+// that the row of the place the learner has reached is in view. Screen readers read the box
+// as a line of text named by its accessible name, with the caret at that place.
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QRawFont>
@@ -27,6 +31,10 @@ class LineBox : public QFrame {
   // A steady caret where the next character goes, while the box has the focus: one pixel
   // wide, the font's height, in the background's inverse as a text box draws it.
   void SetCaretShown(bool shown);
+  // Place i of the line is where the learner stands: its row is kept in view, and screen
+  // readers are told that the caret stands there.
+  void FollowPlace(int i);
+  int FollowedPlace() const { return followed_; }
 
   const QString& Text() const { return text_; }
   QColor ColourAt(int i) const { return looks_[static_cast<size_t>(i)].colour; }
@@ -52,16 +60,22 @@ class LineBox : public QFrame {
 
   // Lays the characters out again when the line, the text's end, the font or the width changed.
   const std::vector<CharPlace>& Places() const;
+  // The least scrolling that shows the followed place's row whole (its top, when the box is
+  // lower than a row).
+  void ScrollToFollowed() const;
   QPointF TextOrigin() const;
   // What drawing character i touches: its place with its underline, and its glyph.
   QRect CellRect(int i, const QFontMetricsF& metrics) const;
   QRectF Caret() const;
   QRect CaretRect() const { return Caret().toAlignedRect(); }
+  // Tells screen readers, when one listens, how the text changed from before.
+  void Announce(const QString& before);
 
   QString line_;
   QString text_;
   std::vector<Look> looks_;
   bool caretShown_ = false;
+  int followed_ = 0;
   // The layout, made again by Places() when stale: the places of line_ followed by those of
   // the characters of text_ past its end, and what the font gives for drawing them.
   mutable std::vector<CharPlace> places_;
@@ -69,5 +83,6 @@ class LineBox : public QFrame {
   mutable double lineHeight_ = 0;
   mutable double textHeight_ = 0;
   mutable double reach_ = 0;
+  mutable double scroll_ = 0;  // pixels of rows above the view
   mutable QRawFont glyphs_;
 };

@@ -3,7 +3,8 @@
 // width, each character after the one before by its advance (a tab reaches the next multiple
 // of kTabStop). A character that would cross the row's right edge starts a new row together
 // with its word: the row breaks after its last space, or before that character when the row
-// has no space. Spaces never break a row; they may stand past its edge.
+// has no space. A space that would cross the edge starts the next row by itself: no place lies
+// past the edge, where a character typed in it could not be seen.
 //
 // The sample and the typing box place their characters by the same line, so that every typed
 // character stands under the character it was compared with.

@@ -17,6 +17,7 @@
 namespace {
 constexpr const char* kBaseSample = "abcd efghij kijklmnopq rstuvw xyz ABCDEFG XYZ";
 constexpr int kStatusHeight = 26;
+constexpr int kTypingBoxTop = 100;
 }  // namespace
 
 TFmLinePractice::TFmLinePractice(WindowContext& context, KeyGuides& guides,
@@ -39,6 +40,7 @@ TFmLinePractice::TFmLinePractice(WindowContext& context, KeyGuides& guides,
 
   SampleEdit = new LineBox(Panel1);
   SampleEdit->setObjectName("SampleEdit");
+  SampleEdit->setAccessibleName("Sample");
   SampleEdit->setEnabled(false);
   SampleEdit->setFrameStyle(QFrame::NoFrame);
   SampleEdit->setGeometry(10, 4, 580, 80);
@@ -59,10 +61,11 @@ TFmLinePractice::TFmLinePractice(WindowContext& context, KeyGuides& guides,
 
   RichEdit1 = new LineBox(Panel1);
   RichEdit1->setObjectName("RichEdit1");
-  RichEdit1->setGeometry(8, 100, 582, 80);
+  RichEdit1->setAccessibleName("Typing");
   RichEdit1->setFont(PixelFont("Courier New", 11));
   RichEdit1->setFocusPolicy(Qt::StrongFocus);
   RichEdit1->SetCaretShown(true);
+  PlaceTypingBox();
   QPalette typingPalette = RichEdit1->palette();
   typingPalette.setColor(QPalette::Base, QPalette().color(QPalette::ToolTipBase));
   typingPalette.setColor(QPalette::Text, ToQColor(clNavy));
@@ -105,7 +108,7 @@ void TFmLinePractice::SetUpLine(const std::string& line) {
   WordCount = CountWords(SampleLine);
   Position = 1;
   ResetLineClock();
-  ShowNextKeyAt(1);
+  ShowNextAt(1);
 }
 
 void TFmLinePractice::ShowSample() {
@@ -120,7 +123,9 @@ void TFmLinePractice::ResetLineClock() {
   LbMark->hide();
 }
 
-void TFmLinePractice::ShowNextKeyAt(int position) {
+void TFmLinePractice::ShowNextAt(int position) {
+  SampleEdit->FollowPlace(position - 1);
+  RichEdit1->FollowPlace(position - 1);
   if (position >= 1 && position <= LineLength) {
     ShowFinger(guides_.ShowNextKey(SampleLine[static_cast<size_t>(position - 1)]));
   } else {
@@ -169,7 +174,7 @@ void TFmLinePractice::RichEdit1KeyPress(int key) {
       if (recorder_) recorder_->KeyTyped(SampleLine[Position - 1], !right);
       Marks[static_cast<size_t>(Position)] = right;
       ++Position;
-      ShowNextKeyAt(Position);
+      ShowNextAt(Position);
       if (!Started) {
         LbMark->show();
         stopwatch_.Start();
@@ -178,7 +183,7 @@ void TFmLinePractice::RichEdit1KeyPress(int key) {
     } else if (key == VK_BACK) {
       if (Position >= 2) {
         --Position;
-        ShowNextKeyAt(Position);
+        ShowNextAt(Position);
       }
       DeleteLastTyped();
     } else if (key == VK_RETURN || key == VK_ESCAPE) {
@@ -214,6 +219,7 @@ void TFmLinePractice::RichEdit1KeyPress(int key) {
   NextLine();
   Started = false;
   Finished = false;
+  if (LineOutcome == LineOutcomeKind::Completed && lineCompleted_) lineCompleted_();
 }
 
 void TFmLinePractice::ShowStatistics() {
@@ -225,6 +231,10 @@ void TFmLinePractice::ShowStatistics() {
         {recordedKind_, LineLength, ErrorCount, WordCount, LineTime, rates, RecordedCourseLine()});
   }
   if (rates.keysPerMinute > kTooFastKeysPerMinute) context_.dialogs.Warn(kTooFastWarning);
+}
+
+void TFmLinePractice::OnLineCompleted(std::function<void()> handler) {
+  lineCompleted_ = std::move(handler);
 }
 
 void TFmLinePractice::SetRecorder(PracticeRecorder& recorder, PracticeKind kind) {
@@ -259,7 +269,7 @@ void TFmLinePractice::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   Guarded(context_.dialogs, [&] {
     guides_.ShowBelow(*this);
-    ShowNextKeyAt(Position);
+    ShowNextAt(Position);
     RichEdit1->setFocus();
   });
 }
@@ -282,5 +292,12 @@ void TFmLinePractice::resizeEvent(QResizeEvent* event) {
   Panel1->setGeometry(0, 0, w, height() - kStatusHeight);
   SBHelp->setGeometry(0, height() - kStatusHeight, w, kStatusHeight);
   SampleEdit->resize(w * 580 / 600, SampleEdit->height());
-  RichEdit1->resize(w * 580 / 600 + 4, RichEdit1->height());
+  PlaceTypingBox();
+}
+
+void TFmLinePractice::PlaceTypingBox() {
+  const int frame = RichEdit1->frameWidth();
+  RichEdit1->setGeometry(QRect(SampleEdit->x(), kTypingBoxTop + frame, SampleEdit->width(),
+                               SampleEdit->height())
+                             .adjusted(-frame, -frame, frame, frame));
 }

@@ -6,6 +6,7 @@
 //
 // Invariant: RichEdit1 holds exactly the Position - 1 characters typed on the current line.
 #include <QDialog>
+#include <functional>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -37,6 +38,8 @@ class TFmLinePractice : public QDialog {
   void ShowFinger(int finger);
   // Completed lines and typed characters are reported to recorder from now on, as kind.
   void SetRecorder(PracticeRecorder& recorder, PracticeKind kind);
+  // Called after each completed line, once the window has moved on to the next.
+  void OnLineCompleted(std::function<void()> handler);
 
   // Key-down with a virtual-key code; true swallows the key.
   virtual bool RichEdit1KeyDown(int vk);
@@ -76,8 +79,9 @@ class TFmLinePractice : public QDialog {
   // The line in hand is dropped: its time is never counted and the next character typed
   // starts a fresh watch.
   void ResetLineClock();
-  // Guides for the character at position (cleared when it points at no character).
-  void ShowNextKeyAt(int position);
+  // The guides show the key and finger for the character at position (none when it points at
+  // no character), and both boxes keep its row in view.
+  void ShowNextAt(int position);
   void ShowStatus(const std::string& text);
   void ClearTyping();
   // The course line a completed line is recorded with; 0 outside the course.
@@ -89,10 +93,14 @@ class TFmLinePractice : public QDialog {
 
  private:
   PracticeRecorder* recorder_ = nullptr;
+  std::function<void()> lineCompleted_;
   PracticeKind recordedKind_ = PracticeKind::Sentence;
 
   void InsertTyped(int key, bool right);
   void DeleteLastTyped();
+  // The typing box framed round the sample's size: the rows of both are one width and height,
+  // so that they wrap and scroll alike and each typed character stands under its sample.
+  void PlaceTypingBox();
 };
 
 // The status bar's text (for tests and the windows that set it).

@@ -102,7 +102,7 @@ void ParagraphDrill::DrawSampleLines() {
   canvas_.SetBrushColor(clWhite);
   const Font font = Coloured(TextFont, clBlack);
   for (int i = 1; i <= PageLines; ++i) {
-    const int y = kSampleRulerTop + i * RowHeight;
+    const int y = SampleRowY(i);
     const std::string_view line = DrillLine(PageFirst + i - 1);
     for (size_t k = 1; k <= line.size(); ++k) {
       canvas_.TextOut(CellX(static_cast<int>(k)), y, std::string(1, line[k - 1]), font);

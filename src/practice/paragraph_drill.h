@@ -67,6 +67,14 @@ class ParagraphDrill {
   void KeyPress(int key);
   // Finished drills and typed characters are reported to recorder from now on.
   void SetRecorder(PracticeRecorder& recorder) { recorder_ = &recorder; }
+  // What screen readers read of the page: the sample row being typed and what is typed on it
+  // (both empty before the first page), and where they stand.
+  std::string_view SampleRow() const { return Row > 0 ? DrillLine(CurrentLine) : ""; }
+  std::string_view TypedRow() const { return RowTyped[static_cast<size_t>(Row)]; }
+  int SampleRowY(int row) const { return kSampleRulerTop + row * RowHeight; }
+  int TypedRowY(int row) const { return kTypingRulerTop + row * RowHeight; }
+  // Left edge of the cell of column k (1-based), in sample and typed rows alike.
+  int CellX(int column) const { return TypingX + (column - 1) * CharWidth; }
 
   // The font of the window: every row is written in it.
   Font TextFont;
@@ -107,9 +115,6 @@ class ParagraphDrill {
   void DrawCell(int row, int column, char ch, bool right);
   void DrawRowNumber(int y, int number);
   void DrawTypedRow(int row, size_t count);
-  int TypedRowY(int row) const { return kTypingRulerTop + row * RowHeight; }
-  // Left edge of the cell of column k (1-based), in sample and typed rows alike.
-  int CellX(int column) const { return TypingX + (column - 1) * CharWidth; }
 
   Dialogs& dialogs_;
   Random& random_;

@@ -5,7 +5,10 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStatusBar>
+#include <algorithm>
+#include <array>
 
+#include "platform/accessible_line.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
 #include "platform/guard.h"
@@ -50,6 +53,67 @@ QLabel* Ruler(QWidget* parent, const char* name, int left, int top, const Font& 
   label->adjustSize();
   return label;
 }
+
+// The painted page as screen readers read it: the sample row being typed, "Sample", and what
+// is typed on it, "Typing", both with the caret where the next character goes.
+class AccessiblePage final : public QAccessibleWidget {
+ public:
+  explicit AccessiblePage(TFmTextPrac& window)
+      : QAccessibleWidget(window.Surface, QAccessible::Document) {
+    const ParagraphDrill* drill = &window.Drill;
+    const auto line = [this, drill](const QString& name, QAccessible::Role role,
+                                    std::string_view (ParagraphDrill::*text)() const,
+                                    int (ParagraphDrill::*rowY)(int) const) {
+      auto* row = new AccessibleLine(
+          this, widget(), name, role,
+          {[drill, text] { return BytesToQString(std::string((drill->*text)())); },
+           [drill] { return static_cast<int>(drill->TypedRow().size()); },
+           [drill, rowY](int k) {
+             return QRect(drill->CellX(k + 1), (drill->*rowY)(drill->Row), drill->CharWidth,
+                          drill->RowHeight);
+           }});
+      QAccessible::registerAccessibleInterface(row);
+      return row;
+    };
+    rows_ = {line("Sample", QAccessible::StaticText, &ParagraphDrill::SampleRow,
+                  &ParagraphDrill::SampleRowY),
+             line("Typing", QAccessible::EditableText, &ParagraphDrill::TypedRow,
+                  &ParagraphDrill::TypedRowY)};
+    for (size_t k = 0; k < rows_.size(); ++k) told_[k] = rows_[k]->LineText();
+  }
+  ~AccessiblePage() override {
+    for (AccessibleLine* row : rows_) {
+      QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(row));
+    }
+  }
+
+  int childCount() const override { return static_cast<int>(rows_.size()); }
+  QAccessibleInterface* child(int index) const override {
+    return index >= 0 && index < childCount() ? rows_[static_cast<size_t>(index)] : nullptr;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    const auto found = std::find(rows_.begin(), rows_.end(), child);
+    return found == rows_.end() ? -1 : static_cast<int>(found - rows_.begin());
+  }
+
+  // Tells screen readers what changed on the rows since they were last told.
+  void Announce() {
+    for (size_t k = 0; k < rows_.size(); ++k) {
+      const QString now = rows_[k]->LineText();
+      AnnounceLineChange(rows_[k], told_[k], now);
+      told_[k] = now;
+    }
+  }
+
+ private:
+  std::array<AccessibleLine*, 2> rows_{};
+  std::array<QString, 2> told_;
+};
+
+QAccessibleInterface* PageInterface(const QString&, QObject* object) {
+  auto* window = object ? dynamic_cast<TFmTextPrac*>(object->parent()) : nullptr;
+  return window && object == window->Surface ? new AccessiblePage(*window) : nullptr;
+}
 }  // namespace
 
 TFmTextPrac::TFmTextPrac(WindowContext& context, stopwatch& practiceStopwatch, QWidget* parent)
@@ -57,6 +121,11 @@ TFmTextPrac::TFmTextPrac(WindowContext& context, stopwatch& practiceStopwatch, Q
       Surface(new PaintSurface(this)),
       Drill(context.dialogs, context.random, practiceStopwatch, Surface->canvas(), *this),
       context_(context) {
+  static const bool factoryInstalled = [] {
+    QAccessible::installFactory(PageInterface);
+    return true;
+  }();
+  (void)factoryInstalled;
   setObjectName("FmTextPrac");
   setWindowTitle("Paragraph Drills");
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -106,6 +175,12 @@ void TFmTextPrac::SetTextFile(const std::string& name) {
   Drill.TextLines.clear();
 }
 
+void TFmTextPrac::ShareText(const std::string& name, const LineText& text) {
+  TextFileName = name;
+  Drill.TextLines = text;
+  TextStale = false;
+}
+
 bool TFmTextPrac::LoadTextFile() {
   if (!TextStale) return false;
   Drill.TextLines = ReadLineText(ResolvePath(context_.workDir, TextFileName));
@@ -125,6 +200,9 @@ void TFmTextPrac::SetTypingRulerColor(Color color) {
 
 void TFmTextPrac::Refresh() {
   Surface->update();
+  if (QAccessible::isActive()) {
+    static_cast<AccessiblePage*>(QAccessible::queryAccessibleInterface(Surface))->Announce();
+  }
 }
 
 void TFmTextPrac::CloseDrill() {

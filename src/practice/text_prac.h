@@ -20,6 +20,8 @@ class TFmTextPrac : public QDialog, private ParagraphDrillView {
   // Reads the file only when a new name was set; true when it has a line (meaningless when
   // nothing was read). Throws AppError when the file cannot be read.
   bool LoadTextFile();
+  // The text of the file name, read already by another window: shared, not read again.
+  void ShareText(const std::string& name, const LineText& text);
   // False when there is nothing to drill: the window is then not to be shown.
   bool StartDrill() { return Drill.StartDrill(); }
   void NewPage() { Drill.NewPage(); }

@@ -285,7 +285,7 @@ void TFmOption::LoadUserSettings(bool atStartup) {
   CurrentUser = picked.empty() ? kDefaultLearner : picked;
   // A learner without a section of his own is a new learner: his settings are the defaults,
   // so the section written at shutdown works at the next start.
-  const LearnerSettings read = ReadLearnerSettings(learners_, CurrentUser);
+  const LearnerSettings read = ReadLearnerSettings(learners_.Snapshot(), CurrentUser);
   targets_.SetProgress(read.Progress);
   if (atStartup) TimeTotalBase = read.TimeTotal;
   EnableGameCheckbox->setChecked(read.EnableGame);
@@ -310,7 +310,6 @@ void TFmOption::LoadUserSettings(bool atStartup) {
 void TFmOption::SaveUserSettings() {
   LearnerSettings settings;
   settings.Progress = targets_.GetProgress();
-  settings.TimeTotal = GetTotalTime();
   settings.CourseText = BytesOf(CourseComboBox->currentText());
   settings.PracticeText = BytesOf(SentenceComboBox->currentText());
   settings.GameText = BytesOf(GameComboBox->currentText());
@@ -319,16 +318,39 @@ void TFmOption::SaveUserSettings() {
   settings.EnableGame = EnableGameCheckbox->isChecked();
   settings.FontSize = FontSize;
   settings.BlinkingColor = BlinkingColor;
-  WriteLearnerSettings(learners_, CurrentUser.empty() ? kDefaultLearner : CurrentUser, settings);
+  // The practice time not saved yet goes onto the total the file holds now, so another
+  // instance's time for the learner is kept.
+  const int64_t practiced = targets_.GetPracticeTime();
+  SaveLearnerSettings(learners_, CurrentUser.empty() ? kDefaultLearner : CurrentUser, settings,
+                      practiced - SavedPracticeTime);
+  SavedPracticeTime = practiced;
+}
+
+void TFmOption::SaveWithRetry(const std::function<void()>& save) {
+  for (;;) {
+    try {
+      save();
+      return;
+    } catch (const std::exception& error) {
+      if (context_.dialogs.Message(MessageKind::Error, MessageButtons::RetryCancel, error.what()) !=
+          MessageAnswer::Retry) {
+        return;
+      }
+    }
+  }
+}
+
+void TFmOption::SaveProgress() {
+  SaveWithRetry([this] { SaveUserSettings(); });
 }
 
 int TFmOption::GetTotalTime() {
   return AddPracticeTime(TimeTotalBase, targets_.GetPracticeTime());
 }
 
-void TFmOption::SaveOnShutdown() {
-  Guarded(context_.dialogs, [this] { SaveUserSettings(); });
-  Guarded(context_.dialogs, [this] { SaveGlobalSettings(); });
+void TFmOption::SaveOnShutdown(bool withLearner) {
+  if (withLearner) SaveWithRetry([this] { SaveUserSettings(); });
+  SaveWithRetry([this] { SaveGlobalSettings(); });
 }
 
 // ---- Applying the settings ----
@@ -531,7 +553,10 @@ void TFmOption::EnableGameCheckboxClick() {
 
 void TFmOption::BnFontClick() {
   Font chosen = FontDialog1.font;
-  if (!context_.dialogs.ChooseFont(chosen, FontDialog1.minSize, FontDialog1.maxSize)) return;
+  if (!context_.dialogs.ChooseFont(chosen, FontDialog1.minSize, FontDialog1.maxSize,
+                                   FontLooks::None)) {
+    return;
+  }
   FontDialog1.font = chosen;
   FontSize = chosen.size;
   FontName = chosen.face;
@@ -585,7 +610,7 @@ void TFmOption::ShowColor() {
 
 void TFmOption::ShowExampleFont() {
   QFont font = ExampleEd->font();
-  font.setPointSize(std::max(FontSize, 1));
+  font.setPointSize(ShownPoints(FontSize));  // as the practice shows it
   font.setFamily(BytesToQString(FontName));
   ExampleEd->setFont(font);
 }

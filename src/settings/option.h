@@ -57,9 +57,13 @@ class TFmOption : public QDialog {
   void SaveUserSettings();
   // The learner's stored time plus this run's, in ms (at most 2147483647).
   int GetTotalTime();
-  // The last saving, after the event loop: the learner's section, then qz.ini. A failure is
-  // shown and does not keep the other file from being written.
-  void SaveOnShutdown();
+  // The last saving, after the event loop: the learner's section (unless withLearner is
+  // false), then qz.ini. A failure is shown with its reason and Retry, and does not keep the
+  // other file from being written.
+  void SaveOnShutdown(bool withLearner = true);
+  // The learner's section after every completed line, as at shutdown, so that a lost display,
+  // a crash or a kill loses at most the line being typed. A failure offers Retry.
+  void SaveProgress();
 
   // Applying the settings to the other windows.
   void ApplyLayout();
@@ -95,7 +99,8 @@ class TFmOption : public QDialog {
   std::string DesignerPassword;
   std::vector<std::string> LayoutFileNames;
   bool SettingsOk = false;
-  int64_t TimeTotalBase = 0;  // may exceed what a save stores (2147483647)
+  int64_t TimeTotalBase = 0;      // may exceed what a save stores (2147483647)
+  int64_t SavedPracticeTime = 0;  // of this run's practice time, what the file holds already
 
   // Width of the screen in pixels: the primary screen's, replaceable for tests.
   std::function<int()> ScreenWidth;
@@ -142,6 +147,8 @@ class TFmOption : public QDialog {
   QPushButton* BnAdvancedFunctions;
 
  private:
+  // Runs save until it succeeds or the learner gives up on the error it reports.
+  void SaveWithRetry(const std::function<void()>& save);
   void BuildGeneralPage(QWidget* page);
   void BuildContentsPage(QWidget* page);
   void BuildLayoutPage(QWidget* page);

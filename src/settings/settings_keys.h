@@ -49,7 +49,8 @@ inline constexpr TextSetting kFontName{"fontname", "MS Sans Serif"};
 // -1: no layout selected.
 inline constexpr IntSetting kCurrentLayout{"currentlayout", 0, -1, INT_MAX};
 inline constexpr BoolSetting kEnableGame{"enablegame", true};
-inline constexpr IntSetting kFontSize{"fontsize", 12, 1, 100};  // points
+// Points; 0 asks for the default size.
+inline constexpr IntSetting kFontSize{"fontsize", 12, 0, 100};
 inline constexpr IntSetting kBlinkingColor{"blinkingcolor", 255, 0, 0xFFFFFF};
 
 // The in-memory values before any learner is read.

@@ -64,8 +64,9 @@ std::vector<std::string> ReadLearnerNames(const IniFile& learners) {
     seen.insert(place, upper);
     names.push_back(name);
   }
-  std::stable_sort(names.begin(), names.end(),
-                   [](const std::string& a, const std::string& b) { return UpperBytes(a) < UpperBytes(b); });
+  std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    return UpperBytes(a) < UpperBytes(b);
+  });
   return names;
 }
 
@@ -85,18 +86,32 @@ LearnerSettings ReadLearnerSettings(const IniFile& learners, const std::string& 
   return s;
 }
 
+namespace {
+IniChanges LearnerChanges(const std::string& name, const LearnerSettings& s) {
+  return IniChanges()
+      .WriteInteger(name, kProgress.key, s.Progress)
+      .WriteInteger(name, kTimeTotal.key, AddPracticeTime(s.TimeTotal, 0))
+      .WriteString(name, kCourseText.key, s.CourseText)
+      .WriteString(name, kPracticeText.key, s.PracticeText)
+      .WriteString(name, kGameText.key, s.GameText)
+      .WriteString(name, kFontName.key, s.FontName)
+      .WriteInteger(name, kCurrentLayout.key, s.CurrentLayout)
+      .WriteBool(name, kEnableGame.key, s.EnableGame)
+      .WriteInteger(name, kFontSize.key, s.FontSize)
+      .WriteInteger(name, kBlinkingColor.key, static_cast<int>(s.BlinkingColor));
+}
+}  // namespace
+
 void WriteLearnerSettings(IniFile& learners, const std::string& name, const LearnerSettings& s) {
-  learners.Apply(IniChanges()
-                     .WriteInteger(name, kProgress.key, s.Progress)
-                     .WriteInteger(name, kTimeTotal.key, AddPracticeTime(s.TimeTotal, 0))
-                     .WriteString(name, kCourseText.key, s.CourseText)
-                     .WriteString(name, kPracticeText.key, s.PracticeText)
-                     .WriteString(name, kGameText.key, s.GameText)
-                     .WriteString(name, kFontName.key, s.FontName)
-                     .WriteInteger(name, kCurrentLayout.key, s.CurrentLayout)
-                     .WriteBool(name, kEnableGame.key, s.EnableGame)
-                     .WriteInteger(name, kFontSize.key, s.FontSize)
-                     .WriteInteger(name, kBlinkingColor.key, static_cast<int>(s.BlinkingColor)));
+  learners.Apply(LearnerChanges(name, s));
+}
+
+void SaveLearnerSettings(IniFile& learners, const std::string& name, LearnerSettings settings,
+                         int64_t addedTime) {
+  learners.Update([&](const IniFile& current) {
+    settings.TimeTotal = AddPracticeTime(ReadLearnerSettings(current, name).TimeTotal, addedTime);
+    return LearnerChanges(name, settings);
+  });
 }
 
 std::string LearnerNameProblem(const std::string& name) {

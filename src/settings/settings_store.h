@@ -47,6 +47,10 @@ LearnerSettings ReadLearnerSettings(const IniFile& learners, const std::string& 
 // The ten keys in their fixed order, in one replace of the file.
 void WriteLearnerSettings(IniFile& learners, const std::string& name,
                           const LearnerSettings& settings);
+// The same with settings.TimeTotal replaced by the total the file holds at the moment of the
+// write plus addedTime (ms): time another instance saved for the learner meanwhile is kept.
+void SaveLearnerSettings(IniFile& learners, const std::string& name, LearnerSettings settings,
+                         int64_t addedTime);
 
 // Why a learner name (already trimmed) cannot name a section, or empty when it can: it must
 // not hold "]" or a control character such as a line break, nor be wrapped in quotes.

@@ -66,5 +66,5 @@ int main(int argc, char* argv[]) {
     app.exec();
   }
   program.ShutDown();
-  return 0;
+  return dialogs.ErrorsUnread() ? 1 : 0;
 }

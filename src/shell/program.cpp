@@ -9,7 +9,9 @@
 #include "shell/time_report.h"
 
 TutorProgram::TutorProgram(WindowContext& windowContext)
-    : context(windowContext), PracticeStopwatch(windowContext.clock) {
+    : context(windowContext),
+      PracticeStopwatch(windowContext.clock),
+      learnerLock_(windowContext.workDir + "/qzc.ini.learners.lock") {
   QApplication::setApplicationName(kApplicationTitle);
   Stats = std::make_unique<StatsDatabase>(
       context.workDir + "/" + kStatsFileName, context.dialogs, [this] { return CurrentLearner(); },
@@ -112,16 +114,36 @@ void TutorProgram::WireStatistics() {
   FmSentencePrac->SetRecorder(*Stats, PracticeKind::Sentence);
   FmLetterPrac->SetRecorder(*Stats, PracticeKind::Free);
   FmCoursePrac->SetRecorder(*Stats, PracticeKind::Course);
+  for (TFmLinePractice* window : std::initializer_list<TFmLinePractice*>{
+           FmCoursePrac.get(), FmLetterPrac.get(), FmSentencePrac.get()}) {
+    window->OnLineCompleted([this] { FmOption->SaveProgress(); });
+  }
   FmTextPrac->Drill.SetRecorder(*Stats);
   gameFrame->SetRecorder(*Stats);
+}
+
+std::string LearnerBusyText(const std::string& name) {
+  return name + " is practising in another window of the program. Please pick another learner.";
+}
+
+void TutorProgram::PickLearner() {
+  for (;;) {
+    Guarded(context.dialogs, [&] { context.showModal(*AboutBox); });
+    // Left without OK only when the session ends: nobody is left to pick again.
+    const std::string picked = SettingsLinks->PickedName();
+    const std::string learner = picked.empty() ? settings::kDefaultLearner : picked;
+    learnerHeld_ = learnerLock_.Hold(learner);
+    if (learnerHeld_ || AboutBox->result() != QDialog::Accepted) break;
+    context.dialogs.Inform(LearnerBusyText(learner));
+  }
+  AboutBox->ReleaseWindow();
 }
 
 void TutorProgram::StartUp() {
   // Each step on its own: a failure is shown and the start-up goes on.
   Guarded(context.dialogs, [&] { FmOption->LoadGlobalSettings(); });
   Guarded(context.dialogs, [&] { FmOption->FillUserLists(); });
-  Guarded(context.dialogs, [&] { context.showModal(*AboutBox); });
-  AboutBox->ReleaseWindow();
+  PickLearner();
   Guarded(context.dialogs, [&] { FmOption->LoadUserSettings(true); });
   Guarded(context.dialogs, [&] { FmOption->ApplyLayout(); });
   Guarded(context.dialogs, [&] { FmOption->LoadPracticeTexts(); });
@@ -133,13 +155,13 @@ void TutorProgram::ShutDown() {
   // A game still running ends before any window goes.
   Guarded(context.dialogs, [&] { gameFrame->StopGame(); });
   // The learner's section of qzc.ini, then qz.ini, while every window still exists.
-  FmOption->SaveOnShutdown();
+  FmOption->SaveOnShutdown(learnerHeld_);
   // The characters typed since the last record, after the settings: they never wait on it.
   Guarded(context.dialogs, [&] { Stats->Flush(); });
 }
 
 void TutorProgram::CommitSettings() {
   if (!running_) return;
-  FmOption->SaveOnShutdown();
+  FmOption->SaveOnShutdown(learnerHeld_);
   Guarded(context.dialogs, [&] { Stats->Flush(); });  // the session may end right after
 }

@@ -10,6 +10,7 @@
 #include "keyboard/layout.h"
 #include "keyboard/palm.h"
 #include "keyboard/vkeyboard.h"
+#include "platform/name_lock.h"
 #include "platform/window_context.h"
 #include "practice/course_prac.h"
 #include "practice/letter_prac.h"
@@ -83,5 +84,15 @@ class TutorProgram {
   std::string CurrentLearner() const;
   void WireMenu();
   void WireStatistics();
+  // The start-up panel until it is left with a learner no other instance runs for.
+  void PickLearner();
   bool running_ = false;  // from the end of the start-up to the shutdown
+  // The learner of this run, held against other instances in the same working folder.
+  NameLock learnerLock_;
+  // False when the session ended at the start-up panel while another instance ran for the
+  // learner picked: that learner's section is then left to the other instance.
+  bool learnerHeld_ = false;
 };
+
+// "<name> is practising in another window of the program. Please pick another learner."
+std::string LearnerBusyText(const std::string& name);

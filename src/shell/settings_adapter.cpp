@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QPushButton>
-#include <algorithm>
 
 #include "platform/codepage.h"
 #include "practice/line_box.h"
@@ -61,8 +60,18 @@ void ProgramSettingsTargets::StartGuides() {
 
 void ProgramSettingsTargets::WidenPracticeWindows(int width, int screenWidth) {
   for (TFmLinePractice* window : FontWindows(program_)) {
-    window->resize(width, window->height());
-    window->move((screenWidth - window->width()) / 2, window->y());
+    // The frame's left edge goes to left; the window stays at its height on the screen. A
+    // window never shown takes its frame's place when it is first shown. One shown before is
+    // placed by its own area: placing a hidden window's frame would move it by the frame.
+    const int left = (screenWidth - width) / 2;
+    const QRect client = window->geometry();
+    if (window->testAttribute(Qt::WA_WState_Created)) {
+      window->setGeometry(client.x() + left - window->frameGeometry().x(), client.y(), width,
+                          client.height());
+    } else {
+      window->resize(width, client.height());
+      window->move(left, window->y());
+    }
   }
 }
 
@@ -70,7 +79,7 @@ void ProgramSettingsTargets::SetPracticeFont(int size, const std::string& face) 
   for (TFmLinePractice* window : FontWindows(program_)) {
     for (LineBox* box : {window->SampleEdit, window->RichEdit1}) {
       QFont font = box->font();
-      font.setPointSize(std::max(size, 1));
+      font.setPointSize(ShownPoints(size));
       font.setFamily(BytesToQString(face));
       box->setFont(font);
     }
@@ -84,9 +93,9 @@ void ProgramSettingsTargets::LoadCourseText(const std::string& name) {
 
 void ProgramSettingsTargets::LoadSentenceText(const std::string& name) {
   program_.FmSentencePrac->SetTextFile(name);
-  program_.FmSentencePrac->LoadTextFile();
   program_.FmTextPrac->SetTextFile(name);
-  program_.FmTextPrac->LoadTextFile();
+  program_.FmSentencePrac->LoadTextFile();
+  program_.FmTextPrac->ShareText(name, program_.FmSentencePrac->TextLines);
 }
 
 void ProgramSettingsTargets::SetGameText(const std::string& name) {

@@ -65,6 +65,7 @@ class Display:
     def __init__(self, width=1024, height=768):
         self.width, self.height = width, height
         self.home = tempfile.mkdtemp(prefix="qz-e2e-home-")
+        self.session_env, self.session_processes = {}, []
         # A server and window manager that do not come up (seen now and then on a loaded
         # machine) are replaced by a fresh pair; the last failure shows the manager's own words.
         for _ in range(3):
@@ -94,12 +95,26 @@ class Display:
     def env(self):
         drop = ("QT_QPA_PLATFORM", "SESSION_MANAGER", "XDG_CONFIG_HOME", "XDG_CACHE_HOME")
         env = {key: value for key, value in os.environ.items() if key not in drop}
+        env.update(self.session_env)
         env["DISPLAY"] = self.name
         env["HOME"] = self.home
         env["QT_QPA_PLATFORM"] = "xcb"
         env["LSAN_OPTIONS"] = "suppressions=" + os.path.join(os.path.dirname(
             os.path.abspath(__file__)), "lsan.supp")
         return env
+
+    def start_accessibility_bus(self):
+        """A private session bus with the accessibility bus on it, as on a desktop where a
+        screen reader runs: programs started afterwards tell it what they show."""
+        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                               env=self.env(), stdout=subprocess.PIPE,
+                               stderr=subprocess.DEVNULL, text=True)
+        self.session_processes.append(bus)
+        self.session_env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+        self.session_env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        self.session_processes.append(subprocess.Popen(
+            ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=self.env(),
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
 
     def temp(self, name):
         """A path for a scratch file of this display's run."""
@@ -194,7 +209,11 @@ class Display:
     def click(self, window, x, y):
         """A left click at (x, y) of the window's client area."""
         left, top = self.position(window)
-        self.run("xdotool", "mousemove", "--sync", str(left + x), str(top + y), "click", "1")
+        place = "x:%d y:%d " % (left + x, top + y)
+        # A move with --sync to where the pointer already is waits for ever.
+        if not self.run("xdotool", "getmouselocation").stdout.startswith(place):
+            self.run("xdotool", "mousemove", "--sync", str(left + x), str(top + y))
+        self.run("xdotool", "click", "1")
 
     def keys(self, *keys):
         """Key presses for the focused window."""
@@ -234,7 +253,7 @@ class Display:
     def close(self, keep_home=False):
         # The server goes last and is waited for, so that its display number is free again
         # only once nothing of it is left.
-        for process in (self.wm, self.server):
+        for process in self.session_processes[::-1] + [self.wm, self.server]:
             process.terminate()
             try:
                 process.wait(5)

@@ -11,7 +11,7 @@ class TrappingDialogs final : public Dialogs {
   std::string InputBox(const std::string&, const std::string&, const std::string& d) override {
     return d;
   }
-  bool ChooseFont(Font&, int, int) override { return false; }
+  bool ChooseFont(Font&, int, int, FontLooks) override { return false; }
   bool ChooseColor(Color&) override { return false; }
   bool ChooseOpenFile(const std::string&, std::string&) override { return false; }
   bool ChooseSaveFile(const std::string&, const std::string&, std::string&) override {

@@ -382,10 +382,10 @@ TEST_F(DesignerTest, CommonLayoutAndFingerBoxesWriteTheLayout) {
   Type(w.SpinEdit32, "70");
   EXPECT_EQ(layout.FingerAt(4).Length, 70);
   EXPECT_EQ(layout.FingerAt(1).Length, 0);
-  // A finger entry shorter than the box allows is shown and written back as 10.
+  // A finger entry shorter than the box allows is shown as 10, and stays as it is.
   Type(w.SpinEdit31, "9");
   EXPECT_EQ(w.SpinEdit32->value(), 10);
-  EXPECT_EQ(layout.FingerAt(9).Length, 10);
+  EXPECT_EQ(layout.FingerAt(9).Length, 0);
 }
 
 TEST_F(DesignerTest, ALoadShowsTheLayoutWithItsLastKey) {
@@ -500,18 +500,16 @@ TEST_F(DesignerTest, TheKeyNumberNeverGoesAboveSixty) {
   EXPECT_EQ(t.dialogs.fileFilters, std::vector<std::string>{"QZ Layout File (*.key)|*.key"});
 }
 
-TEST_F(DesignerTest, OutOfRangeValuesFromAFileComeBackAsTheNearestBound) {
-  LayoutRec narrow = GridLayout(3);
-  narrow.KeyWidth = 5;
-  narrow.KeyHeight = 30;
-  WriteLayout("narrow.key", narrow);
-  Load("narrow.key");
-  EXPECT_EQ(w.SpinEdit11->value(), 10);
-  EXPECT_EQ(layout.KeyWidth, 10);
-  // Already at 10, the box does not change, and the file's width stays in the layout.
-  Load("narrow.key");
-  EXPECT_EQ(w.SpinEdit11->value(), 10);
-  EXPECT_EQ(layout.KeyWidth, 5);
+TEST_F(DesignerTest, OutOfRangeValuesFromAFileShowAsTheNearestBoundAndStayAsTheyAre) {
+  LayoutRec odd = GridLayout(3);
+  odd.KeyWidth = 5;
+  odd.FingerAt(1).Length = 200;
+  WriteLayout("odd.key", odd);
+  Load("odd.key");
+  EXPECT_EQ(std::make_pair(w.SpinEdit11->value(), w.SpinEdit32->value()), std::make_pair(10, 150));
+  EXPECT_EQ(std::make_pair(layout.KeyWidth, layout.FingerAt(1).Length), std::make_pair(5, 200));
+  Save("again.key");
+  EXPECT_EQ(t.dir.Read("again.key"), t.dir.Read("odd.key"));
 }
 
 TEST_F(DesignerTest, ALayoutWithoutKeysShowsKeyOneUndefined) {

@@ -1,6 +1,9 @@
 #include "platform/ini_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <filesystem>
@@ -176,8 +179,9 @@ TEST_F(IniFileTest, AFolderInPlaceOfTheFileIsNeitherReadNorOverwritten) {
   EXPECT_EQ(WriteErrorText([&] { ini.ReadString("s", "k", ""); }), "File access denied");
   EXPECT_EQ(WriteErrorText([&] { ini.ReadSectionNames(); }), "File access denied");
   EXPECT_EQ(WriteErrorText([&] { ini.WriteString("s", "k", "v"); }),
-            "Unable to write to " + ini.Path());
-  EXPECT_EQ(WriteErrorText([&] { ini.EraseSection("s"); }), "Unable to write to " + ini.Path());
+            "Unable to write to " + ini.Path() + "\nFile access denied");
+  EXPECT_EQ(WriteErrorText([&] { ini.EraseSection("s"); }),
+            "Unable to write to " + ini.Path() + "\nFile access denied");
   EXPECT_TRUE(std::filesystem::is_directory(ini.Path() + "/inside"));
 }
 
@@ -186,7 +190,7 @@ TEST_F(IniFileTest, AMissingFolderIsAWriteError) {
   Put("x");
   EXPECT_EQ(nowhere.ReadString("s", "k", "d"), "d");
   EXPECT_EQ(WriteErrorText([&] { nowhere.WriteString("s", "k", "v"); }),
-            "Unable to write to " + nowhere.Path());
+            "Unable to write to " + nowhere.Path() + "\nNot a directory");
 }
 
 TEST_F(IniFileTest, ARefusedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
@@ -195,12 +199,12 @@ TEST_F(IniFileTest, ARefusedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
   {
     FullDisk full(100);  // the new file would be about 4000 bytes
     EXPECT_EQ(WriteErrorText([&] { ini.WriteString("s", "k", "new"); }),
-              "Unable to write to " + ini.Path());
+              "Unable to write to " + ini.Path() + "\nFile too large");
   }
   EXPECT_EQ(Bytes(), original);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                           std::filesystem::directory_iterator()),
-            1);
+            2);                      // the file and its lock
   ini.WriteString("s", "k", "new");  // and writing works again afterwards
   EXPECT_EQ(Bytes(), "[s]\r\nk=new\r\nbig=" + std::string(4000, 'o') + "\r\n");
 }
@@ -220,7 +224,7 @@ TEST_F(IniFileTest, ChangesAppliedTogetherAreAllOrNothing) {
     EXPECT_EQ(WriteErrorText([&] {
                 ini.Apply(IniChanges().EraseSection("b").WriteString("c", "long", "0123456789"));
               }),
-              "Unable to write to " + ini.Path());
+              "Unable to write to " + ini.Path() + "\nFile too large");
   }
   EXPECT_EQ(Bytes(), before);
 }
@@ -244,4 +248,58 @@ TEST_F(IniFileTest, BinaryHugeAndBrokenFilesAreSurvivedAndKept) {
   EXPECT_EQ(Bytes(), file + "\r\n[new]\r\nk=v\r\n");
   ini.EraseSection("new");
   EXPECT_EQ(Bytes(), file + "\r\n");
+}
+
+namespace {
+// Runs body in a child process; its exit status.
+int InChild(const std::function<bool()>& body) {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(body() ? 0 : 1);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+}  // namespace
+
+TEST_F(IniFileTest, TwoProcessesChangingTheFileLoseNothingOfEachOther) {
+  const auto count = [this](const std::string& who) {
+    for (int i = 0; i < 150; ++i) {
+      ini.Update([&](const IniFile& current) {
+        return IniChanges()
+            .WriteInteger("s", "count", current.ReadInteger("s", "count", 0) + 1)
+            .WriteInteger(who, std::to_string(i), i);
+      });
+    }
+    return true;
+  };
+  const pid_t other = ::fork();
+  if (other == 0) ::_exit(count("b") ? 0 : 1);
+  count("a");
+  int status = 0;
+  ::waitpid(other, &status, 0);
+  EXPECT_EQ(ini.ReadInteger("s", "count", 0), 300);
+  EXPECT_EQ(ini.ReadSection("a").size() + ini.ReadSection("b").size(), 300u);
+}
+
+TEST_F(IniFileTest, AReplacedFileKeepsItsAccessAndAFolderThatTakesNoFileIsWrittenInPlace) {
+  Put("[s]\r\nk=1\r\n");
+  ASSERT_EQ(::chown(ini.Path().c_str(), 65534, 100), 0);
+  ASSERT_EQ(::chmod(ini.Path().c_str(), 0664), 0);
+  dir.Write(".t.ini.saving-Ab12Cd", "left by a killed save");
+  ini.WriteString("s", "k", "2");
+  struct stat status {};
+  ASSERT_EQ(::stat(ini.Path().c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 07777, 0664u);
+  EXPECT_EQ(std::make_pair(status.st_uid, status.st_gid), std::make_pair(65534u, 100u));
+  EXPECT_FALSE(std::filesystem::exists(dir.File(".t.ini.saving-Ab12Cd")));
+
+  // Another user (the file's owner) may write the file but not the folder.
+  ASSERT_EQ(::chmod(dir.path().c_str(), 0755), 0);
+  EXPECT_EQ(InChild([this] {
+              if (::setgid(100) != 0 || ::setuid(65534) != 0) return false;
+              ini.WriteString("s", "k", "in place");
+              return true;
+            }),
+            0);
+  EXPECT_EQ(Bytes(), "[s]\r\nk=in place\r\n");
 }

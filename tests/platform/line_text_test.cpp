@@ -81,3 +81,13 @@ TEST(LineTextTest, SampleIsTheFirst80CharactersTrimmed) {
   EXPECT_EQ(SampleOf(std::string(120, 'z')), std::string(80, 'z'));
   EXPECT_EQ(SampleOf("\xa0nbsp\xa0"), "\xa0nbsp\xa0");  // above 32: kept
 }
+
+TEST(LineTextTest, ATextOfMoreLinesThanAQuarterOfItsBytesIsRefusedNotIndexed) {
+  const std::string breaks(2 * kFreeLines, '\n');
+  EXPECT_THROW(LineText::FromBytes(breaks), AppError);
+  EXPECT_EQ(LineText::FromBytes(std::string(kFreeLines / 2, '\n')).size(),
+            static_cast<int>(kFreeLines / 2));
+  std::string words;  // short lines, CR LF: four bytes a line
+  for (size_t i = 0; i < kFreeLines; ++i) words += "ab\r\n";
+  EXPECT_EQ(LineText::FromBytes(words).size(), static_cast<int>(kFreeLines));
+}

@@ -10,12 +10,14 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QSpinBox>
 #include <QTimer>
 #include <functional>
+#include <tuple>
 
 #include "support/temp_dir.h"
 
@@ -63,7 +65,7 @@ TEST_F(QtDialogsTest, TheFontChooserReturnsColourUnderlineAndStrikeOutWithFaceAn
     chooser.findChild<QComboBox*>("ColorBox")->setCurrentText("Red");
     chooser.accept();
   });
-  ASSERT_TRUE(dialogs.ChooseFont(font, 0, 24));
+  ASSERT_TRUE(dialogs.ChooseFont(font, 0, 24, FontLooks::StyleAndColour));
   EXPECT_EQ(font.face, "MS Sans Serif");
   EXPECT_EQ(font.size, 12);
   EXPECT_EQ(font.height, -16);
@@ -79,8 +81,24 @@ TEST_F(QtDialogsTest, TheFontChooserReturnsColourUnderlineAndStrikeOutWithFaceAn
     colours->setCurrentText("Lime");
     chooser.reject();
   });
-  EXPECT_FALSE(dialogs.ChooseFont(font, 1, 72));
+  EXPECT_FALSE(dialogs.ChooseFont(font, 1, 72, FontLooks::StyleAndColour));
   EXPECT_EQ(font, before);
+}
+
+TEST_F(QtDialogsTest, WithoutLooksTheChooserOffersFaceAndSizeAndShowsSize0AtTheDefault) {
+  Font font;
+  font.SetSize(10);
+  font.style = font_style::kBold;
+  font.color = clRed;
+  WhenUp<QDialog>([](QDialog& chooser) {
+    EXPECT_EQ(chooser.findChild<QCheckBox*>(), nullptr);
+    EXPECT_EQ(chooser.findChild<QComboBox*>("ColorBox"), nullptr);
+    chooser.findChild<QSpinBox*>("SizeBox")->setValue(0);
+    EXPECT_EQ(chooser.findChild<QLabel*>("Sample")->font().pointSize(), 12);
+    chooser.accept();
+  });
+  ASSERT_TRUE(dialogs.ChooseFont(font, 0, 24, FontLooks::None));
+  EXPECT_EQ(std::tie(font.size, font.style, font.color), std::make_tuple(0, 1, clRed));
 }
 
 TEST_F(QtDialogsTest, ColourInputAndQuestionBoxesGiveTheAnswers) {

@@ -18,10 +18,11 @@ std::string Places(const QString& line, double rowWidth) {
 }
 }  // namespace
 
-TEST(LinePlaces, ARowBreaksAfterItsLastSpaceAndSpacesMayHangPastTheEdge) {
+TEST(LinePlaces, ARowBreaksAfterItsLastSpaceAndNoPlaceLiesPastTheEdge) {
   EXPECT_EQ(Places("ab cd", 50), "0@0 1@0 2@0 3@0 4@0");  // exactly full
   EXPECT_EQ(Places("ab cde", 50), "0@0 1@0 2@0 0@1 1@1 2@1");
-  EXPECT_EQ(Places("abcd  e", 50), "0@0 1@0 2@0 3@0 4@0 5@0 0@1");  // the spaces hang
+  EXPECT_EQ(Places("abcd  e", 50), "0@0 1@0 2@0 3@0 4@0 0@1 1@1");  // a space moves down
+  EXPECT_EQ(Places("abcdefghi\tj", 100), "0@0 1@0 2@0 3@0 4@0 5@0 6@0 7@0 8@0 0@1 8@1");
   EXPECT_EQ(Places("a bW", 40), "0@0 1@0 0@1 1@1");                 // by the advances
   EXPECT_EQ(Places("", 50), "");
 }

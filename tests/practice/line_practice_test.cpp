@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLabel>
 #include <QTest>
 
@@ -24,6 +25,7 @@ struct LinePracticeTest : ::testing::Test {
   void Type(const std::string& text) {
     for (char c : text) window.RichEdit1KeyPress(static_cast<unsigned char>(c));
   }
+
   // The typed box's characters with their colour and underline, e.g. "a:N b:R_".
   std::string Typed() {
     std::string result;
@@ -228,9 +230,9 @@ TEST_F(LinePracticeTest, TypedCharactersStandUnderTheirSampleCharactersOnEveryRo
               sample.PlaceOf(i).topLeft() - sample.PlaceOf(0).topLeft())
         << i;
   }
-  // The first characters stand as they did in text boxes: one pixel apart.
   EXPECT_EQ(box.mapTo(&window, box.PlaceOf(0).topLeft().toPoint()),
-            sample.mapTo(&window, sample.PlaceOf(0).topLeft().toPoint()) + QPoint(-1, 97));
+            sample.mapTo(&window, sample.PlaceOf(0).topLeft().toPoint()) +
+                QPoint(0, 96 + box.frameWidth()));
   EXPECT_EQ(box.inputMethodQuery(Qt::ImCursorRectangle).toRectF().topLeft(),
             box.PlaceOf(44).topLeft());  // the caret where the last character goes
   EXPECT_TRUE(box.inputMethodQuery(Qt::ImEnabled).toBool());
@@ -240,5 +242,50 @@ TEST_F(LinePracticeTest, ResizeKeepsTheBoxesProportional) {
   window.show();
   window.resize(790, window.height());
   EXPECT_EQ(window.SampleEdit->width(), 790 * 580 / 600);
-  EXPECT_EQ(window.RichEdit1->width(), 790 * 580 / 600 + 4);
+  EXPECT_EQ(window.RichEdit1->contentsRect().size(), window.SampleEdit->size());
+}
+
+TEST_F(LinePracticeTest, BothBoxesScrollToTheRowBeingTypedAndNoGlyphReachesTheFrame) {
+  window.show();
+  LineBox& sample = *window.SampleEdit;
+  LineBox& box = *window.RichEdit1;
+  const auto frame = [&box] {
+    const QImage image = box.grab().toImage();
+    std::vector<QRgb> ring;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        if (!box.contentsRect().contains(x, y)) ring.push_back(image.pixel(x, y));
+      }
+    }
+    return ring;
+  };
+  const std::vector<QRgb> empty = frame();
+  for (LineBox* each : {&sample, &box}) {
+    QFont font = each->font();
+    font.setPixelSize(48);  // three rows, of which the box shows one
+    each->setFont(font);
+  }
+  for (const std::string& keys : {std::string(kSample).substr(0, 44), std::string(44, '\b')}) {
+    Type(keys);
+    for (const LineBox* each : {&sample, &box}) {
+      EXPECT_TRUE(each->contentsRect().contains(each->PlaceOf(window.Position - 1).toAlignedRect()));
+    }
+    EXPECT_EQ(box.PlaceOf(window.Position - 1).top() - box.contentsRect().top(),
+              sample.PlaceOf(window.Position - 1).top() - sample.contentsRect().top());
+    EXPECT_EQ(frame(), empty);
+  }
+}
+
+TEST_F(LinePracticeTest, ScreenReadersReadBothBoxesWithTheirCaret) {
+  Type("abX\b");
+  QAccessibleInterface* typing = QAccessible::queryAccessibleInterface(window.RichEdit1);
+  QAccessibleInterface* sample = QAccessible::queryAccessibleInterface(window.SampleEdit);
+  EXPECT_EQ(typing->text(QAccessible::Name), "Typing");
+  EXPECT_EQ(sample->text(QAccessible::Name), "Sample");
+  EXPECT_EQ(typing->textInterface()->text(0, typing->textInterface()->characterCount()), "ab");
+  EXPECT_EQ(sample->textInterface()->text(0, 45), kSample);
+  EXPECT_EQ(typing->textInterface()->cursorPosition(), 2);
+  EXPECT_EQ(sample->textInterface()->cursorPosition(), 2);
+  EXPECT_EQ(typing->textInterface()->characterRect(1).topLeft(),
+            window.RichEdit1->mapToGlobal(window.RichEdit1->PlaceOf(1).toAlignedRect().topLeft()));
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTest>
@@ -179,4 +180,21 @@ TEST_F(ParagraphDrillsTest, NoLinesNoDrill) {
   Load("");
   t.dialogs.inputs.push_back("5");
   EXPECT_FALSE(window.StartDrill());
+}
+
+TEST_F(ParagraphDrillsTest, ScreenReadersReadTheSampleRowAndWhatIsTyped) {
+  Load("Hello\nworld\n");
+  Open("2");
+  QTest::keyClicks(&window, "Hx");
+  QAccessibleInterface* page = QAccessible::queryAccessibleInterface(window.Surface);
+  ASSERT_EQ(page->childCount(), 2);
+  const auto read = [](QAccessibleInterface* row) {
+    return row->text(QAccessible::Name) + ":" +
+           row->textInterface()->text(0, row->textInterface()->characterCount()) + ":" +
+           QString::number(row->textInterface()->cursorPosition());
+  };
+  EXPECT_EQ(read(page->child(0)), "Sample:Hello:2");
+  EXPECT_EQ(read(page->child(1)), "Typing:Hx:2");
+  EXPECT_EQ(page->child(1)->textInterface()->characterRect(1).topLeft(),
+            window.Surface->mapToGlobal(QPoint(24 + window.Drill.CharWidth, TypedRowTop(1))));
 }

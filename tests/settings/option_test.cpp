@@ -340,9 +340,28 @@ TEST_F(OptionTest, AnUnwritableLearnerFileKeepsTheWindowOpen) {
   t.context.showModal(w);
   w.BnSave->click();
   EXPECT_TRUE(w.isVisible());
-  EXPECT_EQ(t.dialogs.Texts(), Names{"Unable to write to " + t.dir.File("qzc.ini")});
+  EXPECT_EQ(t.dialogs.Texts(),
+            Names{"Unable to write to " + t.dir.File("qzc.ini") + "\nFile access denied"});
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Error);
   EXPECT_EQ(t.dir.Read("qz.ini"), kTwoLayouts);  // stopped before qz.ini
+}
+
+TEST_F(OptionTest, ASaveAddsThisRunsTimeToWhatAnotherInstanceSavedAndAFailedOneOffersRetry) {
+  TFmOption& w = StartWith(kTwoLayouts, kAnna);
+  targets.practiceTime = 1500;
+  w.SaveProgress();
+  IniFile(t.dir.File("qzc.ini")).WriteString("Anna", "TimeTotal", "100000");  // another run
+  targets.practiceTime = 4000;
+  w.SaveProgress();
+  EXPECT_EQ(IniFile(t.dir.File("qzc.ini")).ReadInteger("Anna", "TimeTotal", 0), 102500);
+
+  std::filesystem::remove(t.dir.File("qzc.ini"));
+  std::filesystem::create_directory(t.dir.File("qzc.ini"));
+  t.dialogs.answers = {MessageAnswer::Retry, MessageAnswer::Cancel};
+  w.SaveOnShutdown();
+  ASSERT_EQ(t.dialogs.messages.size(), 2u);
+  EXPECT_EQ(t.dialogs.messages[1].buttons, MessageButtons::RetryCancel);
+  EXPECT_NE(t.dir.Read("qz.ini").find("CurrentUser=Anna"), std::string::npos);  // saved still
 }
 
 TEST_F(OptionTest, AnUnreadableGlobalFileIsReportedAndTheLayoutSkipped) {
@@ -441,6 +460,15 @@ TEST_F(OptionTest, AChosenFontShowsInTheExampleAndReachesPracticeOnlyThroughOk) 
   t.dialogs.fonts.push_back(std::nullopt);  // cancelled: nothing changes
   w.BnFont->click();
   EXPECT_EQ(w.FontSize, 24);
+  EXPECT_EQ(t.dialogs.fontLooksOffered[0], FontLooks::None);
+
+  chosen.SetSize(0);  // the default size: kept as 0, shown at 12 points
+  t.dialogs.fonts.push_back(chosen);
+  w.BnFont->click();
+  EXPECT_EQ(w.ExampleEd->font().pointSize(), 12);
+  w.SaveOnShutdown();
+  w.LoadUserSettings(false);
+  EXPECT_EQ(w.FontSize, 0);
 }
 
 TEST_F(OptionTest, AChosenColourShowsInTheSwatch) {

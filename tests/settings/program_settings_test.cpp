@@ -201,7 +201,7 @@ TEST_F(ProgramRun, AnUnwritableLearnerFileIsReportedAndTheRunEndsNormally) {
   t.dialogs.messages.clear();
   Finish();
   ASSERT_EQ(t.dialogs.messages.size(), 2u);
-  EXPECT_EQ(t.dialogs.messages[1].text, "Unable to write to " + t.dir.File("qzc.ini"));
+  EXPECT_EQ(t.dialogs.messages[1].text, "Unable to write to " + t.dir.File("qzc.ini") + "\nFile access denied");
   EXPECT_EQ(t.dialogs.messages[1].kind, MessageKind::Error);
   EXPECT_TRUE(fs::is_directory(t.dir.File("qzc.ini")));
   // The learner of the run could not be read, so the run was the default learner's.
@@ -221,6 +221,6 @@ TEST_F(ProgramRun, AnUnreadableGlobalFileSkipsTheLayoutAndTheRestGoesOn) {
   EXPECT_EQ(program->FmOption->TimeTotalBase, 7);
   t.dialogs.messages.clear();
   Finish();
-  EXPECT_EQ(t.dialogs.Texts().back(), "Unable to write to " + t.dir.File("qz.ini"));
+  EXPECT_EQ(t.dialogs.Texts().back(), "Unable to write to " + t.dir.File("qz.ini") + "\nFile access denied");
   EXPECT_NE(t.dir.Read("qzc.ini").find("TimeTotal=7\r\n"), std::string::npos);
 }

@@ -123,7 +123,7 @@ TEST_F(SettingsStoreTest, AMissingLearnerReadsAsTheDefaults) {
 
 TEST_F(SettingsStoreTest, LearnerValuesOutsideTheirRangeReadAsTheDefaults) {
   dir.Write("qzc.ini",
-            "[anna]\nProgress=-3\nTimeTotal=x\ncurrentlayout=-1\nfontsize=0\n"
+            "[anna]\nProgress=-3\nTimeTotal=x\ncurrentlayout=-1\nfontsize=-1\n"
             "blinkingcolor=$1000000\nenablegame=no\n[ANNA]\nProgress=9\n");
   const LearnerSettings read = ReadLearnerSettings(learners, "Anna");
   EXPECT_EQ(read.Progress, 0);

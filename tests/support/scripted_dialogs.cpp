@@ -21,9 +21,10 @@ std::string ScriptedDialogs::InputBox(const std::string& caption, const std::str
   return answer;
 }
 
-bool ScriptedDialogs::ChooseFont(Font& font, int minSize, int maxSize) {
+bool ScriptedDialogs::ChooseFont(Font& font, int minSize, int maxSize, FontLooks looks) {
   fontsOffered.push_back(font);
   fontSizesOffered.push_back({minSize, maxSize});
+  fontLooksOffered.push_back(looks);
   if (fonts.empty() || !fonts.front()) {
     if (!fonts.empty()) fonts.pop_front();
     return false;
@@ -32,7 +33,12 @@ bool ScriptedDialogs::ChooseFont(Font& font, int minSize, int maxSize) {
   fonts.pop_front();
   // The chooser offers no other size: a test preparing one has a mistake.
   EXPECT_TRUE(chosen.size >= minSize && chosen.size <= maxSize) << chosen.size;
+  const Font before = font;
   font = chosen;
+  if (looks == FontLooks::None) {  // not offered: kept
+    font.style = before.style;
+    font.color = before.color;
+  }
   return true;
 }
 

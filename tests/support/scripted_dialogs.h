@@ -21,7 +21,7 @@ class ScriptedDialogs final : public Dialogs {
   MessageAnswer Message(MessageKind kind, MessageButtons buttons, const std::string& text) override;
   std::string InputBox(const std::string& caption, const std::string& prompt,
                        const std::string& defaultText) override;
-  bool ChooseFont(Font& font, int minSize, int maxSize) override;
+  bool ChooseFont(Font& font, int minSize, int maxSize, FontLooks looks) override;
   bool ChooseColor(Color& color) override;
   bool ChooseOpenFile(const std::string& filter, std::string& path) override;
   bool ChooseSaveFile(const std::string& filter, const std::string& defaultExtension,
@@ -41,5 +41,6 @@ class ScriptedDialogs final : public Dialogs {
   std::vector<std::string> defaultExtensions;  // of every save dialog
   std::vector<Font> fontsOffered;
   std::vector<std::pair<int, int>> fontSizesOffered;  // the sizes each font chooser offered
+  std::vector<FontLooks> fontLooksOffered;
   std::vector<Color> colorsOffered;
 };

@@ -1,0 +1,50 @@
+#include "platform/name_lock.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdint>
+
+#include "platform/codepage.h"
+
+namespace {
+// A byte of the lock file per name: FNV-1a of its capitals, the same in every instance.
+long long PlaceOf(const std::string& name) {
+  uint64_t hash = 14695981039346656037u;
+  for (const char c : UpperBytes(name)) {
+    hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
+  }
+  return static_cast<long long>(hash >> 2);  // a positive offset
+}
+
+bool Lock(int fd, short type, long long place) {
+  struct flock range {};
+  range.l_type = type;
+  range.l_whence = SEEK_SET;
+  range.l_start = place;
+  range.l_len = 1;
+  // An open file's own lock, unlike a process's, is not dropped when another descriptor of
+  // the file closes.
+  return ::fcntl(fd, F_OFD_SETLK, &range) == 0;
+}
+}  // namespace
+
+NameLock::NameLock(const std::string& lockPath) {
+  fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
+  // Every learner of a shared installation must be able to take its locks.
+  if (fd_ >= 0) (void)::fchmod(fd_, 0666);
+}
+
+NameLock::~NameLock() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool NameLock::Hold(const std::string& name) {
+  if (fd_ < 0) return true;
+  if (held_ >= 0) Lock(fd_, F_UNLCK, held_);
+  held_ = PlaceOf(name);
+  if (Lock(fd_, F_WRLCK, held_)) return true;
+  held_ = -1;
+  return false;
+}
