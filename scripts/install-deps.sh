@@ -8,7 +8,7 @@ packages=(cmake ninja-build g++ ccache pkg-config
   python3-pyatspi at-spi2-core dbus-daemon
   x11-session-utils x11-xserver-utils
   clang libclang-rt-14-dev
-  hunspell hunspell-en-us hunspell-de-de hunspell-fr)
+  hunspell hunspell-en-us hunspell-en-gb hunspell-de-de hunspell-fr)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
