@@ -27,8 +27,8 @@ const Shipped kCourses[] = {
     {"uk.key", "qzcourse-uk.txt", "words-en.txt", "qz.txt", "fj"},
     {"dvorak.key", "qzcourse-dvorak.txt", "words-en.txt", "qz.txt", "uh"},
     {"colemak.key", "qzcourse-colemak.txt", "words-en.txt", "qz.txt", "tn"},
-    {"de.key", "qzcourse-de.txt", "words-de.txt", "qz.txt", "fj"},
-    {"fr.key", "qzcourse-fr.txt", "words-fr.txt", "qz.txt", "fj"},
+    {"de.key", "qzcourse-de.txt", "words-de.txt", "qz-de.txt", "fj"},
+    {"fr.key", "qzcourse-fr.txt", "words-fr.txt", "qz-fr.txt", "fj"},
 };
 
 bool IsLetter(char c) {
