@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QChar>
+#include <QProcess>
 #include <functional>
 #include <set>
 
@@ -19,7 +20,7 @@ struct Shipped {
   const char* layout;
   const char* course;
   const char* words;
-  const char* text;  // the practice text of the language
+  const char* text;       // the practice text of the language
   const char* indexKeys;  // the home keys of the two index fingers
 };
 const Shipped kCourses[] = {
@@ -35,7 +36,8 @@ bool IsLetter(char c) {
   return ByteToChar(static_cast<unsigned char>(c)).isLetter();
 }
 char Lower(char c) {
-  return static_cast<char>(CharToByte(ByteToChar(static_cast<unsigned char>(c)).toLower()).value_or(c));
+  return static_cast<char>(
+      CharToByte(ByteToChar(static_cast<unsigned char>(c)).toLower()).value_or(c));
 }
 
 // Letters and marks as the learner types them on one layout.
@@ -76,6 +78,21 @@ bool IsListWord(std::string token, const std::set<std::string>& words) {
   if (token.empty() || words.count(token)) return true;
   token[0] = Lower(token[0]);
   return words.count(token) > 0;
+}
+
+// The words of the text (in the code page) that the spell checker's dictionary does not know.
+std::set<std::string> Misspelled(const std::string& dictionary, const std::string& text) {
+  QProcess hunspell;
+  hunspell.start("hunspell", {"-d", QString::fromStdString(dictionary), "-l"});
+  if (!hunspell.waitForStarted()) return {"(hunspell is missing: run scripts/install-deps.sh)"};
+  hunspell.write(BytesToQString(text).toUtf8());
+  hunspell.closeWriteChannel();
+  hunspell.waitForFinished(-1);
+  std::set<std::string> words;
+  for (const QByteArray& word : hunspell.readAllStandardOutput().split('\n')) {
+    if (!word.isEmpty()) words.insert(BytesOf(QString::fromUtf8(word)));
+  }
+  return words;
 }
 
 std::vector<std::string> Tokens(const std::string& line) {
@@ -157,9 +174,10 @@ TEST(ShippedCourses, TeachTheKeysInTouchTypingOrder) {
         if (!letters.count(Lower(c))) continue;
         // Each new letter is among the four commonest of the prose not yet taught.
         const long here = frequency[static_cast<unsigned char>(Lower(c))];
-        EXPECT_LT(std::count_if(letters.begin(), letters.end(),
-                                [&](char l) { return frequency[static_cast<unsigned char>(l)] > here; }),
-                  4)
+        EXPECT_LT(
+            std::count_if(letters.begin(), letters.end(),
+                          [&](char l) { return frequency[static_cast<unsigned char>(l)] > here; }),
+            4)
             << c;
         letters.erase(Lower(c));
         lastLetter = static_cast<int>(i);
@@ -249,6 +267,30 @@ TEST(ShippedCourses, UseRealWordsAsSoonAsTheKeysAllow) {
   }
 }
 
+TEST(ShippedCourses, SpellWordsAndSentencesAsTheirLanguageDoes) {
+  const std::vector<std::string> names = ReadWordList(ReadWholeFile(kTool + "names.txt"));
+  for (const CourseEntry& entry : ReadCourseList(ReadWholeFile(kTool + "courses.txt"))) {
+    SCOPED_TRACE(entry.courseFile);
+    const CourseMaterial material = ReadMaterial(entry, kTool, kData);
+    std::string text;
+    for (const std::string& word : material.words) text += word + "\n";
+    for (const std::string& line : material.text) {
+      const std::vector<std::string> tokens = Tokens(line);
+      const bool avoided = std::any_of(tokens.begin(), tokens.end(), [&](std::string word) {
+        std::erase_if(word, [](char c) { return !IsLetter(c); });
+        std::transform(word.begin(), word.end(), word.begin(), Lower);
+        return material.avoidedWords.count(word) > 0;
+      });
+      if (!avoided) text += line + "\n";
+    }
+    std::set<std::string> misspelled = Misspelled(entry.Field("dictionary"), text);
+    for (const std::string& name : names) misspelled.erase(name);
+    std::string list;
+    for (const std::string& word : misspelled) list += word + " ";
+    EXPECT_EQ(list, "");
+  }
+}
+
 TEST(CourseMaker, RefusesWhatItCannotUse) {
   const auto why = [](const std::function<void()>& make) {
     try {
@@ -266,6 +308,8 @@ TEST(CourseMaker, RefusesWhatItCannotUse) {
   LayoutRec layout;
   ReadLayoutFile(kData + "us.key", layout);
   layout.KeyAt(35).Finger = 7;  // the L key: the right ring finger has no home key left
-  EXPECT_EQ(why([&] { MakeCourse(layout, {{"all"}, {}, {}, {}, "", {}}); }),
+  EXPECT_EQ(why([&] {
+              MakeCourse(layout, {{"all"}, {}, {}, {}, "", {}});
+            }),
             "no key on the home row for finger 8");
 }

@@ -29,9 +29,9 @@ const std::string kAccents = "^`\xB4\xA8~";
 // The marks in the order writers use them; a pair of brackets is one mark.
 const std::vector<std::string> kMarks = {",", ".", "'", "?", "-", "\"", "!", ":", ";", "()"};
 // The rarer symbols, the ones met more often first, two to a lesson.
-const std::vector<std::string> kSymbols = {
-    "%", "$", "\xA3", "\x80", "/", "@", "&", "#", "*", "+", "=", "_", "\xB0", "\xA7", "\xB2",
-    "\xB5", "[]", "{}", "<>", "\\", "|"};
+const std::vector<std::string> kSymbols = {"%",    "$",    "\xA3", "\x80", "/",  "@",    "&",
+                                           "#",    "*",    "+",    "=",    "_",  "\xB0", "\xA7",
+                                           "\xB2", "\xB5", "[]",   "{}",   "<>", "\\",   "|"};
 
 bool Has(const std::string& set, char c) {
   return c != 0 && set.find(c) != std::string::npos;
@@ -154,7 +154,8 @@ class CourseBuilder {
       : keys_(KeysOf(layout)), material_(material) {
     for (const Key& key : keys_) {
       for (char c : {key.plain, key.shifted}) {
-        if (c && !keyOf_[static_cast<unsigned char>(c)]) keyOf_[static_cast<unsigned char>(c)] = &key;
+        if (c && !keyOf_[static_cast<unsigned char>(c)])
+          keyOf_[static_cast<unsigned char>(c)] = &key;
       }
     }
     FindHomeKeys();
@@ -345,9 +346,7 @@ class CourseBuilder {
   // The number row's digits, a key of each hand at a time, from the index fingers outwards.
   void Digits() {
     for (const auto& [left, right] : kFingerPairs) {
-      const auto digit = [](const Key& key) {
-        return IsDigit(key.plain) || IsDigit(key.shifted);
-      };
+      const auto digit = [](const Key& key) { return IsDigit(key.plain) || IsDigit(key.shifted); };
       const Keys lefts = Ranked(kNumberRow, left, digit);
       const Keys rights = Ranked(kNumberRow, right, digit);
       for (size_t i = 0; i < std::max(lefts.size(), rights.size()); ++i) {
@@ -725,8 +724,8 @@ class CourseBuilder {
       const char* place;
       int low, high;
       size_t width;
-    } kPlaces[] = {{"{n}", 1, 999, 1},    {"{h}", 1, 12, 1},        {"{hh}", 0, 23, 2},
-                   {"{mm}", 0, 59, 2},    {"{year}", 1900, 2029, 4}, {"{cents}", 0, 99, 2}};
+    } kPlaces[] = {{"{n}", 1, 999, 1}, {"{h}", 1, 12, 1},         {"{hh}", 0, 23, 2},
+                   {"{mm}", 0, 59, 2}, {"{year}", 1900, 2029, 4}, {"{cents}", 0, 99, 2}};
     std::string filled = use;
     for (const auto& place : kPlaces) {
       for (size_t at; (at = filled.find(place.place)) != std::string::npos;) {
@@ -826,15 +825,11 @@ std::map<std::string, std::string> ReadSpelling(const std::string& utf8Text) {
 std::vector<std::string> Respelled(const std::vector<std::string>& words,
                                    const std::map<std::string, std::string>& spelling,
                                    std::set<std::string>& avoided) {
+  for (const auto& [word, respelling] : spelling) avoided.insert(word);
   std::vector<std::string> respelled;
   for (const std::string& word : words) {
     const auto found = spelling.find(word);
-    if (found == spelling.end()) {
-      respelled.push_back(word);
-    } else {
-      avoided.insert(word);
-      respelled.push_back(found->second);
-    }
+    respelled.push_back(found == spelling.end() ? word : found->second);
   }
   return respelled;
 }
@@ -855,8 +850,11 @@ void ReadUses(const std::string& utf8Text, CourseMaterial& material) {
 }
 
 std::optional<std::pair<char, char>> DeadKeyParts(char letter) {
-  static const std::pair<char16_t, char> kMarksOf[] = {
-      {u'\u0302', '^'}, {u'\u0308', '\xA8'}, {u'\u0301', '\xB4'}, {u'\u0300', '`'}, {u'\u0303', '~'}};
+  static const std::pair<char16_t, char> kMarksOf[] = {{u'\u0302', '^'},
+                                                       {u'\u0308', '\xA8'},
+                                                       {u'\u0301', '\xB4'},
+                                                       {u'\u0300', '`'},
+                                                       {u'\u0303', '~'}};
   const QString parts = ByteToChar(static_cast<unsigned char>(letter)).decomposition();
   if (parts.size() != 2) return std::nullopt;
   const auto base = CharToByte(parts[0]);
@@ -908,9 +906,9 @@ CourseMaterial ReadMaterial(const CourseEntry& entry, const std::string& courseF
   CourseMaterial material;
   material.words = ReadWordList(ReadWholeFile(courseFolder + "/" + entry.Field("words")));
   if (!entry.Field("spelling").empty()) {
-    material.words =
-        Respelled(material.words, ReadSpelling(ReadWholeFile(courseFolder + "/" + entry.Field("spelling"))),
-                  material.avoidedWords);
+    material.words = Respelled(
+        material.words, ReadSpelling(ReadWholeFile(courseFolder + "/" + entry.Field("spelling"))),
+        material.avoidedWords);
   }
   ReadUses(ReadWholeFile(courseFolder + "/" + entry.Field("uses")), material);
   const LineText text = ReadLineText(dataFolder + "/" + entry.Field("text"));

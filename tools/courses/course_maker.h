@@ -50,7 +50,8 @@ std::vector<std::string> ReadWordList(const std::string& utf8Text);
 // A spelling map: lines of "<word> <its spelling here>", # comments. Throws CourseError for
 // a line that is not two words.
 std::map<std::string, std::string> ReadSpelling(const std::string& utf8Text);
-// The list with the map's spellings; every word the map changes goes into avoided.
+// The list with the map's spellings; every word the map respells goes into avoided, so that
+// sentences holding one are left out.
 std::vector<std::string> Respelled(const std::vector<std::string>& words,
                                    const std::map<std::string, std::string>& spelling,
                                    std::set<std::string>& avoided);
