@@ -7,7 +7,8 @@ packages=(cmake ninja-build g++ ccache pkg-config
   fonts-liberation xvfb openbox xdotool x11-utils x11-xkb-utils imagemagick python3
   python3-pyatspi at-spi2-core dbus-daemon
   x11-session-utils x11-xserver-utils
-  clang libclang-rt-14-dev)
+  clang libclang-rt-14-dev
+  hunspell hunspell-en-us hunspell-en-gb hunspell-de-de hunspell-fr)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

@@ -3,38 +3,35 @@
 #include <QString>
 #include <algorithm>
 #include <array>
-#include <map>
+#include <deque>
 #include <random>
-#include <set>
 #include <sstream>
 
 #include "platform/codepage.h"
+#include "platform/files.h"
+#include "platform/line_text.h"
 
 namespace {
 constexpr size_t kWordLineTarget = 72;
 constexpr size_t kDrillLineTarget = 56;
+constexpr size_t kLessonLines = 22;
+constexpr size_t kWordLines = 12;
+constexpr size_t kUsageLines = 10;
+constexpr size_t kSentencesPerLesson = 4;
+constexpr size_t kClosingSentences = 40;
 constexpr int kNumberRow = 1;
-constexpr int kTopRow = 2;
 constexpr int kHomeRow = 3;
-constexpr int kBottomRow = 4;
-constexpr int kReviewLines = 10;
-constexpr size_t kMostWordLines = 6;
 // The fingers of the two hands that mirror each other, from the index fingers outwards.
 constexpr std::array<std::pair<int, int>, 5> kFingerPairs{{{3, 6}, {2, 7}, {1, 8}, {0, 9}, {4, 5}}};
 constexpr int kLeftMiddle = 2;
 constexpr int kRightMiddle = 7;
 const std::string kAccents = "^`\xB4\xA8~";
-// Punctuation is taught in this order; the rest of the keys follow in key order.
-const std::string kPunctuationOrder = ",.'?!;:-\"()/";
-const std::string kSentenceEnds = ".?!";
-const std::string kClauseMarks = ",;:";
-const std::string kBeforeNumbers = "$\xA3\x80#";    // $ £ € #
-const std::string kAfterNumbers = "%\xB0\xB2\xB3";  // % ° ² ³
-const std::string kJoiners = "/\\_-@";
-const std::map<char, char> kPartners{{'(', ')'},       {')', '('},      {'[', ']'}, {']', '['},
-                                     {'{', '}'},       {'}', '{'},      {'<', '>'}, {'>', '<'},
-                                     {'\xAB', '\xBB'}, {'\xBB', '\xAB'}};
-const std::string kOpeners = "([{<\xAB";
+// The marks in the order writers use them; a pair of brackets is one mark.
+const std::vector<std::string> kMarks = {",", ".", "'", "?", "-", "\"", "!", ":", ";", "()"};
+// The rarer symbols, the ones met more often first, two to a lesson.
+const std::vector<std::string> kSymbols = {"%",    "$",    "\xA3", "\x80", "/",  "@",    "&",
+                                           "#",    "*",    "+",    "=",    "_",  "\xB0", "\xA7",
+                                           "\xB2", "\xB5", "[]",   "{}",   "<>", "\\",   "|"};
 
 bool Has(const std::string& set, char c) {
   return c != 0 && set.find(c) != std::string::npos;
@@ -52,6 +49,16 @@ char Lower(char c) {
   const auto byte = CharToByte(ByteToChar(static_cast<unsigned char>(c)).toLower());
   return byte ? static_cast<char>(*byte) : c;
 }
+bool IsLowerLetter(char c) {
+  return IsLetter(c) && Lower(c) == c;
+}
+std::string ToBytes(const std::string& utf8, const std::string& what) {
+  std::string bytes;
+  if (!QStringToBytes(QString::fromStdString(utf8), bytes)) {
+    throw CourseError("'" + what + "' has a character the code page cannot hold");
+  }
+  return bytes;
+}
 
 struct Key {
   int line = 0;
@@ -61,7 +68,8 @@ struct Key {
   char shifted = 0;  // typed with Shift; 0 for nothing
   bool letter = false;
 
-  // The characters the course teaches on the key: all but accent marks.
+  bool HasCapital() const { return letter && shifted == Upper(plain) && shifted != plain; }
+  // The characters the course may teach on the key: all but accent marks.
   std::string Teachable() const {
     std::string chars;
     for (char c : {plain, shifted}) {
@@ -100,38 +108,92 @@ std::vector<Key> KeysOf(const LayoutRec& layout) {
 class Random {
  public:
   size_t Below(size_t n) { return n == 0 ? 0 : static_cast<size_t>(engine_() % n); }
-  bool OneIn(size_t n) { return Below(n) == 0; }
 
  private:
   std::mt19937 engine_{2024};
 };
 
+// A word of the list: the commoner, the more often it comes, less so each time it came.
+struct Word {
+  std::string text;
+  uint64_t weight = 0;
+  uint64_t uses = 0;
+};
+
+std::vector<std::string> Tokens(const std::string& line) {
+  std::vector<std::string> tokens;
+  std::istringstream split(line);
+  for (std::string token; split >> token;) tokens.push_back(token);
+  return tokens;
+}
+
+// A sentence ends at . ? ! (with a closing quote or bracket) before a space and a capital.
+std::vector<std::string> SentencesOf(const std::string& line) {
+  std::vector<std::string> sentences;
+  size_t start = 0;
+  for (size_t i = 0; i + 2 < line.size(); ++i) {
+    if (!Has(".?!", line[i])) continue;
+    size_t end = i + 1;
+    while (end < line.size() && Has("\")", line[end])) ++end;
+    if (end + 1 < line.size() && line[end] == ' ' &&
+        (IsLetter(line[end + 1]) && Upper(line[end + 1]) == line[end + 1])) {
+      sentences.push_back(line.substr(start, end - start));
+      start = end + 1;
+    }
+  }
+  sentences.push_back(line.substr(start));
+  if (sentences.size() > 1) sentences.push_back(line);
+  return sentences;
+}
+
 using Keys = std::vector<const Key*>;
 
 class CourseBuilder {
  public:
-  CourseBuilder(const LayoutRec& layout, const std::vector<std::string>& words)
-      : keys_(KeysOf(layout)), words_(words) {
-    FindHomeKeys();
-    for (const std::string& word : words_) {
-      for (char c : word) ++frequency_[Lower(c)];
+  CourseBuilder(const LayoutRec& layout, const CourseMaterial& material)
+      : keys_(KeysOf(layout)), material_(material) {
+    for (const Key& key : keys_) {
+      for (char c : {key.plain, key.shifted}) {
+        if (c && !keyOf_[static_cast<unsigned char>(c)])
+          keyOf_[static_cast<unsigned char>(c)] = &key;
+      }
     }
+    FindHomeKeys();
+    for (size_t rank = 0; rank < material.words.size(); ++rank) {
+      words_.push_back({material.words[rank], 1'000'000 / (rank + 50), 0});
+    }
+    for (const std::string& line : material.text) {
+      for (char c : line) {
+        if (IsLetter(c)) ++frequency_[static_cast<unsigned char>(Lower(c))];
+      }
+      for (const std::string& sentence : SentencesOf(SampleOf(line))) {
+        if (Tokens(sentence).size() >= 4 && !Avoided(sentence)) sentences_.push_back(sentence);
+      }
+    }
+    sentenceUsed_.assign(sentences_.size(), false);
   }
 
   std::vector<std::string> Build() {
-    HomeRow();
-    RowLetters(kTopRow);
-    RowLetters(kBottomRow);
-    RowLetters(kNumberRow);
+    HomeKeys();
+    Letters();
     Capitals();
-    Punctuation();
-    NumberRow();
-    Review();
+    Accents();
+    for (const std::string& mark : kMarks) MarkLesson(mark);
+    Digits();
+    Symbols();
+    Closing();
     return lines_;
   }
 
  private:
   // ---- The keys ----
+
+  const Key* KeyOf(char c) const { return keyOf_[static_cast<unsigned char>(c)]; }
+  // Typed on a key of its own, not with a dead key.
+  bool OnLayout(const std::string& chars) const {
+    return std::all_of(chars.begin(), chars.end(),
+                       [this](char c) { return KeyOf(c) && !Has(kAccents, c); });
+  }
 
   const Key* MiddleKey(int row, int finger) const {
     const int middle = finger < 5 ? kLeftMiddle : kRightMiddle;
@@ -142,7 +204,7 @@ class CourseBuilder {
   }
 
   // The keys of a finger on a row that pass the filter, the nearest to the hand's middle
-  // finger first: the index finger reaches for f before g, the little finger for ; before '.
+  // finger first: the index finger reaches for f before g.
   Keys Ranked(int row, int finger, bool (*wanted)(const Key&)) const {
     const Key* middle = MiddleKey(row, finger);
     if (!middle) middle = MiddleKey(kHomeRow, finger);
@@ -155,22 +217,6 @@ class CourseBuilder {
       return std::abs(a->column - centre) < std::abs(b->column - centre);
     });
     return found;
-  }
-
-  // Steps of at most two keys: the two hands' keys of each rank, finger pair by finger pair.
-  std::vector<Keys> Paired(int row, bool (*wanted)(const Key&)) const {
-    std::vector<Keys> steps;
-    for (const auto& [left, right] : kFingerPairs) {
-      const Keys lefts = Ranked(row, left, wanted);
-      const Keys rights = Ranked(row, right, wanted);
-      for (size_t i = 0; i < std::max(lefts.size(), rights.size()); ++i) {
-        Keys step;
-        if (i < lefts.size()) step.push_back(lefts[i]);
-        if (i < rights.size()) step.push_back(rights[i]);
-        steps.push_back(step);
-      }
-    }
-    return steps;
   }
 
   void FindHomeKeys() {
@@ -186,163 +232,241 @@ class CourseBuilder {
     }
   }
 
-  bool IsHomeKey(const Key* key) const {
-    return std::find(home_.begin(), home_.end(), key) != home_.end();
-  }
-  // The key a finger rests on while it reaches for another.
-  char Anchor(const Key* key) const {
+  // The key a finger rests on while it reaches for another, once the learner knows it.
+  char Anchor(char c) const {
+    const Key* key = KeyOf(c);
     const Key* home = home_[static_cast<size_t>(key->finger)];
-    return home ? home->plain : key->plain;
+    return home && Taught(home->plain) ? home->plain : c;
   }
 
   // ---- The stages ----
 
-  void HomeRow() {
+  void HomeKeys() {
     for (const auto& [left, right] : kFingerPairs) {
       if (left == 4) break;  // the thumbs rest on the space bar
-      HomeStep(home_[static_cast<size_t>(left)]->plain, home_[static_cast<size_t>(right)]->plain);
-    }
-    for (const Keys& step : Paired(kHomeRow, [](const Key& key) { return key.letter; })) {
-      if (!IsHomeKey(step.front())) ReachStep(step);
+      std::string fresh;
+      for (int finger : {left, right}) {
+        const Key* key = home_[static_cast<size_t>(finger)];
+        if (key->letter) fresh += key->plain;
+      }
+      if (!fresh.empty()) LetterLesson(fresh);
     }
   }
 
-  void RowLetters(int row) {
-    std::vector<Keys> steps = Paired(row, [](const Key& key) { return key.letter; });
-    // The most used letters first, so that words come soon.
-    std::stable_sort(steps.begin(), steps.end(),
-                     [this](const Keys& a, const Keys& b) { return Frequency(a) > Frequency(b); });
-    for (const Keys& step : steps) ReachStep(step);
-  }
-
-  void Capitals() {
-    std::vector<std::string> drill;
-    for (char c : std::string(taught_)) {
-      for (const Key& key : keys_) {
-        if (key.letter && key.plain == c && key.shifted == Upper(c) && Upper(c) != c) {
-          Teach(std::string(1, Upper(c)));
-          drill.push_back(std::string{Upper(c), c});
+  // The other letters, the commonest in the language's prose first; two come together when
+  // the second is among the next three and another finger strikes it.
+  void Letters() {
+    std::vector<char> left;
+    for (const Key& key : keys_) {
+      if (key.letter && !Taught(key.plain)) left.push_back(key.plain);
+    }
+    std::stable_sort(left.begin(), left.end(), [this](char a, char b) {
+      return frequency_[static_cast<unsigned char>(a)] > frequency_[static_cast<unsigned char>(b)];
+    });
+    while (!left.empty()) {
+      std::string fresh(1, left.front());
+      left.erase(left.begin());
+      for (size_t i = 0; i < std::min<size_t>(3, left.size()); ++i) {
+        if (KeyOf(left[i])->finger != KeyOf(fresh[0])->finger) {
+          fresh += left[i];
+          left.erase(left.begin() + static_cast<std::ptrdiff_t>(i));
+          break;
         }
       }
+      LetterLesson(fresh);
     }
-    capitals_ = true;
-    for (size_t half = 0; half < 2; ++half) {
-      std::vector<std::string> tokens;
-      for (size_t i = half; i < drill.size(); i += 2) tokens.push_back(drill[i]);
-      AddTokens(tokens, kWordLineTarget);
-    }
-    const std::vector<std::string>& pool = Usable();
-    std::vector<std::string> capitalised;
-    for (const std::string& word : pool) {
-      if (std::any_of(word.begin(), word.end(), [](char c) { return Lower(c) != c; })) {
-        capitalised.push_back(word);
+  }
+
+  // One lesson per hand: its capitals, typed with the other hand's Shift.
+  void Capitals() {
+    for (bool leftHand : {true, false}) {
+      std::string capitals;
+      for (char c : taught_) {
+        const Key* key = KeyOf(c);
+        if (IsLowerLetter(c) && key->HasCapital() && (key->finger < 5) == leftHand)
+          capitals += Upper(c);
       }
-    }
-    for (int i = 0; i < 6; ++i) {
-      if (capitalised.size() >= 3) {
-        AddWordLine(pool, capitalised);
-      } else {
-        AddSentences("", false);
+      if (capitals.empty()) continue;
+      Begin(capitals);
+      std::vector<std::string> pairs;
+      for (char c : capitals) pairs.push_back(std::string{c, Lower(c)});
+      AddTokens(pairs, kWordLineTarget);
+      std::vector<Word*> capitalised;
+      for (Word& word : words_) {
+        if (Has(capitals, word.text[0]) && Typeable(word.text)) capitalised.push_back(&word);
       }
+      // Nouns and names where the list has them, else common words as a sentence starts them.
+      for (size_t i = 0; i < kWordLines; ++i) {
+        std::vector<std::string> line = Words(capitalised, usable_, kWordLineTarget);
+        if (capitalised.size() < 20) {
+          for (std::string& word : line) {
+            if (Has(capitals, Upper(word[0]))) word[0] = Upper(word[0]);
+          }
+        }
+        AddTokens(line, kWordLineTarget);
+      }
+      Finish();
     }
   }
 
-  void Punctuation() {
-    Keys keys;
-    for (const Key& key : keys_) {
-      if (key.line != kNumberRow && !key.letter && !key.Teachable().empty()) keys.push_back(&key);
-    }
-    const auto rank = [](const Key* key) {
-      size_t best = kPunctuationOrder.size();
-      for (char c : key->Teachable()) best = std::min(best, kPunctuationOrder.find(c));
-      return best;
-    };
-    std::stable_sort(keys.begin(), keys.end(),
-                     [&rank](const Key* a, const Key* b) { return rank(a) < rank(b); });
-    for (const Key* key : keys) SymbolStep({key});
-  }
-
-  void NumberRow() {
-    for (const Keys& step :
-         Paired(kNumberRow, [](const Key& key) { return !key.Teachable().empty(); })) {
-      SymbolStep(step);
-    }
-  }
-
-  void Review() {
-    for (int i = 0; i < kReviewLines; ++i) AddSentences("", true);
-  }
-
-  // ---- Steps ----
-
-  // Two home keys: drilled side by side, then among the keys before them, then in words.
-  void HomeStep(char a, char b) {
-    const std::string fresh{a, b};
-    Teach(fresh);
-    const auto x = [&](std::initializer_list<char> chars) { return std::string(chars); };
-    AddTokens({x({a, a, a}), x({b, b, b}), x({a, a, a}), x({b, b, b}), x({a, b, a}), x({b, a, b}),
-               x({a, b, a}), x({b, a, b}), x({a, a, b, b}), x({b, b, a, a})},
-              kDrillLineTarget);
-    AddTokens({x({a, b}), x({b, a}), x({a, a, b}), x({b, b, a}), x({a, b, a, b}), x({b, a, b, a}),
-               x({a, b}), x({b, a}), x({a, b, b, a}), x({b, a, a, b})},
-              kDrillLineTarget);
-    AddNonsense(fresh);
-    AddWordLines(fresh);
-  }
-
-  // Keys away from the home keys: each reached from its finger's home key and back.
-  void ReachStep(const Keys& step) {
+  // Letters typed with a dead key and a letter, such as ê: ^ then e.
+  void Accents() {
     std::string fresh;
-    for (const Key* key : step) fresh += key->plain;
-    Teach(fresh);
-    std::vector<std::string> there, alone;
-    for (const Key* key : step) {
-      const char h = Anchor(key);
-      const char k = key->plain;
-      there.push_back(std::string{h, k, h});
-      alone.push_back(std::string{k, k, k});
-      alone.push_back(std::string{h, k, k});
-    }
-    AddTokens(Repeat(there, 10), kDrillLineTarget);
-    std::vector<std::string> mixed = alone;
-    if (fresh.size() == 2) {
-      mixed.push_back(std::string{fresh[0], fresh[1]});
-      mixed.push_back(std::string{fresh[1], fresh[0]});
-    }
-    AddTokens(Repeat(mixed, 10), kDrillLineTarget);
-    AddNonsense(fresh);
-    AddWordLines(fresh);
-  }
-
-  // Punctuation and number keys: each character drilled from the home key, then used.
-  void SymbolStep(const Keys& step) {
-    std::string fresh;
-    std::vector<std::string> drill;
-    for (const Key* key : step) {
-      for (char c : key->Teachable()) {
-        if (Taught(c)) continue;
-        fresh += c;
-        const char h = Anchor(key);
-        drill.push_back(std::string{h, c, h});
-        drill.push_back(std::string{c, c, c});
-      }
+    for (char c : material_.accents) {
+      const auto parts = DeadKeyParts(c);
+      if (parts && KeyOf(parts->first) && Taught(parts->second)) fresh += c;
     }
     if (fresh.empty()) return;
-    Teach(fresh);
-    AddTokens(Repeat(drill, std::max<size_t>(8, drill.size())), kDrillLineTarget);
-    const bool numbers = std::any_of(fresh.begin(), fresh.end(), IsDigit);
+    std::string capitals;
     for (char c : fresh) {
-      for (int i = 0; i < 2; ++i) {
-        if (numbers) {
-          AddNumbers(fresh);
-        } else {
-          Use(c);
+      if (Taught(DeadKeyParts(Upper(c)).value_or(std::pair{'\0', '\0'}).second))
+        capitals += Upper(c);
+    }
+    Begin(fresh + capitals);
+    std::vector<std::string> drill;
+    for (char c : fresh) drill.push_back(std::string{DeadKeyParts(c)->second, c});
+    AddTokens(Repeat(drill, 20), kDrillLineTarget);
+    GroupLines(fresh);
+    WordLines(fresh);
+    Finish();
+  }
+
+  void MarkLesson(const std::string& mark) {
+    // A mark that no sentence, phrase or word shows is left out; the comma has lists.
+    if (!OnLayout(mark) || (mark != "," && !WouldBeUsed(mark))) return;
+    Begin(mark);
+    if (mark == ",") {
+      for (size_t i = 0; i < kUsageLines; ++i) AddList();
+    } else {
+      UsageLines(mark);
+    }
+    Finish();
+  }
+
+  // The number row's digits, a key of each hand at a time, from the index fingers outwards.
+  void Digits() {
+    for (const auto& [left, right] : kFingerPairs) {
+      const auto digit = [](const Key& key) { return IsDigit(key.plain) || IsDigit(key.shifted); };
+      const Keys lefts = Ranked(kNumberRow, left, digit);
+      const Keys rights = Ranked(kNumberRow, right, digit);
+      for (size_t i = 0; i < std::max(lefts.size(), rights.size()); ++i) {
+        std::string fresh;
+        for (const Keys* side : {&lefts, &rights}) {
+          if (i >= side->size()) continue;
+          const Key* key = (*side)[i];
+          fresh += IsDigit(key->plain) ? key->plain : key->shifted;
         }
+        DigitLesson(fresh);
       }
     }
   }
 
-  // ---- Lines ----
+  void Symbols() {
+    std::string fresh;
+    for (const std::string& symbol : kSymbols) {
+      if (!OnLayout(symbol) || Taught(symbol[0]) || !WouldBeUsed(symbol)) continue;
+      if (fresh.size() + symbol.size() > 2) {
+        SymbolLesson(fresh);
+        fresh.clear();
+      }
+      fresh += symbol;
+    }
+    if (!fresh.empty()) SymbolLesson(fresh);
+  }
+
+  void Closing() {
+    Begin("");
+    for (size_t i = 0; i < kClosingSentences; ++i) AddSentence("");
+  }
+
+  // ---- Lessons ----
+
+  void Begin(const std::string& fresh) {
+    Teach(fresh);
+    lessonStart_ = lines_.size();
+    recent_.push_back(fresh);
+    if (recent_.size() > 3) recent_.pop_front();
+  }
+  size_t LessonLines() const { return lines_.size() - lessonStart_; }
+
+  // Review to the length of a lesson: sentences once they can be typed, words of the last
+  // lessons, or letter groups while there are few words.
+  void Finish() {
+    std::string recent;
+    for (const std::string& fresh : recent_) recent += fresh;
+    for (size_t i = 0; LessonLines() < kLessonLines; ++i) {
+      if (i % 2 == 1 && AddSentence("")) continue;
+      if (usable_.size() >= 12) {
+        AddWordLine(Holding(Usable(), recent));
+      } else {
+        AddGroups(recent);
+      }
+    }
+  }
+
+  void LetterLesson(const std::string& fresh) {
+    Begin(fresh);
+    std::vector<std::string> reach, alone;
+    for (char k : fresh) {
+      const char h = Anchor(k);
+      reach.push_back(h == k ? std::string(3, k) : std::string{h, k, h});
+      alone.push_back(std::string(3, k));
+      alone.push_back(std::string{h, k, k});
+    }
+    if (fresh.size() == 2) {
+      alone.push_back(fresh);
+      alone.push_back(std::string{fresh[1], fresh[0]});
+    }
+    AddTokens(Repeat(reach, 12), kDrillLineTarget);
+    AddTokens(Repeat(alone, 12), kDrillLineTarget);
+    AddGroups(fresh);
+    GroupLines(fresh);
+    WordLines(fresh);
+    Finish();
+  }
+
+  void DigitLesson(const std::string& fresh) {
+    Begin(fresh);
+    std::vector<std::string> reach;
+    for (char d : fresh) reach.push_back(std::string{Anchor(d), d, Anchor(d)});
+    AddTokens(Repeat(reach, 12), kDrillLineTarget);
+    std::vector<std::string> numbers;
+    for (int i = 0; i < 12; ++i) numbers.push_back(Number(1, 999, fresh));
+    AddTokens(numbers, kDrillLineTarget);
+    UsageLines(fresh);
+    Finish();
+  }
+
+  void SymbolLesson(const std::string& fresh) {
+    Begin(fresh);
+    // The first line shows every new symbol.
+    std::vector<std::string> first;
+    for (char c : fresh) {
+      const std::vector<std::string> uses = Uses(std::string(1, c));
+      if (!uses.empty()) first.push_back(uses[random_.Below(uses.size())]);
+    }
+    AddJoined(first);
+    UsageLines(fresh);
+    Finish();
+  }
+
+  // Lines that use the new characters as writers do: sentences of the practice text, then
+  // numbers and phrases, then words of the list.
+  void UsageLines(const std::string& fresh) {
+    for (size_t i = 0; i < kUsageLines; ++i) {
+      if (AddSentence(fresh)) continue;
+      const std::vector<std::string> uses = Uses(fresh);
+      if (!uses.empty()) {
+        AddJoined(Pick(uses, 5));
+        continue;
+      }
+      const std::vector<Word*> words = Holding(Usable(), fresh);
+      if (words.empty()) break;
+      AddWordLine(words);
+    }
+  }
+
+  // ---- What the learner can type ----
 
   void Teach(const std::string& chars) {
     for (char c : chars) {
@@ -351,21 +475,47 @@ class CourseBuilder {
       isTaught_[static_cast<unsigned char>(c)] = true;
     }
     usable_.clear();
-    for (const std::string& word : words_) {
-      if (std::all_of(word.begin(), word.end(), [this](char c) { return Taught(c); }))
-        usable_.push_back(word);
+    for (Word& word : words_) {
+      if (Typeable(word.text)) usable_.push_back(&word);
     }
   }
   bool Taught(char c) const { return isTaught_[static_cast<unsigned char>(c)]; }
-
-  int Frequency(const Keys& step) const {
-    int total = 0;
-    for (const Key* key : step) {
-      const auto found = frequency_.find(key->plain);
-      if (found != frequency_.end()) total += found->second;
-    }
-    return total;
+  bool Typeable(const std::string& text) const {
+    return std::all_of(text.begin(), text.end(), [this](char c) { return c == ' ' || Taught(c); });
   }
+  const std::vector<Word*>& Usable() const { return usable_; }
+
+  bool Avoided(const std::string& sentence) const {
+    for (std::string token : Tokens(sentence)) {
+      std::string word;
+      for (char c : token) {
+        if (IsLetter(c)) word += Lower(c);
+      }
+      if (material_.avoidedWords.count(word)) return true;
+    }
+    return false;
+  }
+
+  static bool HoldsAny(const std::string& text, const std::string& chars) {
+    return std::any_of(text.begin(), text.end(), [&chars](char c) { return Has(chars, c); });
+  }
+  static std::vector<Word*> Holding(const std::vector<Word*>& words, const std::string& chars) {
+    std::vector<Word*> holding;
+    for (Word* word : words) {
+      if (HoldsAny(word->text, chars)) holding.push_back(word);
+    }
+    return holding;
+  }
+  static std::vector<std::string> Holding(const std::vector<std::string>& texts,
+                                          const std::string& chars) {
+    std::vector<std::string> holding;
+    for (const std::string& text : texts) {
+      if (HoldsAny(text, chars)) holding.push_back(text);
+    }
+    return holding;
+  }
+
+  // ---- Lines ----
 
   void Add(const std::string& line) {
     if (line.empty()) return;
@@ -383,83 +533,114 @@ class CourseBuilder {
     Add(line);
   }
 
+  // Uses side by side, as a list.
+  void AddJoined(const std::vector<std::string>& uses) {
+    std::string line;
+    for (const std::string& use : uses) {
+      if (!line.empty() && line.size() + 2 + use.size() > kWordLineTarget) break;
+      line += (line.empty() ? "" : ", ") + use;
+    }
+    Add(line);
+  }
+
+  void AddList() {
+    std::vector<std::string> words = Words(usable_, {}, kWordLineTarget - 12);
+    std::string line;
+    for (const std::string& word : words) line += (line.empty() ? "" : ", ") + word;
+    Add(line);
+  }
+
   static std::vector<std::string> Repeat(const std::vector<std::string>& tokens, size_t count) {
     std::vector<std::string> repeated;
     for (size_t i = 0; i < count; ++i) repeated.push_back(tokens[i % tokens.size()]);
     return repeated;
   }
 
-  // Letters of the keys learned so far, in made-up groups that each hold a new letter.
-  void AddNonsense(const std::string& fresh) {
+  std::vector<std::string> Pick(const std::vector<std::string>& from, size_t count) {
+    std::vector<std::string> picked;
+    for (size_t i = 0; i < count; ++i) picked.push_back(from[random_.Below(from.size())]);
+    return picked;
+  }
+
+  // ---- Letter groups ----
+
+  std::string TaughtLetters() const {
     std::string letters;
     for (char c : taught_) {
-      if (IsLetter(c) || Has(HomeChars(), c)) letters += c;
+      if (IsLowerLetter(c) && !DeadKeyParts(c)) letters += c;
     }
-    if (letters.size() <= fresh.size()) return;
+    return letters;
+  }
+
+  // Made-up groups of the letters learned so far, each holding a new one.
+  void AddGroups(const std::string& fresh) {
+    const std::string letters = TaughtLetters();
     std::vector<std::string> groups;
-    for (int i = 0; i < 14; ++i) groups.push_back(Nonsense(letters, fresh));
+    for (int i = 0; i < 14; ++i) {
+      std::string group;
+      const size_t length = 2 + random_.Below(4);
+      for (size_t j = 0; j < length; ++j) group += letters[random_.Below(letters.size())];
+      group[random_.Below(length)] = fresh[random_.Below(fresh.size())];
+      groups.push_back(group);
+    }
     AddTokens(groups, kDrillLineTarget);
   }
 
-  std::string Nonsense(const std::string& letters, const std::string& fresh) {
-    std::string group;
-    const size_t length = 2 + random_.Below(4);
-    for (size_t i = 0; i < length; ++i) group += letters[random_.Below(letters.size())];
-    group[random_.Below(length)] = fresh[random_.Below(fresh.size())];
-    return group;
-  }
-
-  std::string HomeChars() const {
-    std::string chars;
-    for (const Key* key : home_) {
-      if (key) chars += key->plain;
+  // The commonest groups of two and three letters in the words that hold a new letter.
+  void GroupLines(const std::string& fresh) {
+    std::map<std::string, uint64_t> score;
+    for (Word* word : Holding(Usable(), fresh)) {
+      const std::string& text = word->text;
+      for (size_t length = 2; length <= 3; ++length) {
+        for (size_t i = 0; i + length <= text.size(); ++i) {
+          const std::string group = text.substr(i, length);
+          if (HoldsAny(group, fresh) && std::all_of(group.begin(), group.end(), IsLowerLetter))
+            score[group] += word->weight;
+        }
+      }
     }
-    return chars;
-  }
-
-  // The words the characters taught so far can type.
-  const std::vector<std::string>& Usable() const { return usable_; }
-
-  static std::vector<std::string> Holding(const std::vector<std::string>& words,
-                                          const std::string& chars) {
-    std::vector<std::string> holding;
-    for (const std::string& word : words) {
-      if (std::any_of(word.begin(), word.end(), [&chars](char c) { return Has(chars, c); }))
-        holding.push_back(word);
+    std::vector<std::pair<uint64_t, std::string>> ranked;
+    for (const auto& [group, points] : score) ranked.emplace_back(points, group);
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    if (ranked.size() < 8) return;
+    for (size_t half = 0; half < 2; ++half) {
+      std::vector<std::string> groups;
+      for (size_t i = half; i < std::min<size_t>(ranked.size(), 28); i += 2)
+        groups.push_back(ranked[i].second);
+      AddTokens(groups, kDrillLineTarget);
     }
-    return holding;
   }
 
-  // Lines of real words that hold the new letters, more when there are more such words.
-  void AddWordLines(const std::string& fresh) {
-    const std::vector<std::string>& pool = Usable();
-    const std::vector<std::string> holding = Holding(pool, fresh);
-    if (holding.size() < 3) return;
-    const size_t count = std::min(kMostWordLines, 1 + holding.size() / 6);
-    for (size_t i = 0; i < count; ++i) AddWordLine(pool, holding);
-  }
+  // ---- Words ----
 
-  // The least used of a few random words, so that the course goes round the list.
-  const std::string& PickWord(const std::vector<std::string>& words) {
-    const std::string* best = &words[random_.Below(words.size())];
-    for (int i = 0; i < 2; ++i) {
-      const std::string& other = words[random_.Below(words.size())];
-      if (uses_[other] < uses_[*best]) best = &other;
+  // A word among the pool, drawn by weight: common words come often, each less so the more
+  // it came already.
+  Word* PickWord(const std::vector<Word*>& pool) {
+    uint64_t total = 0;
+    for (const Word* word : pool) total += word->weight / (1 + word->uses);
+    uint64_t at = random_.Below(total);
+    for (Word* word : pool) {
+      const uint64_t share = word->weight / (1 + word->uses);
+      if (at < share) {
+        ++word->uses;
+        return word;
+      }
+      at -= share;
     }
-    ++uses_[*best];
-    return *best;
+    return pool.back();
   }
 
   // Words, two in three of them from the preferred ones, none twice in the line.
-  std::vector<std::string> Words(const std::vector<std::string>& pool,
-                                 const std::vector<std::string>& preferred, size_t target) {
+  std::vector<std::string> Words(const std::vector<Word*>& preferred,
+                                 const std::vector<Word*>& pool, size_t target) {
     std::vector<std::string> words;
     if (pool.empty() && preferred.empty()) return words;
     size_t length = 0;
     for (int tries = 0; tries < 60; ++tries) {
       const bool fromPreferred =
           pool.empty() || (!preferred.empty() && (words.empty() || random_.Below(3) < 2));
-      const std::string& word = PickWord(fromPreferred ? preferred : pool);
+      const std::string& word = PickWord(fromPreferred ? preferred : pool)->text;
       if (std::find(words.begin(), words.end(), word) != words.end()) continue;
       const size_t grown = length + (words.empty() ? 0 : 1) + word.size();
       if (grown > target) break;
@@ -469,57 +650,47 @@ class CourseBuilder {
     return words;
   }
 
-  void AddWordLine(const std::vector<std::string>& pool,
-                   const std::vector<std::string>& preferred) {
-    AddTokens(Words(pool, preferred, kWordLineTarget), kWordLineTarget);
+  void AddWordLine(const std::vector<Word*>& preferred) {
+    AddTokens(Words(preferred, usable_, kWordLineTarget), kWordLineTarget);
   }
 
-  std::string Capitalised(const std::string& word) const {
-    std::string result = word;
-    if (capitals_ && Taught(Upper(word[0]))) result[0] = Upper(word[0]);
-    return result;
+  // Lines of real words that hold the new letters.
+  void WordLines(const std::string& fresh) {
+    const std::vector<Word*> holding = Holding(Usable(), fresh);
+    if (holding.size() < 4) return;
+    for (size_t i = 0; i < kWordLines; ++i) AddWordLine(holding);
   }
 
-  // Sentences of a few words. With a mark, some sentences end with it; with commas, some
-  // sentences hold one; with numbers, some words are numbers.
-  void AddSentences(const std::string& mark, bool everything) {
-    const std::vector<std::string>& pool = Usable();
-    if (pool.empty()) return;
-    std::string line;
-    for (int tries = 0; tries < 20; ++tries) {
-      std::vector<std::string> words = Words(pool, pool, 40);
-      words.resize(std::min<size_t>(words.size(), 3 + random_.Below(4)));
-      if (words.empty()) break;
-      // A sentence starts with a word whose capital the learner can type.
-      const auto first = std::find_if(words.begin(), words.end(), [this](const std::string& word) {
-        return Capitalised(word) != word || Lower(word[0]) != word[0];
-      });
-      if (capitals_ && first == words.end()) continue;
-      if (first != words.end()) std::iter_swap(words.begin(), first);
-      words[0] = Capitalised(words[0]);
-      if (everything && Taught(',') && words.size() > 3 && random_.OneIn(2)) {
-        words[1 + random_.Below(words.size() - 2)] += ',';
+  // ---- Sentences ----
+
+  // An unused sentence of the practice text that the learner can type, holding one of the
+  // wanted characters when some are given; a used one when every one was used.
+  std::optional<size_t> FindSentence(const std::string& wanted, bool unusedOnly) {
+    std::vector<size_t> found;
+    for (bool fresh : {true, false}) {
+      for (size_t i = 0; i < sentences_.size(); ++i) {
+        if (sentenceUsed_[i] == fresh || !Typeable(sentences_[i])) continue;
+        if (wanted.empty() || HoldsAny(sentences_[i], wanted)) found.push_back(i);
       }
-      if (everything && Digits().size() > 1 && random_.OneIn(3)) {
-        words[words.size() - 1] = Number("") + " " + words.back();
-      }
-      std::string sentence;
-      for (const std::string& word : words) sentence += (sentence.empty() ? "" : " ") + word;
-      if (!mark.empty() && (line.empty() || random_.OneIn(2))) {
-        sentence += mark;
-      } else if (Taught('.')) {
-        sentence += '.';
-      } else if (everything && Taught(';')) {
-        sentence += ';';
-      }
-      if (!line.empty() && line.size() + 1 + sentence.size() > kWordLineTarget) break;
-      if (sentence.size() > kWordLineTarget) continue;
-      line += (line.empty() ? "" : " ") + sentence;
+      if (!found.empty() || unusedOnly) break;
     }
-    Add(line);
+    if (found.empty()) return std::nullopt;
+    return found[random_.Below(found.size())];
   }
 
-  std::string Digits() const {
+  bool AddSentence(const std::string& wanted) {
+    // Sentences start with a capital and end with their mark: none before the period.
+    if (!Taught('.')) return false;
+    const auto found = FindSentence(wanted, !wanted.empty());
+    if (!found) return false;
+    sentenceUsed_[*found] = true;
+    Add(sentences_[*found]);
+    return true;
+  }
+
+  // ---- Numbers and phrases ----
+
+  std::string TaughtDigits() const {
     std::string digits;
     for (char c : taught_) {
       if (IsDigit(c)) digits += c;
@@ -527,124 +698,174 @@ class CourseBuilder {
     return digits;
   }
 
-  // A number of one to three taught digits, holding one of the wanted ones if any.
-  std::string Number(const std::string& wanted) {
-    const std::string digits = Digits();
-    std::string number;
-    const size_t length = 1 + random_.Below(3);
-    for (size_t i = 0; i < length; ++i) number += digits[random_.Below(digits.size())];
-    if (!wanted.empty()) number[random_.Below(length)] = wanted[random_.Below(wanted.size())];
-    // No leading zero: a number starts with a taught digit other than 0, or is just 0.
-    if (number.size() > 1 && number[0] == '0') {
-      const size_t other = digits.find_first_not_of('0');
-      if (other == std::string::npos) return "0";
-      number[0] = digits[other];
+  // A number from low to high written with the taught digits, holding a wanted one when it
+  // can, in at least width digits; empty when none can be found.
+  std::string Number(int low, int high, const std::string& wanted, size_t width = 1) {
+    const std::string digits = TaughtDigits();
+    if (digits.empty()) return "";
+    const size_t most = std::to_string(high).size();
+    std::string fallback;
+    for (int tries = 0; tries < 200; ++tries) {
+      std::string number;
+      const size_t length = std::max(width, 1 + random_.Below(most));
+      for (size_t i = 0; i < length; ++i) number += digits[random_.Below(digits.size())];
+      const int value = std::stoi(number);
+      if (value < low || value > high) continue;
+      if (number.size() > width && number[0] == '0') continue;
+      if (wanted.empty() || HoldsAny(number, wanted)) return number;
+      fallback = number;
     }
-    return number;
+    return fallback;
   }
 
-  // A line that uses the character as writers do.
-  void Use(char c) {
-    const std::vector<std::string>& pool = Usable();
-    const std::vector<std::string> holding = Holding(pool, std::string(1, c));
-    if (Has(kSentenceEnds, c)) {
-      AddSentences(std::string(1, c), false);
-    } else if (holding.size() >= 3) {
-      AddWordLine(pool, holding);
-    } else {
-      const std::vector<std::string> words = Words(pool, pool, kWordLineTarget - 12);
-      std::vector<std::string> marked;
-      for (size_t i = 0; i < words.size(); ++i) {
-        if (Has(kJoiners, c) && i + 1 < words.size() && i % 3 == 1) {
-          marked.push_back(words[i] + c + words[i + 1]);
-          ++i;
-        } else if (!Has(kJoiners, c) && i % 2 == 1 && i + 1 < words.size()) {
-          marked.push_back(Mark(c, words[i]));
-        } else {
-          marked.push_back(words[i]);
-        }
+  // A number use with its places filled, or empty when the taught digits cannot fill them.
+  std::string FillNumbers(const std::string& use, const std::string& wanted) {
+    static const struct {
+      const char* place;
+      int low, high;
+      size_t width;
+    } kPlaces[] = {{"{n}", 1, 999, 1}, {"{h}", 1, 12, 1},         {"{hh}", 0, 23, 2},
+                   {"{mm}", 0, 59, 2}, {"{year}", 1900, 2029, 4}, {"{cents}", 0, 99, 2}};
+    std::string filled = use;
+    for (const auto& place : kPlaces) {
+      for (size_t at; (at = filled.find(place.place)) != std::string::npos;) {
+        const std::string number = Number(place.low, place.high, wanted, place.width);
+        if (number.empty()) return "";
+        filled.replace(at, std::string(place.place).size(), number);
       }
-      AddTokens(marked, kWordLineTarget);
     }
+    return filled;
   }
 
-  // A word with the character where it belongs.
-  std::string Mark(char c, const std::string& word) {
-    if (Has(kClauseMarks, c)) return word + c;
-    const auto partner = kPartners.find(c);
-    if (partner != kPartners.end()) {
-      const bool opener = Has(kOpeners, c);
-      if (Taught(partner->second)) {
-        return opener ? c + word + partner->second : partner->second + word + c;
-      }
-      return opener ? c + word : word + c;
+  const std::vector<std::string>& Phrases() const { return material_.phrases; }
+
+  // Number uses and phrases that the learner can type, each holding a fresh character.
+  std::vector<std::string> Uses(const std::string& fresh) {
+    std::vector<std::string> uses;
+    for (const std::string& use : material_.numbers) {
+      const std::string filled = FillNumbers(use, fresh);
+      if (!filled.empty() && Typeable(filled) && HoldsAny(filled, fresh)) uses.push_back(filled);
     }
-    if (c == '"' || c == '\'') return c + word + c;
-    return std::string(1, c) + " " + word;
+    for (const std::string& phrase : Phrases()) {
+      if (Typeable(phrase) && HoldsAny(phrase, fresh)) uses.push_back(phrase);
+    }
+    return uses;
   }
 
-  // Numbers among words, with the step's other characters where they belong.
-  void AddNumbers(const std::string& fresh) {
-    std::string digits, symbols;
-    for (char c : fresh) (IsDigit(c) ? digits : symbols) += c;
-    const std::vector<std::string>& pool = Usable();
-    std::vector<std::string> tokens;
-    for (const std::string& word : Words(pool, pool, kWordLineTarget / 2)) {
-      std::string number = Number(digits);
-      if (!symbols.empty() && random_.OneIn(2)) {
-        const char c = symbols[random_.Below(symbols.size())];
-        if (Has(kBeforeNumbers, c)) {
-          number = c + number;
-        } else if (Has(kAfterNumbers, c)) {
-          number += c;
-        } else if (Has(kJoiners, c)) {
-          number += c + Number(digits);
-        } else {
-          number = Mark(c, number);
-        }
-      }
-      tokens.push_back(number);
-      tokens.push_back(word);
+  // Whether a sentence, number use, phrase or word would show the characters once taught.
+  bool WouldBeUsed(const std::string& chars) {
+    std::string added;
+    for (char c : chars) {
+      if (!Taught(c)) added += c;
+      isTaught_[static_cast<unsigned char>(c)] = true;
     }
-    AddTokens(tokens, kWordLineTarget);
+    const auto shows = [&](const std::string& text) {
+      return HoldsAny(text, chars) && Typeable(text);
+    };
+    const bool used = std::any_of(sentences_.begin(), sentences_.end(), shows) ||
+                      !Uses(chars).empty() ||
+                      std::any_of(words_.begin(), words_.end(),
+                                  [&](const Word& word) { return shows(word.text); });
+    for (char c : added) isTaught_[static_cast<unsigned char>(c)] = false;
+    return used;
   }
 
   std::vector<Key> keys_;
+  std::array<const Key*, 256> keyOf_{};
   std::array<const Key*, kFingerCount> home_{};
-  std::vector<std::string> words_;
-  std::map<char, int> frequency_;
-  std::map<std::string, int> uses_;
+  const CourseMaterial& material_;
+  std::vector<Word> words_;
+  std::vector<Word*> usable_;
+  std::array<uint64_t, 256> frequency_{};
+  std::vector<std::string> sentences_;
+  std::vector<bool> sentenceUsed_;
   std::string taught_;  // in the order taught
   std::array<bool, 256> isTaught_{};
-  std::vector<std::string> usable_;
-  bool capitals_ = false;
+  std::deque<std::string> recent_;
+  size_t lessonStart_ = 0;
   Random random_;
   std::vector<std::string> lines_;
 };
+
+std::vector<std::string> Lines(const std::string& utf8Text) {
+  std::vector<std::string> lines;
+  std::istringstream split(utf8Text);
+  for (std::string line; std::getline(split, line);) {
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+    if (line.empty()) continue;
+    const bool comment = line[0] == '#' && (line.size() == 1 || line[1] == ' ');
+    if (!comment) lines.push_back(line);
+  }
+  return lines;
+}
 }  // namespace
 
 std::vector<std::string> ReadWordList(const std::string& utf8Text) {
   std::vector<std::string> words;
   std::set<std::string> seen;
-  std::istringstream lines(utf8Text);
-  for (std::string line; std::getline(lines, line);) {
-    std::istringstream split(line);
-    std::string word;
-    if (!(split >> word) || word[0] == '#') continue;
-    do {
-      std::string bytes;
-      if (!QStringToBytes(QString::fromStdString(word), bytes)) {
-        throw CourseError("'" + word + "' has a character the code page cannot hold");
-      }
+  for (const std::string& line : Lines(utf8Text)) {
+    for (const std::string& word : Tokens(line)) {
+      const std::string bytes = ToBytes(word, word);
       if (seen.insert(bytes).second) words.push_back(bytes);
-    } while (split >> word);
+    }
   }
   return words;
 }
 
-std::vector<std::string> MakeCourse(const LayoutRec& layout,
-                                    const std::vector<std::string>& words) {
-  return CourseBuilder(layout, words).Build();
+std::map<std::string, std::string> ReadSpelling(const std::string& utf8Text) {
+  std::map<std::string, std::string> spelling;
+  for (const std::string& line : Lines(utf8Text)) {
+    const std::vector<std::string> words = Tokens(line);
+    if (words.size() != 2) throw CourseError("'" + line + "' is not: <word> <its spelling here>");
+    spelling[ToBytes(words[0], line)] = ToBytes(words[1], line);
+  }
+  return spelling;
+}
+
+std::vector<std::string> Respelled(const std::vector<std::string>& words,
+                                   const std::map<std::string, std::string>& spelling,
+                                   std::set<std::string>& avoided) {
+  for (const auto& [word, respelling] : spelling) avoided.insert(word);
+  std::vector<std::string> respelled;
+  for (const std::string& word : words) {
+    const auto found = spelling.find(word);
+    respelled.push_back(found == spelling.end() ? word : found->second);
+  }
+  return respelled;
+}
+
+void ReadUses(const std::string& utf8Text, CourseMaterial& material) {
+  std::vector<std::string>* section = nullptr;
+  for (const std::string& line : Lines(utf8Text)) {
+    if (line == "[numbers]") {
+      section = &material.numbers;
+    } else if (line == "[phrases]") {
+      section = &material.phrases;
+    } else if (!section) {
+      throw CourseError("'" + line + "' comes before [numbers] or [phrases]");
+    } else {
+      section->push_back(ToBytes(line, line));
+    }
+  }
+}
+
+std::optional<std::pair<char, char>> DeadKeyParts(char letter) {
+  static const std::pair<char16_t, char> kMarksOf[] = {{u'\u0302', '^'},
+                                                       {u'\u0308', '\xA8'},
+                                                       {u'\u0301', '\xB4'},
+                                                       {u'\u0300', '`'},
+                                                       {u'\u0303', '~'}};
+  const QString parts = ByteToChar(static_cast<unsigned char>(letter)).decomposition();
+  if (parts.size() != 2) return std::nullopt;
+  const auto base = CharToByte(parts[0]);
+  for (const auto& [combining, mark] : kMarksOf) {
+    if (parts[1] == QChar(combining) && base) return std::pair{mark, static_cast<char>(*base)};
+  }
+  return std::nullopt;
+}
+
+std::vector<std::string> MakeCourse(const LayoutRec& layout, const CourseMaterial& material) {
+  return CourseBuilder(layout, material).Build();
 }
 
 std::string CourseFileText(const std::vector<std::string>& lines) {
@@ -653,18 +874,45 @@ std::string CourseFileText(const std::vector<std::string>& lines) {
   return text;
 }
 
+std::string CourseEntry::Field(const std::string& name) const {
+  const auto found = fields.find(name);
+  return found == fields.end() ? "" : found->second;
+}
+
 std::vector<CourseEntry> ReadCourseList(const std::string& text) {
   std::vector<CourseEntry> entries;
-  std::istringstream lines(text);
-  for (std::string line; std::getline(lines, line);) {
-    std::istringstream split(line);
-    std::vector<std::string> names;
-    for (std::string name; split >> name;) names.push_back(name);
-    if (names.empty() || names[0][0] == '#') continue;
-    if (names.size() != 3) {
-      throw CourseError("'" + line + "' is not: <layout file> <word list> <course file>");
+  for (const std::string& line : Lines(text)) {
+    const std::vector<std::string> names = Tokens(line);
+    CourseEntry entry{names[0], {}};
+    for (size_t i = 1; i < names.size(); ++i) {
+      const size_t equals = names[i].find('=');
+      if (equals == std::string::npos || equals == 0) {
+        throw CourseError("'" + names[i] + "' is not name=value");
+      }
+      entry.fields[names[i].substr(0, equals)] = names[i].substr(equals + 1);
     }
-    entries.push_back({names[0], names[1], names[2]});
+    for (const char* needed : {"layout", "words", "text", "uses"}) {
+      if (entry.Field(needed).empty()) {
+        throw CourseError("'" + line + "' has no " + needed + "=");
+      }
+    }
+    entries.push_back(entry);
   }
   return entries;
+}
+
+CourseMaterial ReadMaterial(const CourseEntry& entry, const std::string& courseFolder,
+                            const std::string& dataFolder) {
+  CourseMaterial material;
+  material.words = ReadWordList(ReadWholeFile(courseFolder + "/" + entry.Field("words")));
+  if (!entry.Field("spelling").empty()) {
+    material.words = Respelled(
+        material.words, ReadSpelling(ReadWholeFile(courseFolder + "/" + entry.Field("spelling"))),
+        material.avoidedWords);
+  }
+  ReadUses(ReadWholeFile(courseFolder + "/" + entry.Field("uses")), material);
+  const LineText text = ReadLineText(dataFolder + "/" + entry.Field("text"));
+  for (int i = 0; i < text.size(); ++i) material.text.emplace_back(text[i]);
+  material.accents = ToBytes(entry.Field("accents"), entry.Field("accents"));
+  return material;
 }

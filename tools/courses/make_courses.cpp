@@ -1,5 +1,5 @@
 // Writes the shipped courses: for every entry of the folder's courses.txt, the course of the
-// layout file in the data folder, made with the entry's word list, into the data folder.
+// entry's layout file in the data folder, made with its material, into the data folder.
 //   make_courses <course folder> <data folder>
 #include <filesystem>
 #include <fstream>
@@ -23,9 +23,9 @@ int main(int argc, char** argv) {
     for (const CourseEntry& entry :
          ReadCourseList(ReadWholeFile((courses / "courses.txt").string()))) {
       LayoutRec layout;
-      ReadLayoutFile((data / entry.layoutFile).string(), layout);
+      ReadLayoutFile((data / entry.Field("layout")).string(), layout);
       const std::vector<std::string> lines =
-          MakeCourse(layout, ReadWordList(ReadWholeFile((courses / entry.wordList).string())));
+          MakeCourse(layout, ReadMaterial(entry, courses.string(), data.string()));
       const fs::path target = data / entry.courseFile;
       std::ofstream out(target, std::ios::binary);
       out << CourseFileText(lines);
