@@ -48,29 +48,13 @@ const std::vector<std::vector<const char*>> kMigrations = {
     },
 };
 
-uint32_t BigEndian(const QByteArray& bytes, int at, int size) {
-  uint32_t value = 0;
-  for (int i = 0; i < size; ++i) value = (value << 8) | static_cast<uint8_t>(bytes[at + i]);
-  return value;
-}
-
-// Why a non-empty file cannot be an intact SQLite database, judged from its header; empty
-// when it may be one. An empty file is a new database.
-std::string HeaderProblem(const QString& path, int64_t size) {
+// Why a file cannot be an SQLite database at all; empty when it may be one. An empty file is
+// a new database. Whether a database is intact is SQLite's to say (see OpenFile).
+std::string SignatureProblem(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return file.errorString().toStdString();
-  const QByteArray header = file.read(100);
-  if (header.size() < 100 || !header.startsWith(QByteArray("SQLite format 3", 16))) {
+  if (!file.read(16).startsWith(QByteArray("SQLite format 3", 16))) {
     return "the file is damaged or no database";
-  }
-  int64_t pageSize = BigEndian(header, 16, 2);
-  if (pageSize == 1) pageSize = 65536;
-  const int64_t pages = BigEndian(header, 28, 4);
-  // The page count in the header holds only while its validity number matches the change
-  // counter; older writers left it stale.
-  const bool pagesValid = pages > 0 && BigEndian(header, 24, 4) == BigEndian(header, 92, 4);
-  if (pageSize < 512 || size % pageSize != 0 || (pagesValid && size < pages * pageSize)) {
-    return "the file is damaged: it is cut short";
   }
   return {};
 }
@@ -130,27 +114,46 @@ void StatsDatabase::KeyTyped(char expected, bool wrong) {
 }
 
 void StatsDatabase::Flush() {
-  if (pendingKeys_.empty() || !Ready(true)) return;
-  InTransaction([&] {
-    const int64_t id = LearnerId(learner_(), true);
-    return id > 0 && WritePendingKeys(id);
-  });
+  if (pendingKeys_.empty() && unwritten_.empty()) return;
+  if (Ready(true) && !WriteUnwritten() && state_ != State::Failed) Fail(error_);
 }
 
-bool StatsDatabase::Record(const StoredResult& result) {
-  if (!Ready(true)) return false;
+bool StatsDatabase::Record(StoredResult result) {
+  if (state_ == State::Failed) return false;
   const WallTime now = now_();
-  const int64_t day = (now.utcMs + now.offsetMs) / kDayMs;
-  return InTransaction([&] {
+  result.finishedUtcMs = now.utcMs;
+  unwritten_.push_back({result, (now.utcMs + now.offsetMs) / kDayMs});
+  return Ready(true) && WriteUnwritten();
+}
+
+bool StatsDatabase::WriteUnwritten() {
+  const bool written = Transaction([&] {
     const int64_t id = LearnerId(learner_(), true);
     if (id <= 0) return false;
+    for (const auto& [result, day] : unwritten_) {
+      if (!Insert(id, day, result)) return false;
+    }
+    return WritePendingKeys(id);
+  });
+  if (written) {
+    unwritten_.clear();
+    pendingKeys_.clear();
+    return true;
+  }
+  // Another instance held the file past the wait: kept for the next record.
+  if (!busy_) Fail(error_);
+  return false;
+}
+
+bool StatsDatabase::Insert(int64_t id, int64_t day, const StoredResult& result) {
+  {
     QSqlQuery& query = Prepared(
         "INSERT INTO results(learner_id, kind, finished_utc_ms, day, duration_ms, chars, errors,"
         " words, keys_per_minute, accuracy, words_per_minute, course_line, difficulty, hits,"
         " lost, score, expected_wpm) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     query.addBindValue(Int(id));
     query.addBindValue(static_cast<int>(result.kind));
-    query.addBindValue(Int(now.utcMs));
+    query.addBindValue(Int(result.finishedUtcMs));
     query.addBindValue(Int(day));
     if (result.kind == PracticeKind::Game) {
       const GameResult& game = result.game;
@@ -170,8 +173,8 @@ bool StatsDatabase::Record(const StoredResult& result) {
         query.addBindValue(value);
       }
     }
-    return Run(query) && AddToDay(id, day, result) && WritePendingKeys(id);
-  });
+    return Run(query) && AddToDay(id, day, result);
+  }
 }
 
 bool StatsDatabase::AddToDay(int64_t learnerId, int64_t day, const StoredResult& result) {
@@ -326,8 +329,9 @@ bool StatsDatabase::OpenFile() {
     error_ = "something other than a file stands in its place";
     return false;
   }
-  if (info.exists() && info.size() > 0) {
-    error_ = HeaderProblem(file, info.size());
+  const bool existed = info.exists() && info.size() > 0;
+  if (existed) {
+    error_ = SignatureProblem(file);
     if (!error_.empty()) return false;
   }
   if (!QSqlDatabase::isDriverAvailable("QSQLITE")) {
@@ -336,23 +340,53 @@ bool StatsDatabase::OpenFile() {
   }
   db_ = QSqlDatabase::addDatabase("QSQLITE", connection_);
   db_.setDatabaseName(file);
-  // A file locked by another program is given up after a moment rather than waited for.
-  db_.setConnectOptions("QSQLITE_BUSY_TIMEOUT=200");
+  // Another instance's write is waited for a few seconds; a record still refused then is
+  // kept for the next one.
+  db_.setConnectOptions("QSQLITE_BUSY_TIMEOUT=5000");
   if (!db_.open()) {
     error_ = ErrorText(db_.lastError());
     return false;
   }
+  if (existed) {
+    QSqlQuery check(db_);
+    if (!check.exec("PRAGMA quick_check(1)") || !check.next()) {
+      error_ = ErrorText(check.lastError());
+      return false;
+    }
+    if (const QString verdict = check.value(0).toString(); verdict != "ok") {
+      error_ = "the file is damaged: " + verdict.toStdString();
+      return false;
+    }
+  }
   int version = 0;
+  // Judged before anything is written, so a file refused is left as it is.
+  if (!ReadVersion(version)) return false;
+  if (!Exec("PRAGMA journal_mode = WAL") || !Exec("PRAGMA synchronous = NORMAL")) return false;
+  // Created and migrated in one transaction that reads the version again: of two instances
+  // making the file at once, the second finds it made.
+  return Transaction([&] {
+    if (!ReadVersion(version)) return false;
+    if (version == kStatsSchemaVersion) return true;
+    for (; version < kStatsSchemaVersion; ++version) {
+      for (const char* sql : kMigrations[static_cast<size_t>(version)]) {
+        if (!Exec(sql)) return false;
+      }
+    }
+    return Exec(QString("PRAGMA user_version = %1").arg(kStatsSchemaVersion));
+  });
+}
+
+bool StatsDatabase::ReadVersion(int& version) {
   int tables = 0;
   {
     QSqlQuery query(db_);
     if (!query.exec("PRAGMA user_version") || !query.next()) {
-      error_ = ErrorText(query.lastError());
+      Failed(query.lastError());
       return false;
     }
     version = query.value(0).toInt();
     if (!query.exec("SELECT count(*) FROM sqlite_master") || !query.next()) {
-      error_ = ErrorText(query.lastError());
+      Failed(query.lastError());
       return false;
     }
     tables = query.value(0).toInt();
@@ -364,17 +398,6 @@ bool StatsDatabase::OpenFile() {
   if (version == 0 && tables > 0) {
     error_ = "the file holds the tables of another program";
     return false;
-  }
-  if (!Exec("PRAGMA journal_mode = WAL") || !Exec("PRAGMA synchronous = NORMAL")) return false;
-  for (; version < kStatsSchemaVersion; ++version) {
-    const int next = version + 1;
-    const bool migrated = Transaction([&] {
-      for (const char* sql : kMigrations[static_cast<size_t>(version)]) {
-        if (!Exec(sql)) return false;
-      }
-      return Exec(QString("PRAGMA user_version = %1").arg(next));
-    });
-    if (!migrated) return false;
   }
   return true;
 }
@@ -398,14 +421,20 @@ bool StatsDatabase::Transaction(const std::function<bool()>& work) {
 bool StatsDatabase::Exec(const QString& sql) {
   QSqlQuery query(db_);
   if (query.exec(sql)) return true;
-  error_ = ErrorText(query.lastError());
+  Failed(query.lastError());
   return false;
 }
 
 bool StatsDatabase::Run(QSqlQuery& query) {
   if (query.exec()) return true;
-  error_ = ErrorText(query.lastError());
+  Failed(query.lastError());
   return false;
+}
+
+void StatsDatabase::Failed(const QSqlError& error) {
+  error_ = ErrorText(error);
+  // SQLITE_BUSY and SQLITE_LOCKED: another connection holds the file.
+  busy_ = error.nativeErrorCode() == "5" || error.nativeErrorCode() == "6";
 }
 
 void StatsDatabase::Fail(const std::string& reason) {
@@ -414,6 +443,7 @@ void StatsDatabase::Fail(const std::string& reason) {
   state_ = State::Failed;
   failure_ = reason;
   pendingKeys_.clear();
+  unwritten_.clear();
   dialogs_.Warn(StatsFailureText(path_, reason));
 }
 
@@ -465,6 +495,5 @@ bool StatsDatabase::WritePendingKeys(int64_t learnerId) {
     }
     if (!Run(query)) return false;
   }
-  pendingKeys_.clear();
   return true;
 }

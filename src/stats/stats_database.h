@@ -9,9 +9,13 @@
 // thread.
 //
 // Nothing here may cost the learner practice or data: when the file cannot be used (a folder
-// that cannot be written, a locked, damaged or newer file) the first failure is shown once,
-// naming the file and the reason, every later call does nothing, and the file is left as it is.
+// that cannot be written, a damaged or newer file) the first failure is shown once, naming the
+// file and the reason, every later call does nothing, and the file is left as it is. A file
+// another instance holds is waited for a few seconds; a record refused even then is kept and
+// written with the next one. Several instances may record into one file: it is created and
+// migrated in one transaction.
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
@@ -102,6 +106,9 @@ class StatsDatabase final : public PracticeRecorder, public GameRecorder {
   // Opens the file at first use; create: also when it does not exist yet.
   bool Ready(bool create);
   bool OpenFile();
+  // The schema version of the file; false (error_ says why) for a file of another program or
+  // a newer version.
+  bool ReadVersion(int& version);
   bool Migrate();
   // Runs work in one transaction, rolled back when it fails (error_ then says why).
   bool Transaction(const std::function<bool()>& work);
@@ -109,6 +116,8 @@ class StatsDatabase final : public PracticeRecorder, public GameRecorder {
   bool InTransaction(const std::function<bool()>& work);
   bool Exec(const QString& sql);
   bool Run(QSqlQuery& query);
+  // Keeps why a statement failed in error_ and busy_.
+  void Failed(const QSqlError& error);
   void Fail(const std::string& reason);
   // Runs sql, whose first placeholder is the learner's id and the others values, and hands
   // each row to row; nothing when the file or the learner is unknown.
@@ -121,7 +130,11 @@ class StatsDatabase final : public PracticeRecorder, public GameRecorder {
   // learner when missing.
   int64_t LearnerId(const std::string& name, bool create);
   bool WritePendingKeys(int64_t learnerId);
-  bool Record(const StoredResult& result);
+  bool Record(StoredResult result);
+  // The results not written yet and the characters typed, in one transaction. A file busy
+  // past the wait keeps them for the next try; any other failure gives the file up.
+  bool WriteUnwritten();
+  bool Insert(int64_t learnerId, int64_t day, const StoredResult& result);
   // Adds the result to the sums of its learner, kind and day.
   bool AddToDay(int64_t learnerId, int64_t day, const StoredResult& result);
 
@@ -132,12 +145,15 @@ class StatsDatabase final : public PracticeRecorder, public GameRecorder {
   State state_ = State::Closed;
   std::string failure_;
   std::string error_;  // the last statement's failure
+  bool busy_ = false;  // that failure was another connection holding the file
   QString connection_;
   QSqlDatabase db_;
   std::map<std::string, std::unique_ptr<QSqlQuery>> prepared_;
   std::map<QString, int64_t> learnerIds_;  // by name key
   // Characters typed since the last write: character to (expected, wrong).
   std::map<unsigned char, std::pair<int64_t, int64_t>> pendingKeys_;
+  // Results refused while another instance held the file, with their day.
+  std::vector<std::pair<StoredResult, int64_t>> unwritten_;
 };
 
 // "Progress is not recorded in <path>: <reason>. Practice goes on; the file is left as it is."

@@ -208,8 +208,8 @@ TEST_F(StatsDatabaseTest, AnUnusableFileIsReportedOnceAndLeftAsItIs) {
       {"\x00\xff garbage that is no database at all, but long enough to have a header....."
        "..............................................."s,
        "the file is damaged or no database"},
-      {intact.substr(0, intact.size() - 4096), "the file is damaged: it is cut short"},
-      {intact.substr(0, 5000), "the file is damaged: it is cut short"},
+      {intact.substr(0, intact.size() - 4096), "database disk image is malformed"},
+      {intact.substr(0, 5000), "database disk image is malformed"},
       {newer, "the file comes from a newer version of the program"},
       {foreign, "the file holds the tables of another program"},
   };
@@ -265,3 +265,18 @@ TEST_F(StatsDatabaseTest, AFileLockedByAnotherProgramIsGivenUpWithoutHarm) {
   EXPECT_EQ(other.Value("SELECT count(*) FROM results").toInt(), 1);
 }
 }  // namespace
+
+TEST_F(StatsDatabaseTest, ARecordRefusedWhileAnotherInstanceHoldsTheFileIsWrittenWithTheNext) {
+  db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));
+  {
+    RawFile other(path);
+    other.Exec("BEGIN IMMEDIATE");  // held past the few seconds a record waits
+    db->KeyTyped('a', true);
+    db->TypingFinished(Line(PracticeKind::Sentence, 20, 1, 3000));
+  }
+  db->TypingFinished(Line(PracticeKind::Sentence, 30, 0, 3000));
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_EQ(db->LastResults("Anna", 0, 10).size(), 3u);
+  ASSERT_EQ(db->Keys("Anna").size(), 1u);
+  EXPECT_EQ(db->Keys("Anna")[0].wrong, 1);
+}
