@@ -544,19 +544,29 @@ def game_running_at_exit(display, program, data):
     return workdir
 
 
+def open_paragraph_drills(display, menu, lines=None):
+    """Alt+P from the main menu, the number of lines asked for answered (lines, or the number
+    offered), and the drills' window with the focus."""
+    display.wait_active(menu, "the main menu")
+    display.keys("alt+p")
+    box = display.wait_window("Input Box")
+    display.wait_active(box, "the lines box")
+    if lines:
+        display.keys("ctrl+a")
+        display.type(lines)
+    display.keys("Return")
+    window = display.wait_window("Paragraph Drills")
+    display.wait_active(window, "the paragraph drills")
+    return window
+
+
 def paragraph_drill(display, program, data):
     """The first page shows as the window opens (it is drawn before the window is shown), and
     a wrong character shows red in the typing rows."""
     workdir = seeded_workdir(data)
     session = Session(display, program, workdir)
     menu, _ = session.pick_learner()
-    display.wait_active(menu, "the main menu")
-    display.keys("alt+p")
-    box = display.wait_window("Input Box")  # how many lines: the 3 offered
-    display.wait_active(box, "the lines box")
-    display.keys("Return")
-    window = display.wait_window("Paragraph Drills")
-    display.wait_active(window, "the paragraph drills")
+    window = open_paragraph_drills(display, menu)  # the 3 lines offered
     wait_until(lambda: has_colour(display, window, "rgb(128,0,128)"), "the row numbers")
     display.type("~")  # no drill line starts with it
     wait_until(lambda: has_colour(display, window, "rgb(255,0,0)"), "the typed character")
@@ -886,15 +896,7 @@ def paragraph_page_turn(display, program, data):
     workdir = seeded_workdir(data)
     session = Session(display, program, workdir)
     menu, _ = session.pick_learner()
-    display.wait_active(menu, "the main menu")
-    display.keys("alt+p")
-    box = display.wait_window("Input Box")
-    display.wait_active(box, "the lines box")
-    display.keys("ctrl+a")
-    display.type("12")
-    display.keys("Return")
-    window = display.wait_window("Paragraph Drills")
-    display.wait_active(window, "the paragraph drills")
+    window = open_paragraph_drills(display, menu, "12")
     display.keys(*["Return"] * 10)
     wait_until(lambda: display.windows("Paragraph Drills") and has_colour(
         display, window, "rgb(128,0,128)"), "the new page")
