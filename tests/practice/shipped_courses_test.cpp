@@ -3,6 +3,7 @@
 
 #include <QChar>
 #include <QProcess>
+#include <array>
 #include <functional>
 #include <set>
 
@@ -93,6 +94,48 @@ std::set<std::string> Misspelled(const std::string& dictionary, const std::strin
     if (!word.isEmpty()) words.insert(BytesOf(QString::fromUtf8(word)));
   }
   return words;
+}
+
+// The phrases of a language's uses file, in the code page; in those under [numbers] each
+// {placeholder} stands for a number.
+struct Use {
+  std::string text;
+  bool numbers;
+};
+std::vector<Use> Uses(const std::string& words) {
+  std::vector<Use> uses;
+  bool numbers = false;
+  const LineText file = ReadLineText(kTool + "uses-" + words.substr(6, 2) + ".txt");
+  for (int i = 0; i < file.size(); ++i) {
+    const std::string line(file[i]);
+    if (line == "[numbers]" || line == "[phrases]") {
+      numbers = line == "[numbers]";
+    } else if (!line.empty() && !line.starts_with("# ")) {
+      uses.push_back({BytesOf(QString::fromUtf8(line.data(), static_cast<int>(line.size()))),
+                      numbers});
+    }
+  }
+  return uses;
+}
+
+bool IsUse(std::string_view item, const Use& use) {
+  std::string_view rest = use.text;
+  while (!rest.empty()) {
+    if (use.numbers && rest.front() == '{') {
+      size_t digits = 0;
+      while (digits < item.size() && std::isdigit(static_cast<unsigned char>(item[digits]))) {
+        ++digits;
+      }
+      if (digits == 0) return false;
+      item.remove_prefix(digits);
+      rest.remove_prefix(rest.find('}') + 1);
+    } else {
+      if (item.empty() || item.front() != rest.front()) return false;
+      item.remove_prefix(1);
+      rest.remove_prefix(1);
+    }
+  }
+  return item.empty();
 }
 
 std::vector<std::string> Tokens(const std::string& line) {
@@ -204,12 +247,35 @@ TEST(ShippedCourses, TeachTheKeysInTouchTypingOrder) {
   }
 }
 
+TEST(ShippedCourses, DrillEachHandsCapitalsWithTheOtherHandsShift) {
+  for (const Shipped& shipped : kCourses) {
+    SCOPED_TRACE(shipped.course);
+    Typing typing;
+    ReadLayoutFile(kData + shipped.layout, typing.layout);
+    std::array<int, 2> linesOfHand{};  // lines of three capitals or more, all of one hand
+    for (const std::string& line : Lines(shipped.course)) {
+      std::set<bool> rightHand;
+      int capitals = 0;
+      for (char c : line) {
+        const int key = IsLetter(c) ? typing.KeyOf(c) : 0;
+        if (key == 0 || !typing.NeedsShift(c)) continue;
+        ++capitals;
+        rightHand.insert(typing.layout.KeyAt(key).Finger >= 5);
+      }
+      if (capitals >= 3 && rightHand.size() == 1) ++linesOfHand[*rightHand.begin()];
+    }
+    EXPECT_GE(linesOfHand[0], 4);
+    EXPECT_GE(linesOfHand[1], 4);
+  }
+}
+
 TEST(ShippedCourses, ShowMarksAndSentencesAsWritersUseThem) {
   for (const Shipped& shipped : kCourses) {
     SCOPED_TRACE(shipped.course);
     std::string text;
     for (const std::string& line : Lines(shipped.text)) text += line + "\n";
     const std::vector<std::string> lines = Lines(shipped.course);
+    const std::vector<Use> uses = Uses(shipped.words);
     size_t sentencesAtEnd = 0;
     for (const std::string& line : lines) {
       SCOPED_TRACE(line);
@@ -225,6 +291,21 @@ TEST(ShippedCourses, ShowMarksAndSentencesAsWritersUseThem) {
       const bool found = text.find(line) != std::string::npos;
       if (sentence) {
         EXPECT_TRUE(found);
+      }
+      // Outside the text's sentences, a symbol stands only in a phrase as writers use it,
+      // never alone between words.
+      for (size_t start = 0; !found && start < line.size();) {
+        const size_t end = std::min(line.find(", ", start), line.size());
+        std::string item = line.substr(start, end - start);
+        start = end + 2;
+        if (item.back() == '.') item.pop_back();
+        const bool symbol = std::any_of(item.begin(), item.end(), [](char c) {
+          return !ByteToChar(static_cast<unsigned char>(c)).isLetterOrNumber() &&
+                 std::string(" .,'?!-:;\"").find(c) == std::string::npos;
+        });
+        EXPECT_TRUE(!symbol || std::any_of(uses.begin(), uses.end(), [&](const Use& use) {
+                      return IsUse(item, use);
+                    })) << item;
       }
       sentencesAtEnd = sentence && found ? sentencesAtEnd + 1 : 0;
     }
