@@ -46,6 +46,17 @@ const std::vector<std::vector<const char*>> kMigrations = {
         " wrong INTEGER NOT NULL,"
         " PRIMARY KEY(learner_id, ch)) WITHOUT ROWID",
     },
+    // A learner's id is never given again: another instance that still records for a deleted
+    // learner is refused by the foreign keys rather than writing into a new learner's rows.
+    {
+        "CREATE TABLE new_learners("
+        " id INTEGER PRIMARY KEY AUTOINCREMENT,"
+        " name TEXT NOT NULL,"
+        " name_key TEXT NOT NULL UNIQUE)",
+        "INSERT INTO new_learners(id, name, name_key) SELECT id, name, name_key FROM learners",
+        "DROP TABLE learners",
+        "ALTER TABLE new_learners RENAME TO learners",
+    },
 };
 
 // Why a file cannot be an SQLite database at all; empty when it may be one. An empty file is
@@ -140,8 +151,15 @@ bool StatsDatabase::WriteUnwritten() {
     pendingKeys_.clear();
     return true;
   }
-  // Another instance held the file past the wait: kept for the next record.
-  if (!busy_) Fail(error_);
+  // Another instance held the file past the wait: kept for the next record. A learner that
+  // another instance deleted meanwhile: the late results are dropped, and the next record
+  // makes the learner anew.
+  if (deletedElsewhere_) {
+    unwritten_.clear();
+    pendingKeys_.clear();
+  } else if (!busy_) {
+    Fail(error_);
+  }
   return false;
 }
 
@@ -361,7 +379,10 @@ bool StatsDatabase::OpenFile() {
   int version = 0;
   // Judged before anything is written, so a file refused is left as it is.
   if (!ReadVersion(version)) return false;
-  if (!Exec("PRAGMA journal_mode = WAL") || !Exec("PRAGMA synchronous = NORMAL")) return false;
+  if (!Exec("PRAGMA journal_mode = WAL") || !Exec("PRAGMA synchronous = NORMAL") ||
+      !Exec("PRAGMA foreign_keys = OFF")) {  // while the tables are made again
+    return false;
+  }
   // Created and migrated in one transaction that reads the version again: of two instances
   // making the file at once, the second finds it made.
   return Transaction([&] {
@@ -373,7 +394,7 @@ bool StatsDatabase::OpenFile() {
       }
     }
     return Exec(QString("PRAGMA user_version = %1").arg(kStatsSchemaVersion));
-  });
+  }) && Exec("PRAGMA foreign_keys = ON");
 }
 
 bool StatsDatabase::ReadVersion(int& version) {
@@ -435,6 +456,7 @@ void StatsDatabase::Failed(const QSqlError& error) {
   error_ = ErrorText(error);
   // SQLITE_BUSY and SQLITE_LOCKED: another connection holds the file.
   busy_ = error.nativeErrorCode() == "5" || error.nativeErrorCode() == "6";
+  deletedElsewhere_ = error_.find("FOREIGN KEY constraint failed") != std::string::npos;
 }
 
 void StatsDatabase::Fail(const std::string& reason) {

@@ -31,7 +31,7 @@
 #include "practice/practice_recorder.h"
 
 inline constexpr const char* kStatsFileName = "qzstats.db";
-inline constexpr int kStatsSchemaVersion = 1;
+inline constexpr int kStatsSchemaVersion = 2;
 
 // The time a result is recorded at: UTC, and the local zone's offset then, which decides the
 // learner's day.
@@ -146,6 +146,7 @@ class StatsDatabase final : public PracticeRecorder, public GameRecorder {
   std::string failure_;
   std::string error_;  // the last statement's failure
   bool busy_ = false;  // that failure was another connection holding the file
+  bool deletedElsewhere_ = false;  // or a learner that another instance deleted
   QString connection_;
   QSqlDatabase db_;
   std::map<std::string, std::unique_ptr<QSqlQuery>> prepared_;

@@ -280,3 +280,31 @@ TEST_F(StatsDatabaseTest, ARecordRefusedWhileAnotherInstanceHoldsTheFileIsWritte
   ASSERT_EQ(db->Keys("Anna").size(), 1u);
   EXPECT_EQ(db->Keys("Anna")[0].wrong, 1);
 }
+
+TEST_F(StatsDatabaseTest, ALearnerDeletedByAnotherInstanceLeavesNothingToTheNextLearner) {
+  db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));
+  {
+    std::string other = "Anna";
+    StatsDatabase elsewhere(path, dialogs, [&] { return other; }, [] { return WallTime{}; });
+    elsewhere.DeleteLearner("Anna");
+    db->TypingFinished(Line(PracticeKind::Sentence, 20, 0, 3000));  // late: dropped
+    other = "Ben";
+    elsewhere.TypingFinished(Line(PracticeKind::Sentence, 30, 0, 3000));
+  }
+  db->TypingFinished(Line(PracticeKind::Sentence, 40, 0, 3000));  // Anna anew
+  EXPECT_TRUE(dialogs.messages.empty());
+  ASSERT_EQ(db->LastResults("Ben", 0, 10).size(), 1u);
+  EXPECT_EQ(db->LastResults("Ben", 0, 10)[0].typing.chars, 30);
+  ASSERT_EQ(db->LastResults("Anna", 0, 10).size(), 1u);
+  EXPECT_EQ(db->LastResults("Anna", 0, 10)[0].typing.chars, 40);
+}
+
+TEST_F(StatsDatabaseTest, AFileOfTheFirstVersionKeepsItsLearnersAndResults) {
+  db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));
+  db.reset();
+  { RawFile(path).Exec("PRAGMA user_version = 1"); }
+  db = Open();
+  db->TypingFinished(Line(PracticeKind::Sentence, 20, 0, 3000));
+  EXPECT_EQ(db->LastResults("Anna", 0, 10).size(), 2u);
+  EXPECT_EQ(RawFile(path).Value("PRAGMA user_version").toInt(), 2);
+}
