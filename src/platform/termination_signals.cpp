@@ -1,6 +1,7 @@
 #include "platform/termination_signals.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <unistd.h>
 
 #include <QSocketNotifier>
@@ -28,10 +29,24 @@ bool InstallSignalHandlers() {
   for (int signal : {SIGTERM, SIGHUP, SIGINT}) sigaction(signal, &action, nullptr);
   return true;
 }
+
+void MaskTerminationSignals(int how) {
+  sigset_t set;
+  sigemptyset(&set);
+  for (int signal : {SIGTERM, SIGHUP, SIGINT}) sigaddset(&set, signal);
+  pthread_sigmask(how, &set, nullptr);
+}
 }  // namespace
 
+void HoldTerminationSignals() {
+  MaskTerminationSignals(SIG_BLOCK);
+}
+
 void WatchTerminationSignals(QObject& owner, std::function<void()> received) {
-  if (!InstallSignalHandlers()) return;
+  const bool watched = InstallSignalHandlers();
+  // Threads started since the hold keep the signals blocked: they reach this thread only.
+  MaskTerminationSignals(SIG_UNBLOCK);
+  if (!watched) return;
   auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &owner);
   QObject::connect(notifier, &QSocketNotifier::activated, &owner,
                    [received = std::move(received)] {

@@ -7,6 +7,11 @@
 
 class QObject;
 
-// received runs on the window thread after one or more signals. Where the system gives no means
-// to watch them, the signals keep their default action.
+// Keeps the signals waiting until they are watched, so that one coming while the program
+// starts is not lost to the default action. Called first thing, before any thread starts.
+void HoldTerminationSignals();
+
+// received runs on the window thread after one or more signals, those held since the start
+// included. Where the system gives no means to watch them, the signals keep their default
+// action.
 void WatchTerminationSignals(QObject& owner, std::function<void()> received);

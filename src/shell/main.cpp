@@ -6,6 +6,7 @@
 
 #include "platform/guard.h"
 #include "platform/qt_dialogs.h"
+#include "platform/termination_signals.h"
 #include "shell/program.h"
 #include "shell/session_end.h"
 
@@ -43,6 +44,7 @@ class TutorApplication final : public QApplication {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  HoldTerminationSignals();
   // The windows update a key, a finger or a word at a time. Through shared memory each such
   // update made the next paint wait for the X server's answer; a few hundred bytes sent
   // plainly cost far less (measured: a third of the idle practice window's CPU).

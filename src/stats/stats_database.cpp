@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 #include <QVariant>
 
 #include "platform/codepage.h"
@@ -331,13 +332,23 @@ void StatsDatabase::SelectOf(const std::string& learner, const char* sql,
 bool StatsDatabase::Ready(bool create) {
   if (state_ == State::Open) return true;
   if (state_ == State::Failed) return false;
-  if (!create && !QFileInfo::exists(QString::fromStdString(path_))) return false;
+  const QString file = QString::fromStdString(path_);
+  const bool existed = QFileInfo::exists(file);
+  if (!create && !existed) return false;
   if (OpenFile()) {
     state_ = State::Open;
     return true;
   }
   Fail(error_);
+  if (!existed) RemoveEmptyFiles(file);
   return false;
+}
+
+// What a creation that failed (a full disk) leaves: an empty file and its WAL files. One that
+// another instance has begun writing meanwhile is not empty and stays.
+void StatsDatabase::RemoveEmptyFiles(const QString& file) {
+  if (QFileInfo(file + "-wal").size() > 0 || QFileInfo(file).size() > 0) return;
+  for (const QString& name : {file + "-wal", file + "-shm", file}) QFile::remove(name);
 }
 
 bool StatsDatabase::OpenFile() {
@@ -360,7 +371,15 @@ bool StatsDatabase::OpenFile() {
   db_.setDatabaseName(file);
   // Another instance's write is waited for a few seconds; a record still refused then is
   // kept for the next one.
-  db_.setConnectOptions("QSQLITE_BUSY_TIMEOUT=5000");
+  QString options = "QSQLITE_BUSY_TIMEOUT=5000";
+  // A file this user may not write is only read, and as it stands on disk: opened otherwise,
+  // SQLite would put -wal and -shm files of this user beside it, which lock out its owner.
+  // With a -wal already there, its owner is writing, and the pages in it are read too.
+  if (existed && !info.isWritable() && !QFileInfo::exists(file + "-wal")) {
+    db_.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString() + "?immutable=1");
+    options += ";QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI";
+  }
+  db_.setConnectOptions(options);
   if (!db_.open()) {
     error_ = ErrorText(db_.lastError());
     return false;
@@ -379,10 +398,9 @@ bool StatsDatabase::OpenFile() {
   int version = 0;
   // Judged before anything is written, so a file refused is left as it is.
   if (!ReadVersion(version)) return false;
-  if (!Exec("PRAGMA journal_mode = WAL") || !Exec("PRAGMA synchronous = NORMAL") ||
-      !Exec("PRAGMA foreign_keys = OFF")) {  // while the tables are made again
-    return false;
-  }
+  if (!Exec("PRAGMA journal_mode = WAL") || !Exec("PRAGMA synchronous = NORMAL")) return false;
+  if (version == kStatsSchemaVersion) return Exec("PRAGMA foreign_keys = ON");
+  if (!Exec("PRAGMA foreign_keys = OFF")) return false;  // while the tables are made again
   // Created and migrated in one transaction that reads the version again: of two instances
   // making the file at once, the second finds it made.
   return Transaction([&] {

@@ -106,10 +106,10 @@ class StatsDatabase final : public PracticeRecorder, public GameRecorder {
   // Opens the file at first use; create: also when it does not exist yet.
   bool Ready(bool create);
   bool OpenFile();
+  void RemoveEmptyFiles(const QString& file);
   // The schema version of the file; false (error_ says why) for a file of another program or
   // a newer version.
   bool ReadVersion(int& version);
-  bool Migrate();
   // Runs work in one transaction, rolled back when it fails (error_ then says why).
   bool Transaction(const std::function<bool()>& work);
   // The same, with a failure shown and the file given up.

@@ -284,6 +284,14 @@ class Program:
                     return int(line.split()[1]) / 1024
         raise AssertionError("no VmHWM for the program")
 
+    def blocked_signals(self):
+        """The signals the program's main thread holds back (SigBlk), as a bit mask."""
+        with open("/proc/%d/status" % self.process.pid) as status:
+            for line in status:
+                if line.startswith("SigBlk:"):
+                    return int(line.split()[1], 16)
+        return 0
+
     def signal(self, number=signal.SIGTERM):
         self.process.send_signal(number)
 

@@ -609,12 +609,19 @@ def session_end(display, program, data):
     """A termination signal ends the program as closing the main menu does, but without the
     practice-time report: SIGTERM after a finished course line, with the course and perhaps
     the speed warning still up, keeps Progress and TimeTotal; SIGTERM with a game running and
-    SIGHUP at the start-up panel end it with status 0 too. A learner file that cannot be
-    written then is told on standard error, with status 1."""
+    SIGHUP at the start-up panel end it with status 0 too, and so does SIGTERM the moment the
+    program's own code runs. A learner file that cannot be written then is told on standard
+    error, with status 1."""
     workdir = seeded_workdir(data)
     j_words_game_text(workdir)
     qzc = os.path.join(workdir, "qzc.ini")
     time_before = int(value_of(read_bytes(qzc), b"Learner", b"TimeTotal"))
+
+    early = Program(display, program, workdir)
+    wait_until(lambda: early.blocked_signals() & (1 << (signal.SIGTERM - 1)),
+               "the program to hold its signals", interval=0)
+    early.signal(signal.SIGTERM)
+    assert_exit(early.wait_exit())
 
     session = Session(display, program, workdir)
     menu, _ = session.pick_learner()
@@ -644,6 +651,24 @@ def session_end(display, program, data):
     session.program.signal(signal.SIGTERM)
     assert session.program.wait_exit() == 1
     assert "Unable to write to " + qzc in session.program.output()
+    return workdir
+
+
+def lost_display(display, program, data):
+    """The X server goes away (a crash, or Xwayland ending with the session) after a finished
+    course line: the program ends, and the line's Progress and time are in qzc.ini."""
+    workdir = seeded_workdir(data)
+    qzc = os.path.join(workdir, "qzc.ini")
+    time_before = int(value_of(read_bytes(qzc), b"Learner", b"TimeTotal"))
+    session = Session(display, program, workdir)
+    menu, _ = session.pick_learner()
+    type_course_line(display, session, menu, first_course_line(workdir))
+    display.server.kill()
+    display.server.wait()
+    session.program.wait_exit()  # with Qt's status for a broken connection
+    learner = read_bytes(qzc)
+    assert value_of(learner, b"Learner", b"Progress") == b"1", learner
+    assert int(value_of(learner, b"Learner", b"TimeTotal")) > time_before, learner
     return workdir
 
 
@@ -949,7 +974,7 @@ def two_instances(display, program, data):
     both = learner + learner.replace(b"[Learner]", b"[Zoe]")
     qz = os.path.join(workdir, "qz.ini")
     settings = read_bytes(qz)  # the panel offers its CurrentUser first: Learner
-    for run in range(5):
+    for run in range(20):
         for path, content in ((qzc, both), (qz, settings)):
             with open(path, "wb") as out:
                 out.write(content)

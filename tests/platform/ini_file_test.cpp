@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <array>
 #include <filesystem>
 
 #include "platform/errors.h"
+#include "support/child_process.h"
 #include "support/full_disk.h"
 #include "support/temp_dir.h"
 
@@ -250,17 +250,6 @@ TEST_F(IniFileTest, BinaryHugeAndBrokenFilesAreSurvivedAndKept) {
   EXPECT_EQ(Bytes(), file + "\r\n");
 }
 
-namespace {
-// Runs body in a child process; its exit status.
-int InChild(const std::function<bool()>& body) {
-  const pid_t child = ::fork();
-  if (child == 0) ::_exit(body() ? 0 : 1);
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-}  // namespace
-
 TEST_F(IniFileTest, TwoProcessesChangingTheFileLoseNothingOfEachOther) {
   const auto count = [this](const std::string& who) {
     for (int i = 0; i < 150; ++i) {
@@ -272,11 +261,9 @@ TEST_F(IniFileTest, TwoProcessesChangingTheFileLoseNothingOfEachOther) {
     }
     return true;
   };
-  const pid_t other = ::fork();
-  if (other == 0) ::_exit(count("b") ? 0 : 1);
+  const pid_t other = StartChild([&] { return count("b"); });
   count("a");
-  int status = 0;
-  ::waitpid(other, &status, 0);
+  EXPECT_EQ(ExitStatusOf(other), 0);
   EXPECT_EQ(ini.ReadInteger("s", "count", 0), 300);
   EXPECT_EQ(ini.ReadSection("a").size() + ini.ReadSection("b").size(), 300u);
 }

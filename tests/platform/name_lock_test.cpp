@@ -1,9 +1,9 @@
 #include "platform/name_lock.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
+#include "support/child_process.h"
 #include "support/temp_dir.h"
 
 TEST(NameLock, ANameHeldByAnotherProcessIsRefusedUntilItEnds) {
@@ -12,15 +12,14 @@ TEST(NameLock, ANameHeldByAnotherProcessIsRefusedUntilItEnds) {
   int ready[2], done[2];
   ASSERT_EQ(::pipe(ready), 0);
   ASSERT_EQ(::pipe(done), 0);
-  const pid_t other = ::fork();
-  if (other == 0) {
+  const pid_t other = StartChild([&] {
     NameLock lock(path);
     const char held = lock.Hold("Anna") ? 'y' : 'n';
     (void)::write(ready[1], &held, 1);
     char end = 0;
     (void)::read(done[0], &end, 1);
-    ::_exit(0);
-  }
+    return true;
+  });
   char held = 0;
   ASSERT_EQ(::read(ready[0], &held, 1), 1);
   EXPECT_EQ(held, 'y');
@@ -31,6 +30,6 @@ TEST(NameLock, ANameHeldByAnotherProcessIsRefusedUntilItEnds) {
   NameLock third(path);
   EXPECT_TRUE(third.Hold("Ben"));
   (void)::write(done[1], "x", 1);
-  ::waitpid(other, nullptr, 0);
+  EXPECT_EQ(ExitStatusOf(other), 0);
   EXPECT_TRUE(lock.Hold("Anna"));
 }

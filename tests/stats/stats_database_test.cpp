@@ -1,6 +1,7 @@
 #include "stats/stats_database.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -8,6 +9,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "support/child_process.h"
+#include "support/full_disk.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -258,7 +261,9 @@ TEST_F(StatsDatabaseTest, AFileLockedByAnotherProgramIsGivenUpWithoutHarm) {
   other.Exec("BEGIN EXCLUSIVE");
   other.Exec("INSERT INTO learners(name, name_key) VALUES('Zoe', 'ZOE')");
   db = Open();
-  db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));
+  db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));  // kept for the next
+  EXPECT_TRUE(dialogs.messages.empty());
+  db->Flush();  // the program's end: still held, and told
   EXPECT_EQ(dialogs.Texts(),
             std::vector<std::string>{StatsFailureText(path, "database is locked")});
   other.Exec("COMMIT");
@@ -307,4 +312,77 @@ TEST_F(StatsDatabaseTest, AFileOfTheFirstVersionKeepsItsLearnersAndResults) {
   db->TypingFinished(Line(PracticeKind::Sentence, 20, 0, 3000));
   EXPECT_EQ(db->LastResults("Anna", 0, 10).size(), 2u);
   EXPECT_EQ(RawFile(path).Value("PRAGMA user_version").toInt(), 2);
+}
+
+TEST_F(StatsDatabaseTest, AFileWhoseCheckpointWasCutShortIsReadFromItsWalAndRecordedInto) {
+  for (int line = 1; line <= 40; ++line) {
+    db->TypingFinished(Line(PracticeKind::Course, 10, 0, 3000, line));
+  }
+  const std::string wal = dir.Read(std::string(kStatsFileName) + "-wal");
+  db.reset();  // the checkpoint at the end copies every page into the file
+  // Cut off after the first page, which already tells the new size; the pages are in the WAL.
+  std::filesystem::resize_file(path, 4096);
+  dir.Write(std::string(kStatsFileName) + "-wal", wal);
+  db = Open();
+  EXPECT_EQ(db->LastResults("Anna", 0, 100).size(), 40u);
+  db->TypingFinished(Line(PracticeKind::Course, 10, 0, 3000, 41));
+  EXPECT_EQ(db->LastResults("Anna", 0, 100).size(), 41u);
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(StatsDatabaseTest, ACreationThatFindsTheDiskFullLeavesNoFileBehind) {
+  {
+    FullDisk full(0);
+    db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));
+    db.reset();
+  }
+  EXPECT_EQ(dialogs.messages.size(), 1u);
+  for (const char* end : {"", "-wal", "-shm"}) EXPECT_FALSE(std::filesystem::exists(path + end));
+}
+
+// Another learner of a shared installation reads a database they may not write, and leaves
+// no files of theirs beside it that would lock its owner out.
+TEST_F(StatsDatabaseTest, AFileThisUserMayNotWriteIsReadWithNothingPutBesideIt) {
+  db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));
+  db.reset();
+  ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+  ASSERT_EQ(::chmod(dir.path().c_str(), 0777), 0);
+  EXPECT_EQ(InChild([this] {
+              if (::setgid(65534) != 0 || ::setuid(65534) != 0) return false;
+              db = Open();
+              const bool read = db->LastResults("Anna", 0, 10).size() == 1;
+              db->TypingFinished(Line(PracticeKind::Sentence, 20, 0, 3000));
+              return read && dialogs.Texts() == std::vector<std::string>{StatsFailureText(
+                                                    path, "attempt to write a readonly database")};
+            }),
+            0);
+  EXPECT_FALSE(std::filesystem::exists(path + "-wal"));
+  EXPECT_FALSE(std::filesystem::exists(path + "-shm"));
+}
+
+TEST_F(StatsDatabaseTest, TwoInstancesMakingTheFileAtOnceBothRecord) {
+  for (int round = 0; round < 20; ++round) {
+    path = dir.File("round" + std::to_string(round) + ".db");
+    int start[2];
+    ASSERT_EQ(::pipe(start), 0);
+    const auto instance = [&](const std::string& name) {
+      return StartChild([&] {
+        char go = 0;
+        if (::read(start[0], &go, 1) != 1) return false;
+        learner = name;
+        db = Open();
+        db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));
+        return dialogs.messages.empty();
+      });
+    };
+    const pid_t first = instance("Anna");
+    const pid_t second = instance("Ben");
+    ASSERT_EQ(::write(start[1], "go", 2), 2);
+    EXPECT_EQ(ExitStatusOf(first), 0) << round;
+    EXPECT_EQ(ExitStatusOf(second), 0) << round;
+    ::close(start[0]);
+    ::close(start[1]);
+    db = Open();
+    EXPECT_EQ(db->Learners(), (std::vector<std::string>{"Anna", "Ben"})) << round;
+  }
 }
