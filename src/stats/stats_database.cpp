@@ -6,11 +6,15 @@
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVariant>
+#include <chrono>
+#include <thread>
 
 #include "platform/codepage.h"
 
 namespace {
 constexpr int64_t kDayMs = 86400000;
+constexpr int kOpenAttempts = 100;
+constexpr int kOpenRetryMs = 50;
 
 // Statements that bring the schema from version i to i + 1.
 const std::vector<std::vector<const char*>> kMigrations = {
@@ -335,23 +339,30 @@ bool StatsDatabase::Ready(bool create) {
   const QString file = QString::fromStdString(path_);
   const bool existed = QFileInfo::exists(file);
   if (!create && !existed) return false;
-  if (OpenFile()) {
-    state_ = State::Open;
-    return true;
+  // Another instance opening or making the file at the same moment can refuse the opening
+  // steps at once, without SQLite's wait: they are tried again for a few seconds.
+  for (int attempt = 1; !OpenFile(); ++attempt) {
+    Close();
+    if (!busy_ || attempt == kOpenAttempts) {
+      Fail(error_);
+      if (!existed && !busy_) RemoveEmptyFiles(file);
+      return false;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(kOpenRetryMs));
   }
-  Fail(error_);
-  if (!existed) RemoveEmptyFiles(file);
-  return false;
+  state_ = State::Open;
+  return true;
 }
 
-// What a creation that failed (a full disk) leaves: an empty file and its WAL files. One that
-// another instance has begun writing meanwhile is not empty and stays.
+// What a creation that failed on its own (a full disk) leaves: an empty file and its WAL
+// files. One that another instance has begun writing meanwhile is not empty and stays.
 void StatsDatabase::RemoveEmptyFiles(const QString& file) {
   if (QFileInfo(file + "-wal").size() > 0 || QFileInfo(file).size() > 0) return;
   for (const QString& name : {file + "-wal", file + "-shm", file}) QFile::remove(name);
 }
 
 bool StatsDatabase::OpenFile() {
+  busy_ = false;
   const QString file = QString::fromStdString(path_);
   const QFileInfo info(file);
   if (info.exists() && !info.isFile()) {
@@ -396,8 +407,12 @@ bool StatsDatabase::OpenFile() {
     }
   }
   int version = 0;
-  // Judged before anything is written, so a file refused is left as it is.
-  if (!ReadVersion(version)) return false;
+  // Judged before anything is written, so a file refused is left as it is; in one read
+  // transaction, so that the version and the tables are of one state of the file.
+  if (!Exec("BEGIN")) return false;
+  const bool known = ReadVersion(version);
+  Exec("COMMIT");
+  if (!known) return false;
   if (!Exec("PRAGMA journal_mode = WAL") || !Exec("PRAGMA synchronous = NORMAL")) return false;
   if (version == kStatsSchemaVersion) return Exec("PRAGMA foreign_keys = ON");
   if (!Exec("PRAGMA foreign_keys = OFF")) return false;  // while the tables are made again

@@ -363,6 +363,7 @@ TEST_F(StatsDatabaseTest, AFileThisUserMayNotWriteIsReadWithNothingPutBesideIt) 
 TEST_F(StatsDatabaseTest, TwoInstancesMakingTheFileAtOnceBothRecord) {
   for (int round = 0; round < 20; ++round) {
     path = dir.File("round" + std::to_string(round) + ".db");
+    db.reset();  // no connection of the test's own handed down to the instances
     int start[2];
     ASSERT_EQ(::pipe(start), 0);
     const auto instance = [&](const std::string& name) {
