@@ -5,7 +5,7 @@
 #include <QToolButton>
 
 #include "platform/guard.h"
-#include "platform/key_events.h"
+#include "platform/key_codes.h"
 
 namespace {
 constexpr int kDesignWidth = 600;
@@ -86,12 +86,12 @@ void TFmCoursePrac::NextLine() {
   ClearTyping();
   // A line ended by a key moves on by one and nothing else: that key made no navigation
   // request, even where it reached no key-down (some keys have no virtual-key code here).
-  const bool lineEnded = Finished && LineOutcome != LineOutcomeKind::Escaped;
-  CourseLine = NavigateCourse(CourseLine, TextLines.size(), Finished ? kNavNone : NavRequest,
+  const bool finished = engine_.Finished();
+  const bool lineEnded = finished && engine_.LineOutcome() != LineOutcomeKind::Escaped;
+  CourseLine = NavigateCourse(CourseLine, TextLines.size(), finished ? kNavNone : NavRequest,
                               lineEnded, context_.dialogs);
   const int shown = ShownCourseLine(CourseLine, TextLines.size());
-  SetUpLine(TextLines.empty() ? std::string() : SampleOf(TextLines[shown]));
-  Finished = false;
+  engine_.SetUpLine(TextLines.empty() ? std::string() : SampleOf(TextLines[shown]));
   Label1->setText(TextLines.empty() ? "0 / 0"
                                     : QString("%1 / %2").arg(shown + 1).arg(TextLines.size()));
   Label1->adjustSize();

@@ -1,10 +1,8 @@
 #include "practice/letter_prac.h"
 
-#include <QLabel>
+#include <algorithm>
 
-#include "platform/codepage.h"
-#include "platform/key_events.h"
-#include "practice/statistics.h"
+#include "platform/key_codes.h"
 
 namespace {
 constexpr size_t kMaxDrillText = 40;
@@ -51,19 +49,12 @@ void TFmLetterPrac::NextLine() {
         context_.dialogs.InputBox("Input Box", kDrillPrompt, kDrillDefault).substr(0, kMaxDrillText);
     if (answer == kDrillDefault) {
       DrillDefined = true;
-      LbMark->hide();
     } else if (!answer.empty()) {
-      SampleLine = BuildDrillLine(answer);
-      ShowSample();
-      LineLength = static_cast<int>(SampleLine.size());
-      WordCount = CountWords(SampleLine);
+      engine_.SetUpLine(BuildDrillLine(answer));
       DrillDefined = true;
-      LbMark->hide();
     }
   }
   ClearTyping();
-  Position = 1;
-  ResetLineClock();
-  Finished = false;
+  engine_.Restart();
   ShowNextAt(1);
 }

@@ -22,7 +22,7 @@ constexpr int kTypingBoxTop = 100;
 
 TFmLinePractice::TFmLinePractice(WindowContext& context, KeyGuides& guides,
                                  stopwatch& practiceStopwatch, QWidget* parent)
-    : QDialog(parent), context_(context), guides_(guides), stopwatch_(practiceStopwatch) {
+    : QDialog(parent), context_(context), guides_(guides), engine_(practiceStopwatch, *this) {
   setObjectName("FmLinePractice");
   setWindowTitle("Line Practice");
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -94,40 +94,28 @@ TFmLinePractice::TFmLinePractice(WindowContext& context, KeyGuides& guides,
 }
 
 void TFmLinePractice::NextLine() {
-  if (LineOutcome == LineOutcomeKind::Escaped) {
+  if (engine_.LineOutcome() == LineOutcomeKind::Escaped) {
     reject();
     return;
   }
-  SetUpLine(kBaseSample);
+  engine_.SetUpLine(kBaseSample);
 }
 
-void TFmLinePractice::SetUpLine(const std::string& line) {
-  SampleLine = line.substr(0, kMaxSampleLength);
-  ShowSample();
-  LineLength = static_cast<int>(SampleLine.size());
-  WordCount = CountWords(SampleLine);
-  Position = 1;
-  ResetLineClock();
-  ShowNextAt(1);
-}
-
-void TFmLinePractice::ShowSample() {
-  const QString sample = BytesToQString(SampleLine);
+void TFmLinePractice::ShowSample(const std::string& line) {
+  const QString sample = BytesToQString(line);
   SampleEdit->ShowLine(sample);
   RichEdit1->PlaceBy(sample);
 }
 
-void TFmLinePractice::ResetLineClock() {
-  stopwatch_.Reset();
-  Started = false;
-  LbMark->hide();
+void TFmLinePractice::ShowClockRunning(bool running) {
+  LbMark->setVisible(running);
 }
 
 void TFmLinePractice::ShowNextAt(int position) {
   SampleEdit->FollowPlace(position - 1);
   RichEdit1->FollowPlace(position - 1);
-  if (position >= 1 && position <= LineLength) {
-    ShowFinger(guides_.ShowNextKey(SampleLine[static_cast<size_t>(position - 1)]));
+  if (position >= 1 && position <= engine_.LineLength()) {
+    ShowFinger(guides_.ShowNextKey(engine_.SampleLine()[static_cast<size_t>(position - 1)]));
   } else {
     // Nothing to type next (no line yet, or the whole line typed): no key, no finger.
     guides_.ClearNextKey();
@@ -164,72 +152,19 @@ bool TFmLinePractice::RichEdit1KeyDown(int vk) {
 }
 
 void TFmLinePractice::RichEdit1KeyPress(int key) {
-  if (LineLength < Position || LineLength <= 0) {
-    Finished = true;
-    key = 0;  // swallowed: no longer counts as Esc
-  } else {
-    const bool right = key < 256 && static_cast<char>(key) == SampleLine[Position - 1];
-    if (right || (key != VK_BACK && key != VK_RETURN && key != VK_ESCAPE && key != 0)) {
-      InsertTyped(key, right);
-      if (recorder_) recorder_->KeyTyped(SampleLine[Position - 1], !right);
-      Marks[static_cast<size_t>(Position)] = right;
-      ++Position;
-      ShowNextAt(Position);
-      if (!Started) {
-        LbMark->show();
-        stopwatch_.Start();
-        Started = true;
-      }
-    } else if (key == VK_BACK) {
-      if (Position >= 2) {
-        --Position;
-        ShowNextAt(Position);
-      }
-      DeleteLastTyped();
-    } else if (key == VK_RETURN || key == VK_ESCAPE) {
-      Finished = true;
-    }
-  }
-  if (!Finished) return;
-
-  stopwatch_.Stop();
-  LineTime = stopwatch_.ReadElapsed();
-  LbMark->hide();
-  if (key != VK_ESCAPE) {
-    ErrorCount = 0;
-    for (int i = 1; i <= LineLength; ++i) {
-      if (!Marks[static_cast<size_t>(i)]) ++ErrorCount;
-    }
-  }
-  if (Position > LineLength) {
-    LineOutcome = LineOutcomeKind::Completed;
-  } else if (key == VK_ESCAPE) {
-    LineOutcome = LineOutcomeKind::Escaped;
-  } else if (key == VK_RETURN) {
-    LineOutcome = LineOutcomeKind::Skipped;
-  } else {
-    LineOutcome = LineOutcomeKind::Open;
-  }
-  // Only a completed line is practice: a skipped or abandoned one adds no time.
-  if (LineOutcome == LineOutcomeKind::Completed) {
-    PracticeTime += LineTime;
-    ShowStatistics();
-  }
-  if (LineOutcome == LineOutcomeKind::Escaped) reject();
+  if (!engine_.KeyPress(key)) return;
+  const LineOutcomeKind outcome = engine_.LineOutcome();
+  if (outcome == LineOutcomeKind::Completed) ShowStatistics();
+  if (outcome == LineOutcomeKind::Escaped) reject();
   NextLine();
-  Started = false;
-  Finished = false;
-  if (LineOutcome == LineOutcomeKind::Completed && lineCompleted_) lineCompleted_();
+  engine_.LineEndHandled();
+  if (outcome == LineOutcomeKind::Completed && lineCompleted_) lineCompleted_();
 }
 
 void TFmLinePractice::ShowStatistics() {
-  if (LineLength <= 0) return;
-  const TypingRates rates = ComputeRates(LineLength, ErrorCount, WordCount, LineTime);
+  if (engine_.LineLength() <= 0) return;
+  const TypingRates rates = engine_.RecordLine(RecordedCourseLine());
   ShowStatus(StatisticsText(rates));
-  if (recorder_) {
-    recorder_->TypingFinished(
-        {recordedKind_, LineLength, ErrorCount, WordCount, LineTime, rates, RecordedCourseLine()});
-  }
   if (rates.keysPerMinute > kTooFastKeysPerMinute) context_.dialogs.Warn(kTooFastWarning);
 }
 
@@ -238,8 +173,7 @@ void TFmLinePractice::OnLineCompleted(std::function<void()> handler) {
 }
 
 void TFmLinePractice::SetRecorder(PracticeRecorder& recorder, PracticeKind kind) {
-  recorder_ = &recorder;
-  recordedKind_ = kind;
+  engine_.SetRecorder(recorder, kind);
 }
 
 void TFmLinePractice::ShowStatus(const std::string& text) {
@@ -256,12 +190,12 @@ void TFmLinePractice::ClearTyping() {
   RichEdit1->Clear();
 }
 
-void TFmLinePractice::InsertTyped(int key, bool right) {
+void TFmLinePractice::ShowTyped(int key, bool right) {
   const QChar shown = key < 256 ? ByteToChar(static_cast<unsigned char>(key)) : QChar(u'?');
   RichEdit1->Append(shown, ToQColor(right ? kRightCharColor : kWrongCharColor), !right);
 }
 
-void TFmLinePractice::DeleteLastTyped() {
+void TFmLinePractice::RemoveLastTyped() {
   RichEdit1->RemoveLast();
 }
 
@@ -269,7 +203,7 @@ void TFmLinePractice::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   Guarded(context_.dialogs, [&] {
     guides_.ShowBelow(*this);
-    ShowNextAt(Position);
+    ShowNextAt(engine_.Position());
     RichEdit1->setFocus();
   });
 }
@@ -279,10 +213,9 @@ void TFmLinePractice::hideEvent(QHideEvent* event) {
   guides_.HideGuides();
   // A line left half typed (the close box) starts over when the window opens again: the
   // time spent away from it is no practice.
-  if (Started && !event->spontaneous()) {
+  if (engine_.Started() && !event->spontaneous()) {
     ClearTyping();
-    Position = 1;
-    ResetLineClock();
+    engine_.Restart();
   }
 }
 

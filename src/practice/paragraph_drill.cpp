@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/errors.h"
-#include "platform/key_events.h"
+#include "platform/key_codes.h"
 #include "practice/statistics.h"
 
 namespace {

@@ -32,8 +32,8 @@ bool TFmSentencePrac::LoadTextFile() {
 void TFmSentencePrac::NextLine() {
   ClearTyping();
   if (TextLines.empty()) {
-    SetUpLine(std::string());
+    engine_.SetUpLine(std::string());
     return;
   }
-  SetUpLine(SampleOf(TextLines[context_.random.Below(TextLines.size())]));
+  engine_.SetUpLine(SampleOf(TextLines[context_.random.Below(TextLines.size())]));
 }

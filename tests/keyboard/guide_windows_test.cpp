@@ -128,7 +128,7 @@ TEST_F(GuidesTest, TheNextKeyAndItsFingerFlash) {
 
 TEST_F(GuidesTest, NothingIsLitWhenNothingIsToBeTyped) {
   DrillAndShow("fj");
-  const std::string line = drills.SampleLine;
+  const std::string line = drills.Line().SampleLine();
   for (char ch : line) drills.RichEdit1KeyPress(static_cast<unsigned char>(ch));
   EXPECT_EQ(LitKeys(keyboard), 0);
   EXPECT_FALSE(AnyFingerLit(left));

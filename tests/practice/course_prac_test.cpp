@@ -110,7 +110,7 @@ TEST_F(CourseTest, StartsWithTheHelpAndShowsTheStoredLine) {
   EXPECT_TRUE(window.SpeedButton1->isHidden());
   EXPECT_TRUE(window.SpeedButton2->isHidden());
   Load(5, 2);
-  EXPECT_EQ(window.SampleLine, "line 3");
+  EXPECT_EQ(window.Line().SampleLine(), "line 3");
   EXPECT_EQ(Counter(), "3 / 5");
   EXPECT_EQ(window.GetProgress(), 2);
   EXPECT_TRUE(t.random.draws.empty());
@@ -122,13 +122,13 @@ TEST_F(CourseTest, CompletedAndSkippedLinesMoveOnAndOnlyCompletedOnesCountTheirT
   t.clock.Advance(2000);
   Type(" ");  // the key after the last character completes the line
   EXPECT_EQ(StatusText(window), "Keys/Min 180   Accuracy: 100%   WPM: 60");
-  EXPECT_EQ(window.SampleLine, "line 2");
+  EXPECT_EQ(window.Line().SampleLine(), "line 2");
   EXPECT_EQ(window.GetProgress(), 1);
   Type("lin");  // Enter in the middle of a line skips it, without statistics
   t.clock.Advance(300);
   window.RichEdit1KeyPress(VK_RETURN);
-  EXPECT_EQ(window.LineOutcome, LineOutcomeKind::Skipped);
-  EXPECT_EQ(window.SampleLine, "line 3");
+  EXPECT_EQ(window.Line().LineOutcome(), LineOutcomeKind::Skipped);
+  EXPECT_EQ(window.Line().SampleLine(), "line 3");
   EXPECT_EQ(Counter(), "3 / 5");
   EXPECT_EQ(StatusText(window), "Keys/Min 180   Accuracy: 100%   WPM: 60");
   EXPECT_EQ(window.GetPracticeTime(), 2000);
@@ -141,9 +141,9 @@ TEST_F(CourseTest, TheLastLineCompletedIsDrilledAgain) {
   t.clock.Advance(5000);
   Type("ine 3x");
   EXPECT_EQ(t.dialogs.Texts(), std::vector<std::string>{kEnd});
-  EXPECT_EQ(window.SampleLine, "line 3");
+  EXPECT_EQ(window.Line().SampleLine(), "line 3");
   EXPECT_EQ(Counter(), "3 / 3");
-  EXPECT_EQ(window.Position, 1);
+  EXPECT_EQ(window.Line().Position(), 1);
   EXPECT_TRUE(window.RichEdit1->Text().isEmpty());
 }
 
@@ -154,22 +154,22 @@ TEST_F(CourseTest, ArrowKeysMoveAtOnceAndDropTheTypedPart) {
   t.clock.Advance(900);
   EXPECT_FALSE(window.RichEdit1KeyDown(VK_RIGHT));
   EXPECT_EQ(window.NavRequest, kNavNext);
-  EXPECT_EQ(window.SampleLine, "line 3");
+  EXPECT_EQ(window.Line().SampleLine(), "line 3");
   EXPECT_TRUE(window.RichEdit1->Text().isEmpty());
-  EXPECT_FALSE(window.Started);
+  EXPECT_FALSE(window.Line().Started());
   EXPECT_TRUE(window.LbMark->isHidden());
   EXPECT_EQ(window.GetPracticeTime(), 0);  // the dropped part's time is not counted
   window.RichEdit1KeyDown(VK_DOWN);
   window.RichEdit1KeyDown(VK_UP);
   window.RichEdit1KeyDown(VK_LEFT);
-  EXPECT_EQ(window.SampleLine, "line 2");
+  EXPECT_EQ(window.Line().SampleLine(), "line 2");
   window.RichEdit1KeyDown(VK_LEFT);
   window.RichEdit1KeyDown(VK_LEFT);
-  EXPECT_EQ(window.SampleLine, "line 1");
+  EXPECT_EQ(window.Line().SampleLine(), "line 1");
   EXPECT_EQ(t.dialogs.Texts(), std::vector<std::string>{kBeginning});
   EXPECT_TRUE(window.RichEdit1KeyDown(VK_HOME));
   EXPECT_EQ(window.NavRequest, kNavSwallowed);
-  EXPECT_EQ(window.SampleLine, "line 1");
+  EXPECT_EQ(window.Line().SampleLine(), "line 1");
 }
 
 TEST_F(CourseTest, InsertGoesToALineNumber) {
@@ -177,12 +177,12 @@ TEST_F(CourseTest, InsertGoesToALineNumber) {
   t.dialogs.inputs.push_back("4");
   window.RichEdit1KeyDown(VK_INSERT);
   EXPECT_EQ(window.NavRequest, kNavGoTo);
-  EXPECT_EQ(window.SampleLine, "line 4");
+  EXPECT_EQ(window.Line().SampleLine(), "line 4");
   EXPECT_EQ(t.dialogs.prompts.back(),
             "Input Box|Please input a number to goto somewhere of the course:|1");
   t.dialogs.inputs.push_back("four");
   window.RichEdit1KeyDown(VK_INSERT);
-  EXPECT_EQ(window.SampleLine, "line 4");
+  EXPECT_EQ(window.Line().SampleLine(), "line 4");
   EXPECT_EQ(t.dialogs.Texts(), std::vector<std::string>{kInvalid});
 }
 
@@ -192,7 +192,7 @@ TEST_F(CourseTest, EscapeKeepsTheLineForTheNextOpening) {
   Type("li");
   window.RichEdit1KeyPress(VK_ESCAPE);
   EXPECT_FALSE(window.isVisible());
-  EXPECT_EQ(window.SampleLine, "line 4");
+  EXPECT_EQ(window.Line().SampleLine(), "line 4");
   EXPECT_EQ(window.GetProgress(), 3);
 }
 
@@ -201,7 +201,7 @@ TEST_F(CourseTest, ALineEndedAfterANavigationKeyMovesOnlyOnce) {
   window.RichEdit1KeyDown(VK_RIGHT);
   // Keys without a virtual-key code reach the key-press handler alone.
   Type("line 2;");
-  EXPECT_EQ(window.SampleLine, "line 3");
+  EXPECT_EQ(window.Line().SampleLine(), "line 3");
 }
 
 TEST_F(CourseTest, LoadingAgainNeverNavigates) {
@@ -209,20 +209,20 @@ TEST_F(CourseTest, LoadingAgainNeverNavigates) {
   window.RichEdit1KeyDown(VK_RIGHT);  // the window is then closed by its close box
   window.SetTextFile("qzcourse.txt");
   window.LoadTextFile();
-  EXPECT_EQ(window.SampleLine, "line 2");
+  EXPECT_EQ(window.Line().SampleLine(), "line 2");
   EXPECT_TRUE(t.dialogs.messages.empty());
 }
 
 TEST_F(CourseTest, AShortCourseShowsItsLastLineAndKeepsTheProgressUntilTheLearnerMoves) {
   Load(4, 99);
-  EXPECT_EQ(window.SampleLine, "line 4");
+  EXPECT_EQ(window.Line().SampleLine(), "line 4");
   EXPECT_EQ(Counter(), "4 / 4");
   EXPECT_EQ(window.GetProgress(), 99);
   Load(200, window.GetProgress());  // the real course chosen again
-  EXPECT_EQ(window.SampleLine, "line 100");
+  EXPECT_EQ(window.Line().SampleLine(), "line 100");
   Load(4, window.GetProgress());
   window.RichEdit1KeyDown(VK_LEFT);
-  EXPECT_EQ(window.SampleLine, "line 3");
+  EXPECT_EQ(window.Line().SampleLine(), "line 3");
   EXPECT_EQ(window.GetProgress(), 2);
 }
 
@@ -231,11 +231,11 @@ TEST_F(CourseTest, AnEmptyCourseLeavesTheSampleEmpty) {
   window.SetProgress(12);
   window.SetTextFile("empty.txt");
   EXPECT_FALSE(window.LoadTextFile());
-  EXPECT_EQ(window.SampleLine, "");
+  EXPECT_EQ(window.Line().SampleLine(), "");
   EXPECT_EQ(Counter(), "0 / 0");
   window.RichEdit1KeyPress('a');
   window.RichEdit1KeyDown(VK_LEFT);
-  EXPECT_EQ(window.SampleLine, "");
+  EXPECT_EQ(window.Line().SampleLine(), "");
   EXPECT_EQ(window.GetProgress(), 12);  // kept for a course that has lines
 }
 
@@ -243,26 +243,26 @@ TEST_F(CourseTest, CourseLinesAreTrimmedSamples) {
   t.dir.Write("c.txt", "\t  home row  \n\n" + std::string(100, 'f') + "\n");
   window.SetTextFile("c.txt");
   window.LoadTextFile();
-  EXPECT_EQ(window.SampleLine, "home row");
+  EXPECT_EQ(window.Line().SampleLine(), "home row");
   window.RichEdit1KeyDown(VK_RIGHT);
-  EXPECT_EQ(window.SampleLine, "");  // an empty course line is a line of its own
+  EXPECT_EQ(window.Line().SampleLine(), "");  // an empty course line is a line of its own
   EXPECT_EQ(Counter(), "2 / 3");
   window.RichEdit1KeyDown(VK_RIGHT);
-  EXPECT_EQ(window.SampleLine, std::string(80, 'f'));
+  EXPECT_EQ(window.Line().SampleLine(), std::string(80, 'f'));
 }
 
 TEST_F(CourseTest, RealKeysAndTheHiddenButtonsNavigate) {
   Load(5);
   window.show();
   QTest::keyClick(window.RichEdit1, Qt::Key_Right);
-  EXPECT_EQ(window.SampleLine, "line 2");
+  EXPECT_EQ(window.Line().SampleLine(), "line 2");
   QTest::keyClick(window.RichEdit1, Qt::Key_L);
   EXPECT_EQ(window.NavRequest, kNavNone);
-  EXPECT_EQ(window.Position, 2);
+  EXPECT_EQ(window.Line().Position(), 2);
   window.SpeedButton2->click();
-  EXPECT_EQ(window.SampleLine, "line 3");
+  EXPECT_EQ(window.Line().SampleLine(), "line 3");
   window.SpeedButton1->click();
   window.SpeedButton1->click();
-  EXPECT_EQ(window.SampleLine, "line 1");
+  EXPECT_EQ(window.Line().SampleLine(), "line 1");
   window.hide();
 }

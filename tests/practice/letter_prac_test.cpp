@@ -30,16 +30,16 @@ TEST_F(FreeDrillsTest, AsksForTheTextOnInsertAndDrillsIt) {
   EXPECT_FALSE(window.RichEdit1KeyDown(VK_INSERT));
   ASSERT_EQ(t.dialogs.prompts.size(), 1u);
   EXPECT_EQ(t.dialogs.prompts[0], "Input Box|Please input what you like to practise:|qwerty");
-  EXPECT_EQ(window.SampleLine.size(), 64u);
-  EXPECT_EQ(window.WordCount, 13);
+  EXPECT_EQ(window.Line().SampleLine().size(), 64u);
+  EXPECT_EQ(window.Line().WordCount(), 13);
   EXPECT_TRUE(window.DrillDefined);
 
   // A completed line is set up again without asking.
-  for (char c : window.SampleLine) window.RichEdit1KeyPress(static_cast<unsigned char>(c));
+  for (char c : window.Line().SampleLine()) window.RichEdit1KeyPress(static_cast<unsigned char>(c));
   window.RichEdit1KeyPress('x');
-  EXPECT_EQ(window.LineOutcome, LineOutcomeKind::Completed);
+  EXPECT_EQ(window.Line().LineOutcome(), LineOutcomeKind::Completed);
   EXPECT_EQ(t.dialogs.prompts.size(), 1u);
-  EXPECT_EQ(window.Position, 1);
+  EXPECT_EQ(window.Line().Position(), 1);
   EXPECT_TRUE(window.RichEdit1->Text().isEmpty());
 }
 
@@ -47,7 +47,7 @@ TEST_F(FreeDrillsTest, QwertyOrCancelAtFirstKeepsTheEmptyLine) {
   window.RichEdit1KeyPress('a');  // any key ends the empty line and brings up the prompt
   EXPECT_EQ(t.dialogs.prompts.size(), 1u);
   EXPECT_TRUE(window.DrillDefined);
-  EXPECT_EQ(window.SampleLine, "");
+  EXPECT_EQ(window.Line().SampleLine(), "");
   window.RichEdit1KeyPress('b');  // no new prompt until Insert
   EXPECT_EQ(t.dialogs.prompts.size(), 1u);
 }
@@ -59,7 +59,7 @@ TEST_F(FreeDrillsTest, EmptyAnswerAsksAgainAtTheNextLine) {
   t.dialogs.inputs.push_back("jk");
   window.RichEdit1KeyPress('a');
   EXPECT_EQ(t.dialogs.prompts.size(), 2u);
-  EXPECT_EQ(window.SampleLine.substr(0, 6), "jk jk ");
+  EXPECT_EQ(window.Line().SampleLine().substr(0, 6), "jk jk ");
 }
 
 TEST_F(FreeDrillsTest, InsertMidLineDropsTheTypedPartAndItsTime) {
@@ -69,9 +69,9 @@ TEST_F(FreeDrillsTest, InsertMidLineDropsTheTypedPartAndItsTime) {
   t.clock.Advance(1000);
   t.dialogs.inputs.push_back(std::string(45, 'k'));
   window.RichEdit1KeyDown(VK_INSERT);
-  EXPECT_EQ(window.SampleLine, std::string(40, 'k'));  // cut to 40, one copy
-  EXPECT_EQ(window.PracticeTime, 0);
-  EXPECT_FALSE(window.Started);
+  EXPECT_EQ(window.Line().SampleLine(), std::string(40, 'k'));  // cut to 40, one copy
+  EXPECT_EQ(window.Line().PracticeTime(), 0);
+  EXPECT_FALSE(window.Line().Started());
   EXPECT_TRUE(window.RichEdit1->Text().isEmpty());
 }
 

@@ -45,10 +45,10 @@ struct LinePracticeTest : ::testing::Test {
 
 TEST_F(LinePracticeTest, BaseLineIsSetUpWithItsWords) {
   EXPECT_EQ(window.windowTitle(), "Line Practice");
-  EXPECT_EQ(window.SampleLine, kSample);
-  EXPECT_EQ(window.LineLength, 45);
-  EXPECT_EQ(window.WordCount, 7);
-  EXPECT_EQ(window.Position, 1);
+  EXPECT_EQ(window.Line().SampleLine(), kSample);
+  EXPECT_EQ(window.Line().LineLength(), 45);
+  EXPECT_EQ(window.Line().WordCount(), 7);
+  EXPECT_EQ(window.Line().Position(), 1);
   EXPECT_EQ(window.SampleEdit->Text().toStdString(), kSample);
   EXPECT_EQ(guides.keys.back(), 'a');
 }
@@ -56,10 +56,10 @@ TEST_F(LinePracticeTest, BaseLineIsSetUpWithItsWords) {
 TEST_F(LinePracticeTest, RightAndWrongCharactersAreColouredAndMarked) {
   Type("ax");
   EXPECT_EQ(Typed(), "a:N x:R_");
-  EXPECT_TRUE(window.Marks[1]);
-  EXPECT_FALSE(window.Marks[2]);
-  EXPECT_EQ(window.Position, 3);
-  EXPECT_TRUE(window.Started);
+  EXPECT_TRUE(window.Line().Marks()[1]);
+  EXPECT_FALSE(window.Line().Marks()[2]);
+  EXPECT_EQ(window.Line().Position(), 3);
+  EXPECT_TRUE(window.Line().Started());
   EXPECT_FALSE(window.LbMark->isHidden());
   EXPECT_EQ(guides.keys, "abc");
 }
@@ -67,16 +67,16 @@ TEST_F(LinePracticeTest, RightAndWrongCharactersAreColouredAndMarked) {
 TEST_F(LinePracticeTest, BackspaceThenRightCharacterCountsAsRight) {
   Type("ax");
   window.RichEdit1KeyPress(VK_BACK);
-  EXPECT_EQ(window.Position, 2);
+  EXPECT_EQ(window.Line().Position(), 2);
   EXPECT_EQ(Typed(), "a:N");
   Type("b");
-  EXPECT_TRUE(window.Marks[2]);
+  EXPECT_TRUE(window.Line().Marks()[2]);
   EXPECT_EQ(Typed(), "a:N b:N");
 }
 
 TEST_F(LinePracticeTest, BackspaceAtFirstPositionKeepsThePosition) {
   window.RichEdit1KeyPress(VK_BACK);
-  EXPECT_EQ(window.Position, 1);
+  EXPECT_EQ(window.Line().Position(), 1);
   EXPECT_EQ(Typed(), "");
 }
 
@@ -90,12 +90,12 @@ TEST_F(LinePracticeTest, StatisticsAtTheBoundaryOf500KeysPerMinute) {
   Type(typed.substr(0, 1));
   t.clock.Advance(5390);
   Type(typed.substr(1));
-  EXPECT_EQ(window.Position, 46);
-  EXPECT_EQ(window.LineOutcome, LineOutcomeKind::Open);  // the last character does not end it
+  EXPECT_EQ(window.Line().Position(), 46);
+  EXPECT_EQ(window.Line().LineOutcome(), LineOutcomeKind::Open);  // the last character does not end it
   Type("z");  // the key after the last character ends the line
-  EXPECT_EQ(window.LineOutcome, LineOutcomeKind::Completed);
-  EXPECT_EQ(window.LineTime, 5390);
-  EXPECT_EQ(window.ErrorCount, 3);
+  EXPECT_EQ(window.Line().LineOutcome(), LineOutcomeKind::Completed);
+  EXPECT_EQ(window.Line().LineTime(), 5390);
+  EXPECT_EQ(window.Line().ErrorCount(), 3);
   EXPECT_EQ(StatusText(window), "Keys/Min 500   Accuracy: 93%   WPM: 77");
   EXPECT_TRUE(t.dialogs.messages.empty());
   // Recorded with the figures shown, and every character compared on the way.
@@ -110,7 +110,7 @@ TEST_F(LinePracticeTest, StatisticsAtTheBoundaryOf500KeysPerMinute) {
   EXPECT_EQ(line.courseLine, 0);
   EXPECT_EQ(recorder.keys, kSample);
   EXPECT_EQ(recorder.wrongKeys, "cjG");
-  EXPECT_EQ(window.Position, 1);  // NextLine set up the next line
+  EXPECT_EQ(window.Line().Position(), 1);  // NextLine set up the next line
   EXPECT_EQ(Typed(), "a:N b:N X:R_ d:N" + Typed().substr(std::string("a:N b:N X:R_ d:N").size()));
 
   window.NextLine();
@@ -119,23 +119,23 @@ TEST_F(LinePracticeTest, StatisticsAtTheBoundaryOf500KeysPerMinute) {
   t.clock.Advance(5389);
   Type(std::string(kSample).substr(1));
   window.RichEdit1KeyPress(VK_ESCAPE);  // swallowed: the line counts as completed
-  EXPECT_EQ(window.LineOutcome, LineOutcomeKind::Completed);
+  EXPECT_EQ(window.Line().LineOutcome(), LineOutcomeKind::Completed);
   EXPECT_EQ(StatusText(window), "Keys/Min 501   Accuracy: 100%   WPM: 77");
   ASSERT_EQ(t.dialogs.messages.size(), 1u);
   EXPECT_EQ(t.dialogs.messages[0].text, "Can you really type so fast?  Do be patient.");
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Warning);
-  EXPECT_EQ(window.PracticeTime, 5390 + 5389);
+  EXPECT_EQ(window.Line().PracticeTime(), 5390 + 5389);
 }
 
 TEST_F(LinePracticeTest, EnterSkipsTheLineWithoutCountingItsTime) {
   Type("abc");
   t.clock.Advance(700);
   window.RichEdit1KeyPress(VK_RETURN);
-  EXPECT_EQ(window.LineOutcome, LineOutcomeKind::Skipped);
-  EXPECT_EQ(window.PracticeTime, 0);
+  EXPECT_EQ(window.Line().LineOutcome(), LineOutcomeKind::Skipped);
+  EXPECT_EQ(window.Line().PracticeTime(), 0);
   EXPECT_EQ(StatusText(window), "");
-  EXPECT_EQ(window.ErrorCount, 42);
-  EXPECT_FALSE(window.Started);
+  EXPECT_EQ(window.Line().ErrorCount(), 42);
+  EXPECT_FALSE(window.Line().Started());
 }
 
 TEST_F(LinePracticeTest, EscapeClosesTheWindowWithoutCountingTheUnfinishedLine) {
@@ -144,10 +144,10 @@ TEST_F(LinePracticeTest, EscapeClosesTheWindowWithoutCountingTheUnfinishedLine) 
   Type("ab");
   t.clock.Advance(300);
   window.RichEdit1KeyPress(VK_ESCAPE);
-  EXPECT_EQ(window.LineOutcome, LineOutcomeKind::Escaped);
+  EXPECT_EQ(window.Line().LineOutcome(), LineOutcomeKind::Escaped);
   EXPECT_FALSE(window.isVisible());
   EXPECT_FALSE(guides.shown);
-  EXPECT_EQ(window.PracticeTime, 0);
+  EXPECT_EQ(window.Line().PracticeTime(), 0);
   EXPECT_EQ(StatusText(window), "");
 }
 
@@ -158,26 +158,26 @@ TEST_F(LinePracticeTest, ALineLeftByTheCloseBoxStartsOverOnAFreshWatch) {
   window.close();
   t.clock.Advance(60000);  // in the menu
   window.show();
-  EXPECT_EQ(window.Position, 1);
+  EXPECT_EQ(window.Line().Position(), 1);
   EXPECT_TRUE(window.RichEdit1->Text().isEmpty());
   EXPECT_TRUE(window.LbMark->isHidden());
   Type(kSample);
   t.clock.Advance(9000);
   Type(" ");
-  EXPECT_EQ(window.LineOutcome, LineOutcomeKind::Completed);
-  EXPECT_EQ(window.PracticeTime, 9000);
+  EXPECT_EQ(window.Line().LineOutcome(), LineOutcomeKind::Completed);
+  EXPECT_EQ(window.Line().PracticeTime(), 9000);
   window.hide();
 }
 
 TEST_F(LinePracticeTest, LineEndedBeforeAnyCharacterMeasures25Ms) {
   window.RichEdit1KeyPress(VK_RETURN);
-  EXPECT_EQ(window.LineTime, 25);
+  EXPECT_EQ(window.Line().LineTime(), 25);
 }
 
 TEST_F(LinePracticeTest, UnmappableCharacterIsWrong) {
   window.RichEdit1KeyPress(kUnmappableChar);
-  EXPECT_FALSE(window.Marks[1]);
-  EXPECT_EQ(window.Position, 2);
+  EXPECT_FALSE(window.Line().Marks()[1]);
+  EXPECT_EQ(window.Line().Position(), 2);
   EXPECT_EQ(Typed(), "?:R_");
 }
 
@@ -209,7 +209,7 @@ TEST_F(LinePracticeTest, QtKeyEventsReachTheEngineAndEscapeIsNotSwallowedByTheDi
   QTest::keyClick(window.RichEdit1, Qt::Key_Backspace);
   EXPECT_EQ(Typed(), "a:N");
   QTest::keyClick(window.RichEdit1, Qt::Key_Escape);
-  EXPECT_EQ(window.LineOutcome, LineOutcomeKind::Escaped);
+  EXPECT_EQ(window.Line().LineOutcome(), LineOutcomeKind::Escaped);
   EXPECT_FALSE(window.isVisible());
 }
 
@@ -268,10 +268,10 @@ TEST_F(LinePracticeTest, BothBoxesScrollToTheRowBeingTypedAndNoGlyphReachesTheFr
   for (const std::string& keys : {std::string(kSample).substr(0, 44), std::string(44, '\b')}) {
     Type(keys);
     for (const LineBox* each : {&sample, &box}) {
-      EXPECT_TRUE(each->contentsRect().contains(each->PlaceOf(window.Position - 1).toAlignedRect()));
+      EXPECT_TRUE(each->contentsRect().contains(each->PlaceOf(window.Line().Position() - 1).toAlignedRect()));
     }
-    EXPECT_EQ(box.PlaceOf(window.Position - 1).top() - box.contentsRect().top(),
-              sample.PlaceOf(window.Position - 1).top() - sample.contentsRect().top());
+    EXPECT_EQ(box.PlaceOf(window.Line().Position() - 1).top() - box.contentsRect().top(),
+              sample.PlaceOf(window.Line().Position() - 1).top() - sample.contentsRect().top());
     EXPECT_EQ(frame(), empty);
   }
 }

@@ -31,63 +31,63 @@ struct SentenceDrillsTest : ::testing::Test {
 
 TEST_F(SentenceDrillsTest, LoadingPicksARandomLineAtOnce) {
   EXPECT_EQ(window.windowTitle(), "Sentence Drills");
-  EXPECT_EQ(window.SampleLine, "");  // nothing before a file is loaded
+  EXPECT_EQ(window.Line().SampleLine(), "");  // nothing before a file is loaded
   Load("first line\nsecond line\nthird line\n", {1});
   EXPECT_EQ(window.TextLines.size(), 3);
   EXPECT_FALSE(window.TextStale);
-  EXPECT_EQ(window.SampleLine, "second line");
+  EXPECT_EQ(window.Line().SampleLine(), "second line");
   EXPECT_EQ(window.SampleEdit->Text().toStdString(), "second line");
-  EXPECT_EQ(window.WordCount, 2);
-  EXPECT_EQ(window.Position, 1);
+  EXPECT_EQ(window.Line().WordCount(), 2);
+  EXPECT_EQ(window.Line().Position(), 1);
   EXPECT_EQ(t.random.draws, std::vector<int>{3});
   EXPECT_EQ(guides.keys.back(), 's');
 }
 
 TEST_F(SentenceDrillsTest, EveryEndedLineIsFollowedByAnotherRandomOne) {
   Load("ab\ncd\nef\n", {2, 2, 0});
-  EXPECT_EQ(window.SampleLine, "ef");
+  EXPECT_EQ(window.Line().SampleLine(), "ef");
   Type("ef");
   t.clock.Advance(1000);
   Type("x");                           // completes the line
-  EXPECT_EQ(window.SampleLine, "ef");  // the same line may come up twice in a row
+  EXPECT_EQ(window.Line().SampleLine(), "ef");  // the same line may come up twice in a row
   EXPECT_EQ(window.GetPracticeTime(), 1000);
   EXPECT_TRUE(window.RichEdit1->Text().isEmpty());
   Type("e");
   t.clock.Advance(500);
   window.RichEdit1KeyPress(VK_RETURN);
-  EXPECT_EQ(window.LineOutcome, LineOutcomeKind::Skipped);
-  EXPECT_EQ(window.SampleLine, "ab");
+  EXPECT_EQ(window.Line().LineOutcome(), LineOutcomeKind::Skipped);
+  EXPECT_EQ(window.Line().SampleLine(), "ab");
   EXPECT_EQ(window.GetPracticeTime(), 1000);  // a skipped line is no practice
 }
 
 TEST_F(SentenceDrillsTest, AnEmptyLineIsEndedByTheFirstKey) {
   Load("\nnext\n", {0, 1});
-  EXPECT_EQ(window.SampleLine, "");
-  EXPECT_EQ(window.LineLength, 0);
+  EXPECT_EQ(window.Line().SampleLine(), "");
+  EXPECT_EQ(window.Line().LineLength(), 0);
   window.RichEdit1KeyPress('q');
-  EXPECT_EQ(window.LineOutcome, LineOutcomeKind::Completed);
+  EXPECT_EQ(window.Line().LineOutcome(), LineOutcomeKind::Completed);
   EXPECT_EQ(StatusText(window), "");  // no statistics for an empty line
   EXPECT_TRUE(t.dialogs.messages.empty());
-  EXPECT_EQ(window.SampleLine, "next");
+  EXPECT_EQ(window.Line().SampleLine(), "next");
 }
 
 TEST_F(SentenceDrillsTest, SamplesAreCutTo80AndTrimmed) {
   const std::string longLine = std::string(79, 'a') + " " + std::string(40, 'b');  // 120 chars
   Load(longLine + "\n   indented words\ntabbed\t\r\n", {0, 1, 2});
-  EXPECT_EQ(window.SampleLine, std::string(79, 'a'));
+  EXPECT_EQ(window.Line().SampleLine(), std::string(79, 'a'));
   window.RichEdit1KeyPress(VK_RETURN);
-  EXPECT_EQ(window.SampleLine, "indented words");
+  EXPECT_EQ(window.Line().SampleLine(), "indented words");
   window.RichEdit1KeyPress(VK_RETURN);
-  EXPECT_EQ(window.SampleLine, "tabbed");
+  EXPECT_EQ(window.Line().SampleLine(), "tabbed");
 }
 
 TEST_F(SentenceDrillsTest, AnEmptyFileLeavesTheSampleEmpty) {
   t.dir.Write("empty.txt", "");
   window.SetTextFile("empty.txt");
   EXPECT_FALSE(window.LoadTextFile());
-  EXPECT_EQ(window.SampleLine, "");
+  EXPECT_EQ(window.Line().SampleLine(), "");
   window.RichEdit1KeyPress('a');  // ends the empty line; no line to pick, no crash
-  EXPECT_EQ(window.SampleLine, "");
+  EXPECT_EQ(window.Line().SampleLine(), "");
   EXPECT_TRUE(t.random.draws.empty());
 }
 
@@ -95,7 +95,7 @@ TEST_F(SentenceDrillsTest, ABareNameIsFoundWithoutRegardToCase) {
   t.dir.Write("Lessons.TXT", "only line\n");
   window.SetTextFile("lessons.txt");
   EXPECT_TRUE(window.LoadTextFile());
-  EXPECT_EQ(window.SampleLine, "only line");
+  EXPECT_EQ(window.Line().SampleLine(), "only line");
 }
 
 TEST_F(SentenceDrillsTest, SettingANameEmptiesTheLinesAndLoadingReadsAgain) {
@@ -106,7 +106,7 @@ TEST_F(SentenceDrillsTest, SettingANameEmptiesTheLinesAndLoadingReadsAgain) {
   EXPECT_TRUE(window.LoadTextFile());
   t.dir.Write("qz.txt", "new\n");
   EXPECT_TRUE(window.LoadTextFile());  // not stale, read all the same
-  EXPECT_EQ(window.SampleLine, "new");
+  EXPECT_EQ(window.Line().SampleLine(), "new");
 }
 
 TEST_F(SentenceDrillsTest, AnUnreadableFileIsReportedAndLeavesNoLine) {
@@ -119,7 +119,7 @@ TEST_F(SentenceDrillsTest, AnUnreadableFileIsReportedAndLeavesNoLine) {
     EXPECT_STREQ(error.what(), "File not found");
   }
   EXPECT_TRUE(window.TextLines.empty());
-  EXPECT_EQ(window.SampleLine, "");
+  EXPECT_EQ(window.Line().SampleLine(), "");
 }
 
 TEST_F(SentenceDrillsTest, AComposedCharacterIsComparedAndShownLikeAKey) {
@@ -128,8 +128,8 @@ TEST_F(SentenceDrillsTest, AComposedCharacterIsComparedAndShownLikeAKey) {
   QTest::keyClicks(window.RichEdit1, "caf");
   CommitText(window.RichEdit1, "", QString::fromUtf8("\xC2\xB4"));  // the dead key waits
   CommitText(window.RichEdit1, QString::fromUtf8("\xC3\xA9"));
-  EXPECT_EQ(window.Position, 5);
-  EXPECT_TRUE(window.Marks[4]);
+  EXPECT_EQ(window.Line().Position(), 5);
+  EXPECT_TRUE(window.Line().Marks()[4]);
   EXPECT_EQ(guides.keys.back(), '!');
   EXPECT_EQ(window.RichEdit1->Text(), QString::fromUtf8("caf\xC3\xA9"));
   EXPECT_EQ(window.RichEdit1->ColourAt(3), QColor(0, 0, 128));  // navy: right

@@ -11,6 +11,7 @@
 #include "practice/line_box.h"
 #include "settings/settings_store.h"
 #include "shell/program.h"
+#include "support/free_drills.h"
 #include "support/test_context.h"
 
 namespace fs = std::filesystem;
@@ -90,8 +91,8 @@ TEST_F(ProgramRun, APickedLearnerIsAppliedAndWrittenBackAtShutdown) {
   EXPECT_EQ(program->VKeyboard->BlinkingColor(), 65280u);
   EXPECT_FALSE(program->ButtonMenu->Button5->isEnabled());
   EXPECT_EQ(program->FmCoursePrac->GetProgress(), 2);
-  EXPECT_EQ(program->FmCoursePrac->SampleLine, "three");
-  EXPECT_EQ(program->FmSentencePrac->SampleLine, "a line");
+  EXPECT_EQ(program->FmCoursePrac->Line().SampleLine(), "three");
+  EXPECT_EQ(program->FmSentencePrac->Line().SampleLine(), "a line");
   EXPECT_EQ(program->gameFrame->GameTextFile, "words.txt");
   // 26 points on a 640-pixel screen: widened first, then capped at 20.
   for (TFmLinePractice* window : {static_cast<TFmLinePractice*>(program->FmLetterPrac.get()),
@@ -103,7 +104,7 @@ TEST_F(ProgramRun, APickedLearnerIsAppliedAndWrittenBackAtShutdown) {
     EXPECT_EQ(window->RichEdit1->font().family(), "Courier New");
   }
 
-  program->FmLetterPrac->PracticeTime = 3725000;
+  PractiseFreeDrills(*program->FmLetterPrac, t, 3725000);
   Finish();
   EXPECT_EQ(t.dialogs.Texts(), Names{"The practice time is 1 h 2 m 5 s, total practice time is "
                                      "1 h 2 m 6 s."});

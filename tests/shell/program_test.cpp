@@ -10,6 +10,8 @@
 
 #include "platform/errors.h"
 #include "stats/progress_window.h"
+#include "support/free_drills.h"
+#include "support/free_drills.h"
 #include "support/test_context.h"
 
 namespace {
@@ -101,7 +103,7 @@ TEST_F(ProgramTest, HelpFallsBackToTheRtfDocument) {
 
 TEST_F(ProgramTest, ClosingTheMenuReportsThePracticeTimeOnce) {
   program.ButtonMenu->show();
-  program.FmLetterPrac->PracticeTime = 3725000;
+  PractiseFreeDrills(*program.FmLetterPrac, t, 3725000);
   QTest::keyClick(program.ButtonMenu.get(), Qt::Key_Escape);
   EXPECT_FALSE(program.ButtonMenu->isVisible());
   ASSERT_EQ(t.dialogs.messages.size(), 1u);
@@ -122,7 +124,7 @@ TEST_F(ProgramTest, ASessionManagersCommitSavesOnlyBetweenStartUpAndShutdown) {
   program.CommitSettings();
   EXPECT_FALSE(std::filesystem::exists(t.dir.File("qzc.ini")));
   program.StartUp();
-  program.FmLetterPrac->PracticeTime = 60000;
+  PractiseFreeDrills(*program.FmLetterPrac, t, 60000);
   program.CommitSettings();
   EXPECT_NE(t.dir.Read("qzc.ini").find("TimeTotal=60005\r\n"), std::string::npos);
   program.ShutDown();
