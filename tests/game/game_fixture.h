@@ -77,11 +77,14 @@ struct GameFixture {
 
   threadType& Make(const std::string& text, int difficulty = 3) {
     t.dir.Write("game.txt", text);
+    // The city is cleared below: its draws do not matter.
+    t.random.thenAlways = 0;
     game = std::make_unique<threadType>(
         GameServices{t.clock, t.random, t.dialogs, dispatcher}, t.dir.File("game.txt"),
         [this](const std::string& line) { status = line; }, canvas);
     if (difficulty > 0) game->SetDifficulty(difficulty);
     ClearCity();
+    t.random.thenAlways.reset();
     return *game;
   }
   void ClearCity() {

@@ -16,6 +16,8 @@ struct GameFrameTest : ::testing::Test {
   TestContext t;
   TgameFrame frame{t.context};
 
+  GameFrameTest() { t.random.thenAlways = 0; }  // the city and the words do not matter here
+
   void SetUp() override { t.dir.Write("qzgame.txt", "alpha beta\r\n\r\ngamma\r\n"); }
   void Start() {
     Guarded(t.dialogs, [&] { frame.StartGame(); });
@@ -54,7 +56,7 @@ TEST_F(GameFrameTest, StartAsksTheDifficultyAndStartsTheGame) {
 
 TEST_F(GameFrameTest, DifficultiesOutOfRangeAndCancelGiveThree) {
   for (const char* answer : std::vector<const char*>{"0", "11", "-2", nullptr}) {
-    if (answer) t.dialogs.inputs = {answer};
+    t.dialogs.inputs = {answer ? std::optional<std::string>(answer) : std::nullopt};
     Start();
     ASSERT_NE(frame.Game, nullptr);
     EXPECT_EQ(frame.Game->Difficulty, 3) << (answer ? answer : "cancel");
@@ -71,6 +73,7 @@ TEST_F(GameFrameTest, DifficultyThatIsNoNumberLeavesTheGameUnstarted) {
   EXPECT_FALSE(frame.Game->Started());
 
   // Esc asks; No does not start it.
+  t.dialogs.answers = {MessageAnswer::No};
   frame.FormKeyPress(27);
   EXPECT_EQ(t.dialogs.Texts().back(), "Do you want to exit?");
   EXPECT_FALSE(frame.Game->Started());
@@ -95,6 +98,7 @@ TEST_F(GameFrameTest, MissingGameTextShowsTheIoErrorAndStartsNoGame) {
 TEST_F(GameFrameTest, GameTextNameIsFoundWithoutRegardToCase) {
   t.dir.Write("Words.TXT", "one\r\n");
   frame.SetTextFile("words.txt");
+  t.dialogs.inputs = {"3"};
   Start();
   ASSERT_NE(frame.Game, nullptr);
   EXPECT_EQ(frame.GameFile, t.dir.File("Words.TXT"));
@@ -103,6 +107,7 @@ TEST_F(GameFrameTest, GameTextNameIsFoundWithoutRegardToCase) {
 
 TEST_F(GameFrameTest, EscAsksAndNoGoesOnYesLeaves) {
   frame.show();
+  t.dialogs.inputs = {"3"};
   Start();
   threadType* game = frame.Game.get();
   t.dialogs.answers = {MessageAnswer::No};
@@ -122,6 +127,7 @@ TEST_F(GameFrameTest, EscAsksAndNoGoesOnYesLeaves) {
 
 TEST_F(GameFrameTest, KeysGoToTheGame) {
   frame.show();
+  t.dialogs.inputs = {"3"};
   Start();
   QTest::keyClick(&frame, Qt::Key_A);
   QTest::keyClick(&frame, 'B');
@@ -131,6 +137,7 @@ TEST_F(GameFrameTest, KeysGoToTheGame) {
 
 TEST_F(GameFrameTest, ClosingStopsTheGame) {
   frame.show();
+  t.dialogs.inputs = {"3"};
   Start();
   threadType* game = frame.Game.get();
   frame.close();
@@ -142,6 +149,7 @@ TEST_F(GameFrameTest, ClosingStopsTheGame) {
 
 TEST_F(GameFrameTest, RepaintDrawsTheNewCityOnBlack) {
   frame.show();
+  t.dialogs.inputs = {"3"};
   Start();
   threadType& game = *frame.Game;
   for (auto& row : game.City.Cells) row.fill(0);

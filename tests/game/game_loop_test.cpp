@@ -65,6 +65,7 @@ TEST_F(GameLoopTest, DifficultySetsIntervalsLimitsAndScore) {
 
 TEST_F(GameLoopTest, MissingGameTextLeavesCreationWithItsError) {
   t.dir.Write("other.txt", "x");
+  t.random.thenAlways = 0;
   try {
     threadType broken(GameServices{t.clock, t.random, t.dialogs, dispatcher},
                       t.dir.File("missing.txt"), [this](const std::string& s) { status = s; },
@@ -97,6 +98,7 @@ TEST_F(GameLoopTest, TimersFireAsTheirStopwatchesSay) {
 
 TEST_F(GameLoopTest, TheWorkerWakesAtTheNextDeadline) {
   Make("one two\r\n");
+  t.random.thenAlways = 0;
   game->BeginLoop();
   const int64_t start = t.clock.now;
   EXPECT_EQ(game->NextWakeMs(), start);  // every timer waits for its restart
@@ -112,6 +114,7 @@ TEST_F(GameLoopTest, TheWorkerWakesAtTheNextDeadline) {
 
 TEST_F(GameLoopTest, FirstPassLaunchesOneWordAndEachPassTestsTheTimersInOrder) {
   Make("one\r\n");
+  t.random.thenAlways = 0;
   game->BeginLoop();
   ASSERT_TRUE(game->Pass());
   ASSERT_EQ(game->Strikers.size(), 1u);
@@ -124,6 +127,7 @@ TEST_F(GameLoopTest, FirstPassLaunchesOneWordAndEachPassTestsTheTimersInOrder) {
 
 TEST_F(GameLoopTest, TimedLaunchDrawsItsChanceAndRefreshesTheStatus) {
   Make("one two\r\n");
+  t.random.thenAlways = 0;
   game->BeginLoop();
   game->Pass();
   t.random.draws.clear();
@@ -301,6 +305,7 @@ TEST_F(GameLoopTest, SpeedUpJumpsBackAtItsFloors) {
 
 TEST_F(GameLoopTest, ScoreGoneMidPassFinishesThePassFirst) {
   Make("x\r\n");
+  t.random.thenAlways = 0;
   game->BeginLoop();
   game->Pass();  // restarts the timers
   game->Score = 6;
@@ -320,6 +325,7 @@ TEST_F(GameLoopTest, ScoreGoneMidPassFinishesThePassFirst) {
 
 TEST_F(GameLoopTest, KeysWaitInTurnAndEscIsNeverTyped) {
   Make("x\r\n");
+  t.random.thenAlways = 0;
   game->BeginLoop();
   game->Pass();
   strikerType& word = AddWord("go", 5, 50);
@@ -389,6 +395,7 @@ TEST_F(GameLoopTest, RedrawPaintsTheCityAndTheWordsButNoBullets) {
 TEST_F(GameLoopTest, AWholeGameRunsToItsResults) {
   Make("ab c\r\n", 10);
   t.random.values = {0, 0, 0, 0, 0};  // first word: group 1, "ab", column 1, speed 1
+  t.random.thenAlways = 0;
   TimeWarp warp(*this);
   const int64_t start = t.clock.now;
   warp.events.emplace(start + 100, [this] {
@@ -408,6 +415,7 @@ TEST_F(GameLoopTest, AWholeGameRunsToItsResults) {
 
 TEST_F(GameLoopTest, AGameWithoutWordsEndsAtOnce) {
   Make("\r\n\r\n", 3);
+  t.random.thenAlways = 0;
   TimeWarp warp(*this);
   game->RunHere();
   EXPECT_TRUE(game->Terminated());
@@ -419,6 +427,7 @@ TEST_F(GameLoopTest, UntypedWordsAreLostUntilTheScoreIsGone) {
   std::string text;
   for (int i = 0; i < 60; ++i) text += "word ";
   Make(text, 10);
+  t.random.thenAlways = 0;
   game->Score = 30;
   TimeWarp warp(*this);
   game->RunHere();

@@ -73,6 +73,8 @@ struct Game {
   std::thread::id statusThread;
   std::unique_ptr<threadType> game;
 
+  Game() { t.random.thenAlways = 0; }  // which words fall where does not matter here
+
   threadType& Make(GameDispatcher& dispatcher, const std::string& text, int difficulty) {
     t.dir.Write("game.txt", text);
     game = std::make_unique<threadType>(
@@ -197,7 +199,10 @@ namespace {
 struct GameWindowThreads : ::testing::Test {
   TestContext t;
   std::unique_ptr<TgameFrame> frame = std::make_unique<TgameFrame>(t.context);
+
+  GameWindowThreads() { t.random.thenAlways = 0; }
   void Start() {
+    t.dialogs.inputs = {"3"};
     frame->show();
     Guarded(t.dialogs, [&] { frame->StartGame(); });
   }

@@ -2,7 +2,10 @@
 // Fakes for the platform services: a clock moved by hand, a random source with prepared
 // draws, a shell that records what it was asked to open, recording key guides and a recorder
 // of practice results.
+#include <gtest/gtest.h>
+
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,18 +23,27 @@ class FakeClock final : public Clock {
   int64_t now = 1000;
 };
 
-// Returns the prepared draws in order (each reduced below n); 0 when none is left.
+// Returns the prepared draws in order, then thenAlways if it is set (each reduced below n). A
+// draw with nothing prepared fails the test, unless it has only one possible answer.
 class ScriptedRandom final : public Random {
  public:
+  explicit ScriptedRandom(std::optional<int> thenAlways = std::nullopt) : thenAlways(thenAlways) {}
   int Below(int n) override {
     draws.push_back(n);
-    if (values.empty()) return 0;
-    const int value = values.front();
-    values.pop_front();
+    int value = 0;
+    if (!values.empty()) {
+      value = values.front();
+      values.pop_front();
+    } else if (thenAlways) {
+      value = *thenAlways;
+    } else if (n > 1) {
+      ADD_FAILURE() << "a random draw below " << n << " with none prepared";
+    }
     return n > 0 ? value % n : 0;
   }
   void Reseed() override { ++reseeds; }
   std::deque<int> values;
+  std::optional<int> thenAlways;  // for tests to which the draws do not matter
   std::vector<int> draws;  // the n of every draw, in order
   int reseeds = 0;
 };

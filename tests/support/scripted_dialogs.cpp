@@ -2,11 +2,21 @@
 
 #include <gtest/gtest.h>
 
+ScriptedDialogs::~ScriptedDialogs() {
+  EXPECT_TRUE(answers.empty() && inputs.empty() && fonts.empty() && colors.empty() && files.empty())
+      << "prepared answers left unused: " << answers.size() << " questions, " << inputs.size()
+      << " input boxes, " << fonts.size() << " fonts, " << colors.size() << " colours, "
+      << files.size() << " files";
+}
+
 MessageAnswer ScriptedDialogs::Message(MessageKind kind, MessageButtons buttons,
                                        const std::string& text) {
   messages.push_back({kind, buttons, text});
   if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-  if (answers.empty()) return MessageAnswer::No;
+  if (answers.empty()) {
+    ADD_FAILURE() << "a question without a prepared answer: " << text;
+    return MessageAnswer::No;
+  }
   const MessageAnswer answer = answers.front();
   answers.pop_front();
   return answer;
@@ -15,10 +25,13 @@ MessageAnswer ScriptedDialogs::Message(MessageKind kind, MessageButtons buttons,
 std::string ScriptedDialogs::InputBox(const std::string& caption, const std::string& prompt,
                                       const std::string& defaultText) {
   prompts.push_back(caption + "|" + prompt + "|" + defaultText);
-  if (inputs.empty()) return defaultText;
-  std::string answer = inputs.front();
+  if (inputs.empty()) {
+    ADD_FAILURE() << "an input box without a prepared answer: " << prompt;
+    return defaultText;
+  }
+  const std::optional<std::string> answer = inputs.front();
   inputs.pop_front();
-  return answer;
+  return answer.value_or(defaultText);
 }
 
 bool ScriptedDialogs::ChooseFont(Font& font, int minSize, int maxSize, FontLooks looks) {

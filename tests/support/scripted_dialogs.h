@@ -1,7 +1,7 @@
 #pragma once
-// Dialogs for tests: records every text shown and answers from prepared queues. An input
-// box with no prepared answer returns its default (as Cancel does); a question with no
-// prepared answer is answered No.
+// Dialogs for tests: records every text shown and answers from prepared queues. A question
+// or input box with no prepared answer fails the test, and so does an answer still unused
+// when the dialogs go at the end of the test. A chooser with no prepared answer is cancelled.
 #include <deque>
 #include <optional>
 #include <string>
@@ -12,6 +12,8 @@
 
 class ScriptedDialogs final : public Dialogs {
  public:
+  ~ScriptedDialogs() override;
+
   struct Shown {
     MessageKind kind;
     MessageButtons buttons;
@@ -33,7 +35,7 @@ class ScriptedDialogs final : public Dialogs {
   std::vector<Shown> messages;
   std::vector<std::string> prompts;              // "caption|prompt|default" of every input box
   std::deque<MessageAnswer> answers;             // for Yes/No questions
-  std::deque<std::string> inputs;                // answers to input boxes
+  std::deque<std::optional<std::string>> inputs;  // nullopt: cancelled (the default returns)
   std::deque<std::optional<Font>> fonts;         // nullopt: cancelled
   std::deque<std::optional<Color>> colors;       // nullopt: cancelled
   std::deque<std::optional<std::string>> files;  // nullopt: cancelled
