@@ -44,6 +44,7 @@ TEST_F(FreeDrillsTest, AsksForTheTextOnInsertAndDrillsIt) {
 }
 
 TEST_F(FreeDrillsTest, QwertyOrCancelAtFirstKeepsTheEmptyLine) {
+  t.dialogs.inputs = {std::nullopt};
   window.RichEdit1KeyPress('a');  // any key ends the empty line and brings up the prompt
   EXPECT_EQ(t.dialogs.prompts.size(), 1u);
   EXPECT_TRUE(window.DrillDefined);

@@ -646,7 +646,8 @@ TEST_F(OptionTest, DeletingALearnerErasesTheSectionButNeverTheCurrentOne) {
   w.DeleteUsreBn->click();  // nothing
   const std::string before = t.dir.Read("qzc.ini");
   w.UsersComboBox->setEditText("bob");
-  w.DeleteUsreBn->click();  // asked first; unanswered is No
+  t.dialogs.answers = {MessageAnswer::No};
+  w.DeleteUsreBn->click();  // asked first
   ASSERT_EQ(t.dialogs.messages.size(), 2u);
   EXPECT_EQ(t.dialogs.messages[1].text,
             "Delete the learner \"Bob\"? The course position, practice time and settings of "

@@ -57,6 +57,7 @@ struct ProgramRun : ::testing::Test {
     fs::copy_file(kDataDir + "/" + name, t.dir.File(name), fs::copy_options::overwrite_existing);
   }
   void Start(int screenWidth = 1024) {
+    t.random.thenAlways = 0;  // which line the sentence drills show first does not matter
     program = std::make_unique<TutorProgram>(context);
     program->FmOption->ScreenWidth = [screenWidth] { return screenWidth; };
     program->StartUp();
@@ -200,6 +201,7 @@ TEST_F(ProgramRun, AnUnwritableLearnerFileIsReportedAndTheRunEndsNormally) {
                                       "The course file may not exist. Please check the Options.",
                                       "The text file may not exist. Please check the Options."}));
   t.dialogs.messages.clear();
+  t.dialogs.answers = {MessageAnswer::Cancel};  // Retry or Cancel: the folder stays in its place
   Finish();
   ASSERT_EQ(t.dialogs.messages.size(), 2u);
   EXPECT_EQ(t.dialogs.messages[1].text, "Unable to write to " + t.dir.File("qzc.ini") + "\nFile access denied");
@@ -221,6 +223,7 @@ TEST_F(ProgramRun, AnUnreadableGlobalFileSkipsTheLayoutAndTheRestGoesOn) {
   EXPECT_TRUE(program->VKeyboard->TimerofKB->isActive());
   EXPECT_EQ(program->FmOption->TimeTotalBase, 7);
   t.dialogs.messages.clear();
+  t.dialogs.answers = {MessageAnswer::Cancel};  // Retry or Cancel: the folder stays in its place
   Finish();
   EXPECT_EQ(t.dialogs.Texts().back(), "Unable to write to " + t.dir.File("qz.ini") + "\nFile access denied");
   EXPECT_NE(t.dir.Read("qzc.ini").find("TimeTotal=7\r\n"), std::string::npos);
