@@ -96,17 +96,9 @@ class threadType {
 
   std::vector<std::unique_ptr<strikerType>> Strikers;  // launch order, oldest first
   std::vector<std::unique_ptr<bulletType>> Bullets;    // firing order
-  stopwatch LaunchWatch, MoveWatch, BulletWatch;
-  bool LaunchRestart = true;
-  bool MoveRestart = true;
-  bool BulletRestart = true;
   int Phase = 1;
   strikerSourceType Source;
   stopwatch GameClock;
-  Canvas& canvas;
-  StatusLine StatusLabel;
-  // The figures StatusLabel last showed: a move step mostly repeats them.
-  std::array<int64_t, 5> ShownFigures{-1, -1, -1, -1, -1};
   cityType City;
   int Difficulty = 0;
   int Hits = 0;
@@ -123,6 +115,15 @@ class threadType {
   std::deque<int> PendingKeys;
 
  private:
+  stopwatch LaunchWatch, MoveWatch, BulletWatch;
+  bool LaunchRestart = true;
+  bool MoveRestart = true;
+  bool BulletRestart = true;
+  Canvas& canvas;
+  StatusLine StatusLabel;
+  // The figures StatusLabel last showed: a move step mostly repeats them.
+  std::array<int64_t, 5> ShownFigures{-1, -1, -1, -1, -1};
+
   // What the worker and the window thread share; queued calls keep it alive after the game.
   // Either thread wakes the worker through the alarm, at once or at a deadline.
   struct WorkerState {

@@ -22,8 +22,6 @@ class TFmCoursePrac : public TFmSentencePrac {
   void SpeedButton1Click();
   void SpeedButton2Click();
 
-  int CourseLine = 0;
-  int NavRequest = kNavNone;
   QLabel* Label1;
   QToolButton* SpeedButton1;
   QToolButton* SpeedButton2;
@@ -32,4 +30,8 @@ class TFmCoursePrac : public TFmSentencePrac {
   void resizeEvent(QResizeEvent* event) override;
   // Until NextLine moves on, CourseLine is the line just completed.
   int RecordedCourseLine() const override { return CourseLine + 1; }
+
+ private:
+  int CourseLine = 0;
+  int NavRequest = kNavNone;
 };

@@ -19,5 +19,6 @@ class TFmLetterPrac : public TFmLinePractice {
   void NextLine() override;
   bool RichEdit1KeyDown(int vk) override;
 
+ private:
   bool DrillDefined = false;
 };

@@ -17,7 +17,10 @@ class TFmSentencePrac : public TFmLinePractice {
   // AppError when the file cannot be read; the lines are then empty.
   virtual bool LoadTextFile();
   void NextLine() override;
+  // The lines of the file last loaded.
+  const LineText& Text() const { return TextLines; }
 
+ protected:
   LineText TextLines;
   std::string TextFileName;
   bool TextStale = false;

@@ -95,7 +95,7 @@ void ProgramSettingsTargets::LoadSentenceText(const std::string& name) {
   program_.FmSentencePrac->SetTextFile(name);
   program_.FmTextPrac->SetTextFile(name);
   program_.FmSentencePrac->LoadTextFile();
-  program_.FmTextPrac->ShareText(name, program_.FmSentencePrac->TextLines);
+  program_.FmTextPrac->ShareText(name, program_.FmSentencePrac->Text());
 }
 
 void ProgramSettingsTargets::SetGameText(const std::string& name) {

@@ -33,8 +33,7 @@ TEST_F(SentenceDrillsTest, LoadingPicksARandomLineAtOnce) {
   EXPECT_EQ(window.windowTitle(), "Sentence Drills");
   EXPECT_EQ(window.Line().SampleLine(), "");  // nothing before a file is loaded
   Load("first line\nsecond line\nthird line\n", {1});
-  EXPECT_EQ(window.TextLines.size(), 3);
-  EXPECT_FALSE(window.TextStale);
+  EXPECT_EQ(window.Text().size(), 3);
   EXPECT_EQ(window.Line().SampleLine(), "second line");
   EXPECT_EQ(window.SampleEdit->Text().toStdString(), "second line");
   EXPECT_EQ(window.Line().WordCount(), 2);
@@ -101,8 +100,7 @@ TEST_F(SentenceDrillsTest, ABareNameIsFoundWithoutRegardToCase) {
 TEST_F(SentenceDrillsTest, SettingANameEmptiesTheLinesAndLoadingReadsAgain) {
   Load("old\n", {});
   window.SetTextFile("qz.txt");
-  EXPECT_TRUE(window.TextStale);
-  EXPECT_TRUE(window.TextLines.empty());
+  EXPECT_TRUE(window.Text().empty());
   EXPECT_TRUE(window.LoadTextFile());
   t.dir.Write("qz.txt", "new\n");
   EXPECT_TRUE(window.LoadTextFile());  // not stale, read all the same
@@ -118,7 +116,7 @@ TEST_F(SentenceDrillsTest, AnUnreadableFileIsReportedAndLeavesNoLine) {
   } catch (const AppError& error) {
     EXPECT_STREQ(error.what(), "File not found");
   }
-  EXPECT_TRUE(window.TextLines.empty());
+  EXPECT_TRUE(window.Text().empty());
   EXPECT_EQ(window.Line().SampleLine(), "");
 }
 
