@@ -22,16 +22,15 @@ class TFmCoursePrac : public TFmSentencePrac {
   void SpeedButton1Click();
   void SpeedButton2Click();
 
-  QLabel* Label1;
-  QToolButton* SpeedButton1;
-  QToolButton* SpeedButton2;
-
  protected:
   void resizeEvent(QResizeEvent* event) override;
   // Until NextLine moves on, CourseLine is the line just completed.
   int RecordedCourseLine() const override { return CourseLine + 1; }
 
  private:
+  QLabel* Label1;
+  QToolButton* SpeedButton1;
+  QToolButton* SpeedButton2;
   int CourseLine = 0;
   int NavRequest = kNavNone;
 };

@@ -176,13 +176,22 @@ void TFmLinePractice::SetRecorder(PracticeRecorder& recorder, PracticeKind kind)
   engine_.SetRecorder(recorder, kind);
 }
 
+void TFmLinePractice::SetLineFont(const QString& family, int points) {
+  for (LineBox* box : {SampleEdit, RichEdit1}) {
+    QFont font = box->font();
+    font.setPointSize(points);
+    font.setFamily(family);
+    box->setFont(font);
+  }
+}
+
 void TFmLinePractice::ShowStatus(const std::string& text) {
   SBHelp->showMessage(BytesToQString(text));
 }
 
 std::string StatusText(const TFmLinePractice& window) {
   std::string bytes;
-  QStringToBytes(window.SBHelp->currentMessage(), bytes);
+  QStringToBytes(window.findChild<QStatusBar*>("SBHelp")->currentMessage(), bytes);
   return bytes;
 }
 

@@ -42,6 +42,12 @@ class TFmLinePractice : public QDialog, private LineView {
   // Key-press with a byte 0..255 (or kUnmappableChar).
   void RichEdit1KeyPress(int key);
 
+  // The line being typed.
+  const LineEngine& Line() const { return engine_; }
+  // The sample and the typing box in face family at points.
+  void SetLineFont(const QString& family, int points);
+
+ protected:
   // Controls, named as designed.
   QStatusBar* SBHelp;
   QFrame* Panel1;
@@ -49,10 +55,6 @@ class TFmLinePractice : public QDialog, private LineView {
   QLabel* LbMark;
   LineBox* RichEdit1;
 
-  // The line being typed.
-  const LineEngine& Line() const { return engine_; }
-
- protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

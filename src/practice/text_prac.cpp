@@ -59,8 +59,8 @@ QLabel* Ruler(QWidget* parent, const char* name, int left, int top, const Font& 
 class AccessiblePage final : public QAccessibleWidget {
  public:
   explicit AccessiblePage(TFmTextPrac& window)
-      : QAccessibleWidget(window.Surface, QAccessible::Document) {
-    const ParagraphDrill* drill = &window.Drill;
+      : QAccessibleWidget(window.findChild<PaintSurface*>("Surface"), QAccessible::Document) {
+    const ParagraphDrill* drill = &window.Drill();
     const auto line = [this, drill](const QString& name, QAccessible::Role role,
                                     std::string_view (ParagraphDrill::*text)() const,
                                     int (ParagraphDrill::*rowY)(int) const) {
@@ -112,14 +112,16 @@ class AccessiblePage final : public QAccessibleWidget {
 
 QAccessibleInterface* PageInterface(const QString&, QObject* object) {
   auto* window = object ? dynamic_cast<TFmTextPrac*>(object->parent()) : nullptr;
-  return window && object == window->Surface ? new AccessiblePage(*window) : nullptr;
+  return window && object == window->findChild<PaintSurface*>("Surface")
+             ? new AccessiblePage(*window)
+             : nullptr;
 }
 }  // namespace
 
 TFmTextPrac::TFmTextPrac(WindowContext& context, stopwatch& practiceStopwatch, QWidget* parent)
     : QDialog(parent),
       Surface(new PaintSurface(this)),
-      Drill(context.dialogs, context.random, practiceStopwatch, Surface->canvas(), *this),
+      drill_(context.dialogs, context.random, practiceStopwatch, Surface->canvas(), *this),
       context_(context) {
   static const bool factoryInstalled = [] {
     QAccessible::installFactory(PageInterface);
@@ -131,7 +133,7 @@ TFmTextPrac::TFmTextPrac(WindowContext& context, stopwatch& practiceStopwatch, Q
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(kClientWidth, kClientHeight);
-  setFont(ToQFont(Drill.TextFont));
+  setFont(ToQFont(drill_.TextFont));
   setFocusPolicy(Qt::StrongFocus);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, Qt::white);
@@ -143,12 +145,12 @@ TFmTextPrac::TFmTextPrac(WindowContext& context, stopwatch& practiceStopwatch, Q
   Surface->setGeometry(0, 0, kClientWidth, kClientHeight - kStatusHeight);
   // Sized now: the menu draws the first page before the window is shown.
   Surface->canvas().Resize(kClientWidth, kClientHeight - kStatusHeight, clWhite);
-  Surface->onPaint = [this] { Guarded(context_.dialogs, [this] { Drill.Paint(); }); };
+  Surface->onPaint = [this] { Guarded(context_.dialogs, [this] { drill_.Paint(); }); };
 
   Label1 =
-      Ruler(this, "Label1", kSampleRulerLeft, kSampleRulerTop, Drill.TextFont, Drill.CharWidth);
+      Ruler(this, "Label1", kSampleRulerLeft, kSampleRulerTop, drill_.TextFont, drill_.CharWidth);
   Label2 =
-      Ruler(this, "Label2", kTypingRulerLeft, kTypingRulerTop, Drill.TextFont, Drill.CharWidth);
+      Ruler(this, "Label2", kTypingRulerLeft, kTypingRulerTop, drill_.TextFont, drill_.CharWidth);
   SetTypingRulerColor(clBlack);
 
   StatusBar1 = new QStatusBar(this);
@@ -172,20 +174,20 @@ TFmTextPrac::TFmTextPrac(WindowContext& context, stopwatch& practiceStopwatch, Q
 void TFmTextPrac::SetTextFile(const std::string& name) {
   TextFileName = name;
   TextStale = true;
-  Drill.TextLines.clear();
+  drill_.TextLines.clear();
 }
 
 void TFmTextPrac::ShareText(const std::string& name, const LineText& text) {
   TextFileName = name;
-  Drill.TextLines = text;
+  drill_.TextLines = text;
   TextStale = false;
 }
 
 bool TFmTextPrac::LoadTextFile() {
   if (!TextStale) return false;
-  Drill.TextLines = ReadLineText(ResolvePath(context_.workDir, TextFileName));
+  drill_.TextLines = ReadLineText(ResolvePath(context_.workDir, TextFileName));
   TextStale = false;
-  return !Drill.TextLines.empty();
+  return !drill_.TextLines.empty();
 }
 
 void TFmTextPrac::ShowStatus(const std::string& text) {

@@ -23,11 +23,21 @@ class TFmTextPrac : public QDialog, private ParagraphDrillView {
   // The text of the file name, read already by another window: shared, not read again.
   void ShareText(const std::string& name, const LineText& text);
   // False when there is nothing to drill: the window is then not to be shown.
-  bool StartDrill() { return Drill.StartDrill(); }
-  void NewPage() { Drill.NewPage(); }
-  void DrawSampleLines() { Drill.DrawSampleLines(); }
-  bool FormKeyDown(int vk) { return Drill.KeyDown(vk); }
-  void FormKeyPress(int key) { Drill.KeyPress(key); }
+  bool StartDrill() { return drill_.StartDrill(); }
+  void NewPage() { drill_.NewPage(); }
+  void DrawSampleLines() { drill_.DrawSampleLines(); }
+  bool FormKeyDown(int vk) { return drill_.KeyDown(vk); }
+  void FormKeyPress(int key) { drill_.KeyPress(key); }
+  // Finished drills and typed characters are reported to recorder from now on.
+  void SetRecorder(PracticeRecorder& recorder) { drill_.SetRecorder(recorder); }
+  // The drill on the page.
+  const ParagraphDrill& Drill() const { return drill_; }
+
+ private:
+  void ShowStatus(const std::string& text) override;
+  void SetTypingRulerColor(Color color) override;
+  void Refresh() override;
+  void CloseDrill() override;
 
   std::string TextFileName;
   bool TextStale = false;
@@ -36,13 +46,7 @@ class TFmTextPrac : public QDialog, private ParagraphDrillView {
   QLabel* Label1;
   QLabel* Label2;
   QStatusBar* StatusBar1;
-  ParagraphDrill Drill;
-
- private:
-  void ShowStatus(const std::string& text) override;
-  void SetTypingRulerColor(Color color) override;
-  void Refresh() override;
-  void CloseDrill() override;
+  ParagraphDrill drill_;
 
   WindowContext& context_;
 };

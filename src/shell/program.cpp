@@ -118,7 +118,7 @@ void TutorProgram::WireStatistics() {
            FmCoursePrac.get(), FmLetterPrac.get(), FmSentencePrac.get()}) {
     window->OnLineCompleted([this] { FmOption->SaveProgress(); });
   }
-  FmTextPrac->Drill.SetRecorder(*Stats);
+  FmTextPrac->SetRecorder(*Stats);
   gameFrame->SetRecorder(*Stats);
 }
 

@@ -4,7 +4,6 @@
 #include <QPushButton>
 
 #include "platform/codepage.h"
-#include "practice/line_box.h"
 #include "shell/program.h"
 
 namespace {
@@ -77,12 +76,7 @@ void ProgramSettingsTargets::WidenPracticeWindows(int width, int screenWidth) {
 
 void ProgramSettingsTargets::SetPracticeFont(int size, const std::string& face) {
   for (TFmLinePractice* window : FontWindows(program_)) {
-    for (LineBox* box : {window->SampleEdit, window->RichEdit1}) {
-      QFont font = box->font();
-      font.setPointSize(ShownPoints(size));
-      font.setFamily(BytesToQString(face));
-      box->setFont(font);
-    }
+    window->SetLineFont(BytesToQString(face), ShownPoints(size));
   }
 }
 

@@ -8,6 +8,7 @@
 
 #include "platform/key_events.h"
 #include "practice/line_box.h"
+#include "support/controls.h"
 #include "support/test_context.h"
 
 namespace {
@@ -85,6 +86,7 @@ struct CourseTest : ::testing::Test {
   RecordingGuides guides;
   stopwatch watch{t.clock};
   TFmCoursePrac window{t.context, guides, watch};
+  LineBox* TypingBox() { return Control<LineBox>(window, "RichEdit1"); }
 
   void Load(int lines, int progress = 0) {
     std::string text;
@@ -97,7 +99,7 @@ struct CourseTest : ::testing::Test {
   void Type(const std::string& text) {
     for (char c : text) window.RichEdit1KeyPress(static_cast<unsigned char>(c));
   }
-  std::string Counter() const { return window.Label1->text().toStdString(); }
+  std::string Counter() const { return Control<QLabel>(window, "Label1")->text().toStdString(); }
 };
 }  // namespace
 
@@ -107,8 +109,8 @@ TEST_F(CourseTest, StartsWithTheHelpAndShowsTheStoredLine) {
   EXPECT_EQ(StatusText(window),
             "Press the -> key to the next, the <- key to the previous, the Insert key to "
             "anywhere.");
-  EXPECT_TRUE(window.SpeedButton1->isHidden());
-  EXPECT_TRUE(window.SpeedButton2->isHidden());
+  EXPECT_TRUE(Control<QToolButton>(window, "SpeedButton1")->isHidden());
+  EXPECT_TRUE(Control<QToolButton>(window, "SpeedButton2")->isHidden());
   Load(5, 2);
   EXPECT_EQ(window.Line().SampleLine(), "line 3");
   EXPECT_EQ(Counter(), "3 / 5");
@@ -144,7 +146,7 @@ TEST_F(CourseTest, TheLastLineCompletedIsDrilledAgain) {
   EXPECT_EQ(window.Line().SampleLine(), "line 3");
   EXPECT_EQ(Counter(), "3 / 3");
   EXPECT_EQ(window.Line().Position(), 1);
-  EXPECT_TRUE(window.RichEdit1->Text().isEmpty());
+  EXPECT_TRUE(TypingBox()->Text().isEmpty());
 }
 
 TEST_F(CourseTest, ArrowKeysMoveAtOnceAndDropTheTypedPart) {
@@ -154,9 +156,9 @@ TEST_F(CourseTest, ArrowKeysMoveAtOnceAndDropTheTypedPart) {
   t.clock.Advance(900);
   EXPECT_FALSE(window.RichEdit1KeyDown(VK_RIGHT));
   EXPECT_EQ(window.Line().SampleLine(), "line 3");
-  EXPECT_TRUE(window.RichEdit1->Text().isEmpty());
+  EXPECT_TRUE(TypingBox()->Text().isEmpty());
   EXPECT_FALSE(window.Line().Started());
-  EXPECT_TRUE(window.LbMark->isHidden());
+  EXPECT_TRUE(Control<QLabel>(window, "LbMark")->isHidden());
   EXPECT_EQ(window.GetPracticeTime(), 0);  // the dropped part's time is not counted
   window.RichEdit1KeyDown(VK_DOWN);
   window.RichEdit1KeyDown(VK_UP);
@@ -251,14 +253,14 @@ TEST_F(CourseTest, CourseLinesAreTrimmedSamples) {
 TEST_F(CourseTest, RealKeysAndTheHiddenButtonsNavigate) {
   Load(5);
   window.show();
-  QTest::keyClick(window.RichEdit1, Qt::Key_Right);
+  QTest::keyClick(TypingBox(), Qt::Key_Right);
   EXPECT_EQ(window.Line().SampleLine(), "line 2");
-  QTest::keyClick(window.RichEdit1, Qt::Key_L);
+  QTest::keyClick(TypingBox(), Qt::Key_L);
   EXPECT_EQ(window.Line().Position(), 2);
-  window.SpeedButton2->click();
+  Control<QToolButton>(window, "SpeedButton2")->click();
   EXPECT_EQ(window.Line().SampleLine(), "line 3");
-  window.SpeedButton1->click();
-  window.SpeedButton1->click();
+  Control<QToolButton>(window, "SpeedButton1")->click();
+  Control<QToolButton>(window, "SpeedButton1")->click();
   EXPECT_EQ(window.Line().SampleLine(), "line 1");
   window.hide();
 }

@@ -4,6 +4,7 @@
 
 #include "platform/key_events.h"
 #include "practice/line_box.h"
+#include "support/controls.h"
 #include "support/test_context.h"
 
 TEST(DrillLine, CopiesFillEightyColumns) {
@@ -21,6 +22,7 @@ struct FreeDrillsTest : ::testing::Test {
   RecordingGuides guides;
   stopwatch watch{t.clock};
   TFmLetterPrac window{t.context, guides, watch};
+  LineBox* TypingBox() { return Control<LineBox>(window, "RichEdit1"); }
 };
 }  // namespace
 
@@ -39,7 +41,7 @@ TEST_F(FreeDrillsTest, AsksForTheTextOnInsertAndDrillsIt) {
   EXPECT_EQ(window.Line().LineOutcome(), LineOutcomeKind::Completed);
   EXPECT_EQ(t.dialogs.prompts.size(), 1u);
   EXPECT_EQ(window.Line().Position(), 1);
-  EXPECT_TRUE(window.RichEdit1->Text().isEmpty());
+  EXPECT_TRUE(TypingBox()->Text().isEmpty());
 }
 
 TEST_F(FreeDrillsTest, QwertyOrCancelAtFirstKeepsTheEmptyLine) {
@@ -70,7 +72,7 @@ TEST_F(FreeDrillsTest, InsertMidLineDropsTheTypedPartAndItsTime) {
   EXPECT_EQ(window.Line().SampleLine(), std::string(40, 'k'));  // cut to 40, one copy
   EXPECT_EQ(window.Line().PracticeTime(), 0);
   EXPECT_FALSE(window.Line().Started());
-  EXPECT_TRUE(window.RichEdit1->Text().isEmpty());
+  EXPECT_TRUE(TypingBox()->Text().isEmpty());
 }
 
 TEST_F(FreeDrillsTest, CursorKeysAreSwallowed) {

@@ -10,6 +10,7 @@
 #include "platform/key_events.h"
 #include "practice/line_box.h"
 #include "practice/statistics.h"
+#include "support/controls.h"
 #include "support/test_context.h"
 
 namespace {
@@ -20,6 +21,8 @@ struct LinePracticeTest : ::testing::Test {
   RecordingGuides guides;
   stopwatch watch{t.clock};
   TFmLinePractice window{t.context, guides, watch};
+  LineBox* TypingBox() { return Control<LineBox>(window, "RichEdit1"); }
+  LineBox* SampleBox() { return Control<LineBox>(window, "SampleEdit"); }
 
   void SetUp() override { window.NextLine(); }
   void Type(const std::string& text) {
@@ -29,7 +32,7 @@ struct LinePracticeTest : ::testing::Test {
   // The typed box's characters with their colour and underline, e.g. "a:N b:R_".
   std::string Typed() {
     std::string result;
-    const LineBox& box = *window.RichEdit1;
+    const LineBox& box = *TypingBox();
     for (int i = 0; i < box.Text().size(); ++i) {
       const bool red = box.ColourAt(i) == QColor(255, 0, 0);
       const bool navy = box.ColourAt(i) == QColor(0, 0, 128);
@@ -49,7 +52,7 @@ TEST_F(LinePracticeTest, BaseLineIsSetUpWithItsWords) {
   EXPECT_EQ(window.Line().LineLength(), 45);
   EXPECT_EQ(window.Line().WordCount(), 7);
   EXPECT_EQ(window.Line().Position(), 1);
-  EXPECT_EQ(window.SampleEdit->Text().toStdString(), kSample);
+  EXPECT_EQ(SampleBox()->Text().toStdString(), kSample);
   EXPECT_EQ(guides.keys.back(), 'a');
 }
 
@@ -60,7 +63,7 @@ TEST_F(LinePracticeTest, RightAndWrongCharactersAreColouredAndMarked) {
   EXPECT_FALSE(window.Line().Marks()[2]);
   EXPECT_EQ(window.Line().Position(), 3);
   EXPECT_TRUE(window.Line().Started());
-  EXPECT_FALSE(window.LbMark->isHidden());
+  EXPECT_FALSE(Control<QLabel>(window, "LbMark")->isHidden());
   EXPECT_EQ(guides.keys, "abc");
 }
 
@@ -91,7 +94,8 @@ TEST_F(LinePracticeTest, StatisticsAtTheBoundaryOf500KeysPerMinute) {
   t.clock.Advance(5390);
   Type(typed.substr(1));
   EXPECT_EQ(window.Line().Position(), 46);
-  EXPECT_EQ(window.Line().LineOutcome(), LineOutcomeKind::Open);  // the last character does not end it
+  // The last character does not end the line.
+  EXPECT_EQ(window.Line().LineOutcome(), LineOutcomeKind::Open);
   Type("z");  // the key after the last character ends the line
   EXPECT_EQ(window.Line().LineOutcome(), LineOutcomeKind::Completed);
   EXPECT_EQ(window.Line().LineTime(), 5390);
@@ -114,7 +118,7 @@ TEST_F(LinePracticeTest, StatisticsAtTheBoundaryOf500KeysPerMinute) {
   EXPECT_EQ(Typed(), "a:N b:N X:R_ d:N" + Typed().substr(std::string("a:N b:N X:R_ d:N").size()));
 
   window.NextLine();
-  window.RichEdit1->Clear();
+  TypingBox()->Clear();
   Type("a");
   t.clock.Advance(5389);
   Type(std::string(kSample).substr(1));
@@ -159,8 +163,8 @@ TEST_F(LinePracticeTest, ALineLeftByTheCloseBoxStartsOverOnAFreshWatch) {
   t.clock.Advance(60000);  // in the menu
   window.show();
   EXPECT_EQ(window.Line().Position(), 1);
-  EXPECT_TRUE(window.RichEdit1->Text().isEmpty());
-  EXPECT_TRUE(window.LbMark->isHidden());
+  EXPECT_TRUE(TypingBox()->Text().isEmpty());
+  EXPECT_TRUE(Control<QLabel>(window, "LbMark")->isHidden());
   Type(kSample);
   t.clock.Advance(9000);
   Type(" ");
@@ -203,18 +207,18 @@ TEST_F(LinePracticeTest, NavigationKeysAreSwallowed) {
 
 TEST_F(LinePracticeTest, QtKeyEventsReachTheEngineAndEscapeIsNotSwallowedByTheDialog) {
   window.show();
-  QTest::keyClicks(window.RichEdit1, "ab");
+  QTest::keyClicks(TypingBox(), "ab");
   EXPECT_EQ(Typed(), "a:N b:N");
-  QTest::keyClick(window.RichEdit1, Qt::Key_Home);  // swallowed, no character
-  QTest::keyClick(window.RichEdit1, Qt::Key_Backspace);
+  QTest::keyClick(TypingBox(), Qt::Key_Home);  // swallowed, no character
+  QTest::keyClick(TypingBox(), Qt::Key_Backspace);
   EXPECT_EQ(Typed(), "a:N");
-  QTest::keyClick(window.RichEdit1, Qt::Key_Escape);
+  QTest::keyClick(TypingBox(), Qt::Key_Escape);
   EXPECT_EQ(window.Line().LineOutcome(), LineOutcomeKind::Escaped);
   EXPECT_FALSE(window.isVisible());
 }
 
 TEST_F(LinePracticeTest, TypedCharactersStandUnderTheirSampleCharactersOnEveryRow) {
-  for (LineBox* box : {window.SampleEdit, window.RichEdit1}) {
+  for (LineBox* box : {SampleBox(), TypingBox()}) {
     QFont font = box->font();
     font.setPixelSize(24);  // the sample takes two rows
     box->setFont(font);
@@ -222,8 +226,8 @@ TEST_F(LinePracticeTest, TypedCharactersStandUnderTheirSampleCharactersOnEveryRo
   std::string typed = kSample;
   for (char& c : typed) c = c == ' ' ? 'W' : c;  // wrong and wide where the rows break
   Type(typed.substr(0, typed.size() - 1));
-  const LineBox& sample = *window.SampleEdit;
-  const LineBox& box = *window.RichEdit1;
+  const LineBox& sample = *SampleBox();
+  const LineBox& box = *TypingBox();
   EXPECT_GT(sample.PlaceOf(44).top(), sample.PlaceOf(0).top());
   for (int i = 0; i < 45; ++i) {
     EXPECT_EQ(box.PlaceOf(i).topLeft() - box.PlaceOf(0).topLeft(),
@@ -241,14 +245,14 @@ TEST_F(LinePracticeTest, TypedCharactersStandUnderTheirSampleCharactersOnEveryRo
 TEST_F(LinePracticeTest, ResizeKeepsTheBoxesProportional) {
   window.show();
   window.resize(790, window.height());
-  EXPECT_EQ(window.SampleEdit->width(), 790 * 580 / 600);
-  EXPECT_EQ(window.RichEdit1->contentsRect().size(), window.SampleEdit->size());
+  EXPECT_EQ(SampleBox()->width(), 790 * 580 / 600);
+  EXPECT_EQ(TypingBox()->contentsRect().size(), SampleBox()->size());
 }
 
 TEST_F(LinePracticeTest, BothBoxesScrollToTheRowBeingTypedAndNoGlyphReachesTheFrame) {
   window.show();
-  LineBox& sample = *window.SampleEdit;
-  LineBox& box = *window.RichEdit1;
+  LineBox& sample = *SampleBox();
+  LineBox& box = *TypingBox();
   const auto frame = [&box] {
     const QImage image = box.grab().toImage();
     std::vector<QRgb> ring;
@@ -268,7 +272,8 @@ TEST_F(LinePracticeTest, BothBoxesScrollToTheRowBeingTypedAndNoGlyphReachesTheFr
   for (const std::string& keys : {std::string(kSample).substr(0, 44), std::string(44, '\b')}) {
     Type(keys);
     for (const LineBox* each : {&sample, &box}) {
-      EXPECT_TRUE(each->contentsRect().contains(each->PlaceOf(window.Line().Position() - 1).toAlignedRect()));
+      const QRectF place = each->PlaceOf(window.Line().Position() - 1);
+      EXPECT_TRUE(each->contentsRect().contains(place.toAlignedRect()));
     }
     EXPECT_EQ(box.PlaceOf(window.Line().Position() - 1).top() - box.contentsRect().top(),
               sample.PlaceOf(window.Line().Position() - 1).top() - sample.contentsRect().top());
@@ -278,8 +283,8 @@ TEST_F(LinePracticeTest, BothBoxesScrollToTheRowBeingTypedAndNoGlyphReachesTheFr
 
 TEST_F(LinePracticeTest, ScreenReadersReadBothBoxesWithTheirCaret) {
   Type("abX\b");
-  QAccessibleInterface* typing = QAccessible::queryAccessibleInterface(window.RichEdit1);
-  QAccessibleInterface* sample = QAccessible::queryAccessibleInterface(window.SampleEdit);
+  QAccessibleInterface* typing = QAccessible::queryAccessibleInterface(TypingBox());
+  QAccessibleInterface* sample = QAccessible::queryAccessibleInterface(SampleBox());
   EXPECT_EQ(typing->text(QAccessible::Name), "Typing");
   EXPECT_EQ(sample->text(QAccessible::Name), "Sample");
   EXPECT_EQ(typing->textInterface()->text(0, typing->textInterface()->characterCount()), "ab");
@@ -287,5 +292,5 @@ TEST_F(LinePracticeTest, ScreenReadersReadBothBoxesWithTheirCaret) {
   EXPECT_EQ(typing->textInterface()->cursorPosition(), 2);
   EXPECT_EQ(sample->textInterface()->cursorPosition(), 2);
   EXPECT_EQ(typing->textInterface()->characterRect(1).topLeft(),
-            window.RichEdit1->mapToGlobal(window.RichEdit1->PlaceOf(1).toAlignedRect().topLeft()));
+            TypingBox()->mapToGlobal(TypingBox()->PlaceOf(1).toAlignedRect().topLeft()));
 }

@@ -7,6 +7,7 @@
 #include "platform/errors.h"
 #include "platform/key_events.h"
 #include "practice/line_box.h"
+#include "support/controls.h"
 #include "support/input_method.h"
 #include "support/test_context.h"
 
@@ -16,6 +17,8 @@ struct SentenceDrillsTest : ::testing::Test {
   RecordingGuides guides;
   stopwatch watch{t.clock};
   TFmSentencePrac window{t.context, guides, watch};
+  LineBox* TypingBox() { return Control<LineBox>(window, "RichEdit1"); }
+  LineBox* SampleBox() { return Control<LineBox>(window, "SampleEdit"); }
 
   void Load(const std::string& bytes, std::deque<int> draws) {
     t.dir.Write("qz.txt", bytes);
@@ -35,7 +38,7 @@ TEST_F(SentenceDrillsTest, LoadingPicksARandomLineAtOnce) {
   Load("first line\nsecond line\nthird line\n", {1});
   EXPECT_EQ(window.Text().size(), 3);
   EXPECT_EQ(window.Line().SampleLine(), "second line");
-  EXPECT_EQ(window.SampleEdit->Text().toStdString(), "second line");
+  EXPECT_EQ(SampleBox()->Text().toStdString(), "second line");
   EXPECT_EQ(window.Line().WordCount(), 2);
   EXPECT_EQ(window.Line().Position(), 1);
   EXPECT_EQ(t.random.draws, std::vector<int>{3});
@@ -50,7 +53,7 @@ TEST_F(SentenceDrillsTest, EveryEndedLineIsFollowedByAnotherRandomOne) {
   Type("x");                           // completes the line
   EXPECT_EQ(window.Line().SampleLine(), "ef");  // the same line may come up twice in a row
   EXPECT_EQ(window.GetPracticeTime(), 1000);
-  EXPECT_TRUE(window.RichEdit1->Text().isEmpty());
+  EXPECT_TRUE(TypingBox()->Text().isEmpty());
   Type("e");
   t.clock.Advance(500);
   window.RichEdit1KeyPress(VK_RETURN);
@@ -123,13 +126,13 @@ TEST_F(SentenceDrillsTest, AnUnreadableFileIsReportedAndLeavesNoLine) {
 TEST_F(SentenceDrillsTest, AComposedCharacterIsComparedAndShownLikeAKey) {
   Load("caf\xE9!\n", {0});
   window.show();
-  QTest::keyClicks(window.RichEdit1, "caf");
-  CommitText(window.RichEdit1, "", QString::fromUtf8("\xC2\xB4"));  // the dead key waits
-  CommitText(window.RichEdit1, QString::fromUtf8("\xC3\xA9"));
+  QTest::keyClicks(TypingBox(), "caf");
+  CommitText(TypingBox(), "", QString::fromUtf8("\xC2\xB4"));  // the dead key waits
+  CommitText(TypingBox(), QString::fromUtf8("\xC3\xA9"));
   EXPECT_EQ(window.Line().Position(), 5);
   EXPECT_TRUE(window.Line().Marks()[4]);
   EXPECT_EQ(guides.keys.back(), '!');
-  EXPECT_EQ(window.RichEdit1->Text(), QString::fromUtf8("caf\xC3\xA9"));
-  EXPECT_EQ(window.RichEdit1->ColourAt(3), QColor(0, 0, 128));  // navy: right
-  EXPECT_FALSE(window.RichEdit1->UnderlinedAt(3));
+  EXPECT_EQ(TypingBox()->Text(), QString::fromUtf8("caf\xC3\xA9"));
+  EXPECT_EQ(TypingBox()->ColourAt(3), QColor(0, 0, 128));  // navy: right
+  EXPECT_FALSE(TypingBox()->UnderlinedAt(3));
 }

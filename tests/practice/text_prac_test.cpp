@@ -11,6 +11,7 @@
 #include "platform/image_canvas.h"
 #include "platform/key_events.h"
 #include "platform/qt_convert.h"
+#include "support/controls.h"
 #include "support/input_method.h"
 #include "support/test_context.h"
 
@@ -32,7 +33,7 @@ struct ParagraphDrillsTest : ::testing::Test {
     window.DrawSampleLines();
     t.context.showModal(window);
   }
-  ImageCanvas& Canvas() { return window.Surface->canvas(); }
+  ImageCanvas& Canvas() { return Control<PaintSurface>(window, "Surface")->canvas(); }
   // How many pixels of a rectangle of the surface are inked in a colour. Text is smoothed, so
   // a pixel counts when it is a strong shade between the colour and the white background.
   int Count(Color color, int left, int top, int right, int bottom) {
@@ -54,8 +55,8 @@ struct ParagraphDrillsTest : ::testing::Test {
     }
     return n;
   }
-  int SampleRowTop(int i) const { return i * window.Drill.RowHeight; }
-  int TypedRowTop(int r) const { return 180 + r * window.Drill.RowHeight; }
+  int SampleRowTop(int i) const { return i * window.Drill().RowHeight; }
+  int TypedRowTop(int r) const { return 180 + r * window.Drill().RowHeight; }
   // For each x from left on, whether a column of the rows [top, bottom) of image has ink.
   static std::vector<bool> InkColumns(const QImage& image, int left, int right, int top,
                                       int bottom) {
@@ -68,7 +69,7 @@ struct ParagraphDrillsTest : ::testing::Test {
     return ink;
   }
   Color RulerColor() const {
-    return FromQColor(window.Label2->palette().color(QPalette::WindowText));
+    return FromQColor(Control<QLabel>(window, "Label2")->palette().color(QPalette::WindowText));
   }
 };
 }  // namespace
@@ -78,28 +79,29 @@ TEST_F(ParagraphDrillsTest, LoadsItsTextOnlyWhenANewNameWasSet) {
   EXPECT_FALSE(window.LoadTextFile());  // nothing set: nothing read
   window.SetTextFile("QZ.TXT");
   EXPECT_TRUE(window.LoadTextFile());
-  EXPECT_EQ(window.Drill.TextLines.size(), 2);
+  EXPECT_EQ(window.Drill().TextLines.size(), 2);
   t.dir.Write("qz.txt", "one\ntwo\nthree\n");
   window.LoadTextFile();
-  EXPECT_EQ(window.Drill.TextLines.size(), 2);
+  EXPECT_EQ(window.Drill().TextLines.size(), 2);
   EXPECT_TRUE(t.random.draws.empty());  // loading picks nothing
   window.SetTextFile("missing.txt");
   EXPECT_THROW(window.LoadTextFile(), AppError);
-  EXPECT_TRUE(window.Drill.TextLines.empty());
+  EXPECT_TRUE(window.Drill().TextLines.empty());
 }
 
 TEST_F(ParagraphDrillsTest, ThePageIsPaintedAndARepaintRestoresBothAreas) {
   Load("Hello world\nsecond\n");
   t.random.values = {0};  // from the first line
   Open("2");
-  EXPECT_EQ(window.StatusBar1->currentMessage().toStdString(), "2 lines left.");
-  const int h = window.Drill.RowHeight;
+  EXPECT_EQ(Control<QStatusBar>(window, "StatusBar1")->currentMessage().toStdString(),
+            "2 lines left.");
+  const int h = window.Drill().RowHeight;
   EXPECT_GT(Count(clBlack, 24, SampleRowTop(1), 200, SampleRowTop(1) + h), 0);
   EXPECT_GT(Count(clPurple, 2, SampleRowTop(1), 24, SampleRowTop(1) + h), 0);
   EXPECT_EQ(RulerColor(), clBlack);
 
   QTest::keyClicks(&window, "Hx");
-  const int w = window.Drill.CharWidth;
+  const int w = window.Drill().CharWidth;
   EXPECT_GT(Count(clNavy, 24, TypedRowTop(1), 24 + w, TypedRowTop(1) + h), 0);
   EXPECT_GT(Count(clRed, 24 + w, TypedRowTop(1), 24 + 2 * w, TypedRowTop(1) + h), 0);
   EXPECT_EQ(Count(clRed, 24, TypedRowTop(1), 24 + w, TypedRowTop(1) + h), 0);
@@ -111,8 +113,8 @@ TEST_F(ParagraphDrillsTest, ThePageIsPaintedAndARepaintRestoresBothAreas) {
   const auto snapshot = Canvas().Image();
   Canvas().SetBrushColor(clWhite);
   Canvas().FillRect(0, 0, Canvas().Width(), Canvas().Height());
-  window.Surface->Invalidate();
-  window.Surface->repaint();
+  Control<PaintSurface>(window, "Surface")->Invalidate();
+  Control<PaintSurface>(window, "Surface")->repaint();
   EXPECT_EQ(Canvas().Image(), snapshot);
 }
 
@@ -120,11 +122,11 @@ TEST_F(ParagraphDrillsTest, SampleTypingAndRulersShareOnePitchInTheRealFont) {
   const std::string line = std::string(kRuler) + "----+----+----+----+";  // 100 columns
   Load(line + "\n");
   Open("1");
-  const int pitch = window.Drill.CharWidth;
-  const int columns = window.Drill.Columns();
+  const int pitch = window.Drill().CharWidth;
+  const int columns = window.Drill().Columns();
   // Every column that a row holds can be seen.
-  EXPECT_EQ(window.Drill.RowLength, columns);
-  EXPECT_LE(kTypingRulerLeft + columns * pitch, window.Surface->width());
+  EXPECT_EQ(window.Drill().RowLength, columns);
+  EXPECT_LE(kTypingRulerLeft + columns * pitch, Control<PaintSurface>(window, "Surface")->width());
   EXPECT_GE(columns, 80);
   QTest::keyClicks(&window, QString::fromStdString(line.substr(0, columns - 1)));
 
@@ -138,11 +140,11 @@ TEST_F(ParagraphDrillsTest, SampleTypingAndRulersShareOnePitchInTheRealFont) {
   EXPECT_NE(std::count(sample.begin(), sample.end(), true), 0);
 
   // The ruler's marks stand over the same columns.
-  QImage ruler(window.Label1->size(), QImage::Format_RGB32);
+  QImage ruler(Control<QLabel>(window, "Label1")->size(), QImage::Format_RGB32);
   ruler.fill(Qt::white);
-  window.Label1->render(&ruler, {}, {}, QWidget::DrawChildren);
+  Control<QLabel>(window, "Label1")->render(&ruler, {}, {}, QWidget::DrawChildren);
   const int rulerRight = static_cast<int>(std::string(kRuler).size()) * pitch;
-  EXPECT_EQ(window.Label1->x(), kTypingRulerLeft);
+  EXPECT_EQ(Control<QLabel>(window, "Label1")->x(), kTypingRulerLeft);
   EXPECT_EQ(InkColumns(ruler, 0, rulerRight, 0, ruler.height()),
             InkColumns(surface, kTypingRulerLeft, kTypingRulerLeft + rulerRight, SampleRowTop(1),
                        SampleRowTop(1) + ruler.height()));
@@ -157,9 +159,9 @@ TEST_F(ParagraphDrillsTest, KeysAndComposedCharactersReachTheDrillBeforeTheDialo
   QTest::keyClick(&window, Qt::Key_Left);  // swallowed
   QTest::keyClick(&window, Qt::Key_A);
   CommitText(&window, QString::fromUtf8("\xC3\xA9"));  // a dead key and e
-  EXPECT_EQ(window.Drill.Column, 3);
-  EXPECT_EQ(window.Drill.RowTyped[1], "a\xE9");
-  EXPECT_TRUE(window.Drill.RowMarks[1][2]);
+  EXPECT_EQ(window.Drill().Column, 3);
+  EXPECT_EQ(window.Drill().RowTyped[1], "a\xE9");
+  EXPECT_TRUE(window.Drill().RowMarks[1][2]);
   QTest::keyClick(&window, Qt::Key_Escape);
   EXPECT_FALSE(window.isVisible());
   EXPECT_TRUE(t.dialogs.messages.empty());  // Esc: no result
@@ -189,7 +191,8 @@ TEST_F(ParagraphDrillsTest, ScreenReadersReadTheSampleRowAndWhatIsTyped) {
   t.random.values = {0};  // from the first line
   Open("2");
   QTest::keyClicks(&window, "Hx");
-  QAccessibleInterface* page = QAccessible::queryAccessibleInterface(window.Surface);
+  QAccessibleInterface* page =
+      QAccessible::queryAccessibleInterface(Control<PaintSurface>(window, "Surface"));
   ASSERT_EQ(page->childCount(), 2);
   const auto read = [](QAccessibleInterface* row) {
     return row->text(QAccessible::Name) + ":" +
@@ -199,5 +202,6 @@ TEST_F(ParagraphDrillsTest, ScreenReadersReadTheSampleRowAndWhatIsTyped) {
   EXPECT_EQ(read(page->child(0)), "Sample:Hello:2");
   EXPECT_EQ(read(page->child(1)), "Typing:Hx:2");
   EXPECT_EQ(page->child(1)->textInterface()->characterRect(1).topLeft(),
-            window.Surface->mapToGlobal(QPoint(24 + window.Drill.CharWidth, TypedRowTop(1))));
+            Control<PaintSurface>(window, "Surface")
+                ->mapToGlobal(QPoint(24 + window.Drill().CharWidth, TypedRowTop(1))));
 }

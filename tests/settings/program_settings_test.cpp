@@ -11,6 +11,7 @@
 #include "practice/line_box.h"
 #include "settings/settings_store.h"
 #include "shell/program.h"
+#include "support/controls.h"
 #include "support/free_drills.h"
 #include "support/test_context.h"
 
@@ -101,8 +102,8 @@ TEST_F(ProgramRun, APickedLearnerIsAppliedAndWrittenBackAtShutdown) {
                                   static_cast<TFmLinePractice*>(program->FmSentencePrac.get())}) {
     EXPECT_EQ(window->width(), 630);
     EXPECT_EQ(window->x(), 5);
-    EXPECT_EQ(window->SampleEdit->font().pointSize(), 20);
-    EXPECT_EQ(window->RichEdit1->font().family(), "Courier New");
+    EXPECT_EQ(Control<LineBox>(*window, "SampleEdit")->font().pointSize(), 20);
+    EXPECT_EQ(Control<LineBox>(*window, "RichEdit1")->font().family(), "Courier New");
   }
 
   PractiseFreeDrills(*program->FmLetterPrac, t, 3725000);
@@ -146,9 +147,9 @@ TEST_F(ProgramRun, TheShippedFilesStartWithoutASingleWarning) {
   EXPECT_GT(program->VKeyboard->KeyCount(), 0);
   // Windows not shown yet hold no pictures: each takes its memory when first drawn or shown.
   for (const ImageCanvas* canvas :
-       {&program->FmTextPrac->Surface->canvas(), &program->gameFrame->PaintBox1->canvas(),
-        &program->VKeyboard->KeyboardCanvas(), &program->LeftHand->HandCanvas(),
-        &program->RightHand->HandCanvas()}) {
+       {&Control<PaintSurface>(*program->FmTextPrac, "Surface")->canvas(),
+        &program->gameFrame->PaintBox1->canvas(), &program->VKeyboard->KeyboardCanvas(),
+        &program->LeftHand->HandCanvas(), &program->RightHand->HandCanvas()}) {
     EXPECT_FALSE(canvas->HasPixels()) << canvas->Width() << "x" << canvas->Height();
   }
   EXPECT_EQ(program->FmOption->ComboBox1->currentText(), "US QWERTY");
