@@ -115,6 +115,7 @@ class TFmOption : public QDialog {
     Color color;
   } ColorDialog1;
 
+ private:
   // Controls, named as designed.
   QTabWidget* PageControl1;
   QPushButton* BnSave;
@@ -146,7 +147,7 @@ class TFmOption : public QDialog {
   QPushButton* BnRegister;
   QPushButton* BnAdvancedFunctions;
 
- private:
+
   // Runs save until it succeeds or the learner gives up on the error it reports.
   void SaveWithRetry(const std::function<void()>& save);
   void BuildGeneralPage(QWidget* page);

@@ -10,6 +10,7 @@
 
 #include "keyboard/layout_file.h"
 #include "shell/program.h"
+#include "support/controls.h"
 #include "support/test_context.h"
 
 namespace fs = std::filesystem;
@@ -52,7 +53,8 @@ struct DesignerInProgram : ::testing::Test {
     program.reset();
   }
   QListWidgetItem* Listed(const QString& name) {
-    const auto found = program->FmOption->FileListBox2->findItems(name, Qt::MatchExactly);
+    const auto found =
+        Control<QListWidget>(*program->FmOption, "FileListBox2")->findItems(name, Qt::MatchExactly);
     return found.isEmpty() ? nullptr : found.front();
   }
 };
@@ -72,7 +74,7 @@ TEST_F(DesignerInProgram, ASavedLayoutCanBeRegisteredAndLoadedAtOnce) {
   TFmOption& options = *program->FmOption;
   options.move(100, 80);
   password = "wrong";
-  options.BnAdvancedFunctions->click();
+  Control<QPushButton>(options, "BnAdvancedFunctions")->click();
   EXPECT_EQ(modal, (std::vector<std::string>{"AboutBox", "PasswordDlg"}));
 
   password = "";
@@ -83,16 +85,16 @@ TEST_F(DesignerInProgram, ASavedLayoutCanBeRegisteredAndLoadedAtOnce) {
     designer.Button5->click();
     designer.Button10->click();
   };
-  options.BnAdvancedFunctions->click();
+  Control<QPushButton>(options, "BnAdvancedFunctions")->click();
   EXPECT_EQ(modal.back(), "DefineQZ");
   EXPECT_FALSE(program->DefineQZ->isVisible());
   QListWidgetItem* saved = Listed("wide.key");
   ASSERT_NE(saved, nullptr);
 
-  options.EdLayoutName->setText("Wide");
+  Control<QLineEdit>(options, "EdLayoutName")->setText("Wide");
   saved->setSelected(true);
-  options.BnRegister->click();
-  options.BnSave->click();
+  Control<QPushButton>(options, "BnRegister")->click();
+  Control<QPushButton>(options, "BnSave")->click();
   EXPECT_EQ(program->Layout.KeyWidth, 40);
   EXPECT_EQ(program->VKeyboard->Key(1).width, 40);
   EXPECT_EQ(program->DefineQZ->SpinEdit11->value(), 40);

@@ -15,6 +15,7 @@
 #include <filesystem>
 
 #include "platform/errors.h"
+#include "support/controls.h"
 #include "support/test_context.h"
 
 namespace {
@@ -116,11 +117,11 @@ TEST_F(OptionTest, TheWindowIsBuiltAsDesigned) {
   TFmOption& w = Create();
   EXPECT_EQ(w.windowTitle(), "Options");
   EXPECT_EQ(w.size(), QSize(307, 416));
-  ASSERT_EQ(w.PageControl1->count(), 3);
-  EXPECT_EQ(w.PageControl1->tabText(0), "General");
-  EXPECT_EQ(w.PageControl1->tabText(1), "Practice Contents");
-  EXPECT_EQ(w.PageControl1->tabText(2), "Keyboard Layout");
-  EXPECT_EQ(w.PageControl1->currentIndex(), 0);
+  ASSERT_EQ(Control<QTabWidget>(w, "PageControl1")->count(), 3);
+  EXPECT_EQ(Control<QTabWidget>(w, "PageControl1")->tabText(0), "General");
+  EXPECT_EQ(Control<QTabWidget>(w, "PageControl1")->tabText(1), "Practice Contents");
+  EXPECT_EQ(Control<QTabWidget>(w, "PageControl1")->tabText(2), "Keyboard Layout");
+  EXPECT_EQ(Control<QTabWidget>(w, "PageControl1")->currentIndex(), 0);
 
   struct Expected {
     const char* name;
@@ -150,7 +151,7 @@ TEST_F(OptionTest, TheWindowIsBuiltAsDesigned) {
   EXPECT_EQ(w.findChild<QLabel*>("ColorLb")->size(), QSize(25, 25));
   EXPECT_EQ(w.findChild<QLineEdit*>("ExampleEd")->text(), "Example");
   EXPECT_EQ(w.findChild<QComboBox*>("UsersComboBox")->toolTip(), "Input or select a name");
-  EXPECT_TRUE(w.UsersComboBox->isEditable());
+  EXPECT_TRUE(Control<QComboBox>(w, "UsersComboBox")->isEditable());
   EXPECT_EQ(w.findChild<QComboBox*>("CourseComboBox")->toolTip(),
             "Select a text file to be the content of the course");
   EXPECT_EQ(w.findChild<QComboBox*>("SentenceComboBox")->toolTip(),
@@ -177,14 +178,16 @@ TEST_F(OptionTest, CreationTakesTheInitialValuesAndListsTheFiles) {
   EXPECT_EQ(w.BlinkingColor, 0u);
   EXPECT_FALSE(w.SettingsOk);
   EXPECT_EQ(w.TimeTotalBase, 0);
-  for (QComboBox* box : {w.CourseComboBox, w.SentenceComboBox, w.GameComboBox}) {
+  for (QComboBox* box :
+       {Control<QComboBox>(w, "CourseComboBox"), Control<QComboBox>(w, "SentenceComboBox"),
+        Control<QComboBox>(w, "GameComboBox")}) {
     ASSERT_EQ(box->count(), 5);
     EXPECT_EQ(box->itemText(0), "other.txt");
     EXPECT_EQ(box->itemText(4), "Upper.TXT");
     EXPECT_EQ(box->currentIndex(), -1);
   }
-  ASSERT_EQ(w.FileListBox2->count(), 2);
-  EXPECT_EQ(w.FileListBox2->item(0)->text(), "uk.key");
+  ASSERT_EQ(Control<QListWidget>(w, "FileListBox2")->count(), 2);
+  EXPECT_EQ(Control<QListWidget>(w, "FileListBox2")->item(0)->text(), "uk.key");
 }
 
 TEST_F(OptionTest, StartUpReadsTheLearnerPickedIntoWindowAndProgram) {
@@ -196,31 +199,31 @@ TEST_F(OptionTest, StartUpReadsTheLearnerPickedIntoWindowAndProgram) {
   EXPECT_EQ(w.CurrentUser, "Anna");
   EXPECT_EQ(targets.progress, 7);
   EXPECT_EQ(w.TimeTotalBase, 60000);
-  EXPECT_FALSE(w.EnableGameCheckbox->isChecked());
+  EXPECT_FALSE(Control<QCheckBox>(w, "EnableGameCheckbox")->isChecked());
   EXPECT_EQ(targets.calls, Names{"game off"});
-  EXPECT_EQ(Text(w.CourseComboBox), "qzcourse.txt");
-  EXPECT_EQ(Text(w.SentenceComboBox), "qz.txt");
-  EXPECT_EQ(Text(w.GameComboBox), "qzgame.txt");
-  EXPECT_EQ(w.ComboBox1->currentIndex(), 1);
-  EXPECT_EQ(w.LbLayoutFileName->text(), "uk.key");
+  EXPECT_EQ(Text(Control<QComboBox>(w, "CourseComboBox")), "qzcourse.txt");
+  EXPECT_EQ(Text(Control<QComboBox>(w, "SentenceComboBox")), "qz.txt");
+  EXPECT_EQ(Text(Control<QComboBox>(w, "GameComboBox")), "qzgame.txt");
+  EXPECT_EQ(Control<QComboBox>(w, "ComboBox1")->currentIndex(), 1);
+  EXPECT_EQ(Control<QLabel>(w, "LbLayoutFileName")->text(), "uk.key");
   EXPECT_EQ(w.FontSize, 14);
   EXPECT_EQ(w.FontName, "Arial");
   EXPECT_EQ(w.BlinkingColor, 65280u);
-  EXPECT_EQ(w.ExampleEd->font().pointSize(), 14);
+  EXPECT_EQ(Control<QLineEdit>(w, "ExampleEd")->font().pointSize(), 14);
   EXPECT_EQ(w.FontDialog1.font.face, "Arial");
   EXPECT_EQ(w.FontDialog1.font.size, 14);
-  EXPECT_EQ(w.ColorLb->palette().color(QPalette::Window), QColor(0, 255, 0));
+  EXPECT_EQ(Control<QLabel>(w, "ColorLb")->palette().color(QPalette::Window), QColor(0, 255, 0));
   // The Options window's learner box lists everyone but shows no one.
-  EXPECT_EQ(w.UsersComboBox->count(), 2);
-  EXPECT_EQ(w.UsersComboBox->currentText(), "");
+  EXPECT_EQ(Control<QComboBox>(w, "UsersComboBox")->count(), 2);
+  EXPECT_EQ(Control<QComboBox>(w, "UsersComboBox")->currentText(), "");
   EXPECT_TRUE(t.dialogs.messages.empty());
 }
 
 TEST_F(OptionTest, ATextFileThatIsNotListedLeavesItsBoxEmpty) {
   TFmOption& w = StartWith(kTwoLayouts, "[Anna]\r\ncoursetext=gone.txt\r\ngametext=\r\n");
-  EXPECT_EQ(Text(w.CourseComboBox), "");
-  EXPECT_EQ(Text(w.SentenceComboBox), "qz.txt");  // the default
-  EXPECT_EQ(Text(w.GameComboBox), "");
+  EXPECT_EQ(Text(Control<QComboBox>(w, "CourseComboBox")), "");
+  EXPECT_EQ(Text(Control<QComboBox>(w, "SentenceComboBox")), "qz.txt");  // the default
+  EXPECT_EQ(Text(Control<QComboBox>(w, "GameComboBox")), "");
   w.LoadPracticeTexts();
   EXPECT_EQ(t.dialogs.Texts(), Names{"The course file may not exist. Please check the Options."});
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Warning);
@@ -252,7 +255,7 @@ TEST_F(OptionTest, NoLearnerPickedRunsAsTheStoredLearnerWithAllHisSettings) {
   EXPECT_EQ(w.TimeTotalBase, 900);
   // His other settings are read too, so the save at shutdown keeps them.
   EXPECT_EQ(w.FontSize, 20);
-  EXPECT_EQ(Text(w.CourseComboBox), "qz.txt");
+  EXPECT_EQ(Text(Control<QComboBox>(w, "CourseComboBox")), "qz.txt");
   w.SaveOnShutdown();
   EXPECT_NE(t.dir.Read("qzc.ini").find("fontsize=20\r\n"), std::string::npos);
 }
@@ -269,10 +272,10 @@ TEST_F(OptionTest, NoLearnerPickedAndNoneStoredRunsAsANewLearner) {
   EXPECT_EQ(w.FontSize, 12);
   EXPECT_EQ(w.FontName, "MS Sans Serif");
   EXPECT_EQ(w.BlinkingColor, 255u);
-  EXPECT_EQ(Text(w.CourseComboBox), "qzcourse.txt");
-  EXPECT_EQ(Text(w.SentenceComboBox), "qz.txt");
-  EXPECT_EQ(Text(w.GameComboBox), "qzgame.txt");
-  EXPECT_EQ(w.LbLayoutFileName->text(), "us.key");
+  EXPECT_EQ(Text(Control<QComboBox>(w, "CourseComboBox")), "qzcourse.txt");
+  EXPECT_EQ(Text(Control<QComboBox>(w, "SentenceComboBox")), "qz.txt");
+  EXPECT_EQ(Text(Control<QComboBox>(w, "GameComboBox")), "qzgame.txt");
+  EXPECT_EQ(Control<QLabel>(w, "LbLayoutFileName")->text(), "us.key");
 }
 
 TEST_F(OptionTest, ARunWithoutLearnerFileLeavesAWorkingSectionForTheNextStart) {
@@ -322,7 +325,7 @@ TEST_F(OptionTest, OkSavesBothFilesAndAppliesEverything) {
   TFmOption& w = StartWith(kTwoLayouts, kAnna);
   t.context.showModal(w);
   targets.calls.clear();
-  w.BnSave->click();
+  Control<QPushButton>(w, "BnSave")->click();
   EXPECT_FALSE(w.isVisible());
   EXPECT_EQ(targets.calls, (Names{"read " + t.dir.File("uk.key"), "fingers", "blink 65280",
                                   "keys 10,10", "font 14 Arial", "guides", "course qzcourse.txt",
@@ -338,7 +341,7 @@ TEST_F(OptionTest, AnUnwritableLearnerFileKeepsTheWindowOpen) {
   std::filesystem::remove(t.dir.File("qzc.ini"));
   std::filesystem::create_directory(t.dir.File("qzc.ini"));
   t.context.showModal(w);
-  w.BnSave->click();
+  Control<QPushButton>(w, "BnSave")->click();
   EXPECT_TRUE(w.isVisible());
   EXPECT_EQ(t.dialogs.Texts(),
             Names{"Unable to write to " + t.dir.File("qzc.ini") + "\nFile access denied"});
@@ -390,15 +393,15 @@ TEST_F(OptionTest, AFailedLayoutLoadIsReportedAndFontsAreStillApplied) {
 
 TEST_F(OptionTest, ALayoutIndexOutsideTheListTakesTheFirstLayout) {
   TFmOption& w = StartWith(kTwoLayouts, "[Anna]\r\ncurrentlayout=2\r\n");
-  EXPECT_EQ(w.ComboBox1->currentIndex(), 0);
-  EXPECT_EQ(w.LbLayoutFileName->text(), "us.key");
+  EXPECT_EQ(Control<QComboBox>(w, "ComboBox1")->currentIndex(), 0);
+  EXPECT_EQ(Control<QLabel>(w, "LbLayoutFileName")->text(), "us.key");
   targets.calls.clear();
   w.ApplyLayout();
   EXPECT_EQ(targets.calls.front(), "read " + t.dir.File("us.key"));
 
   // With no layout registered there is none to take: nothing is loaded, nothing said.
   StartWith("[SETTING]\r\nCurrentUser=Anna\r\n", "[Anna]\r\ncurrentlayout=-1\r\n");
-  EXPECT_EQ(window->ComboBox1->currentIndex(), -1);
+  EXPECT_EQ(Control<QComboBox>(*window, "ComboBox1")->currentIndex(), -1);
   targets.calls.clear();
   window->ApplyLayout();
   EXPECT_TRUE(window->SettingsOk);
@@ -441,16 +444,16 @@ TEST_F(OptionTest, AChosenFontShowsInTheExampleAndReachesPracticeOnlyThroughOk) 
   chosen.SetSize(24);
   t.dialogs.fonts.push_back(chosen);
   targets.calls.clear();
-  w.BnFont->click();
+  Control<QPushButton>(w, "BnFont")->click();
   ASSERT_EQ(t.dialogs.fontsOffered.size(), 1u);
   EXPECT_EQ(t.dialogs.fontsOffered[0].face, "Arial");
   EXPECT_EQ(t.dialogs.fontsOffered[0].size, 14);
   EXPECT_EQ(t.dialogs.fontSizesOffered[0], std::make_pair(0, 24));
   EXPECT_EQ(w.FontSize, 24);
   EXPECT_EQ(w.FontName, "Courier New");
-  EXPECT_EQ(w.ExampleEd->font().pointSize(), 24);
-  EXPECT_EQ(w.ExampleEd->font().family(), "Courier New");
-  w.BnCancel->click();
+  EXPECT_EQ(Control<QLineEdit>(w, "ExampleEd")->font().pointSize(), 24);
+  EXPECT_EQ(Control<QLineEdit>(w, "ExampleEd")->font().family(), "Courier New");
+  Control<QPushButton>(w, "BnCancel")->click();
   EXPECT_TRUE(targets.calls.empty());
   w.SaveOnShutdown();
   EXPECT_NE(Section("Anna").find("fontname=Courier New\r\ncurrentlayout=1\r\nenablegame=0\r\n"
@@ -458,14 +461,14 @@ TEST_F(OptionTest, AChosenFontShowsInTheExampleAndReachesPracticeOnlyThroughOk) 
             std::string::npos);
 
   t.dialogs.fonts.push_back(std::nullopt);  // cancelled: nothing changes
-  w.BnFont->click();
+  Control<QPushButton>(w, "BnFont")->click();
   EXPECT_EQ(w.FontSize, 24);
   EXPECT_EQ(t.dialogs.fontLooksOffered[0], FontLooks::None);
 
   chosen.SetSize(0);  // the default size: kept as 0, shown at 12 points
   t.dialogs.fonts.push_back(chosen);
-  w.BnFont->click();
-  EXPECT_EQ(w.ExampleEd->font().pointSize(), 12);
+  Control<QPushButton>(w, "BnFont")->click();
+  EXPECT_EQ(Control<QLineEdit>(w, "ExampleEd")->font().pointSize(), 12);
   w.SaveOnShutdown();
   w.LoadUserSettings(false);
   EXPECT_EQ(w.FontSize, 0);
@@ -474,48 +477,49 @@ TEST_F(OptionTest, AChosenFontShowsInTheExampleAndReachesPracticeOnlyThroughOk) 
 TEST_F(OptionTest, AChosenColourShowsInTheSwatch) {
   TFmOption& w = StartWith(kTwoLayouts, kAnna);
   t.dialogs.colors.push_back(Color{0x0000FF});
-  w.BnBlinkingcolor->click();
+  Control<QPushButton>(w, "BnBlinkingcolor")->click();
   EXPECT_EQ(t.dialogs.colorsOffered, std::vector<Color>{65280});
   EXPECT_EQ(w.BlinkingColor, 0x0000FFu);
-  EXPECT_EQ(w.ColorLb->palette().color(QPalette::Window), QColor(255, 0, 0));
+  EXPECT_EQ(Control<QLabel>(w, "ColorLb")->palette().color(QPalette::Window), QColor(255, 0, 0));
   t.dialogs.colors.push_back(std::nullopt);
-  w.BnBlinkingcolor->click();
+  Control<QPushButton>(w, "BnBlinkingcolor")->click();
   EXPECT_EQ(w.BlinkingColor, 0x0000FFu);
 }
 
 TEST_F(OptionTest, PickingALayoutShowsItsFile) {
   TFmOption& w = StartWith(kTwoLayouts, kAnna);
-  w.ComboBox1->setCurrentIndex(0);
-  EXPECT_EQ(w.LbLayoutFileName->text(), "uk.key");  // the program's own selection changes nothing
+  Control<QComboBox>(w, "ComboBox1")->setCurrentIndex(0);
+  EXPECT_EQ(Control<QLabel>(w, "LbLayoutFileName")->text(),
+            "uk.key");  // the program's own selection changes nothing
   w.ComboBox1Change();
-  EXPECT_EQ(w.LbLayoutFileName->text(), "us.key");
+  EXPECT_EQ(Control<QLabel>(w, "LbLayoutFileName")->text(), "us.key");
 }
 
 TEST_F(OptionTest, RegisteringNeedsANameAndAFileAndAppendsTheLayout) {
   TFmOption& w = StartWith(kTwoLayouts, kAnna);
-  w.BnRegister->click();  // neither name nor file
-  w.EdLayoutName->setText("  ");
-  w.FileListBox2->item(0)->setSelected(true);
-  w.BnRegister->click();  // a name of spaces is no name
-  w.EdLayoutName->setText(" Mine ");
-  w.FileListBox2->clearSelection();
-  w.BnRegister->click();  // no file selected
-  EXPECT_EQ(w.ComboBox1->count(), 2);
+  Control<QPushButton>(w, "BnRegister")->click();  // neither name nor file
+  Control<QLineEdit>(w, "EdLayoutName")->setText("  ");
+  Control<QListWidget>(w, "FileListBox2")->item(0)->setSelected(true);
+  Control<QPushButton>(w, "BnRegister")->click();  // a name of spaces is no name
+  Control<QLineEdit>(w, "EdLayoutName")->setText(" Mine ");
+  Control<QListWidget>(w, "FileListBox2")->clearSelection();
+  Control<QPushButton>(w, "BnRegister")->click();  // no file selected
+  EXPECT_EQ(Control<QComboBox>(w, "ComboBox1")->count(), 2);
 
-  w.FileListBox2->item(0)->setSelected(true);
-  w.BnRegister->click();
-  w.BnRegister->click();  // registered twice, listed twice
-  ASSERT_EQ(w.ComboBox1->count(), 4);
-  EXPECT_EQ(w.ComboBox1->itemText(3), "Mine");
-  EXPECT_EQ(w.ComboBox1->currentIndex(), 3);
+  Control<QListWidget>(w, "FileListBox2")->item(0)->setSelected(true);
+  Control<QPushButton>(w, "BnRegister")->click();
+  Control<QPushButton>(w, "BnRegister")->click();  // registered twice, listed twice
+  ASSERT_EQ(Control<QComboBox>(w, "ComboBox1")->count(), 4);
+  EXPECT_EQ(Control<QComboBox>(w, "ComboBox1")->itemText(3), "Mine");
+  EXPECT_EQ(Control<QComboBox>(w, "ComboBox1")->currentIndex(), 3);
   EXPECT_EQ(w.LayoutFileNames, (Names{"us.key", "uk.key", "uk.key", "uk.key"}));
-  EXPECT_EQ(w.LbLayoutFileName->text(), "uk.key");
-  EXPECT_EQ(w.EdLayoutName->text(), " Mine ");
-  w.EdLayoutName->setText(QString::fromUtf16(u"\u4e2d"));
-  w.BnRegister->click();
+  EXPECT_EQ(Control<QLabel>(w, "LbLayoutFileName")->text(), "uk.key");
+  EXPECT_EQ(Control<QLineEdit>(w, "EdLayoutName")->text(), " Mine ");
+  Control<QLineEdit>(w, "EdLayoutName")->setText(QString::fromUtf16(u"\u4e2d"));
+  Control<QPushButton>(w, "BnRegister")->click();
   EXPECT_EQ(t.dialogs.Texts(),
             Names{"The name contains a character that cannot be stored in the settings files."});
-  EXPECT_EQ(w.ComboBox1->count(), 4);
+  EXPECT_EQ(Control<QComboBox>(w, "ComboBox1")->count(), 4);
 
   w.SaveGlobalSettings();
   EXPECT_NE(t.dir.Read("qz.ini").find("S3=Mine\r\nS4=Mine\r\n[LAYOUTFILENAMES]\r\nS1=us.key\r\n"
@@ -527,44 +531,48 @@ TEST_F(OptionTest, ALayoutFileNameThatCannotBeStoredIsNotRegistered) {
   t.dir.Write("a\nb.key", "");
   t.dir.Write(" lead.key", "");  // read back without its space, it would name another file
   TFmOption& w = StartWith(kTwoLayouts, kAnna);
-  w.EdLayoutName->setText("Mine");
+  Control<QLineEdit>(w, "EdLayoutName")->setText("Mine");
   for (const char* file : {"a\nb.key", " lead.key"}) {
-    w.FileListBox2->findItems(file, Qt::MatchExactly).front()->setSelected(true);
-    w.BnRegister->click();
+    Control<QListWidget>(w, "FileListBox2")
+        ->findItems(file, Qt::MatchExactly)
+        .front()
+        ->setSelected(true);
+    Control<QPushButton>(w, "BnRegister")->click();
   }
   EXPECT_EQ(t.dialogs.Texts(),
             Names(2, "The name contains a character that cannot be stored in the settings files."));
-  EXPECT_EQ(w.ComboBox1->count(), 2);
+  EXPECT_EQ(Control<QComboBox>(w, "ComboBox1")->count(), 2);
   EXPECT_EQ(w.LayoutFileNames.size(), 2u);
 }
 
 TEST_F(OptionTest, EnterPressesTheFocusedButtonButNoButtonFromATextBox) {
   TFmOption& w = StartWith(kTwoLayouts, kAnna);
   w.show();
-  w.EdLayoutName->setText("Mine");
-  w.FileListBox2->item(0)->setSelected(true);
-  QTest::keyClick(w.EdLayoutName, Qt::Key_Return);
-  QTest::keyClick(w.FileListBox2, Qt::Key_Return);
-  EXPECT_EQ(w.ComboBox1->count(), 2);
+  Control<QLineEdit>(w, "EdLayoutName")->setText("Mine");
+  Control<QListWidget>(w, "FileListBox2")->item(0)->setSelected(true);
+  QTest::keyClick(Control<QLineEdit>(w, "EdLayoutName"), Qt::Key_Return);
+  QTest::keyClick(Control<QListWidget>(w, "FileListBox2"), Qt::Key_Return);
+  EXPECT_EQ(Control<QComboBox>(w, "ComboBox1")->count(), 2);
   EXPECT_TRUE(w.isVisible());
-  QTest::keyClick(w.BnRegister, Qt::Key_Return);
-  EXPECT_EQ(w.ComboBox1->count(), 3);
-  QTest::keyClick(w.BnCancel, Qt::Key_Return);
+  QTest::keyClick(Control<QPushButton>(w, "BnRegister"), Qt::Key_Return);
+  EXPECT_EQ(Control<QComboBox>(w, "ComboBox1")->count(), 3);
+  QTest::keyClick(Control<QPushButton>(w, "BnCancel"), Qt::Key_Return);
   EXPECT_FALSE(w.isVisible());
 }
 
 TEST_F(OptionTest, UnregisteringRemovesTheSelectedLayoutAndSelectsTheFirst) {
   TFmOption& w = StartWith(kTwoLayouts, kAnna);
-  w.BnDeleteReg->click();
-  EXPECT_EQ(w.ComboBox1->count(), 1);
-  EXPECT_EQ(w.ComboBox1->itemText(0), "US");
+  Control<QPushButton>(w, "BnDeleteReg")->click();
+  EXPECT_EQ(Control<QComboBox>(w, "ComboBox1")->count(), 1);
+  EXPECT_EQ(Control<QComboBox>(w, "ComboBox1")->itemText(0), "US");
   EXPECT_EQ(w.LayoutFileNames, Names{"us.key"});
-  EXPECT_EQ(w.ComboBox1->currentIndex(), 0);
-  EXPECT_EQ(w.LbLayoutFileName->text(), "uk.key");  // the label is left as it was
-  w.BnDeleteReg->click();
-  EXPECT_EQ(w.ComboBox1->currentIndex(), -1);
+  EXPECT_EQ(Control<QComboBox>(w, "ComboBox1")->currentIndex(), 0);
+  EXPECT_EQ(Control<QLabel>(w, "LbLayoutFileName")->text(),
+            "uk.key");  // the label is left as it was
+  Control<QPushButton>(w, "BnDeleteReg")->click();
+  EXPECT_EQ(Control<QComboBox>(w, "ComboBox1")->currentIndex(), -1);
   EXPECT_TRUE(w.LayoutFileNames.empty());
-  w.BnDeleteReg->click();  // nothing selected: nothing happens
+  Control<QPushButton>(w, "BnDeleteReg")->click();  // nothing selected: nothing happens
   EXPECT_TRUE(t.dialogs.messages.empty());
   w.SaveUserSettings();
   EXPECT_NE(Section("Anna").find("currentlayout=-1\r\n"), std::string::npos);
@@ -575,12 +583,12 @@ TEST_F(OptionTest, AStoredIndexAfterAnUnregisteredLayoutPointsOneFurther) {
       "[LAYOUTNAMES]\r\nS1=US\r\nS2=UK\r\nS3=DE\r\n[LAYOUTFILENAMES]\r\nS1=us.key\r\n"
       "S2=uk.key\r\nS3=de.key\r\n[SETTING]\r\nCurrentUser=Bob\r\n";
   TFmOption& w = StartWith(threeLayouts, std::string(kAnna) + "[Bob]\r\ncurrentlayout=0\r\n");
-  w.ComboBox1->setCurrentIndex(0);
-  w.BnDeleteReg->click();
+  Control<QComboBox>(w, "ComboBox1")->setCurrentIndex(0);
+  Control<QPushButton>(w, "BnDeleteReg")->click();
   w.SaveGlobalSettings();
   targets.picked = "Anna";
   w.ReloadSettings();  // Anna's stored 1 now names what was the third layout
-  EXPECT_EQ(w.ComboBox1->currentText(), "DE");
+  EXPECT_EQ(Control<QComboBox>(w, "ComboBox1")->currentText(), "DE");
 }
 
 TEST_F(OptionTest, AddingALearnerWritesTheWindowsValuesAndCloses) {
@@ -591,10 +599,10 @@ TEST_F(OptionTest, AddingALearnerWritesTheWindowsValuesAndCloses) {
     f.SetSize(16);
     return f;
   }());
-  w.BnFont->click();  // not confirmed with OK, still taken over
+  Control<QPushButton>(w, "BnFont")->click();  // not confirmed with OK, still taken over
   t.context.showModal(w);
-  w.UsersComboBox->setEditText("  Bea  ");
-  w.AddUserBn->click();
+  Control<QComboBox>(w, "UsersComboBox")->setEditText("  Bea  ");
+  Control<QPushButton>(w, "AddUserBn")->click();
   EXPECT_FALSE(w.isVisible());
   EXPECT_EQ(t.dialogs.Texts(), Names{"The new user will have the settings of the current user. "
                                      "Please restart the program."});
@@ -602,8 +610,8 @@ TEST_F(OptionTest, AddingALearnerWritesTheWindowsValuesAndCloses) {
             "[Bea]\r\nProgress=0\r\nTimeTotal=5\r\ncoursetext=qzcourse.txt\r\n"
             "practicetext=qz.txt\r\ngametext=qzgame.txt\r\nfontname=Times New Roman\r\n"
             "currentlayout=1\r\nenablegame=0\r\nfontsize=16\r\nblinkingcolor=65280\r\n");
-  ASSERT_EQ(w.UsersComboBox->count(), 3);
-  EXPECT_EQ(w.UsersComboBox->itemText(1), "Bea");
+  ASSERT_EQ(Control<QComboBox>(w, "UsersComboBox")->count(), 3);
+  EXPECT_EQ(Control<QComboBox>(w, "UsersComboBox")->itemText(1), "Bea");
   EXPECT_EQ(targets.pickerNames, (Names{"Anna", "carl"}));  // the picker waits for a restart
 }
 
@@ -612,24 +620,25 @@ TEST_F(OptionTest, AddingAnEmptyExistingOrBrokenNameWritesNothing) {
   const std::string before = t.dir.Read("qzc.ini");
   for (const char* name : {"", "   ", "aNNA"}) {
     t.context.showModal(w);
-    w.UsersComboBox->setEditText(name);
-    w.AddUserBn->click();
+    Control<QComboBox>(w, "UsersComboBox")->setEditText(name);
+    Control<QPushButton>(w, "AddUserBn")->click();
     EXPECT_FALSE(w.isVisible()) << name;
   }
   EXPECT_TRUE(t.dialogs.messages.empty());
-  w.UsersComboBox->setEditText("a]b");
-  w.AddUserBn->click();
-  w.UsersComboBox->setEditText(QString::fromUtf16(u"\u0416enya"));
-  w.AddUserBn->click();
-  w.UsersComboBox->setEditText("'Bob'");  // never found again as the last learner
-  w.AddUserBn->click();
+  Control<QComboBox>(w, "UsersComboBox")->setEditText("a]b");
+  Control<QPushButton>(w, "AddUserBn")->click();
+  Control<QComboBox>(w, "UsersComboBox")->setEditText(QString::fromUtf16(u"\u0416enya"));
+  Control<QPushButton>(w, "AddUserBn")->click();
+  Control<QComboBox>(w, "UsersComboBox")
+      ->setEditText("'Bob'");  // never found again as the last learner
+  Control<QPushButton>(w, "AddUserBn")->click();
   EXPECT_EQ(t.dialogs.Texts(),
             (Names{"A learner name cannot contain \"]\", a line break or another control "
                    "character.",
                    "The name contains a character that cannot be stored in the settings files.",
                    "A learner name cannot begin and end with the same quote."}));
   EXPECT_EQ(t.dir.Read("qzc.ini"), before);
-  EXPECT_EQ(w.UsersComboBox->count(), 1);
+  EXPECT_EQ(Control<QComboBox>(w, "UsersComboBox")->count(), 1);
 }
 
 TEST_F(OptionTest, DeletingALearnerErasesTheSectionButNeverTheCurrentOne) {
@@ -637,32 +646,32 @@ TEST_F(OptionTest, DeletingALearnerErasesTheSectionButNeverTheCurrentOne) {
                                             "[Bob]\r\nProgress=1\r\n"
                                             "[x]\r\ny=1\r\n[BOB]\r\nz=2\r\n");
   t.context.showModal(w);
-  w.UsersComboBox->setEditText("ANNA");
-  w.DeleteUsreBn->click();
+  Control<QComboBox>(w, "UsersComboBox")->setEditText("ANNA");
+  Control<QPushButton>(w, "DeleteUsreBn")->click();
   EXPECT_EQ(t.dialogs.Texts(), Names{"Please don't delete current user."});
   EXPECT_NE(t.dir.Read("qzc.ini").find("[Anna]"), std::string::npos);
 
-  w.UsersComboBox->setEditText("");
-  w.DeleteUsreBn->click();  // nothing
+  Control<QComboBox>(w, "UsersComboBox")->setEditText("");
+  Control<QPushButton>(w, "DeleteUsreBn")->click();  // nothing
   const std::string before = t.dir.Read("qzc.ini");
-  w.UsersComboBox->setEditText("bob");
+  Control<QComboBox>(w, "UsersComboBox")->setEditText("bob");
   t.dialogs.answers = {MessageAnswer::No};
-  w.DeleteUsreBn->click();  // asked first
+  Control<QPushButton>(w, "DeleteUsreBn")->click();  // asked first
   ASSERT_EQ(t.dialogs.messages.size(), 2u);
   EXPECT_EQ(t.dialogs.messages[1].text,
             "Delete the learner \"Bob\"? The course position, practice time and settings of "
             "this learner will be lost.");
   EXPECT_EQ(t.dialogs.messages[1].buttons, MessageButtons::YesNoDefaultNo);
   EXPECT_EQ(t.dir.Read("qzc.ini"), before);
-  EXPECT_EQ(w.UsersComboBox->currentText(), "bob");
+  EXPECT_EQ(Control<QComboBox>(w, "UsersComboBox")->currentText(), "bob");
 
   t.dialogs.answers = {MessageAnswer::Yes};
-  w.DeleteUsreBn->click();
+  Control<QPushButton>(w, "DeleteUsreBn")->click();
   EXPECT_TRUE(w.isVisible());
   EXPECT_EQ(t.dir.Read("qzc.ini"), std::string(kAnna) + "[x]\r\ny=1\r\n");
-  ASSERT_EQ(w.UsersComboBox->count(), 2);
-  EXPECT_EQ(w.UsersComboBox->itemText(1), "x");
-  EXPECT_EQ(w.UsersComboBox->currentText(), "");
+  ASSERT_EQ(Control<QComboBox>(w, "UsersComboBox")->count(), 2);
+  EXPECT_EQ(Control<QComboBox>(w, "UsersComboBox")->itemText(1), "x");
+  EXPECT_EQ(Control<QComboBox>(w, "UsersComboBox")->currentText(), "");
   EXPECT_EQ(t.dialogs.messages.size(), 3u);
   // Only the learner erased loses their practice history, and only once the question is answered.
   EXPECT_EQ(std::count(targets.calls.begin(), targets.calls.end(), "forget ANNA"), 0);
@@ -677,29 +686,30 @@ TEST_F(OptionTest, ThePasswordGateOpensTheDesignerOnlyForTheExactPassword) {
   t.dir.Write("new.key", "");  // as if saved in the designer
   for (const char* wrong : {"", "secret1234", "Secret1234XY", "Secret123"}) {
     passwordDlg.Password->setText(wrong);
-    w.BnAdvancedFunctions->click();
+    Control<QPushButton>(w, "BnAdvancedFunctions")->click();
   }
   EXPECT_EQ(t.modalShown.size(), 4u);
-  EXPECT_FALSE(w.EnableGameCheckbox->isEnabled());
-  EXPECT_EQ(w.FileListBox2->count(), 2);
+  EXPECT_FALSE(Control<QCheckBox>(w, "EnableGameCheckbox")->isEnabled());
+  EXPECT_EQ(Control<QListWidget>(w, "FileListBox2")->count(), 2);
   EXPECT_EQ(passwordDlg.Password->text(), "Secret123");  // what was typed stays
   EXPECT_TRUE(t.dialogs.messages.empty());
 
   passwordDlg.Password->setText("Secret1234");
-  w.BnAdvancedFunctions->click();
+  Control<QPushButton>(w, "BnAdvancedFunctions")->click();
   ASSERT_EQ(t.modalShown.size(), 6u);
   EXPECT_EQ(t.modalShown[4], &passwordDlg);
   EXPECT_EQ(t.modalShown[5], &targets.designer);
   EXPECT_EQ(targets.designer.pos(), w.pos() + QPoint(40, 20));
-  EXPECT_TRUE(w.EnableGameCheckbox->isEnabled());
-  EXPECT_EQ(w.FileListBox2->count(), 3);  // re-read when the designer closes
+  EXPECT_TRUE(Control<QCheckBox>(w, "EnableGameCheckbox")->isEnabled());
+  EXPECT_EQ(Control<QListWidget>(w, "FileListBox2")->count(),
+            3);  // re-read when the designer closes
   targets.designer.hide();
 }
 
 TEST_F(OptionTest, WithoutAPasswordEvenCancelOnAnEmptyEntryOpensTheDesigner) {
   TFmOption& w = StartWith("", kAnna);
   passwordDlg.CancelBtn->click();
-  w.BnAdvancedFunctions->click();
+  Control<QPushButton>(w, "BnAdvancedFunctions")->click();
   EXPECT_EQ(t.modalShown.back(), &targets.designer);
   targets.designer.hide();
 }
@@ -707,8 +717,8 @@ TEST_F(OptionTest, WithoutAPasswordEvenCancelOnAnEmptyEntryOpensTheDesigner) {
 TEST_F(OptionTest, TheGameSwitchDrivesTheGameButton) {
   TFmOption& w = StartWith(kTwoLayouts, kAnna);
   targets.calls.clear();
-  w.EnableGameCheckbox->setEnabled(true);
-  w.EnableGameCheckbox->click();
-  w.EnableGameCheckbox->click();
+  Control<QCheckBox>(w, "EnableGameCheckbox")->setEnabled(true);
+  Control<QCheckBox>(w, "EnableGameCheckbox")->click();
+  Control<QCheckBox>(w, "EnableGameCheckbox")->click();
   EXPECT_EQ(targets.calls, (Names{"game on", "game off"}));
 }

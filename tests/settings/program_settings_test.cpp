@@ -152,17 +152,18 @@ TEST_F(ProgramRun, TheShippedFilesStartWithoutASingleWarning) {
         &program->LeftHand->HandCanvas(), &program->RightHand->HandCanvas()}) {
     EXPECT_FALSE(canvas->HasPixels()) << canvas->Width() << "x" << canvas->Height();
   }
-  EXPECT_EQ(program->FmOption->ComboBox1->currentText(), "US QWERTY");
+  EXPECT_EQ(Control<QComboBox>(*program->FmOption, "ComboBox1")->currentText(), "US QWERTY");
   EXPECT_TRUE(program->ButtonMenu->Button5->isEnabled());
   // Every layout's course can be picked.
   for (const char* course : {"qzcourse.txt", "qzcourse-uk.txt", "qzcourse-dvorak.txt",
                              "qzcourse-colemak.txt", "qzcourse-de.txt", "qzcourse-fr.txt"}) {
-    EXPECT_GE(program->FmOption->CourseComboBox->findText(course), 0) << course;
+    EXPECT_GE(Control<QComboBox>(*program->FmOption, "CourseComboBox")->findText(course), 0)
+        << course;
   }
 
   // "&OK" in the Options window leads back to the menu, still without a warning.
   program->ButtonMenu->Button6->click();
-  program->FmOption->BnSave->click();
+  Control<QPushButton>(*program->FmOption, "BnSave")->click();
   EXPECT_FALSE(program->FmOption->isVisible());
   EXPECT_TRUE(t.dialogs.messages.empty()) << t.dialogs.Texts()[0];
 }
