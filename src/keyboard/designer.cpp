@@ -215,6 +215,7 @@ void TDefineQZ::BuildKeyGroup() {
 
   RadioGroup1 = Group("RadioGroup1", "Which finger to type", GroupBox1, QRect(6, 98, 248, 44));
   RadioGroup1Items = new QButtonGroup(RadioGroup1);
+  RadioGroup1Items->setObjectName("RadioGroup1Items");
   std::vector<int> centres;
   for (int item = 0; item < kFingerCount; ++item) {
     auto* radio = new QRadioButton(RadioGroup1);

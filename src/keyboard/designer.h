@@ -110,6 +110,10 @@ class TDefineQZ : public QDialog {
   Color ColorDialog1 = clBlack;
   Font FontDialog1;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
   // Controls, named as designed.
   QGroupBox* GroupBox1;  // "Key && finger"
   SpinEdit* SpinEdit40;  // key number
@@ -144,10 +148,6 @@ class TDefineQZ : public QDialog {
   QPushButton* Button8;
   QPushButton* Button9;
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
   void BuildKeyGroup();
   void BuildCommonGroup();
   void BuildFingerGroup();

@@ -78,3 +78,7 @@ void TButtonMenu::closeEvent(QCloseEvent* event) {
   event->accept();
   LeaveEventLoops();  // quit() would close every window once more
 }
+
+void TButtonMenu::EnableGame(bool enabled) {
+  Button5->setEnabled(enabled);
+}

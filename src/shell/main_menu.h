@@ -19,7 +19,14 @@ class TButtonMenu : public QDialog {
   MenuActions actions;
   // Wraps each handler in the general error report.
   std::function<void(const std::function<void()>&)> guard;
+  // "&Game" is offered only where the learner's settings enable the game.
+  void EnableGame(bool enabled);
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void reject() override;
+
+ private:
   QPushButton* Button1;
   QPushButton* Button2;
   QPushButton* Button3;
@@ -30,11 +37,6 @@ class TButtonMenu : public QDialog {
   QPushButton* Button8;
   QPushButton* Button9;  // "P&rogress", between "&Options" and "&Help"
 
- protected:
-  void closeEvent(QCloseEvent* event) override;
-  void reject() override;
-
- private:
   void Run(const std::function<void()>& action);
   bool closing_ = false;
 };

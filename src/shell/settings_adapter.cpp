@@ -29,7 +29,7 @@ int ProgramSettingsTargets::GetProgress() { return program_.FmCoursePrac->GetPro
 int64_t ProgramSettingsTargets::GetPracticeTime() { return program_.RunPracticeTime(); }
 
 void ProgramSettingsTargets::EnableGameButton(bool enabled) {
-  program_.ButtonMenu->Button5->setEnabled(enabled);
+  program_.ButtonMenu->EnableGame(enabled);
 }
 
 void ProgramSettingsTargets::ReadLayoutFile(const std::string& path) {

@@ -63,10 +63,10 @@ struct DesignerInProgram : ::testing::Test {
 TEST_F(DesignerInProgram, StartUpLeavesTheDesignerShowingTheLoadedLayout) {
   TDefineQZ& designer = *program->DefineQZ;
   EXPECT_EQ(program->Layout.KeyCount, 48);
-  EXPECT_EQ(designer.SpinEdit40->maximum(), 49);
-  EXPECT_EQ(designer.SpinEdit40->value(), 48);
+  EXPECT_EQ(Control<SpinEdit>(designer, "SpinEdit40")->maximum(), 49);
+  EXPECT_EQ(Control<SpinEdit>(designer, "SpinEdit40")->value(), 48);
   EXPECT_TRUE(designer.Defined(48));
-  EXPECT_EQ(designer.SpinEdit22->value(), 52);
+  EXPECT_EQ(Control<SpinEdit>(designer, "SpinEdit22")->value(), 52);
   EXPECT_TRUE(t.dialogs.messages.empty()) << t.dialogs.Texts()[0];
 }
 
@@ -80,10 +80,10 @@ TEST_F(DesignerInProgram, ASavedLayoutCanBeRegisteredAndLoadedAtOnce) {
   password = "";
   designing = [&](TDefineQZ& designer) {
     EXPECT_EQ(designer.pos(), QPoint(140, 100));
-    designer.SpinEdit11->Editor()->setText("40");
+    Control<SpinEdit>(designer, "SpinEdit11")->Editor()->setText("40");
     t.dialogs.files.push_back(t.dir.File("wide.key"));
-    designer.Button5->click();
-    designer.Button10->click();
+    Control<QPushButton>(designer, "Button5")->click();
+    Control<QPushButton>(designer, "Button10")->click();
   };
   Control<QPushButton>(options, "BnAdvancedFunctions")->click();
   EXPECT_EQ(modal.back(), "DefineQZ");
@@ -97,6 +97,6 @@ TEST_F(DesignerInProgram, ASavedLayoutCanBeRegisteredAndLoadedAtOnce) {
   Control<QPushButton>(options, "BnSave")->click();
   EXPECT_EQ(program->Layout.KeyWidth, 40);
   EXPECT_EQ(program->VKeyboard->Key(1).width, 40);
-  EXPECT_EQ(program->DefineQZ->SpinEdit11->value(), 40);
+  EXPECT_EQ(Control<SpinEdit>(*program->DefineQZ, "SpinEdit11")->value(), 40);
   EXPECT_TRUE(t.dialogs.messages.empty()) << t.dialogs.Texts()[0];
 }

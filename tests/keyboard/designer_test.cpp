@@ -14,6 +14,7 @@
 #include "keyboard/layout_file.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
+#include "support/controls.h"
 #include "support/test_context.h"
 #include "test_layouts.h"
 
@@ -62,20 +63,20 @@ struct DesignerTest : ::testing::Test {
   // Puts the key editor on key n and defines it with the given place, finger and characters.
   void DefineKey(int n, int line, int column, int finger,
                  const std::array<std::string, kKeyChars>& texts) {
-    Type(w.SpinEdit40, QString::number(n));
-    Type(w.SpinEdit41, QString::number(line));
-    Type(w.SpinEdit42, QString::number(column));
-    w.RadioGroup1Items->button(finger)->click();
+    Type(Control<SpinEdit>(w, "SpinEdit40"), QString::number(n));
+    Type(Control<SpinEdit>(w, "SpinEdit41"), QString::number(line));
+    Type(Control<SpinEdit>(w, "SpinEdit42"), QString::number(column));
+    Control<QButtonGroup>(w, "RadioGroup1Items")->button(finger)->click();
     SetChars(texts);
-    w.Button6->click();
+    Control<QPushButton>(w, "Button6")->click();
   }
   void Save(const std::string& name) {
     t.dialogs.files.push_back(t.dir.File(name));
-    w.Button5->click();
+    Control<QPushButton>(w, "Button5")->click();
   }
   void Load(const std::string& name) {
     t.dialogs.files.push_back(t.dir.File(name));
-    w.Button7->click();
+    Control<QPushButton>(w, "Button7")->click();
   }
   void WriteLayout(const std::string& name, const LayoutRec& written) {
     WriteLayoutFile(t.dir.File(name), written);
@@ -90,9 +91,9 @@ TEST_F(DesignerTest, TheWindowIsBuiltAsDesigned) {
   EXPECT_EQ(w.font().family(), "Times New Roman");
   EXPECT_EQ(w.font().pixelSize(), 13);
   EXPECT_FALSE(w.windowFlags() & Qt::WindowCloseButtonHint);
-  EXPECT_EQ(w.GroupBox1->title(), "Key && finger");
-  EXPECT_EQ(w.GroupBox2->title(), "Common key layout");
-  EXPECT_EQ(w.GroupBox3->title(), "Finger layout");
+  EXPECT_EQ(Control<QGroupBox>(w, "GroupBox1")->title(), "Key && finger");
+  EXPECT_EQ(Control<QGroupBox>(w, "GroupBox2")->title(), "Common key layout");
+  EXPECT_EQ(Control<QGroupBox>(w, "GroupBox3")->title(), "Finger layout");
 
   struct Box {
     const char* name;
@@ -160,20 +161,21 @@ TEST_F(DesignerTest, TheWindowIsBuiltAsDesigned) {
     EXPECT_EQ(box->text(), "");
   }
   // Characters 1 and 3 on top, 2 and 4 below, as on a key.
-  EXPECT_LT(w.Edit1->x(), w.Edit3->x());
-  EXPECT_EQ(w.Edit1->y(), w.Edit3->y());
-  EXPECT_EQ(w.Edit2->x(), w.Edit1->x());
-  EXPECT_GT(w.Edit2->y(), w.Edit1->y());
-  EXPECT_EQ(w.Edit4->x(), w.Edit3->x());
-  EXPECT_EQ(w.Edit4->y(), w.Edit2->y());
+  EXPECT_LT(Control<QLineEdit>(w, "Edit1")->x(), Control<QLineEdit>(w, "Edit3")->x());
+  EXPECT_EQ(Control<QLineEdit>(w, "Edit1")->y(), Control<QLineEdit>(w, "Edit3")->y());
+  EXPECT_EQ(Control<QLineEdit>(w, "Edit2")->x(), Control<QLineEdit>(w, "Edit1")->x());
+  EXPECT_GT(Control<QLineEdit>(w, "Edit2")->y(), Control<QLineEdit>(w, "Edit1")->y());
+  EXPECT_EQ(Control<QLineEdit>(w, "Edit4")->x(), Control<QLineEdit>(w, "Edit3")->x());
+  EXPECT_EQ(Control<QLineEdit>(w, "Edit4")->y(), Control<QLineEdit>(w, "Edit2")->y());
 
-  EXPECT_EQ(w.Image1->size(), QSize(77, 77));
-  EXPECT_EQ(w.RadioGroup1->title(), "Which finger to type");
-  const QList<QRadioButton*> radios = w.RadioGroup1->findChildren<QRadioButton*>();
+  EXPECT_EQ(Control<PaintSurface>(w, "Image1")->size(), QSize(77, 77));
+  EXPECT_EQ(Control<QGroupBox>(w, "RadioGroup1")->title(), "Which finger to type");
+  const QList<QRadioButton*> radios =
+      Control<QGroupBox>(w, "RadioGroup1")->findChildren<QRadioButton*>();
   ASSERT_EQ(radios.size(), 10);
   for (QRadioButton* radio : radios) EXPECT_EQ(radio->text(), "");
   EXPECT_EQ(w.RadioGroup1ItemIndex(), 0);
-  EXPECT_EQ(w.Label11->text(), "L  L   L   L  L  R   R  R  R  R     ");
+  EXPECT_EQ(Control<QLabel>(w, "Label11")->text(), "L  L   L   L  L  R   R  R  R  R     ");
 
   EXPECT_EQ(w.CurrentChars, (std::array<char, 4>{' ', ' ', ' ', ' '}));
   for (int n = 1; n <= kMaxKeys; ++n) EXPECT_FALSE(w.Defined(n));
@@ -182,14 +184,14 @@ TEST_F(DesignerTest, TheWindowIsBuiltAsDesigned) {
 
 TEST_F(DesignerTest, FromNothingTheFirstKeyIsDefinedAndTheSecondBegun) {
   t.dialogs.colors.push_back(0x00C0FF);
-  w.Button2->click();
+  Control<QPushButton>(w, "Button2")->click();
   t.dialogs.fonts.push_back(ArialOf(9, font_style::kBold));
-  QTest::mouseDClick(w.Edit1, Qt::LeftButton);
+  QTest::mouseDClick(Control<QLineEdit>(w, "Edit1"), Qt::LeftButton);
   DefineKey(1, 2, 3, 4, {"a", "", "//", "/65"});
 
   EXPECT_EQ(layout.KeyCount, 1);
   EXPECT_TRUE(w.Defined(1));
-  EXPECT_EQ(w.SpinEdit40->maximum(), 2);
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit40")->maximum(), 2);
   const KeyRec& key = layout.KeyAt(1);
   EXPECT_EQ(key.Color, 0x00C0FFu);
   EXPECT_EQ(key.Line, 2);
@@ -201,29 +203,29 @@ TEST_F(DesignerTest, FromNothingTheFirstKeyIsDefinedAndTheSecondBegun) {
   EXPECT_TRUE(t.dialogs.messages.empty());
 
   // A number not defined yet warns and leaves the editor as it was.
-  Type(w.SpinEdit40, "2");
+  Type(Control<SpinEdit>(w, "SpinEdit40"), "2");
   EXPECT_EQ(t.dialogs.Texts(), std::vector<std::string>{"This key is not defined yet."});
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Warning);
-  EXPECT_EQ(Text(w.Edit3), "//");
-  EXPECT_EQ(w.SpinEdit41->value(), 2);
+  EXPECT_EQ(Text(Control<QLineEdit>(w, "Edit3")), "//");
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit41")->value(), 2);
 
   // Going back to key 1 shows it in the box notation.
   SetChars({"", "", "", ""});
-  Type(w.SpinEdit40, "1");
-  EXPECT_EQ(Text(w.Edit1), "a");
-  EXPECT_EQ(Text(w.Edit2), " ");
-  EXPECT_EQ(Text(w.Edit3), "//");
-  EXPECT_EQ(Text(w.Edit4), "A");
+  Type(Control<SpinEdit>(w, "SpinEdit40"), "1");
+  EXPECT_EQ(Text(Control<QLineEdit>(w, "Edit1")), "a");
+  EXPECT_EQ(Text(Control<QLineEdit>(w, "Edit2")), " ");
+  EXPECT_EQ(Text(Control<QLineEdit>(w, "Edit3")), "//");
+  EXPECT_EQ(Text(Control<QLineEdit>(w, "Edit4")), "A");
   EXPECT_EQ(w.RadioGroup1ItemIndex(), 4);
-  EXPECT_EQ(w.SpinEdit42->value(), 3);
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit42")->value(), 3);
   EXPECT_EQ(w.CurrentChars, (std::array<char, 4>{'a', ' ', '/', 'A'}));
 
   // Defined again as shown, the key is unchanged and no new number is counted.
   const KeyRec before = key;
-  w.Button6->click();
+  Control<QPushButton>(w, "Button6")->click();
   EXPECT_EQ(layout.KeyAt(1), before);
   EXPECT_EQ(layout.KeyCount, 1);
-  EXPECT_EQ(w.SpinEdit40->maximum(), 2);
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit40")->maximum(), 2);
 }
 
 TEST_F(DesignerTest, HighCodesShowAsNumbersWhenChosenAndAsThemselvesAfterALoad) {
@@ -231,26 +233,26 @@ TEST_F(DesignerTest, HighCodesShowAsNumbersWhenChosenAndAsThemselvesAfterALoad) 
   EXPECT_EQ(layout.KeyAt(1).Chars, (std::array<char, 4>{'\xE9', 'A', '\xE9', '\0'}));
   DefineKey(2, 1, 2, 1, {"b", "", "", ""});
   EXPECT_EQ(t.dialogs.Texts(), std::vector<std::string>{"This key is not defined yet."});
-  Type(w.SpinEdit40, "1");
-  EXPECT_EQ(Text(w.Edit1), "/233");
-  EXPECT_EQ(Text(w.Edit2), "A");
-  EXPECT_EQ(Text(w.Edit3), "/233");
-  EXPECT_EQ(Text(w.Edit4), std::string(1, '\0'));
-  w.Button6->click();
+  Type(Control<SpinEdit>(w, "SpinEdit40"), "1");
+  EXPECT_EQ(Text(Control<QLineEdit>(w, "Edit1")), "/233");
+  EXPECT_EQ(Text(Control<QLineEdit>(w, "Edit2")), "A");
+  EXPECT_EQ(Text(Control<QLineEdit>(w, "Edit3")), "/233");
+  EXPECT_EQ(Text(Control<QLineEdit>(w, "Edit4")), std::string(1, '\0'));
+  Control<QPushButton>(w, "Button6")->click();
   EXPECT_EQ(layout.KeyAt(1).Chars, (std::array<char, 4>{'\xE9', 'A', '\xE9', '\0'}));
 
   // The loaded layout's last key has the character: its box shows it as itself.
-  Type(w.SpinEdit40, "2");
+  Type(Control<SpinEdit>(w, "SpinEdit40"), "2");
   SetChars({"/233", "//", "", ""});
-  w.Button6->click();
+  Control<QPushButton>(w, "Button6")->click();
   Save("high.key");
   layout = LayoutRec{};
   Load("high.key");
-  EXPECT_EQ(w.SpinEdit40->value(), 2);
-  EXPECT_EQ(Text(w.Edit1), "\xE9");
-  EXPECT_EQ(Text(w.Edit2), "//");
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit40")->value(), 2);
+  EXPECT_EQ(Text(Control<QLineEdit>(w, "Edit1")), "\xE9");
+  EXPECT_EQ(Text(Control<QLineEdit>(w, "Edit2")), "//");
   EXPECT_EQ(w.CurrentChars, (std::array<char, 4>{'\xE9', '/', ' ', ' '}));
-  w.Button6->click();
+  Control<QPushButton>(w, "Button6")->click();
   EXPECT_EQ(layout.KeyAt(2).Chars, (std::array<char, 4>{'\xE9', '/', ' ', ' '}));
   EXPECT_EQ(t.dialogs.messages.size(), 1u);
 }
@@ -259,7 +261,7 @@ TEST_F(DesignerTest, ABadBoxStopsDefineKeyWithWhatCameBeforeStored) {
   KeyRec& key = layout.KeyAt(1);
   key.Chars = {'p', 'q', 'r', 's'};
   t.dialogs.colors.push_back(0x123456);
-  w.Button2->click();
+  Control<QPushButton>(w, "Button2")->click();
   t.dialogs.fonts.push_back(ArialOf(12));
   w.EditDblClick(1);
   DefineKey(1, 3, 7, 6, {"b", "/x", "c", "d"});
@@ -274,13 +276,13 @@ TEST_F(DesignerTest, ABadBoxStopsDefineKeyWithWhatCameBeforeStored) {
   EXPECT_EQ(key.Fonts[0], Font{});  // fonts not copied
   EXPECT_EQ(layout.KeyCount, 0);
   EXPECT_FALSE(w.Defined(1));
-  EXPECT_EQ(w.SpinEdit40->maximum(), 1);
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit40")->maximum(), 1);
 
-  w.Edit2->setText("/");
-  w.Button6->click();
+  Control<QLineEdit>(w, "Edit2")->setText("/");
+  Control<QPushButton>(w, "Button6")->click();
   EXPECT_EQ(t.dialogs.Texts().back(), "'' is not a valid integer value");
-  w.Edit2->setText("/66");
-  w.Button6->click();
+  Control<QLineEdit>(w, "Edit2")->setText("/66");
+  Control<QPushButton>(w, "Button6")->click();
   EXPECT_EQ(key.Chars, (std::array<char, 4>{'b', 'B', 'c', 'd'}));
   EXPECT_EQ(key.Fonts[0], ArialOf(12));
   EXPECT_EQ(layout.KeyCount, 1);
@@ -291,21 +293,21 @@ TEST_F(DesignerTest, LeavingACharacterBoxTakesItsCharacterForTheSample) {
     QFocusEvent out(QEvent::FocusOut);
     QApplication::sendEvent(box, &out);
   };
-  w.Edit3->setText("/66");
-  leave(w.Edit3);
-  w.Edit1->setText("//");
-  leave(w.Edit1);
+  Control<QLineEdit>(w, "Edit3")->setText("/66");
+  leave(Control<QLineEdit>(w, "Edit3"));
+  Control<QLineEdit>(w, "Edit1")->setText("//");
+  leave(Control<QLineEdit>(w, "Edit1"));
   EXPECT_EQ(w.CurrentChars, (std::array<char, 4>{'/', ' ', 'B', ' '}));
-  w.Edit3->setText("/x");
-  leave(w.Edit3);
+  Control<QLineEdit>(w, "Edit3")->setText("/x");
+  leave(Control<QLineEdit>(w, "Edit3"));
   EXPECT_EQ(t.dialogs.Texts(), std::vector<std::string>{kNotInteger});
   EXPECT_EQ(w.CurrentChars[2], 'B');
 
   // "Show key" draws the current key at (1, 1) in the layout's key size.
   t.dialogs.colors.push_back(0x00FF00);
-  w.Button2->click();
-  Type(w.SpinEdit11, "60");
-  w.Button3->click();
+  Control<QPushButton>(w, "Button2")->click();
+  Type(Control<SpinEdit>(w, "SpinEdit11"), "60");
+  Control<QPushButton>(w, "Button3")->click();
   ImageCanvas& sample = w.SampleCanvas();
   const Color background = sample.PixelAt(76, 76);
   EXPECT_EQ(sample.PixelAt(0, 0), background);
@@ -313,8 +315,8 @@ TEST_F(DesignerTest, LeavingACharacterBoxTakesItsCharacterForTheSample) {
   EXPECT_EQ(sample.PixelAt(58, 31), background);
   EXPECT_EQ(w.SampleKey.Chars, (std::array<char, 4>{'/', ' ', 'B', ' '}));
   // A smaller key replaces the larger one entirely.
-  Type(w.SpinEdit11, "20");
-  w.Button3->click();
+  Type(Control<SpinEdit>(w, "SpinEdit11"), "20");
+  Control<QPushButton>(w, "Button3")->click();
   EXPECT_EQ(sample.PixelAt(18, 28), 0x00FF00u);
   EXPECT_EQ(sample.PixelAt(40, 10), background);
 }
@@ -322,69 +324,69 @@ TEST_F(DesignerTest, LeavingACharacterBoxTakesItsCharacterForTheSample) {
 TEST_F(DesignerTest, ChoosersKeepTheLastChoiceAndCancelGoesBackToIt) {
   // Key colour.
   t.dialogs.colors = {0x0000AA, std::nullopt};
-  w.Button2->click();
+  Control<QPushButton>(w, "Button2")->click();
   EXPECT_EQ(w.CurrentColor, 0x0000AAu);
   EXPECT_EQ(w.ChosenColor, 0x0000AAu);
   DefineKey(1, 1, 1, 0, {"a", "", "", ""});
   layout.KeyAt(1).Color = 0x777777;
-  Type(w.SpinEdit40, "0");  // goes to 1 and shows key 1
-  EXPECT_EQ(w.SpinEdit40->value(), 1);
+  Type(Control<SpinEdit>(w, "SpinEdit40"), "0");  // goes to 1 and shows key 1
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit40")->value(), 1);
   EXPECT_EQ(w.CurrentColor, 0x777777u);
-  w.Button2->click();  // cancelled
+  Control<QPushButton>(w, "Button2")->click();  // cancelled
   EXPECT_EQ(w.CurrentColor, 0x0000AAu);
   EXPECT_EQ(t.dialogs.colorsOffered, (std::vector<Color>{clBlack, 0x0000AA}));
 
   // Finger colour: the same chooser; cancelling makes the finger green.
-  Type(w.SpinEdit31, "3");
+  Type(Control<SpinEdit>(w, "SpinEdit31"), "3");
   t.dialogs.colors = {0x123456, std::nullopt};
-  w.Button1->click();
+  Control<QPushButton>(w, "Button1")->click();
   EXPECT_EQ(layout.FingerAt(3).Color, 0x123456u);
-  w.Button1->click();
+  Control<QPushButton>(w, "Button1")->click();
   EXPECT_EQ(layout.FingerAt(3).Color, clGreen);
   EXPECT_EQ(t.dialogs.colorsOffered.back(), 0x123456u);
 
   // Fonts, by a double click on a character box.
   t.dialogs.fonts = {ArialOf(8, font_style::kItalic, clNavy), std::nullopt};
-  QTest::mouseDClick(w.Edit4, Qt::LeftButton);
+  QTest::mouseDClick(Control<QLineEdit>(w, "Edit4"), Qt::LeftButton);
   EXPECT_EQ(w.CurrentFonts[3], ArialOf(8, font_style::kItalic, clNavy));
   EXPECT_EQ(w.ChosenFonts[3], ArialOf(8, font_style::kItalic, clNavy));
   layout.KeyAt(1).Fonts[3] = ArialOf(20);
-  Type(w.SpinEdit40, "");  // no number: the minimum, 0, which goes to 1
-  EXPECT_EQ(w.SpinEdit40->text(), "1");
+  Type(Control<SpinEdit>(w, "SpinEdit40"), "");  // no number: the minimum, 0, which goes to 1
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit40")->text(), "1");
   EXPECT_EQ(w.CurrentFonts[3], ArialOf(20));
-  QTest::mouseDClick(w.Edit4, Qt::LeftButton);  // cancelled
+  QTest::mouseDClick(Control<QLineEdit>(w, "Edit4"), Qt::LeftButton);  // cancelled
   EXPECT_EQ(w.CurrentFonts[3], ArialOf(8, font_style::kItalic, clNavy));
   EXPECT_EQ(t.dialogs.fontsOffered.back(), ArialOf(8, font_style::kItalic, clNavy));
   EXPECT_TRUE(t.dialogs.messages.empty());
 }
 
 TEST_F(DesignerTest, CommonLayoutAndFingerBoxesWriteTheLayout) {
-  Type(w.SpinEdit11, "44");
-  Type(w.SpinEdit12, "36");
-  Type(w.SpinEdit21, "5");
-  Type(w.SpinEdit22, "51");
-  Type(w.SpinEdit23, "60");
-  Type(w.SpinEdit24, "77");
+  Type(Control<SpinEdit>(w, "SpinEdit11"), "44");
+  Type(Control<SpinEdit>(w, "SpinEdit12"), "36");
+  Type(Control<SpinEdit>(w, "SpinEdit21"), "5");
+  Type(Control<SpinEdit>(w, "SpinEdit22"), "51");
+  Type(Control<SpinEdit>(w, "SpinEdit23"), "60");
+  Type(Control<SpinEdit>(w, "SpinEdit24"), "77");
   EXPECT_EQ(layout.KeyWidth, 44);
   EXPECT_EQ(layout.KeyHeight, 36);
   EXPECT_EQ(layout.Offset, (std::array<int32_t, 4>{5, 51, 60, 77}));
   // Text that is no number counts as the minimum, until the box shows its value again.
-  Type(w.SpinEdit11, "");
+  Type(Control<SpinEdit>(w, "SpinEdit11"), "");
   EXPECT_EQ(layout.KeyWidth, 10);
-  Type(w.SpinEdit11, "5");
+  Type(Control<SpinEdit>(w, "SpinEdit11"), "5");
   EXPECT_EQ(layout.KeyWidth, 10);
-  Type(w.SpinEdit11, "55");
+  Type(Control<SpinEdit>(w, "SpinEdit11"), "55");
   EXPECT_EQ(layout.KeyWidth, 55);
 
   layout.FingerAt(4).Length = 54;
-  Type(w.SpinEdit31, "4");
-  EXPECT_EQ(w.SpinEdit32->value(), 54);
-  Type(w.SpinEdit32, "70");
+  Type(Control<SpinEdit>(w, "SpinEdit31"), "4");
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit32")->value(), 54);
+  Type(Control<SpinEdit>(w, "SpinEdit32"), "70");
   EXPECT_EQ(layout.FingerAt(4).Length, 70);
   EXPECT_EQ(layout.FingerAt(1).Length, 0);
   // A finger entry shorter than the box allows is shown as 10, and stays as it is.
-  Type(w.SpinEdit31, "9");
-  EXPECT_EQ(w.SpinEdit32->value(), 10);
+  Type(Control<SpinEdit>(w, "SpinEdit31"), "9");
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit32")->value(), 10);
   EXPECT_EQ(layout.FingerAt(9).Length, 0);
 }
 
@@ -395,33 +397,33 @@ TEST_F(DesignerTest, ALoadShowsTheLayoutWithItsLastKey) {
   w.ReadLayoutFile("US.KEY");  // a bare name, found in the working folder
 
   EXPECT_EQ(layout, us);  // the boxes write back only what they change
-  EXPECT_EQ(w.SpinEdit21->value(), 1);
-  EXPECT_EQ(w.SpinEdit22->value(), 52);
-  EXPECT_EQ(w.SpinEdit24->value(), 78);
-  EXPECT_EQ(w.SpinEdit40->maximum(), 49);
-  EXPECT_EQ(w.SpinEdit40->value(), 48);
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit21")->value(), 1);
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit22")->value(), 52);
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit24")->value(), 78);
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit40")->maximum(), 49);
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit40")->value(), 48);
   EXPECT_TRUE(w.Defined(48));
   EXPECT_FALSE(w.Defined(49));
-  EXPECT_EQ(w.SpinEdit41->value(), 4);
-  EXPECT_EQ(w.SpinEdit42->value(), 4);
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit41")->value(), 4);
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit42")->value(), 4);
   EXPECT_EQ(w.RadioGroup1ItemIndex(), 5);
-  EXPECT_EQ(Text(w.Edit1), " ");
+  EXPECT_EQ(Text(Control<QLineEdit>(w, "Edit1")), " ");
   EXPECT_EQ(w.ChosenColor, us.KeyAt(48).Color);
   EXPECT_EQ(w.CurrentColor, us.KeyAt(48).Color);
   EXPECT_EQ(w.ChosenFonts, us.KeyAt(48).Fonts);
   EXPECT_EQ(w.CurrentFonts, us.KeyAt(48).Fonts);
 
   // Loaded again with the editor on that key already, every part of it is shown anew.
-  w.RadioGroup1Items->button(0)->click();
+  Control<QButtonGroup>(w, "RadioGroup1Items")->button(0)->click();
   w.CurrentColor = clRed;
   w.ReadLayoutFile(t.dir.File("us.key"));
   EXPECT_EQ(w.RadioGroup1ItemIndex(), 5);
   EXPECT_EQ(w.CurrentColor, us.KeyAt(48).Color);
   EXPECT_TRUE(t.dialogs.messages.empty());
 
-  Type(w.SpinEdit40, "14");
-  EXPECT_EQ(Text(w.Edit1), "Q");
-  EXPECT_EQ(Text(w.Edit2), " ");
+  Type(Control<SpinEdit>(w, "SpinEdit40"), "14");
+  EXPECT_EQ(Text(Control<QLineEdit>(w, "Edit1")), "Q");
+  EXPECT_EQ(Text(Control<QLineEdit>(w, "Edit2")), " ");
   EXPECT_EQ(w.RadioGroup1ItemIndex(), 0);
 }
 
@@ -447,30 +449,30 @@ TEST_F(DesignerTest, CancellingAKeyCountsItOutUntilItIsDefinedAgain) {
   w.ReadLayoutFile("us.key");
   const KeyRec spaceBar = layout.KeyAt(48);
 
-  Type(w.SpinEdit40, "5");
+  Type(Control<SpinEdit>(w, "SpinEdit40"), "5");
   t.dialogs.answers = {MessageAnswer::No, MessageAnswer::Yes};
-  w.Button4->click();
+  Control<QPushButton>(w, "Button4")->click();
   EXPECT_EQ(layout.KeyCount, 48);
-  w.Button4->click();
+  Control<QPushButton>(w, "Button4")->click();
   EXPECT_EQ(layout.KeyCount, 47);
   EXPECT_FALSE(w.Defined(5));
-  EXPECT_EQ(w.SpinEdit40->maximum(), 49);
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit40")->maximum(), 49);
   ASSERT_EQ(t.dialogs.messages.size(), 2u);
   for (const auto& shown : t.dialogs.messages) {
     EXPECT_EQ(shown.text, "If you cancel it, you must fill it later with another setting.");
     EXPECT_EQ(shown.kind, MessageKind::Warning);
     EXPECT_EQ(shown.buttons, MessageButtons::YesNo);
   }
-  w.Button4->click();  // not defined now: no question
+  Control<QPushButton>(w, "Button4")->click();  // not defined now: no question
   EXPECT_EQ(t.dialogs.messages.size(), 2u);
 
-  Type(w.SpinEdit40, "4");
-  Type(w.SpinEdit40, "5");
+  Type(Control<SpinEdit>(w, "SpinEdit40"), "4");
+  Type(Control<SpinEdit>(w, "SpinEdit40"), "5");
   EXPECT_EQ(t.dialogs.Texts().back(), "This key is not defined yet.");
-  w.Button6->click();
+  Control<QPushButton>(w, "Button6")->click();
   EXPECT_EQ(layout.KeyCount, 48);
   EXPECT_TRUE(w.Defined(5));
-  EXPECT_EQ(w.SpinEdit40->maximum(), 50);
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit40")->maximum(), 50);
   EXPECT_EQ(layout.KeyAt(48), spaceBar);
   EXPECT_EQ(layout.KeyAt(5), layout.KeyAt(4));  // the editor still showed key 4
 }
@@ -483,17 +485,17 @@ TEST_F(DesignerTest, TheKeyNumberNeverGoesAboveSixty) {
   sixty.KeyCount = 60;
   WriteLayout("sixty.key", sixty);
   Load("sixty.key");
-  EXPECT_EQ(w.SpinEdit40->maximum(), 60);
-  EXPECT_EQ(w.SpinEdit40->value(), 60);
-  Type(w.SpinEdit40, "59");
-  w.Button6->click();
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit40")->maximum(), 60);
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit40")->value(), 60);
+  Type(Control<SpinEdit>(w, "SpinEdit40"), "59");
+  Control<QPushButton>(w, "Button6")->click();
   t.dialogs.answers = {MessageAnswer::Yes};
-  w.Button4->click();
-  w.Button6->click();
+  Control<QPushButton>(w, "Button4")->click();
+  Control<QPushButton>(w, "Button6")->click();
   EXPECT_EQ(layout.KeyCount, 60);
-  EXPECT_EQ(w.SpinEdit40->maximum(), 60);
-  w.SpinEdit40->SetValue(61);
-  EXPECT_EQ(w.SpinEdit40->value(), 60);
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit40")->maximum(), 60);
+  Control<SpinEdit>(w, "SpinEdit40")->SetValue(61);
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit40")->value(), 60);
   EXPECT_EQ(
       t.dialogs.Texts(),
       std::vector<std::string>{"If you cancel it, you must fill it later with another setting."});
@@ -506,7 +508,9 @@ TEST_F(DesignerTest, OutOfRangeValuesFromAFileShowAsTheNearestBoundAndStayAsThey
   odd.FingerAt(1).Length = 200;
   WriteLayout("odd.key", odd);
   Load("odd.key");
-  EXPECT_EQ(std::make_pair(w.SpinEdit11->value(), w.SpinEdit32->value()), std::make_pair(10, 150));
+  EXPECT_EQ(std::make_pair(Control<SpinEdit>(w, "SpinEdit11")->value(),
+                           Control<SpinEdit>(w, "SpinEdit32")->value()),
+            std::make_pair(10, 150));
   EXPECT_EQ(std::make_pair(layout.KeyWidth, layout.FingerAt(1).Length), std::make_pair(5, 200));
   Save("again.key");
   EXPECT_EQ(t.dir.Read("again.key"), t.dir.Read("odd.key"));
@@ -515,39 +519,39 @@ TEST_F(DesignerTest, OutOfRangeValuesFromAFileShowAsTheNearestBoundAndStayAsThey
 TEST_F(DesignerTest, ALayoutWithoutKeysShowsKeyOneUndefined) {
   CopyUsLayout();
   w.ReadLayoutFile("us.key");
-  Type(w.SpinEdit40, "30");
+  Type(Control<SpinEdit>(w, "SpinEdit40"), "30");
   LayoutRec empty;
   empty.KeyAt(1).Chars = {'z', 'z', 'z', 'z'};
   empty.KeyAt(1).Line = 3;
   WriteLayout("empty.key", empty);
   Load("empty.key");
   EXPECT_TRUE(t.dialogs.messages.empty());
-  EXPECT_EQ(w.SpinEdit40->value(), 1);
-  EXPECT_EQ(w.SpinEdit40->maximum(), 1);
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit40")->value(), 1);
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit40")->maximum(), 1);
   EXPECT_FALSE(w.Defined(1));
-  EXPECT_EQ(w.SpinEdit41->value(), 1);
-  EXPECT_EQ(w.SpinEdit42->value(), 1);
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit41")->value(), 1);
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit42")->value(), 1);
   EXPECT_EQ(w.RadioGroup1ItemIndex(), 0);
   for (int j = 1; j <= 4; ++j) EXPECT_EQ(Text(w.Edit(j)), "");
   EXPECT_EQ(w.CurrentChars, (std::array<char, 4>{' ', ' ', ' ', ' '}));
 
-  w.Edit1->setText("k");
-  w.Button6->click();
+  Control<QLineEdit>(w, "Edit1")->setText("k");
+  Control<QPushButton>(w, "Button6")->click();
   EXPECT_EQ(layout.KeyCount, 1);
   EXPECT_EQ(layout.KeyAt(1).Chars, (std::array<char, 4>{'k', ' ', ' ', ' '}));
-  EXPECT_EQ(w.SpinEdit40->maximum(), 2);
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit40")->maximum(), 2);
 }
 
 TEST_F(DesignerTest, TwoKeysOnOnePlaceShowTheLaterOneAndFindTheEarlier) {
   t.dialogs.colors = {0x0000FF, 0xFF0000, 0x00FF00};
-  w.Button2->click();
+  Control<QPushButton>(w, "Button2")->click();
   DefineKey(1, 1, 1, 2, {"X", "", "", ""});
-  w.Button2->click();
+  Control<QPushButton>(w, "Button2")->click();
   DefineKey(2, 1, 1, 7, {"X", "", "", ""});
-  w.Button2->click();
+  Control<QPushButton>(w, "Button2")->click();
   DefineKey(3, 1, 2, 4, {"", "", "", ""});
 
-  w.Button8->click();  // "Show KB"
+  Control<QPushButton>(w, "Button8")->click();  // "Show KB"
   ASSERT_TRUE(keyboard.isVisible());
   EXPECT_TRUE(keyboard.TimerofKB->isActive());
   ASSERT_EQ(keyboard.KeyCount(), 3);
@@ -555,24 +559,24 @@ TEST_F(DesignerTest, TwoKeysOnOnePlaceShowTheLaterOneAndFindTheEarlier) {
   EXPECT_EQ(keyboard.Key(1).top, 30);
   EXPECT_EQ(keyboard.KeyboardCanvas().PixelAt(58, 58), 0xFF0000u);
   EXPECT_EQ(keyboard.ShowNextKey('x'), 2);
-  w.Button8->click();
+  Control<QPushButton>(w, "Button8")->click();
   EXPECT_FALSE(keyboard.isVisible());
 }
 
 TEST_F(DesignerTest, ShowHandsTakesTheFingersBeingEdited) {
-  Type(w.SpinEdit32, "40");
+  Type(Control<SpinEdit>(w, "SpinEdit32"), "40");
   t.dialogs.colors = {0x0000FF};
-  w.Button1->click();
-  Type(w.SpinEdit31, "10");
-  Type(w.SpinEdit32, "90");
-  w.Button9->click();
+  Control<QPushButton>(w, "Button1")->click();
+  Type(Control<SpinEdit>(w, "SpinEdit31"), "10");
+  Type(Control<SpinEdit>(w, "SpinEdit32"), "90");
+  Control<QPushButton>(w, "Button9")->click();
   ASSERT_TRUE(left.isVisible());
   ASSERT_TRUE(right.isVisible());
   EXPECT_EQ(left.Finger(1).length, 40);
   EXPECT_EQ(left.Finger(1).colour, 0x0000FFu);
   EXPECT_EQ(right.Finger(1).length, 90);
   EXPECT_EQ(left.height(), 60);  // the left hand's longest finger + 20
-  w.Button9->click();
+  Control<QPushButton>(w, "Button9")->click();
   EXPECT_FALSE(left.isVisible());
   EXPECT_FALSE(right.isVisible());
 }
@@ -580,7 +584,7 @@ TEST_F(DesignerTest, ShowHandsTakesTheFingersBeingEdited) {
 TEST_F(DesignerTest, SaveRefusesWhatTheReaderWouldRefuseAndWritesNothing) {
   DefineKey(1, 1, 1, 0, {"A", "", "", ""});
   t.dialogs.answers = {MessageAnswer::Yes};
-  w.Button4->click();
+  Control<QPushButton>(w, "Button4")->click();
   // Key 1 again, then keys past the end: key 2 is never defined but now counted.
   DefineKey(1, 1, 1, 0, {"A", "", "", ""});
   DefineKey(3, 1, 2, 1, {"B", "", "", ""});
@@ -598,19 +602,19 @@ TEST_F(DesignerTest, FileFailuresAreReportedAndChangeNothing) {
   const LayoutRec before = layout;
   Load("missing.key");
   t.dialogs.files.push_back(std::nullopt);
-  w.Button7->click();  // cancelled
+  Control<QPushButton>(w, "Button7")->click();  // cancelled
   t.dir.Write("short.key", std::string(100, '\0'));
   Load("short.key");
   std::filesystem::create_directory(t.dir.File("folder.key"));
   Save("folder.key");
   t.dialogs.files.push_back(std::nullopt);
-  w.Button5->click();  // cancelled
+  Control<QPushButton>(w, "Button5")->click();  // cancelled
   EXPECT_EQ(t.dialogs.Texts(),
             (std::vector<std::string>{"File not found", "Read beyond end of file",
                                       "Filename refers to a directory"}));
   for (const auto& shown : t.dialogs.messages) EXPECT_EQ(shown.kind, MessageKind::Error);
   EXPECT_EQ(layout, before);
-  EXPECT_EQ(w.SpinEdit40->value(), 48);
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit40")->value(), 48);
   EXPECT_EQ(t.dialogs.fileFilters.size(), 5u);
   for (const std::string& filter : t.dialogs.fileFilters) {
     EXPECT_EQ(filter, "QZ Layout File (*.key)|*.key");
@@ -635,37 +639,37 @@ TEST_F(DesignerTest, TheShippedUsLayoutTypedInIsSavedAsTheSameFile) {
 
   for (int n = 1; n <= us.KeyCount; ++n) {
     const KeyRec& key = us.KeyAt(n);
-    if (n > 1) Type(w.SpinEdit40, QString::number(n));
+    if (n > 1) Type(Control<SpinEdit>(w, "SpinEdit40"), QString::number(n));
     if (w.CurrentColor != key.Color) {
       t.dialogs.colors.push_back(key.Color);
-      w.Button2->click();
+      Control<QPushButton>(w, "Button2")->click();
     }
     for (int j = 1; j <= kKeyChars; ++j) {
       if (w.CurrentFonts[j - 1] == key.Fonts[j - 1]) continue;
       t.dialogs.fonts.push_back(key.Fonts[j - 1]);
       QTest::mouseDClick(w.Edit(j), Qt::LeftButton);
     }
-    Type(w.SpinEdit41, QString::number(key.Line));
-    Type(w.SpinEdit42, QString::number(key.Column));
-    w.RadioGroup1Items->button(key.Finger)->click();
+    Type(Control<SpinEdit>(w, "SpinEdit41"), QString::number(key.Line));
+    Type(Control<SpinEdit>(w, "SpinEdit42"), QString::number(key.Column));
+    Control<QButtonGroup>(w, "RadioGroup1Items")->button(key.Finger)->click();
     for (int j = 1; j <= kKeyChars; ++j) {
       w.Edit(j)->setText(BytesToQString(Typed(key.Chars[j - 1])));
     }
-    w.Button6->click();
+    Control<QPushButton>(w, "Button6")->click();
   }
-  Type(w.SpinEdit11, QString::number(us.KeyWidth));
-  Type(w.SpinEdit12, QString::number(us.KeyHeight));
+  Type(Control<SpinEdit>(w, "SpinEdit11"), QString::number(us.KeyWidth));
+  Type(Control<SpinEdit>(w, "SpinEdit12"), QString::number(us.KeyHeight));
   // The box shows 1 for the new layout's 0: moved away and back, it writes the 1.
-  Type(w.SpinEdit21, "2");
-  Type(w.SpinEdit21, QString::number(us.OffsetOf(1)));
-  Type(w.SpinEdit22, QString::number(us.OffsetOf(2)));
-  Type(w.SpinEdit23, QString::number(us.OffsetOf(3)));
-  Type(w.SpinEdit24, QString::number(us.OffsetOf(4)));
+  Type(Control<SpinEdit>(w, "SpinEdit21"), "2");
+  Type(Control<SpinEdit>(w, "SpinEdit21"), QString::number(us.OffsetOf(1)));
+  Type(Control<SpinEdit>(w, "SpinEdit22"), QString::number(us.OffsetOf(2)));
+  Type(Control<SpinEdit>(w, "SpinEdit23"), QString::number(us.OffsetOf(3)));
+  Type(Control<SpinEdit>(w, "SpinEdit24"), QString::number(us.OffsetOf(4)));
   for (int e = 1; e <= kFingerCount; ++e) {
-    Type(w.SpinEdit31, QString::number(e));
-    Type(w.SpinEdit32, QString::number(us.FingerAt(e).Length));
+    Type(Control<SpinEdit>(w, "SpinEdit31"), QString::number(e));
+    Type(Control<SpinEdit>(w, "SpinEdit32"), QString::number(us.FingerAt(e).Length));
     t.dialogs.colors.push_back(us.FingerAt(e).Color);
-    w.Button1->click();
+    Control<QPushButton>(w, "Button1")->click();
   }
   Save("typed.key");
 
@@ -683,9 +687,9 @@ TEST_F(DesignerTest, TheShippedUsLayoutTypedInIsSavedAsTheSameFile) {
 TEST_F(DesignerTest, FingerLettersStandUnderTheirButtonsAndBoxesHoldTheCodeNotation) {
   w.show();
   // Columns of Label11 with ink, grouped into letters: one under each finger button.
-  QImage caption(w.Label11->size(), QImage::Format_RGB32);
+  QImage caption(Control<QLabel>(w, "Label11")->size(), QImage::Format_RGB32);
   caption.fill(Qt::white);
-  w.Label11->render(&caption, {}, {}, QWidget::DrawChildren);
+  Control<QLabel>(w, "Label11")->render(&caption, {}, {}, QWidget::DrawChildren);
   std::vector<std::pair<int, int>> letters;  // first and last inked column
   for (int x = 0; x < caption.width(); ++x) {
     bool inked = false;
@@ -697,7 +701,9 @@ TEST_F(DesignerTest, FingerLettersStandUnderTheirButtonsAndBoxesHoldTheCodeNotat
   ASSERT_EQ(letters.size(), 10u);
   for (int item = 0; item < 10; ++item) {
     QRadioButton* radio = w.findChild<QRadioButton*>(QString("RadioGroup1Item%1").arg(item));
-    const QRect button(radio->mapTo(w.GroupBox1, QPoint(0, 0)) - w.Label11->pos(), radio->size());
+    const QRect button(radio->mapTo(Control<QGroupBox>(w, "GroupBox1"), QPoint(0, 0)) -
+                           Control<QLabel>(w, "Label11")->pos(),
+                       radio->size());
     const int centre = (letters[item].first + letters[item].second) / 2;
     EXPECT_GE(centre, button.left()) << item;
     EXPECT_LE(centre, button.right()) << item;
@@ -718,11 +724,16 @@ TEST_F(DesignerTest, FingerLettersStandUnderTheirButtonsAndBoxesHoldTheCodeNotat
     return last - first;
   };
   for (int j = 1; j <= 4; ++j) w.Edit(j)->setText("/233");
-  const int shown = inkWidth(w.Edit1);
-  w.Edit1->resize(w.Edit1->width() + 40, w.Edit1->height());
-  EXPECT_EQ(inkWidth(w.Edit1), shown);
-  EXPECT_FALSE(w.Edit3->geometry().intersects(w.Image1->geometry()));
-  EXPECT_LE(w.Image1->geometry().right(), w.GroupBox1->contentsRect().right());
+  const int shown = inkWidth(Control<QLineEdit>(w, "Edit1"));
+  Control<QLineEdit>(w, "Edit1")
+      ->resize(Control<QLineEdit>(w, "Edit1")->width() + 40,
+               Control<QLineEdit>(w, "Edit1")->height());
+  EXPECT_EQ(inkWidth(Control<QLineEdit>(w, "Edit1")), shown);
+  EXPECT_FALSE(Control<QLineEdit>(w, "Edit3")
+                   ->geometry()
+                   .intersects(Control<PaintSurface>(w, "Image1")->geometry()));
+  EXPECT_LE(Control<PaintSurface>(w, "Image1")->geometry().right(),
+            Control<QGroupBox>(w, "GroupBox1")->contentsRect().right());
 }
 
 TEST_F(DesignerTest, ALoadShowsTheFingerLengthSoTheArrowStepsFromIt) {
@@ -733,9 +744,9 @@ TEST_F(DesignerTest, ALoadShowsTheFingerLengthSoTheArrowStepsFromIt) {
   second.FingerAt(1).Length = 60;
   WriteLayout("second.key", second);
   Load("first.key");
-  EXPECT_EQ(w.SpinEdit32->value(), 40);
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit32")->value(), 40);
   Load("second.key");
-  EXPECT_EQ(w.SpinEdit32->value(), 60);
-  w.SpinEdit32->stepUp();  // a click on the arrow
+  EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit32")->value(), 60);
+  Control<SpinEdit>(w, "SpinEdit32")->stepUp();  // a click on the arrow
   EXPECT_EQ(layout.FingerAt(1).Length, 61);
 }

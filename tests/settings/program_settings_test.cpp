@@ -66,7 +66,7 @@ struct ProgramRun : ::testing::Test {
   // Closing the main menu, the report, the end of the event loop and the teardown.
   void Finish() {
     program->ButtonMenu->show();
-    program->ButtonMenu->Button7->click();
+    Control<QPushButton>(*program->ButtonMenu, "Button7")->click();
     program->ShutDown();
     program.reset();
   }
@@ -91,7 +91,7 @@ TEST_F(ProgramRun, APickedLearnerIsAppliedAndWrittenBackAtShutdown) {
   EXPECT_TRUE(program->VKeyboard->TimerofKB->isActive());
   EXPECT_TRUE(program->LeftHand->TimerOfPalm->isActive());
   EXPECT_EQ(program->VKeyboard->BlinkingColor(), 65280u);
-  EXPECT_FALSE(program->ButtonMenu->Button5->isEnabled());
+  EXPECT_FALSE(Control<QPushButton>(*program->ButtonMenu, "Button5")->isEnabled());
   EXPECT_EQ(program->FmCoursePrac->GetProgress(), 2);
   EXPECT_EQ(program->FmCoursePrac->Line().SampleLine(), "three");
   EXPECT_EQ(program->FmSentencePrac->Line().SampleLine(), "a line");
@@ -153,7 +153,7 @@ TEST_F(ProgramRun, TheShippedFilesStartWithoutASingleWarning) {
     EXPECT_FALSE(canvas->HasPixels()) << canvas->Width() << "x" << canvas->Height();
   }
   EXPECT_EQ(Control<QComboBox>(*program->FmOption, "ComboBox1")->currentText(), "US QWERTY");
-  EXPECT_TRUE(program->ButtonMenu->Button5->isEnabled());
+  EXPECT_TRUE(Control<QPushButton>(*program->ButtonMenu, "Button5")->isEnabled());
   // Every layout's course can be picked.
   for (const char* course : {"qzcourse.txt", "qzcourse-uk.txt", "qzcourse-dvorak.txt",
                              "qzcourse-colemak.txt", "qzcourse-de.txt", "qzcourse-fr.txt"}) {
@@ -162,7 +162,7 @@ TEST_F(ProgramRun, TheShippedFilesStartWithoutASingleWarning) {
   }
 
   // "&OK" in the Options window leads back to the menu, still without a warning.
-  program->ButtonMenu->Button6->click();
+  Control<QPushButton>(*program->ButtonMenu, "Button6")->click();
   Control<QPushButton>(*program->FmOption, "BnSave")->click();
   EXPECT_FALSE(program->FmOption->isVisible());
   EXPECT_TRUE(t.dialogs.messages.empty()) << t.dialogs.Texts()[0];

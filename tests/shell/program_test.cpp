@@ -10,7 +10,7 @@
 
 #include "platform/errors.h"
 #include "stats/progress_window.h"
-#include "support/free_drills.h"
+#include "support/controls.h"
 #include "support/free_drills.h"
 #include "support/test_context.h"
 
@@ -72,19 +72,20 @@ TEST_F(ProgramTest, MainMenuButtonsStandInTheirOrder) {
 }
 
 TEST_F(ProgramTest, MenuButtonsOpenTheirWindowsModally) {
-  program.ButtonMenu->Button2->click();
+  Control<QPushButton>(*program.ButtonMenu, "Button2")->click();
   ASSERT_EQ(t.modalShown.size(), 1u);
   EXPECT_EQ(t.modalShown[0], program.FmLetterPrac.get());
   program.FmLetterPrac->hide();
-  program.ButtonMenu->Button6->click();
+  Control<QPushButton>(*program.ButtonMenu, "Button6")->click();
   EXPECT_EQ(t.modalShown.back(), program.FmOption.get());
   program.FmOption->hide();
 }
 
 TEST_F(ProgramTest, EnterOrSpaceOnTheFocusedMenuButtonPressesIt) {
-  QTest::keyClick(program.ButtonMenu->Button2, Qt::Key_Return);
-  QTest::keyClick(program.ButtonMenu->Button6, Qt::Key_Space);
-  QTest::keyClick(program.ButtonMenu->Button3, Qt::Key_Enter, Qt::KeypadModifier);
+  QTest::keyClick(Control<QPushButton>(*program.ButtonMenu, "Button2"), Qt::Key_Return);
+  QTest::keyClick(Control<QPushButton>(*program.ButtonMenu, "Button6"), Qt::Key_Space);
+  QTest::keyClick(Control<QPushButton>(*program.ButtonMenu, "Button3"), Qt::Key_Enter,
+                  Qt::KeypadModifier);
   const std::vector<QDialog*> shown = {program.FmLetterPrac.get(), program.FmOption.get(),
                                        program.FmSentencePrac.get()};
   EXPECT_EQ(t.modalShown, shown);
@@ -92,12 +93,12 @@ TEST_F(ProgramTest, EnterOrSpaceOnTheFocusedMenuButtonPressesIt) {
 }
 
 TEST_F(ProgramTest, HelpFallsBackToTheRtfDocument) {
-  program.ButtonMenu->Button8->click();
+  Control<QPushButton>(*program.ButtonMenu, "Button8")->click();
   const std::vector<std::string> both = {"qzhelp.chm", "qzhelp.rtf"};
   EXPECT_EQ(t.shell.opened, both);
   t.shell.opened.clear();
   t.shell.existing = {"qzhelp.chm"};
-  program.ButtonMenu->Button8->click();
+  Control<QPushButton>(*program.ButtonMenu, "Button8")->click();
   EXPECT_EQ(t.shell.opened, std::vector<std::string>{"qzhelp.chm"});
 }
 
@@ -114,7 +115,7 @@ TEST_F(ProgramTest, ClosingTheMenuReportsThePracticeTimeOnce) {
 
 TEST_F(ProgramTest, ExitButtonClosesTheMenuWithTheSameReport) {
   program.ButtonMenu->show();
-  program.ButtonMenu->Button7->click();
+  Control<QPushButton>(*program.ButtonMenu, "Button7")->click();
   EXPECT_FALSE(program.ButtonMenu->isVisible());
   ASSERT_EQ(t.dialogs.messages.size(), 1u);
   EXPECT_EQ(t.dialogs.messages[0].text.substr(0, 34), "The practice time is 0 h 0 m 0 s, ");
@@ -135,7 +136,7 @@ TEST_F(ProgramTest, ASessionManagersCommitSavesOnlyBetweenStartUpAndShutdown) {
 
 TEST_F(ProgramTest, AnErrorInAMenuActionIsReportedAndTheProgramGoesOn) {
   program.ButtonMenu->actions.course = [] { throw AppError("File not found"); };
-  program.ButtonMenu->Button1->click();
+  Control<QPushButton>(*program.ButtonMenu, "Button1")->click();
   ASSERT_EQ(t.dialogs.messages.size(), 1u);
   EXPECT_EQ(t.dialogs.messages[0].text, "File not found");
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Error);
@@ -162,7 +163,7 @@ TEST_F(ProgramTest, ACompletedCourseLineIsRecordedAndShownInProgress) {
                             const LayoutRec& layout, LearnerSource learner) {
     return std::make_unique<TFmProgress>(context, stats, layout, std::move(learner));
   };
-  program.ButtonMenu->Button9->click();
+  Control<QPushButton>(*program.ButtonMenu, "Button9")->click();
   ASSERT_EQ(t.modalShown.back(), program.FmProgress.get());
   auto& progress = static_cast<TFmProgress&>(*program.FmProgress);
   ASSERT_EQ(progress.ResultsTable->rowCount(), 1);
@@ -179,7 +180,7 @@ TEST_F(ProgramTest, WithoutItsModuleProgressSaysWhyEachTimeAndTheMenuGoesOn) {
   const std::string module = t.dir.File(kProgressModuleFile);
   program.MakeProgress = ModuleProgressFactory(module);
   for (int attempt = 1; attempt <= 2; ++attempt) {
-    program.ButtonMenu->Button9->click();
+    Control<QPushButton>(*program.ButtonMenu, "Button9")->click();
     ASSERT_EQ(t.dialogs.messages.size(), static_cast<size_t>(attempt));
     const std::string& text = t.dialogs.messages.back().text;
     EXPECT_EQ(text.find("The Progress window cannot be opened"), 0u) << text;
@@ -191,7 +192,7 @@ TEST_F(ProgramTest, WithoutItsModuleProgressSaysWhyEachTimeAndTheMenuGoesOn) {
 
   // A file that is there but is not the module: the loader's own words again.
   t.dir.Write(kProgressModuleFile, "not a library");
-  program.ButtonMenu->Button9->click();
+  Control<QPushButton>(*program.ButtonMenu, "Button9")->click();
   ASSERT_EQ(t.dialogs.messages.size(), 3u);
   EXPECT_NE(t.dialogs.messages.back().text.find(module + ": file too short"), std::string::npos)
       << t.dialogs.messages.back().text;
