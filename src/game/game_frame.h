@@ -40,8 +40,6 @@ class TgameFrame : public QDialog {
   // Every game from now on reports its results to recorder.
   void SetRecorder(GameRecorder& recorder) { recorder_ = &recorder; }
 
-  QLabel* LbStatus;
-  PaintSurface* PaintBox1;
   std::string GameTextFile = "qzgame.txt";
   std::string GameFile;  // the game text's path, bound when a game starts
 
@@ -59,4 +57,7 @@ class TgameFrame : public QDialog {
 
  private:
   void Repaint();
+
+  QLabel* LbStatus;
+  PaintSurface* PaintBox1;
 };

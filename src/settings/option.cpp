@@ -585,7 +585,7 @@ void TFmOption::BnAdvancedFunctionsClick() {
   context_.showModal(passwordDlg_);
   std::string typed;
   // Exact and case-sensitive; how the dialog was closed does not matter.
-  if (!QStringToBytes(passwordDlg_.Password->text(), typed) || typed != DesignerPassword) return;
+  if (!QStringToBytes(passwordDlg_.TypedPassword(), typed) || typed != DesignerPassword) return;
   EnableGameCheckbox->setEnabled(true);
   QDialog& designer = targets_.Designer();
   designer.move(x() + kDesignerOffsetX, y() + kDesignerOffsetY);

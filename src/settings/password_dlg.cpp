@@ -35,3 +35,7 @@ TPasswordDlg::TPasswordDlg(QWidget* parent) : QDialog(parent) {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
 }
+
+QString TPasswordDlg::TypedPassword() const {
+  return Password->text();
+}

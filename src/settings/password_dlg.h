@@ -10,7 +10,9 @@ class QPushButton;
 class TPasswordDlg : public QDialog {
  public:
   explicit TPasswordDlg(QWidget* parent = nullptr);
+  QString TypedPassword() const;
 
+ private:
   QLineEdit* Password;
   QPushButton* OKBtn;
   QPushButton* CancelBtn;

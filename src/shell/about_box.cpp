@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "platform/codepage.h"
 #include "platform/colors.h"
 #include "platform/qt_convert.h"
 
@@ -104,4 +105,14 @@ void TAboutBox::closeEvent(QCloseEvent* event) {
   } else {
     event->ignore();
   }
+}
+
+void TAboutBox::OfferLearners(const std::vector<std::string>& names, int selected) {
+  UsersComboBox->clear();
+  for (const std::string& name : names) UsersComboBox->addItem(BytesToQString(name));
+  UsersComboBox->setCurrentIndex(selected);
+}
+
+std::string TAboutBox::PickedLearner() const {
+  return BytesOf(UsersComboBox->currentText());
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -13,10 +14,9 @@ class TAboutBox : public QDialog {
   explicit TAboutBox(QWidget* parent = nullptr);
   // The shell "open" of the web address; set by the program.
   std::function<void(const std::string&)> openDocument;
-
-  QLabel* WebLabel;
-  QComboBox* UsersComboBox;
-  QPushButton* OKButton;
+  // The learners offered in the picker, selected picked.
+  void OfferLearners(const std::vector<std::string>& names, int selected);
+  std::string PickedLearner() const;
 
   // Once it is left: its window, and the picture kept of it, go (it is shown once a run).
   void ReleaseWindow() {
@@ -28,6 +28,9 @@ class TAboutBox : public QDialog {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  QLabel* WebLabel;
+  QComboBox* UsersComboBox;
+  QPushButton* OKButton;
   bool closingByOk_ = false;
 };
 

@@ -1,6 +1,5 @@
 #include "shell/settings_adapter.h"
 
-#include <QComboBox>
 #include <QPushButton>
 
 #include "platform/codepage.h"
@@ -14,14 +13,11 @@ std::vector<TFmLinePractice*> FontWindows(TutorProgram& program) {
 }  // namespace
 
 void ProgramSettingsTargets::SetPickerNames(const std::vector<std::string>& names, int selected) {
-  QComboBox& picker = *program_.AboutBox->UsersComboBox;
-  picker.clear();
-  for (const std::string& name : names) picker.addItem(BytesToQString(name));
-  picker.setCurrentIndex(selected);
+  program_.AboutBox->OfferLearners(names, selected);
 }
 
 std::string ProgramSettingsTargets::PickedName() {
-  return BytesOf(program_.AboutBox->UsersComboBox->currentText());
+  return program_.AboutBox->PickedLearner();
 }
 
 void ProgramSettingsTargets::SetProgress(int index) { program_.FmCoursePrac->SetProgress(index); }

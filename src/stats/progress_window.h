@@ -36,7 +36,10 @@ class TFmProgress : public ProgressWindow {
   void Open() override;
   // Fills the chart, the table and the keys for the learner and kind picked.
   void ShowProgress();
+  // The keys as last drawn, in layout order.
+  const std::vector<MKey>& ShownKeys() const { return Keys; }
 
+ private:
   QComboBox* LearnerComboBox;
   QComboBox* KindComboBox;
   QChartView* Chart;
@@ -44,10 +47,8 @@ class TFmProgress : public ProgressWindow {
   QTableWidget* ResultsTable;
   PaintSurface* KeysSurface;
   QListWidget* WorstKeysList;
-  // The keys as last drawn, in layout order.
   std::vector<MKey> Keys;
 
- private:
   std::string PickedLearner() const;
   int PickedKind() const;
   void ShowChart(const std::string& learner, int kind);

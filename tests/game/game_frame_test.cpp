@@ -9,6 +9,7 @@
 #include "game_fixture.h"
 #include "platform/guard.h"
 #include "platform/image_canvas.h"
+#include "support/controls.h"
 #include "support/input_method.h"
 
 namespace {
@@ -22,7 +23,7 @@ struct GameFrameTest : ::testing::Test {
   void Start() {
     Guarded(t.dialogs, [&] { frame.StartGame(); });
   }
-  std::string Status() const { return frame.LbStatus->text().toStdString(); }
+  std::string Status() const { return Control<QLabel>(frame, "LbStatus")->text().toStdString(); }
 };
 }  // namespace
 
@@ -32,11 +33,9 @@ TEST_F(GameFrameTest, LaidOutAsDesigned) {
   EXPECT_EQ(frame.minimumSize(), frame.maximumSize());
   EXPECT_FALSE(frame.windowFlags() & Qt::WindowMinimizeButtonHint);
   EXPECT_FALSE(frame.windowFlags() & Qt::WindowMaximizeButtonHint);
-  EXPECT_EQ(frame.findChild<QLabel*>("LbStatus"), frame.LbStatus);
   EXPECT_EQ(Status(), "Score");
-  EXPECT_EQ(frame.LbStatus->geometry(), QRect(0, 0, 600, 16));
-  EXPECT_EQ(frame.findChild<PaintSurface*>("PaintBox1"), frame.PaintBox1);
-  EXPECT_EQ(frame.PaintBox1->geometry(), QRect(0, 16, 600, 384));
+  EXPECT_EQ(Control<QLabel>(frame, "LbStatus")->geometry(), QRect(0, 0, 600, 16));
+  EXPECT_EQ(Control<PaintSurface>(frame, "PaintBox1")->geometry(), QRect(0, 16, 600, 384));
   EXPECT_EQ(frame.GameTextFile, "qzgame.txt");
   EXPECT_EQ(frame.Game, nullptr);
 }
@@ -154,12 +153,12 @@ TEST_F(GameFrameTest, RepaintDrawsTheNewCityOnBlack) {
   threadType& game = *frame.Game;
   for (auto& row : game.City.Cells) row.fill(0);
   game.City.Cells[3][50] = 1;
-  ImageCanvas& canvas = frame.PaintBox1->canvas();
+  ImageCanvas& canvas = Control<PaintSurface>(frame, "PaintBox1")->canvas();
   canvas.SetBrushColor(clWhite);
   canvas.FillRect(0, 0, 600, 384);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-  frame.PaintBox1->Invalidate();
-  frame.PaintBox1->repaint();
+  Control<PaintSurface>(frame, "PaintBox1")->Invalidate();
+  Control<PaintSurface>(frame, "PaintBox1")->repaint();
   EXPECT_TRUE(AllPixels(canvas, clOlive, 588, 372, 600, 384));
   EXPECT_TRUE(AllPixels(canvas, clBlack, 0, 100, 588, 384));  // words start at the top
 }
@@ -171,7 +170,7 @@ TEST_F(GameFrameTest, AMoveStepUpdatesOnlyTheCellsOfWhatMoved) {
   ImmediateDispatcher dispatcher;
   threadType game(
       GameServices{t.clock, t.random, t.dialogs, dispatcher}, t.dir.File("qzgame.txt"),
-      [](const std::string&) {}, frame.PaintBox1->canvas());
+      [](const std::string&) {}, Control<PaintSurface>(frame, "PaintBox1")->canvas());
   for (auto& row : game.City.Cells) row.fill(0);
   game.City.Cells[3][40] = 1;
   auto add = [&](const std::string& text, int column, int y, int speed) -> strikerType& {
@@ -188,14 +187,16 @@ TEST_F(GameFrameTest, AMoveStepUpdatesOnlyTheCellsOfWhatMoved) {
 
   game.MoveStrikers();
   game.MoveBullets();
-  frame.PaintBox1->ShowDrawnNow();  // as after a hand-off from the game's worker
-  const QRegion& painted = frame.PaintBox1->LastShown();
+  Control<PaintSurface>(frame, "PaintBox1")
+      ->ShowDrawnNow();  // as after a hand-off from the game's worker
+  const QRegion& painted = Control<PaintSurface>(frame, "PaintBox1")->LastShown();
   // The falling word's cells before and after its step of 6 px, and the bullet's two places.
   Font letters;
   letters.face = kGameFontFace;
   letters.SetSize(kLetterPoints);
   letters.style = font_style::kBold;
-  const int letterHeight = frame.PaintBox1->canvas().TextHeight("f", letters);
+  const int letterHeight =
+      Control<PaintSurface>(frame, "PaintBox1")->canvas().TextHeight("f", letters);
   const QRect word(ColumnX(5), 60, 4 * kCellSize, 6 + letterHeight);
   const bulletType& flying = *game.Bullets[0];
   const QRect bullet(flying.X - 1, flying.Y - 1, 7, 6 + 11);
@@ -208,7 +209,7 @@ TEST_F(GameFrameTest, AMoveStepUpdatesOnlyTheCellsOfWhatMoved) {
   EXPECT_FALSE(painted.intersects(QRect(0, 348, 600, 36)));  // the city
   // What the window shows is the picture, the moved word included.
   const QImage shown = frame.screen()->grabWindow(frame.winId()).toImage();
-  const QPoint at = frame.PaintBox1->mapTo(&frame, QPoint(0, 0));
-  const QImage& picture = frame.PaintBox1->canvas().Image();
+  const QPoint at = Control<PaintSurface>(frame, "PaintBox1")->mapTo(&frame, QPoint(0, 0));
+  const QImage& picture = Control<PaintSurface>(frame, "PaintBox1")->canvas().Image();
   EXPECT_EQ(shown.copy(QRect(at, picture.size())).convertToFormat(picture.format()), picture);
 }

@@ -27,7 +27,8 @@ struct DesignerInProgram : ::testing::Test {
                         [this](QDialog& dialog) {
                           modal.push_back(dialog.objectName().toStdString());
                           if (auto* gate = dynamic_cast<TPasswordDlg*>(&dialog)) {
-                            gate->Password->setText(QString::fromStdString(password));
+                            Control<QLineEdit>(*gate, "Password")
+                                ->setText(QString::fromStdString(password));
                           }
                           if (auto* designer = dynamic_cast<TDefineQZ*>(&dialog)) {
                             designer->show();

@@ -685,16 +685,17 @@ TEST_F(OptionTest, ThePasswordGateOpensTheDesignerOnlyForTheExactPassword) {
   w.move(100, 50);
   t.dir.Write("new.key", "");  // as if saved in the designer
   for (const char* wrong : {"", "secret1234", "Secret1234XY", "Secret123"}) {
-    passwordDlg.Password->setText(wrong);
+    Control<QLineEdit>(passwordDlg, "Password")->setText(wrong);
     Control<QPushButton>(w, "BnAdvancedFunctions")->click();
   }
   EXPECT_EQ(t.modalShown.size(), 4u);
   EXPECT_FALSE(Control<QCheckBox>(w, "EnableGameCheckbox")->isEnabled());
   EXPECT_EQ(Control<QListWidget>(w, "FileListBox2")->count(), 2);
-  EXPECT_EQ(passwordDlg.Password->text(), "Secret123");  // what was typed stays
+  EXPECT_EQ(Control<QLineEdit>(passwordDlg, "Password")->text(),
+            "Secret123");  // what was typed stays
   EXPECT_TRUE(t.dialogs.messages.empty());
 
-  passwordDlg.Password->setText("Secret1234");
+  Control<QLineEdit>(passwordDlg, "Password")->setText("Secret1234");
   Control<QPushButton>(w, "BnAdvancedFunctions")->click();
   ASSERT_EQ(t.modalShown.size(), 6u);
   EXPECT_EQ(t.modalShown[4], &passwordDlg);
@@ -708,7 +709,7 @@ TEST_F(OptionTest, ThePasswordGateOpensTheDesignerOnlyForTheExactPassword) {
 
 TEST_F(OptionTest, WithoutAPasswordEvenCancelOnAnEmptyEntryOpensTheDesigner) {
   TFmOption& w = StartWith("", kAnna);
-  passwordDlg.CancelBtn->click();
+  Control<QPushButton>(passwordDlg, "CancelBtn")->click();
   Control<QPushButton>(w, "BnAdvancedFunctions")->click();
   EXPECT_EQ(t.modalShown.back(), &targets.designer);
   targets.designer.hide();

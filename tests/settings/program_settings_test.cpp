@@ -70,7 +70,9 @@ struct ProgramRun : ::testing::Test {
     program->ShutDown();
     program.reset();
   }
-  std::string PickerText() { return program->AboutBox->UsersComboBox->currentText().toStdString(); }
+  std::string PickerText() {
+    return Control<QComboBox>(*program->AboutBox, "UsersComboBox")->currentText().toStdString();
+  }
 };
 }  // namespace
 
@@ -122,7 +124,7 @@ TEST_F(ProgramRun, APickedLearnerIsAppliedAndWrittenBackAtShutdown) {
 
 TEST_F(ProgramRun, AFreshFolderRunsAsLearnerAndListsLearnerNextTime) {
   Start();
-  EXPECT_EQ(program->AboutBox->UsersComboBox->count(), 0);
+  EXPECT_EQ(Control<QComboBox>(*program->AboutBox, "UsersComboBox")->count(), 0);
   EXPECT_EQ(program->FmOption->CurrentUser, "Learner");
   EXPECT_EQ(t.dialogs.Texts(), (Names{"The course file may not exist. Please check the Options.",
                                       "The text file may not exist. Please check the Options."}));
@@ -148,8 +150,9 @@ TEST_F(ProgramRun, TheShippedFilesStartWithoutASingleWarning) {
   // Windows not shown yet hold no pictures: each takes its memory when first drawn or shown.
   for (const ImageCanvas* canvas :
        {&Control<PaintSurface>(*program->FmTextPrac, "Surface")->canvas(),
-        &program->gameFrame->PaintBox1->canvas(), &program->VKeyboard->KeyboardCanvas(),
-        &program->LeftHand->HandCanvas(), &program->RightHand->HandCanvas()}) {
+        &Control<PaintSurface>(*program->gameFrame, "PaintBox1")->canvas(),
+        &program->VKeyboard->KeyboardCanvas(), &program->LeftHand->HandCanvas(),
+        &program->RightHand->HandCanvas()}) {
     EXPECT_FALSE(canvas->HasPixels()) << canvas->Width() << "x" << canvas->Height();
   }
   EXPECT_EQ(Control<QComboBox>(*program->FmOption, "ComboBox1")->currentText(), "US QWERTY");

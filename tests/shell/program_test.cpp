@@ -166,8 +166,8 @@ TEST_F(ProgramTest, ACompletedCourseLineIsRecordedAndShownInProgress) {
   Control<QPushButton>(*program.ButtonMenu, "Button9")->click();
   ASSERT_EQ(t.modalShown.back(), program.FmProgress.get());
   auto& progress = static_cast<TFmProgress&>(*program.FmProgress);
-  ASSERT_EQ(progress.ResultsTable->rowCount(), 1);
-  EXPECT_EQ(progress.ResultsTable->item(0, 1)->text(), "Course");
+  ASSERT_EQ(Control<QTableWidget>(progress, "ResultsTable")->rowCount(), 1);
+  EXPECT_EQ(Control<QTableWidget>(progress, "ResultsTable")->item(0, 1)->text(), "Course");
   progress.hide();
 
   // Deleting the learner in the Options window takes their history along.

@@ -15,6 +15,7 @@
 
 #include "keyboard/test_layouts.h"
 #include "platform/image_canvas.h"
+#include "support/controls.h"
 #include "support/test_context.h"
 
 namespace {
@@ -38,7 +39,7 @@ struct ProgressWindowTest : ::testing::Test {
 
   void Pick(QComboBox* box, const char* text) { box->setCurrentIndex(box->findText(text)); }
   QLineSeries* SeriesNamed(const char* name) {
-    for (QAbstractSeries* series : window.Chart->chart()->series()) {
+    for (QAbstractSeries* series : Control<QChartView>(window, "Chart")->chart()->series()) {
       if (series->name() == name) return qobject_cast<QLineSeries*>(series);
     }
     return nullptr;
@@ -51,8 +52,9 @@ struct ProgressWindowTest : ::testing::Test {
     return values;
   }
   Color KeyShade(char ch) {
-    for (const MKey& key : window.Keys) {
-      if (key.Chars[0] == ch) return window.KeysSurface->canvas().PixelAt(key.left, key.top);
+    for (const MKey& key : window.ShownKeys()) {
+      if (key.Chars[0] == ch)
+        return Control<PaintSurface>(window, "KeysSurface")->canvas().PixelAt(key.left, key.top);
     }
     return clBlack;
   }
@@ -63,20 +65,21 @@ TEST_F(ProgressWindowTest, WithoutResultsItSaysSoInWords) {
   window.Open();
   window.show();
   EXPECT_EQ(window.windowTitle(), "Progress");
-  EXPECT_TRUE(window.NoResultsLabel->isVisible());
-  EXPECT_FALSE(window.Chart->isVisible());
-  EXPECT_EQ(window.NoResultsLabel->text(),
+  EXPECT_TRUE(Control<QLabel>(window, "NoResultsLabel")->isVisible());
+  EXPECT_FALSE(Control<QChartView>(window, "Chart")->isVisible());
+  EXPECT_EQ(Control<QLabel>(window, "NoResultsLabel")->text(),
             "No results yet for Anna. Finish a line, a drill or a game, and it shows here.");
-  EXPECT_EQ(window.LearnerComboBox->currentText(), "Anna");
-  EXPECT_EQ(window.ResultsTable->rowCount(), 0);
-  EXPECT_EQ(window.WorstKeysList->item(0)->text(), "No character typed wrong yet.");
+  EXPECT_EQ(Control<QComboBox>(window, "LearnerComboBox")->currentText(), "Anna");
+  EXPECT_EQ(Control<QTableWidget>(window, "ResultsTable")->rowCount(), 0);
+  EXPECT_EQ(Control<QListWidget>(window, "WorstKeysList")->item(0)->text(),
+            "No character typed wrong yet.");
   EXPECT_EQ(KeyShade('A'), kNoFiguresShade);
   EXPECT_FALSE(std::filesystem::exists(t.dir.File(kStatsFileName)));
 
   stats.GameFinished({3, 1, 1, 10, 60000, 50, 1, 2});
   window.Open();
-  Pick(window.KindComboBox, "Course");
-  EXPECT_EQ(window.NoResultsLabel->text(),
+  Pick(Control<QComboBox>(window, "KindComboBox"), "Course");
+  EXPECT_EQ(Control<QLabel>(window, "NoResultsLabel")->text(),
             "No results yet for Anna in Course. Finish one, and it shows here.");
 
   QTest::keyClick(&window, Qt::Key_Escape);
@@ -95,33 +98,34 @@ TEST_F(ProgressWindowTest, ChartShowsEachDayAndTheTableTheNewestFirst) {
 
   window.Open();
   window.show();
-  EXPECT_FALSE(window.NoResultsLabel->isVisible());
-  EXPECT_TRUE(window.Chart->isVisible());
+  EXPECT_FALSE(Control<QLabel>(window, "NoResultsLabel")->isVisible());
+  EXPECT_TRUE(Control<QChartView>(window, "Chart")->isVisible());
   // Day one: 100 characters, 4 wrong, in 12 s; day two: 50, 5 wrong, in 10 s.
   EXPECT_EQ(Values("Keys/Min"), (std::vector<double>{500, 300}));
   EXPECT_EQ(Values("Accuracy %"), (std::vector<double>{96, 90}));
   EXPECT_EQ(SeriesNamed("Course line"), nullptr);
 
-  ASSERT_EQ(window.ResultsTable->rowCount(), 4);
-  EXPECT_EQ(window.ResultsTable->item(0, 1)->text(), "Game");
-  EXPECT_EQ(window.ResultsTable->item(0, 5)->text(),
+  ASSERT_EQ(Control<QTableWidget>(window, "ResultsTable")->rowCount(), 4);
+  EXPECT_EQ(Control<QTableWidget>(window, "ResultsTable")->item(0, 1)->text(), "Game");
+  EXPECT_EQ(Control<QTableWidget>(window, "ResultsTable")->item(0, 5)->text(),
             "difficulty 3, 30 hit, 10 lost, score 1234, expected WPM 20");
-  EXPECT_EQ(window.ResultsTable->item(1, 2)->text(), "300");
-  EXPECT_EQ(window.ResultsTable->item(1, 5)->text(), "50 characters, 5 wrong, line 9");
+  EXPECT_EQ(Control<QTableWidget>(window, "ResultsTable")->item(1, 2)->text(), "300");
+  EXPECT_EQ(Control<QTableWidget>(window, "ResultsTable")->item(1, 5)->text(),
+            "50 characters, 5 wrong, line 9");
 
-  Pick(window.KindComboBox, "Course");
+  Pick(Control<QComboBox>(window, "KindComboBox"), "Course");
   EXPECT_EQ(Values("Keys/Min"), (std::vector<double>{400, 300}));
   EXPECT_EQ(Values("Course line"), (std::vector<double>{3, 9}));
-  EXPECT_EQ(window.ResultsTable->rowCount(), 2);
+  EXPECT_EQ(Control<QTableWidget>(window, "ResultsTable")->rowCount(), 2);
 
-  Pick(window.KindComboBox, "Game");
+  Pick(Control<QComboBox>(window, "KindComboBox"), "Game");
   EXPECT_EQ(Values("WPM"), std::vector<double>{15});
   EXPECT_EQ(Values("Accuracy %"), std::vector<double>{75});
 
-  Pick(window.LearnerComboBox, "Bert");
-  EXPECT_TRUE(window.NoResultsLabel->isVisible());  // Bert never played
-  Pick(window.KindComboBox, "All practices");
-  EXPECT_EQ(window.ResultsTable->rowCount(), 1);
+  Pick(Control<QComboBox>(window, "LearnerComboBox"), "Bert");
+  EXPECT_TRUE(Control<QLabel>(window, "NoResultsLabel")->isVisible());  // Bert never played
+  Pick(Control<QComboBox>(window, "KindComboBox"), "All practices");
+  EXPECT_EQ(Control<QTableWidget>(window, "ResultsTable")->rowCount(), 1);
   EXPECT_TRUE(t.dialogs.messages.empty());
 }
 
@@ -140,19 +144,24 @@ TEST_F(ProgressWindowTest, KeysAreShadedByHowOftenTheyWentWrong) {
   EXPECT_EQ(ErrorShade(11, 1), RGBColor(255, 141, 141));  // 9 % of the way to 20 %
   EXPECT_EQ(KeyShade('C'), clWhite);
   EXPECT_EQ(KeyShade('D'), kNoFiguresShade);
-  const MKey& spaceBar = window.Keys.back();
-  EXPECT_EQ(window.KeysSurface->canvas().PixelAt(spaceBar.left, spaceBar.top), clRed);
+  const MKey& spaceBar = window.ShownKeys().back();
+  EXPECT_EQ(
+      Control<PaintSurface>(window, "KeysSurface")->canvas().PixelAt(spaceBar.left, spaceBar.top),
+      clRed);
 
-  ASSERT_EQ(window.WorstKeysList->count(), 3);
-  EXPECT_EQ(window.WorstKeysList->item(0)->text(), "space   1 of 1 wrong (100%)");
-  EXPECT_EQ(window.WorstKeysList->item(1)->text(), "a   3 of 10 wrong (30%)");
-  EXPECT_EQ(window.WorstKeysList->item(2)->text(), "B   1 of 10 wrong (10%)");
+  ASSERT_EQ(Control<QListWidget>(window, "WorstKeysList")->count(), 3);
+  EXPECT_EQ(Control<QListWidget>(window, "WorstKeysList")->item(0)->text(),
+            "space   1 of 1 wrong (100%)");
+  EXPECT_EQ(Control<QListWidget>(window, "WorstKeysList")->item(1)->text(),
+            "a   3 of 10 wrong (30%)");
+  EXPECT_EQ(Control<QListWidget>(window, "WorstKeysList")->item(2)->text(),
+            "B   1 of 10 wrong (10%)");
 }
 
 TEST_F(ProgressWindowTest, AnUnusableFileIsNamedInTheWindow) {
   t.dir.Write(kStatsFileName, std::string(200, 'x'));
   window.Open();
-  EXPECT_EQ(window.NoResultsLabel->text(),
+  EXPECT_EQ(Control<QLabel>(window, "NoResultsLabel")->text(),
             "The statistics cannot be read: the file is damaged or no database.");
   EXPECT_EQ(t.dialogs.messages.size(), 1u);
 }
