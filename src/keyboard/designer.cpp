@@ -552,7 +552,7 @@ void TDefineQZ::Button8Click() {
   }
   keyboard_.show();
   keyboard_.BuildKeys(kKeyboardOrigin, kKeyboardOrigin);
-  keyboard_.TimerofKB->start();
+  keyboard_.RunTimer();
   keyboard_.DrawAllKeys();
 }
 

@@ -18,7 +18,7 @@ GuideWindows::GuideWindows(TVKeyboard& keyboard, TPalmForm& left, TPalmForm& rig
 }
 
 void GuideWindows::ShowBelow(QWidget& practiceWindow) {
-  keyboard_.TimerofKBTag = 1;
+  keyboard_.LetKeysBlink();
   if (practice_ != &practiceWindow) {
     if (practice_) practice_->removeEventFilter(this);
     practice_ = &practiceWindow;

@@ -107,6 +107,10 @@ bool TPalmForm::Drawn() const {
   return isVisible() || surface_->canvas().HasPixels();
 }
 
+void TPalmForm::RunTimer() {
+  TimerOfPalm->start();
+}
+
 void TPalmForm::TimerOfPalmTimer() {
   if (TimerOfPalmTag != 1) return;
   for (int n = 1; n <= kHandFingers && Drawn(); ++n) {

@@ -39,10 +39,10 @@ class TPalmForm : public QDialog {
   // The tick: does nothing unless TimerOfPalmTag is 1; otherwise draws the lit fingers or
   // erases them by the shared flash phase, and inverts the phase.
   void TimerOfPalmTimer();
-
-  QTimer* TimerOfPalm;     // 250 ms; LightFinger enables it, ClearFinger disables it
-  int TimerOfPalmTag = 0;  // 1: blinking on
-  bool IsLeft = false;
+  // TimerOfPalm ticks from now on (whoever applies a layout starts it).
+  void RunTimer();
+  bool IsLeftHand() const { return IsLeft; }
+  bool FingersBlink() const { return TimerOfPalmTag == 1; }
 
   const finger& Finger(int n) const { return fingers_.at(static_cast<size_t>(n - 1)); }
   bool IsLit(int n) const { return lit_.at(static_cast<size_t>(n - 1)); }
@@ -50,6 +50,10 @@ class TPalmForm : public QDialog {
   ImageCanvas& HandCanvas() { return surface_->canvas(); }
 
  private:
+  QTimer* TimerOfPalm;     // 250 ms; LightFinger enables it, ClearFinger disables it
+  int TimerOfPalmTag = 0;  // 1: blinking on
+  bool IsLeft = false;
+
   // Whether the hand has been drawn or is shown. A hand never drawn is drawn whole when it is
   // first shown: lighting, blinking and restoring fingers before that is left to it (the
   // practice windows light fingers at start-up).

@@ -85,6 +85,10 @@ void TVKeyboard::ClearNextKey() {
   UnlightKeys();
 }
 
+void TVKeyboard::RunTimer() {
+  TimerofKB->start();
+}
+
 void TVKeyboard::TimerofKBTimer() {
   if (TimerofKBTag != 1) return;
   for (int n = 1; n <= KeyCount(); ++n) {

@@ -33,9 +33,11 @@ class TVKeyboard : public QDialog {
   // The tick: does nothing unless TimerofKBTag is 1; otherwise draws the lit keys lit or in
   // their own colour by the flash phase, and inverts the phase.
   void TimerofKBTimer();
-
-  QTimer* TimerofKB;     // 250 ms, disabled until enabled by whoever applies a layout
-  int TimerofKBTag = 0;  // 1: blinking on (set when a practice window shows the keyboard)
+  // TimerofKB ticks from now on (whoever applies a layout starts it).
+  void RunTimer();
+  // The ticks blink the lit keys from now on (once a practice window shows the keyboard).
+  void LetKeysBlink() { TimerofKBTag = 1; }
+  bool KeysBlink() const { return TimerofKBTag == 1; }
 
   int KeyCount() const { return static_cast<int>(keys_.size()); }
   const MKey& Key(int n) const { return keys_.at(static_cast<size_t>(n - 1)); }
@@ -46,6 +48,9 @@ class TVKeyboard : public QDialog {
 
  private:
   void UnlightKeys();
+
+  QTimer* TimerofKB;     // 250 ms
+  int TimerofKBTag = 0;  // 1: blinking on
   void DrawKeys();
   void Repaint();
 

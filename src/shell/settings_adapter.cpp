@@ -45,12 +45,12 @@ void ProgramSettingsTargets::SetBlinkingColor(Color color) {
 void ProgramSettingsTargets::BuildKeys(int ox, int oy) { program_.VKeyboard->BuildKeys(ox, oy); }
 
 void ProgramSettingsTargets::StartGuides() {
-  program_.VKeyboard->TimerofKB->start();
+  program_.VKeyboard->RunTimer();
   // A hidden keyboard draws all its keys when it is shown; drawn now, its picture would take
   // its memory long before that.
   if (program_.VKeyboard->isVisible()) program_.VKeyboard->DrawAllKeys();
-  program_.LeftHand->TimerOfPalm->start();
-  program_.RightHand->TimerOfPalm->start();
+  program_.LeftHand->RunTimer();
+  program_.RightHand->RunTimer();
 }
 
 void ProgramSettingsTargets::WidenPracticeWindows(int width, int screenWidth) {

@@ -23,8 +23,7 @@ struct GuideDrawing {
 
   GuideDrawing() {
     hand.SetHand(true);
-    keyboard.TimerofKBTag = 1;
-    hand.TimerOfPalmTag = 1;
+    keyboard.LetKeysBlink();
   }
 
   void Draw(const LayoutRec& accepted) {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 
 #include "keyboard/layout_file.h"
@@ -553,7 +554,7 @@ TEST_F(DesignerTest, TwoKeysOnOnePlaceShowTheLaterOneAndFindTheEarlier) {
 
   Control<QPushButton>(w, "Button8")->click();  // "Show KB"
   ASSERT_TRUE(keyboard.isVisible());
-  EXPECT_TRUE(keyboard.TimerofKB->isActive());
+  EXPECT_TRUE(Control<QTimer>(keyboard, "TimerofKB")->isActive());
   ASSERT_EQ(keyboard.KeyCount(), 3);
   EXPECT_EQ(keyboard.Key(1).left, 30);
   EXPECT_EQ(keyboard.Key(1).top, 30);

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <QTimer>
 
 #include "keyboard/layout_file.h"
 #include "platform/key_events.h"
 #include "practice/letter_prac.h"
+#include "support/controls.h"
 #include "support/test_context.h"
 
 namespace {
@@ -79,9 +81,9 @@ bool GuidesBelow(const QWidget& practiceWindow, const QWidget& keyboard, const Q
 }
 
 TEST_F(GuidesTest, TheGuidesStandBelowThePracticeWindowsFrameAndFollowIt) {
-  EXPECT_EQ(keyboard.TimerofKBTag, 0);
+  EXPECT_FALSE(keyboard.KeysBlink());
   DrillAndShow("fj");
-  EXPECT_EQ(keyboard.TimerofKBTag, 1);
+  EXPECT_TRUE(keyboard.KeysBlink());
   ASSERT_TRUE(QTest::qWaitFor([&] { return keyboard.isVisible() && right.isVisible(); }));
   EXPECT_TRUE(keyboard.testAttribute(Qt::WA_ShowWithoutActivating));
   EXPECT_TRUE(left.windowFlags() & Qt::WindowDoesNotAcceptFocus);
@@ -103,7 +105,7 @@ TEST_F(GuidesTest, TheNextKeyAndItsFingerFlash) {
   EXPECT_EQ(LitKeys(keyboard), 1);
   EXPECT_TRUE(left.IsLit(4));  // finger 3, the left index finger
   EXPECT_FALSE(AnyFingerLit(right));
-  EXPECT_TRUE(left.TimerOfPalm->isActive());
+  EXPECT_TRUE(Control<QTimer>(left, "TimerOfPalm")->isActive());
 
   keyboard.TimerofKBTimer();
   EXPECT_EQ(KeyPixel(keyboard, f), clRed);
@@ -118,7 +120,7 @@ TEST_F(GuidesTest, TheNextKeyAndItsFingerFlash) {
   EXPECT_TRUE(keyboard.IsLit(j));
   EXPECT_TRUE(right.IsLit(4));  // finger 6, the right index finger
   EXPECT_FALSE(AnyFingerLit(left));
-  EXPECT_FALSE(left.TimerOfPalm->isActive());
+  EXPECT_FALSE(Control<QTimer>(left, "TimerOfPalm")->isActive());
   EXPECT_EQ(left.HandCanvas().PixelAt(index.x, index.y - 20), layout.FingerAt(4).Color);
 
   drills.RichEdit1KeyPress('j');

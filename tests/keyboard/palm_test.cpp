@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <QTimer>
 
+#include "support/controls.h"
 #include "support/test_context.h"
 
 namespace {
@@ -48,10 +50,10 @@ TEST_F(HandsTest, SetHandPutsGreenFingersOnTheirSides) {
     EXPECT_EQ(right.Finger(n).colour, clGreen);
     EXPECT_FALSE(left.IsLit(n));
   }
-  EXPECT_TRUE(left.IsLeft);
-  EXPECT_FALSE(right.IsLeft);
-  EXPECT_FALSE(left.TimerOfPalm->isActive());
-  EXPECT_EQ(left.TimerOfPalm->interval(), 250);
+  EXPECT_TRUE(left.IsLeftHand());
+  EXPECT_FALSE(right.IsLeftHand());
+  EXPECT_FALSE(Control<QTimer>(left, "TimerOfPalm")->isActive());
+  EXPECT_EQ(Control<QTimer>(left, "TimerOfPalm")->interval(), 250);
 }
 
 TEST_F(HandsTest, BothHandsTakeTheirHeightFromTheLeftHand) {
@@ -75,8 +77,8 @@ TEST_F(HandsTest, LightingAnotherFingerRestoresTheFirstAtOnce) {
   Apply();
   left.LightFinger(3);
   EXPECT_TRUE(left.IsLit(3));
-  EXPECT_TRUE(left.TimerOfPalm->isActive());
-  EXPECT_EQ(left.TimerOfPalmTag, 1);
+  EXPECT_TRUE(Control<QTimer>(left, "TimerOfPalm")->isActive());
+  EXPECT_TRUE(left.FingersBlink());
   left.TimerOfPalmTimer();  // phase on: drawn
   left.TimerOfPalmTimer();  // phase off: erased
   ASSERT_EQ(StrokePixel(left, 3), clBlack);
@@ -120,16 +122,16 @@ TEST_F(HandsTest, NumbersOutsideTheHandChangeNothing) {
   }
   EXPECT_TRUE(left.IsLit(2));
   EXPECT_EQ(left.CurrentFinger(), 2);
-  EXPECT_TRUE(left.TimerOfPalm->isActive());
+  EXPECT_TRUE(Control<QTimer>(left, "TimerOfPalm")->isActive());
 }
 
 TEST_F(HandsTest, ClearFingerStopsTheBlinking) {
   Apply();
   right.ClearFinger();  // nothing was ever lit
-  EXPECT_FALSE(right.TimerOfPalm->isActive());
-  right.TimerOfPalm->start();
+  EXPECT_FALSE(Control<QTimer>(right, "TimerOfPalm")->isActive());
+  Control<QTimer>(right, "TimerOfPalm")->start();
   right.ClearFinger();
-  EXPECT_TRUE(right.TimerOfPalm->isActive());
+  EXPECT_TRUE(Control<QTimer>(right, "TimerOfPalm")->isActive());
 
   left.LightFinger(4);
   left.TimerOfPalmTimer();
@@ -138,7 +140,7 @@ TEST_F(HandsTest, ClearFingerStopsTheBlinking) {
   left.ClearFinger();
   EXPECT_FALSE(left.IsLit(4));
   EXPECT_EQ(StrokePixel(left, 4), kColours[3]);
-  EXPECT_FALSE(left.TimerOfPalm->isActive());
+  EXPECT_FALSE(Control<QTimer>(left, "TimerOfPalm")->isActive());
   EXPECT_EQ(left.CurrentFinger(), 4);
 }
 
@@ -146,16 +148,16 @@ TEST_F(HandsTest, TicksDoNothingUntilAFingerWasLit) {
   Apply();
   left.TimerOfPalmTimer();
   EXPECT_TRUE(phase.On);
-  EXPECT_EQ(left.TimerOfPalmTag, 0);
+  EXPECT_FALSE(left.FingersBlink());
 }
 
 TEST_F(HandsTest, LightingDoesNotRestartARunningTimer) {
   // Typing faster than the tick must still see the finger blink.
   Apply();
   left.LightFinger(1);
-  const int timer = left.TimerOfPalm->timerId();
+  const int timer = Control<QTimer>(left, "TimerOfPalm")->timerId();
   left.LightFinger(2);
-  EXPECT_EQ(left.TimerOfPalm->timerId(), timer);
+  EXPECT_EQ(Control<QTimer>(left, "TimerOfPalm")->timerId(), timer);
 }
 
 TEST_F(HandsTest, ABlackFingerStaysInvisible) {

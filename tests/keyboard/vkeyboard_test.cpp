@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <QTimer>
 
 #include "keyboard/test_layouts.h"
+#include "support/controls.h"
 #include "support/test_context.h"
 
 namespace {
@@ -15,11 +17,11 @@ struct KeyboardTest : ::testing::Test {
   LayoutRec layout = GridLayout(48);
   TVKeyboard keyboard{layout, t.dialogs};
 
-  void Build() {
+  void Build(bool blinking = true) {
     keyboard.SetBlinkingColor(kFlash);
     keyboard.BuildKeys(10, 10);
     keyboard.DrawAllKeys();
-    keyboard.TimerofKBTag = 1;
+    if (blinking) keyboard.LetKeysBlink();
   }
   // A pixel of key n that no character covers.
   Color KeyPixel(int n) {
@@ -38,9 +40,9 @@ TEST_F(KeyboardTest, StartsEmptyWithTheTimerOff) {
   EXPECT_EQ(keyboard.windowTitle(), "Virtual Keyboard");
   EXPECT_EQ(keyboard.size(), QSize(497, 181));
   EXPECT_EQ(keyboard.KeyCount(), 0);
-  EXPECT_FALSE(keyboard.TimerofKB->isActive());
-  EXPECT_EQ(keyboard.TimerofKB->interval(), 250);
-  EXPECT_EQ(keyboard.TimerofKBTag, 0);
+  EXPECT_FALSE(Control<QTimer>(keyboard, "TimerofKB")->isActive());
+  EXPECT_EQ(Control<QTimer>(keyboard, "TimerofKB")->interval(), 250);
+  EXPECT_FALSE(keyboard.KeysBlink());
   for (char ch : {'a', ' ', '1'}) EXPECT_EQ(keyboard.ShowNextKey(ch), -1);
 }
 
@@ -119,15 +121,14 @@ TEST_F(KeyboardTest, UnknownCharactersAndClearingLightNothing) {
 }
 
 TEST_F(KeyboardTest, TicksDoNothingUntilBlinkingIsSwitchedOn) {
-  Build();
-  keyboard.TimerofKBTag = 0;
+  Build(false);
   keyboard.ShowNextKey('a');
   keyboard.TimerofKBTimer();
   keyboard.TimerofKBTimer();
   keyboard.TimerofKBTimer();
   EXPECT_TRUE(keyboard.FlashPhaseOn());
   EXPECT_EQ(KeyPixel(1), kKeyColour);
-  keyboard.TimerofKBTag = 1;
+  keyboard.LetKeysBlink();
   keyboard.TimerofKBTimer();
   EXPECT_EQ(KeyPixel(1), kFlash);
 }

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 
@@ -90,8 +91,8 @@ TEST_F(ProgramRun, APickedLearnerIsAppliedAndWrittenBackAtShutdown) {
   EXPECT_EQ(modal, Names{"AboutBox"});
   EXPECT_TRUE(t.dialogs.messages.empty()) << t.dialogs.Texts()[0];
   EXPECT_GT(program->VKeyboard->KeyCount(), 0);
-  EXPECT_TRUE(program->VKeyboard->TimerofKB->isActive());
-  EXPECT_TRUE(program->LeftHand->TimerOfPalm->isActive());
+  EXPECT_TRUE(Control<QTimer>(*program->VKeyboard, "TimerofKB")->isActive());
+  EXPECT_TRUE(Control<QTimer>(*program->LeftHand, "TimerOfPalm")->isActive());
   EXPECT_EQ(program->VKeyboard->BlinkingColor(), 65280u);
   EXPECT_FALSE(Control<QPushButton>(*program->ButtonMenu, "Button5")->isEnabled());
   EXPECT_EQ(program->FmCoursePrac->GetProgress(), 2);
@@ -225,7 +226,7 @@ TEST_F(ProgramRun, AnUnreadableGlobalFileSkipsTheLayoutAndTheRestGoesOn) {
   EXPECT_EQ(t.dialogs.messages[0].text, "File access deniedwhat the problem");
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Information);
   EXPECT_EQ(program->VKeyboard->KeyCount(), 0);
-  EXPECT_TRUE(program->VKeyboard->TimerofKB->isActive());
+  EXPECT_TRUE(Control<QTimer>(*program->VKeyboard, "TimerofKB")->isActive());
   EXPECT_EQ(program->FmOption->TimeTotalBase, 7);
   t.dialogs.messages.clear();
   t.dialogs.answers = {MessageAnswer::Cancel};  // Retry or Cancel: the folder stays in its place
