@@ -69,7 +69,6 @@ std::string DeleteLearnerQuestion(const std::string& name) {
 TFmOption::TFmOption(WindowContext& context, SettingsTargets& targets, TPasswordDlg& passwordDlg,
                      QWidget* parent)
     : QDialog(parent),
-      AppDir(context.workDir),
       FontSize(kInitialFontSize),
       FontName(kInitialFontName),
       BlinkingColor(kInitialBlinkingColor),
@@ -78,8 +77,8 @@ TFmOption::TFmOption(WindowContext& context, SettingsTargets& targets, TPassword
       context_(context),
       targets_(targets),
       passwordDlg_(passwordDlg),
-      global_(AppDir + "/" + kGlobalFileName),
-      learners_(AppDir + "/" + kLearnerFileName) {
+      global_(context.workDir + "/" + kGlobalFileName),
+      learners_(context.workDir + "/" + kLearnerFileName) {
   setObjectName("FmOption");
   setWindowTitle("Options");
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -223,7 +222,7 @@ void TFmOption::Connect(QPushButton* button, void (TFmOption::*handler)()) {
 }
 
 void TFmOption::FormCreate() {
-  const std::vector<std::string> texts = ListFilesWithExtension(AppDir, "txt");
+  const std::vector<std::string> texts = ListFilesWithExtension(context_.workDir, "txt");
   FillList(*FileListBox1, texts);
   for (QComboBox* box : {CourseComboBox, SentenceComboBox, GameComboBox}) {
     box->clear();
@@ -234,7 +233,7 @@ void TFmOption::FormCreate() {
 }
 
 void TFmOption::ReadLayoutFileList() {
-  FillList(*FileListBox2, ListFilesWithExtension(AppDir, "key"));
+  FillList(*FileListBox2, ListFilesWithExtension(context_.workDir, "key"));
 }
 
 // ---- The settings stores ----
@@ -372,7 +371,7 @@ void TFmOption::ApplyLayout() {
 void TFmOption::LoadLayoutFile() {
   const std::string name = BytesOf(LbLayoutFileName->text());
   if (name.empty()) return;  // no layout registered at that place: the guides keep theirs
-  targets_.ReadLayoutFile(ResolvePath(AppDir, name));
+  targets_.ReadLayoutFile(ResolvePath(context_.workDir, name));
   targets_.ApplyFingerLayout();
   targets_.SetBlinkingColor(BlinkingColor);
   targets_.BuildKeys(kLayoutOrigin, kLayoutOrigin);
@@ -395,7 +394,7 @@ void TFmOption::ApplyPracticeFont() {
 }
 
 bool TFmOption::TextFileExists(const std::string& name) const {
-  return !name.empty() && FileExists(ResolvePath(AppDir, name));
+  return !name.empty() && FileExists(ResolvePath(context_.workDir, name));
 }
 
 void TFmOption::LoadPracticeTexts() {

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/colors.h"
@@ -90,8 +91,23 @@ class TFmOption : public QDialog {
   void DeleteUsreBnClick();
   void BnAdvancedFunctionsClick();
 
-  // In-memory settings.
-  std::string AppDir;
+  // What the window holds in memory.
+  const std::string& Learner() const { return CurrentUser; }
+  bool SettingsRead() const { return SettingsOk; }
+  int PracticeFontSize() const { return FontSize; }
+  const std::string& PracticeFontName() const { return FontName; }
+  Color KeyBlinkingColor() const { return BlinkingColor; }
+  const std::string& Password() const { return DesignerPassword; }
+  const std::vector<std::string>& RegisteredLayoutFiles() const { return LayoutFileNames; }
+  // The learner's total practice time as read at start-up, in ms.
+  int64_t StoredTotalTime() const { return TimeTotalBase; }
+
+  // Width of the screen in pixels: the primary screen's unless replaced (for tests).
+  void SetScreenWidthSource(std::function<int()> screenWidth) {
+    ScreenWidth = std::move(screenWidth);
+  }
+
+ private:
   int FontSize;
   std::string FontName;
   Color BlinkingColor;
@@ -101,8 +117,6 @@ class TFmOption : public QDialog {
   bool SettingsOk = false;
   int64_t TimeTotalBase = 0;      // may exceed what a save stores (2147483647)
   int64_t SavedPracticeTime = 0;  // of this run's practice time, what the file holds already
-
-  // Width of the screen in pixels: the primary screen's, replaceable for tests.
   std::function<int()> ScreenWidth;
 
   // The choosers the window owns; they open with these values.
@@ -115,7 +129,6 @@ class TFmOption : public QDialog {
     Color color;
   } ColorDialog1;
 
- private:
   // Controls, named as designed.
   QTabWidget* PageControl1;
   QPushButton* BnSave;
@@ -146,7 +159,6 @@ class TFmOption : public QDialog {
   QListWidget* FileListBox2;
   QPushButton* BnRegister;
   QPushButton* BnAdvancedFunctions;
-
 
   // Runs save until it succeeds or the learner gives up on the error it reports.
   void SaveWithRetry(const std::function<void()>& save);

@@ -74,7 +74,7 @@ int64_t TutorProgram::RunPracticeTime() const {
 }
 
 std::string TutorProgram::CurrentLearner() const {
-  return FmOption->CurrentUser.empty() ? settings::kDefaultLearner : FmOption->CurrentUser;
+  return FmOption->Learner().empty() ? settings::kDefaultLearner : FmOption->Learner();
 }
 
 void TutorProgram::WireMenu() {

@@ -89,7 +89,7 @@ struct OptionTest : ::testing::Test {
   }
   TFmOption& Create(int screenWidth = 1024) {
     window = std::make_unique<TFmOption>(t.context, targets, passwordDlg);
-    window->ScreenWidth = [screenWidth] { return screenWidth; };
+    window->SetScreenWidthSource([screenWidth] { return screenWidth; });
     return *window;
   }
   // The start-up sequence without the picker: the last learner is taken.
@@ -172,12 +172,11 @@ TEST_F(OptionTest, TheWindowIsBuiltAsDesigned) {
 TEST_F(OptionTest, CreationTakesTheInitialValuesAndListsTheFiles) {
   t.dir.Write("Upper.TXT", "");
   TFmOption& w = Create();
-  EXPECT_EQ(w.AppDir, t.dir.path());
-  EXPECT_EQ(w.FontSize, 10);
-  EXPECT_EQ(w.FontName, "Courier New");
-  EXPECT_EQ(w.BlinkingColor, 0u);
-  EXPECT_FALSE(w.SettingsOk);
-  EXPECT_EQ(w.TimeTotalBase, 0);
+  EXPECT_EQ(w.PracticeFontSize(), 10);
+  EXPECT_EQ(w.PracticeFontName(), "Courier New");
+  EXPECT_EQ(w.KeyBlinkingColor(), 0u);
+  EXPECT_FALSE(w.SettingsRead());
+  EXPECT_EQ(w.StoredTotalTime(), 0);
   for (QComboBox* box :
        {Control<QComboBox>(w, "CourseComboBox"), Control<QComboBox>(w, "SentenceComboBox"),
         Control<QComboBox>(w, "GameComboBox")}) {
@@ -192,13 +191,13 @@ TEST_F(OptionTest, CreationTakesTheInitialValuesAndListsTheFiles) {
 
 TEST_F(OptionTest, StartUpReadsTheLearnerPickedIntoWindowAndProgram) {
   TFmOption& w = StartWith(kTwoLayouts, std::string(kAnna) + "[bob]\r\nProgress=1\r\n");
-  EXPECT_TRUE(w.SettingsOk);
+  EXPECT_TRUE(w.SettingsRead());
   EXPECT_EQ(targets.pickerNames, (Names{"Anna", "bob"}));
   EXPECT_EQ(targets.pickerSelected, 0);  // "anna" in qz.ini, found without regard to case
-  EXPECT_EQ(w.DesignerPassword, "secret");
-  EXPECT_EQ(w.CurrentUser, "Anna");
+  EXPECT_EQ(w.Password(), "secret");
+  EXPECT_EQ(w.Learner(), "Anna");
   EXPECT_EQ(targets.progress, 7);
-  EXPECT_EQ(w.TimeTotalBase, 60000);
+  EXPECT_EQ(w.StoredTotalTime(), 60000);
   EXPECT_FALSE(Control<QCheckBox>(w, "EnableGameCheckbox")->isChecked());
   EXPECT_EQ(targets.calls, Names{"game off"});
   EXPECT_EQ(Text(Control<QComboBox>(w, "CourseComboBox")), "qzcourse.txt");
@@ -206,12 +205,14 @@ TEST_F(OptionTest, StartUpReadsTheLearnerPickedIntoWindowAndProgram) {
   EXPECT_EQ(Text(Control<QComboBox>(w, "GameComboBox")), "qzgame.txt");
   EXPECT_EQ(Control<QComboBox>(w, "ComboBox1")->currentIndex(), 1);
   EXPECT_EQ(Control<QLabel>(w, "LbLayoutFileName")->text(), "uk.key");
-  EXPECT_EQ(w.FontSize, 14);
-  EXPECT_EQ(w.FontName, "Arial");
-  EXPECT_EQ(w.BlinkingColor, 65280u);
+  EXPECT_EQ(w.PracticeFontSize(), 14);
+  EXPECT_EQ(w.PracticeFontName(), "Arial");
+  EXPECT_EQ(w.KeyBlinkingColor(), 65280u);
   EXPECT_EQ(Control<QLineEdit>(w, "ExampleEd")->font().pointSize(), 14);
-  EXPECT_EQ(w.FontDialog1.font.face, "Arial");
-  EXPECT_EQ(w.FontDialog1.font.size, 14);
+  t.dialogs.fonts.push_back(std::nullopt);  // the chooser opens with the learner's font
+  Control<QPushButton>(w, "BnFont")->click();
+  EXPECT_EQ(t.dialogs.fontsOffered.at(0).face, "Arial");
+  EXPECT_EQ(t.dialogs.fontsOffered.at(0).size, 14);
   EXPECT_EQ(Control<QLabel>(w, "ColorLb")->palette().color(QPalette::Window), QColor(0, 255, 0));
   // The Options window's learner box lists everyone but shows no one.
   EXPECT_EQ(Control<QComboBox>(w, "UsersComboBox")->count(), 2);
@@ -250,11 +251,11 @@ TEST_F(OptionTest, NoLearnerPickedRunsAsTheStoredLearnerWithAllHisSettings) {
       StartWith("[SETTING]\r\nCurrentUser=Ghost\r\n",
                 "[Learner]\r\nProgress=3\r\nTimeTotal=900\r\nfontsize=20\r\ncoursetext=qz.txt\r\n");
   EXPECT_EQ(targets.pickerSelected, -1);
-  EXPECT_EQ(w.CurrentUser, "Learner");
+  EXPECT_EQ(w.Learner(), "Learner");
   EXPECT_EQ(targets.progress, 3);
-  EXPECT_EQ(w.TimeTotalBase, 900);
+  EXPECT_EQ(w.StoredTotalTime(), 900);
   // His other settings are read too, so the save at shutdown keeps them.
-  EXPECT_EQ(w.FontSize, 20);
+  EXPECT_EQ(w.PracticeFontSize(), 20);
   EXPECT_EQ(Text(Control<QComboBox>(w, "CourseComboBox")), "qz.txt");
   w.SaveOnShutdown();
   EXPECT_NE(t.dir.Read("qzc.ini").find("fontsize=20\r\n"), std::string::npos);
@@ -266,12 +267,12 @@ TEST_F(OptionTest, NoLearnerPickedAndNoneStoredRunsAsANewLearner) {
       "[SETTING]\r\nCurrentUser=Ghost\r\n",
       "[Anna]\r\nProgress=3\r\nfontsize=20\r\n");
   EXPECT_EQ(targets.pickerSelected, -1);
-  EXPECT_EQ(w.CurrentUser, "Learner");
+  EXPECT_EQ(w.Learner(), "Learner");
   EXPECT_EQ(targets.progress, 0);
-  EXPECT_EQ(w.TimeTotalBase, 5);
-  EXPECT_EQ(w.FontSize, 12);
-  EXPECT_EQ(w.FontName, "MS Sans Serif");
-  EXPECT_EQ(w.BlinkingColor, 255u);
+  EXPECT_EQ(w.StoredTotalTime(), 5);
+  EXPECT_EQ(w.PracticeFontSize(), 12);
+  EXPECT_EQ(w.PracticeFontName(), "MS Sans Serif");
+  EXPECT_EQ(w.KeyBlinkingColor(), 255u);
   EXPECT_EQ(Text(Control<QComboBox>(w, "CourseComboBox")), "qzcourse.txt");
   EXPECT_EQ(Text(Control<QComboBox>(w, "SentenceComboBox")), "qz.txt");
   EXPECT_EQ(Text(Control<QComboBox>(w, "GameComboBox")), "qzgame.txt");
@@ -284,7 +285,7 @@ TEST_F(OptionTest, ARunWithoutLearnerFileLeavesAWorkingSectionForTheNextStart) {
   window->FillUserLists();
   window->LoadUserSettings(true);
   EXPECT_TRUE(targets.pickerNames.empty());
-  EXPECT_EQ(window->CurrentUser, "Learner");
+  EXPECT_EQ(window->Learner(), "Learner");
   window->SaveOnShutdown();
   EXPECT_EQ(t.dir.Read("qzc.ini"),
             "[Learner]\r\nProgress=0\r\nTimeTotal=5\r\ncoursetext=qzcourse.txt\r\n"
@@ -305,7 +306,7 @@ TEST_F(OptionTest, SavingSeveralTimesStoresTheRunsTimeOnce) {
   w.BnSaveClick();
   targets.practiceTime = 4000;
   w.BnSaveClick();
-  EXPECT_EQ(w.TimeTotalBase, 60000);  // read at start-up only
+  EXPECT_EQ(w.StoredTotalTime(), 60000);  // read at start-up only
   w.SaveOnShutdown();
   EXPECT_EQ(Section("Anna"),
             "[Anna]\r\nProgress=9\r\nTimeTotal=64000\r\ncoursetext=qzcourse.txt\r\n"
@@ -372,10 +373,10 @@ TEST_F(OptionTest, AnUnreadableGlobalFileIsReportedAndTheLayoutSkipped) {
   t.dir.Write("qzc.ini", kAnna);
   TFmOption& w = Create();
   w.LoadGlobalSettings();
-  EXPECT_FALSE(w.SettingsOk);
+  EXPECT_FALSE(w.SettingsRead());
   EXPECT_EQ(t.dialogs.Texts(), Names{"File access deniedwhat the problem"});
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Information);
-  EXPECT_EQ(w.CurrentUser, "");
+  EXPECT_EQ(w.Learner(), "");
   w.ApplyLayout();
   EXPECT_EQ(targets.calls, Names{"guides"});
 }
@@ -387,7 +388,7 @@ TEST_F(OptionTest, AFailedLayoutLoadIsReportedAndFontsAreStillApplied) {
   w.ApplyLayout();
   EXPECT_EQ(t.dialogs.Texts(), Names{"File not found what loading keyboard"});
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Information);
-  EXPECT_FALSE(w.SettingsOk);
+  EXPECT_FALSE(w.SettingsRead());
   EXPECT_EQ(targets.calls, (Names{"read " + t.dir.File("uk.key"), "font 14 Arial", "guides"}));
 }
 
@@ -404,7 +405,7 @@ TEST_F(OptionTest, ALayoutIndexOutsideTheListTakesTheFirstLayout) {
   EXPECT_EQ(Control<QComboBox>(*window, "ComboBox1")->currentIndex(), -1);
   targets.calls.clear();
   window->ApplyLayout();
-  EXPECT_TRUE(window->SettingsOk);
+  EXPECT_TRUE(window->SettingsRead());
   EXPECT_EQ(targets.calls, (Names{"font 12 MS Sans Serif", "guides"}));
   EXPECT_TRUE(t.dialogs.messages.empty());
 }
@@ -419,14 +420,14 @@ TEST_F(OptionTest, PracticeWindowsAreFittedToTheScreen) {
   for (const Case c : {Case{24, 800, true, 24}, Case{26, 640, true, 20}, Case{30, 700, true, 30},
                        Case{18, 640, false, 18}, Case{30, 800, true, 28}, Case{21, 641, true, 21},
                        Case{19, 1024, true, 19}}) {
+    TFmOption& w = StartWith(kTwoLayouts,
+                             "[Anna]\r\nfontsize=" + std::to_string(c.fontSize) + "\r\n", c.screen);
     targets.calls.clear();
-    TFmOption& w = Create(c.screen);
-    w.FontSize = c.fontSize;
     w.FitPracticeWindows();
     const Names widened{"widen " + std::to_string(c.screen - 10) + " on " +
                         std::to_string(c.screen)};
     EXPECT_EQ(targets.calls, c.widened ? widened : Names{}) << c.fontSize << " on " << c.screen;
-    EXPECT_EQ(w.FontSize, c.sizeAfter) << c.fontSize << " on " << c.screen;
+    EXPECT_EQ(w.PracticeFontSize(), c.sizeAfter) << c.fontSize << " on " << c.screen;
   }
 }
 
@@ -449,8 +450,8 @@ TEST_F(OptionTest, AChosenFontShowsInTheExampleAndReachesPracticeOnlyThroughOk) 
   EXPECT_EQ(t.dialogs.fontsOffered[0].face, "Arial");
   EXPECT_EQ(t.dialogs.fontsOffered[0].size, 14);
   EXPECT_EQ(t.dialogs.fontSizesOffered[0], std::make_pair(0, 24));
-  EXPECT_EQ(w.FontSize, 24);
-  EXPECT_EQ(w.FontName, "Courier New");
+  EXPECT_EQ(w.PracticeFontSize(), 24);
+  EXPECT_EQ(w.PracticeFontName(), "Courier New");
   EXPECT_EQ(Control<QLineEdit>(w, "ExampleEd")->font().pointSize(), 24);
   EXPECT_EQ(Control<QLineEdit>(w, "ExampleEd")->font().family(), "Courier New");
   Control<QPushButton>(w, "BnCancel")->click();
@@ -462,7 +463,7 @@ TEST_F(OptionTest, AChosenFontShowsInTheExampleAndReachesPracticeOnlyThroughOk) 
 
   t.dialogs.fonts.push_back(std::nullopt);  // cancelled: nothing changes
   Control<QPushButton>(w, "BnFont")->click();
-  EXPECT_EQ(w.FontSize, 24);
+  EXPECT_EQ(w.PracticeFontSize(), 24);
   EXPECT_EQ(t.dialogs.fontLooksOffered[0], FontLooks::None);
 
   chosen.SetSize(0);  // the default size: kept as 0, shown at 12 points
@@ -471,7 +472,7 @@ TEST_F(OptionTest, AChosenFontShowsInTheExampleAndReachesPracticeOnlyThroughOk) 
   EXPECT_EQ(Control<QLineEdit>(w, "ExampleEd")->font().pointSize(), 12);
   w.SaveOnShutdown();
   w.LoadUserSettings(false);
-  EXPECT_EQ(w.FontSize, 0);
+  EXPECT_EQ(w.PracticeFontSize(), 0);
 }
 
 TEST_F(OptionTest, AChosenColourShowsInTheSwatch) {
@@ -479,11 +480,11 @@ TEST_F(OptionTest, AChosenColourShowsInTheSwatch) {
   t.dialogs.colors.push_back(Color{0x0000FF});
   Control<QPushButton>(w, "BnBlinkingcolor")->click();
   EXPECT_EQ(t.dialogs.colorsOffered, std::vector<Color>{65280});
-  EXPECT_EQ(w.BlinkingColor, 0x0000FFu);
+  EXPECT_EQ(w.KeyBlinkingColor(), 0x0000FFu);
   EXPECT_EQ(Control<QLabel>(w, "ColorLb")->palette().color(QPalette::Window), QColor(255, 0, 0));
   t.dialogs.colors.push_back(std::nullopt);
   Control<QPushButton>(w, "BnBlinkingcolor")->click();
-  EXPECT_EQ(w.BlinkingColor, 0x0000FFu);
+  EXPECT_EQ(w.KeyBlinkingColor(), 0x0000FFu);
 }
 
 TEST_F(OptionTest, PickingALayoutShowsItsFile) {
@@ -512,7 +513,7 @@ TEST_F(OptionTest, RegisteringNeedsANameAndAFileAndAppendsTheLayout) {
   ASSERT_EQ(Control<QComboBox>(w, "ComboBox1")->count(), 4);
   EXPECT_EQ(Control<QComboBox>(w, "ComboBox1")->itemText(3), "Mine");
   EXPECT_EQ(Control<QComboBox>(w, "ComboBox1")->currentIndex(), 3);
-  EXPECT_EQ(w.LayoutFileNames, (Names{"us.key", "uk.key", "uk.key", "uk.key"}));
+  EXPECT_EQ(w.RegisteredLayoutFiles(), (Names{"us.key", "uk.key", "uk.key", "uk.key"}));
   EXPECT_EQ(Control<QLabel>(w, "LbLayoutFileName")->text(), "uk.key");
   EXPECT_EQ(Control<QLineEdit>(w, "EdLayoutName")->text(), " Mine ");
   Control<QLineEdit>(w, "EdLayoutName")->setText(QString::fromUtf16(u"\u4e2d"));
@@ -542,7 +543,7 @@ TEST_F(OptionTest, ALayoutFileNameThatCannotBeStoredIsNotRegistered) {
   EXPECT_EQ(t.dialogs.Texts(),
             Names(2, "The name contains a character that cannot be stored in the settings files."));
   EXPECT_EQ(Control<QComboBox>(w, "ComboBox1")->count(), 2);
-  EXPECT_EQ(w.LayoutFileNames.size(), 2u);
+  EXPECT_EQ(w.RegisteredLayoutFiles().size(), 2u);
 }
 
 TEST_F(OptionTest, EnterPressesTheFocusedButtonButNoButtonFromATextBox) {
@@ -565,13 +566,13 @@ TEST_F(OptionTest, UnregisteringRemovesTheSelectedLayoutAndSelectsTheFirst) {
   Control<QPushButton>(w, "BnDeleteReg")->click();
   EXPECT_EQ(Control<QComboBox>(w, "ComboBox1")->count(), 1);
   EXPECT_EQ(Control<QComboBox>(w, "ComboBox1")->itemText(0), "US");
-  EXPECT_EQ(w.LayoutFileNames, Names{"us.key"});
+  EXPECT_EQ(w.RegisteredLayoutFiles(), Names{"us.key"});
   EXPECT_EQ(Control<QComboBox>(w, "ComboBox1")->currentIndex(), 0);
   EXPECT_EQ(Control<QLabel>(w, "LbLayoutFileName")->text(),
             "uk.key");  // the label is left as it was
   Control<QPushButton>(w, "BnDeleteReg")->click();
   EXPECT_EQ(Control<QComboBox>(w, "ComboBox1")->currentIndex(), -1);
-  EXPECT_TRUE(w.LayoutFileNames.empty());
+  EXPECT_TRUE(w.RegisteredLayoutFiles().empty());
   Control<QPushButton>(w, "BnDeleteReg")->click();  // nothing selected: nothing happens
   EXPECT_TRUE(t.dialogs.messages.empty());
   w.SaveUserSettings();
@@ -681,7 +682,7 @@ TEST_F(OptionTest, DeletingALearnerErasesTheSectionButNeverTheCurrentOne) {
 
 TEST_F(OptionTest, ThePasswordGateOpensTheDesignerOnlyForTheExactPassword) {
   TFmOption& w = StartWith("[SETTING]\r\npassword=Secret1234XY\r\nCurrentUser=Anna\r\n", kAnna);
-  EXPECT_EQ(w.DesignerPassword, "Secret1234");
+  EXPECT_EQ(w.Password(), "Secret1234");
   w.move(100, 50);
   t.dir.Write("new.key", "");  // as if saved in the designer
   for (const char* wrong : {"", "secret1234", "Secret1234XY", "Secret123"}) {

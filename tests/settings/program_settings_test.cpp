@@ -61,7 +61,7 @@ struct ProgramRun : ::testing::Test {
   void Start(int screenWidth = 1024) {
     t.random.thenAlways = 0;  // which line the sentence drills show first does not matter
     program = std::make_unique<TutorProgram>(context);
-    program->FmOption->ScreenWidth = [screenWidth] { return screenWidth; };
+    program->FmOption->SetScreenWidthSource([screenWidth] { return screenWidth; });
     program->StartUp();
   }
   // Closing the main menu, the report, the end of the event loop and the teardown.
@@ -126,7 +126,7 @@ TEST_F(ProgramRun, APickedLearnerIsAppliedAndWrittenBackAtShutdown) {
 TEST_F(ProgramRun, AFreshFolderRunsAsLearnerAndListsLearnerNextTime) {
   Start();
   EXPECT_EQ(Control<QComboBox>(*program->AboutBox, "UsersComboBox")->count(), 0);
-  EXPECT_EQ(program->FmOption->CurrentUser, "Learner");
+  EXPECT_EQ(program->FmOption->Learner(), "Learner");
   EXPECT_EQ(t.dialogs.Texts(), (Names{"The course file may not exist. Please check the Options.",
                                       "The text file may not exist. Please check the Options."}));
   Finish();
@@ -227,7 +227,7 @@ TEST_F(ProgramRun, AnUnreadableGlobalFileSkipsTheLayoutAndTheRestGoesOn) {
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Information);
   EXPECT_EQ(program->VKeyboard->KeyCount(), 0);
   EXPECT_TRUE(Control<QTimer>(*program->VKeyboard, "TimerofKB")->isActive());
-  EXPECT_EQ(program->FmOption->TimeTotalBase, 7);
+  EXPECT_EQ(program->FmOption->StoredTotalTime(), 7);
   t.dialogs.messages.clear();
   t.dialogs.answers = {MessageAnswer::Cancel};  // Retry or Cancel: the folder stays in its place
   Finish();

@@ -109,7 +109,7 @@ TEST_F(ProgramTest, ClosingTheMenuReportsThePracticeTimeOnce) {
   EXPECT_FALSE(program.ButtonMenu->isVisible());
   ASSERT_EQ(t.dialogs.messages.size(), 1u);
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Information);
-  EXPECT_EQ(program.FmOption->GetTotalTime(), program.FmOption->TimeTotalBase + 3725000);
+  EXPECT_EQ(program.FmOption->GetTotalTime(), program.FmOption->StoredTotalTime() + 3725000);
   EXPECT_EQ(t.dialogs.messages[0].text.substr(0, 41), "The practice time is 1 h 2 m 5 s, total p");
 }
 
@@ -146,7 +146,8 @@ TEST_F(ProgramTest, ACompletedCourseLineIsRecordedAndShownInProgress) {
   t.dir.Write("course.txt", "one two\r\nthree\r\n");
   program.FmCoursePrac->SetTextFile("course.txt");
   program.FmCoursePrac->LoadTextFile();
-  program.FmOption->CurrentUser = "Anna";
+  program.AboutBox->OfferLearners({"Anna"}, 0);
+  program.FmOption->LoadUserSettings(false);
   for (char c : std::string("one twx")) program.FmCoursePrac->RichEdit1KeyPress(c);
   t.clock.Advance(1400);
   program.FmCoursePrac->RichEdit1KeyPress(' ');  // ends the line
