@@ -75,9 +75,9 @@ void TgameFrame::StartGame() {
   StopGame();
   Game.reset();
   PaintBox1->Invalidate();
-  GameFile = ResolvePath(context_.workDir, GameTextFile);
   Game = std::make_unique<threadType>(
-      GameServices{context_.clock, context_.random, context_.dialogs, dispatcher_}, GameFile,
+      GameServices{context_.clock, context_.random, context_.dialogs, dispatcher_},
+      ResolvePath(context_.workDir, GameTextFile),
       [this](const std::string& text) { LbStatus->setText(BytesToQString(text)); },
       PaintBox1->canvas());
   if (recorder_) Game->SetRecorder(*recorder_);

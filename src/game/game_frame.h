@@ -40,22 +40,21 @@ class TgameFrame : public QDialog {
   // Every game from now on reports its results to recorder.
   void SetRecorder(GameRecorder& recorder) { recorder_ = &recorder; }
 
-  std::string GameTextFile = "qzgame.txt";
-  std::string GameFile;  // the game text's path, bound when a game starts
-
- private:
-  WindowContext& context_;
-  // Declared before Game: the game's worker posts to it until the game is stopped.
-  WindowThreadDispatcher dispatcher_;
-  GameRecorder* recorder_ = nullptr;
-
- public:
-  std::unique_ptr<threadType> Game;
+  const std::string& TextFile() const { return GameTextFile; }
+  // The current game, or none before the first start and after a start that found no text.
+  threadType* CurrentGame() const { return Game.get(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  std::string GameTextFile = "qzgame.txt";
+  WindowContext& context_;
+  // Declared before Game: the game's worker posts to it until the game is stopped.
+  WindowThreadDispatcher dispatcher_;
+  GameRecorder* recorder_ = nullptr;
+  std::unique_ptr<threadType> Game;
+
   void Repaint();
 
   QLabel* LbStatus;

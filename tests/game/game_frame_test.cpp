@@ -36,19 +36,19 @@ TEST_F(GameFrameTest, LaidOutAsDesigned) {
   EXPECT_EQ(Status(), "Score");
   EXPECT_EQ(Control<QLabel>(frame, "LbStatus")->geometry(), QRect(0, 0, 600, 16));
   EXPECT_EQ(Control<PaintSurface>(frame, "PaintBox1")->geometry(), QRect(0, 16, 600, 384));
-  EXPECT_EQ(frame.GameTextFile, "qzgame.txt");
-  EXPECT_EQ(frame.Game, nullptr);
+  EXPECT_EQ(frame.TextFile(), "qzgame.txt");
+  EXPECT_EQ(frame.CurrentGame(), nullptr);
 }
 
 TEST_F(GameFrameTest, StartAsksTheDifficultyAndStartsTheGame) {
   t.dialogs.inputs = {"7"};
   Start();
-  ASSERT_NE(frame.Game, nullptr);
+  ASSERT_NE(frame.CurrentGame(), nullptr);
   EXPECT_EQ(t.dialogs.prompts,
             (std::vector<std::string>{"Input Box|Input the difficulty (1-10).|3"}));
-  EXPECT_EQ(frame.Game->Difficulty, 7);
-  EXPECT_TRUE(frame.Game->Started());
-  EXPECT_EQ(frame.Game->City.BaseY, 384);
+  EXPECT_EQ(frame.CurrentGame()->Difficulty, 7);
+  EXPECT_TRUE(frame.CurrentGame()->Started());
+  EXPECT_EQ(frame.CurrentGame()->City.BaseY, 384);
   EXPECT_EQ(Status(), " Difficulty: 0    Hit: 0   Lost: 0  Time: 0s   Score: 0");
   EXPECT_TRUE(t.dialogs.messages.empty());
 }
@@ -57,8 +57,8 @@ TEST_F(GameFrameTest, DifficultiesOutOfRangeAndCancelGiveThree) {
   for (const char* answer : std::vector<const char*>{"0", "11", "-2", nullptr}) {
     t.dialogs.inputs = {answer ? std::optional<std::string>(answer) : std::nullopt};
     Start();
-    ASSERT_NE(frame.Game, nullptr);
-    EXPECT_EQ(frame.Game->Difficulty, 3) << (answer ? answer : "cancel");
+    ASSERT_NE(frame.CurrentGame(), nullptr);
+    EXPECT_EQ(frame.CurrentGame()->Difficulty, 3) << (answer ? answer : "cancel");
   }
 }
 
@@ -67,15 +67,15 @@ TEST_F(GameFrameTest, DifficultyThatIsNoNumberLeavesTheGameUnstarted) {
   Start();
   EXPECT_EQ(t.dialogs.Texts(), (std::vector<std::string>{"'easy' is not a valid integer value"}));
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Error);
-  ASSERT_NE(frame.Game, nullptr);
-  EXPECT_EQ(frame.Game->Difficulty, 0);
-  EXPECT_FALSE(frame.Game->Started());
+  ASSERT_NE(frame.CurrentGame(), nullptr);
+  EXPECT_EQ(frame.CurrentGame()->Difficulty, 0);
+  EXPECT_FALSE(frame.CurrentGame()->Started());
 
   // Esc asks; No does not start it.
   t.dialogs.answers = {MessageAnswer::No};
   frame.FormKeyPress(27);
   EXPECT_EQ(t.dialogs.Texts().back(), "Do you want to exit?");
-  EXPECT_FALSE(frame.Game->Started());
+  EXPECT_FALSE(frame.CurrentGame()->Started());
 }
 
 TEST_F(GameFrameTest, MissingGameTextShowsTheIoErrorAndStartsNoGame) {
@@ -84,7 +84,7 @@ TEST_F(GameFrameTest, MissingGameTextShowsTheIoErrorAndStartsNoGame) {
   EXPECT_EQ(t.dialogs.Texts(), (std::vector<std::string>{"File not found"}));
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Error);
   EXPECT_TRUE(t.dialogs.prompts.empty());
-  EXPECT_EQ(frame.Game, nullptr);
+  EXPECT_EQ(frame.CurrentGame(), nullptr);
   EXPECT_EQ(Status(), " Difficulty: 0    Hit: 0   Lost: 0  Time: 0s   Score: 0");
 
   frame.show();
@@ -99,16 +99,16 @@ TEST_F(GameFrameTest, GameTextNameIsFoundWithoutRegardToCase) {
   frame.SetTextFile("words.txt");
   t.dialogs.inputs = {"3"};
   Start();
-  ASSERT_NE(frame.Game, nullptr);
-  EXPECT_EQ(frame.GameFile, t.dir.File("Words.TXT"));
-  EXPECT_EQ(frame.Game->Source.Groups[1], (std::vector<std::string>{"one"}));
+  ASSERT_NE(frame.CurrentGame(), nullptr);
+  EXPECT_EQ(frame.CurrentGame()->Source.GameFile, t.dir.File("Words.TXT"));
+  EXPECT_EQ(frame.CurrentGame()->Source.Groups[1], (std::vector<std::string>{"one"}));
 }
 
 TEST_F(GameFrameTest, EscAsksAndNoGoesOnYesLeaves) {
   frame.show();
   t.dialogs.inputs = {"3"};
   Start();
-  threadType* game = frame.Game.get();
+  threadType* game = frame.CurrentGame();
   t.dialogs.answers = {MessageAnswer::No};
   QTest::keyClick(&frame, Qt::Key_Escape);
   ASSERT_EQ(t.dialogs.Texts(), (std::vector<std::string>{"Do you want to exit?"}));
@@ -131,14 +131,14 @@ TEST_F(GameFrameTest, KeysGoToTheGame) {
   QTest::keyClick(&frame, Qt::Key_A);
   QTest::keyClick(&frame, 'B');
   CommitText(&frame, QString::fromUtf8("\xC3\xA9"));  // a dead key and e
-  EXPECT_EQ(frame.Game->PendingKeys, (std::deque<int>{'a', 'B', 0xE9}));
+  EXPECT_EQ(frame.CurrentGame()->PendingKeys, (std::deque<int>{'a', 'B', 0xE9}));
 }
 
 TEST_F(GameFrameTest, ClosingStopsTheGame) {
   frame.show();
   t.dialogs.inputs = {"3"};
   Start();
-  threadType* game = frame.Game.get();
+  threadType* game = frame.CurrentGame();
   frame.close();
   EXPECT_FALSE(frame.isVisible());
   EXPECT_TRUE(game->Terminated());
@@ -150,7 +150,7 @@ TEST_F(GameFrameTest, RepaintDrawsTheNewCityOnBlack) {
   frame.show();
   t.dialogs.inputs = {"3"};
   Start();
-  threadType& game = *frame.Game;
+  threadType& game = *frame.CurrentGame();
   for (auto& row : game.City.Cells) row.fill(0);
   game.City.Cells[3][50] = 1;
   ImageCanvas& canvas = Control<PaintSurface>(frame, "PaintBox1")->canvas();

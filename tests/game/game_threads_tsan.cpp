@@ -212,9 +212,9 @@ struct GameWindowThreads : ::testing::Test {
 TEST_F(GameWindowThreads, LeavingReplacingAndClosingRunningGames) {
   t.dir.Write("qzgame.txt", "one two three four five\r\n");
   Start();
-  EXPECT_TRUE(RunEventsUntil([&] { return !frame->Game->Strikers.empty(); }, 5000));
+  EXPECT_TRUE(RunEventsUntil([&] { return !frame->CurrentGame()->Strikers.empty(); }, 5000));
   Start();  // the first game is stopped, the second takes over
-  EXPECT_TRUE(RunEventsUntil([&] { return !frame->Game->Strikers.empty(); }, 5000));
+  EXPECT_TRUE(RunEventsUntil([&] { return !frame->CurrentGame()->Strikers.empty(); }, 5000));
   t.dialogs.answers = {MessageAnswer::Yes};
   QTest::keyClick(frame.get(), Qt::Key_Escape);
   EXPECT_FALSE(frame->isVisible());
@@ -226,7 +226,7 @@ TEST_F(GameWindowThreads, LeavingReplacingAndClosingRunningGames) {
 TEST_F(GameWindowThreads, EscAfterTheResultsClosesWithoutAsking) {
   t.dir.Write("qzgame.txt", "\r\n");
   Start();
-  EXPECT_TRUE(RunEventsUntil([&] { return frame->Game->Terminated(); }, 5000));
+  EXPECT_TRUE(RunEventsUntil([&] { return frame->CurrentGame()->Terminated(); }, 5000));
   EXPECT_EQ(t.dialogs.Texts(),
             (std::vector<std::string>{"   Accuracy: 0%   WPM: 0  Expected WPM: 0"}));
   QTest::keyClick(frame.get(), Qt::Key_Escape);

@@ -98,7 +98,7 @@ TEST_F(ProgramRun, APickedLearnerIsAppliedAndWrittenBackAtShutdown) {
   EXPECT_EQ(program->FmCoursePrac->GetProgress(), 2);
   EXPECT_EQ(program->FmCoursePrac->Line().SampleLine(), "three");
   EXPECT_EQ(program->FmSentencePrac->Line().SampleLine(), "a line");
-  EXPECT_EQ(program->gameFrame->GameTextFile, "words.txt");
+  EXPECT_EQ(program->gameFrame->TextFile(), "words.txt");
   // 26 points on a 640-pixel screen: widened first, then capped at 20.
   for (TFmLinePractice* window : {static_cast<TFmLinePractice*>(program->FmLetterPrac.get()),
                                   static_cast<TFmLinePractice*>(program->FmCoursePrac.get()),
