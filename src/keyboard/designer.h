@@ -99,21 +99,28 @@ class TDefineQZ : public QDialog {
   ImageCanvas& SampleCanvas() { return Image1->canvas(); }
 
   // State of the key editor. Index 0 of the arrays is character 1.
+  Color KeyColor() const { return CurrentColor; }
+  Color LastChosenKeyColor() const { return ChosenColor; }
+  const std::array<char, kKeyChars>& KeyChars() const { return CurrentChars; }
+  const std::array<Font, kKeyChars>& KeyFonts() const { return CurrentFonts; }
+  const std::array<Font, kKeyChars>& LastChosenKeyFonts() const { return ChosenFonts; }
+  // The key "Show key" drew last.
+  const MKey& ShownKey() const { return SampleKey; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
   Color CurrentColor = clBlack;  // used by "Define key" and "Show key"
   Color ChosenColor = clBlack;   // last colour confirmed for a key, or loaded
   std::array<char, kKeyChars> CurrentChars{' ', ' ', ' ', ' '};
   std::array<Font, kKeyChars> CurrentFonts{};
   std::array<Font, kKeyChars> ChosenFonts{};
   MKey SampleKey;
-
   // The choosers open with what was last chosen in them.
   Color ColorDialog1 = clBlack;
   Font FontDialog1;
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
   // Controls, named as designed.
   QGroupBox* GroupBox1;  // "Key && finger"
   SpinEdit* SpinEdit40;  // key number

@@ -178,7 +178,7 @@ TEST_F(DesignerTest, TheWindowIsBuiltAsDesigned) {
   EXPECT_EQ(w.RadioGroup1ItemIndex(), 0);
   EXPECT_EQ(Control<QLabel>(w, "Label11")->text(), "L  L   L   L  L  R   R  R  R  R     ");
 
-  EXPECT_EQ(w.CurrentChars, (std::array<char, 4>{' ', ' ', ' ', ' '}));
+  EXPECT_EQ(w.KeyChars(), (std::array<char, 4>{' ', ' ', ' ', ' '}));
   for (int n = 1; n <= kMaxKeys; ++n) EXPECT_FALSE(w.Defined(n));
   EXPECT_TRUE(t.dialogs.messages.empty());
 }
@@ -219,7 +219,7 @@ TEST_F(DesignerTest, FromNothingTheFirstKeyIsDefinedAndTheSecondBegun) {
   EXPECT_EQ(Text(Control<QLineEdit>(w, "Edit4")), "A");
   EXPECT_EQ(w.RadioGroup1ItemIndex(), 4);
   EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit42")->value(), 3);
-  EXPECT_EQ(w.CurrentChars, (std::array<char, 4>{'a', ' ', '/', 'A'}));
+  EXPECT_EQ(w.KeyChars(), (std::array<char, 4>{'a', ' ', '/', 'A'}));
 
   // Defined again as shown, the key is unchanged and no new number is counted.
   const KeyRec before = key;
@@ -252,7 +252,7 @@ TEST_F(DesignerTest, HighCodesShowAsNumbersWhenChosenAndAsThemselvesAfterALoad) 
   EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit40")->value(), 2);
   EXPECT_EQ(Text(Control<QLineEdit>(w, "Edit1")), "\xE9");
   EXPECT_EQ(Text(Control<QLineEdit>(w, "Edit2")), "//");
-  EXPECT_EQ(w.CurrentChars, (std::array<char, 4>{'\xE9', '/', ' ', ' '}));
+  EXPECT_EQ(w.KeyChars(), (std::array<char, 4>{'\xE9', '/', ' ', ' '}));
   Control<QPushButton>(w, "Button6")->click();
   EXPECT_EQ(layout.KeyAt(2).Chars, (std::array<char, 4>{'\xE9', '/', ' ', ' '}));
   EXPECT_EQ(t.dialogs.messages.size(), 1u);
@@ -298,11 +298,11 @@ TEST_F(DesignerTest, LeavingACharacterBoxTakesItsCharacterForTheSample) {
   leave(Control<QLineEdit>(w, "Edit3"));
   Control<QLineEdit>(w, "Edit1")->setText("//");
   leave(Control<QLineEdit>(w, "Edit1"));
-  EXPECT_EQ(w.CurrentChars, (std::array<char, 4>{'/', ' ', 'B', ' '}));
+  EXPECT_EQ(w.KeyChars(), (std::array<char, 4>{'/', ' ', 'B', ' '}));
   Control<QLineEdit>(w, "Edit3")->setText("/x");
   leave(Control<QLineEdit>(w, "Edit3"));
   EXPECT_EQ(t.dialogs.Texts(), std::vector<std::string>{kNotInteger});
-  EXPECT_EQ(w.CurrentChars[2], 'B');
+  EXPECT_EQ(w.KeyChars()[2], 'B');
 
   // "Show key" draws the current key at (1, 1) in the layout's key size.
   t.dialogs.colors.push_back(0x00FF00);
@@ -314,7 +314,7 @@ TEST_F(DesignerTest, LeavingACharacterBoxTakesItsCharacterForTheSample) {
   EXPECT_EQ(sample.PixelAt(0, 0), background);
   EXPECT_EQ(sample.PixelAt(58, 28), 0x00FF00u);
   EXPECT_EQ(sample.PixelAt(58, 31), background);
-  EXPECT_EQ(w.SampleKey.Chars, (std::array<char, 4>{'/', ' ', 'B', ' '}));
+  EXPECT_EQ(w.ShownKey().Chars, (std::array<char, 4>{'/', ' ', 'B', ' '}));
   // A smaller key replaces the larger one entirely.
   Type(Control<SpinEdit>(w, "SpinEdit11"), "20");
   Control<QPushButton>(w, "Button3")->click();
@@ -326,15 +326,15 @@ TEST_F(DesignerTest, ChoosersKeepTheLastChoiceAndCancelGoesBackToIt) {
   // Key colour.
   t.dialogs.colors = {0x0000AA, std::nullopt};
   Control<QPushButton>(w, "Button2")->click();
-  EXPECT_EQ(w.CurrentColor, 0x0000AAu);
-  EXPECT_EQ(w.ChosenColor, 0x0000AAu);
+  EXPECT_EQ(w.KeyColor(), 0x0000AAu);
+  EXPECT_EQ(w.LastChosenKeyColor(), 0x0000AAu);
   DefineKey(1, 1, 1, 0, {"a", "", "", ""});
   layout.KeyAt(1).Color = 0x777777;
   Type(Control<SpinEdit>(w, "SpinEdit40"), "0");  // goes to 1 and shows key 1
   EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit40")->value(), 1);
-  EXPECT_EQ(w.CurrentColor, 0x777777u);
+  EXPECT_EQ(w.KeyColor(), 0x777777u);
   Control<QPushButton>(w, "Button2")->click();  // cancelled
-  EXPECT_EQ(w.CurrentColor, 0x0000AAu);
+  EXPECT_EQ(w.KeyColor(), 0x0000AAu);
   EXPECT_EQ(t.dialogs.colorsOffered, (std::vector<Color>{clBlack, 0x0000AA}));
 
   // Finger colour: the same chooser; cancelling makes the finger green.
@@ -349,14 +349,14 @@ TEST_F(DesignerTest, ChoosersKeepTheLastChoiceAndCancelGoesBackToIt) {
   // Fonts, by a double click on a character box.
   t.dialogs.fonts = {ArialOf(8, font_style::kItalic, clNavy), std::nullopt};
   QTest::mouseDClick(Control<QLineEdit>(w, "Edit4"), Qt::LeftButton);
-  EXPECT_EQ(w.CurrentFonts[3], ArialOf(8, font_style::kItalic, clNavy));
-  EXPECT_EQ(w.ChosenFonts[3], ArialOf(8, font_style::kItalic, clNavy));
+  EXPECT_EQ(w.KeyFonts()[3], ArialOf(8, font_style::kItalic, clNavy));
+  EXPECT_EQ(w.LastChosenKeyFonts()[3], ArialOf(8, font_style::kItalic, clNavy));
   layout.KeyAt(1).Fonts[3] = ArialOf(20);
   Type(Control<SpinEdit>(w, "SpinEdit40"), "");  // no number: the minimum, 0, which goes to 1
   EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit40")->text(), "1");
-  EXPECT_EQ(w.CurrentFonts[3], ArialOf(20));
+  EXPECT_EQ(w.KeyFonts()[3], ArialOf(20));
   QTest::mouseDClick(Control<QLineEdit>(w, "Edit4"), Qt::LeftButton);  // cancelled
-  EXPECT_EQ(w.CurrentFonts[3], ArialOf(8, font_style::kItalic, clNavy));
+  EXPECT_EQ(w.KeyFonts()[3], ArialOf(8, font_style::kItalic, clNavy));
   EXPECT_EQ(t.dialogs.fontsOffered.back(), ArialOf(8, font_style::kItalic, clNavy));
   EXPECT_TRUE(t.dialogs.messages.empty());
 }
@@ -409,17 +409,18 @@ TEST_F(DesignerTest, ALoadShowsTheLayoutWithItsLastKey) {
   EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit42")->value(), 4);
   EXPECT_EQ(w.RadioGroup1ItemIndex(), 5);
   EXPECT_EQ(Text(Control<QLineEdit>(w, "Edit1")), " ");
-  EXPECT_EQ(w.ChosenColor, us.KeyAt(48).Color);
-  EXPECT_EQ(w.CurrentColor, us.KeyAt(48).Color);
-  EXPECT_EQ(w.ChosenFonts, us.KeyAt(48).Fonts);
-  EXPECT_EQ(w.CurrentFonts, us.KeyAt(48).Fonts);
+  EXPECT_EQ(w.LastChosenKeyColor(), us.KeyAt(48).Color);
+  EXPECT_EQ(w.KeyColor(), us.KeyAt(48).Color);
+  EXPECT_EQ(w.LastChosenKeyFonts(), us.KeyAt(48).Fonts);
+  EXPECT_EQ(w.KeyFonts(), us.KeyAt(48).Fonts);
 
   // Loaded again with the editor on that key already, every part of it is shown anew.
   Control<QButtonGroup>(w, "RadioGroup1Items")->button(0)->click();
-  w.CurrentColor = clRed;
+  t.dialogs.colors.push_back(clRed);
+  Control<QPushButton>(w, "Button2")->click();
   w.ReadLayoutFile(t.dir.File("us.key"));
   EXPECT_EQ(w.RadioGroup1ItemIndex(), 5);
-  EXPECT_EQ(w.CurrentColor, us.KeyAt(48).Color);
+  EXPECT_EQ(w.KeyColor(), us.KeyAt(48).Color);
   EXPECT_TRUE(t.dialogs.messages.empty());
 
   Type(Control<SpinEdit>(w, "SpinEdit40"), "14");
@@ -534,7 +535,7 @@ TEST_F(DesignerTest, ALayoutWithoutKeysShowsKeyOneUndefined) {
   EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit42")->value(), 1);
   EXPECT_EQ(w.RadioGroup1ItemIndex(), 0);
   for (int j = 1; j <= 4; ++j) EXPECT_EQ(Text(w.Edit(j)), "");
-  EXPECT_EQ(w.CurrentChars, (std::array<char, 4>{' ', ' ', ' ', ' '}));
+  EXPECT_EQ(w.KeyChars(), (std::array<char, 4>{' ', ' ', ' ', ' '}));
 
   Control<QLineEdit>(w, "Edit1")->setText("k");
   Control<QPushButton>(w, "Button6")->click();
@@ -641,12 +642,12 @@ TEST_F(DesignerTest, TheShippedUsLayoutTypedInIsSavedAsTheSameFile) {
   for (int n = 1; n <= us.KeyCount; ++n) {
     const KeyRec& key = us.KeyAt(n);
     if (n > 1) Type(Control<SpinEdit>(w, "SpinEdit40"), QString::number(n));
-    if (w.CurrentColor != key.Color) {
+    if (w.KeyColor() != key.Color) {
       t.dialogs.colors.push_back(key.Color);
       Control<QPushButton>(w, "Button2")->click();
     }
     for (int j = 1; j <= kKeyChars; ++j) {
-      if (w.CurrentFonts[j - 1] == key.Fonts[j - 1]) continue;
+      if (w.KeyFonts()[j - 1] == key.Fonts[j - 1]) continue;
       t.dialogs.fonts.push_back(key.Fonts[j - 1]);
       QTest::mouseDClick(w.Edit(j), Qt::LeftButton);
     }
