@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/canvas.h"
 #include "platform/dialogs.h"
@@ -46,7 +47,39 @@ class ParagraphDrillView {
   virtual void CloseDrill() = 0;
 };
 
-class ParagraphDrill {
+// The state of a paragraph drill: its text, the block, the page, the row being typed, the
+// counts and the cell metrics. The drill alone changes it; others read it through State().
+struct ParagraphDrillState {
+  // The font of the window: every row is written in it.
+  Font TextFont;
+
+  LineText TextLines;
+  int DrillLines = 0;
+  int FirstLine = 0;
+  int CurrentLine = 0;
+  int PageFirst = 0;
+  int PageLines = 0;
+  int Row = 0;
+  int RowLength = 0;
+  int RowWords = 0;
+  int Column = 1;
+  // 1-based rows and positions, as the rows are numbered on the page.
+  std::array<std::array<bool, kMaxRowLength + 1>, kPageRows + 1> RowMarks{};
+  std::array<std::string, kPageRows + 1> RowTyped{};
+  int64_t DrillChars = 0;
+  int64_t DrillWords = 0;
+  int64_t DrillErrors = 0;
+  int64_t DrillTime = 0;
+  bool DrillStarted = false;
+  bool DrillEnded = false;
+  int RowHeight = 0;
+  int CharWidth = 0;
+  int TypingX = 0;
+  int TypingY = 0;
+  int SampleY = 0;
+};
+
+class ParagraphDrill : private ParagraphDrillState {
  public:
   ParagraphDrill(Dialogs& dialogs, Random& random, stopwatch& practiceStopwatch, Canvas& canvas,
                  ParagraphDrillView& view);
@@ -76,33 +109,9 @@ class ParagraphDrill {
   // Left edge of the cell of column k (1-based), in sample and typed rows alike.
   int CellX(int column) const { return TypingX + (column - 1) * CharWidth; }
 
-  // The font of the window: every row is written in it.
-  Font TextFont;
-
-  LineText TextLines;
-  int DrillLines = 0;
-  int FirstLine = 0;
-  int CurrentLine = 0;
-  int PageFirst = 0;
-  int PageLines = 0;
-  int Row = 0;
-  int RowLength = 0;
-  int RowWords = 0;
-  int Column = 1;
-  // 1-based rows and positions, as the rows are numbered on the page.
-  std::array<std::array<bool, kMaxRowLength + 1>, kPageRows + 1> RowMarks{};
-  std::array<std::string, kPageRows + 1> RowTyped{};
-  int64_t DrillChars = 0;
-  int64_t DrillWords = 0;
-  int64_t DrillErrors = 0;
-  int64_t DrillTime = 0;
-  bool DrillStarted = false;
-  bool DrillEnded = false;
-  int RowHeight = 0;
-  int CharWidth = 0;
-  int TypingX = 0;
-  int TypingY = 0;
-  int SampleY = 0;
+  void SetText(LineText text) { TextLines = std::move(text); }
+  // The drill's state, to be read.
+  const ParagraphDrillState& State() const { return *this; }
 
  private:
   void NextRow();

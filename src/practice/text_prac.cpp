@@ -69,8 +69,8 @@ class AccessiblePage final : public QAccessibleWidget {
           {[drill, text] { return BytesToQString(std::string((drill->*text)())); },
            [drill] { return static_cast<int>(drill->TypedRow().size()); },
            [drill, rowY](int k) {
-             return QRect(drill->CellX(k + 1), (drill->*rowY)(drill->Row), drill->CharWidth,
-                          drill->RowHeight);
+             return QRect(drill->CellX(k + 1), (drill->*rowY)(drill->State().Row),
+                          drill->State().CharWidth, drill->State().RowHeight);
            }});
       QAccessible::registerAccessibleInterface(row);
       return row;
@@ -133,7 +133,7 @@ TFmTextPrac::TFmTextPrac(WindowContext& context, stopwatch& practiceStopwatch, Q
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(kClientWidth, kClientHeight);
-  setFont(ToQFont(drill_.TextFont));
+  setFont(ToQFont(drill_.State().TextFont));
   setFocusPolicy(Qt::StrongFocus);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, Qt::white);
@@ -147,10 +147,10 @@ TFmTextPrac::TFmTextPrac(WindowContext& context, stopwatch& practiceStopwatch, Q
   Surface->canvas().Resize(kClientWidth, kClientHeight - kStatusHeight, clWhite);
   Surface->onPaint = [this] { Guarded(context_.dialogs, [this] { drill_.Paint(); }); };
 
-  Label1 =
-      Ruler(this, "Label1", kSampleRulerLeft, kSampleRulerTop, drill_.TextFont, drill_.CharWidth);
-  Label2 =
-      Ruler(this, "Label2", kTypingRulerLeft, kTypingRulerTop, drill_.TextFont, drill_.CharWidth);
+  Label1 = Ruler(this, "Label1", kSampleRulerLeft, kSampleRulerTop, drill_.State().TextFont,
+                 drill_.State().CharWidth);
+  Label2 = Ruler(this, "Label2", kTypingRulerLeft, kTypingRulerTop, drill_.State().TextFont,
+                 drill_.State().CharWidth);
   SetTypingRulerColor(clBlack);
 
   StatusBar1 = new QStatusBar(this);
@@ -174,20 +174,20 @@ TFmTextPrac::TFmTextPrac(WindowContext& context, stopwatch& practiceStopwatch, Q
 void TFmTextPrac::SetTextFile(const std::string& name) {
   TextFileName = name;
   TextStale = true;
-  drill_.TextLines.clear();
+  drill_.SetText({});
 }
 
 void TFmTextPrac::ShareText(const std::string& name, const LineText& text) {
   TextFileName = name;
-  drill_.TextLines = text;
+  drill_.SetText(text);
   TextStale = false;
 }
 
 bool TFmTextPrac::LoadTextFile() {
   if (!TextStale) return false;
-  drill_.TextLines = ReadLineText(ResolvePath(context_.workDir, TextFileName));
+  drill_.SetText(ReadLineText(ResolvePath(context_.workDir, TextFileName)));
   TextStale = false;
-  return !drill_.TextLines.empty();
+  return !drill_.State().TextLines.empty();
 }
 
 void TFmTextPrac::ShowStatus(const std::string& text) {

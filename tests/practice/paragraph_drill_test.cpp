@@ -89,7 +89,7 @@ struct ParagraphDrillTest : ::testing::Test {
   RecordingView view;
   ParagraphDrill drill{t.dialogs, t.random, watch, canvas, view};
 
-  void SetText(const std::string& bytes) { drill.TextLines = LineText::FromBytes(bytes); }
+  void SetText(const std::string& bytes) { drill.SetText(LineText::FromBytes(bytes)); }
   void SetNumberedLines(int count) {
     std::string text;
     for (int i = 0; i < count; ++i) text += "line " + std::to_string(i) + "\n";
@@ -109,8 +109,8 @@ struct ParagraphDrillTest : ::testing::Test {
   }
   // Types the current row right and moves on with one more key.
   void TypeRow() {
-    Type(std::string(
-        drill.TextLines[drill.CurrentLine].substr(0, static_cast<size_t>(drill.Columns()))));
+    Type(std::string(drill.State().TextLines[drill.State().CurrentLine].substr(
+        0, static_cast<size_t>(drill.Columns()))));
     drill.KeyPress('#');
   }
   int SampleRowY(int i) const { return i * kRowHeight; }
@@ -125,17 +125,17 @@ TEST_F(ParagraphDrillTest, AsksForTheLineCountAndMovesTheBlockUpToFit) {
   EXPECT_EQ(t.dialogs.prompts,
             std::vector<std::string>{"Input Box|How many lines you would practise:|3"});
   EXPECT_EQ(t.random.draws, std::vector<int>{100});
-  EXPECT_EQ(drill.DrillLines, 25);
-  EXPECT_EQ(drill.FirstLine, 75);
-  EXPECT_EQ(drill.CurrentLine, 75);
-  EXPECT_EQ(drill.PageFirst, 75);
-  EXPECT_EQ(drill.PageLines, 10);
-  EXPECT_EQ(drill.Row, 1);
+  EXPECT_EQ(drill.State().DrillLines, 25);
+  EXPECT_EQ(drill.State().FirstLine, 75);
+  EXPECT_EQ(drill.State().CurrentLine, 75);
+  EXPECT_EQ(drill.State().PageFirst, 75);
+  EXPECT_EQ(drill.State().PageLines, 10);
+  EXPECT_EQ(drill.State().Row, 1);
   EXPECT_EQ(view.status, "25 lines left.");
   EXPECT_EQ(view.rulerColor, clBlack);
 
   ASSERT_TRUE(Open("25", 30));
-  EXPECT_EQ(drill.FirstLine, 30);  // fits: not moved
+  EXPECT_EQ(drill.State().FirstLine, 30);  // fits: not moved
 }
 
 TEST_F(ParagraphDrillTest, PagesOfTenRowsNumberedOneToNineThenZero) {
@@ -150,14 +150,14 @@ TEST_F(ParagraphDrillTest, PagesOfTenRowsNumberedOneToNineThenZero) {
   EXPECT_EQ(canvas.TextAt(2, TypedRowY(1)), "1");
   EXPECT_EQ(canvas.TextAt(2, TypedRowY(2)), "-");
 
-  std::vector<int> pageSizes{drill.PageLines};
+  std::vector<int> pageSizes{drill.State().PageLines};
   for (int row = 1; row < 25; ++row) {
-    const int pageFirst = drill.PageFirst;
+    const int pageFirst = drill.State().PageFirst;
     TypeRow();
-    if (drill.PageFirst != pageFirst) pageSizes.push_back(drill.PageLines);
+    if (drill.State().PageFirst != pageFirst) pageSizes.push_back(drill.State().PageLines);
   }
   EXPECT_EQ(pageSizes, (std::vector<int>{10, 10, 5}));
-  EXPECT_EQ(drill.Row, 5);
+  EXPECT_EQ(drill.State().Row, 5);
   EXPECT_EQ(view.status, "1 lines left.");
   // The last page shows five sample rows and nothing of the page before.
   EXPECT_EQ(canvas.RowAt(SampleRowY(5)), "line 99");
@@ -170,7 +170,7 @@ TEST_F(ParagraphDrillTest, ATenthTypedRowIsNumberedTen) {
   SetNumberedLines(10);
   ASSERT_TRUE(Open("10"));
   for (int row = 1; row < 10; ++row) TypeRow();
-  EXPECT_EQ(drill.Row, 10);
+  EXPECT_EQ(drill.State().Row, 10);
   EXPECT_EQ(canvas.TextAt(2, TypedRowY(10)), "10");
   EXPECT_EQ(canvas.TextAt(2, SampleRowY(10)), "0");
 }
@@ -178,23 +178,23 @@ TEST_F(ParagraphDrillTest, ATenthTypedRowIsNumberedTen) {
 TEST_F(ParagraphDrillTest, ABlockLongerThanTheFileDrillsTheWholeFile) {
   SetNumberedLines(4);
   ASSERT_TRUE(Open("10", 3));
-  EXPECT_EQ(drill.FirstLine, 0);
-  EXPECT_EQ(drill.DrillLines, 4);
-  EXPECT_EQ(drill.PageLines, 4);
+  EXPECT_EQ(drill.State().FirstLine, 0);
+  EXPECT_EQ(drill.State().DrillLines, 4);
+  EXPECT_EQ(drill.State().PageLines, 4);
   EXPECT_EQ(view.status, "4 lines left.");
 }
 
 TEST_F(ParagraphDrillTest, ZeroOrNegativeKeepsThePreviousCount) {
   SetNumberedLines(50);
   EXPECT_FALSE(Open("0"));  // nothing asked yet: nothing to drill
-  EXPECT_EQ(drill.DrillLines, 0);
+  EXPECT_EQ(drill.State().DrillLines, 0);
   ASSERT_TRUE(Open("7"));
   ASSERT_TRUE(Open("0"));
-  EXPECT_EQ(drill.DrillLines, 7);
+  EXPECT_EQ(drill.State().DrillLines, 7);
   ASSERT_TRUE(Open("-2"));
-  EXPECT_EQ(drill.DrillLines, 7);
+  EXPECT_EQ(drill.State().DrillLines, 7);
   ASSERT_TRUE(Open("1234567"));  // cut to five characters
-  EXPECT_EQ(drill.DrillLines, 50);
+  EXPECT_EQ(drill.State().DrillLines, 50);
 }
 
 TEST_F(ParagraphDrillTest, AnAnswerThatIsNoNumberIsAConversionError) {
@@ -207,8 +207,8 @@ TEST_F(ParagraphDrillTest, AnAnswerThatIsNoNumberIsAConversionError) {
   } catch (const AppError& error) {
     EXPECT_STREQ(error.what(), "'three' is not a valid integer value");
   }
-  EXPECT_EQ(drill.DrillLines, 3);
-  EXPECT_EQ(drill.FirstLine, 10);
+  EXPECT_EQ(drill.State().DrillLines, 3);
+  EXPECT_EQ(drill.State().FirstLine, 10);
 }
 
 TEST_F(ParagraphDrillTest, AnEmptyTextHasNothingToDrill) {
@@ -221,10 +221,10 @@ TEST_F(ParagraphDrillTest, RightAndWrongCharactersStandInTheirCells) {
   SetText("abc\n");
   ASSERT_TRUE(Open("1"));
   Type("ax");
-  EXPECT_TRUE(drill.RowMarks[1][1]);
-  EXPECT_FALSE(drill.RowMarks[1][2]);
-  EXPECT_EQ(drill.RowTyped[1], "ax");
-  EXPECT_EQ(drill.Column, 3);
+  EXPECT_TRUE(drill.State().RowMarks[1][1]);
+  EXPECT_FALSE(drill.State().RowMarks[1][2]);
+  EXPECT_EQ(drill.State().RowTyped[1], "ax");
+  EXPECT_EQ(drill.State().Column, 3);
   EXPECT_EQ(canvas.TextAt(CellX(1), TypedRowY(1)), "a");
   EXPECT_EQ(canvas.At(CellX(1), TypedRowY(1))->color, clNavy);
   EXPECT_FALSE(canvas.At(CellX(1), TypedRowY(1))->underlined);
@@ -239,14 +239,15 @@ TEST_F(ParagraphDrillTest, BackspaceThenTheRightCharacterTurnsAPositionRight) {
   ASSERT_TRUE(Open("1"));
   Type("ax");
   drill.KeyPress(VK_BACK);
-  EXPECT_EQ(drill.Column, 2);
-  EXPECT_EQ(drill.RowTyped[1], "a");
-  const std::array<int, 4> cell{CellX(2), drill.TypingY, CellX(3), drill.TypingY + kRowHeight + 2};
+  EXPECT_EQ(drill.State().Column, 2);
+  EXPECT_EQ(drill.State().RowTyped[1], "a");
+  const std::array<int, 4> cell{CellX(2), drill.State().TypingY, CellX(3),
+                                drill.State().TypingY + kRowHeight + 2};
   EXPECT_EQ(canvas.fills.back(), cell);
   EXPECT_EQ(canvas.TextAt(CellX(2), TypedRowY(1)), "-");
   Type("bc");
   drill.KeyPress('!');  // ends the drill
-  EXPECT_EQ(drill.DrillErrors, 0);
+  EXPECT_EQ(drill.State().DrillErrors, 0);
 }
 
 TEST_F(ParagraphDrillTest, EnterCountsTheRestOfTheRowAsWrong) {
@@ -254,9 +255,9 @@ TEST_F(ParagraphDrillTest, EnterCountsTheRestOfTheRowAsWrong) {
   ASSERT_TRUE(Open("2"));
   Type("qqq");
   drill.KeyPress(VK_RETURN);
-  EXPECT_GE(drill.DrillErrors, 17);
-  EXPECT_EQ(drill.Row, 2);
-  EXPECT_EQ(drill.RowTyped[1], "qqq...");
+  EXPECT_GE(drill.State().DrillErrors, 17);
+  EXPECT_EQ(drill.State().Row, 2);
+  EXPECT_EQ(drill.State().RowTyped[1], "qqq...");
   EXPECT_EQ(canvas.RowAt(TypedRowY(1)), "qqq...");
   EXPECT_EQ(canvas.At(CellX(6), TypedRowY(1))->color, clRed);
   // A repaint shows the skip mark in the wrong style too.
@@ -270,13 +271,13 @@ TEST_F(ParagraphDrillTest, EnterCountsTheRestOfTheRowAsWrong) {
 TEST_F(ParagraphDrillTest, TrailingSpacesMustBeTyped) {
   SetText("ab  \n");
   ASSERT_TRUE(Open("1"));
-  EXPECT_EQ(drill.RowLength, 4);
+  EXPECT_EQ(drill.State().RowLength, 4);
   Type("abx");  // x is wrong at the first trailing space; the row goes on
-  EXPECT_EQ(drill.Column, 4);
+  EXPECT_EQ(drill.State().Column, 4);
   EXPECT_EQ(view.closes, 0);
   Type(" ");
   drill.KeyPress('z');
-  EXPECT_EQ(drill.DrillErrors, 1);
+  EXPECT_EQ(drill.State().DrillErrors, 1);
   EXPECT_EQ(view.closes, 1);
 }
 
@@ -284,11 +285,11 @@ TEST_F(ParagraphDrillTest, AnEmptyLineIsPassedByAnyKeyWithoutAnError) {
   SetText("ab\n\ncd\n");
   ASSERT_TRUE(Open("3"));
   TypeRow();
-  EXPECT_EQ(drill.RowLength, 0);
+  EXPECT_EQ(drill.State().RowLength, 0);
   drill.KeyPress('x');
-  EXPECT_EQ(drill.Row, 3);
-  EXPECT_EQ(drill.RowTyped[2], "");
-  EXPECT_EQ(drill.DrillErrors, 0);
+  EXPECT_EQ(drill.State().Row, 3);
+  EXPECT_EQ(drill.State().RowTyped[2], "");
+  EXPECT_EQ(drill.State().DrillErrors, 0);
 }
 
 TEST_F(ParagraphDrillTest, TheBlockGetsOneResult) {
@@ -306,7 +307,7 @@ TEST_F(ParagraphDrillTest, TheBlockGetsOneResult) {
   // 14 characters, 1 wrong, 4 words in 6 s.
   EXPECT_EQ(t.dialogs.Texts(), std::vector<std::string>{"Keys/Min 140   Accuracy: 92%   WPM: 40"});
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Information);
-  EXPECT_EQ(drill.DrillTime, 6000);
+  EXPECT_EQ(drill.State().DrillTime, 6000);
   EXPECT_EQ(view.closes, 1);
   ASSERT_EQ(recorder.typing.size(), 1u);
   EXPECT_EQ(recorder.typing[0].kind, PracticeKind::Paragraph);
@@ -314,7 +315,7 @@ TEST_F(ParagraphDrillTest, TheBlockGetsOneResult) {
   EXPECT_EQ(recorder.typing[0].timeMs, 6000);
   EXPECT_EQ(recorder.keys, "abcd efghij kl");  // the keys that only moved on are not counted
   EXPECT_EQ(recorder.wrongKeys, "h");
-  EXPECT_FALSE(drill.DrillStarted);
+  EXPECT_FALSE(drill.State().DrillStarted);
 }
 
 TEST_F(ParagraphDrillTest, TooFastIsWarnedAfterTheResult) {
@@ -352,16 +353,16 @@ TEST_F(ParagraphDrillTest, LinesAreCutToTheColumnsTheWindowShows) {
   SetText(std::string(130, 'w') + "\n");
   ASSERT_TRUE(Open("1"));
   const int shown = (616 - kTypingRulerLeft) / kCharWidth;
-  EXPECT_EQ(drill.RowLength, shown);
+  EXPECT_EQ(drill.State().RowLength, shown);
   EXPECT_EQ(canvas.RowAt(SampleRowY(1)), std::string(static_cast<size_t>(shown), 'w'));
   Type(std::string(static_cast<size_t>(shown - 1), 'w'));
   drill.KeyPress(VK_RETURN);  // the skip mark stays within the columns shown
-  EXPECT_EQ(drill.RowTyped[1].size(), static_cast<size_t>(shown));
-  EXPECT_EQ(drill.DrillErrors, 1);
+  EXPECT_EQ(drill.State().RowTyped[1].size(), static_cast<size_t>(shown));
+  EXPECT_EQ(drill.State().DrillErrors, 1);
 
   canvas.width = 2000;  // a wide surface still holds no more than 100 characters a row
   ASSERT_TRUE(Open("1"));
-  EXPECT_EQ(drill.RowLength, 100);
+  EXPECT_EQ(drill.State().RowLength, 100);
 }
 
 TEST_F(ParagraphDrillTest, KeysBeforeAnyDrillDoNoHarm) {
@@ -383,13 +384,13 @@ TEST_F(ParagraphDrillTest, BigBlocksAreCountedIn64Bits) {
   t.clock.Advance(60000);
   for (int row = 0; row < 400; ++row) {
     if (row == 0) {
-      Type(std::string(drill.TextLines[0].substr(1)));
+      Type(std::string(drill.State().TextLines[0].substr(1)));
       drill.KeyPress('#');
     } else {
       TypeRow();
     }
   }
-  EXPECT_EQ(drill.DrillChars, 40000);
+  EXPECT_EQ(drill.State().DrillChars, 40000);
   EXPECT_EQ(t.dialogs.Texts(),
             (std::vector<std::string>{"Keys/Min 40000   Accuracy: 100%   WPM: 800",
                                       "Can you really type so fast?  Do be patient."}));

@@ -55,8 +55,8 @@ struct ParagraphDrillsTest : ::testing::Test {
     }
     return n;
   }
-  int SampleRowTop(int i) const { return i * window.Drill().RowHeight; }
-  int TypedRowTop(int r) const { return 180 + r * window.Drill().RowHeight; }
+  int SampleRowTop(int i) const { return i * window.Drill().State().RowHeight; }
+  int TypedRowTop(int r) const { return 180 + r * window.Drill().State().RowHeight; }
   // For each x from left on, whether a column of the rows [top, bottom) of image has ink.
   static std::vector<bool> InkColumns(const QImage& image, int left, int right, int top,
                                       int bottom) {
@@ -79,14 +79,14 @@ TEST_F(ParagraphDrillsTest, LoadsItsTextOnlyWhenANewNameWasSet) {
   EXPECT_FALSE(window.LoadTextFile());  // nothing set: nothing read
   window.SetTextFile("QZ.TXT");
   EXPECT_TRUE(window.LoadTextFile());
-  EXPECT_EQ(window.Drill().TextLines.size(), 2);
+  EXPECT_EQ(window.Drill().State().TextLines.size(), 2);
   t.dir.Write("qz.txt", "one\ntwo\nthree\n");
   window.LoadTextFile();
-  EXPECT_EQ(window.Drill().TextLines.size(), 2);
+  EXPECT_EQ(window.Drill().State().TextLines.size(), 2);
   EXPECT_TRUE(t.random.draws.empty());  // loading picks nothing
   window.SetTextFile("missing.txt");
   EXPECT_THROW(window.LoadTextFile(), AppError);
-  EXPECT_TRUE(window.Drill().TextLines.empty());
+  EXPECT_TRUE(window.Drill().State().TextLines.empty());
 }
 
 TEST_F(ParagraphDrillsTest, ThePageIsPaintedAndARepaintRestoresBothAreas) {
@@ -95,13 +95,13 @@ TEST_F(ParagraphDrillsTest, ThePageIsPaintedAndARepaintRestoresBothAreas) {
   Open("2");
   EXPECT_EQ(Control<QStatusBar>(window, "StatusBar1")->currentMessage().toStdString(),
             "2 lines left.");
-  const int h = window.Drill().RowHeight;
+  const int h = window.Drill().State().RowHeight;
   EXPECT_GT(Count(clBlack, 24, SampleRowTop(1), 200, SampleRowTop(1) + h), 0);
   EXPECT_GT(Count(clPurple, 2, SampleRowTop(1), 24, SampleRowTop(1) + h), 0);
   EXPECT_EQ(RulerColor(), clBlack);
 
   QTest::keyClicks(&window, "Hx");
-  const int w = window.Drill().CharWidth;
+  const int w = window.Drill().State().CharWidth;
   EXPECT_GT(Count(clNavy, 24, TypedRowTop(1), 24 + w, TypedRowTop(1) + h), 0);
   EXPECT_GT(Count(clRed, 24 + w, TypedRowTop(1), 24 + 2 * w, TypedRowTop(1) + h), 0);
   EXPECT_EQ(Count(clRed, 24, TypedRowTop(1), 24 + w, TypedRowTop(1) + h), 0);
@@ -122,10 +122,10 @@ TEST_F(ParagraphDrillsTest, SampleTypingAndRulersShareOnePitchInTheRealFont) {
   const std::string line = std::string(kRuler) + "----+----+----+----+";  // 100 columns
   Load(line + "\n");
   Open("1");
-  const int pitch = window.Drill().CharWidth;
+  const int pitch = window.Drill().State().CharWidth;
   const int columns = window.Drill().Columns();
   // Every column that a row holds can be seen.
-  EXPECT_EQ(window.Drill().RowLength, columns);
+  EXPECT_EQ(window.Drill().State().RowLength, columns);
   EXPECT_LE(kTypingRulerLeft + columns * pitch, Control<PaintSurface>(window, "Surface")->width());
   EXPECT_GE(columns, 80);
   QTest::keyClicks(&window, QString::fromStdString(line.substr(0, columns - 1)));
@@ -159,9 +159,9 @@ TEST_F(ParagraphDrillsTest, KeysAndComposedCharactersReachTheDrillBeforeTheDialo
   QTest::keyClick(&window, Qt::Key_Left);  // swallowed
   QTest::keyClick(&window, Qt::Key_A);
   CommitText(&window, QString::fromUtf8("\xC3\xA9"));  // a dead key and e
-  EXPECT_EQ(window.Drill().Column, 3);
-  EXPECT_EQ(window.Drill().RowTyped[1], "a\xE9");
-  EXPECT_TRUE(window.Drill().RowMarks[1][2]);
+  EXPECT_EQ(window.Drill().State().Column, 3);
+  EXPECT_EQ(window.Drill().State().RowTyped[1], "a\xE9");
+  EXPECT_TRUE(window.Drill().State().RowMarks[1][2]);
   QTest::keyClick(&window, Qt::Key_Escape);
   EXPECT_FALSE(window.isVisible());
   EXPECT_TRUE(t.dialogs.messages.empty());  // Esc: no result
@@ -203,5 +203,5 @@ TEST_F(ParagraphDrillsTest, ScreenReadersReadTheSampleRowAndWhatIsTyped) {
   EXPECT_EQ(read(page->child(1)), "Typing:Hx:2");
   EXPECT_EQ(page->child(1)->textInterface()->characterRect(1).topLeft(),
             Control<PaintSurface>(window, "Surface")
-                ->mapToGlobal(QPoint(24 + window.Drill().CharWidth, TypedRowTop(1))));
+                ->mapToGlobal(QPoint(24 + window.Drill().State().CharWidth, TypedRowTop(1))));
 }
