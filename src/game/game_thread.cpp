@@ -16,8 +16,8 @@ constexpr int kMaxPassesPerCall = 16;
 // The clock time at which IntervalElapsed will first answer true. A reading is
 // ElapsedMs + (t - StartMs), never below 25, and the timer fires once it exceeds the interval.
 int64_t TimerDeadline(const stopwatch& watch, bool restart, int interval, int64_t now) {
-  if (restart || watch.Stopped || interval < kStopwatchFloorMs) return now;
-  return watch.StartMs + interval - watch.ElapsedMs + 1;
+  if (restart || watch.IsStopped() || interval < kStopwatchFloorMs) return now;
+  return watch.TimeWhenPast(interval);
 }
 }  // namespace
 

@@ -19,12 +19,14 @@ class stopwatch {
   void Start();
   void Stop();
   int64_t ReadElapsed();
+  bool IsStopped() const { return Stopped; }
+  // The clock time from which a running watch reads more than ms.
+  int64_t TimeWhenPast(int64_t ms) const { return StartMs + ms - ElapsedMs + 1; }
 
+ private:
   int64_t ElapsedMs = 0;
   int64_t StartMs = 0;
   bool Stopped = true;
-
- private:
   Clock& clock_;
 };
 

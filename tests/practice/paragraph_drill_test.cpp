@@ -338,7 +338,7 @@ TEST_F(ParagraphDrillTest, EscapeEndsTheDrillWithoutAResult) {
   drill.KeyPress(VK_ESCAPE);
   EXPECT_EQ(view.closes, 1);
   EXPECT_TRUE(t.dialogs.messages.empty());
-  EXPECT_TRUE(watch.Stopped);
+  EXPECT_TRUE(watch.IsStopped());
 
   // Esc as the key after the last row's last character ends it without a result too.
   ASSERT_TRUE(Open("2"));

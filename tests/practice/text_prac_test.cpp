@@ -165,7 +165,7 @@ TEST_F(ParagraphDrillsTest, KeysAndComposedCharactersReachTheDrillBeforeTheDialo
   QTest::keyClick(&window, Qt::Key_Escape);
   EXPECT_FALSE(window.isVisible());
   EXPECT_TRUE(t.dialogs.messages.empty());  // Esc: no result
-  EXPECT_TRUE(watch.Stopped);
+  EXPECT_TRUE(watch.IsStopped());
 }
 
 TEST_F(ParagraphDrillsTest, AFinishedDrillShowsItsResultAndCloses) {
