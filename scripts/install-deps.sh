@@ -3,6 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation xvfb openbox xdotool x11-utils x11-xkb-utils imagemagick python3
   python3-pyatspi at-spi2-core dbus-daemon

@@ -1,3 +1,4 @@
+#include "platform/translation.h"
 #include "game/game_frame.h"
 
 #include <QCloseEvent>
@@ -22,7 +23,7 @@ constexpr int kStatusHeight = 16;
 TgameFrame::TgameFrame(WindowContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
   setObjectName("gameFrame");
-  setWindowTitle("Game");
+  setWindowTitle(tr("Game"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   QFont font(kGameFontFace);
@@ -35,7 +36,7 @@ TgameFrame::TgameFrame(WindowContext& context, QWidget* parent)
   setFixedSize(kClientWidth, kClientHeight);
   setFocusPolicy(Qt::StrongFocus);
 
-  LbStatus = new QLabel("Score", this);
+  LbStatus = new QLabel(tr("Score"), this);
   LbStatus->setObjectName("LbStatus");
   LbStatus->setGeometry(0, 0, kClientWidth, kStatusHeight);
   QFont statusFont(QString::fromUtf8("\xE5\xAE\x8B\xE4\xBD\x93"));  // the system's Song face
@@ -90,7 +91,7 @@ void TgameFrame::StartGame() {
 
 void TgameFrame::AskDifficulty() {
   const int d = StrToInt(
-      context_.dialogs.InputBox(kDifficultyCaption, kDifficultyPrompt, kDefaultDifficulty));
+      context_.dialogs.InputBox(Translated("Dialogs", kInputBoxCaption), Translated("Game", kDifficultyPrompt), kDefaultDifficulty));
   Game->SetDifficulty(d >= 1 && d <= 10 ? d : 3);
 }
 
@@ -105,7 +106,7 @@ void TgameFrame::FormKeyPress(int key) {
   }
   Game->Suspend();
   const MessageAnswer answer =
-      context_.dialogs.Message(MessageKind::Confirmation, MessageButtons::YesNo, kExitQuestion);
+      context_.dialogs.Message(MessageKind::Confirmation, MessageButtons::YesNo, Translated("Game", kExitQuestion));
   if (answer == MessageAnswer::Yes) {
     Game->Terminate();
     close();

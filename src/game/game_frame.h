@@ -6,6 +6,8 @@
 // The window owns its game. A game that ended keeps its final playfield until the next
 // start; a game that is left, replaced or outlived by the window has its worker stopped and
 // joined first.
+#include <QCoreApplication>
+#include <QtGlobal>
 #include <QDialog>
 #include <memory>
 #include <string>
@@ -17,12 +19,13 @@
 class QLabel;
 class PaintSurface;
 
-inline constexpr const char* kDifficultyCaption = "Input Box";
-inline constexpr const char* kDifficultyPrompt = "Input the difficulty (1-10).";
+inline constexpr const char* kDifficultyPrompt = QT_TRANSLATE_NOOP("Game", "Input the difficulty (1-10).");
 inline constexpr const char* kDefaultDifficulty = "3";
-inline constexpr const char* kExitQuestion = "Do you want to exit?";
+inline constexpr const char* kExitQuestion = QT_TRANSLATE_NOOP("Game", "Do you want to exit?");
 
 class TgameFrame : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TgameFrame)
+
  public:
   explicit TgameFrame(WindowContext& context, QWidget* parent = nullptr);
   ~TgameFrame() override;

@@ -1,10 +1,12 @@
 #include "game/game_thread.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <exception>
 #include <system_error>
 
 #include "game/game_rates.h"
+#include "platform/codepage.h"
 #include "platform/guard.h"
 
 namespace {
@@ -22,9 +24,13 @@ int64_t TimerDeadline(const stopwatch& watch, bool restart, int interval, int64_
 }  // namespace
 
 std::string GameStatusText(int difficulty, int hits, int lost, int64_t seconds, int score) {
-  return " Difficulty: " + std::to_string(difficulty) + "    Hit: " + std::to_string(hits) +
-         "   Lost: " + std::to_string(lost) + "  Time: " + std::to_string(seconds) +
-         "s   Score: " + std::to_string(score);
+  return BytesOf(QCoreApplication::translate(
+                     "Game", " Difficulty: %1    Hit: %2   Lost: %3  Time: %4s   Score: %5")
+                     .arg(difficulty)
+                     .arg(hits)
+                     .arg(lost)
+                     .arg(seconds)
+                     .arg(score));
 }
 
 threadType::threadType(GameServices services, const std::string& gameFile,

@@ -18,7 +18,7 @@ int WindowSide(int64_t pixels) {
 TVKeyboard::TVKeyboard(LayoutRec& layout, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), layout_(layout), dialogs_(dialogs) {
   setObjectName("VKeyboard");
-  setWindowTitle("Virtual Keyboard");
+  setWindowTitle(tr("Virtual Keyboard"));
   // A guide to look at: the keys stay with the window the learner types in.
   setWindowFlags(Qt::Tool | Qt::WindowDoesNotAcceptFocus);
   setAttribute(Qt::WA_ShowWithoutActivating);

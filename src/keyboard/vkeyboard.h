@@ -3,6 +3,7 @@
 // lights the key of the character to type next and makes it blink from its own 250 ms timer:
 // a lit key alternates between its flash colour and its own colour. Only lit keys are redrawn
 // on a tick; painting the window draws every key in its own colour.
+#include <QCoreApplication>
 #include <QDialog>
 #include <QTimer>
 #include <array>
@@ -15,6 +16,8 @@
 #include "platform/image_canvas.h"
 
 class TVKeyboard : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TVKeyboard)
+
  public:
   TVKeyboard(LayoutRec& layout, Dialogs& dialogs, QWidget* parent = nullptr);
   ~TVKeyboard() override;

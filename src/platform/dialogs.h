@@ -1,10 +1,14 @@
 #pragma once
 // Every message box, input box and chooser of the program goes through this interface.
 // The program uses the Qt implementation; tests use a scripted one.
+#include <QtGlobal>
 #include <string>
 
 #include "platform/colors.h"
 #include "platform/font.h"
+
+// The caption of the program's input boxes.
+inline constexpr const char* kInputBoxCaption = QT_TRANSLATE_NOOP("Dialogs", "Input Box");
 
 enum class MessageKind { Information, Warning, Confirmation, Error };
 // Enter answers with the default button: Yes for YesNo, No where Yes would lose data.

@@ -20,19 +20,19 @@ class FormButton final : public QPushButton {
 };
 }  // namespace
 
-QLabel* Caption(const char* text, QWidget* parent, int x, int y, QWidget* buddy) {
+QLabel* Caption(const QString& text, QWidget* parent, int x, int y, QWidget* buddy) {
   auto* label = new QLabel(text, parent);
   label->move(x, y);
   if (buddy) label->setBuddy(buddy);
   return label;
 }
 
-QPushButton* Button(const char* name, const char* text, QWidget* parent, const QRect& place,
-                    const char* hint) {
+QPushButton* Button(const char* name, const QString& text, QWidget* parent, const QRect& place,
+                    const QString& hint) {
   auto* button = new FormButton(text, parent);
   button->setObjectName(name);
   button->setGeometry(place);
   button->setAutoDefault(false);
-  if (hint) button->setToolTip(hint);
+  button->setToolTip(hint);
   return button;
 }

@@ -5,9 +5,9 @@
 #include <QRect>
 
 // A label at (x, y); with a buddy, its accelerator moves the focus there.
-QLabel* Caption(const char* text, QWidget* parent, int x, int y, QWidget* buddy = nullptr);
+QLabel* Caption(const QString& text, QWidget* parent, int x, int y, QWidget* buddy = nullptr);
 // A push button with its design name. Enter or Space presses it while it has the focus; it is
 // never pressed by Enter in another control: Enter in a text box must not press whichever
 // button was used last.
-QPushButton* Button(const char* name, const char* text, QWidget* parent, const QRect& place,
-                    const char* hint = nullptr);
+QPushButton* Button(const char* name, const QString& text, QWidget* parent, const QRect& place,
+                    const QString& hint = {});

@@ -1,3 +1,4 @@
+#include "platform/translation.h"
 #include "practice/course_navigation.h"
 
 #include <algorithm>
@@ -11,7 +12,7 @@ constexpr size_t kMaxGoToAnswer = 10;
 
 int Previous(int line, int count, Dialogs& dialogs) {
   if (count == 0 || line - 1 < 0) {
-    dialogs.Inform(kBeginningOfCourse);
+    dialogs.Inform(Translated("Practice", kBeginningOfCourse));
     return line;
   }
   return line - 1;
@@ -19,7 +20,7 @@ int Previous(int line, int count, Dialogs& dialogs) {
 
 int Next(int line, int count, Dialogs& dialogs) {
   if (line >= count - 1) {
-    dialogs.Inform(kEndOfCourse);
+    dialogs.Inform(Translated("Practice", kEndOfCourse));
     return line;
   }
   return line + 1;
@@ -27,11 +28,11 @@ int Next(int line, int count, Dialogs& dialogs) {
 
 int GoTo(int line, int count, Dialogs& dialogs) {
   const std::string answer =
-      dialogs.InputBox("Input Box", kGoToPrompt, std::to_string(int64_t{line} + 1))
+      dialogs.InputBox(Translated("Dialogs", kInputBoxCaption), Translated("Practice", kGoToPrompt), std::to_string(int64_t{line} + 1))
           .substr(0, kMaxGoToAnswer);
   int number = 0;
   if (!TryStrToInt(answer, number)) {
-    dialogs.Inform(kInvalidInput);
+    dialogs.Inform(Translated("Practice", kInvalidInput));
     return line;
   }
   return number >= 1 && number <= count ? number - 1 : line;

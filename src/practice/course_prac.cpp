@@ -1,3 +1,4 @@
+#include "platform/translation.h"
 #include "practice/course_prac.h"
 
 #include <QFrame>
@@ -27,7 +28,7 @@ TFmCoursePrac::TFmCoursePrac(WindowContext& context, KeyGuides& guides,
                              stopwatch& practiceStopwatch, QWidget* parent)
     : TFmSentencePrac(context, guides, practiceStopwatch, parent) {
   setObjectName("FmCoursePrac");
-  setWindowTitle("Course");
+  setWindowTitle(tr("Course"));
   Label1 = new QLabel("00 / 00", Panel1);
   Label1->setObjectName("Label1");
   Label1->move(kLabel1Left, 85);
@@ -37,7 +38,7 @@ TFmCoursePrac::TFmCoursePrac(WindowContext& context, KeyGuides& guides,
           [this] { Guarded(context_.dialogs, [this] { SpeedButton1Click(); }); });
   connect(SpeedButton2, &QToolButton::clicked, this,
           [this] { Guarded(context_.dialogs, [this] { SpeedButton2Click(); }); });
-  ShowStatus(kCourseHelp);
+  ShowStatus(Translated("Practice", kCourseHelp));
 }
 
 bool TFmCoursePrac::LoadTextFile() {

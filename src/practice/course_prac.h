@@ -1,6 +1,7 @@
 #pragma once
 // TFmCoursePrac, the course: the lines of the course file in order. The current line is the
 // learner's progress; the arrow keys and Insert move through the course at any time.
+#include <QCoreApplication>
 #include "practice/course_navigation.h"
 #include "practice/sentence_prac.h"
 
@@ -8,6 +9,8 @@ class QLabel;
 class QToolButton;
 
 class TFmCoursePrac : public TFmSentencePrac {
+  Q_DECLARE_TR_FUNCTIONS(TFmCoursePrac)
+
  public:
   TFmCoursePrac(WindowContext& context, KeyGuides& guides, stopwatch& practiceStopwatch,
                 QWidget* parent = nullptr);

@@ -1,3 +1,4 @@
+#include "platform/translation.h"
 #include "practice/letter_prac.h"
 
 #include <algorithm>
@@ -20,8 +21,8 @@ TFmLetterPrac::TFmLetterPrac(WindowContext& context, KeyGuides& guides,
                              stopwatch& practiceStopwatch, QWidget* parent)
     : TFmLinePractice(context, guides, practiceStopwatch, parent) {
   setObjectName("FmLetterPrac");
-  setWindowTitle("Free Drills");
-  ShowStatus(kFreeDrillsHelp);
+  setWindowTitle(tr("Free Drills"));
+  ShowStatus(Translated("Practice", kFreeDrillsHelp));
 }
 
 bool TFmLetterPrac::RichEdit1KeyDown(int vk) {
@@ -46,7 +47,7 @@ bool TFmLetterPrac::RichEdit1KeyDown(int vk) {
 void TFmLetterPrac::NextLine() {
   if (!DrillDefined) {
     const std::string answer =
-        context_.dialogs.InputBox("Input Box", kDrillPrompt, kDrillDefault).substr(0, kMaxDrillText);
+        context_.dialogs.InputBox(Translated("Dialogs", kInputBoxCaption), Translated("Practice", kDrillPrompt), kDrillDefault).substr(0, kMaxDrillText);
     if (answer == kDrillDefault) {
       DrillDefined = true;
     } else if (!answer.empty()) {

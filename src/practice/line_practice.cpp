@@ -1,3 +1,4 @@
+#include "platform/translation.h"
 #include "practice/line_practice.h"
 
 #include <QFrame>
@@ -24,7 +25,7 @@ TFmLinePractice::TFmLinePractice(WindowContext& context, KeyGuides& guides,
                                  stopwatch& practiceStopwatch, QWidget* parent)
     : QDialog(parent), context_(context), guides_(guides), engine_(practiceStopwatch, *this) {
   setObjectName("FmLinePractice");
-  setWindowTitle("Line Practice");
+  setWindowTitle(tr("Line Practice"));
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   setFont(PixelFont("Courier New", 11));
@@ -40,7 +41,7 @@ TFmLinePractice::TFmLinePractice(WindowContext& context, KeyGuides& guides,
 
   SampleEdit = new LineBox(Panel1);
   SampleEdit->setObjectName("SampleEdit");
-  SampleEdit->setAccessibleName("Sample");
+  SampleEdit->setAccessibleName(tr("Sample"));
   SampleEdit->setEnabled(false);
   SampleEdit->setFrameStyle(QFrame::NoFrame);
   SampleEdit->setGeometry(10, 4, 580, 80);
@@ -61,7 +62,7 @@ TFmLinePractice::TFmLinePractice(WindowContext& context, KeyGuides& guides,
 
   RichEdit1 = new LineBox(Panel1);
   RichEdit1->setObjectName("RichEdit1");
-  RichEdit1->setAccessibleName("Typing");
+  RichEdit1->setAccessibleName(tr("Typing"));
   RichEdit1->setFont(PixelFont("Courier New", 11));
   RichEdit1->setFocusPolicy(Qt::StrongFocus);
   RichEdit1->SetCaretShown(true);
@@ -165,7 +166,7 @@ void TFmLinePractice::ShowStatistics() {
   if (engine_.LineLength() <= 0) return;
   const TypingRates rates = engine_.RecordLine(RecordedCourseLine());
   ShowStatus(StatisticsText(rates));
-  if (rates.keysPerMinute > kTooFastKeysPerMinute) context_.dialogs.Warn(kTooFastWarning);
+  if (rates.keysPerMinute > kTooFastKeysPerMinute) context_.dialogs.Warn(Translated("Practice", kTooFastWarning));
 }
 
 void TFmLinePractice::OnLineCompleted(std::function<void()> handler) {

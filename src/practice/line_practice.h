@@ -4,6 +4,7 @@
 // bar. Derived windows supply their lines through NextLine.
 //
 // Invariant: RichEdit1 holds exactly the Position - 1 characters typed on the current line.
+#include <QCoreApplication>
 #include <QDialog>
 #include <cstdint>
 #include <functional>
@@ -24,6 +25,8 @@ inline constexpr Color kRightCharColor = clNavy;
 inline constexpr Color kWrongCharColor = clRed;
 
 class TFmLinePractice : public QDialog, private LineView {
+  Q_DECLARE_TR_FUNCTIONS(TFmLinePractice)
+
  public:
   TFmLinePractice(WindowContext& context, KeyGuides& guides, stopwatch& practiceStopwatch,
                   QWidget* parent = nullptr);

@@ -7,6 +7,7 @@
 //
 // Invariant while a row is typed: RowTyped[Row] holds the Column - 1 characters typed on it,
 // and RowMarks[Row][k] tells whether the last character typed at k was right.
+#include <QtGlobal>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -22,9 +23,9 @@
 
 inline constexpr int kPageRows = 10;
 inline constexpr int kMaxRowLength = 100;  // characters a row holds at most
-inline constexpr const char* kLinesPrompt = "How many lines you would practise:";
+inline constexpr const char* kLinesPrompt = QT_TRANSLATE_NOOP("Practice", "How many lines you would practise:");
 inline constexpr const char* kLinesDefault = "3";
-inline constexpr const char* kLinesLeft = " lines left.";
+inline constexpr const char* kLinesLeft = QT_TRANSLATE_NOOP("Practice", " lines left.");
 inline constexpr const char* kRuler =
     "----+----+----+----+----+----+----+----+----+----+----+----+----+----+----+----+";
 

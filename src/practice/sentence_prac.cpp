@@ -6,7 +6,7 @@ TFmSentencePrac::TFmSentencePrac(WindowContext& context, KeyGuides& guides,
                                  stopwatch& practiceStopwatch, QWidget* parent)
     : TFmLinePractice(context, guides, practiceStopwatch, parent) {
   setObjectName("FmSentencePrac");
-  setWindowTitle("Sentence Drills");
+  setWindowTitle(tr("Sentence Drills"));
   context_.random.Reseed();
 }
 

@@ -1,12 +1,15 @@
 #pragma once
 // TFmSentencePrac, the sentence drills: random lines of the practice text. It also owns the
 // loading of a line text file, which the course reuses.
+#include <QCoreApplication>
 #include <string>
 
 #include "platform/line_text.h"
 #include "practice/line_practice.h"
 
 class TFmSentencePrac : public TFmLinePractice {
+  Q_DECLARE_TR_FUNCTIONS(TFmSentencePrac)
+
  public:
   TFmSentencePrac(WindowContext& context, KeyGuides& guides, stopwatch& practiceStopwatch,
                   QWidget* parent = nullptr);

@@ -1,5 +1,9 @@
 #include "practice/statistics.h"
 
+#include <QCoreApplication>
+
+#include "platform/codepage.h"
+
 int CountWords(const std::string& text) {
   int words = 0;
   bool afterSpace = true;
@@ -23,6 +27,8 @@ TypingRates ComputeRates(int64_t chars, int64_t errors, int64_t words, int64_t t
 }
 
 std::string StatisticsText(const TypingRates& rates) {
-  return "Keys/Min " + std::to_string(rates.keysPerMinute) + "   Accuracy: " +
-         std::to_string(rates.accuracy) + "%   WPM: " + std::to_string(rates.wordsPerMinute);
+  return BytesOf(QCoreApplication::translate("Practice", "Keys/Min %1   Accuracy: %2%   WPM: %3")
+                     .arg(rates.keysPerMinute)
+                     .arg(rates.accuracy)
+                     .arg(rates.wordsPerMinute));
 }

@@ -129,7 +129,7 @@ TFmTextPrac::TFmTextPrac(WindowContext& context, stopwatch& practiceStopwatch, Q
   }();
   (void)factoryInstalled;
   setObjectName("FmTextPrac");
-  setWindowTitle("Paragraph Drills");
+  setWindowTitle(tr("Paragraph Drills"));
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(kClientWidth, kClientHeight);

@@ -1,6 +1,7 @@
 #pragma once
 // TFmTextPrac, the paragraph drills window: two rulers, the drill's painted surface and a
 // status bar. The window takes every key before its controls and hands it to the drill.
+#include <QCoreApplication>
 #include <QDialog>
 #include <string>
 
@@ -12,6 +13,8 @@ class QLabel;
 class QStatusBar;
 
 class TFmTextPrac : public QDialog, private ParagraphDrillView {
+  Q_DECLARE_TR_FUNCTIONS(TFmTextPrac)
+
  public:
   TFmTextPrac(WindowContext& context, stopwatch& practiceStopwatch, QWidget* parent = nullptr);
 

@@ -1,3 +1,4 @@
+#include "platform/translation.h"
 #include "settings/option.h"
 
 #include <QCheckBox>
@@ -51,19 +52,22 @@ void FillList(QListWidget& list, const std::vector<std::string>& names) {
 }
 
 QComboBox* DropDownList(const char* name, QWidget* parent, const QRect& place,
-                        const char* hint = nullptr) {
+                        const QString& hint = {}) {
   auto* box = new QComboBox(parent);
   box->setObjectName(name);
   box->setEditable(false);
   box->setGeometry(place);
-  if (hint) box->setToolTip(hint);
+  box->setToolTip(hint);
   return box;
 }
 }  // namespace
 
 std::string DeleteLearnerQuestion(const std::string& name) {
-  return "Delete the learner \"" + name +
-         "\"? The course position, practice time and settings of this learner will be lost.";
+  return BytesOf(
+      QCoreApplication::translate("Options",
+                                  "Delete the learner \"%1\"? The course position, practice time "
+                                  "and settings of this learner will be lost.")
+          .arg(BytesToQString(name)));
 }
 
 TFmOption::TFmOption(WindowContext& context, SettingsTargets& targets, TPasswordDlg& passwordDlg,
@@ -80,7 +84,7 @@ TFmOption::TFmOption(WindowContext& context, SettingsTargets& targets, TPassword
       global_(context.workDir + "/" + kGlobalFileName),
       learners_(context.workDir + "/" + kLearnerFileName) {
   setObjectName("FmOption");
-  setWindowTitle("Options");
+  setWindowTitle(tr("Options"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setFixedSize(307, 416);
   setFont(PixelFont("Times New Roman", 15));
@@ -93,19 +97,20 @@ TFmOption::TFmOption(WindowContext& context, SettingsTargets& targets, TPassword
   PageControl1->setUsesScrollButtons(false);
   PageControl1->tabBar()->setStyleSheet("QTabBar::tab { padding: 4px 7px; }");
   for (const auto& [name, caption] :
-       {std::pair{"TabSheet1", "General"}, std::pair{"TabSheet2", "Practice Contents"},
-        std::pair{"TabSheet3", "Keyboard Layout"}}) {
+       {std::pair{"TabSheet1", QT_TR_NOOP("General")},
+        std::pair{"TabSheet2", QT_TR_NOOP("Practice Contents")},
+        std::pair{"TabSheet3", QT_TR_NOOP("Keyboard Layout")}}) {
     auto* page = new QWidget;
     page->setObjectName(name);
-    PageControl1->addTab(page, caption);
+    PageControl1->addTab(page, tr(caption));
   }
   BuildGeneralPage(PageControl1->widget(0));
   BuildContentsPage(PageControl1->widget(1));
   BuildLayoutPage(PageControl1->widget(2));
   PageControl1->setCurrentIndex(0);
 
-  BnSave = Button("BnSave", "&OK", this, QRect(64, 378, 80, 28));
-  BnCancel = Button("BnCancel", "&Cancel", this, QRect(164, 378, 80, 28));
+  BnSave = Button("BnSave", tr("&OK"), this, QRect(64, 378, 80, 28));
+  BnCancel = Button("BnCancel", tr("&Cancel"), this, QRect(164, 378, 80, 28));
 
   Connect(BnSave, &TFmOption::BnSaveClick);
   Connect(BnCancel, &TFmOption::BnCancelClick);
@@ -129,28 +134,28 @@ TFmOption::TFmOption(WindowContext& context, SettingsTargets& targets, TPassword
 }
 
 void TFmOption::BuildGeneralPage(QWidget* page) {
-  GroupBox4 = new QGroupBox("Layouts of practices", page);
+  GroupBox4 = new QGroupBox(tr("Layouts of practices"), page);
   GroupBox4->setObjectName("GroupBox4");
   GroupBox4->setGeometry(8, 8, 271, 162);
-  BnBlinkingcolor = Button("BnBlinkingcolor", "&Blinking color of the pressed key", GroupBox4,
+  BnBlinkingcolor = Button("BnBlinkingcolor", tr("&Blinking color of the pressed key"), GroupBox4,
                            QRect(10, 24, 214, 28));
   ColorLb = new QLabel(GroupBox4);
   ColorLb->setObjectName("ColorLb");
   ColorLb->setGeometry(234, 26, 25, 25);
   ColorLb->setAutoFillBackground(true);
   ColorLb->setFrameStyle(QFrame::Box | QFrame::Plain);
-  BnFont = Button("BnFont", "&Font of practices", GroupBox4, QRect(10, 60, 214, 28),
-                  "Font used in the practices");
-  ExampleEd = new QLineEdit("Example", GroupBox4);
+  BnFont = Button("BnFont", tr("&Font of practices"), GroupBox4, QRect(10, 60, 214, 28),
+                  tr("Font used in the practices"));
+  ExampleEd = new QLineEdit(tr("Example"), GroupBox4);
   ExampleEd->setObjectName("ExampleEd");
   ExampleEd->setGeometry(10, 94, 249, 34);
-  EnableGameCheckbox = new QCheckBox("&Enable game", GroupBox4);
+  EnableGameCheckbox = new QCheckBox(tr("&Enable game"), GroupBox4);
   EnableGameCheckbox->setObjectName("EnableGameCheckbox");
   EnableGameCheckbox->setGeometry(10, 134, 200, 22);
   EnableGameCheckbox->setChecked(true);
   EnableGameCheckbox->setEnabled(false);  // until the password gate has been passed
 
-  GroupBox5 = new QGroupBox("Users Management", page);
+  GroupBox5 = new QGroupBox(tr("Users Management"), page);
   GroupBox5->setObjectName("GroupBox5");
   GroupBox5->setGeometry(8, 180, 271, 100);
   UsersComboBox = new QComboBox(GroupBox5);
@@ -158,26 +163,26 @@ void TFmOption::BuildGeneralPage(QWidget* page) {
   UsersComboBox->setEditable(true);
   UsersComboBox->setInsertPolicy(QComboBox::NoInsert);
   UsersComboBox->setGeometry(10, 24, 249, 26);
-  UsersComboBox->setToolTip("Input or select a name");
+  UsersComboBox->setToolTip(tr("Input or select a name"));
   AddUserBn =
-      Button("AddUserBn", "&Add ", GroupBox5, QRect(10, 60, 110, 28), "Add the new name above");
-  DeleteUsreBn = Button("DeleteUsreBn", "&Delete", GroupBox5, QRect(149, 60, 110, 28));
+      Button("AddUserBn", tr("&Add "), GroupBox5, QRect(10, 60, 110, 28), tr("Add the new name above"));
+  DeleteUsreBn = Button("DeleteUsreBn", tr("&Delete"), GroupBox5, QRect(149, 60, 110, 28));
 }
 
 void TFmOption::BuildContentsPage(QWidget* page) {
   CourseComboBox = DropDownList("CourseComboBox", page, QRect(8, 28, 271, 26),
-                                "Select a text file to be the content of the course");
-  Caption("Course", page, 8, 8, CourseComboBox);
+                                tr("Select a text file to be the content of the course"));
+  Caption(tr("Course"), page, 8, 8, CourseComboBox);
   SentenceComboBox =
       DropDownList("SentenceComboBox", page, QRect(8, 84, 271, 26),
-                   "Select a text file to be the content of practices of sentence and paragraph");
-  Caption("Sentence && paragraph", page, 8, 64, SentenceComboBox);
+                   tr("Select a text file to be the content of practices of sentence and paragraph"));
+  Caption(tr("Sentence && paragraph"), page, 8, 64, SentenceComboBox);
   GameComboBox = DropDownList("GameComboBox", page, QRect(8, 140, 271, 26));
-  Caption("Game", page, 8, 120, GameComboBox);
+  Caption(tr("Game"), page, 8, 120, GameComboBox);
   Label7 = new QLabel(
-      "Note:\r\nThe text files are located in the installation folder of QZ Typing Tutor. "
+      tr("Note:\r\nThe text files are located in the installation folder of QZ Typing Tutor. "
       "Protocols of the text files for course, sentence and game are different. You may edit "
-      "them using a text editor.",
+      "them using a text editor."),
       page);
   Label7->setObjectName("Label7");
   Label7->setWordWrap(true);
@@ -190,30 +195,30 @@ void TFmOption::BuildContentsPage(QWidget* page) {
 
 void TFmOption::BuildLayoutPage(QWidget* page) {
   ComboBox1 = DropDownList("ComboBox1", page, QRect(8, 24, 271, 26));
-  Caption("Select keyboard layout", page, 8, 4, ComboBox1);
-  Caption("The layout file:", page, 8, 56);
+  Caption(tr("Select keyboard layout"), page, 8, 4, ComboBox1);
+  Caption(tr("The layout file:"), page, 8, 56);
   LbLayoutFileName = new QLabel(page);
   LbLayoutFileName->setObjectName("LbLayoutFileName");
   LbLayoutFileName->setGeometry(112, 56, 167, 20);
-  BnDeleteReg = Button("BnDeleteReg", "&Delete current layout", page, QRect(8, 80, 271, 26),
-                       "Only delete the association.");
+  BnDeleteReg = Button("BnDeleteReg", tr("&Delete current layout"), page, QRect(8, 80, 271, 26),
+                       tr("Only delete the association."));
 
-  GroupBox2 = new QGroupBox("Add layout", page);
+  GroupBox2 = new QGroupBox(tr("Add layout"), page);
   GroupBox2->setObjectName("GroupBox2");
   GroupBox2->setGeometry(8, 112, 271, 182);
   EdLayoutName = new QLineEdit(GroupBox2);
   EdLayoutName->setObjectName("EdLayoutName");
   EdLayoutName->setGeometry(10, 40, 251, 24);
-  Caption("Name of new layout", GroupBox2, 10, 20, EdLayoutName);
+  Caption(tr("Name of new layout"), GroupBox2, 10, 20, EdLayoutName);
   FileListBox2 = new QListWidget(GroupBox2);
   FileListBox2->setObjectName("FileListBox2");
   FileListBox2->setGeometry(10, 88, 251, 56);
-  FileListBox2->setToolTip("Select a file for  the layout");
-  Caption("Select a layout file", GroupBox2, 10, 68, FileListBox2);
-  BnRegister = Button("BnRegister", "&Register new layout", GroupBox2, QRect(10, 150, 251, 26));
+  FileListBox2->setToolTip(tr("Select a file for  the layout"));
+  Caption(tr("Select a layout file"), GroupBox2, 10, 68, FileListBox2);
+  BnRegister = Button("BnRegister", tr("&Register new layout"), GroupBox2, QRect(10, 150, 251, 26));
 
-  BnAdvancedFunctions = Button("BnAdvancedFunctions", "Ad&vanced setting >>", page,
-                               QRect(8, 300, 271, 26), "To design new keyboard layout");
+  BnAdvancedFunctions = Button("BnAdvancedFunctions", tr("Ad&vanced setting >>"), page,
+                               QRect(8, 300, 271, 26), tr("To design new keyboard layout"));
 }
 
 void TFmOption::Connect(QPushButton* button, void (TFmOption::*handler)()) {
@@ -404,7 +409,7 @@ void TFmOption::LoadPracticeTexts() {
     if (TextFileExists(course)) {
       targets_.LoadCourseText(course);
     } else {
-      context_.dialogs.Warn(kCourseFileMissing);
+      context_.dialogs.Warn(Translated("Options", kCourseFileMissing));
     }
   });
   Guarded(context_.dialogs, [this] {
@@ -412,7 +417,7 @@ void TFmOption::LoadPracticeTexts() {
     if (TextFileExists(text)) {
       targets_.LoadSentenceText(text);
     } else {
-      context_.dialogs.Warn(kTextFileMissing);
+      context_.dialogs.Warn(Translated("Options", kTextFileMissing));
     }
   });
   Guarded(context_.dialogs, [this] {
@@ -434,7 +439,7 @@ void TFmOption::ReloadSettings() {
 void TFmOption::AddUser() {
   std::string name;
   if (!QStringToBytes(UsersComboBox->currentText(), name)) {
-    context_.dialogs.Inform(kNameNotStorable);
+    context_.dialogs.Inform(Translated("Options", kNameNotStorable));
     return;
   }
   name = TrimIniSpace(name);
@@ -462,7 +467,7 @@ void TFmOption::AddUser() {
     ++place;
   }
   UsersComboBox->insertItem(place, BytesToQString(name));
-  context_.dialogs.Inform(kNewUserAdded);
+  context_.dialogs.Inform(Translated("Options", kNewUserAdded));
 }
 
 void TFmOption::DeleteUser() {
@@ -471,7 +476,7 @@ void TFmOption::DeleteUser() {
   name = TrimIniSpace(name);
   if (name.empty()) return;
   if (EqualsIgnoreCase(name, CurrentUser)) {
-    context_.dialogs.Inform(kDontDeleteCurrentUser);
+    context_.dialogs.Inform(Translated("Options", kDontDeleteCurrentUser));
     return;
   }
   // Names differing only in case are one learner: every section of the name goes.
@@ -518,7 +523,7 @@ void TFmOption::ComboBox1Change() {
 void TFmOption::BnRegisterClick() {
   std::string name;
   if (!QStringToBytes(EdLayoutName->text(), name) || name.find_first_of("\r\n") != name.npos) {
-    context_.dialogs.Inform(kNameNotStorable);
+    context_.dialogs.Inform(Translated("Options", kNameNotStorable));
     return;
   }
   // Names and files are stored as INI values, which lose outer spaces; an empty one would
@@ -529,7 +534,7 @@ void TFmOption::BnRegisterClick() {
   // A file name cannot be trimmed like the display name: it would name another file.
   const std::string file = BytesOf(selected.front()->text());
   if (file.find_first_of("\r\n") != file.npos || TrimIniSpace(file) != file) {
-    context_.dialogs.Inform(kNameNotStorable);
+    context_.dialogs.Inform(Translated("Options", kNameNotStorable));
     return;
   }
   ComboBox1->addItem(BytesToQString(name));

@@ -7,6 +7,8 @@
 //
 // Invariant: ComboBox1 holds as many layout names as LayoutFileNames holds files, entry k of
 // both describing the same layout.
+#include <QCoreApplication>
+#include <QtGlobal>
 #include <QDialog>
 #include <cstdint>
 #include <functional>
@@ -33,18 +35,20 @@ class QTabWidget;
 inline constexpr const char* kWhatTheProblem = "what the problem";
 inline constexpr const char* kWhatLoadingKeyboard = " what loading keyboard";
 inline constexpr const char* kCourseFileMissing =
-    "The course file may not exist. Please check the Options.";
+    QT_TRANSLATE_NOOP("Options", "The course file may not exist. Please check the Options.");
 inline constexpr const char* kTextFileMissing =
-    "The text file may not exist. Please check the Options.";
+    QT_TRANSLATE_NOOP("Options", "The text file may not exist. Please check the Options.");
 inline constexpr const char* kNewUserAdded =
-    "The new user will have the settings of the current user. Please restart the program.";
-inline constexpr const char* kDontDeleteCurrentUser = "Please don't delete current user.";
+    QT_TRANSLATE_NOOP("Options", "The new user will have the settings of the current user. Please restart the program.");
+inline constexpr const char* kDontDeleteCurrentUser = QT_TRANSLATE_NOOP("Options", "Please don't delete current user.");
 // The question before a learner's section is erased.
 std::string DeleteLearnerQuestion(const std::string& name);
 inline constexpr const char* kNameNotStorable =
-    "The name contains a character that cannot be stored in the settings files.";
+    QT_TRANSLATE_NOOP("Options", "The name contains a character that cannot be stored in the settings files.");
 
 class TFmOption : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TFmOption)
+
  public:
   // The working folder is context.workDir; passwordDlg guards the designer.
   TFmOption(WindowContext& context, SettingsTargets& targets, TPasswordDlg& passwordDlg,

@@ -8,11 +8,11 @@
 
 TPasswordDlg::TPasswordDlg(QWidget* parent) : QDialog(parent) {
   setObjectName("PasswordDlg");
-  setWindowTitle("Password Dialog");
+  setWindowTitle(tr("Password Dialog"));
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(194, 93);
 
-  auto* prompt = new QLabel("Enter password:", this);
+  auto* prompt = new QLabel(tr("Enter password:"), this);
   prompt->setObjectName("Label1");
   prompt->setGeometry(8, 8, 178, 18);
   Password = new QLineEdit(this);
@@ -22,12 +22,12 @@ TPasswordDlg::TPasswordDlg(QWidget* parent) : QDialog(parent) {
   Password->setGeometry(8, 28, 178, 24);
   prompt->setBuddy(Password);
 
-  OKBtn = new QPushButton("OK", this);
+  OKBtn = new QPushButton(tr("OK"), this);
   OKBtn->setObjectName("OKBtn");
   OKBtn->setDefault(true);
   OKBtn->setGeometry(24, 60, 70, 26);
   connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-  CancelBtn = new QPushButton("Cancel", this);
+  CancelBtn = new QPushButton(tr("Cancel"), this);
   CancelBtn->setObjectName("CancelBtn");
   CancelBtn->setGeometry(102, 60, 70, 26);
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);

@@ -40,7 +40,7 @@ class ClickableLabel : public QLabel {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName("AboutBox");
-  setWindowTitle("About");
+  setWindowTitle(tr("About"));
   setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
   setFixedSize(299, 258);
   setAutoFillBackground(true);
@@ -59,7 +59,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   title->setObjectName("ProductName");
   title->setFont(PixelFont("Times New Roman", 24, true));
   title->setGeometry(64, 14, 210, 30);
-  auto* version = new QLabel("Version 3.2  Beta\nA tutor for touch typing", upper);
+  auto* version = new QLabel(tr("Version 3.2  Beta\nA tutor for touch typing"), upper);
   version->setObjectName("Version");
   version->setGeometry(64, 56, 210, 40);
   auto* web = new ClickableLabel(kWebAddress, upper);
@@ -75,15 +75,15 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   auto* lower = new QFrame(this);
   lower->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   lower->setGeometry(8, 176, 283, 40);
-  auto* learner = new QLabel("Learner", lower);
+  auto* learner = new QLabel(tr("Learner"), lower);
   learner->setGeometry(8, 10, 60, 20);
   UsersComboBox = new QComboBox(lower);
   UsersComboBox->setObjectName("UsersComboBox");
   UsersComboBox->setEditable(false);
-  UsersComboBox->setToolTip("Select one or go to the Options page to create a new one");
+  UsersComboBox->setToolTip(tr("Select one or go to the Options page to create a new one"));
   UsersComboBox->setGeometry(72, 8, 200, 24);
 
-  OKButton = new QPushButton("&OK", this);
+  OKButton = new QPushButton(tr("&OK"), this);
   OKButton->setObjectName("OKButton");
   OKButton->setDefault(true);
   OKButton->setGeometry(112, 224, 75, 26);

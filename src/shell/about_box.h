@@ -1,5 +1,6 @@
 #pragma once
 // TAboutBox: the start-up panel, about panel and learner picker. It is left only through OK.
+#include <QCoreApplication>
 #include <QDialog>
 #include <functional>
 #include <string>
@@ -10,6 +11,8 @@ class QLabel;
 class QPushButton;
 
 class TAboutBox : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TAboutBox)
+
  public:
   explicit TAboutBox(QWidget* parent = nullptr);
   // The shell "open" of the web address; set by the program.

@@ -1,5 +1,5 @@
 // Entry point: the program runs in the current working folder, which holds its INI files,
-// texts and layouts. It reads no arguments or environment of its own.
+// texts and layouts. It reads no arguments; the locale chooses the language of its texts.
 #include <QApplication>
 #include <filesystem>
 #include <functional>
@@ -7,6 +7,7 @@
 #include "platform/guard.h"
 #include "platform/qt_dialogs.h"
 #include "platform/termination_signals.h"
+#include "platform/translation.h"
 #include "shell/program.h"
 #include "shell/session_end.h"
 
@@ -52,6 +53,7 @@ int main(int argc, char* argv[]) {
   QtDialogs dialogs;
   TutorApplication app(argc, argv, dialogs);
   app.setQuitOnLastWindowClosed(false);  // closing the main menu quits explicitly
+  InstallTranslations();
 
   const std::string workDir = std::filesystem::current_path().string();
   SteadyClock clock;

@@ -34,18 +34,18 @@ TButtonMenu::TButtonMenu(QWidget* parent) : QDialog(parent) {
     std::function<void()> MenuActions::*action;
   };
   const ButtonPlace places[] = {
-      {&Button1, "Button1", "&Course", 9, &MenuActions::course},
-      {&Button3, "Button3", "&Sentence Drills", 46, &MenuActions::sentenceDrills},
-      {&Button2, "Button2", "&Free Drills", 84, &MenuActions::freeDrills},
-      {&Button4, "Button4", "&Paragraph Drills", 121, &MenuActions::paragraphDrills},
-      {&Button5, "Button5", "&Game", 158, &MenuActions::game},
-      {&Button6, "Button6", "&Options", 195, &MenuActions::options},
-      {&Button9, "Button9", "P&rogress", 233, &MenuActions::progress},
-      {&Button8, "Button8", "&Help", 233 + kProgressPitch, &MenuActions::help},
-      {&Button7, "Button7", "&Exit", 270 + kProgressPitch, nullptr},
+      {&Button1, "Button1", QT_TR_NOOP("&Course"), 9, &MenuActions::course},
+      {&Button3, "Button3", QT_TR_NOOP("&Sentence Drills"), 46, &MenuActions::sentenceDrills},
+      {&Button2, "Button2", QT_TR_NOOP("&Free Drills"), 84, &MenuActions::freeDrills},
+      {&Button4, "Button4", QT_TR_NOOP("&Paragraph Drills"), 121, &MenuActions::paragraphDrills},
+      {&Button5, "Button5", QT_TR_NOOP("&Game"), 158, &MenuActions::game},
+      {&Button6, "Button6", QT_TR_NOOP("&Options"), 195, &MenuActions::options},
+      {&Button9, "Button9", QT_TR_NOOP("P&rogress"), 233, &MenuActions::progress},
+      {&Button8, "Button8", QT_TR_NOOP("&Help"), 233 + kProgressPitch, &MenuActions::help},
+      {&Button7, "Button7", QT_TR_NOOP("&Exit"), 270 + kProgressPitch, nullptr},
   };
   for (const ButtonPlace& place : places) {
-    QPushButton* button = Button(place.name, place.caption, this, QRect(8, place.y, 181, 32));
+    QPushButton* button = Button(place.name, tr(place.caption), this, QRect(8, place.y, 181, 32));
     button->setFont(font);
     *place.button = button;
     if (place.action) {

@@ -1,6 +1,7 @@
 #pragma once
 // TButtonMenu: the main menu, one column of nine buttons. Closing it reports the practice
 // time and ends the program.
+#include <QCoreApplication>
 #include <QDialog>
 #include <functional>
 
@@ -14,6 +15,8 @@ struct MenuActions {
 };
 
 class TButtonMenu : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TButtonMenu)
+
  public:
   explicit TButtonMenu(QWidget* parent = nullptr);
   MenuActions actions;

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QPushButton>
 
+#include "platform/codepage.h"
 #include "platform/guard.h"
 #include "settings/settings_keys.h"
 #include "shell/time_report.h"
@@ -29,8 +30,8 @@ TutorProgram::TutorProgram(WindowContext& windowContext)
 
   LeftHand->SetHand(true);
   RightHand->SetHand(false);
-  LeftHand->setWindowTitle("Left");
-  RightHand->setWindowTitle("Right");
+  LeftHand->setWindowTitle(QCoreApplication::translate("Shell", "Left"));
+  RightHand->setWindowTitle(QCoreApplication::translate("Shell", "Right"));
   RightHand->move(LeftHand->x() + 200, RightHand->y());
   Guides = std::make_unique<GuideWindows>(*VKeyboard, *LeftHand, *RightHand);
 
@@ -123,7 +124,9 @@ void TutorProgram::WireStatistics() {
 }
 
 std::string LearnerBusyText(const std::string& name) {
-  return name + " is practising in another window of the program. Please pick another learner.";
+  return BytesOf(QCoreApplication::translate("Shell", "%1 is practising in another window of the "
+                                                     "program. Please pick another learner.")
+                     .arg(BytesToQString(name)));
 }
 
 void TutorProgram::PickLearner() {

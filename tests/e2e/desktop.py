@@ -93,8 +93,10 @@ class Display:
         raise Timeout("the window manager did not start: " + output[-2000:])
 
     def env(self):
-        drop = ("QT_QPA_PLATFORM", "SESSION_MANAGER", "XDG_CONFIG_HOME", "XDG_CACHE_HOME")
+        drop = ("QT_QPA_PLATFORM", "SESSION_MANAGER", "XDG_CONFIG_HOME", "XDG_CACHE_HOME",
+                "LANGUAGE", "LC_ALL", "LC_MESSAGES")
         env = {key: value for key, value in os.environ.items() if key not in drop}
+        env["LANG"] = "C.UTF-8"  # the program speaks English unless a scenario says otherwise
         env.update(self.session_env)
         env["DISPLAY"] = self.name
         env["HOME"] = self.home

@@ -964,6 +964,44 @@ def screen_reader(display, program, data):
     return workdir
 
 
+def translated_windows(display, program, data):
+    """Under a German and then a French locale the start-up panel, the main menu, the course
+    window and the practice-time report speak the learner's language, as a screen reader
+    reads them."""
+    display.start_accessibility_bus()
+    os.environ.update(display.env())  # the accessibility client reads its bus from here
+    import pyatspi
+
+    def shown(texts):
+        names = set()
+        for app in pyatspi.Registry.getDesktop(0):
+            names.update(node.name for node in pyatspi.findAllDescendants(app, lambda n: n.name))
+        return all(any(text in name for name in names) for text in texts) or None
+
+    for lang, panel, menu_text, course, report in (
+            ("de_DE.UTF-8", "Info", "Satzübungen", "Kurs", "Die Übungszeit beträgt"),
+            ("fr_FR.UTF-8", ".* propos", "Exercices libres", "Cours", "Le temps d’exercice")):
+        workdir = seeded_workdir(data)
+        display.session_env["LANG"] = lang
+        session = Session(display, program, workdir)
+        display.wait_active(display.wait_window(panel), "the start-up panel")
+        display.keys("Return")
+        menu = wait_until(session.menu, "the main menu")
+        wait_until(lambda: shown([menu_text]), "the menu's buttons in " + lang)
+        display.crop(menu, display.temp("menu-%s.png" % lang[:2]))
+        window = session.open_window(menu, "alt+k" if lang[:2] == "de" else "alt+c", course)
+        display.keys("Escape")
+        display.wait_gone(course)
+        display.wait_active(menu, "the main menu")
+        display.keys("Escape")
+        wait_until(session.message_boxes, "the practice-time report")
+        wait_until(lambda: shown([report]), "the report in " + lang)
+        session.answer_box()
+        assert_exit(session.program.wait_exit())
+    display.session_env.pop("LANG")
+    return workdir
+
+
 def two_instances(display, program, data):
     """Two instances in one working folder: the second may not run for the learner the first
     runs for, and picks another; ended together by SIGTERM, both save their learner. Each

@@ -1,0 +1,133 @@
+#!/usr/bin/env python3
+"""Writes the German and French translations into translations/qz_*.ts from the tables here.
+
+Run lupdate first (see the README), then this; a source without an entry here stays unfinished
+and the translation test names it."""
+import re
+import sys
+from pathlib import Path
+
+# (context or "*" for every context, source) -> (German, French)
+T = {
+    ("*", "Input Box"): ("Eingabe", "Saisie"),
+    ("*", "Input the difficulty (1-10)."): ("Schwierigkeit eingeben (1-10).", "Entrez la difficulté (1-10)."),
+    ("*", "Do you want to exit?"): ("Möchten Sie das Spiel beenden?", "Voulez-vous quitter ?"),
+    ("*", "   Accuracy: %1%   WPM: %2  Expected WPM: %3"): ("   Genauigkeit: %1%   WPM: %2  Erwartete WPM: %3", "   Précision : %1%   MPM : %2  MPM attendus : %3"),
+    ("*", " Difficulty: %1    Hit: %2   Lost: %3  Time: %4s   Score: %5"): (" Schwierigkeit: %1    Treffer: %2   Verloren: %3  Zeit: %4s   Punkte: %5", " Difficulté : %1    Touchés : %2   Perdus : %3  Temps : %4s   Score : %5"),
+    ("*", 'Delete the learner "%1"? The course position, practice time and settings of this learner will be lost.'): ("Den Lernenden „%1“ löschen? Kursposition, Übungszeit und Einstellungen dieses Lernenden gehen verloren.", "Supprimer l’élève « %1 » ? La position dans le cours, le temps d’exercice et les réglages de cet élève seront perdus."),
+    ("*", "The course file may not exist. Please check the Options."): ("Die Kursdatei fehlt vielleicht. Bitte prüfen Sie die Optionen.", "Le fichier du cours n’existe peut-être pas. Veuillez vérifier les options."),
+    ("*", "The text file may not exist. Please check the Options."): ("Die Textdatei fehlt vielleicht. Bitte prüfen Sie die Optionen.", "Le fichier de texte n’existe peut-être pas. Veuillez vérifier les options."),
+    ("*", "The new user will have the settings of the current user. Please restart the program."): ("Der neue Benutzer erhält die Einstellungen des aktuellen Benutzers. Bitte starten Sie das Programm neu.", "Le nouvel utilisateur aura les réglages de l’utilisateur actuel. Veuillez redémarrer le programme."),
+    ("*", "Please don't delete current user."): ("Bitte löschen Sie nicht den aktuellen Benutzer.", "Veuillez ne pas supprimer l’utilisateur actuel."),
+    ("*", "The name contains a character that cannot be stored in the settings files."): ("Der Name enthält ein Zeichen, das in den Einstellungsdateien nicht gespeichert werden kann.", "Le nom contient un caractère qui ne peut pas être enregistré dans les fichiers de réglages."),
+    ("*", "Use the German course and texts as well?"): ("Auch den deutschen Kurs und die deutschen Texte verwenden?", "Utiliser aussi le cours et les textes allemands ?"),
+    ("*", "Use the French course and texts as well?"): ("Auch den französischen Kurs und die französischen Texte verwenden?", "Utiliser aussi le cours et les textes français ?"),
+    ("*", "Beginning of the course."): ("Anfang des Kurses.", "Début du cours."),
+    ("*", "End of the course."): ("Ende des Kurses.", "Fin du cours."),
+    ("*", "Please input a number to goto somewhere of the course:"): ("Bitte geben Sie die Nummer der Kurszeile ein, zu der Sie springen möchten:", "Veuillez entrer le numéro de la ligne du cours où aller :"),
+    ("*", "Invalid input."): ("Ungültige Eingabe.", "Saisie invalide."),
+    ("*", "Press the -> key to the next, the <- key to the previous, the Insert key to anywhere."): ("Taste -> zur nächsten, Taste <- zur vorigen Zeile, Einfg zu einer beliebigen Zeile.", "Touche -> : ligne suivante, touche <- : ligne précédente, Inser : n’importe quelle ligne."),
+    ("*", "Please input what you like to practise:"): ("Bitte geben Sie ein, was Sie üben möchten:", "Veuillez entrer ce que vous voulez pratiquer :"),
+    ("*", "Please press the Insert key for defining the example line."): ("Bitte drücken Sie Einfg, um die Übungszeile festzulegen.", "Veuillez appuyer sur Inser pour définir la ligne d’exemple."),
+    ("*", "How many lines you would practise:"): ("Wie viele Zeilen möchten Sie üben:", "Combien de lignes voulez-vous pratiquer :"),
+    ("*", " lines left."): (" Zeilen übrig.", " lignes restantes."),
+    ("*", "Keys/Min %1   Accuracy: %2%   WPM: %3"): ("Anschläge/Min %1   Genauigkeit: %2%   WPM: %3", "Frappes/min %1   Précision : %2%   MPM : %3"),
+    ("*", "Can you really type so fast?  Do be patient."): ("Können Sie wirklich so schnell tippen?  Bitte haben Sie Geduld.", "Tapez-vous vraiment si vite ?  Soyez patient."),
+    ("*", "Left"): ("Links", "Gauche"),
+    ("*", "Right"): ("Rechts", "Droite"),
+    ("*", "%1 is practising in another window of the program. Please pick another learner."): ("%1 übt gerade in einem anderen Fenster des Programms. Bitte wählen Sie einen anderen Lernenden.", "%1 s’exerce dans une autre fenêtre du programme. Veuillez choisir un autre élève."),
+    ("*", "%1 h %2 m %3 s"): ("%1 h %2 min %3 s", "%1 h %2 min %3 s"),
+    ("*", "The practice time is %1, total practice time is %2."): ("Die Übungszeit beträgt %1, die gesamte Übungszeit %2.", "Le temps d’exercice est de %1, le temps total d’exercice est de %2."),
+    ("*", "About"): ("Info", "À propos"),
+    ("*", "Version 3.2  Beta\nA tutor for touch typing"): ("Version 3.2  Beta\nEin Lehrer für das Zehnfingersystem", "Version 3.2  Bêta\nUn professeur de dactylographie"),
+    ("*", "Learner"): ("Lernende(r)", "Élève"),
+    ("*", "Select one or go to the Options page to create a new one"): ("Wählen Sie einen Namen, oder legen Sie in den Optionen einen neuen an", "Choisissez un nom, ou créez-en un dans les options"),
+    ("*", "&OK"): ("&OK", "&OK"),
+    ("*", "OK"): ("OK", "OK"),
+    ("*", "Cancel"): ("Abbrechen", "Annuler"),
+    ("*", "&Cancel"): ("&Abbrechen", "&Annuler"),
+    ("TButtonMenu", "&Course"): ("&Kurs", "&Cours"),
+    ("TButtonMenu", "&Sentence Drills"): ("&Satzübungen", "&Phrases"),
+    ("TButtonMenu", "&Free Drills"): ("&Freie Übungen", "Exercices &libres"),
+    ("TButtonMenu", "&Paragraph Drills"): ("&Absatzübungen", "Para&graphes"),
+    ("TButtonMenu", "&Game"): ("S&piel", "&Jeu"),
+    ("TButtonMenu", "&Options"): ("&Optionen", "&Options"),
+    ("TButtonMenu", "P&rogress"): ("Fortsch&ritt", "P&rogrès"),
+    ("TButtonMenu", "&Help"): ("&Hilfe", "&Aide"),
+    ("TButtonMenu", "&Exit"): ("&Beenden", "&Quitter"),
+    ("*", "Course"): ("Kurs", "Cours"),
+    ("*", "Free Drills"): ("Freie Übungen", "Exercices libres"),
+    ("*", "Sentence Drills"): ("Satzübungen", "Exercices de phrases"),
+    ("*", "Paragraph Drills"): ("Absatzübungen", "Exercices de paragraphes"),
+    ("*", "Line Practice"): ("Zeilenübung", "Exercice de ligne"),
+    ("*", "Sample"): ("Vorlage", "Modèle"),
+    ("*", "Typing"): ("Eingabe", "Frappe"),
+    ("*", "Options"): ("Optionen", "Options"),
+    ("*", "General"): ("Allgemein", "Général"),
+    ("*", "Practice Contents"): ("Übungsinhalte", "Contenus"),
+    ("*", "Keyboard Layout"): ("Tastaturbelegung", "Disposition"),
+    ("*", "Layouts of practices"): ("Aussehen der Übungen", "Aspect des exercices"),
+    ("*", "&Blinking color of the pressed key"): ("&Blinkfarbe der zu drückenden Taste", "&Couleur de clignotement"),
+    ("*", "&Font of practices"): ("&Schrift der Übungen", "&Police des exercices"),
+    ("*", "Font used in the practices"): ("Schrift, in der geübt wird", "Police utilisée dans les exercices"),
+    ("*", "Example"): ("Beispiel", "Exemple"),
+    ("*", "&Enable game"): ("S&piel einschalten", "Activer le &jeu"),
+    ("*", "Users Management"): ("Benutzerverwaltung", "Gestion des utilisateurs"),
+    ("*", "Input or select a name"): ("Namen eingeben oder auswählen", "Entrez ou choisissez un nom"),
+    ("*", "&Add "): ("&Hinzufügen", "Ajou&ter"),
+    ("*", "Add the new name above"): ("Den neuen Namen oben hinzufügen", "Ajouter le nouveau nom ci-dessus"),
+    ("*", "&Delete"): ("&Löschen", "&Supprimer"),
+    ("*", "Select a text file to be the content of the course"): ("Textdatei mit dem Inhalt des Kurses wählen", "Choisissez le fichier de texte du cours"),
+    ("*", "Select a text file to be the content of practices of sentence and paragraph"): ("Textdatei mit dem Inhalt der Satz- und Absatzübungen wählen", "Choisissez le fichier de texte des exercices de phrases et de paragraphes"),
+    ("*", "Sentence && paragraph"): ("Sätze && Absätze", "Phrases && paragraphes"),
+    ("*", "Game"): ("Spiel", "Jeu"),
+    ("*", "Note:\r\nThe text files are located in the installation folder of QZ Typing Tutor. Protocols of the text files for course, sentence and game are different. You may edit them using a text editor."): ("Hinweis:\r\nDie Textdateien liegen im Arbeitsordner von QZ Typing Tutor. Kurs, Sätze und Spiel haben je ein eigenes Dateiformat. Sie können die Dateien mit einem Texteditor bearbeiten.", "Remarque :\r\nLes fichiers de texte se trouvent dans le dossier de travail de QZ Typing Tutor. Le cours, les phrases et le jeu ont chacun leur propre format. Vous pouvez les modifier avec un éditeur de texte."),
+    ("*", "Select keyboard layout"): ("Tastaturbelegung wählen", "Choisissez la disposition du clavier"),
+    ("*", "The layout file:"): ("Die Belegungsdatei:", "Le fichier de disposition :"),
+    ("*", "&Delete current layout"): ("Belegung &entfernen", "Retirer la &disposition"),
+    ("*", "Only delete the association."): ("Entfernt nur den Eintrag, nicht die Datei.", "Retire seulement l’entrée, pas le fichier."),
+    ("*", "Add layout"): ("Belegung hinzufügen", "Ajouter une disposition"),
+    ("*", "Name of new layout"): ("Name der neuen Belegung", "Nom de la nouvelle disposition"),
+    ("*", "Select a file for  the layout"): ("Datei für die Belegung wählen", "Choisissez un fichier pour la disposition"),
+    ("*", "Select a layout file"): ("Belegungsdatei wählen", "Choisissez un fichier de disposition"),
+    ("*", "&Register new layout"): ("Neue Belegung &registrieren", "Enregist&rer la disposition"),
+    ("*", "Ad&vanced setting >>"): ("Er&weitert >>", "A&vancé >>"),
+    ("*", "To design new keyboard layout"): ("Eine neue Tastaturbelegung entwerfen", "Concevoir une nouvelle disposition de clavier"),
+    ("*", "Password Dialog"): ("Kennwort", "Mot de passe"),
+    ("*", "Enter password:"): ("Kennwort eingeben:", "Entrez le mot de passe :"),
+    ("*", "Virtual Keyboard"): ("Bildschirmtastatur", "Clavier virtuel"),
+    ("*", "Score"): ("Punkte", "Score"),
+}
+
+def escape(text):
+    text = text.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;").replace('"', "&quot;")
+    return text.replace("'", "&apos;").replace("\r", '<byte value="xd"/>')
+
+def unescape(text):
+    text = text.replace('<byte value="xd"/>', "\r")
+    for a, b in (("&lt;", "<"), ("&gt;", ">"), ("&quot;", '"'), ("&apos;", "'"), ("&amp;", "&")):
+        text = text.replace(a, b)
+    return text
+
+def fill(path, column):
+    ts = path.read_text(encoding="utf-8")
+    missing = []
+    def context_block(match):
+        context = re.search(r"<name>(.*?)</name>", match.group(0)).group(1)
+        def message(m):
+            source = unescape(m.group(2))
+            entry = T.get((context, source)) or T.get(("*", source))
+            if not entry:
+                missing.append((context, source))
+                return m.group(0)
+            return m.group(1) + "<translation>" + escape(entry[column]) + "</translation>"
+        return re.sub(r"(<source>(.*?)</source>\s*)<translation[^>]*>.*?</translation>", message,
+                      match.group(0), flags=re.S)
+    ts = re.sub(r"<context>.*?</context>", context_block, ts, flags=re.S)
+    path.write_text(ts, encoding="utf-8")
+    return missing
+
+root = Path(__file__).resolve().parents[2] / "translations"
+for column, language in enumerate(("de", "fr")):
+    for context, source in fill(root / f"qz_{language}.ts", column):
+        print(f"qz_{language}.ts: no translation of {context}: {source!r}", file=sys.stderr)

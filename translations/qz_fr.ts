@@ -1,0 +1,412 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Input Box</source>
+        <translation>Saisie</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>Input the difficulty (1-10).</source>
+        <translation>Entrez la difficulté (1-10).</translation>
+    </message>
+    <message>
+        <source>Do you want to exit?</source>
+        <translation>Voulez-vous quitter ?</translation>
+    </message>
+    <message>
+        <source>   Accuracy: %1%   WPM: %2  Expected WPM: %3</source>
+        <translation>   Précision : %1%   MPM : %2  MPM attendus : %3</translation>
+    </message>
+    <message>
+        <source> Difficulty: %1    Hit: %2   Lost: %3  Time: %4s   Score: %5</source>
+        <translation> Difficulté : %1    Touchés : %2   Perdus : %3  Temps : %4s   Score : %5</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>Delete the learner &quot;%1&quot;? The course position, practice time and settings of this learner will be lost.</source>
+        <translation>Supprimer l’élève « %1 » ? La position dans le cours, le temps d’exercice et les réglages de cet élève seront perdus.</translation>
+    </message>
+    <message>
+        <source>The course file may not exist. Please check the Options.</source>
+        <translation>Le fichier du cours n’existe peut-être pas. Veuillez vérifier les options.</translation>
+    </message>
+    <message>
+        <source>The text file may not exist. Please check the Options.</source>
+        <translation>Le fichier de texte n’existe peut-être pas. Veuillez vérifier les options.</translation>
+    </message>
+    <message>
+        <source>The new user will have the settings of the current user. Please restart the program.</source>
+        <translation>Le nouvel utilisateur aura les réglages de l’utilisateur actuel. Veuillez redémarrer le programme.</translation>
+    </message>
+    <message>
+        <source>Please don&apos;t delete current user.</source>
+        <translation>Veuillez ne pas supprimer l’utilisateur actuel.</translation>
+    </message>
+    <message>
+        <source>The name contains a character that cannot be stored in the settings files.</source>
+        <translation>Le nom contient un caractère qui ne peut pas être enregistré dans les fichiers de réglages.</translation>
+    </message>
+</context>
+<context>
+    <name>Practice</name>
+    <message>
+        <source>Beginning of the course.</source>
+        <translation>Début du cours.</translation>
+    </message>
+    <message>
+        <source>End of the course.</source>
+        <translation>Fin du cours.</translation>
+    </message>
+    <message>
+        <source>Please input a number to goto somewhere of the course:</source>
+        <translation>Veuillez entrer le numéro de la ligne du cours où aller :</translation>
+    </message>
+    <message>
+        <source>Invalid input.</source>
+        <translation>Saisie invalide.</translation>
+    </message>
+    <message>
+        <source>Press the -&gt; key to the next, the &lt;- key to the previous, the Insert key to anywhere.</source>
+        <translation>Touche -&gt; : ligne suivante, touche &lt;- : ligne précédente, Inser : n’importe quelle ligne.</translation>
+    </message>
+    <message>
+        <source>Please input what you like to practise:</source>
+        <translation>Veuillez entrer ce que vous voulez pratiquer :</translation>
+    </message>
+    <message>
+        <source>Please press the Insert key for defining the example line.</source>
+        <translation>Veuillez appuyer sur Inser pour définir la ligne d’exemple.</translation>
+    </message>
+    <message>
+        <source>How many lines you would practise:</source>
+        <translation>Combien de lignes voulez-vous pratiquer :</translation>
+    </message>
+    <message>
+        <source> lines left.</source>
+        <translation> lignes restantes.</translation>
+    </message>
+    <message>
+        <source>Keys/Min %1   Accuracy: %2%   WPM: %3</source>
+        <translation>Frappes/min %1   Précision : %2%   MPM : %3</translation>
+    </message>
+    <message>
+        <source>Can you really type so fast?  Do be patient.</source>
+        <translation>Tapez-vous vraiment si vite ?  Soyez patient.</translation>
+    </message>
+</context>
+<context>
+    <name>Shell</name>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>%1 is practising in another window of the program. Please pick another learner.</source>
+        <translation>%1 s’exerce dans une autre fenêtre du programme. Veuillez choisir un autre élève.</translation>
+    </message>
+    <message>
+        <source>%1 h %2 m %3 s</source>
+        <translation>%1 h %2 min %3 s</translation>
+    </message>
+    <message>
+        <source>The practice time is %1, total practice time is %2.</source>
+        <translation>Le temps d’exercice est de %1, le temps total d’exercice est de %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Version 3.2  Beta
+A tutor for touch typing</source>
+        <translation>Version 3.2  Bêta
+Un professeur de dactylographie</translation>
+    </message>
+    <message>
+        <source>Learner</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Select one or go to the Options page to create a new one</source>
+        <translation>Choisissez un nom, ou créez-en un dans les options</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>TButtonMenu</name>
+    <message>
+        <source>&amp;Course</source>
+        <translation>&amp;Cours</translation>
+    </message>
+    <message>
+        <source>&amp;Sentence Drills</source>
+        <translation>&amp;Phrases</translation>
+    </message>
+    <message>
+        <source>&amp;Free Drills</source>
+        <translation>Exercices &amp;libres</translation>
+    </message>
+    <message>
+        <source>&amp;Paragraph Drills</source>
+        <translation>Para&amp;graphes</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>P&amp;rogress</source>
+        <translation>P&amp;rogrès</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>TFmCoursePrac</name>
+    <message>
+        <source>Course</source>
+        <translation>Cours</translation>
+    </message>
+</context>
+<context>
+    <name>TFmLetterPrac</name>
+    <message>
+        <source>Free Drills</source>
+        <translation>Exercices libres</translation>
+    </message>
+</context>
+<context>
+    <name>TFmLinePractice</name>
+    <message>
+        <source>Line Practice</source>
+        <translation>Exercice de ligne</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Frappe</translation>
+    </message>
+</context>
+<context>
+    <name>TFmOption</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Practice Contents</source>
+        <translation>Contenus</translation>
+    </message>
+    <message>
+        <source>Keyboard Layout</source>
+        <translation>Disposition</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Layouts of practices</source>
+        <translation>Aspect des exercices</translation>
+    </message>
+    <message>
+        <source>&amp;Blinking color of the pressed key</source>
+        <translation>&amp;Couleur de clignotement</translation>
+    </message>
+    <message>
+        <source>&amp;Font of practices</source>
+        <translation>&amp;Police des exercices</translation>
+    </message>
+    <message>
+        <source>Font used in the practices</source>
+        <translation>Police utilisée dans les exercices</translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation>Exemple</translation>
+    </message>
+    <message>
+        <source>&amp;Enable game</source>
+        <translation>Activer le &amp;jeu</translation>
+    </message>
+    <message>
+        <source>Users Management</source>
+        <translation>Gestion des utilisateurs</translation>
+    </message>
+    <message>
+        <source>Input or select a name</source>
+        <translation>Entrez ou choisissez un nom</translation>
+    </message>
+    <message>
+        <source>&amp;Add </source>
+        <translation>Ajou&amp;ter</translation>
+    </message>
+    <message>
+        <source>Add the new name above</source>
+        <translation>Ajouter le nouveau nom ci-dessus</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Select a text file to be the content of the course</source>
+        <translation>Choisissez le fichier de texte du cours</translation>
+    </message>
+    <message>
+        <source>Course</source>
+        <translation>Cours</translation>
+    </message>
+    <message>
+        <source>Select a text file to be the content of practices of sentence and paragraph</source>
+        <translation>Choisissez le fichier de texte des exercices de phrases et de paragraphes</translation>
+    </message>
+    <message>
+        <source>Sentence &amp;&amp; paragraph</source>
+        <translation>Phrases &amp;&amp; paragraphes</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Note:<byte value="xd"/>
+The text files are located in the installation folder of QZ Typing Tutor. Protocols of the text files for course, sentence and game are different. You may edit them using a text editor.</source>
+        <translation>Remarque :<byte value="xd"/>
+Les fichiers de texte se trouvent dans le dossier de travail de QZ Typing Tutor. Le cours, les phrases et le jeu ont chacun leur propre format. Vous pouvez les modifier avec un éditeur de texte.</translation>
+    </message>
+    <message>
+        <source>Select keyboard layout</source>
+        <translation>Choisissez la disposition du clavier</translation>
+    </message>
+    <message>
+        <source>The layout file:</source>
+        <translation>Le fichier de disposition :</translation>
+    </message>
+    <message>
+        <source>&amp;Delete current layout</source>
+        <translation>Retirer la &amp;disposition</translation>
+    </message>
+    <message>
+        <source>Only delete the association.</source>
+        <translation>Retire seulement l’entrée, pas le fichier.</translation>
+    </message>
+    <message>
+        <source>Add layout</source>
+        <translation>Ajouter une disposition</translation>
+    </message>
+    <message>
+        <source>Name of new layout</source>
+        <translation>Nom de la nouvelle disposition</translation>
+    </message>
+    <message>
+        <source>Select a file for  the layout</source>
+        <translation>Choisissez un fichier pour la disposition</translation>
+    </message>
+    <message>
+        <source>Select a layout file</source>
+        <translation>Choisissez un fichier de disposition</translation>
+    </message>
+    <message>
+        <source>&amp;Register new layout</source>
+        <translation>Enregist&amp;rer la disposition</translation>
+    </message>
+    <message>
+        <source>Ad&amp;vanced setting &gt;&gt;</source>
+        <translation>A&amp;vancé &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>To design new keyboard layout</source>
+        <translation>Concevoir une nouvelle disposition de clavier</translation>
+    </message>
+</context>
+<context>
+    <name>TFmSentencePrac</name>
+    <message>
+        <source>Sentence Drills</source>
+        <translation>Exercices de phrases</translation>
+    </message>
+</context>
+<context>
+    <name>TFmTextPrac</name>
+    <message>
+        <source>Paragraph Drills</source>
+        <translation>Exercices de paragraphes</translation>
+    </message>
+</context>
+<context>
+    <name>TPasswordDlg</name>
+    <message>
+        <source>Password Dialog</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Enter password:</source>
+        <translation>Entrez le mot de passe :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TVKeyboard</name>
+    <message>
+        <source>Virtual Keyboard</source>
+        <translation>Clavier virtuel</translation>
+    </message>
+</context>
+<context>
+    <name>TgameFrame</name>
+    <message>
+        <source>Game</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+</context>
+</TS>
