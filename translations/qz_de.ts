@@ -53,6 +53,14 @@
         <source>The name contains a character that cannot be stored in the settings files.</source>
         <translation>Der Name enthält ein Zeichen, das in den Einstellungsdateien nicht gespeichert werden kann.</translation>
     </message>
+    <message>
+        <source>Use the German course and texts as well?</source>
+        <translation>Auch den deutschen Kurs und die deutschen Texte verwenden?</translation>
+    </message>
+    <message>
+        <source>Use the French course and texts as well?</source>
+        <translation>Auch den französischen Kurs und die französischen Texte verwenden?</translation>
+    </message>
 </context>
 <context>
     <name>Practice</name>

@@ -53,6 +53,14 @@
         <source>The name contains a character that cannot be stored in the settings files.</source>
         <translation>Le nom contient un caractère qui ne peut pas être enregistré dans les fichiers de réglages.</translation>
     </message>
+    <message>
+        <source>Use the German course and texts as well?</source>
+        <translation>Utiliser aussi le cours et les textes allemands ?</translation>
+    </message>
+    <message>
+        <source>Use the French course and texts as well?</source>
+        <translation>Utiliser aussi le cours et les textes français ?</translation>
+    </message>
 </context>
 <context>
     <name>Practice</name>

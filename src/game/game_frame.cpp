@@ -1,4 +1,3 @@
-#include "platform/translation.h"
 #include "game/game_frame.h"
 
 #include <QCloseEvent>
@@ -13,6 +12,7 @@
 #include "platform/image_canvas.h"
 #include "platform/key_events.h"
 #include "platform/qt_convert.h"
+#include "platform/translation.h"
 
 namespace {
 constexpr int kClientWidth = 600;

@@ -1,4 +1,3 @@
-#include "platform/translation.h"
 #include "practice/course_navigation.h"
 
 #include <algorithm>
@@ -6,6 +5,7 @@
 #include <string>
 
 #include "platform/errors.h"
+#include "platform/translation.h"
 
 namespace {
 constexpr size_t kMaxGoToAnswer = 10;

@@ -1,4 +1,3 @@
-#include "platform/translation.h"
 #include "practice/course_prac.h"
 
 #include <QFrame>
@@ -7,6 +6,7 @@
 
 #include "platform/guard.h"
 #include "platform/key_codes.h"
+#include "platform/translation.h"
 
 namespace {
 constexpr int kDesignWidth = 600;

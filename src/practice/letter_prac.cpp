@@ -1,9 +1,9 @@
-#include "platform/translation.h"
 #include "practice/letter_prac.h"
 
 #include <algorithm>
 
 #include "platform/key_codes.h"
+#include "platform/translation.h"
 
 namespace {
 constexpr size_t kMaxDrillText = 40;

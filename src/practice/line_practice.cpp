@@ -1,4 +1,3 @@
-#include "platform/translation.h"
 #include "practice/line_practice.h"
 
 #include <QFrame>
@@ -12,6 +11,7 @@
 #include "platform/guard.h"
 #include "platform/key_events.h"
 #include "platform/qt_convert.h"
+#include "platform/translation.h"
 #include "practice/line_box.h"
 #include "practice/statistics.h"
 

@@ -1,10 +1,10 @@
-#include "platform/translation.h"
 #include "practice/paragraph_drill.h"
 
 #include <algorithm>
 
 #include "platform/errors.h"
 #include "platform/key_codes.h"
+#include "platform/translation.h"
 #include "practice/statistics.h"
 
 namespace {

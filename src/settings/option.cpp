@@ -1,4 +1,3 @@
-#include "platform/translation.h"
 #include "settings/option.h"
 
 #include <QCheckBox>
@@ -13,12 +12,15 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <algorithm>
+#include <array>
+#include <optional>
 
 #include "platform/codepage.h"
 #include "platform/files.h"
 #include "platform/form_controls.h"
 #include "platform/guard.h"
 #include "platform/qt_convert.h"
+#include "platform/translation.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 
@@ -517,7 +519,28 @@ void TFmOption::ComboBox1Change() {
   const int index = ComboBox1->currentIndex();
   if (index >= 0 && index < static_cast<int>(LayoutFileNames.size())) {
     LbLayoutFileName->setText(BytesToQString(LayoutFileNames[static_cast<size_t>(index)]));
+    OfferLayoutContent(LayoutFileNames[static_cast<size_t>(index)]);
   }
+}
+
+void TFmOption::OfferLayoutContent(const std::string& layoutFile) {
+  const std::optional<LayoutContent> content = ContentOfLayout(layoutFile);
+  if (!content) return;
+  const std::array<std::pair<QComboBox*, int>, 3> choices{
+      std::pair{CourseComboBox, IndexIgnoringCase(*CourseComboBox, content->course)},
+      std::pair{SentenceComboBox, IndexIgnoringCase(*SentenceComboBox, content->practiceText)},
+      std::pair{GameComboBox, IndexIgnoringCase(*GameComboBox, content->gameText)}};
+  bool chosenAlready = true;
+  for (const auto& [box, index] : choices) {
+    if (index < 0) return;  // not all of them are in the working folder
+    chosenAlready = chosenAlready && box->currentIndex() == index;
+  }
+  if (chosenAlready ||
+      context_.dialogs.Message(MessageKind::Confirmation, MessageButtons::YesNo,
+                               Translated("Options", content->question)) != MessageAnswer::Yes) {
+    return;
+  }
+  for (const auto& [box, index] : choices) box->setCurrentIndex(index);
 }
 
 void TFmOption::BnRegisterClick() {

@@ -176,6 +176,9 @@ class TFmOption : public QDialog {
   void ShowExampleFont();
   void ShowColor();
   bool TextFileExists(const std::string& name) const;
+  // Asks whether the course and texts of the layout's language go with it, where the working
+  // folder holds all three, and chooses them on Yes.
+  void OfferLayoutContent(const std::string& layoutFile);
 
   WindowContext& context_;
   SettingsTargets& targets_;

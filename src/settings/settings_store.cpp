@@ -145,3 +145,16 @@ std::string TrimIniSpace(const std::string& text) {
   while (end > begin && isSpace(text[end - 1])) --end;
   return text.substr(begin, end - begin);
 }
+
+std::optional<LayoutContent> ContentOfLayout(const std::string& layoutFile) {
+  static constexpr std::pair<const char*, const char*> kLanguages[] = {
+      {"de", QT_TRANSLATE_NOOP("Options", "Use the German course and texts as well?")},
+      {"fr", QT_TRANSLATE_NOOP("Options", "Use the French course and texts as well?")}};
+  for (const auto& [language, question] : kLanguages) {
+    if (EqualsIgnoreCase(layoutFile, std::string(language) + ".key")) {
+      const std::string suffix = std::string("-") + language + ".txt";
+      return LayoutContent{"qzcourse" + suffix, "qz" + suffix, "qzgame" + suffix, question};
+    }
+  }
+  return std::nullopt;
+}

@@ -2,7 +2,9 @@
 // The two settings files as plain values: what qz.ini holds for all learners and what one
 // learner's section of qzc.ini holds, read with each key's default and range and written in
 // the fixed key order. The Options window moves these values into and out of its controls.
+#include <QtGlobal>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,6 +53,17 @@ void WriteLearnerSettings(IniFile& learners, const std::string& name,
 // write plus addedTime (ms): time another instance saved for the learner meanwhile is kept.
 void SaveLearnerSettings(IniFile& learners, const std::string& name, LearnerSettings settings,
                          int64_t addedTime);
+
+// The course, practice text and game text made for a layout's language, named after its file
+// ("de.key": "qzcourse-de.txt", "qz-de.txt", "qzgame-de.txt"), with the question that offers
+// them; nothing for a layout of no language that has them.
+struct LayoutContent {
+  std::string course;
+  std::string practiceText;
+  std::string gameText;
+  const char* question;
+};
+std::optional<LayoutContent> ContentOfLayout(const std::string& layoutFile);
 
 // Why a learner name (already trimmed) cannot name a section, or empty when it can: it must
 // not hold "]" or a control character such as a line break, nor be wrapped in quotes.

@@ -496,6 +496,40 @@ TEST_F(OptionTest, PickingALayoutShowsItsFile) {
   EXPECT_EQ(Control<QLabel>(w, "LbLayoutFileName")->text(), "us.key");
 }
 
+TEST_F(OptionTest, PickingTheGermanLayoutOffersItsCourseAndTextsOnce) {
+  for (const char* name : {"de.key", "QZCOURSE-DE.TXT", "qz-de.txt", "qzgame-de.txt"})
+    t.dir.Write(name, "line\r\n");
+  TFmOption& w = StartWith(
+      "[LAYOUTNAMES]\r\nS1=US\r\nS2=German QWERTZ\r\n"
+      "[LAYOUTFILENAMES]\r\nS1=us.key\r\nS2=de.key\r\n[SETTING]\r\nCurrentUser=Anna\r\n",
+      kAnna);
+  auto* layouts = Control<QComboBox>(w, "ComboBox1");
+  const auto chosen = [&] {
+    return Names{Text(Control<QComboBox>(w, "CourseComboBox")),
+                 Text(Control<QComboBox>(w, "SentenceComboBox")),
+                 Text(Control<QComboBox>(w, "GameComboBox"))};
+  };
+  const Names english = chosen();
+  t.dialogs.answers = {MessageAnswer::No, MessageAnswer::Yes};
+  layouts->setCurrentIndex(1);
+  w.ComboBox1Change();  // No: nothing changes
+  EXPECT_EQ(chosen(), english);
+  w.ComboBox1Change();  // Yes
+  EXPECT_EQ(t.dialogs.Texts(), Names(2, "Use the German course and texts as well?"));
+  EXPECT_EQ(chosen(), (Names{"QZCOURSE-DE.TXT", "qz-de.txt", "qzgame-de.txt"}));
+  w.ComboBox1Change();  // chosen already: no question
+  w.BnSaveClick();
+  EXPECT_NE(Section("Anna").find("coursetext=QZCOURSE-DE.TXT\r\npracticetext=qz-de.txt\r\n"
+                                 "gametext=qzgame-de.txt\r\n"),
+            std::string::npos);
+
+  std::filesystem::remove(t.dir.File("qzgame-de.txt"));  // not all three: no question
+  TFmOption& again = StartWith(t.dir.Read("qz.ini"), kAnna);
+  Control<QComboBox>(again, "ComboBox1")->setCurrentIndex(1);
+  again.ComboBox1Change();
+  EXPECT_EQ(t.dialogs.Texts().size(), 2u);
+}
+
 TEST_F(OptionTest, RegisteringNeedsANameAndAFileAndAppendsTheLayout) {
   TFmOption& w = StartWith(kTwoLayouts, kAnna);
   Control<QPushButton>(w, "BnRegister")->click();  // neither name nor file
