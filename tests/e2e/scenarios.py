@@ -306,6 +306,7 @@ def file_stamp(path):
 # Places in the Options window (client coordinates) that the scenario clicks.
 USERS_BOX, ADD_USER = (140, 247), (80, 284)
 LAYOUT_NAME, SECOND_LAYOUT_FILE, REGISTER, OPTIONS_OK = (151, 193), (51, 256), (151, 305), (104, 392)
+LAYOUT_BOX = (151, 66)
 
 
 def keyboard_picture(display, session, menu, path):
@@ -999,6 +1000,44 @@ def translated_windows(display, program, data):
         session.answer_box()
         assert_exit(session.program.wait_exit())
     display.session_env.pop("LANG")
+    return workdir
+
+
+def layout_brings_content(display, program, data):
+    """"German QWERTZ" chosen in the Options window, and Yes to its course and texts: qzc.ini
+    names them, and the course opens on the German course's first line."""
+    display.start_accessibility_bus()
+    workdir = seeded_workdir(data)
+    qzc = os.path.join(workdir, "qzc.ini")
+    session = Session(display, program, workdir)
+    menu, _ = session.pick_learner()
+    options = session.open_window(menu, "alt+o", "Options")
+    display.keys("ctrl+Tab", "ctrl+Tab")  # the "Keyboard Layout" page
+    display.click(options, *LAYOUT_BOX)  # the list opens on "US QWERTY"
+    display.keys("Down", "Down", "Down", "Down", "Return")  # "German QWERTZ"
+    session.answer_box()  # "Use the German course and texts as well?": Yes
+    display.click(options, *OPTIONS_OK)
+    display.wait_gone("Options")
+    learner = dict(section(read_bytes(qzc), b"Learner"))
+    assert (learner[b"coursetext"], learner[b"practicetext"], learner[b"gametext"],
+            learner[b"currentlayout"]) == (b"qzcourse-de.txt", b"qz-de.txt", b"qzgame-de.txt",
+                                           b"4"), learner
+
+    session.open_window(menu, "alt+c", "Course")
+    os.environ.update(display.env())  # the accessibility client reads its bus from here
+    import pyatspi
+
+    def sample():
+        for app in pyatspi.Registry.getDesktop(0):
+            for node in pyatspi.findAllDescendants(app, lambda n: n.name == "Sample"):
+                return node.queryText().getText(0, -1)
+        return None
+
+    first = read_bytes(os.path.join(workdir, "qzcourse-de.txt")).split(b"\r\n")[0]
+    wait_until(lambda: sample() == first.decode("cp1252"), "the German course's first line")
+    display.keys("Escape")
+    display.wait_gone("Course")
+    assert_exit(session.close_menu(menu))
     return workdir
 
 
