@@ -291,7 +291,8 @@ void TFmOption::LoadUserSettings(bool atStartup) {
   CurrentUser = picked.empty() ? kDefaultLearner : picked;
   // A learner without a section of his own is a new learner: his settings are the defaults,
   // so the section written at shutdown works at the next start.
-  const LearnerSettings read = ReadLearnerSettings(learners_.Snapshot(), CurrentUser);
+  const IniFile stored = learners_.Snapshot();
+  const LearnerSettings read = ReadLearnerSettings(stored, CurrentUser);
   targets_.SetProgress(read.Progress);
   if (atStartup) TimeTotalBase = read.TimeTotal;
   EnableGameCheckbox->setChecked(read.EnableGame);
@@ -305,6 +306,9 @@ void TFmOption::LoadUserSettings(bool atStartup) {
   ComboBox1->setCurrentIndex(layout);
   LbLayoutFileName->setText(
       layout >= 0 ? BytesToQString(LayoutFileNames[static_cast<size_t>(layout)]) : QString());
+  // A new learner practises the course and texts of his layout's language where they exist.
+  if (layout >= 0 && stored.ReadSection(CurrentUser).empty())
+    ChooseLayoutContent(LayoutFileNames[static_cast<size_t>(layout)], false);
   FontSize = read.FontSize;
   FontName = read.FontName;
   BlinkingColor = read.BlinkingColor;
@@ -519,11 +523,11 @@ void TFmOption::ComboBox1Change() {
   const int index = ComboBox1->currentIndex();
   if (index >= 0 && index < static_cast<int>(LayoutFileNames.size())) {
     LbLayoutFileName->setText(BytesToQString(LayoutFileNames[static_cast<size_t>(index)]));
-    OfferLayoutContent(LayoutFileNames[static_cast<size_t>(index)]);
+    ChooseLayoutContent(LayoutFileNames[static_cast<size_t>(index)], true);
   }
 }
 
-void TFmOption::OfferLayoutContent(const std::string& layoutFile) {
+void TFmOption::ChooseLayoutContent(const std::string& layoutFile, bool ask) {
   const std::optional<LayoutContent> content = ContentOfLayout(layoutFile);
   if (!content) return;
   const std::array<std::pair<QComboBox*, int>, 3> choices{
@@ -535,9 +539,10 @@ void TFmOption::OfferLayoutContent(const std::string& layoutFile) {
     if (index < 0) return;  // not all of them are in the working folder
     chosenAlready = chosenAlready && box->currentIndex() == index;
   }
-  if (chosenAlready ||
-      context_.dialogs.Message(MessageKind::Confirmation, MessageButtons::YesNo,
-                               Translated("Options", content->question)) != MessageAnswer::Yes) {
+  if (chosenAlready) return;
+  if (ask && context_.dialogs.Message(MessageKind::Confirmation, MessageButtons::YesNo,
+                                      Translated("Options", content->question)) !=
+                 MessageAnswer::Yes) {
     return;
   }
   for (const auto& [box, index] : choices) box->setCurrentIndex(index);

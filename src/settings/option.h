@@ -176,9 +176,9 @@ class TFmOption : public QDialog {
   void ShowExampleFont();
   void ShowColor();
   bool TextFileExists(const std::string& name) const;
-  // Asks whether the course and texts of the layout's language go with it, where the working
-  // folder holds all three, and chooses them on Yes.
-  void OfferLayoutContent(const std::string& layoutFile);
+  // Chooses the course and texts of the layout's language where the working folder holds all
+  // three; when ask is set, only if the learner says Yes.
+  void ChooseLayoutContent(const std::string& layoutFile, bool ask);
 
   WindowContext& context_;
   SettingsTargets& targets_;

@@ -523,6 +523,11 @@ TEST_F(OptionTest, PickingTheGermanLayoutOffersItsCourseAndTextsOnce) {
                                  "gametext=qzgame-de.txt\r\n"),
             std::string::npos);
 
+  // A new learner's texts follow his layout, the first registered one.
+  TFmOption& newcomer = StartWith(
+      "[LAYOUTNAMES]\r\nS1=German\r\n[LAYOUTFILENAMES]\r\nS1=de.key\r\n", kAnna);
+  EXPECT_EQ(Text(Control<QComboBox>(newcomer, "GameComboBox")), "qzgame-de.txt");
+
   std::filesystem::remove(t.dir.File("qzgame-de.txt"));  // not all three: no question
   TFmOption& again = StartWith(t.dir.Read("qz.ini"), kAnna);
   Control<QComboBox>(again, "ComboBox1")->setCurrentIndex(1);
