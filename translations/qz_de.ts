@@ -9,6 +9,109 @@
     </message>
 </context>
 <context>
+    <name>FontChooser</name>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Kastanienbraun</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliv</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Marineblau</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violett</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Blaugrün</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Silber</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Hellgrün</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuchsie</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Türkis</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation>&amp;Schrift:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Fett</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Kursiv</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Stri&amp;keout</source>
+        <translation>&amp;Durchgestrichen</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>&amp;Color:</source>
+        <translation>F&amp;arbe:</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source>Input the difficulty (1-10).</source>
@@ -197,6 +300,157 @@ Ein Lehrer für das Zehnfingersystem</translation>
     </message>
 </context>
 <context>
+    <name>TDefineQZ</name>
+    <message>
+        <source>Define VK &amp; VH</source>
+        <translation>Tastatur und Hände entwerfen</translation>
+    </message>
+    <message>
+        <source>Key &amp;&amp; finger</source>
+        <translation>Taste &amp;&amp; Finger</translation>
+    </message>
+    <message>
+        <source>You must press &quot;Show Key&quot; to finish the definition</source>
+        <translation>Drücken Sie „Taste zeigen“, um die Festlegung abzuschließen</translation>
+    </message>
+    <message>
+        <source>Key num</source>
+        <translation>Taste Nr.</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Reihe</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Spalte</translation>
+    </message>
+    <message>
+        <source>Double click to define font and color</source>
+        <translation>Doppelklick legt Schrift und Farbe fest</translation>
+    </message>
+    <message>
+        <source>Key color...</source>
+        <translation>Tastenfarbe...</translation>
+    </message>
+    <message>
+        <source>Define the key color</source>
+        <translation>Farbe der Taste festlegen</translation>
+    </message>
+    <message>
+        <source>Which finger to type</source>
+        <translation>Welcher Finger tippt</translation>
+    </message>
+    <message>
+        <source>Define key</source>
+        <translation>Festlegen</translation>
+    </message>
+    <message>
+        <source>Must use this key to make definition take effect</source>
+        <translation>Erst diese Schaltfläche macht die Festlegung wirksam</translation>
+    </message>
+    <message>
+        <source>Show key</source>
+        <translation>Taste zeigen</translation>
+    </message>
+    <message>
+        <source>Show the effect of the key</source>
+        <translation>Zeigt die Taste, wie sie aussehen wird</translation>
+    </message>
+    <message>
+        <source>Cancel key</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Cancel the setting for this key, you must fill it later</source>
+        <translation>Verwirft die Festlegung dieser Taste; sie muss später neu festgelegt werden</translation>
+    </message>
+    <message>
+        <source>Common key layout</source>
+        <translation>Alle Tasten</translation>
+    </message>
+    <message>
+        <source>Key width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Valid for all keys</source>
+        <translation>Gilt für alle Tasten</translation>
+    </message>
+    <message>
+        <source>Key height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Offset 1</source>
+        <translation>Einzug 1</translation>
+    </message>
+    <message>
+        <source>Pixels to the left</source>
+        <translation>Pixel vom linken Rand</translation>
+    </message>
+    <message>
+        <source>Offset 2</source>
+        <translation>Einzug 2</translation>
+    </message>
+    <message>
+        <source>For the second line of keys</source>
+        <translation>Für die zweite Tastenreihe</translation>
+    </message>
+    <message>
+        <source>Offset 3</source>
+        <translation>Einzug 3</translation>
+    </message>
+    <message>
+        <source>Offset 4</source>
+        <translation>Einzug 4</translation>
+    </message>
+    <message>
+        <source>Finger layout</source>
+        <translation>Finger</translation>
+    </message>
+    <message>
+        <source>Finger</source>
+        <translation>Finger</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Finger color...</source>
+        <translation>Fingerfarbe...</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Show KB</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Show hands</source>
+        <translation>Hände</translation>
+    </message>
+    <message>
+        <source>This key is not defined yet.</source>
+        <translation>Diese Taste ist noch nicht festgelegt.</translation>
+    </message>
+    <message>
+        <source>If you cancel it, you must fill it later with another setting.</source>
+        <translation>Wenn Sie die Taste verwerfen, müssen Sie sie später neu festlegen.</translation>
+    </message>
+</context>
+<context>
     <name>TFmCoursePrac</name>
     <message>
         <source>Course</source>
@@ -364,6 +618,113 @@ Die Textdateien liegen im Arbeitsordner von QZ Typing Tutor. Kurs, Sätze und Sp
     <message>
         <source>To design new keyboard layout</source>
         <translation>Eine neue Tastaturbelegung entwerfen</translation>
+    </message>
+</context>
+<context>
+    <name>TFmProgress</name>
+    <message>
+        <source>All practices</source>
+        <translation>Alle Übungen</translation>
+    </message>
+    <message>
+        <source>Course</source>
+        <translation>Kurs</translation>
+    </message>
+    <message>
+        <source>Sentence Drills</source>
+        <translation>Satzübungen</translation>
+    </message>
+    <message>
+        <source>Free Drills</source>
+        <translation>Freie Übungen</translation>
+    </message>
+    <message>
+        <source>Paragraph Drills</source>
+        <translation>Absatzübungen</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>difficulty %1, %2 hit, %3 lost, score %4, expected WPM %5</source>
+        <translation>Schwierigkeit %1, %2 getroffen, %3 verloren, %4 Punkte, erwartete WPM %5</translation>
+    </message>
+    <message>
+        <source>%1 characters, %2 wrong</source>
+        <translation>%1 Zeichen, %2 falsch</translation>
+    </message>
+    <message>
+        <source>, line %1</source>
+        <translation>, Zeile %1</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>&amp;Learner</source>
+        <translation>&amp;Lernende(r)</translation>
+    </message>
+    <message>
+        <source>&amp;Practice</source>
+        <translation>Ü&amp;bung</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Beendet</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Übung</translation>
+    </message>
+    <message>
+        <source>Keys/Min</source>
+        <translation>Anschläge/Min</translation>
+    </message>
+    <message>
+        <source>Accuracy</source>
+        <translation>Genauigkeit</translation>
+    </message>
+    <message>
+        <source>WPM</source>
+        <translation>WPM</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mehr</translation>
+    </message>
+    <message>
+        <source>Accuracy %</source>
+        <translation>Genauigkeit %</translation>
+    </message>
+    <message>
+        <source>Course line</source>
+        <translation>Kurszeile</translation>
+    </message>
+    <message>
+        <source>The statistics cannot be read: %1.</source>
+        <translation>Die Statistik kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>No results yet for %1. Finish a line, a drill or a game, and it shows here.</source>
+        <translation>Noch keine Ergebnisse für %1. Beenden Sie eine Zeile, eine Übung oder ein Spiel, dann erscheint es hier.</translation>
+    </message>
+    <message>
+        <source>No results yet for %1 in %2. Finish one, and it shows here.</source>
+        <translation>Noch keine Ergebnisse für %1 in %2. Beenden Sie eine, dann erscheint sie hier.</translation>
+    </message>
+    <message>
+        <source>No character typed wrong yet.</source>
+        <translation>Noch kein Zeichen falsch getippt.</translation>
+    </message>
+    <message>
+        <source>%1   %2 of %3 wrong (%4%)</source>
+        <translation>%1   %2 von %3 falsch (%4%)</translation>
     </message>
 </context>
 <context>

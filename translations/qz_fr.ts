@@ -9,6 +9,109 @@
     </message>
 </context>
 <context>
+    <name>FontChooser</name>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Marron</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Olive</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Bleu marine</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Sarcelle</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Citron vert</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Turquoise</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation>&amp;Police :</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Taille :</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Gras</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Italique</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Souligné</translation>
+    </message>
+    <message>
+        <source>Stri&amp;keout</source>
+        <translation>&amp;Barré</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisée</translation>
+    </message>
+    <message>
+        <source>&amp;Color:</source>
+        <translation>&amp;Couleur :</translation>
+    </message>
+</context>
+<context>
     <name>Game</name>
     <message>
         <source>Input the difficulty (1-10).</source>
@@ -197,6 +300,157 @@ Un professeur de dactylographie</translation>
     </message>
 </context>
 <context>
+    <name>TDefineQZ</name>
+    <message>
+        <source>Define VK &amp; VH</source>
+        <translation>Concevoir clavier et mains</translation>
+    </message>
+    <message>
+        <source>Key &amp;&amp; finger</source>
+        <translation>Touche &amp;&amp; doigt</translation>
+    </message>
+    <message>
+        <source>You must press &quot;Show Key&quot; to finish the definition</source>
+        <translation>Appuyez sur « Voir la touche » pour terminer la définition</translation>
+    </message>
+    <message>
+        <source>Key num</source>
+        <translation>Touche nº</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Rangée</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Colonne</translation>
+    </message>
+    <message>
+        <source>Double click to define font and color</source>
+        <translation>Double-cliquez pour choisir police et couleur</translation>
+    </message>
+    <message>
+        <source>Key color...</source>
+        <translation>Couleur...</translation>
+    </message>
+    <message>
+        <source>Define the key color</source>
+        <translation>Choisir la couleur de la touche</translation>
+    </message>
+    <message>
+        <source>Which finger to type</source>
+        <translation>Doigt qui frappe</translation>
+    </message>
+    <message>
+        <source>Define key</source>
+        <translation>Définir</translation>
+    </message>
+    <message>
+        <source>Must use this key to make definition take effect</source>
+        <translation>Ce bouton rend la définition effective</translation>
+    </message>
+    <message>
+        <source>Show key</source>
+        <translation>Voir la touche</translation>
+    </message>
+    <message>
+        <source>Show the effect of the key</source>
+        <translation>Montre la touche telle qu’elle sera</translation>
+    </message>
+    <message>
+        <source>Cancel key</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cancel the setting for this key, you must fill it later</source>
+        <translation>Annule la définition de cette touche ; il faudra la refaire plus tard</translation>
+    </message>
+    <message>
+        <source>Common key layout</source>
+        <translation>Toutes les touches</translation>
+    </message>
+    <message>
+        <source>Key width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Valid for all keys</source>
+        <translation>Vaut pour toutes les touches</translation>
+    </message>
+    <message>
+        <source>Key height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>Offset 1</source>
+        <translation>Retrait 1</translation>
+    </message>
+    <message>
+        <source>Pixels to the left</source>
+        <translation>Pixels depuis la gauche</translation>
+    </message>
+    <message>
+        <source>Offset 2</source>
+        <translation>Retrait 2</translation>
+    </message>
+    <message>
+        <source>For the second line of keys</source>
+        <translation>Pour la deuxième rangée de touches</translation>
+    </message>
+    <message>
+        <source>Offset 3</source>
+        <translation>Retrait 3</translation>
+    </message>
+    <message>
+        <source>Offset 4</source>
+        <translation>Retrait 4</translation>
+    </message>
+    <message>
+        <source>Finger layout</source>
+        <translation>Doigts</translation>
+    </message>
+    <message>
+        <source>Finger</source>
+        <translation>Doigt</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>Finger color...</source>
+        <translation>Couleur...</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Show KB</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Show hands</source>
+        <translation>Mains</translation>
+    </message>
+    <message>
+        <source>This key is not defined yet.</source>
+        <translation>Cette touche n’est pas encore définie.</translation>
+    </message>
+    <message>
+        <source>If you cancel it, you must fill it later with another setting.</source>
+        <translation>Si vous l’annulez, il faudra la redéfinir plus tard.</translation>
+    </message>
+</context>
+<context>
     <name>TFmCoursePrac</name>
     <message>
         <source>Course</source>
@@ -364,6 +618,113 @@ Les fichiers de texte se trouvent dans le dossier de travail de QZ Typing Tutor.
     <message>
         <source>To design new keyboard layout</source>
         <translation>Concevoir une nouvelle disposition de clavier</translation>
+    </message>
+</context>
+<context>
+    <name>TFmProgress</name>
+    <message>
+        <source>All practices</source>
+        <translation>Tous les exercices</translation>
+    </message>
+    <message>
+        <source>Course</source>
+        <translation>Cours</translation>
+    </message>
+    <message>
+        <source>Sentence Drills</source>
+        <translation>Exercices de phrases</translation>
+    </message>
+    <message>
+        <source>Free Drills</source>
+        <translation>Exercices libres</translation>
+    </message>
+    <message>
+        <source>Paragraph Drills</source>
+        <translation>Exercices de paragraphes</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>espace</translation>
+    </message>
+    <message>
+        <source>difficulty %1, %2 hit, %3 lost, score %4, expected WPM %5</source>
+        <translation>difficulté %1, %2 touchés, %3 perdus, score %4, MPM attendus %5</translation>
+    </message>
+    <message>
+        <source>%1 characters, %2 wrong</source>
+        <translation>%1 caractères, %2 fautes</translation>
+    </message>
+    <message>
+        <source>, line %1</source>
+        <translation>, ligne %1</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progrès</translation>
+    </message>
+    <message>
+        <source>&amp;Learner</source>
+        <translation>&amp;Élève</translation>
+    </message>
+    <message>
+        <source>&amp;Practice</source>
+        <translation>E&amp;xercice</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Exercice</translation>
+    </message>
+    <message>
+        <source>Keys/Min</source>
+        <translation>Frappes/min</translation>
+    </message>
+    <message>
+        <source>Accuracy</source>
+        <translation>Précision</translation>
+    </message>
+    <message>
+        <source>WPM</source>
+        <translation>MPM</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>Accuracy %</source>
+        <translation>Précision %</translation>
+    </message>
+    <message>
+        <source>Course line</source>
+        <translation>Ligne du cours</translation>
+    </message>
+    <message>
+        <source>The statistics cannot be read: %1.</source>
+        <translation>Les statistiques ne peuvent pas être lues : %1.</translation>
+    </message>
+    <message>
+        <source>No results yet for %1. Finish a line, a drill or a game, and it shows here.</source>
+        <translation>Pas encore de résultats pour %1. Terminez une ligne, un exercice ou une partie, et il apparaîtra ici.</translation>
+    </message>
+    <message>
+        <source>No results yet for %1 in %2. Finish one, and it shows here.</source>
+        <translation>Pas encore de résultats pour %1 dans %2. Terminez-en un, et il apparaîtra ici.</translation>
+    </message>
+    <message>
+        <source>No character typed wrong yet.</source>
+        <translation>Aucun caractère mal tapé pour l’instant.</translation>
+    </message>
+    <message>
+        <source>%1   %2 of %3 wrong (%4%)</source>
+        <translation>%1   %2 sur %3 faux (%4%)</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,7 @@
 #include "platform/form_controls.h"
 #include "platform/guard.h"
 #include "platform/qt_convert.h"
+#include "platform/translation.h"
 
 namespace {
 constexpr int kSampleSide = 77;
@@ -40,7 +41,7 @@ class CodePageValidator final : public QValidator {
   }
 };
 
-QGroupBox* Group(const char* name, const char* title, QWidget* parent, const QRect& place) {
+QGroupBox* Group(const char* name, const QString& title, QWidget* parent, const QRect& place) {
   auto* group = new QGroupBox(title, parent);
   group->setObjectName(name);
   group->setGeometry(place);
@@ -151,7 +152,7 @@ TDefineQZ::TDefineQZ(WindowContext& context, LayoutRec& layout, TVKeyboard& keyb
       leftHand_(leftHand),
       rightHand_(rightHand) {
   setObjectName("DefineQZ");
-  setWindowTitle("Define VK & VH");
+  setWindowTitle(tr("Define VK & VH"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setFixedSize(390, 335);
   setFont(PixelFont("Times New Roman", 13));
@@ -163,17 +164,17 @@ TDefineQZ::TDefineQZ(WindowContext& context, LayoutRec& layout, TVKeyboard& keyb
 }
 
 void TDefineQZ::BuildKeyGroup() {
-  GroupBox1 = Group("GroupBox1", "Key && finger", this, QRect(6, 4, 264, 226));
+  GroupBox1 = Group("GroupBox1", tr("Key && finger"), this, QRect(6, 4, 264, 226));
   SpinEdit40 = new SpinEdit("SpinEdit40", 0, 1, 1, GroupBox1);
   SpinEdit40->setGeometry(58, 18, 42, 22);
-  SpinEdit40->setToolTip("You must press \"Show Key\" to finish the definition");
+  SpinEdit40->setToolTip(tr("You must press \"Show Key\" to finish the definition"));
   SpinEdit41 = new SpinEdit("SpinEdit41", 1, 4, 1, GroupBox1);
   SpinEdit41->setGeometry(58, 44, 42, 22);
   SpinEdit42 = new SpinEdit("SpinEdit42", 1, 14, 1, GroupBox1);
   SpinEdit42->setGeometry(58, 70, 42, 22);
-  Caption("Key num", GroupBox1, 8, 22, SpinEdit40);
-  Caption("Line", GroupBox1, 8, 48, SpinEdit41);
-  Caption("Column", GroupBox1, 8, 74, SpinEdit42);
+  Caption(tr("Key num"), GroupBox1, 8, 22, SpinEdit40);
+  Caption(tr("Line"), GroupBox1, 8, 48, SpinEdit41);
+  Caption(tr("Column"), GroupBox1, 8, 74, SpinEdit42);
 
   QFont boxFont("MS Sans Serif");
   boxFont.setPixelSize(13);
@@ -192,7 +193,7 @@ void TDefineQZ::BuildKeyGroup() {
     box->setObjectName(QString("Edit%1").arg(j));
     box->setGeometry(QRect(places[j - 1], QSize(boxWidth, 22)));
     box->setFont(boxFont);
-    box->setToolTip("Double click to define font and color");
+    box->setToolTip(tr("Double click to define font and color"));
     box->setValidator(new CodePageValidator(box));
     box->installEventFilter(this);
     edits_[static_cast<size_t>(j - 1)] = box;
@@ -202,8 +203,8 @@ void TDefineQZ::BuildKeyGroup() {
   Edit3 = edits_[2];
   Edit4 = edits_[3];
 
-  Button2 = Button("Button2", "Key color...", GroupBox1, QRect(left, 70, 2 * boxWidth + 2, 24),
-                   "Define the key color");
+  Button2 = Button("Button2", tr("Key color..."), GroupBox1, QRect(left, 70, 2 * boxWidth + 2, 24),
+                   tr("Define the key color"));
 
   Image1 = new PaintSurface(GroupBox1);
   Image1->setObjectName("Image1");
@@ -213,7 +214,7 @@ void TDefineQZ::BuildKeyGroup() {
   Image1->canvas().SetBrushColor(Image1->background);
   Image1->canvas().FillRect(0, 0, kSampleSide, kSampleSide);
 
-  RadioGroup1 = Group("RadioGroup1", "Which finger to type", GroupBox1, QRect(6, 98, 248, 44));
+  RadioGroup1 = Group("RadioGroup1", tr("Which finger to type"), GroupBox1, QRect(6, 98, 248, 44));
   RadioGroup1Items = new QButtonGroup(RadioGroup1);
   RadioGroup1Items->setObjectName("RadioGroup1Items");
   std::vector<int> centres;
@@ -230,16 +231,16 @@ void TDefineQZ::BuildKeyGroup() {
   Label11->setObjectName("Label11");
   Label11->setGeometry(0, 144, GroupBox1->width(), Label11->sizeHint().height());
 
-  Button6 = Button("Button6", "Define key", GroupBox1, QRect(8, 166, 76, 26),
-                   "Must use this key to make definition take effect");
-  Button3 = Button("Button3", "Show key", GroupBox1, QRect(92, 166, 76, 26),
-                   "Show the effect of the key");
-  Button4 = Button("Button4", "Cancel key", GroupBox1, QRect(176, 166, 76, 26),
-                   "Cancel the setting for this key, you must fill it later");
+  Button6 = Button("Button6", tr("Define key"), GroupBox1, QRect(8, 166, 76, 26),
+                   tr("Must use this key to make definition take effect"));
+  Button3 = Button("Button3", tr("Show key"), GroupBox1, QRect(92, 166, 76, 26),
+                   tr("Show the effect of the key"));
+  Button4 = Button("Button4", tr("Cancel key"), GroupBox1, QRect(176, 166, 76, 26),
+                   tr("Cancel the setting for this key, you must fill it later"));
 }
 
 void TDefineQZ::BuildCommonGroup() {
-  GroupBox2 = Group("GroupBox2", "Common key layout", this, QRect(274, 4, 110, 226));
+  GroupBox2 = Group("GroupBox2", tr("Common key layout"), this, QRect(274, 4, 110, 226));
   struct Row {
     SpinEdit** box;
     const char* name;
@@ -250,33 +251,36 @@ void TDefineQZ::BuildCommonGroup() {
     const char* hint;
   };
   const Row rows[] = {
-      {&SpinEdit11, "SpinEdit11", 10, 100, 30, "Key width", "Valid for all keys"},
-      {&SpinEdit12, "SpinEdit12", 10, 100, 30, "Key height", nullptr},
-      {&SpinEdit21, "SpinEdit21", 1, 200, 1, "Offset 1", "Pixels to the left"},
-      {&SpinEdit22, "SpinEdit22", 1, 200, 1, "Offset 2", "For the second line of keys"},
-      {&SpinEdit23, "SpinEdit23", 1, 200, 1, "Offset 3", nullptr},
-      {&SpinEdit24, "SpinEdit24", 1, 200, 1, "Offset 4", nullptr},
+      {&SpinEdit11, "SpinEdit11", 10, 100, 30, QT_TR_NOOP("Key width"),
+       QT_TR_NOOP("Valid for all keys")},
+      {&SpinEdit12, "SpinEdit12", 10, 100, 30, QT_TR_NOOP("Key height"), nullptr},
+      {&SpinEdit21, "SpinEdit21", 1, 200, 1, QT_TR_NOOP("Offset 1"),
+       QT_TR_NOOP("Pixels to the left")},
+      {&SpinEdit22, "SpinEdit22", 1, 200, 1, QT_TR_NOOP("Offset 2"),
+       QT_TR_NOOP("For the second line of keys")},
+      {&SpinEdit23, "SpinEdit23", 1, 200, 1, QT_TR_NOOP("Offset 3"), nullptr},
+      {&SpinEdit24, "SpinEdit24", 1, 200, 1, QT_TR_NOOP("Offset 4"), nullptr},
   };
   int y = 20;
   for (const Row& row : rows) {
     auto* box = new SpinEdit(row.name, row.minValue, row.maxValue, row.initial, GroupBox2);
     box->setGeometry(60, y, 46, 22);
-    if (row.hint) box->setToolTip(row.hint);
-    Caption(row.label, GroupBox2, 6, y + 4, box);
+    if (row.hint) box->setToolTip(tr(row.hint));
+    Caption(tr(row.label), GroupBox2, 6, y + 4, box);
     *row.box = box;
     y += 32;
   }
 }
 
 void TDefineQZ::BuildFingerGroup() {
-  GroupBox3 = Group("GroupBox3", "Finger layout", this, QRect(6, 234, 378, 54));
+  GroupBox3 = Group("GroupBox3", tr("Finger layout"), this, QRect(6, 234, 378, 54));
   SpinEdit31 = new SpinEdit("SpinEdit31", 1, 10, 1, GroupBox3);
   SpinEdit31->setGeometry(50, 20, 48, 22);
-  Caption("Finger", GroupBox3, 8, 24, SpinEdit31);
+  Caption(tr("Finger"), GroupBox3, 8, 24, SpinEdit31);
   SpinEdit32 = new SpinEdit("SpinEdit32", 10, 150, 10, GroupBox3);
   SpinEdit32->setGeometry(156, 20, 52, 22);
-  Caption("Length", GroupBox3, 112, 24, SpinEdit32);
-  Button1 = Button("Button1", "Finger color...", GroupBox3, QRect(232, 18, 96, 26));
+  Caption(tr("Length"), GroupBox3, 112, 24, SpinEdit32);
+  Button1 = Button("Button1", tr("Finger color..."), GroupBox3, QRect(232, 18, 96, 26));
 }
 
 void TDefineQZ::BuildButtons() {
@@ -285,13 +289,13 @@ void TDefineQZ::BuildButtons() {
     const char* name;
     const char* caption;
   } row[] = {
-      {&Button7, "Button7", "Load"},       {&Button5, "Button5", "Save"},
-      {&Button10, "Button10", "Close"},    {&Button8, "Button8", "Show KB"},
-      {&Button9, "Button9", "Show hands"},
+      {&Button7, "Button7", QT_TR_NOOP("Load")},       {&Button5, "Button5", QT_TR_NOOP("Save")},
+      {&Button10, "Button10", QT_TR_NOOP("Close")},    {&Button8, "Button8", QT_TR_NOOP("Show KB")},
+      {&Button9, "Button9", QT_TR_NOOP("Show hands")},
   };
   int x = 6;
   for (const auto& each : row) {
-    *each.button = Button(each.name, each.caption, this, QRect(x, 298, 70, 28));
+    *each.button = Button(each.name, tr(each.caption), this, QRect(x, 298, 70, 28));
     x += 77;
   }
 }
@@ -447,7 +451,7 @@ void TDefineQZ::SpinEdit40Change() {
     return;
   }
   if (!Defined(n)) {
-    context_.dialogs.Warn(kKeyNotDefined);
+    context_.dialogs.Warn(Translated("TDefineQZ", kKeyNotDefined));
     return;
   }
   ShowKey(n, true);
@@ -495,8 +499,8 @@ void TDefineQZ::Button6Click() {
 void TDefineQZ::Button4Click() {
   const int n = SpinEdit40->Value();
   if (n <= 0 || !Defined(n)) return;
-  if (context_.dialogs.Message(MessageKind::Warning, MessageButtons::YesNo, kCancelKeyQuestion) !=
-      MessageAnswer::Yes) {
+  if (context_.dialogs.Message(MessageKind::Warning, MessageButtons::YesNo,
+                               Translated("TDefineQZ", kCancelKeyQuestion)) != MessageAnswer::Yes) {
     return;
   }
   // The record keeps its contents and the bound stays: keys are counted, not renumbered.

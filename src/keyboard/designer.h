@@ -4,8 +4,10 @@
 // colour of the ten fingers. It loads and saves layout files and shows the keyboard and the
 // hands built from the layout being edited. Edits go straight into the layout; there is no
 // undo.
+#include <QCoreApplication>
 #include <QDialog>
 #include <QSpinBox>
+#include <QtGlobal>
 #include <array>
 #include <functional>
 #include <string>
@@ -25,9 +27,10 @@ class QPushButton;
 
 inline constexpr const char* kLayoutFileFilter = "QZ Layout File (*.key)|*.key";
 inline constexpr const char* kLayoutFileExtension = "key";
-inline constexpr const char* kKeyNotDefined = "This key is not defined yet.";
-inline constexpr const char* kCancelKeyQuestion =
-    "If you cancel it, you must fill it later with another setting.";
+inline constexpr const char* kKeyNotDefined =
+    QT_TRANSLATE_NOOP("TDefineQZ", "This key is not defined yet.");
+inline constexpr const char* kCancelKeyQuestion = QT_TRANSLATE_NOOP(
+    "TDefineQZ", "If you cancel it, you must fill it later with another setting.");
 
 // A numeric spin box whose change handler runs whenever its text changes, typed or set by the
 // program (not when a value is set that it already shows). Text that is no number counts as
@@ -55,6 +58,8 @@ class SpinEdit : public QSpinBox {
 };
 
 class TDefineQZ : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TDefineQZ)
+
  public:
   TDefineQZ(WindowContext& context, LayoutRec& layout, TVKeyboard& keyboard, TPalmForm& leftHand,
             TPalmForm& rightHand, QWidget* parent = nullptr);

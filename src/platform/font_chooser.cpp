@@ -20,13 +20,25 @@ struct NamedColor {
 };
 // The basic colours, in the order font choosers list them.
 constexpr NamedColor kBasicColors[] = {
-    {"Black", 0x000000},  {"Maroon", 0x000080},  {"Green", 0x008000}, {"Olive", 0x008080},
-    {"Navy", 0x800000},   {"Purple", 0x800080},  {"Teal", 0x808000},  {"Gray", 0x808080},
-    {"Silver", 0xC0C0C0}, {"Red", 0x0000FF},     {"Lime", 0x00FF00},  {"Yellow", 0x00FFFF},
-    {"Blue", 0xFF0000},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00},  {"White", 0xFFFFFF},
+    {QT_TRANSLATE_NOOP("FontChooser", "Black"), 0x000000},
+    {QT_TRANSLATE_NOOP("FontChooser", "Maroon"), 0x000080},
+    {QT_TRANSLATE_NOOP("FontChooser", "Green"), 0x008000},
+    {QT_TRANSLATE_NOOP("FontChooser", "Olive"), 0x008080},
+    {QT_TRANSLATE_NOOP("FontChooser", "Navy"), 0x800000},
+    {QT_TRANSLATE_NOOP("FontChooser", "Purple"), 0x800080},
+    {QT_TRANSLATE_NOOP("FontChooser", "Teal"), 0x808000},
+    {QT_TRANSLATE_NOOP("FontChooser", "Gray"), 0x808080},
+    {QT_TRANSLATE_NOOP("FontChooser", "Silver"), 0xC0C0C0},
+    {QT_TRANSLATE_NOOP("FontChooser", "Red"), 0x0000FF},
+    {QT_TRANSLATE_NOOP("FontChooser", "Lime"), 0x00FF00},
+    {QT_TRANSLATE_NOOP("FontChooser", "Yellow"), 0x00FFFF},
+    {QT_TRANSLATE_NOOP("FontChooser", "Blue"), 0xFF0000},
+    {QT_TRANSLATE_NOOP("FontChooser", "Fuchsia"), 0xFF00FF},
+    {QT_TRANSLATE_NOOP("FontChooser", "Aqua"), 0xFFFF00},
+    {QT_TRANSLATE_NOOP("FontChooser", "White"), 0xFFFFFF},
 };
 
-QCheckBox* Check(const char* name, const char* text, bool checked) {
+QCheckBox* Check(const char* name, const QString& text, bool checked) {
   auto* box = new QCheckBox(text);
   box->setObjectName(name);
   box->setChecked(checked);
@@ -44,7 +56,7 @@ FontChooser::FontChooser(const Font& font, int minSize, int maxSize, FontLooks l
                          QWidget* parent)
     : QDialog(parent), original_(font) {
   setObjectName("FontChooser");
-  setWindowTitle("Font");
+  setWindowTitle(tr("Font"));
 
   FaceBox = new QComboBox;
   FaceBox->setObjectName("FaceBox");
@@ -60,16 +72,16 @@ FontChooser::FontChooser(const Font& font, int minSize, int maxSize, FontLooks l
   SizeBox->setValue(font.size);
 
   auto* form = new QFormLayout;
-  form->addRow("&Font:", FaceBox);
-  form->addRow("&Size:", SizeBox);
+  form->addRow(tr("&Font:"), FaceBox);
+  form->addRow(tr("&Size:"), SizeBox);
   connect(FaceBox, &QComboBox::currentIndexChanged, this, &FontChooser::ShowSample);
   connect(SizeBox, &QSpinBox::valueChanged, this, &FontChooser::ShowSample);
 
   if (looks == FontLooks::StyleAndColour) {
-    BoldBox = Check("BoldBox", "&Bold", font.style & font_style::kBold);
-    ItalicBox = Check("ItalicBox", "&Italic", font.style & font_style::kItalic);
-    UnderlineBox = Check("UnderlineBox", "&Underline", font.style & font_style::kUnderline);
-    StrikeOutBox = Check("StrikeOutBox", "Stri&keout", font.style & font_style::kStrikeOut);
+    BoldBox = Check("BoldBox", tr("&Bold"), font.style & font_style::kBold);
+    ItalicBox = Check("ItalicBox", tr("&Italic"), font.style & font_style::kItalic);
+    UnderlineBox = Check("UnderlineBox", tr("&Underline"), font.style & font_style::kUnderline);
+    StrikeOutBox = Check("StrikeOutBox", tr("Stri&keout"), font.style & font_style::kStrikeOut);
     for (QCheckBox* box : {BoldBox, ItalicBox, UnderlineBox, StrikeOutBox}) {
       form->addRow(box);
       connect(box, &QCheckBox::toggled, this, &FontChooser::ShowSample);
@@ -78,15 +90,15 @@ FontChooser::FontChooser(const Font& font, int minSize, int maxSize, FontLooks l
     ColorBox = new QComboBox;
     ColorBox->setObjectName("ColorBox");
     for (const NamedColor& each : kBasicColors) {
-      ColorBox->addItem(Swatch(each.color), each.name, QVariant::fromValue(each.color));
+      ColorBox->addItem(Swatch(each.color), tr(each.name), QVariant::fromValue(each.color));
     }
     int current = ColorBox->findData(QVariant::fromValue(font.color));
     if (current < 0) {
-      ColorBox->addItem(Swatch(font.color), "Custom", QVariant::fromValue(font.color));
+      ColorBox->addItem(Swatch(font.color), tr("Custom"), QVariant::fromValue(font.color));
       current = ColorBox->count() - 1;
     }
     ColorBox->setCurrentIndex(current);
-    form->addRow("&Color:", ColorBox);
+    form->addRow(tr("&Color:"), ColorBox);
     connect(ColorBox, &QComboBox::currentIndexChanged, this, &FontChooser::ShowSample);
   }
 

@@ -5,6 +5,7 @@
 //
 // What the chooser does not change stays as it came: a face that is not installed, the pixel
 // height of a size left alone, and the style and colour when they are not offered.
+#include <QCoreApplication>
 #include <QDialog>
 
 #include "platform/dialogs.h"
@@ -16,6 +17,8 @@ class QLabel;
 class QSpinBox;
 
 class FontChooser final : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(FontChooser)
+
  public:
   // Offers the sizes minSize..maxSize only.
   FontChooser(const Font& font, int minSize, int maxSize, FontLooks looks,

@@ -4,6 +4,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QGridLayout>
@@ -30,17 +31,19 @@ const struct {
   const char* name;
   int kind;  // a PracticeKind's number; 0 for all
 } kKinds[] = {
-    {"All practices", 0},
-    {"Course", static_cast<int>(PracticeKind::Course)},
-    {"Sentence Drills", static_cast<int>(PracticeKind::Sentence)},
-    {"Free Drills", static_cast<int>(PracticeKind::Free)},
-    {"Paragraph Drills", static_cast<int>(PracticeKind::Paragraph)},
-    {"Game", static_cast<int>(PracticeKind::Game)},
+    {QT_TRANSLATE_NOOP("TFmProgress", "All practices"), 0},
+    {QT_TRANSLATE_NOOP("TFmProgress", "Course"), static_cast<int>(PracticeKind::Course)},
+    {QT_TRANSLATE_NOOP("TFmProgress", "Sentence Drills"), static_cast<int>(PracticeKind::Sentence)},
+    {QT_TRANSLATE_NOOP("TFmProgress", "Free Drills"), static_cast<int>(PracticeKind::Free)},
+    {QT_TRANSLATE_NOOP("TFmProgress", "Paragraph Drills"),
+     static_cast<int>(PracticeKind::Paragraph)},
+    {QT_TRANSLATE_NOOP("TFmProgress", "Game"), static_cast<int>(PracticeKind::Game)},
 };
 
 QString KindName(PracticeKind kind) {
   for (const auto& entry : kKinds) {
-    if (entry.kind == static_cast<int>(kind)) return entry.name;
+    if (entry.kind == static_cast<int>(kind))
+      return QCoreApplication::translate("TFmProgress", entry.name);
   }
   return {};
 }
@@ -55,10 +58,10 @@ QDateTime DayTime(int64_t day, QTime time) {
 }
 
 QString CharName(unsigned char ch) {
-  return ch == ' ' ? QString("space") : QString(ByteToChar(ch));
+  return ch == ' ' ? QCoreApplication::translate("TFmProgress", "space") : QString(ByteToChar(ch));
 }
 
-QLineSeries* Series(const char* name, QChart* chart, QAbstractAxis* x, QAbstractAxis* y) {
+QLineSeries* Series(const QString& name, QChart* chart, QAbstractAxis* x, QAbstractAxis* y) {
   auto* series = new QLineSeries(chart);
   series->setName(name);
   series->setPointsVisible(true);
@@ -68,7 +71,7 @@ QLineSeries* Series(const char* name, QChart* chart, QAbstractAxis* x, QAbstract
   return series;
 }
 
-QValueAxis* ValueAxis(QChart* chart, const char* title, Qt::Alignment side) {
+QValueAxis* ValueAxis(QChart* chart, const QString& title, Qt::Alignment side) {
   auto* axis = new QValueAxis(chart);
   axis->setTitleText(title);
   axis->setLabelFormat("%d");
@@ -87,7 +90,8 @@ QStringList ResultCells(const StoredResult& result) {
             "",
             Number(game.accuracy) + "%",
             Number(game.wordsPerMinute),
-            QString("difficulty %1, %2 hit, %3 lost, score %4, expected WPM %5")
+            QCoreApplication::translate("TFmProgress",
+                                        "difficulty %1, %2 hit, %3 lost, score %4, expected WPM %5")
                 .arg(game.difficulty)
                 .arg(game.hits)
                 .arg(game.lost)
@@ -95,8 +99,11 @@ QStringList ResultCells(const StoredResult& result) {
                 .arg(game.expectedWordsPerMinute)};
   }
   const TypingResult& typing = result.typing;
-  QString more = QString("%1 characters, %2 wrong").arg(typing.chars).arg(typing.errors);
-  if (typing.courseLine > 0) more += QString(", line %1").arg(typing.courseLine);
+  QString more = QCoreApplication::translate("TFmProgress", "%1 characters, %2 wrong")
+                     .arg(typing.chars)
+                     .arg(typing.errors);
+  if (typing.courseLine > 0)
+    more += QCoreApplication::translate("TFmProgress", ", line %1").arg(typing.courseLine);
   return {finished,
           KindName(result.kind),
           Number(typing.rates.keysPerMinute),
@@ -121,7 +128,7 @@ TFmProgress::TFmProgress(WindowContext& context, StatsDatabase& stats, const Lay
       layout_(layout),
       currentLearner_(std::move(currentLearner)) {
   setObjectName("FmProgress");
-  setWindowTitle("Progress");
+  setWindowTitle(QCoreApplication::translate("TFmProgress", "Progress"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
 
@@ -129,10 +136,11 @@ TFmProgress::TFmProgress(WindowContext& context, StatsDatabase& stats, const Lay
   LearnerComboBox->setObjectName("LearnerComboBox");
   KindComboBox = new QComboBox(this);
   KindComboBox->setObjectName("KindComboBox");
-  for (const auto& entry : kKinds) KindComboBox->addItem(entry.name, entry.kind);
-  auto* learnerCaption = new QLabel("&Learner", this);
+  for (const auto& entry : kKinds)
+    KindComboBox->addItem(QCoreApplication::translate("TFmProgress", entry.name), entry.kind);
+  auto* learnerCaption = new QLabel(QCoreApplication::translate("TFmProgress", "&Learner"), this);
   learnerCaption->setBuddy(LearnerComboBox);
-  auto* kindCaption = new QLabel("&Practice", this);
+  auto* kindCaption = new QLabel(QCoreApplication::translate("TFmProgress", "&Practice"), this);
   kindCaption->setBuddy(KindComboBox);
 
   Chart = new QChartView(this);
@@ -147,8 +155,12 @@ TFmProgress::TFmProgress(WindowContext& context, StatsDatabase& stats, const Lay
 
   ResultsTable = new QTableWidget(0, 6, this);
   ResultsTable->setObjectName("ResultsTable");
-  ResultsTable->setHorizontalHeaderLabels(
-      {"Finished", "Practice", "Keys/Min", "Accuracy", "WPM", "More"});
+  ResultsTable->setHorizontalHeaderLabels({QCoreApplication::translate("TFmProgress", "Finished"),
+                                           QCoreApplication::translate("TFmProgress", "Practice"),
+                                           QCoreApplication::translate("TFmProgress", "Keys/Min"),
+                                           QCoreApplication::translate("TFmProgress", "Accuracy"),
+                                           QCoreApplication::translate("TFmProgress", "WPM"),
+                                           QCoreApplication::translate("TFmProgress", "More")});
   ResultsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
   ResultsTable->setSelectionBehavior(QAbstractItemView::SelectRows);
   ResultsTable->verticalHeader()->hide();
@@ -234,14 +246,23 @@ void TFmProgress::ShowChart(const std::string& learner, int kind) {
   auto* time = new QDateTimeAxis(chart);
   time->setFormat("MMM d");
   chart->addAxis(time, Qt::AlignBottom);
-  QValueAxis* speedAxis = ValueAxis(chart, typed ? "Keys/Min" : "WPM", Qt::AlignLeft);
-  QValueAxis* accuracyAxis = ValueAxis(chart, "Accuracy %", Qt::AlignRight);
+  QValueAxis* speedAxis = ValueAxis(chart,
+                                    typed ? QCoreApplication::translate("TFmProgress", "Keys/Min")
+                                          : QCoreApplication::translate("TFmProgress", "WPM"),
+                                    Qt::AlignLeft);
+  QValueAxis* accuracyAxis =
+      ValueAxis(chart, QCoreApplication::translate("TFmProgress", "Accuracy %"), Qt::AlignRight);
   accuracyAxis->setRange(0, 100);
-  QLineSeries* speed = Series(typed ? "Keys/Min" : "WPM", chart, time, speedAxis);
-  QLineSeries* accuracy = Series("Accuracy %", chart, time, accuracyAxis);
+  QLineSeries* speed = Series(typed ? QCoreApplication::translate("TFmProgress", "Keys/Min")
+                                    : QCoreApplication::translate("TFmProgress", "WPM"),
+                              chart, time, speedAxis);
+  QLineSeries* accuracy =
+      Series(QCoreApplication::translate("TFmProgress", "Accuracy %"), chart, time, accuracyAxis);
   QLineSeries* course = nullptr;
   if (kind == static_cast<int>(PracticeKind::Course)) {
-    course = Series("Course line", chart, time, ValueAxis(chart, "Course line", Qt::AlignRight));
+    course = Series(QCoreApplication::translate("TFmProgress", "Course line"), chart, time,
+                    ValueAxis(chart, QCoreApplication::translate("TFmProgress", "Course line"),
+                              Qt::AlignRight));
   }
   int64_t top = 0;
   int64_t topLine = 0;
@@ -290,15 +311,20 @@ void TFmProgress::ShowChart(const std::string& learner, int kind) {
     const QString who = BytesToQString(learner);
     if (!stats_.FailureReason().empty()) {
       NoResultsLabel->setText(
-          QString("The statistics cannot be read: %1.").arg(stats_.FailureReason().c_str()));
+          QCoreApplication::translate("TFmProgress", "The statistics cannot be read: %1.")
+              .arg(stats_.FailureReason().c_str()));
     } else if (kind == 0) {
       NoResultsLabel->setText(
-          QString("No results yet for %1. Finish a line, a drill or a game, and it shows here.")
+          QCoreApplication::translate(
+              "TFmProgress",
+              "No results yet for %1. Finish a line, a drill or a game, and it shows here.")
               .arg(who));
     } else {
-      NoResultsLabel->setText(QString("No results yet for %1 in %2. Finish one, and it shows "
+      NoResultsLabel->setText(
+          QCoreApplication::translate("TFmProgress",
+                                      "No results yet for %1 in %2. Finish one, and it shows "
                                       "here.")
-                                  .arg(who, KindComboBox->currentText()));
+              .arg(who, KindComboBox->currentText()));
     }
   }
   NoResultsLabel->setVisible(empty);
@@ -355,10 +381,12 @@ void TFmProgress::ShowKeys(const std::string& learner) {
     return a.wrong > b.wrong;
   });
   WorstKeysList->clear();
-  if (figures.empty()) WorstKeysList->addItem("No character typed wrong yet.");
+  if (figures.empty())
+    WorstKeysList->addItem(
+        QCoreApplication::translate("TFmProgress", "No character typed wrong yet."));
   for (size_t i = 0; i < figures.size() && i < kWorstKeysShown; ++i) {
     const KeyFigures& figure = figures[i];
-    WorstKeysList->addItem(QString("%1   %2 of %3 wrong (%4%)")
+    WorstKeysList->addItem(QCoreApplication::translate("TFmProgress", "%1   %2 of %3 wrong (%4%)")
                                .arg(CharName(figure.ch))
                                .arg(figure.wrong)
                                .arg(figure.expected)
