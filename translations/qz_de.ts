@@ -234,6 +234,11 @@
         <source>The practice time is %1, total practice time is %2.</source>
         <translation>Die Übungszeit beträgt %1, die gesamte Übungszeit %2.</translation>
     </message>
+    <message>
+        <source>qzhelp.rtf</source>
+        <extracomment>The help file in this language, shipped beside the English qzhelp.rtf.</extracomment>
+        <translation>qzhelp-de.rtf</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>

@@ -234,6 +234,11 @@
         <source>The practice time is %1, total practice time is %2.</source>
         <translation>Le temps d’exercice est de %1, le temps total d’exercice est de %2.</translation>
     </message>
+    <message>
+        <source>qzhelp.rtf</source>
+        <extracomment>The help file in this language, shipped beside the English qzhelp.rtf.</extracomment>
+        <translation>qzhelp-fr.rtf</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>

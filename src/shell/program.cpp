@@ -6,6 +6,7 @@
 
 #include "platform/codepage.h"
 #include "platform/guard.h"
+#include "platform/translation.h"
 #include "settings/settings_keys.h"
 #include "shell/time_report.h"
 
@@ -103,7 +104,11 @@ void TutorProgram::WireMenu() {
     context.showModal(*FmProgress);
   };
   menu.actions.help = [this] {
-    if (!context.shell.Open("qzhelp.chm")) context.shell.Open("qzhelp.rtf");
+    if (context.shell.Open("qzhelp.chm")) return;
+    //: The help file in this language, shipped beside the English qzhelp.rtf.
+    const std::string translated = Translated("Shell", QT_TRANSLATE_NOOP("Shell", "qzhelp.rtf"));
+    if (translated == "qzhelp.rtf" || !context.shell.Open(translated))
+      context.shell.Open("qzhelp.rtf");
   };
   menu.actions.closing = [this] {
     context.dialogs.Inform(PracticeTimeReport(RunPracticeTime(), FmOption->GetTotalTime()));

@@ -97,6 +97,7 @@ T = {
     ("*", "Enter password:"): ("Kennwort eingeben:", "Entrez le mot de passe :"),
     ("*", "Virtual Keyboard"): ("Bildschirmtastatur", "Clavier virtuel"),
     ("*", "Score"): ("Punkte", "Score"),
+    ("*", "qzhelp.rtf"): ("qzhelp-de.rtf", "qzhelp-fr.rtf"),
     ("*", "Black"): ("Schwarz", "Noir"),
     ("*", "Maroon"): ("Kastanienbraun", "Marron"),
     ("*", "Green"): ("Grün", "Vert"),
@@ -204,7 +205,8 @@ def fill(path, column):
                 missing.append((context, source))
                 return m.group(0)
             return m.group(1) + "<translation>" + escape(entry[column]) + "</translation>"
-        return re.sub(r"(<source>(.*?)</source>\s*)<translation[^>]*>.*?</translation>", message,
+        return re.sub(r"(<source>(.*?)</source>(?:\s*<extracomment>.*?</extracomment>)?\s*)"
+                      r"<translation[^>]*>.*?</translation>", message,
                       match.group(0), flags=re.S)
     ts = re.sub(r"<context>.*?</context>", context_block, ts, flags=re.S)
     path.write_text(ts, encoding="utf-8")
