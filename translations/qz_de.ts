@@ -9,6 +9,61 @@
     </message>
 </context>
 <context>
+    <name>Errors</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Zugriff auf die Datei verweigert</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file</source>
+        <translation>Lesen über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Datei zu groß</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Cannot write a line break, a &quot;=&quot; in a key or a &quot;]&quot; in a section name to %1</source>
+        <translation>Ein Zeilenumbruch, ein „=“ in einem Schlüssel oder ein „]“ in einem Abschnittsnamen kann nicht in %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The Progress window cannot be opened: %1</source>
+        <translation>Das Fenster Fortschritt kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>the file is damaged or no database</source>
+        <translation>die Datei ist beschädigt oder keine Datenbank</translation>
+    </message>
+    <message>
+        <source>Progress is not recorded in %1: %2. Practice goes on; the file is left as it is.</source>
+        <translation>Der Fortschritt wird nicht in %1 aufgezeichnet: %2. Das Üben geht weiter; die Datei bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>the file is damaged: %1</source>
+        <translation>die Datei ist beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>the file comes from a newer version of the program</source>
+        <translation>die Datei stammt von einer neueren Version des Programms</translation>
+    </message>
+    <message>
+        <source>the file holds the tables of another program</source>
+        <translation>die Datei enthält die Tabellen eines anderen Programms</translation>
+    </message>
+</context>
+<context>
     <name>FontChooser</name>
     <message>
         <source>Black</source>
@@ -128,6 +183,41 @@
     <message>
         <source> Difficulty: %1    Hit: %2   Lost: %3  Time: %4s   Score: %5</source>
         <translation> Schwierigkeit: %1    Treffer: %2   Verloren: %3  Zeit: %4s   Punkte: %5</translation>
+    </message>
+</context>
+<context>
+    <name>Layouts</name>
+    <message>
+        <source>Invalid layout: %1</source>
+        <translation>Ungültige Tastaturbelegung: %1</translation>
+    </message>
+    <message>
+        <source>the key count %1 is outside 0..60</source>
+        <translation>die Tastenzahl %1 liegt nicht in 0..60</translation>
+    </message>
+    <message>
+        <source>key %1 is on line %2, outside 1..4</source>
+        <translation>Taste %1 liegt in Reihe %2, nicht in 1..4</translation>
+    </message>
+    <message>
+        <source>key %1 has finger %2, outside 0..9</source>
+        <translation>Taste %1 hat Finger %2, nicht in 0..9</translation>
+    </message>
+    <message>
+        <source>key %1 has a font of %2 points, outside %3..%4</source>
+        <translation>Taste %1 hat eine Schrift von %2 Punkt, nicht in %3..%4</translation>
+    </message>
+    <message>
+        <source>key %1 has a font %2 pixels high, outside 1..%3</source>
+        <translation>Taste %1 hat eine Schrift von %2 Pixel Höhe, nicht in 1..%3</translation>
+    </message>
+    <message>
+        <source>the keyboard would be %1 x %2 pixels, more than 4096</source>
+        <translation>die Tastatur wäre %1 x %2 Pixel groß, mehr als 4096</translation>
+    </message>
+    <message>
+        <source>the hands would be %1 pixels high, more than 4096</source>
+        <translation>die Hände wären %1 Pixel hoch, mehr als 4096</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,61 @@
     </message>
 </context>
 <context>
+    <name>Errors</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>« %1 » n’est pas un nombre entier valable</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Accès au fichier refusé</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file</source>
+        <translation>Lecture au-delà de la fin du fichier</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Fichier trop volumineux</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossible d’écrire dans %1</translation>
+    </message>
+    <message>
+        <source>Cannot write a line break, a &quot;=&quot; in a key or a &quot;]&quot; in a section name to %1</source>
+        <translation>Impossible d’écrire dans %1 un saut de ligne, un « = » dans une clé ou un « ] » dans un nom de section</translation>
+    </message>
+    <message>
+        <source>The Progress window cannot be opened: %1</source>
+        <translation>La fenêtre Progrès ne peut pas s’ouvrir : %1</translation>
+    </message>
+    <message>
+        <source>the file is damaged or no database</source>
+        <translation>le fichier est endommagé ou n’est pas une base de données</translation>
+    </message>
+    <message>
+        <source>Progress is not recorded in %1: %2. Practice goes on; the file is left as it is.</source>
+        <translation>Les progrès ne sont pas enregistrés dans %1 : %2. L’exercice continue ; le fichier reste tel quel.</translation>
+    </message>
+    <message>
+        <source>the file is damaged: %1</source>
+        <translation>le fichier est endommagé : %1</translation>
+    </message>
+    <message>
+        <source>the file comes from a newer version of the program</source>
+        <translation>le fichier vient d’une version plus récente du programme</translation>
+    </message>
+    <message>
+        <source>the file holds the tables of another program</source>
+        <translation>le fichier contient les tables d’un autre programme</translation>
+    </message>
+</context>
+<context>
     <name>FontChooser</name>
     <message>
         <source>Black</source>
@@ -128,6 +183,41 @@
     <message>
         <source> Difficulty: %1    Hit: %2   Lost: %3  Time: %4s   Score: %5</source>
         <translation> Difficulté : %1    Touchés : %2   Perdus : %3  Temps : %4s   Score : %5</translation>
+    </message>
+</context>
+<context>
+    <name>Layouts</name>
+    <message>
+        <source>Invalid layout: %1</source>
+        <translation>Disposition invalide : %1</translation>
+    </message>
+    <message>
+        <source>the key count %1 is outside 0..60</source>
+        <translation>le nombre de touches %1 n’est pas dans 0..60</translation>
+    </message>
+    <message>
+        <source>key %1 is on line %2, outside 1..4</source>
+        <translation>la touche %1 est sur la rangée %2, hors de 1..4</translation>
+    </message>
+    <message>
+        <source>key %1 has finger %2, outside 0..9</source>
+        <translation>la touche %1 a le doigt %2, hors de 0..9</translation>
+    </message>
+    <message>
+        <source>key %1 has a font of %2 points, outside %3..%4</source>
+        <translation>la touche %1 a une police de %2 points, hors de %3..%4</translation>
+    </message>
+    <message>
+        <source>key %1 has a font %2 pixels high, outside 1..%3</source>
+        <translation>la touche %1 a une police haute de %2 pixels, hors de 1..%3</translation>
+    </message>
+    <message>
+        <source>the keyboard would be %1 x %2 pixels, more than 4096</source>
+        <translation>le clavier ferait %1 x %2 pixels, plus de 4096</translation>
+    </message>
+    <message>
+        <source>the hands would be %1 pixels high, more than 4096</source>
+        <translation>les mains feraient %1 pixels de haut, plus de 4096</translation>
     </message>
 </context>
 <context>

@@ -1,12 +1,15 @@
 #include "keyboard/layout_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <algorithm>
 
 #include "keyboard/key_geometry.h"
+#include "platform/codepage.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/translation.h"
 
 namespace {
 constexpr size_t kHeaderSize = 28;
@@ -58,8 +61,12 @@ void DecodeFont(const std::string& bytes, size_t at, Font& font) {
   font.style = static_cast<uint8_t>(bytes[at + kStyleAt]) & kStyleBits;
 }
 
-std::string Refusal(const std::string& why) {
-  return "Invalid layout: " + why;
+// "Invalid layout: " and why, the reason's placeholders filled with the figures.
+template <typename... Figures>
+std::string Refusal(const char* why, Figures... figures) {
+  QString reason = QCoreApplication::translate("Layouts", why);
+  ((reason = reason.arg(figures)), ...);
+  return BytesOf(QCoreApplication::translate("Layouts", "Invalid layout: %1").arg(reason));
 }
 }  // namespace
 
@@ -91,7 +98,7 @@ std::string EncodeLayout(const LayoutRec& layout) {
 }
 
 void DecodeLayout(const std::string& bytes, LayoutRec& layout) {
-  if (bytes.size() < kLayoutFileSize) throw AppError(kReadBeyondEnd);
+  if (bytes.size() < kLayoutFileSize) throw AppError(Translated("Errors", kReadBeyondEnd));
   LayoutRec read = layout;
   read.KeyWidth = GetInt(bytes, 0);
   read.KeyHeight = GetInt(bytes, 4);
@@ -122,42 +129,47 @@ void DecodeLayout(const std::string& bytes, LayoutRec& layout) {
 
 std::string LayoutProblem(const LayoutRec& layout) {
   if (layout.KeyCount < 0 || layout.KeyCount > kMaxKeys) {
-    return Refusal("the key count " + std::to_string(layout.KeyCount) + " is outside 0..60");
+    return Refusal(QT_TRANSLATE_NOOP("Layouts", "the key count %1 is outside 0..60"),
+                   layout.KeyCount);
   }
   for (int n = 1; n < layout.KeyCount; ++n) {
     const KeyRec& key = layout.KeyAt(n);
     if (key.Line < 1 || key.Line > kLineCount) {
-      return Refusal("key " + std::to_string(n) + " is on line " + std::to_string(key.Line) +
-                     ", outside 1..4");
+      return Refusal(QT_TRANSLATE_NOOP("Layouts", "key %1 is on line %2, outside 1..4"), n,
+                     key.Line);
     }
     if (key.Finger < 0 || key.Finger >= kFingerCount) {
-      return Refusal("key " + std::to_string(n) + " has finger " + std::to_string(key.Finger) +
-                     ", outside 0..9");
+      return Refusal(QT_TRANSLATE_NOOP("Layouts", "key %1 has finger %2, outside 0..9"), n,
+                     key.Finger);
     }
   }
   // The space bar's characters are drawn too.
   const int highest = -HeightForSize(kKeyFontMaxSize);
   for (int n = 1; n <= layout.KeyCount; ++n) {
     for (const Font& font : layout.KeyAt(n).Fonts) {
-      const std::string key = "key " + std::to_string(n) + " has a font ";
       if (font.size < kKeyFontMinSize || font.size > kKeyFontMaxSize) {
-        return Refusal(key + "of " + std::to_string(font.size) + " points, outside " +
-                       std::to_string(kKeyFontMinSize) + ".." + std::to_string(kKeyFontMaxSize));
+        return Refusal(
+            QT_TRANSLATE_NOOP("Layouts", "key %1 has a font of %2 points, outside %3..%4"), n,
+            font.size, kKeyFontMinSize, kKeyFontMaxSize);
       }
       if (font.PixelHeight() < 1 || font.PixelHeight() > highest) {
-        return Refusal(key + std::to_string(font.PixelHeight()) + " pixels high, outside 1.." +
-                       std::to_string(highest));
+        return Refusal(
+            QT_TRANSLATE_NOOP("Layouts", "key %1 has a font %2 pixels high, outside 1..%3"), n,
+            font.PixelHeight(), highest);
       }
     }
   }
   const ClientSize keyboard = KeyboardClientSize(layout, kLargestOrigin, kLargestOrigin);
   if (keyboard.width > kMaxWindowSide || keyboard.height > kMaxWindowSide) {
-    return Refusal("the keyboard would be " + std::to_string(keyboard.width) + " x " +
-                   std::to_string(keyboard.height) + " pixels, more than 4096");
+    return Refusal(
+        QT_TRANSLATE_NOOP("Layouts", "the keyboard would be %1 x %2 pixels, more than 4096"),
+        keyboard.width, keyboard.height);
   }
   const int64_t hand = HandClientHeight(layout);
   if (hand > kMaxWindowSide) {
-    return Refusal("the hands would be " + std::to_string(hand) + " pixels high, more than 4096");
+    return Refusal(
+        QT_TRANSLATE_NOOP("Layouts", "the hands would be %1 pixels high, more than 4096"),
+        static_cast<qlonglong>(hand));
   }
   return {};
 }

@@ -1,6 +1,9 @@
 #include "platform/errors.h"
 
+#include <QCoreApplication>
 #include <cstdint>
+
+#include "platform/codepage.h"
 
 bool TryStrToInt(const std::string& text, int& value) {
   size_t i = 0;
@@ -46,7 +49,8 @@ bool TryStrToInt(const std::string& text, int& value) {
 }
 
 std::string ConversionErrorText(const std::string& text) {
-  return "'" + text + "' is not a valid integer value";
+  return BytesOf(QCoreApplication::translate("Errors", "'%1' is not a valid integer value")
+                     .arg(BytesToQString(text)));
 }
 
 int StrToInt(const std::string& text) {

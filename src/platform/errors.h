@@ -1,6 +1,7 @@
 #pragma once
 // Errors that carry the text the learner sees ("File not found", "Unable to write to ...").
 // They are caught at event boundaries (see guard.h) and shown in a message box.
+#include <QtGlobal>
 #include <stdexcept>
 #include <string>
 
@@ -9,10 +10,11 @@ class AppError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-inline constexpr const char* kFileNotFound = "File not found";
-inline constexpr const char* kFileAccessDenied = "File access denied";
-inline constexpr const char* kReadBeyondEnd = "Read beyond end of file";
-inline constexpr const char* kFileTooLarge = "File too large";
+inline constexpr const char* kFileNotFound = QT_TRANSLATE_NOOP("Errors", "File not found");
+inline constexpr const char* kFileAccessDenied = QT_TRANSLATE_NOOP("Errors", "File access denied");
+inline constexpr const char* kReadBeyondEnd =
+    QT_TRANSLATE_NOOP("Errors", "Read beyond end of file");
+inline constexpr const char* kFileTooLarge = QT_TRANSLATE_NOOP("Errors", "File too large");
 
 // Converts text to a 32-bit integer the way the rest of the program expects: leading spaces,
 // an optional sign, decimal digits or hexadecimal after "$" or "0x", nothing after them.

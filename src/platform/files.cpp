@@ -10,6 +10,7 @@
 
 #include "platform/codepage.h"
 #include "platform/errors.h"
+#include "platform/translation.h"
 
 namespace fs = std::filesystem;
 
@@ -53,13 +54,14 @@ InputFile::InputFile(const std::string& path) {
   // Without O_NONBLOCK, opening a pipe waits until something writes to it.
   fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd_ < 0) {
-    throw AppError(errno == ENOENT || errno == ENOTDIR ? kFileNotFound : kFileAccessDenied);
+    throw AppError(errno == ENOENT || errno == ENOTDIR ? Translated("Errors", kFileNotFound)
+                                                       : Translated("Errors", kFileAccessDenied));
   }
   // Checked on what was opened, not on the name, so nothing can be swapped in between.
   struct stat status {};
   if (::fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode)) {
     ::close(fd_);
-    throw AppError(kFileAccessDenied);
+    throw AppError(Translated("Errors", kFileAccessDenied));
   }
   size_ = static_cast<uint64_t>(status.st_size);
 }
@@ -75,7 +77,7 @@ size_t InputFile::Read(char* into, size_t n) {
     if (count == 0) break;
     if (count < 0) {
       if (errno == EINTR) continue;
-      throw AppError(kFileAccessDenied);
+      throw AppError(Translated("Errors", kFileAccessDenied));
     }
     got += static_cast<size_t>(count);
   }
@@ -105,6 +107,6 @@ std::string ReadFilePrefix(const std::string& path, size_t maxBytes) {
 
 std::string ReadWholeFile(const std::string& path, uint64_t maxBytes) {
   InputFile file(path);
-  if (file.Size() > maxBytes) throw AppError(kFileTooLarge);
+  if (file.Size() > maxBytes) throw AppError(Translated("Errors", kFileTooLarge));
   return ReadUpTo(file, maxBytes);
 }

@@ -16,6 +16,7 @@
 #include "platform/codepage.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/translation.h"
 
 namespace fs = std::filesystem;
 
@@ -269,7 +270,9 @@ IniFile IniFile::Snapshot() const {
 }
 
 void IniFile::ThrowWriteError(const std::string& reason) const {
-  throw AppError("Unable to write to " + path_ + "\n" + reason);
+  throw AppError(
+      Translated("Errors", QT_TRANSLATE_NOOP("Errors", "Unable to write to %1"), {path_}) + "\n" +
+      reason);
 }
 
 void IniFile::ThrowWriteError(int error) const {
@@ -401,8 +404,11 @@ void IniFile::Update(const std::function<IniChanges(const IniFile& current)>& ma
     if (HasLineBreak(change.section) || HasLineBreak(change.key) || HasLineBreak(change.value) ||
         change.section.find(']') != std::string::npos ||
         change.key.find('=') != std::string::npos) {
-      throw AppError(
-          "Cannot write a line break, a \"=\" in a key or a \"]\" in a section name to " + path_);
+      throw AppError(Translated("Errors",
+                                QT_TRANSLATE_NOOP("Errors",
+                                                  "Cannot write a line break, a \"=\" in a key "
+                                                  "or a \"]\" in a section name to %1"),
+                                {path_}));
     }
   }
   std::string bytes = original;

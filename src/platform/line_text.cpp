@@ -5,6 +5,7 @@
 
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/translation.h"
 
 LineText LineText::FromBytes(std::string_view bytes) {
   auto buffer = std::make_unique_for_overwrite<char[]>(bytes.size());
@@ -26,7 +27,7 @@ LineText LineText::FromBuffer(std::unique_ptr<char[]> buffer, size_t size) {
   for (size_t cr = find('\r', 0, end); cr < end; cr = find('\r', cr + 1, end)) {
     if (cr + 1 == end || data[cr + 1] != '\n') ++breaks;
   }
-  if (breaks > kFreeLines && breaks > end / 4) throw AppError(kFileTooLarge);
+  if (breaks > kFreeLines && breaks > end / 4) throw AppError(Translated("Errors", kFileTooLarge));
 
   auto lines = std::make_shared<Lines>();
   lines->starts.reserve(breaks + 2);
@@ -54,7 +55,7 @@ LineText LineText::FromBuffer(std::unique_ptr<char[]> buffer, size_t size) {
 LineText ReadLineText(const std::string& path) {
   InputFile file(path);
   const uint64_t size = file.Size();
-  if (size > kMaxLineTextBytes) throw AppError(kFileTooLarge);
+  if (size > kMaxLineTextBytes) throw AppError(Translated("Errors", kFileTooLarge));
   // Not zeroed first: every byte used is read from the file.
   auto buffer = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(size));
   constexpr size_t kChunk = size_t{1} << 20;

@@ -22,3 +22,19 @@ std::string InstallTranslations() {
 std::string Translated(const char* context, const char* source) {
   return BytesOf(QCoreApplication::translate(context, source));
 }
+
+std::string Translated(const char* context, const char* source,
+                       const std::vector<std::string>& values) {
+  const std::string text = Translated(context, source);
+  std::string filled;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const size_t n = i + 1 < text.size() ? static_cast<size_t>(text[i + 1] - '1') : values.size();
+    if (text[i] == '%' && n < values.size() && n < 9) {
+      filled += values[n];
+      ++i;
+    } else {
+      filled += text[i];
+    }
+  }
+  return filled;
+}

@@ -6,6 +6,7 @@
 // translated where it is shown; translations/ holds them, one file per language.
 #include <QCoreApplication>
 #include <string>
+#include <vector>
 
 // Installs the program's translation for the system's language, and Qt's own for its
 // standard buttons, from the folder `translations` beside the program. Returns the language
@@ -15,3 +16,7 @@ std::string InstallTranslations();
 // The translation of source in context, in the code page of all text; the source itself
 // where there is none.
 std::string Translated(const char* context, const char* source);
+// The same with the placeholders %1, %2 ... replaced by values, bytes taken as they are (a
+// path, a name, a system's reason).
+std::string Translated(const char* context, const char* source,
+                       const std::vector<std::string>& values);

@@ -4,6 +4,7 @@
 
 #include "platform/errors.h"
 #include "platform/module_file.h"
+#include "platform/translation.h"
 
 std::string ProgressModuleBesideProgram() {
   return (QCoreApplication::applicationDirPath() + "/" + kProgressModuleFile).toStdString();
@@ -14,7 +15,11 @@ ProgressMaker* LoadMaker(const std::string& path) {
   // Never unloaded: the window's code and the chart library's must outlive every window.
   std::string reason;
   auto* maker = reinterpret_cast<ProgressMaker*>(ModuleFunction(path, kProgressMakerName, reason));
-  if (!maker) throw AppError("The Progress window cannot be opened: " + reason);
+  if (!maker) {
+    throw AppError(Translated(
+        "Errors", QT_TRANSLATE_NOOP("Errors", "The Progress window cannot be opened: %1"),
+        {reason}));
+  }
   return maker;
 }
 }  // namespace

@@ -1,5 +1,6 @@
 #include "stats/stats_database.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -10,6 +11,7 @@
 #include <thread>
 
 #include "platform/codepage.h"
+#include "platform/translation.h"
 
 namespace {
 constexpr int64_t kDayMs = 86400000;
@@ -70,7 +72,7 @@ std::string SignatureProblem(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return file.errorString().toStdString();
   if (!file.read(16).startsWith(QByteArray("SQLite format 3", 16))) {
-    return "the file is damaged or no database";
+    return Translated("Errors", QT_TRANSLATE_NOOP("Errors", "the file is damaged or no database"));
   }
   return {};
 }
@@ -93,8 +95,11 @@ QVariant Null() {
 }  // namespace
 
 std::string StatsFailureText(const std::string& path, const std::string& reason) {
-  return "Progress is not recorded in " + path + ": " + reason +
-         ". Practice goes on; the file is left as it is.";
+  return Translated("Errors",
+                    QT_TRANSLATE_NOOP("Errors",
+                                      "Progress is not recorded in %1: %2. Practice goes "
+                                      "on; the file is left as it is."),
+                    {path, reason});
 }
 
 StatsDatabase::StatsDatabase(std::string path, Dialogs& dialogs, Learner learner, Now now)
@@ -402,7 +407,8 @@ bool StatsDatabase::OpenFile() {
       return false;
     }
     if (const QString verdict = check.value(0).toString(); verdict != "ok") {
-      error_ = "the file is damaged: " + verdict.toStdString();
+      error_ =
+          BytesOf(QCoreApplication::translate("Errors", "the file is damaged: %1").arg(verdict));
       return false;
     }
   }
@@ -446,11 +452,14 @@ bool StatsDatabase::ReadVersion(int& version) {
     tables = query.value(0).toInt();
   }
   if (version > kStatsSchemaVersion) {
-    error_ = "the file comes from a newer version of the program";
+    error_ = Translated(
+        "Errors",
+        QT_TRANSLATE_NOOP("Errors", "the file comes from a newer version of the program"));
     return false;
   }
   if (version == 0 && tables > 0) {
-    error_ = "the file holds the tables of another program";
+    error_ = Translated(
+        "Errors", QT_TRANSLATE_NOOP("Errors", "the file holds the tables of another program"));
     return false;
   }
   return true;

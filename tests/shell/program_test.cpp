@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTranslator>
 #include <filesystem>
 
 #include "platform/errors.h"
@@ -100,6 +101,24 @@ TEST_F(ProgramTest, HelpFallsBackToTheRtfDocument) {
   t.shell.existing = {"qzhelp.chm"};
   Control<QPushButton>(*program.ButtonMenu, "Button8")->click();
   EXPECT_EQ(t.shell.opened, std::vector<std::string>{"qzhelp.chm"});
+}
+
+TEST_F(ProgramTest, HelpOpensTheLearnersLanguageWhereItIsShipped) {
+  struct German : QTranslator {
+    QString translate(const char*, const char* source, const char*, int) const override {
+      return QString(source) == "qzhelp.rtf" ? "qzhelp-de.rtf" : QString();
+    }
+  } german;
+  QCoreApplication::installTranslator(&german);
+  t.shell.existing = {"qzhelp-de.rtf", "qzhelp.rtf"};
+  Control<QPushButton>(*program.ButtonMenu, "Button8")->click();
+  EXPECT_EQ(t.shell.opened, (std::vector<std::string>{"qzhelp.chm", "qzhelp-de.rtf"}));
+  t.shell.opened.clear();
+  t.shell.existing = {"qzhelp.rtf"};  // not shipped in German: the English help
+  Control<QPushButton>(*program.ButtonMenu, "Button8")->click();
+  EXPECT_EQ(t.shell.opened,
+            (std::vector<std::string>{"qzhelp.chm", "qzhelp-de.rtf", "qzhelp.rtf"}));
+  QCoreApplication::removeTranslator(&german);
 }
 
 TEST_F(ProgramTest, ClosingTheMenuReportsThePracticeTimeOnce) {
