@@ -410,7 +410,7 @@ Un professeur de dactylographie</translation>
     </message>
     <message>
         <source>Key num</source>
-        <translation>Touche nº</translation>
+        <translation>Touche</translation>
     </message>
     <message>
         <source>Line</source>
@@ -510,7 +510,7 @@ Un professeur de dactylographie</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation>Longueur</translation>
+        <translation>Long.</translation>
     </message>
     <message>
         <source>Finger color...</source>
