@@ -62,6 +62,10 @@
         <source>the file holds the tables of another program</source>
         <translation>die Datei enthält die Tabellen eines anderen Programms</translation>
     </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
 </context>
 <context>
     <name>FontChooser</name>

@@ -62,6 +62,10 @@
         <source>the file holds the tables of another program</source>
         <translation>le fichier contient les tables d’un autre programme</translation>
     </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
 </context>
 <context>
     <name>FontChooser</name>

@@ -90,8 +90,9 @@ void TgameFrame::StartGame() {
 }
 
 void TgameFrame::AskDifficulty() {
-  const int d = StrToInt(
-      context_.dialogs.InputBox(Translated("Dialogs", kInputBoxCaption), Translated("Game", kDifficultyPrompt), kDefaultDifficulty));
+  const int d = StrToInt(context_.dialogs.InputBox(Translated("Dialogs", kInputBoxCaption),
+                                                   Translated("Game", kDifficultyPrompt),
+                                                   kDefaultDifficulty));
   Game->SetDifficulty(d >= 1 && d <= 10 ? d : 3);
 }
 
@@ -105,8 +106,8 @@ void TgameFrame::FormKeyPress(int key) {
     return;
   }
   Game->Suspend();
-  const MessageAnswer answer =
-      context_.dialogs.Message(MessageKind::Confirmation, MessageButtons::YesNo, Translated("Game", kExitQuestion));
+  const MessageAnswer answer = context_.dialogs.Message(
+      MessageKind::Confirmation, MessageButtons::YesNo, Translated("Game", kExitQuestion));
   if (answer == MessageAnswer::Yes) {
     Game->Terminate();
     close();

@@ -7,8 +7,8 @@
 // start; a game that is left, replaced or outlived by the window has its worker stopped and
 // joined first.
 #include <QCoreApplication>
-#include <QtGlobal>
 #include <QDialog>
+#include <QtGlobal>
 #include <memory>
 #include <string>
 
@@ -19,7 +19,8 @@
 class QLabel;
 class PaintSurface;
 
-inline constexpr const char* kDifficultyPrompt = QT_TRANSLATE_NOOP("Game", "Input the difficulty (1-10).");
+inline constexpr const char* kDifficultyPrompt =
+    QT_TRANSLATE_NOOP("Game", "Input the difficulty (1-10).");
 inline constexpr const char* kDefaultDifficulty = "3";
 inline constexpr const char* kExitQuestion = QT_TRANSLATE_NOOP("Game", "Do you want to exit?");
 

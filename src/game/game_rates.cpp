@@ -11,9 +11,8 @@ GameRates ComputeGameRates(int64_t hits, int64_t lost, int64_t elapsedMs) {
 
 std::string GameResultsText(int hits, int lost, int64_t elapsedMs) {
   const GameRates rates = ComputeGameRates(hits, lost, elapsedMs);
-  return BytesOf(
-      QCoreApplication::translate("Game", "   Accuracy: %1%   WPM: %2  Expected WPM: %3")
-          .arg(rates.accuracy)
-          .arg(rates.wordsPerMinute)
-          .arg(rates.expectedWordsPerMinute));
+  return BytesOf(QCoreApplication::translate("Game", "   Accuracy: %1%   WPM: %2  Expected WPM: %3")
+                     .arg(rates.accuracy)
+                     .arg(rates.wordsPerMinute)
+                     .arg(rates.expectedWordsPerMinute));
 }

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/dialogs.h"
+#include "platform/translation.h"
 
 template <typename Action>
 void Guarded(Dialogs& dialogs, Action&& action) {
@@ -14,6 +15,6 @@ void Guarded(Dialogs& dialogs, Action&& action) {
   } catch (const std::exception& error) {
     dialogs.ReportError(error.what());
   } catch (...) {
-    dialogs.ReportError("Unknown error");
+    dialogs.ReportError(Translated("Errors", QT_TRANSLATE_NOOP("Errors", "Unknown error")));
   }
 }

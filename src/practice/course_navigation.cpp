@@ -28,7 +28,9 @@ int Next(int line, int count, Dialogs& dialogs) {
 
 int GoTo(int line, int count, Dialogs& dialogs) {
   const std::string answer =
-      dialogs.InputBox(Translated("Dialogs", kInputBoxCaption), Translated("Practice", kGoToPrompt), std::to_string(int64_t{line} + 1))
+      dialogs
+          .InputBox(Translated("Dialogs", kInputBoxCaption), Translated("Practice", kGoToPrompt),
+                    std::to_string(int64_t{line} + 1))
           .substr(0, kMaxGoToAnswer);
   int number = 0;
   if (!TryStrToInt(answer, number)) {

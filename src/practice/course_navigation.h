@@ -1,6 +1,7 @@
 #pragma once
 // Moving through the course: one step of the course window's line choice, free of the window.
 #include <QtGlobal>
+
 #include "platform/dialogs.h"
 
 // The course window's NavRequest values.
@@ -10,12 +11,15 @@ inline constexpr int kNavGoTo = 3;
 inline constexpr int kNavSwallowed = 9;
 inline constexpr int kNavNone = 10;
 
-inline constexpr const char* kBeginningOfCourse = QT_TRANSLATE_NOOP("Practice", "Beginning of the course.");
+inline constexpr const char* kBeginningOfCourse =
+    QT_TRANSLATE_NOOP("Practice", "Beginning of the course.");
 inline constexpr const char* kEndOfCourse = QT_TRANSLATE_NOOP("Practice", "End of the course.");
-inline constexpr const char* kGoToPrompt = QT_TRANSLATE_NOOP("Practice", "Please input a number to goto somewhere of the course:");
+inline constexpr const char* kGoToPrompt =
+    QT_TRANSLATE_NOOP("Practice", "Please input a number to goto somewhere of the course:");
 inline constexpr const char* kInvalidInput = QT_TRANSLATE_NOOP("Practice", "Invalid input.");
-inline constexpr const char* kCourseHelp =
-    QT_TRANSLATE_NOOP("Practice", "Press the -> key to the next, the <- key to the previous, the Insert key to anywhere.");
+inline constexpr const char* kCourseHelp = QT_TRANSLATE_NOOP(
+    "Practice",
+    "Press the -> key to the next, the <- key to the previous, the Insert key to anywhere.");
 
 // The line (0-based) shown for a course line: a stored line outside the course is shown as
 // the nearest one. Only meaningful when the course has lines.

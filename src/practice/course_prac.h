@@ -2,6 +2,7 @@
 // TFmCoursePrac, the course: the lines of the course file in order. The current line is the
 // learner's progress; the arrow keys and Insert move through the course at any time.
 #include <QCoreApplication>
+
 #include "practice/course_navigation.h"
 #include "practice/sentence_prac.h"
 

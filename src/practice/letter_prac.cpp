@@ -46,8 +46,10 @@ bool TFmLetterPrac::RichEdit1KeyDown(int vk) {
 
 void TFmLetterPrac::NextLine() {
   if (!DrillDefined) {
-    const std::string answer =
-        context_.dialogs.InputBox(Translated("Dialogs", kInputBoxCaption), Translated("Practice", kDrillPrompt), kDrillDefault).substr(0, kMaxDrillText);
+    const std::string answer = context_.dialogs
+                                   .InputBox(Translated("Dialogs", kInputBoxCaption),
+                                             Translated("Practice", kDrillPrompt), kDrillDefault)
+                                   .substr(0, kMaxDrillText);
     if (answer == kDrillDefault) {
       DrillDefined = true;
     } else if (!answer.empty()) {

@@ -3,9 +3,11 @@
 // drilled again and again until Insert asks for another.
 #include <QCoreApplication>
 #include <QtGlobal>
+
 #include "practice/line_practice.h"
 
-inline constexpr const char* kDrillPrompt = QT_TRANSLATE_NOOP("Practice", "Please input what you like to practise:");
+inline constexpr const char* kDrillPrompt =
+    QT_TRANSLATE_NOOP("Practice", "Please input what you like to practise:");
 inline constexpr const char* kDrillDefault = "qwerty";
 inline constexpr const char* kFreeDrillsHelp =
     QT_TRANSLATE_NOOP("Practice", "Please press the Insert key for defining the example line.");

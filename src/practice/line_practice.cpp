@@ -166,7 +166,8 @@ void TFmLinePractice::ShowStatistics() {
   if (engine_.LineLength() <= 0) return;
   const TypingRates rates = engine_.RecordLine(RecordedCourseLine());
   ShowStatus(StatisticsText(rates));
-  if (rates.keysPerMinute > kTooFastKeysPerMinute) context_.dialogs.Warn(Translated("Practice", kTooFastWarning));
+  if (rates.keysPerMinute > kTooFastKeysPerMinute)
+    context_.dialogs.Warn(Translated("Practice", kTooFastWarning));
 }
 
 void TFmLinePractice::OnLineCompleted(std::function<void()> handler) {

@@ -46,8 +46,10 @@ std::string_view ParagraphDrill::DrillLine(int i) const {
 }
 
 bool ParagraphDrill::StartDrill() {
-  const std::string answer =
-      dialogs_.InputBox(Translated("Dialogs", kInputBoxCaption), Translated("Practice", kLinesPrompt), kLinesDefault).substr(0, kMaxLinesAnswer);
+  const std::string answer = dialogs_
+                                 .InputBox(Translated("Dialogs", kInputBoxCaption),
+                                           Translated("Practice", kLinesPrompt), kLinesDefault)
+                                 .substr(0, kMaxLinesAnswer);
   const int lines = StrToInt(answer);
   if (lines > 0) DrillLines = lines;
   const int count = TextLines.size();
@@ -74,7 +76,8 @@ bool ParagraphDrill::StartDrill() {
 void ParagraphDrill::NextRow() {
   ++Row;
   ++CurrentLine;
-  view_.ShowStatus(std::to_string(FirstLine + DrillLines - CurrentLine) + Translated("Practice", kLinesLeft));
+  view_.ShowStatus(std::to_string(FirstLine + DrillLines - CurrentLine) +
+                   Translated("Practice", kLinesLeft));
   const std::string_view line = DrillLine(CurrentLine);
   RowLength = static_cast<int>(line.size());
   RowWords = CountWords(std::string(line));
@@ -239,5 +242,6 @@ void ParagraphDrill::ShowResult() {
         {PracticeKind::Paragraph, DrillChars, DrillErrors, DrillWords, DrillTime, rates, 0});
   }
   dialogs_.Inform(StatisticsText(rates));
-  if (rates.keysPerMinute > kTooFastKeysPerMinute) dialogs_.Warn(Translated("Practice", kTooFastWarning));
+  if (rates.keysPerMinute > kTooFastKeysPerMinute)
+    dialogs_.Warn(Translated("Practice", kTooFastWarning));
 }

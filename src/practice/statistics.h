@@ -18,5 +18,6 @@ TypingRates ComputeRates(int64_t chars, int64_t errors, int64_t words, int64_t t
 // "Keys/Min k   Accuracy: a%   WPM: p"
 std::string StatisticsText(const TypingRates& rates);
 
-inline constexpr const char* kTooFastWarning = QT_TRANSLATE_NOOP("Practice", "Can you really type so fast?  Do be patient.");
+inline constexpr const char* kTooFastWarning =
+    QT_TRANSLATE_NOOP("Practice", "Can you really type so fast?  Do be patient.");
 inline constexpr int64_t kTooFastKeysPerMinute = 500;

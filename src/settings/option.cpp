@@ -98,10 +98,9 @@ TFmOption::TFmOption(WindowContext& context, SettingsTargets& targets, TPassword
   // The three captions fit side by side without scroll buttons.
   PageControl1->setUsesScrollButtons(false);
   PageControl1->tabBar()->setStyleSheet("QTabBar::tab { padding: 4px 7px; }");
-  for (const auto& [name, caption] :
-       {std::pair{"TabSheet1", QT_TR_NOOP("General")},
-        std::pair{"TabSheet2", QT_TR_NOOP("Practice Contents")},
-        std::pair{"TabSheet3", QT_TR_NOOP("Keyboard Layout")}}) {
+  for (const auto& [name, caption] : {std::pair{"TabSheet1", QT_TR_NOOP("General")},
+                                      std::pair{"TabSheet2", QT_TR_NOOP("Practice Contents")},
+                                      std::pair{"TabSheet3", QT_TR_NOOP("Keyboard Layout")}}) {
     auto* page = new QWidget;
     page->setObjectName(name);
     PageControl1->addTab(page, tr(caption));
@@ -166,8 +165,8 @@ void TFmOption::BuildGeneralPage(QWidget* page) {
   UsersComboBox->setInsertPolicy(QComboBox::NoInsert);
   UsersComboBox->setGeometry(10, 24, 249, 26);
   UsersComboBox->setToolTip(tr("Input or select a name"));
-  AddUserBn =
-      Button("AddUserBn", tr("&Add "), GroupBox5, QRect(10, 60, 110, 28), tr("Add the new name above"));
+  AddUserBn = Button("AddUserBn", tr("&Add "), GroupBox5, QRect(10, 60, 110, 28),
+                     tr("Add the new name above"));
   DeleteUsreBn = Button("DeleteUsreBn", tr("&Delete"), GroupBox5, QRect(149, 60, 110, 28));
 }
 
@@ -175,16 +174,16 @@ void TFmOption::BuildContentsPage(QWidget* page) {
   CourseComboBox = DropDownList("CourseComboBox", page, QRect(8, 28, 271, 26),
                                 tr("Select a text file to be the content of the course"));
   Caption(tr("Course"), page, 8, 8, CourseComboBox);
-  SentenceComboBox =
-      DropDownList("SentenceComboBox", page, QRect(8, 84, 271, 26),
-                   tr("Select a text file to be the content of practices of sentence and paragraph"));
+  SentenceComboBox = DropDownList(
+      "SentenceComboBox", page, QRect(8, 84, 271, 26),
+      tr("Select a text file to be the content of practices of sentence and paragraph"));
   Caption(tr("Sentence && paragraph"), page, 8, 64, SentenceComboBox);
   GameComboBox = DropDownList("GameComboBox", page, QRect(8, 140, 271, 26));
   Caption(tr("Game"), page, 8, 120, GameComboBox);
   Label7 = new QLabel(
       tr("Note:\r\nThe text files are located in the installation folder of QZ Typing Tutor. "
-      "Protocols of the text files for course, sentence and game are different. You may edit "
-      "them using a text editor."),
+         "Protocols of the text files for course, sentence and game are different. You may edit "
+         "them using a text editor."),
       page);
   Label7->setObjectName("Label7");
   Label7->setWordWrap(true);
@@ -540,9 +539,9 @@ void TFmOption::ChooseLayoutContent(const std::string& layoutFile, bool ask) {
     chosenAlready = chosenAlready && box->currentIndex() == index;
   }
   if (chosenAlready) return;
-  if (ask && context_.dialogs.Message(MessageKind::Confirmation, MessageButtons::YesNo,
-                                      Translated("Options", content->question)) !=
-                 MessageAnswer::Yes) {
+  if (ask &&
+      context_.dialogs.Message(MessageKind::Confirmation, MessageButtons::YesNo,
+                               Translated("Options", content->question)) != MessageAnswer::Yes) {
     return;
   }
   for (const auto& [box, index] : choices) box->setCurrentIndex(index);

@@ -8,8 +8,8 @@
 // Invariant: ComboBox1 holds as many layout names as LayoutFileNames holds files, entry k of
 // both describing the same layout.
 #include <QCoreApplication>
-#include <QtGlobal>
 #include <QDialog>
+#include <QtGlobal>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -38,13 +38,15 @@ inline constexpr const char* kCourseFileMissing =
     QT_TRANSLATE_NOOP("Options", "The course file may not exist. Please check the Options.");
 inline constexpr const char* kTextFileMissing =
     QT_TRANSLATE_NOOP("Options", "The text file may not exist. Please check the Options.");
-inline constexpr const char* kNewUserAdded =
-    QT_TRANSLATE_NOOP("Options", "The new user will have the settings of the current user. Please restart the program.");
-inline constexpr const char* kDontDeleteCurrentUser = QT_TRANSLATE_NOOP("Options", "Please don't delete current user.");
+inline constexpr const char* kNewUserAdded = QT_TRANSLATE_NOOP(
+    "Options",
+    "The new user will have the settings of the current user. Please restart the program.");
+inline constexpr const char* kDontDeleteCurrentUser =
+    QT_TRANSLATE_NOOP("Options", "Please don't delete current user.");
 // The question before a learner's section is erased.
 std::string DeleteLearnerQuestion(const std::string& name);
-inline constexpr const char* kNameNotStorable =
-    QT_TRANSLATE_NOOP("Options", "The name contains a character that cannot be stored in the settings files.");
+inline constexpr const char* kNameNotStorable = QT_TRANSLATE_NOOP(
+    "Options", "The name contains a character that cannot be stored in the settings files.");
 
 class TFmOption : public QDialog {
   Q_DECLARE_TR_FUNCTIONS(TFmOption)

@@ -129,8 +129,9 @@ void TutorProgram::WireStatistics() {
 }
 
 std::string LearnerBusyText(const std::string& name) {
-  return BytesOf(QCoreApplication::translate("Shell", "%1 is practising in another window of the "
-                                                     "program. Please pick another learner.")
+  return BytesOf(QCoreApplication::translate("Shell",
+                                             "%1 is practising in another window of the "
+                                             "program. Please pick another learner.")
                      .arg(BytesToQString(name)));
 }
 

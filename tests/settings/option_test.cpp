@@ -524,8 +524,8 @@ TEST_F(OptionTest, PickingTheGermanLayoutOffersItsCourseAndTextsOnce) {
             std::string::npos);
 
   // A new learner's texts follow his layout, the first registered one.
-  TFmOption& newcomer = StartWith(
-      "[LAYOUTNAMES]\r\nS1=German\r\n[LAYOUTFILENAMES]\r\nS1=de.key\r\n", kAnna);
+  TFmOption& newcomer =
+      StartWith("[LAYOUTNAMES]\r\nS1=German\r\n[LAYOUTFILENAMES]\r\nS1=de.key\r\n", kAnna);
   EXPECT_EQ(Text(Control<QComboBox>(newcomer, "GameComboBox")), "qzgame-de.txt");
 
   std::filesystem::remove(t.dir.File("qzgame-de.txt"));  // not all three: no question

@@ -182,6 +182,7 @@ T = {
     ("*", "No character typed wrong yet."): ("Noch kein Zeichen falsch getippt.", "Aucun caractère mal tapé pour l’instant."),
     ("*", "%1   %2 of %3 wrong (%4%)"): ("%1   %2 von %3 falsch (%4%)", "%1   %2 sur %3 faux (%4%)"),
     ("*", "'%1' is not a valid integer value"): ("„%1“ ist keine gültige ganze Zahl", "« %1 » n’est pas un nombre entier valable"),
+    ("*", "Unknown error"): ("Unbekannter Fehler", "Erreur inconnue"),
     ("*", "File not found"): ("Datei nicht gefunden", "Fichier introuvable"),
     ("*", "File access denied"): ("Zugriff auf die Datei verweigert", "Accès au fichier refusé"),
     ("*", "Read beyond end of file"): ("Lesen über das Dateiende hinaus", "Lecture au-delà de la fin du fichier"),
