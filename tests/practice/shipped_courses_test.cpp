@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QChar>
-#include <QProcess>
 #include <array>
 #include <functional>
 #include <set>
@@ -13,6 +12,7 @@
 #include "platform/codepage.h"
 #include "platform/files.h"
 #include "platform/line_text.h"
+#include "support/misspelled.h"
 
 namespace {
 const std::string kData = std::string(QZ_SOURCE_DIR) + "/data/";
@@ -80,21 +80,6 @@ bool IsListWord(std::string token, const std::set<std::string>& words) {
   if (token.empty() || words.count(token)) return true;
   token[0] = Lower(token[0]);
   return words.count(token) > 0;
-}
-
-// The words of the text (in the code page) that the spell checker's dictionary does not know.
-std::set<std::string> Misspelled(const std::string& dictionary, const std::string& text) {
-  QProcess hunspell;
-  hunspell.start("hunspell", {"-d", QString::fromStdString(dictionary), "-l"});
-  if (!hunspell.waitForStarted()) return {"(hunspell is missing: run scripts/install-deps.sh)"};
-  hunspell.write(BytesToQString(text).toUtf8());
-  hunspell.closeWriteChannel();
-  hunspell.waitForFinished(-1);
-  std::set<std::string> words;
-  for (const QByteArray& word : hunspell.readAllStandardOutput().split('\n')) {
-    if (!word.isEmpty()) words.insert(BytesOf(QString::fromUtf8(word)));
-  }
-  return words;
 }
 
 // The phrases of a language's uses file, in the code page; in those under [numbers] each
