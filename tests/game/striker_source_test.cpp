@@ -2,12 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <set>
-#include <sstream>
 
-#include "keyboard/layout_file.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "support/test_context.h"
@@ -190,55 +186,4 @@ TEST_F(SourceTest, AFailedPickIsReportedAndYieldsNoWord) {
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Information);
   EXPECT_EQ(t.dialogs.messages[0].text, "Random source failed StrikerSource available");
   EXPECT_EQ(broken.Picked, nullptr);
-}
-
-TEST(ShippedGameText, HoldsTwentyFiveGroupsAndFifteenHundredWords) {
-  const GameText text =
-      ParseGameText(ReadWholeFile(std::string(QZ_SOURCE_DIR) + "/data/qzgame.txt"));
-  EXPECT_GE(text.groupCount, 25);
-  size_t words = 0;
-  for (int g = 1; g <= text.groupCount; ++g) {
-    EXPECT_FALSE(text.groups[g].empty()) << g;
-    words += text.groups[g].size();
-  }
-  EXPECT_GE(words, 1500u);
-}
-
-// Hard words (long ones, names, digits, symbols) only where a pick rarely stops.
-TEST(ShippedGameText, GradesItsWordsByHowOftenTheirGroupIsPicked) {
-  const GameText text =
-      ParseGameText(ReadWholeFile(std::string(QZ_SOURCE_DIR) + "/data/qzgame.txt"));
-  LayoutRec us;
-  ReadLayoutFile(std::string(QZ_SOURCE_DIR) + "/data/us.key", us);
-  std::set<std::string> listed;  // common words, as the courses teach them
-  std::istringstream list(
-      ReadWholeFile(std::string(QZ_SOURCE_DIR) + "/tools/courses/words-en.txt"));
-  for (std::string word; list >> word;) listed.insert(word);
-  const std::vector<std::string> british = {
-      "colour",  "favour",    "honour",    "labour",   "humour", "flavour",
-      "harbour", "neighbour", "behaviour", "isation",  "centre", "theatre",
-      "metre",   "defence",   "licence",   "grey",     "cheque", "programme",
-      "travell", "jewellery", "omelette",  "aeroplane"};
-  for (int g = 1; g <= text.groupCount; ++g) {
-    SCOPED_TRACE("group " + std::to_string(g));
-    std::set<std::string> seen;
-    for (const std::string& word : text.groups[g]) {
-      EXPECT_TRUE(seen.insert(word).second) << word << " twice";
-      for (char c : word) EXPECT_NE(FingerForChar(us, c), -1) << word;
-      // Capitals start names; none stands inside a word.
-      EXPECT_TRUE(std::none_of(word.begin() + 1, word.end(), [](char c) {
-        return c >= 'A' && c <= 'Z';
-      })) << word;
-      const bool hard = word.size() >= 13 || std::any_of(word.begin(), word.end(),
-                                                         [](char c) { return c < 'a' || c > 'z'; });
-      EXPECT_FALSE(hard && AcceptancePercent(g) >= 10) << word;
-      if (g == 1) {
-        EXPECT_LE(word.size(), 5u) << word;
-        EXPECT_TRUE(listed.count(word)) << word;
-      }
-      for (const std::string& spelling : british) {
-        EXPECT_EQ(word.find(spelling), std::string::npos) << word;
-      }
-    }
-  }
 }
