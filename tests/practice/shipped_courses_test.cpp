@@ -7,7 +7,6 @@
 #include <set>
 
 #include "course_maker.h"
-#include "game/striker_source.h"
 #include "keyboard/layout_file.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
@@ -351,46 +350,6 @@ TEST(ShippedCourses, SpellWordsAndSentencesAsTheirLanguageDoes) {
       if (!avoided) text += line + "\n";
     }
     std::set<std::string> misspelled = Misspelled(entry.Field("dictionary"), text);
-    for (const std::string& name : names) misspelled.erase(name);
-    std::string list;
-    for (const std::string& word : misspelled) list += word + " ";
-    EXPECT_EQ(list, "");
-  }
-}
-
-// The falling words of the game in each language: graded groups of words typeable on the
-// language's layout, spelled as its dictionary spells them up to the names, numbers and marks
-// of the last three groups.
-TEST(ShippedGameTexts, AreTypeableGradedAndSpelled) {
-  const std::vector<std::string> names = ReadWordList(ReadWholeFile(kTool + "names.txt"));
-  for (const CourseEntry& entry : ReadCourseList(ReadWholeFile(kTool + "courses.txt"))) {
-    const std::string language = entry.Field("words").substr(6, 2);
-    if (entry.Field("layout") != (language == "en" ? "us.key" : language + ".key")) continue;
-    const std::string file = language == "en" ? "qzgame.txt" : "qzgame-" + language + ".txt";
-    SCOPED_TRACE(file);
-    const GameText text = ParseGameText(ReadWholeFile(kData + file, kMaxGameTextBytes));
-    ASSERT_GE(text.groupCount, 20);
-    LayoutRec layout;
-    ReadLayoutFile(kData + entry.Field("layout"), layout);
-    const std::string deadKeyLetters = BytesOf(QString::fromStdString(entry.Field("accents")));
-    std::string spelled;
-    for (int g = 1; g <= text.groupCount; ++g) {
-      const std::vector<std::string>& words = text.groups[static_cast<size_t>(g)];
-      EXPECT_FALSE(words.empty()) << "group " << g;
-      EXPECT_EQ(std::set<std::string>(words.begin(), words.end()).size(), words.size())
-          << "a word twice in group " << g;
-      for (const std::string& word : words) {
-        for (char c : word) {
-          const bool typeable =
-              FindKeyFor(c, layout.KeyCount, [&](int k) { return layout.KeyAt(k).Chars; }) > 0 ||
-              deadKeyLetters.find(c) != std::string::npos;
-          EXPECT_TRUE(typeable) << word << " in group " << g;
-        }
-        if (g <= text.groupCount - 3) spelled += word + "\n";
-      }
-    }
-    if (language == "en") continue;  // the English text predates the dictionaries' verdict
-    std::set<std::string> misspelled = Misspelled(entry.Field("dictionary"), spelled);
     for (const std::string& name : names) misspelled.erase(name);
     std::string list;
     for (const std::string& word : misspelled) list += word + " ";
