@@ -11,12 +11,14 @@ void LineEngine::SetUpLine(const std::string& line) {
   length_ = static_cast<int>(sample_.size());
   words_ = CountWords(sample_);
   position_ = 1;
+  attempts_ = {};
   ResetLineClock();
   view_.ShowNextAt(1);
 }
 
 void LineEngine::Restart() {
   position_ = 1;
+  attempts_ = {};
   ResetLineClock();
   finished_ = false;
 }
@@ -38,6 +40,7 @@ bool LineEngine::KeyPress(int key) {
       view_.ShowTyped(key, right);
       if (recorder_) recorder_->KeyTyped(expected, !right);
       marks_[static_cast<size_t>(position_)] = right;
+      NoteAttempt(expected, key, right);
       ++position_;
       view_.ShowNextAt(position_);
       if (!started_) {
@@ -57,6 +60,24 @@ bool LineEngine::KeyPress(int key) {
   }
   if (finished_) EndLine(key);
   return finished_;
+}
+
+void LineEngine::NoteAttempt(char expected, int key, bool right) {
+  // The line's first key starts its watch at 0.
+  const int64_t now = started_ ? stopwatch_.PeekElapsed() : 0;
+  const int64_t interval = started_ && now - lastKeyMs_ <= kLongPauseMs ? now - lastKeyMs_ : -1;
+  lastKeyMs_ = now;
+  std::optional<FirstAttempt>& attempt = attempts_[static_cast<size_t>(position_)];
+  if (!attempt)
+    attempt = FirstAttempt{expected, key < 256 ? static_cast<char>(key) : '\0', !right, interval};
+}
+
+std::vector<FirstAttempt> LineEngine::FirstAttempts() const {
+  std::vector<FirstAttempt> attempts;
+  for (const std::optional<FirstAttempt>& attempt : attempts_) {
+    if (attempt) attempts.push_back(*attempt);
+  }
+  return attempts;
 }
 
 void LineEngine::EndLine(int key) {
@@ -96,7 +117,7 @@ TypingRates LineEngine::RecordLine(int courseLine) const {
   const TypingRates rates = ComputeRates(length_, errors_, words_, lineTime_);
   if (recorder_) {
     recorder_->TypingFinished(
-        {recordedKind_, length_, errors_, words_, lineTime_, rates, courseLine});
+        {recordedKind_, length_, errors_, words_, lineTime_, rates, courseLine, FirstAttempts()});
   }
   return rates;
 }

@@ -8,7 +8,9 @@
 // Positions count from 1: Position is the place typed next, LineLength + 1 once all is typed.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "practice/practice_recorder.h"
 #include "practice/statistics.h"
@@ -61,6 +63,8 @@ class LineEngine {
   // Marks()[i]: the character typed at place i was right.
   const std::array<bool, kMaxSampleLength + 1>& Marks() const { return marks_; }
   int ErrorCount() const { return errors_; }
+  // The first attempts at the places typed so far, in place order.
+  std::vector<FirstAttempt> FirstAttempts() const;
   int64_t LineTime() const { return lineTime_; }
   int64_t PracticeTime() const { return practiceTime_; }
   LineOutcomeKind LineOutcome() const { return outcome_; }
@@ -69,6 +73,7 @@ class LineEngine {
 
  private:
   void EndLine(int key);
+  void NoteAttempt(char expected, int key, bool right);
 
   stopwatch& stopwatch_;
   LineView& view_;
@@ -80,6 +85,8 @@ class LineEngine {
   int words_ = 0;
   int position_ = 0;
   std::array<bool, kMaxSampleLength + 1> marks_{};
+  std::array<std::optional<FirstAttempt>, kMaxSampleLength + 1> attempts_{};
+  int64_t lastKeyMs_ = 0;  // on the line's watch
   int errors_ = 0;
   int64_t lineTime_ = 0;
   int64_t practiceTime_ = 0;

@@ -239,7 +239,7 @@ void ParagraphDrill::ShowResult() {
   const TypingRates rates = ComputeRates(DrillChars, DrillErrors, DrillWords, DrillTime);
   if (recorder_) {
     recorder_->TypingFinished(
-        {PracticeKind::Paragraph, DrillChars, DrillErrors, DrillWords, DrillTime, rates, 0});
+        {PracticeKind::Paragraph, DrillChars, DrillErrors, DrillWords, DrillTime, rates, 0, {}});
   }
   dialogs_.Inform(StatisticsText(rates));
   if (rates.keysPerMinute > kTooFastKeysPerMinute)

@@ -13,6 +13,10 @@ void stopwatch::Stop() {
   Stopped = true;
 }
 
+int64_t stopwatch::PeekElapsed() const {
+  return Stopped ? ElapsedMs : ElapsedMs + clock_.NowMs() - StartMs;
+}
+
 int64_t stopwatch::ReadElapsed() {
   if (!Stopped) {
     const int64_t now = clock_.NowMs();

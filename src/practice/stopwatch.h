@@ -20,6 +20,8 @@ class stopwatch {
   void Stop();
   int64_t ReadElapsed();
   bool IsStopped() const { return Stopped; }
+  // The reading now, without the floor and without changing the watch.
+  int64_t PeekElapsed() const;
   // The clock time from which a running watch reads more than ms.
   int64_t TimeWhenPast(int64_t ms) const { return StartMs + ms - ElapsedMs + 1; }
 

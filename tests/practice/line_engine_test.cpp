@@ -39,3 +39,31 @@ TEST(LineEngine, TypesALineWithoutAWindow) {
   EXPECT_EQ(line.ErrorCount(), 0);
   EXPECT_EQ(line.PracticeTime(), 4000);
 }
+
+// What adaptive practice learns from: the first attempt at each place, however often it was
+// typed again, and the time since the key before, long pauses left out.
+TEST(LineEngine, KeepsTheFirstAttemptAtEachPlaceWithItsInterval) {
+  FakeClock clock;
+  stopwatch watch(clock);
+  ShownLine view;
+  LineEngine line(watch, view);
+  line.SetUpLine("abc");
+  for (const auto& [key, wait] :
+       {std::pair{int{'x'}, 300}, std::pair{VK_BACK, 200}, std::pair{int{'a'}, 150},
+        std::pair{int{'b'}, 2500}, std::pair{int{'c'}, 0}}) {
+    line.KeyPress(key);
+    clock.Advance(wait);
+  }
+  const std::vector<FirstAttempt> attempts = line.FirstAttempts();
+  ASSERT_EQ(attempts.size(), 3u);
+  EXPECT_EQ(std::string({attempts[0].expected, attempts[0].typed}), "ax");
+  EXPECT_TRUE(attempts[0].wrong);         // the place retyped right keeps its first attempt
+  EXPECT_EQ(attempts[0].intervalMs, -1);  // the line's first key
+  EXPECT_FALSE(attempts[1].wrong);
+  EXPECT_EQ(attempts[1].intervalMs, 150);  // since the a typed again at the first place
+  EXPECT_EQ(attempts[2].intervalMs, -1);   // after a pause of 2.5 s
+  line.KeyPress(' ');
+  EXPECT_EQ(line.PracticeTime(), 3150);  // the watch itself is untouched
+  line.SetUpLine("d");
+  EXPECT_TRUE(line.FirstAttempts().empty());
+}

@@ -23,7 +23,7 @@ constexpr int64_t kDay = 86400000;
 
 TypingResult Line(PracticeKind kind, int64_t chars, int64_t errors, int64_t timeMs,
                   int courseLine = 0) {
-  return {kind, chars, errors, 0, timeMs, ComputeRates(chars, errors, 0, timeMs), courseLine};
+  return {kind, chars, errors, 0, timeMs, ComputeRates(chars, errors, 0, timeMs), courseLine, {}};
 }
 
 struct ProgressWindowTest : ::testing::Test {
