@@ -46,6 +46,14 @@ GameText ParseGameText(const std::string& bytes) {
   return text;
 }
 
+std::vector<std::string> WordsOf(const GameText& text) {
+  std::vector<std::string> words;
+  for (const std::vector<std::string>& group : text.groups) {
+    words.insert(words.end(), group.begin(), group.end());
+  }
+  return words;
+}
+
 strikerSourceType::strikerSourceType(const std::string& gameFile, Random& random,
                                      Dialogs& dialogs)
     : GameFile(gameFile), random_(random), dialogs_(dialogs) {}

@@ -35,6 +35,8 @@ struct GameText {
 // Lines end at CR LF, LF or CR. Words longer than 50 letters are left out; the words of
 // groups after the 60th go into group 60.
 GameText ParseGameText(const std::string& bytes);
+// The words of every group, the first group's first.
+std::vector<std::string> WordsOf(const GameText& text);
 
 class strikerSourceType {
  public:

@@ -60,6 +60,19 @@ unsigned char UpperByte(unsigned char byte) {
   }
 }
 
+bool IsLetter(char c) {
+  return ByteToChar(static_cast<unsigned char>(c)).isLetter();
+}
+
+char Upper(char c) {
+  return static_cast<char>(UpperByte(static_cast<unsigned char>(c)));
+}
+
+char Lower(char c) {
+  const auto byte = CharToByte(ByteToChar(static_cast<unsigned char>(c)).toLower());
+  return byte ? static_cast<char>(*byte) : c;
+}
+
 std::string UpperBytes(std::string_view text) {
   std::string upper(text);
   for (char& c : upper) c = static_cast<char>(UpperByte(static_cast<unsigned char>(c)));

@@ -17,6 +17,10 @@ bool QStringToBytes(const QString& text, std::string& bytes);
 std::string BytesOf(const QString& text);
 // Upper case of a byte by the code page's letters (a-z, the accented letters, s/z/oe caron...).
 unsigned char UpperByte(unsigned char byte);
+// A character of the code page: a letter, its upper case, its lower case.
+bool IsLetter(char c);
+char Upper(char c);
+char Lower(char c);
 // Names compare and sort without regard to case, byte by byte.
 std::string UpperBytes(std::string_view text);
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);

@@ -9,7 +9,14 @@
 #include "practice/statistics.h"
 
 // Stored in the statistics database: the numbers never change.
-enum class PracticeKind { Course = 1, Sentence = 2, Free = 3, Paragraph = 4, Game = 5 };
+enum class PracticeKind {
+  Course = 1,
+  Sentence = 2,
+  Free = 3,
+  Paragraph = 4,
+  Game = 5,
+  Adaptive = 6
+};
 
 // The first attempt at one place of a line: a place typed again after Backspace keeps its
 // first attempt. intervalMs is the time since the previous key typed at any place, or -1 for

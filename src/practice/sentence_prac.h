@@ -16,6 +16,7 @@ class TFmSentencePrac : public TFmLinePractice {
 
   // A bare name is looked up in the working folder.
   void SetTextFile(const std::string& name);
+  const std::string& TextFile() const { return TextFileName; }
   // Reads the file (stale or not) and sets up a line; true when it has a line. Throws
   // AppError when the file cannot be read; the lines are then empty.
   virtual bool LoadTextFile();

@@ -9,8 +9,9 @@
 #include "shell/session_end.h"
 
 namespace {
-// The Progress button pushes Help and Exit, and the window's bottom, down by one button pitch.
-constexpr int kProgressPitch = 37;
+// One button pitch: the Adaptive Drills button pushes the buttons below it down by one, the
+// Progress button pushes Help and Exit down by another, and the window's bottom by both.
+constexpr int kPitch = 37;
 }  // namespace
 
 TButtonMenu::TButtonMenu(QWidget* parent) : QDialog(parent) {
@@ -19,7 +20,7 @@ TButtonMenu::TButtonMenu(QWidget* parent) : QDialog(parent) {
   setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  setFixedSize(198, 311 + kProgressPitch);
+  setFixedSize(198, 311 + 2 * kPitch);
   setAutoFillBackground(true);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, ToQColor(clMenuGreen));
@@ -38,11 +39,12 @@ TButtonMenu::TButtonMenu(QWidget* parent) : QDialog(parent) {
       {&Button3, "Button3", QT_TR_NOOP("&Sentence Drills"), 46, &MenuActions::sentenceDrills},
       {&Button2, "Button2", QT_TR_NOOP("&Free Drills"), 84, &MenuActions::freeDrills},
       {&Button4, "Button4", QT_TR_NOOP("&Paragraph Drills"), 121, &MenuActions::paragraphDrills},
-      {&Button5, "Button5", QT_TR_NOOP("&Game"), 158, &MenuActions::game},
-      {&Button6, "Button6", QT_TR_NOOP("&Options"), 195, &MenuActions::options},
-      {&Button9, "Button9", QT_TR_NOOP("P&rogress"), 233, &MenuActions::progress},
-      {&Button8, "Button8", QT_TR_NOOP("&Help"), 233 + kProgressPitch, &MenuActions::help},
-      {&Button7, "Button7", QT_TR_NOOP("&Exit"), 270 + kProgressPitch, nullptr},
+      {&Button10, "Button10", QT_TR_NOOP("&Adaptive Drills"), 158, &MenuActions::adaptiveDrills},
+      {&Button5, "Button5", QT_TR_NOOP("&Game"), 158 + kPitch, &MenuActions::game},
+      {&Button6, "Button6", QT_TR_NOOP("&Options"), 195 + kPitch, &MenuActions::options},
+      {&Button9, "Button9", QT_TR_NOOP("P&rogress"), 233 + kPitch, &MenuActions::progress},
+      {&Button8, "Button8", QT_TR_NOOP("&Help"), 233 + 2 * kPitch, &MenuActions::help},
+      {&Button7, "Button7", QT_TR_NOOP("&Exit"), 270 + 2 * kPitch, nullptr},
   };
   for (const ButtonPlace& place : places) {
     QPushButton* button = Button(place.name, tr(place.caption), this, QRect(8, place.y, 181, 32));

@@ -1,5 +1,5 @@
 #pragma once
-// TButtonMenu: the main menu, one column of nine buttons. Closing it reports the practice
+// TButtonMenu: the main menu, one column of ten buttons. Closing it reports the practice
 // time and ends the program.
 #include <QCoreApplication>
 #include <QDialog>
@@ -9,7 +9,7 @@ class QPushButton;
 
 struct MenuActions {
   std::function<void()> course, sentenceDrills, freeDrills, paragraphDrills, game, options, help;
-  std::function<void()> progress;
+  std::function<void()> progress, adaptiveDrills;
   // Runs when the menu closes, before the program ends.
   std::function<void()> closing;
 };
@@ -38,7 +38,8 @@ class TButtonMenu : public QDialog {
   QPushButton* Button6;
   QPushButton* Button7;
   QPushButton* Button8;
-  QPushButton* Button9;  // "P&rogress", between "&Options" and "&Help"
+  QPushButton* Button9;   // "P&rogress", between "&Options" and "&Help"
+  QPushButton* Button10;  // "&Adaptive Drills", after "&Paragraph Drills"
 
   void Run(const std::function<void()>& action);
   bool closing_ = false;

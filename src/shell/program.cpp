@@ -4,7 +4,10 @@
 #include <QDateTime>
 #include <QPushButton>
 
+#include "game/striker_source.h"
+#include "keyboard/drill_material.h"
 #include "platform/codepage.h"
+#include "platform/files.h"
 #include "platform/guard.h"
 #include "platform/translation.h"
 #include "settings/settings_keys.h"
@@ -42,6 +45,11 @@ TutorProgram::TutorProgram(WindowContext& windowContext)
   FmSentencePrac = std::make_unique<TFmSentencePrac>(context, *Guides, PracticeStopwatch);
   FmLetterPrac = std::make_unique<TFmLetterPrac>(context, *Guides, PracticeStopwatch);
   FmCoursePrac = std::make_unique<TFmCoursePrac>(context, *Guides, PracticeStopwatch);
+  FmAdaptivePrac = std::make_unique<TFmAdaptivePrac>(
+      context, *Guides, PracticeStopwatch,
+      AdaptiveSource{[this] { return AdaptiveMaterialNow(); },
+                     [] { return std::vector<LineKeyFigures>(); },
+                     [] { return MasteryGoals{}; }});
   SettingsLinks = std::make_unique<ProgramSettingsTargets>(*this);
   FmOption = std::make_unique<TFmOption>(context, *SettingsLinks, *PasswordDlg);
   MakeProgress = ModuleProgressFactory(ProgressModuleBesideProgram());
@@ -54,6 +62,7 @@ TutorProgram::~TutorProgram() {
   FmProgress.reset();
   FmOption.reset();
   SettingsLinks.reset();
+  FmAdaptivePrac.reset();
   FmCoursePrac.reset();
   FmLetterPrac.reset();
   FmSentencePrac.reset();
@@ -72,7 +81,7 @@ TutorProgram::~TutorProgram() {
 
 int64_t TutorProgram::RunPracticeTime() const {
   return FmCoursePrac->GetPracticeTime() + FmLetterPrac->GetPracticeTime() +
-         FmSentencePrac->GetPracticeTime();
+         FmSentencePrac->GetPracticeTime() + FmAdaptivePrac->GetPracticeTime();
 }
 
 std::string TutorProgram::CurrentLearner() const {
@@ -85,6 +94,10 @@ void TutorProgram::WireMenu() {
   menu.actions.course = [this] { context.showModal(*FmCoursePrac); };
   menu.actions.sentenceDrills = [this] { context.showModal(*FmSentencePrac); };
   menu.actions.freeDrills = [this] { context.showModal(*FmLetterPrac); };
+  menu.actions.adaptiveDrills = [this] {
+    FmAdaptivePrac->Start();
+    context.showModal(*FmAdaptivePrac);
+  };
   menu.actions.paragraphDrills = [this] {
     if (!FmTextPrac->StartDrill()) return;  // nothing to drill
     FmTextPrac->NewPage();
@@ -120,12 +133,22 @@ void TutorProgram::WireStatistics() {
   FmSentencePrac->SetRecorder(*Stats, PracticeKind::Sentence);
   FmLetterPrac->SetRecorder(*Stats, PracticeKind::Free);
   FmCoursePrac->SetRecorder(*Stats, PracticeKind::Course);
+  FmAdaptivePrac->SetRecorder(*Stats, PracticeKind::Adaptive);
   for (TFmLinePractice* window : std::initializer_list<TFmLinePractice*>{
-           FmCoursePrac.get(), FmLetterPrac.get(), FmSentencePrac.get()}) {
+           FmCoursePrac.get(), FmLetterPrac.get(), FmSentencePrac.get(), FmAdaptivePrac.get()}) {
     window->OnLineCompleted([this] { FmOption->SaveProgress(); });
   }
   FmTextPrac->SetRecorder(*Stats);
   gameFrame->SetRecorder(*Stats);
+}
+
+AdaptiveMaterial TutorProgram::AdaptiveMaterialNow() const {
+  const std::string words =
+      ReadWholeFile(ResolvePath(context.workDir, gameFrame->TextFile()), kMaxGameTextBytes);
+  const LineText text = ReadLineText(ResolvePath(context.workDir, FmSentencePrac->TextFile()));
+  std::vector<std::string> sentences;
+  for (int i = 0; i < text.size(); ++i) sentences.push_back(SampleOf(text[i]));
+  return MakeAdaptiveMaterial(Layout, WordsOf(ParseGameText(words)), std::move(sentences));
 }
 
 std::string LearnerBusyText(const std::string& name) {

@@ -12,6 +12,7 @@
 #include "keyboard/vkeyboard.h"
 #include "platform/name_lock.h"
 #include "platform/window_context.h"
+#include "practice/adaptive_prac.h"
 #include "practice/course_prac.h"
 #include "practice/letter_prac.h"
 #include "practice/line_practice.h"
@@ -71,6 +72,7 @@ class TutorProgram {
   std::unique_ptr<TFmSentencePrac> FmSentencePrac;
   std::unique_ptr<TFmLetterPrac> FmLetterPrac;
   std::unique_ptr<TFmCoursePrac> FmCoursePrac;
+  std::unique_ptr<TFmAdaptivePrac> FmAdaptivePrac;
   // What the Options window reaches of the other windows; it goes after the Options window.
   std::unique_ptr<ProgramSettingsTargets> SettingsLinks;
   std::unique_ptr<TFmOption> FmOption;
@@ -83,6 +85,8 @@ class TutorProgram {
   // The learner of this run, whose practice is recorded.
   std::string CurrentLearner() const;
   void WireMenu();
+  // The adaptive drills' material: the layout, the learner's game text and practice text.
+  AdaptiveMaterial AdaptiveMaterialNow() const;
   void WireStatistics();
   // The start-up panel until it is left with a learner no other instance runs for.
   void PickLearner();

@@ -6,9 +6,11 @@
 #include "shell/program.h"
 
 namespace {
-// The free drills, course and sentence drills windows, in the order the settings reach them.
+// The free drills, course, sentence and adaptive drills windows, in the order the settings
+// reach them.
 std::vector<TFmLinePractice*> FontWindows(TutorProgram& program) {
-  return {program.FmLetterPrac.get(), program.FmCoursePrac.get(), program.FmSentencePrac.get()};
+  return {program.FmLetterPrac.get(), program.FmCoursePrac.get(), program.FmSentencePrac.get(),
+          program.FmAdaptivePrac.get()};
 }
 }  // namespace
 

@@ -35,6 +35,7 @@ const struct {
     {QT_TRANSLATE_NOOP("TFmProgress", "Course"), static_cast<int>(PracticeKind::Course)},
     {QT_TRANSLATE_NOOP("TFmProgress", "Sentence Drills"), static_cast<int>(PracticeKind::Sentence)},
     {QT_TRANSLATE_NOOP("TFmProgress", "Free Drills"), static_cast<int>(PracticeKind::Free)},
+    {QT_TRANSLATE_NOOP("TFmProgress", "Adaptive Drills"), static_cast<int>(PracticeKind::Adaptive)},
     {QT_TRANSLATE_NOOP("TFmProgress", "Paragraph Drills"),
      static_cast<int>(PracticeKind::Paragraph)},
     {QT_TRANSLATE_NOOP("TFmProgress", "Game"), static_cast<int>(PracticeKind::Game)},

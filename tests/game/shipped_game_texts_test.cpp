@@ -37,9 +37,6 @@ bool Typeable(const LayoutRec& layout, char c) {
   return onKey(c) || (deadKey && onKey(deadKey->first) && onKey(deadKey->second));
 }
 
-bool IsLetter(char c) {
-  return ByteToChar(static_cast<unsigned char>(c)).isLetter();
-}
 }  // namespace
 
 TEST(ShippedGameTexts, HoldDistinctWordsTheLearnerCanTypeGradedIntoGroups) {

@@ -33,14 +33,6 @@ const Shipped kCourses[] = {
     {"fr.key", "qzcourse-fr.txt", "words-fr.txt", "qz-fr.txt", "fj"},
 };
 
-bool IsLetter(char c) {
-  return ByteToChar(static_cast<unsigned char>(c)).isLetter();
-}
-char Lower(char c) {
-  return static_cast<char>(
-      CharToByte(ByteToChar(static_cast<unsigned char>(c)).toLower()).value_or(c));
-}
-
 // Letters and marks as the learner types them on one layout.
 struct Typing {
   LayoutRec layout;

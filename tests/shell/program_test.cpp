@@ -48,14 +48,19 @@ TEST_F(ProgramTest, MainMenuButtonsStandInTheirOrder) {
     int y;
   };
   const Expected buttons[] = {
-      {"Button1", "&Course", 9},          {"Button3", "&Sentence Drills", 46},
-      {"Button2", "&Free Drills", 84},    {"Button4", "&Paragraph Drills", 121},
-      {"Button5", "&Game", 158},          {"Button6", "&Options", 195},
-      {"Button9", "P&rogress", 233},      {"Button8", "&Help", 270},
-      {"Button7", "&Exit", 307},
+      {"Button1", "&Course", 9},
+      {"Button3", "&Sentence Drills", 46},
+      {"Button2", "&Free Drills", 84},
+      {"Button4", "&Paragraph Drills", 121},
+      {"Button10", "&Adaptive Drills", 158},
+      {"Button5", "&Game", 195},
+      {"Button6", "&Options", 232},
+      {"Button9", "P&rogress", 270},
+      {"Button8", "&Help", 307},
+      {"Button7", "&Exit", 344},
   };
   TButtonMenu& menu = *program.ButtonMenu;
-  EXPECT_EQ(menu.size(), QSize(198, 348));
+  EXPECT_EQ(menu.size(), QSize(198, 385));
   EXPECT_EQ(menu.palette().color(QPalette::Window), QColor(192, 220, 192));
   QWidget* previous = nullptr;
   for (const Expected& expected : buttons) {

@@ -36,18 +36,8 @@ const std::vector<std::string> kSymbols = {"%",    "$",    "\xA3", "\x80", "/", 
 bool Has(const std::string& set, char c) {
   return c != 0 && set.find(c) != std::string::npos;
 }
-bool IsLetter(char c) {
-  return ByteToChar(static_cast<unsigned char>(c)).isLetter();
-}
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
-}
-char Upper(char c) {
-  return static_cast<char>(UpperByte(static_cast<unsigned char>(c)));
-}
-char Lower(char c) {
-  const auto byte = CharToByte(ByteToChar(static_cast<unsigned char>(c)).toLower());
-  return byte ? static_cast<char>(*byte) : c;
 }
 bool IsLowerLetter(char c) {
   return IsLetter(c) && Lower(c) == c;

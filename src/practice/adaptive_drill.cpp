@@ -1,0 +1,269 @@
+#include "practice/adaptive_drill.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+#include "platform/codepage.h"
+#include "platform/translation.h"
+
+namespace {
+constexpr size_t kLongestLine = 64;
+// Fewer words than this holding the focus, and drill groups make up the line.
+constexpr size_t kFewestFocusWords = 6;
+constexpr int kRecentLines = 3;
+constexpr int kPairEvery = 3;
+constexpr int kSentenceEvery = 10;
+const std::string kInnerMarks = ",;:";
+const std::string kEndMarks = ".?!";
+
+}  // namespace
+
+AdaptiveDrill::AdaptiveDrill(AdaptiveMaterial material, MasteryGoals goals, uint32_t seed)
+    : material_(std::move(material)), goals_(goals), random_(seed) {
+  for (int i = 0; i < material_.homeKeys; ++i) Include(material_.order[static_cast<size_t>(i)]);
+  added_ = static_cast<size_t>(material_.homeKeys);
+}
+
+size_t AdaptiveDrill::Below(size_t n) {
+  return n == 0 ? 0 : static_cast<size_t>(random_() % n);
+}
+
+bool AdaptiveDrill::Usable(const std::string& word) const {
+  return !word.empty() && std::all_of(word.begin(), word.end(),
+                                      [this](char c) { return IsIncluded(c); });
+}
+
+void AdaptiveDrill::Include(char c) {
+  if (IsIncluded(c)) return;
+  included_ += c;
+  usable_.clear();
+  std::set<std::string> seen;
+  for (const std::string& word : material_.words) {
+    if (Usable(word) && seen.insert(word).second) usable_.push_back(word);
+  }
+}
+
+void AdaptiveDrill::AddLine(const LineKeyFigures& line) {
+  mastery_.AddLine(line);
+  bool all = true;
+  for (char c : included_) {
+    if (mastery_.Of(c).Mastered(goals_)) everMastered_.insert(c);
+    if (!everMastered_.count(c)) all = false;
+  }
+  if (all && !fixed_ && added_ < material_.order.size()) Include(material_.order[added_++]);
+}
+
+void AdaptiveDrill::FixIncluded(const std::string& keys) {
+  fixed_ = true;
+  included_.clear();
+  for (char c : keys) {
+    if (c != ' ') Include(c);
+  }
+  focus_ = 0;
+}
+
+void AdaptiveDrill::FocusAmong(const std::string& keys) {
+  focusAmong_.clear();
+  for (char c : keys) {
+    if (c == ' ') continue;
+    Include(c);
+    focusAmong_ += c;
+  }
+  focus_ = 0;
+}
+
+void AdaptiveDrill::ChooseFocus() {
+  const std::string& among = focusAmong_.empty() ? included_ : focusAmong_;
+  const bool keep = focus_ && among.find(focus_) != std::string::npos &&
+                    focusLines_ < kFocusLines && !mastery_.Of(focus_).Mastered(goals_);
+  if (keep) return;
+  char furthest = 0;
+  double distance = -1;
+  // Ties (keys not judged yet) go to the one added last.
+  for (char c : among) {
+    const double d = mastery_.Of(c).Distance(goals_);
+    if (d >= distance) {
+      distance = d;
+      furthest = c;
+    }
+  }
+  if (furthest != focus_) focusLines_ = 0;
+  focus_ = furthest;
+}
+
+std::string AdaptiveDrill::WeakPair() const {
+  std::string weakest;
+  double distance = 1;
+  for (const auto& [pair, state] : mastery_.Pairs()) {
+    if (!state.Judged() || !IsLetter(pair[0]) || !IsLetter(pair[1]) || !IsIncluded(pair[0]) ||
+        !IsIncluded(pair[1]))
+      continue;
+    const double d = state.Distance(goals_);
+    if (d > distance) {
+      distance = d;
+      weakest = pair;
+    }
+  }
+  return weakest;
+}
+
+bool AdaptiveDrill::AllLettersIncluded() const {
+  return std::all_of(material_.order.begin(), material_.order.end(),
+                     [this](char c) { return !IsLetter(c) || c != Lower(c) || IsIncluded(c); });
+}
+
+std::string AdaptiveDrill::NextLine() {
+  ++lines_;
+  ChooseFocus();
+  ++focusLines_;
+  pair_.clear();
+  recent_.emplace_back();
+  if (recent_.size() > kRecentLines) recent_.pop_front();
+  std::string line;
+  if (fixed_ == false && focusAmong_.empty() && lines_ % kSentenceEvery == 0 &&
+      AllLettersIncluded()) {
+    line = SentenceLine();
+  }
+  if (line.empty() && lines_ % kPairEvery == 0) {
+    pair_ = WeakPair();
+    if (!pair_.empty()) line = WordLine(pair_);
+    if (line.empty()) pair_.clear();
+  }
+  if (line.empty()) line = WordLine(std::string(1, focus_));
+  return line;
+}
+
+std::string AdaptiveDrill::SentenceLine() {
+  std::vector<const std::string*> fitting;
+  for (const std::string& sentence : material_.sentences) {
+    if (sentence.size() <= kLongestLine + 16 && Usable(sentence)) fitting.push_back(&sentence);
+  }
+  return fitting.empty() ? std::string() : *fitting[Below(fitting.size())];
+}
+
+void AdaptiveDrill::Candidates(const std::string& focus, std::vector<std::string>& holding,
+                               std::vector<std::string>& others) const {
+  const auto used = [this](const std::string& word) {
+    return std::any_of(recent_.begin(), recent_.end(),
+                       [&word](const std::set<std::string>& line) { return line.count(word); });
+  };
+  // A capital is practised in names and in words that start a sentence.
+  const bool capital = focus.size() == 1 && IsLetter(focus[0]) && Lower(focus[0]) != focus[0];
+  for (const std::string& word : usable_) {
+    std::string shown = word;
+    if (capital && word[0] == Lower(focus[0])) shown[0] = focus[0];
+    if (used(shown)) continue;
+    (shown.find(focus) != std::string::npos ? holding : others).push_back(shown);
+  }
+}
+
+std::string AdaptiveDrill::DrillGroup(char c) {
+  // The finger's home key around the key, or another home key for a key struck from home.
+  const auto anchor = material_.anchors.find(c);
+  char home = anchor != material_.anchors.end() && IsIncluded(anchor->second) ? anchor->second : c;
+  if (home == c) {
+    std::string others;
+    for (int i = 0; i < material_.homeKeys; ++i) {
+      const char key = material_.order[static_cast<size_t>(i)];
+      if (key != c && IsIncluded(key)) others += key;
+    }
+    if (!others.empty()) home = others[Below(others.size())];
+  }
+  return std::string{home, c, home};
+}
+
+std::string AdaptiveDrill::WordLine(const std::string& focus) {
+  const bool mark = focus.size() == 1 && (kInnerMarks.find(focus[0]) != std::string::npos ||
+                                          kEndMarks.find(focus[0]) != std::string::npos);
+  std::vector<std::string> holding, others;
+  Candidates(mark ? std::string() : focus, holding, others);
+  if (mark) std::swap(holding, others);  // every word can carry the mark
+  const bool groups = holding.size() < kFewestFocusWords;
+  if (groups && focus.size() > 1) return {};
+  std::vector<Token> tokens;
+  size_t length = 0;
+  // Commoner words come more often: the lower of two draws.
+  const auto draw = [this](std::vector<std::string>& from) {
+    const size_t i = std::min(Below(from.size()), Below(from.size()));
+    Token token{std::move(from[i]), true};
+    from.erase(from.begin() + static_cast<std::ptrdiff_t>(i));
+    return token;
+  };
+  for (int tries = 0; tries < 40 && length < kAdaptiveLineLength; ++tries) {
+    Token token;
+    // Three tokens in four hold the focus.
+    if (Below(4) != 0) {
+      if (!holding.empty()) {
+        token = draw(holding);
+      } else if (groups) {
+        token = {DrillGroup(focus[0]), false};
+      } else if (!others.empty()) {
+        token = draw(others);
+      } else {
+        break;
+      }
+    } else if (!others.empty()) {
+      token = draw(others);
+    } else if (!holding.empty()) {
+      token = draw(holding);
+    } else if (groups) {
+      token = {DrillGroup(focus[0]), false};
+    } else {
+      break;
+    }
+    if (length + token.text.size() + 1 > kLongestLine) continue;
+    length += token.text.size() + 1;
+    tokens.push_back(token);
+  }
+  for (const Token& token : tokens) {
+    if (token.word) recent_.back().insert(token.text);
+  }
+  std::string line = Punctuated(tokens);
+  if (mark && line.find(focus[0]) == std::string::npos && !line.empty()) line += focus[0];
+  return line;
+}
+
+std::string AdaptiveDrill::Punctuated(const std::vector<Token>& tokens) {
+  std::string inner, ends;
+  for (char c : kInnerMarks) {
+    if (IsIncluded(c)) inner += c;
+  }
+  for (char c : kEndMarks) {
+    if (IsIncluded(c)) ends += c;
+  }
+  // The focus mark comes often, the others now and then, as writers use them; marks follow
+  // words, never drill groups.
+  const bool focusMark = !inner.empty() && inner.find(focus_) != std::string::npos;
+  const bool focusEnd = ends.find(focus_) != std::string::npos;
+  bool sentenceStart = !ends.empty();
+  std::string line;
+  for (size_t i = 0; i < tokens.size(); ++i) {
+    std::string text = tokens[i].text;
+    if (tokens[i].word && sentenceStart && IsIncluded(Upper(text[0]))) text[0] = Upper(text[0]);
+    sentenceStart = false;
+    const bool last = i + 1 == tokens.size();
+    const bool word = tokens[i].word;
+    if (word && !last && !inner.empty() && OneIn(focusMark ? 2 : 8)) {
+      text += focusMark ? focus_ : inner[Below(inner.size())];
+    } else if (word && !ends.empty() && (last || OneIn(focusEnd ? 3 : 12))) {
+      text += focusEnd && !OneIn(3) ? focus_ : ends[0];
+      sentenceStart = true;
+    }
+    if (!line.empty()) line += ' ';
+    line += text;
+  }
+  return line;
+}
+
+std::string AdaptiveDrill::StatusText() const {
+  if (!focus_) return {};
+  const KeyState& state = pair_.empty() ? mastery_.Of(focus_) : mastery_.OfPair(pair_);
+  const std::string name = pair_.empty() ? std::string(1, focus_) : pair_;
+  return Translated("Practice",
+                    QT_TRANSLATE_NOOP("Practice", "Focus: %1  %2 % wrong, %3 keys/min; goal %4 %, %5"),
+                    {name, std::to_string(std::lround(state.ErrorPercent())),
+                     std::to_string(std::lround(state.KeysPerMinute())),
+                     std::to_string(goals_.errorPercent), std::to_string(goals_.keysPerMinute)});
+}

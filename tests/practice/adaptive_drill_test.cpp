@@ -1,0 +1,112 @@
+// The adaptive drills make real-word lines on the learner's weak keys.
+#include "practice/adaptive_drill.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+
+#include "game/striker_source.h"
+#include "keyboard/drill_material.h"
+#include "keyboard/layout_file.h"
+#include "platform/files.h"
+#include "platform/line_text.h"
+
+namespace {
+const std::string kData = std::string(QZ_SOURCE_DIR) + "/data/";
+
+AdaptiveMaterial EnglishMaterial() {
+  LayoutRec layout;
+  ReadLayoutFile(kData + "us.key", layout);
+  const LineText text = LineText::FromBytes(ReadWholeFile(kData + "qz.txt"));
+  std::vector<std::string> sentences;
+  for (int i = 0; i < text.size(); ++i) sentences.emplace_back(text[i]);
+  return MakeAdaptiveMaterial(layout, WordsOf(ParseGameText(ReadWholeFile(kData + "qzgame.txt"))),
+                              sentences);
+}
+
+// A line in which each of keys was typed 40 times at errorPercent and keysPerMinute.
+LineKeyFigures Typed(const std::string& keys, int errorPercent, int keysPerMinute) {
+  LineKeyFigures line;
+  for (char c : keys) line.keys[c] = {40, 40 * errorPercent / 100, 40, 40 * 60000 / keysPerMinute};
+  return line;
+}
+
+std::vector<std::string> Tokens(const std::string& line) {
+  std::istringstream words(line);
+  std::vector<std::string> tokens;
+  for (std::string token; words >> token;) tokens.push_back(token);
+  return tokens;
+}
+}  // namespace
+
+TEST(AdaptiveDrill, LinesOfRealWordsHoldTheWeakKeyAndOnlyIncludedOnes) {
+  const AdaptiveMaterial material = EnglishMaterial();
+  const std::set<std::string> words(material.words.begin(), material.words.end());
+  const std::string included = "fjdkslaeitonrh";
+  AdaptiveDrill drill(material, MasteryGoals{}, 7);
+  drill.FixIncluded(included);
+  for (int i = 0; i < 5; ++i) {
+    drill.AddLine(Typed("fjdkslaeitonh", 2, 200));
+    drill.AddLine(Typed("r", 20, 200));
+  }
+  int holding = 0;
+  int all = 0;
+  int focusChanges = 0;
+  char focus = 0;
+  std::vector<std::vector<std::string>> lines;
+  for (int i = 0; i < 10; ++i) {
+    const std::string line = drill.NextLine();
+    if (i > 0 && drill.Focus() != focus) ++focusChanges;
+    focus = drill.Focus();
+    for (char c : line) EXPECT_TRUE(c == ' ' || included.find(c) != std::string::npos) << line;
+    lines.push_back(Tokens(line));
+    for (const std::string& token : lines.back()) {
+      EXPECT_TRUE(words.count(token) || (token.size() == 3 && token[1] == 'r' &&
+                                         token[0] == token[2] && token[0] == 'f'))
+          << token;
+      ++all;
+      if (token.find('r') != std::string::npos) ++holding;
+    }
+    // A word comes back only after three lines.
+    for (size_t back = 2; back <= 3 && back <= lines.size(); ++back) {
+      for (const std::string& token : lines.back()) {
+        if (!words.count(token)) continue;
+        const std::vector<std::string>& earlier = lines[lines.size() - back];
+        EXPECT_EQ(std::count(earlier.begin(), earlier.end(), token), 0) << token;
+      }
+    }
+  }
+  EXPECT_EQ(focus, 'r');
+  EXPECT_LE(focusChanges, 2);
+  EXPECT_GE(holding * 100, all * 60) << holding << " of " << all;
+  EXPECT_EQ(drill.StatusText(), "Focus: r  20 % wrong, 200 keys/min; goal 3 %, 150");
+
+  AdaptiveDrill again(material, MasteryGoals{}, 7);
+  again.FixIncluded(included);
+  for (int i = 0; i < 5; ++i) {
+    again.AddLine(Typed("fjdkslaeitonh", 2, 200));
+    again.AddLine(Typed("r", 20, 200));
+  }
+  for (const std::vector<std::string>& line : lines) EXPECT_EQ(Tokens(again.NextLine()), line);
+}
+
+TEST(AdaptiveDrill, KeysComeInTheLanguagesOrderOnceAllAreMasteredAndStay) {
+  const AdaptiveMaterial material = EnglishMaterial();
+  EXPECT_EQ(material.order.substr(0, 8), "fjdkslae");
+  AdaptiveDrill drill(material, MasteryGoals{}, 1);
+  EXPECT_EQ(drill.Included(), "fjdksla");
+  EXPECT_EQ(drill.NextLine().find_first_not_of("fjdksla "), std::string::npos);
+  // A new key needs practice first: not judged, it is the focus.
+  drill.AddLine(Typed("fjdksla", 1, 300));
+  EXPECT_EQ(drill.Included(), "fjdkslae");
+  drill.NextLine();
+  EXPECT_EQ(drill.Focus(), 'e');
+  drill.AddLine(Typed("fjdksla", 1, 300));
+  EXPECT_EQ(drill.Included(), "fjdkslae");
+  drill.AddLine(Typed("e", 1, 300));
+  EXPECT_EQ(drill.Included(), material.order.substr(0, 9));
+  // Typing badly again takes nothing away.
+  for (int i = 0; i < 10; ++i) drill.AddLine(Typed(drill.Included(), 30, 60));
+  EXPECT_EQ(drill.Included(), material.order.substr(0, 9));
+}
