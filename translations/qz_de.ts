@@ -718,6 +718,14 @@ Die Textdateien liegen im Arbeitsordner von QZ Typing Tutor. Kurs, Sätze und Sp
         <source>To design new keyboard layout</source>
         <translation>Eine neue Tastaturbelegung entwerfen</translation>
     </message>
+    <message>
+        <source>Goal: wrong keys at most (%)</source>
+        <translation>Ziel: Fehler höchstens (%)</translation>
+    </message>
+    <message>
+        <source>Goal: keys a minute at least</source>
+        <translation>Ziel: mind. Anschläge/Min.</translation>
+    </message>
 </context>
 <context>
     <name>TFmProgress</name>

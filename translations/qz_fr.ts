@@ -718,6 +718,14 @@ Les fichiers de texte se trouvent dans le dossier de travail de QZ Typing Tutor.
         <source>To design new keyboard layout</source>
         <translation>Concevoir une nouvelle disposition de clavier</translation>
     </message>
+    <message>
+        <source>Goal: wrong keys at most (%)</source>
+        <translation>Objectif : erreurs au plus (%)</translation>
+    </message>
+    <message>
+        <source>Goal: keys a minute at least</source>
+        <translation>Objectif : frappes/min au moins</translation>
+    </message>
 </context>
 <context>
     <name>TFmProgress</name>

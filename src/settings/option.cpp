@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <algorithm>
@@ -60,6 +61,15 @@ QComboBox* DropDownList(const char* name, QWidget* parent, const QRect& place,
   box->setEditable(false);
   box->setGeometry(place);
   box->setToolTip(hint);
+  return box;
+}
+
+QSpinBox* GoalBox(const char* name, const IntSetting& goal, QWidget* parent, const QRect& place) {
+  auto* box = new QSpinBox(parent);
+  box->setObjectName(name);
+  box->setRange(goal.min, goal.max);
+  box->setValue(goal.defaultValue);
+  box->setGeometry(place);
   return box;
 }
 }  // namespace
@@ -127,6 +137,8 @@ TFmOption::TFmOption(WindowContext& context, SettingsTargets& targets, TPassword
           [this] { Guarded(context_.dialogs, [this] { ComboBox1Change(); }); });
   connect(EnableGameCheckbox, &QCheckBox::toggled, this,
           [this] { Guarded(context_.dialogs, [this] { EnableGameCheckboxClick(); }); });
+  // Goals changed but not taken by OK show as stored when the window opens again.
+  connect(this, &QDialog::finished, this, [this] { ShowGoals(); });
 
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
@@ -168,6 +180,11 @@ void TFmOption::BuildGeneralPage(QWidget* page) {
   AddUserBn = Button("AddUserBn", tr("&Add "), GroupBox5, QRect(10, 60, 110, 28),
                      tr("Add the new name above"));
   DeleteUsreBn = Button("DeleteUsreBn", tr("&Delete"), GroupBox5, QRect(149, 60, 110, 28));
+
+  SpinGoalErrors = GoalBox("SpinGoalErrors", kGoalErrorPercent, page, QRect(219, 286, 60, 22));
+  Caption(tr("Goal: wrong keys at most (%)"), page, 8, 288, SpinGoalErrors);
+  SpinGoalSpeed = GoalBox("SpinGoalSpeed", kGoalKeysPerMinute, page, QRect(219, 312, 60, 22));
+  Caption(tr("Goal: keys a minute at least"), page, 8, 314, SpinGoalSpeed);
 }
 
 void TFmOption::BuildContentsPage(QWidget* page) {
@@ -312,6 +329,8 @@ void TFmOption::LoadUserSettings(bool atStartup) {
   FontName = read.FontName;
   BlinkingColor = read.BlinkingColor;
   ShowFontAndColor();
+  goals_ = read.Goals;
+  ShowGoals();
   UsersComboBox->setCurrentIndex(-1);
   UsersComboBox->setEditText(QString());
 }
@@ -327,6 +346,7 @@ void TFmOption::SaveUserSettings() {
   settings.EnableGame = EnableGameCheckbox->isChecked();
   settings.FontSize = FontSize;
   settings.BlinkingColor = BlinkingColor;
+  settings.Goals = goals_;
   // The practice time not saved yet goes onto the total the file holds now, so another
   // instance's time for the learner is kept.
   const int64_t practiced = targets_.GetPracticeTime();
@@ -464,6 +484,7 @@ void TFmOption::AddUser() {
   settings.EnableGame = EnableGameCheckbox->isChecked();
   settings.FontSize = FontSize;
   settings.BlinkingColor = BlinkingColor;
+  settings.Goals = goals_;
   // Written before the name is listed, so a refused write lists no learner without a section.
   WriteLearnerSettings(learners_, name, settings);
   int place = 0;
@@ -508,6 +529,7 @@ void TFmOption::DeleteUser() {
 // ---- Event handlers ----
 
 void TFmOption::BnSaveClick() {
+  goals_ = {SpinGoalErrors->value(), SpinGoalSpeed->value()};
   SaveUserSettings();
   SaveGlobalSettings();
   ReloadSettings();
@@ -637,6 +659,11 @@ void TFmOption::ShowColor() {
   QPalette palette = ColorLb->palette();
   palette.setColor(QPalette::Window, ToQColor(BlinkingColor));
   ColorLb->setPalette(palette);
+}
+
+void TFmOption::ShowGoals() {
+  SpinGoalErrors->setValue(goals_.errorPercent);
+  SpinGoalSpeed->setValue(goals_.keysPerMinute);
 }
 
 void TFmOption::ShowExampleFont() {

@@ -20,6 +20,7 @@
 #include "platform/font.h"
 #include "platform/ini_file.h"
 #include "platform/window_context.h"
+#include "practice/key_mastery.h"
 #include "settings/password_dlg.h"
 #include "settings/settings_targets.h"
 
@@ -30,6 +31,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QSpinBox;
 class QTabWidget;
 
 inline constexpr const char* kWhatTheProblem = "what the problem";
@@ -103,6 +105,7 @@ class TFmOption : public QDialog {
   int PracticeFontSize() const { return FontSize; }
   const std::string& PracticeFontName() const { return FontName; }
   Color KeyBlinkingColor() const { return BlinkingColor; }
+  MasteryGoals Goals() const { return goals_; }
   const std::string& Password() const { return DesignerPassword; }
   const std::vector<std::string>& RegisteredLayoutFiles() const { return LayoutFileNames; }
   // The learner's total practice time as read at start-up, in ms.
@@ -124,6 +127,7 @@ class TFmOption : public QDialog {
   int64_t TimeTotalBase = 0;      // may exceed what a save stores (2147483647)
   int64_t SavedPracticeTime = 0;  // of this run's practice time, what the file holds already
   std::function<int()> ScreenWidth;
+  MasteryGoals goals_;  // the spin boxes' values are taken by OK only
 
   // The choosers the window owns; they open with these values.
   struct FontChooser {
@@ -150,6 +154,8 @@ class TFmOption : public QDialog {
   QComboBox* UsersComboBox;
   QPushButton* AddUserBn;
   QPushButton* DeleteUsreBn;
+  QSpinBox* SpinGoalErrors;
+  QSpinBox* SpinGoalSpeed;
   // "Practice Contents"
   QComboBox* CourseComboBox;
   QComboBox* SentenceComboBox;
@@ -177,6 +183,7 @@ class TFmOption : public QDialog {
   void ShowFontAndColor();
   void ShowExampleFont();
   void ShowColor();
+  void ShowGoals();
   bool TextFileExists(const std::string& name) const;
   // Chooses the course and texts of the layout's language where the working folder holds all
   // three; when ask is set, only if the learner says Yes.

@@ -52,6 +52,10 @@ inline constexpr BoolSetting kEnableGame{"enablegame", true};
 // Points; 0 asks for the default size.
 inline constexpr IntSetting kFontSize{"fontsize", 12, 0, 100};
 inline constexpr IntSetting kBlinkingColor{"blinkingcolor", 255, 0, 0xFFFFFF};
+// The mastery goals (MasteryGoals' defaults), written after the others once a value differs
+// from its default and from then on: the section of a learner who never set them stays as it was.
+inline constexpr IntSetting kGoalErrorPercent{"GoalErrorPercent", 3, 0, 50};
+inline constexpr IntSetting kGoalKeysPerMinute{"GoalKeysPerMinute", 150, 30, 600};
 
 // The in-memory values before any learner is read.
 inline constexpr int kInitialFontSize = 10;

@@ -25,6 +25,9 @@ int ReadChecked(const IniFile& ini, const std::string& section, const IntSetting
 std::string ReadText(const IniFile& ini, const std::string& section, const TextSetting& setting) {
   return ini.ReadString(section, setting.key, setting.defaultValue);
 }
+
+static_assert(kGoalErrorPercent.defaultValue == MasteryGoals{}.errorPercent &&
+              kGoalKeysPerMinute.defaultValue == MasteryGoals{}.keysPerMinute);
 }  // namespace
 
 GlobalSettings ReadGlobalSettings(const IniFile& global) {
@@ -83,13 +86,22 @@ LearnerSettings ReadLearnerSettings(const IniFile& learners, const std::string& 
   s.EnableGame = learners.ReadBool(name, kEnableGame.key, kEnableGame.defaultValue);
   s.FontSize = ReadChecked(learners, name, kFontSize);
   s.BlinkingColor = static_cast<Color>(ReadChecked(learners, name, kBlinkingColor));
+  s.Goals.errorPercent = ReadChecked(learners, name, kGoalErrorPercent);
+  s.Goals.keysPerMinute = ReadChecked(learners, name, kGoalKeysPerMinute);
   return s;
 }
 
 namespace {
-IniChanges LearnerChanges(const std::string& name, const LearnerSettings& s) {
-  return IniChanges()
-      .WriteInteger(name, kProgress.key, s.Progress)
+bool HasKey(const IniFile& ini, const std::string& section, const char* key) {
+  const std::vector<IniEntry> entries = ini.ReadSection(section);
+  return std::any_of(entries.begin(), entries.end(),
+                     [&](const IniEntry& entry) { return EqualsIgnoreCase(entry.key, key); });
+}
+
+IniChanges LearnerChanges(const IniFile& current, const std::string& name,
+                          const LearnerSettings& s) {
+  IniChanges changes;
+  changes.WriteInteger(name, kProgress.key, s.Progress)
       .WriteInteger(name, kTimeTotal.key, AddPracticeTime(s.TimeTotal, 0))
       .WriteString(name, kCourseText.key, s.CourseText)
       .WriteString(name, kPracticeText.key, s.PracticeText)
@@ -99,18 +111,24 @@ IniChanges LearnerChanges(const std::string& name, const LearnerSettings& s) {
       .WriteBool(name, kEnableGame.key, s.EnableGame)
       .WriteInteger(name, kFontSize.key, s.FontSize)
       .WriteInteger(name, kBlinkingColor.key, static_cast<int>(s.BlinkingColor));
+  for (const auto& [setting, value] : {std::pair{kGoalErrorPercent, s.Goals.errorPercent},
+                                       std::pair{kGoalKeysPerMinute, s.Goals.keysPerMinute}}) {
+    if (value != setting.defaultValue || HasKey(current, name, setting.key))
+      changes.WriteInteger(name, setting.key, value);
+  }
+  return changes;
 }
 }  // namespace
 
 void WriteLearnerSettings(IniFile& learners, const std::string& name, const LearnerSettings& s) {
-  learners.Apply(LearnerChanges(name, s));
+  learners.Update([&](const IniFile& current) { return LearnerChanges(current, name, s); });
 }
 
 void SaveLearnerSettings(IniFile& learners, const std::string& name, LearnerSettings settings,
                          int64_t addedTime) {
   learners.Update([&](const IniFile& current) {
     settings.TimeTotal = AddPracticeTime(ReadLearnerSettings(current, name).TimeTotal, addedTime);
-    return LearnerChanges(name, settings);
+    return LearnerChanges(current, name, settings);
   });
 }
 

@@ -10,6 +10,7 @@
 
 #include "platform/colors.h"
 #include "platform/ini_file.h"
+#include "practice/key_mastery.h"
 
 struct GlobalSettings {
   // Equally long; entry k of both describes layout k.
@@ -30,6 +31,7 @@ struct LearnerSettings {
   bool EnableGame = true;
   int FontSize = 12;
   Color BlinkingColor = 255;
+  MasteryGoals Goals;
 };
 
 // Entries with an empty value are skipped; names and files are paired by position and
@@ -46,7 +48,8 @@ std::vector<std::string> ReadLearnerNames(const IniFile& learners);
 // wrapped by an older 32-bit writer after about 596 hours: it reads as the unsigned value
 // it came from.
 LearnerSettings ReadLearnerSettings(const IniFile& learners, const std::string& name);
-// The ten keys in their fixed order, in one replace of the file.
+// The ten keys in their fixed order, then each goal that differs from its default or is in the
+// section already, in one replace of the file.
 void WriteLearnerSettings(IniFile& learners, const std::string& name,
                           const LearnerSettings& settings);
 // The same with settings.TimeTotal replaced by the total the file holds at the moment of the

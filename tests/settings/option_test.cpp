@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <algorithm>
@@ -335,6 +336,19 @@ TEST_F(OptionTest, OkSavesBothFilesAndAppliesEverything) {
             "[SETTING]\r\npassword=secret\r\nCurrentUser=Anna\r\n[LAYOUTNAMES]\r\nS1=US\r\n"
             "S2=UK\r\n[LAYOUTFILENAMES]\r\nS1=us.key\r\nS2=uk.key\r\n");
   EXPECT_TRUE(t.dialogs.messages.empty());
+}
+
+TEST_F(OptionTest, GoalsAreTakenFromTheSpinBoxesByOkOnly) {
+  TFmOption& w = StartWith(kTwoLayouts, kAnna);
+  Control<QSpinBox>(w, "SpinGoalErrors")->setValue(5);
+  Control<QSpinBox>(w, "SpinGoalSpeed")->setValue(200);
+  w.SaveProgress();
+  EXPECT_EQ(Section("Anna").find("Goal"), std::string::npos);
+  t.context.showModal(w);
+  Control<QPushButton>(w, "BnSave")->click();
+  EXPECT_EQ(w.Goals(), (MasteryGoals{5, 200}));
+  EXPECT_TRUE(
+      Section("Anna").ends_with("=65280\r\nGoalErrorPercent=5\r\nGoalKeysPerMinute=200\r\n"));
 }
 
 TEST_F(OptionTest, AnUnwritableLearnerFileKeepsTheWindowOpen) {

@@ -119,12 +119,14 @@ TEST_F(SettingsStoreTest, AMissingLearnerReadsAsTheDefaults) {
   EXPECT_TRUE(read.EnableGame);
   EXPECT_EQ(read.FontSize, 12);
   EXPECT_EQ(read.BlinkingColor, 255u);
+  EXPECT_EQ(read.Goals, MasteryGoals{});
 }
 
 TEST_F(SettingsStoreTest, LearnerValuesOutsideTheirRangeReadAsTheDefaults) {
   dir.Write("qzc.ini",
             "[anna]\nProgress=-3\nTimeTotal=x\ncurrentlayout=-1\nfontsize=-1\n"
-            "blinkingcolor=$1000000\nenablegame=no\n[ANNA]\nProgress=9\n");
+            "blinkingcolor=$1000000\nenablegame=no\nGoalErrorPercent=51\nGoalKeysPerMinute=\n"
+            "[ANNA]\nProgress=9\n");
   const LearnerSettings read = ReadLearnerSettings(learners, "Anna");
   EXPECT_EQ(read.Progress, 0);
   EXPECT_EQ(read.TimeTotal, 5);
@@ -132,6 +134,17 @@ TEST_F(SettingsStoreTest, LearnerValuesOutsideTheirRangeReadAsTheDefaults) {
   EXPECT_EQ(read.FontSize, 12);
   EXPECT_EQ(read.BlinkingColor, 255u);
   EXPECT_TRUE(read.EnableGame);
+  EXPECT_EQ(read.Goals, MasteryGoals{});
+}
+
+TEST_F(SettingsStoreTest, AGoalIsWrittenOnceItDiffersFromItsDefaultAndKeptThen) {
+  LearnerSettings settings;
+  settings.Goals.keysPerMinute = 200;
+  WriteLearnerSettings(learners, "Anna", settings);
+  settings.Goals = {50, 150};
+  SaveLearnerSettings(learners, "Anna", settings, 0);
+  EXPECT_TRUE(
+      dir.Read("qzc.ini").ends_with("=255\r\nGoalKeysPerMinute=150\r\nGoalErrorPercent=50\r\n"));
 }
 
 TEST_F(SettingsStoreTest, ALearnerIsWrittenAsTenKeysInTheirOrderAndReadBack) {

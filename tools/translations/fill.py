@@ -77,6 +77,8 @@ T = {
     ("*", "&Add "): ("&Hinzufügen", "Ajou&ter"),
     ("*", "Add the new name above"): ("Den neuen Namen oben hinzufügen", "Ajouter le nouveau nom ci-dessus"),
     ("*", "&Delete"): ("&Löschen", "&Supprimer"),
+    ("*", "Goal: wrong keys at most (%)"): ("Ziel: Fehler höchstens (%)", "Objectif : erreurs au plus (%)"),
+    ("*", "Goal: keys a minute at least"): ("Ziel: mind. Anschläge/Min.", "Objectif : frappes/min au moins"),
     ("*", "Select a text file to be the content of the course"): ("Textdatei mit dem Inhalt des Kurses wählen", "Choisissez le fichier de texte du cours"),
     ("*", "Select a text file to be the content of practices of sentence and paragraph"): ("Textdatei mit dem Inhalt der Satz- und Absatzübungen wählen", "Choisissez le fichier de texte des exercices de phrases et de paragraphes"),
     ("*", "Sentence && paragraph"): ("Sätze && Absätze", "Phrases && paragraphes"),
