@@ -1,6 +1,7 @@
 #include "practice/course_navigation.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -63,4 +64,28 @@ int NavigateCourse(int courseLine, int lineCount, int request, bool lineEnded, D
   }
   if (lineEnded) line = Next(line, lineCount, dialogs);
   return line == shown ? courseLine : line;
+}
+
+std::optional<LessonStart> LessonStartingAt(const LineText& course, int line) {
+  if (line <= 0 || line >= course.size()) return std::nullopt;
+  std::array<bool, 256> seen{};
+  seen[' '] = true;
+  // The characters of a line that no earlier line holds, now seen.
+  const auto fresh = [&seen](std::string_view text) {
+    std::string found;
+    for (char c : text) {
+      bool& known = seen[static_cast<unsigned char>(c)];
+      if (!known) found += c;
+      known = true;
+    }
+    return found;
+  };
+  LessonStart lesson;
+  for (int i = 0; i < line; ++i) {
+    const std::string brought = fresh(course[i]);
+    lesson.taught += brought;
+    if (!brought.empty()) lesson.previousKeys = brought;
+  }
+  if (fresh(course[line]).empty()) return std::nullopt;
+  return lesson;
 }

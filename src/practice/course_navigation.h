@@ -1,8 +1,11 @@
 #pragma once
 // Moving through the course: one step of the course window's line choice, free of the window.
 #include <QtGlobal>
+#include <optional>
+#include <string>
 
 #include "platform/dialogs.h"
+#include "platform/line_text.h"
 
 // The course window's NavRequest values.
 inline constexpr int kNavPrevious = 1;
@@ -30,3 +33,11 @@ int ShownCourseLine(int courseLine, int lineCount);
 // shown line does not change, the course line is returned as it was: a stored progress beyond
 // a shorter course (or in an empty one) survives until the learner moves.
 int NavigateCourse(int courseLine, int lineCount, int request, bool lineEnded, Dialogs& dialogs);
+
+// A course line that brings characters no earlier line holds starts a lesson.
+struct LessonStart {
+  std::string taught;        // the characters of the lines before it
+  std::string previousKeys;  // those that the previous lesson's first line brought
+};
+// The lesson that line (0-based) starts; nothing for a line inside a lesson or the first one.
+std::optional<LessonStart> LessonStartingAt(const LineText& course, int line);

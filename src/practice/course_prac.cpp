@@ -92,10 +92,16 @@ void TFmCoursePrac::NextLine() {
   CourseLine = NavigateCourse(CourseLine, TextLines.size(), finished ? kNavNone : NavRequest,
                               lineEnded, context_.dialogs);
   const int shown = ShownCourseLine(CourseLine, TextLines.size());
+  reachedByTyping_ = finished && engine_.LineOutcome() == LineOutcomeKind::Completed;
   engine_.SetUpLine(TextLines.empty() ? std::string() : SampleOf(TextLines[shown]));
   Label1->setText(TextLines.empty() ? "0 / 0"
                                     : QString("%1 / %2").arg(shown + 1).arg(TextLines.size()));
   Label1->adjustSize();
+}
+
+std::optional<LessonStart> TFmCoursePrac::ReachedLesson() const {
+  if (!reachedByTyping_ || TextLines.empty()) return std::nullopt;
+  return LessonStartingAt(TextLines, ShownCourseLine(CourseLine, TextLines.size()));
 }
 
 void TFmCoursePrac::resizeEvent(QResizeEvent* event) {

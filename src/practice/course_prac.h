@@ -23,6 +23,8 @@ class TFmCoursePrac : public TFmSentencePrac {
   bool LoadTextFile() override;
   void NextLine() override;
   bool RichEdit1KeyDown(int vk) override;
+  // The lesson the current line starts, when the learner came to it by finishing a line.
+  std::optional<LessonStart> ReachedLesson() const;
   void SpeedButton1Click();
   void SpeedButton2Click();
 
@@ -37,4 +39,5 @@ class TFmCoursePrac : public TFmSentencePrac {
   QToolButton* SpeedButton2;
   int CourseLine = 0;
   int NavRequest = kNavNone;
+  bool reachedByTyping_ = false;
 };

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 LineKeyFigures SumAttempts(const std::vector<FirstAttempt>& attempts) {
   LineKeyFigures line;
@@ -38,7 +37,7 @@ bool KeyState::Mastered(const MasteryGoals& goals) const {
 }
 
 double KeyState::Distance(const MasteryGoals& goals) const {
-  if (!Judged()) return std::numeric_limits<double>::max();
+  if (!Judged()) return kUnjudgedDistance;
   const double byErrors = (ErrorPercent() + 1) / (goals.errorPercent + 1);
   const double speed = KeysPerMinute();
   const double bySpeed = speed > 0 ? goals.keysPerMinute / speed : 1e6;
@@ -61,4 +60,14 @@ const KeyState& KeyMastery::OfPair(const std::string& pair) const {
   static const KeyState unknown;
   const auto found = pairs_.find(pair);
   return found == pairs_.end() ? unknown : found->second;
+}
+
+std::string KeysFarFromMastery(const KeyMastery& mastery, const std::string& keys,
+                               const MasteryGoals& goals) {
+  std::string far;
+  for (char key : keys) {
+    const KeyState& state = mastery.Of(key);
+    if (state.Judged() && state.ErrorPercent() + 1 >= 2 * (goals.errorPercent + 1)) far += key;
+  }
+  return far;
 }

@@ -59,6 +59,8 @@ inline constexpr double kKeyMemory = 60;
 // Attempts (weighted) before a key is judged at all.
 inline constexpr double kJudgedAttempts = 12;
 
+inline constexpr double kUnjudgedDistance = 2;
+
 struct KeyState {
   double attempts = 0;
   double wrong = 0;
@@ -72,7 +74,7 @@ struct KeyState {
   double KeysPerMinute() const { return timeMs > 0 ? 60000 * timed / timeMs : 0; }
   bool Mastered(const MasteryGoals& goals) const;
   // How far from the goals: 1 at them, more the worse the error rate or the speed is; a key
-  // not judged yet counts as furthest.
+  // not judged yet is kUnjudgedDistance away, behind keys that clearly go wrong.
   double Distance(const MasteryGoals& goals) const;
 };
 
@@ -92,3 +94,8 @@ class KeyMastery {
   std::map<std::string, KeyState> pairs_;
   std::map<Confusion, int64_t> confusions_;
 };
+
+// Those of keys that went badly: judged, and wrong at least twice as often as the goal allows
+// (counted with one percent to spare). Speed is left out: a key just learned is slow.
+std::string KeysFarFromMastery(const KeyMastery& mastery, const std::string& keys,
+                               const MasteryGoals& goals);

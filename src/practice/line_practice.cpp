@@ -212,11 +212,13 @@ void TFmLinePractice::RemoveLastTyped() {
 
 void TFmLinePractice::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  Guarded(context_.dialogs, [&] {
-    guides_.ShowBelow(*this);
-    ShowNextAt(engine_.Position());
-    RichEdit1->setFocus();
-  });
+  Guarded(context_.dialogs, [&] { ResumeGuides(); });
+}
+
+void TFmLinePractice::ResumeGuides() {
+  guides_.ShowBelow(*this);
+  ShowNextAt(engine_.Position());
+  RichEdit1->setFocus();
 }
 
 void TFmLinePractice::hideEvent(QHideEvent* event) {

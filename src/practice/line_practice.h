@@ -34,6 +34,8 @@ class TFmLinePractice : public QDialog, private LineView {
   virtual void NextLine();
   int64_t GetPracticeTime() const { return engine_.PracticeTime(); }
   void ShowStatistics();
+  // The guides shown for this window again, after another practice window hid them.
+  void ResumeGuides();
   void ShowFinger(int finger);
   // Completed lines and typed characters are reported to recorder from now on, as kind.
   void SetRecorder(PracticeRecorder& recorder, PracticeKind kind);

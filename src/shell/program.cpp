@@ -13,6 +13,11 @@
 #include "settings/settings_keys.h"
 #include "shell/time_report.h"
 
+namespace {
+// The adaptive lines offered when a course lesson went badly.
+constexpr int kOfferedLines = 3;
+}  // namespace
+
 TutorProgram::TutorProgram(WindowContext& windowContext)
     : context(windowContext),
       PracticeStopwatch(windowContext.clock),
@@ -45,11 +50,11 @@ TutorProgram::TutorProgram(WindowContext& windowContext)
   FmSentencePrac = std::make_unique<TFmSentencePrac>(context, *Guides, PracticeStopwatch);
   FmLetterPrac = std::make_unique<TFmLetterPrac>(context, *Guides, PracticeStopwatch);
   FmCoursePrac = std::make_unique<TFmCoursePrac>(context, *Guides, PracticeStopwatch);
-  FmAdaptivePrac = std::make_unique<TFmAdaptivePrac>(
-      context, *Guides, PracticeStopwatch,
-      AdaptiveSource{[this] { return AdaptiveMaterialNow(); },
-                     [] { return std::vector<LineKeyFigures>(); },
-                     [] { return MasteryGoals{}; }});
+  FmAdaptivePrac =
+      std::make_unique<TFmAdaptivePrac>(context, *Guides, PracticeStopwatch,
+                                        AdaptiveSource{[this] { return AdaptiveMaterialNow(); },
+                                                       [] { return std::vector<LineKeyFigures>(); },
+                                                       [this] { return FmOption->Goals(); }});
   SettingsLinks = std::make_unique<ProgramSettingsTargets>(*this);
   FmOption = std::make_unique<TFmOption>(context, *SettingsLinks, *PasswordDlg);
   MakeProgress = ModuleProgressFactory(ProgressModuleBesideProgram());
@@ -135,11 +140,38 @@ void TutorProgram::WireStatistics() {
   FmCoursePrac->SetRecorder(*Stats, PracticeKind::Course);
   FmAdaptivePrac->SetRecorder(*Stats, PracticeKind::Adaptive);
   for (TFmLinePractice* window : std::initializer_list<TFmLinePractice*>{
-           FmCoursePrac.get(), FmLetterPrac.get(), FmSentencePrac.get(), FmAdaptivePrac.get()}) {
+           FmLetterPrac.get(), FmSentencePrac.get(), FmAdaptivePrac.get()}) {
     window->OnLineCompleted([this] { FmOption->SaveProgress(); });
   }
+  FmCoursePrac->OnLineCompleted([this] {
+    FmOption->SaveProgress();
+    OfferAdaptiveLines();
+  });
   FmTextPrac->SetRecorder(*Stats);
   gameFrame->SetRecorder(*Stats);
+}
+
+void TutorProgram::OfferAdaptiveLines() {
+  const std::optional<LessonStart> lesson = FmCoursePrac->ReachedLesson();
+  if (!lesson) return;
+  KeyMastery mastery;
+  for (const LineKeyFigures& line : Stats->AttemptLines(CurrentLearner())) mastery.AddLine(line);
+  const std::string weak = KeysFarFromMastery(mastery, lesson->previousKeys, FmOption->Goals());
+  if (weak.empty()) return;
+  std::string shown;
+  for (char key : weak) shown += std::string(shown.empty() ? "" : " ") + key;
+  const std::string question = Translated(
+      "Shell",
+      QT_TRANSLATE_NOOP("Shell",
+                        "The last lesson's keys still go wrong often: %1. Practise three lines "
+                        "on the keys learned so far?"),
+      {shown});
+  if (context.dialogs.Message(MessageKind::Confirmation, MessageButtons::YesNo, question) !=
+      MessageAnswer::Yes)
+    return;
+  FmAdaptivePrac->StartOnKeys(lesson->taught, kOfferedLines);
+  context.showModal(*FmAdaptivePrac);
+  FmCoursePrac->ResumeGuides();
 }
 
 AdaptiveMaterial TutorProgram::AdaptiveMaterialNow() const {

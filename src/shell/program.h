@@ -87,6 +87,9 @@ class TutorProgram {
   void WireMenu();
   // The adaptive drills' material: the layout, the learner's game text and practice text.
   AdaptiveMaterial AdaptiveMaterialNow() const;
+  // At a course lesson's first line: when the previous lesson's keys went badly, a few
+  // adaptive lines on the keys learned so far, if the learner wants them.
+  void OfferAdaptiveLines();
   void WireStatistics();
   // The start-up panel until it is left with a learner no other instance runs for.
   void PickLearner();

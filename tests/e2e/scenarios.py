@@ -965,18 +965,53 @@ def screen_reader(display, program, data):
     return workdir
 
 
+def accessible_names():
+    """The names of everything a screen reader finds on the desktop."""
+    import pyatspi
+    names = set()
+    for app in pyatspi.Registry.getDesktop(0):
+        names.update(node.name for node in pyatspi.findAllDescendants(app, lambda n: n.name))
+    return names
+
+
+def adaptive_focus(display, program, data):
+    """Two course lines typed with k for every j: the adaptive drills then practise j, and the
+    Progress window names the confusion, as a screen reader reads them."""
+    display.start_accessibility_bus()
+    workdir = seeded_workdir(data)
+    course = read_bytes(os.path.join(workdir, "qzcourse.txt")).splitlines()
+    session = Session(display, program, workdir)
+    menu, _ = session.pick_learner()
+    for line in course[:2]:
+        type_course_line(display, session, menu, line.replace(b"j", b"k"))
+    os.environ.update(display.env())  # the accessibility client reads its bus from here
+
+    def named(prefix):
+        return [name for name in accessible_names() if name.startswith(prefix)] or None
+
+    session.open_window(menu, "alt+a", "Adaptive Drills")
+    focus = wait_until(lambda: named("Focus: j "), "the drills' focus on j")
+    assert focus[0].startswith("Focus: j  100 % wrong"), focus
+    display.crop(display.wait_window("Adaptive Drills"), display.temp("adaptive.png"))
+    display.keys("Escape")
+    display.wait_gone("Adaptive Drills")
+    session.open_window(menu, "alt+r", "Progress")
+    wait_until(lambda: named("typed k for j "), "the confusion in the Progress window")
+    display.keys("Escape")
+    display.wait_gone("Progress")
+    assert_exit(session.close_menu(menu))
+    return workdir
+
+
 def translated_windows(display, program, data):
     """Under a German and then a French locale the start-up panel, the main menu, the course
     window and the practice-time report speak the learner's language, as a screen reader
     reads them."""
     display.start_accessibility_bus()
     os.environ.update(display.env())  # the accessibility client reads its bus from here
-    import pyatspi
 
     def shown(texts):
-        names = set()
-        for app in pyatspi.Registry.getDesktop(0):
-            names.update(node.name for node in pyatspi.findAllDescendants(app, lambda n: n.name))
+        names = accessible_names()
         return all(any(text in name for name in names) for text in texts) or None
 
     for lang, panel, menu_text, course, report in (

@@ -201,6 +201,28 @@ TEST_F(ProgramTest, ACompletedCourseLineIsRecordedAndShownInProgress) {
   EXPECT_TRUE(t.dialogs.messages.empty());
 }
 
+TEST_F(ProgramTest, ALessonThatWentBadlyIsFollowedByAnOfferOfAdaptiveLinesOnItsKeys) {
+  t.dir.Write("course.txt", "fff jjj fff jjj fff jjj fff jjj\r\nddd kkk\r\n");
+  t.dir.Write("qz.txt", "jeff\r\n");
+  t.dir.Write("qzgame.txt", "jeff\r\n");
+  program.FmCoursePrac->SetTextFile("course.txt");
+  program.FmCoursePrac->LoadTextFile();
+  program.AboutBox->OfferLearners({"Anna"}, 0);
+  program.FmOption->LoadUserSettings(false);
+  t.dialogs.answers = {MessageAnswer::Yes};
+  t.random.values = {1};  // the drill's seed
+  for (char c : std::string("fff kkk fff kkk fff kkk fff kkk ")) {
+    t.clock.Advance(300);
+    program.FmCoursePrac->RichEdit1KeyPress(c);
+  }
+  EXPECT_EQ(t.dialogs.Texts().back(),
+            "The last lesson's keys still go wrong often: j. Practise three lines on the keys "
+            "learned so far?");
+  ASSERT_EQ(t.modalShown.back(), program.FmAdaptivePrac.get());
+  EXPECT_EQ(program.FmAdaptivePrac->Drill()->Included(), "fj");
+  EXPECT_EQ(program.FmAdaptivePrac->Drill()->Focus(), 'j');
+}
+
 TEST_F(ProgramTest, WithoutItsModuleProgressSaysWhyEachTimeAndTheMenuGoesOn) {
   const std::string module = t.dir.File(kProgressModuleFile);
   program.MakeProgress = ModuleProgressFactory(module);
