@@ -64,6 +64,27 @@ const std::vector<std::vector<const char*>> kMigrations = {
         "DROP TABLE learners",
         "ALTER TABLE new_learners RENAME TO learners",
     },
+    // A typing line's first attempts summed per character, letter pair and confusion
+    // (LineKeyFigures), from which a learner's key state is rebuilt. Characters as bytes.
+    {
+        "CREATE TABLE attempt_keys("
+        " result_id INTEGER NOT NULL REFERENCES results(id),"
+        " ch INTEGER NOT NULL,"
+        " expected INTEGER NOT NULL, first_wrong INTEGER NOT NULL,"
+        " timed INTEGER NOT NULL, time_ms INTEGER NOT NULL,"
+        " PRIMARY KEY(result_id, ch)) WITHOUT ROWID",
+        "CREATE TABLE attempt_pairs("
+        " result_id INTEGER NOT NULL REFERENCES results(id),"
+        " first INTEGER NOT NULL, second INTEGER NOT NULL,"
+        " expected INTEGER NOT NULL, first_wrong INTEGER NOT NULL,"
+        " timed INTEGER NOT NULL, time_ms INTEGER NOT NULL,"
+        " PRIMARY KEY(result_id, first, second)) WITHOUT ROWID",
+        "CREATE TABLE confusions("
+        " result_id INTEGER NOT NULL REFERENCES results(id),"
+        " expected INTEGER NOT NULL, typed INTEGER NOT NULL,"
+        " count INTEGER NOT NULL,"
+        " PRIMARY KEY(result_id, expected, typed)) WITHOUT ROWID",
+    },
 };
 
 // Why a file cannot be an SQLite database at all; empty when it may be one. An empty file is

@@ -31,7 +31,7 @@
 #include "practice/practice_recorder.h"
 
 inline constexpr const char* kStatsFileName = "qzstats.db";
-inline constexpr int kStatsSchemaVersion = 2;
+inline constexpr int kStatsSchemaVersion = 3;
 
 // The time a result is recorded at: UTC, and the local zone's offset then, which decides the
 // learner's day.
