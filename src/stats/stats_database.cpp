@@ -252,8 +252,15 @@ void StatsDatabase::DeleteLearner(const std::string& name) {
     const int64_t id = LearnerId(name, false);
     if (id <= 0) return id == 0;
     learnerIds_.erase(NameKey(name));
+    // The rows of a line's attempts before its results row, which they refer to.
     for (const char* sql :
-         {"DELETE FROM key_counts WHERE learner_id = ?", "DELETE FROM days WHERE learner_id = ?",
+         {"DELETE FROM attempt_keys WHERE result_id IN"
+          " (SELECT id FROM results WHERE learner_id = ?)",
+          "DELETE FROM attempt_pairs WHERE result_id IN"
+          " (SELECT id FROM results WHERE learner_id = ?)",
+          "DELETE FROM confusions WHERE result_id IN"
+          " (SELECT id FROM results WHERE learner_id = ?)",
+          "DELETE FROM key_counts WHERE learner_id = ?", "DELETE FROM days WHERE learner_id = ?",
           "DELETE FROM results WHERE learner_id = ?", "DELETE FROM learners WHERE id = ?"}) {
       QSqlQuery query(db_);
       query.prepare(sql);
