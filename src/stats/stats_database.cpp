@@ -12,6 +12,9 @@
 
 #include "platform/codepage.h"
 #include "platform/translation.h"
+#include "practice/key_mastery.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 constexpr int64_t kDayMs = 86400000;
@@ -222,8 +225,54 @@ bool StatsDatabase::Insert(int64_t id, int64_t day, const StoredResult& result) 
         query.addBindValue(value);
       }
     }
-    return Run(query) && AddToDay(id, day, result);
+    if (!Run(query)) return false;
+    const int64_t resultId = query.lastInsertId().toLongLong();
+    return AddToDay(id, day, result) && InsertAttempts(resultId, result.typing.attempts);
   }
+}
+
+// Bound by name: Qt binds a value by position at several times the cost, and a line has
+// hundreds.
+bool StatsDatabase::InsertAttempts(int64_t resultId, const std::vector<FirstAttempt>& attempts) {
+  if (attempts.empty()) return true;
+  const auto byte = [](char ch) { return Int(static_cast<unsigned char>(ch)); };
+  const auto bind = [](QSqlQuery& query, const KeyCount& count) {
+    query.bindValue(u":expected"_s, Int(count.expected));
+    query.bindValue(u":first_wrong"_s, Int(count.firstWrong));
+    query.bindValue(u":timed"_s, Int(count.timed));
+    query.bindValue(u":time_ms"_s, Int(count.timeMs));
+  };
+  const LineKeyFigures line = SumAttempts(attempts);
+  QSqlQuery& keys = Prepared(
+      "INSERT INTO attempt_keys(result_id, ch, expected, first_wrong, timed, time_ms)"
+      " VALUES(:result_id, :ch, :expected, :first_wrong, :timed, :time_ms)");
+  for (const auto& [ch, count] : line.keys) {
+    keys.bindValue(u":result_id"_s, Int(resultId));
+    keys.bindValue(u":ch"_s, byte(ch));
+    bind(keys, count);
+    if (!Run(keys)) return false;
+  }
+  QSqlQuery& pairs = Prepared(
+      "INSERT INTO attempt_pairs(result_id, first, second, expected, first_wrong, timed, time_ms)"
+      " VALUES(:result_id, :first, :second, :expected, :first_wrong, :timed, :time_ms)");
+  for (const auto& [pair, count] : line.pairs) {
+    pairs.bindValue(u":result_id"_s, Int(resultId));
+    pairs.bindValue(u":first"_s, byte(pair[0]));
+    pairs.bindValue(u":second"_s, byte(pair[1]));
+    bind(pairs, count);
+    if (!Run(pairs)) return false;
+  }
+  QSqlQuery& confusions = Prepared(
+      "INSERT INTO confusions(result_id, expected, typed, count)"
+      " VALUES(:result_id, :expected, :typed, :count)");
+  for (const auto& [confusion, count] : line.confusions) {
+    confusions.bindValue(u":result_id"_s, Int(resultId));
+    confusions.bindValue(u":expected"_s, byte(confusion.expected));
+    confusions.bindValue(u":typed"_s, byte(confusion.typed));
+    confusions.bindValue(u":count"_s, Int(count));
+    if (!Run(confusions)) return false;
+  }
+  return true;
 }
 
 bool StatsDatabase::AddToDay(int64_t learnerId, int64_t day, const StoredResult& result) {

@@ -135,6 +135,8 @@ class StatsDatabase final : public PracticeRecorder, public GameRecorder {
   // past the wait keeps them for the next try; any other failure gives the file up.
   bool WriteUnwritten();
   bool Insert(int64_t learnerId, int64_t day, const StoredResult& result);
+  // A typing line's first attempts, summed, under its results row.
+  bool InsertAttempts(int64_t resultId, const std::vector<FirstAttempt>& attempts);
   // Adds the result to the sums of its learner, kind and day.
   bool AddToDay(int64_t learnerId, int64_t day, const StoredResult& result);
 
