@@ -7,12 +7,12 @@
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVariant>
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
 #include "platform/codepage.h"
 #include "platform/translation.h"
-#include "practice/key_mastery.h"
 
 using namespace Qt::StringLiterals;
 
@@ -394,6 +394,61 @@ std::vector<KeyFigures> StatsDatabase::Keys(const std::string& learner) {
                              query.value(1).toLongLong(), query.value(2).toLongLong()});
            });
   return keys;
+}
+
+std::vector<LineKeyFigures> StatsDatabase::AttemptLines(const std::string& learner) {
+  std::vector<LineKeyFigures> lines;
+  std::vector<int64_t> ids;  // of the lines
+  const auto at = [](const QSqlQuery& query, int column) {
+    return query.value(column).toLongLong();
+  };
+  const auto ch = [&](const QSqlQuery& query, int column) {
+    return static_cast<char>(static_cast<unsigned char>(at(query, column)));
+  };
+  const auto count = [&](const QSqlQuery& query, int first) {
+    return KeyCount{at(query, first), at(query, first + 1), at(query, first + 2),
+                    at(query, first + 3)};
+  };
+  // Every line has keys; its pairs and confusions come in the same order, each found from
+  // the line of the row before.
+  SelectOf(learner,
+           "SELECT k.result_id, k.ch, k.expected, k.first_wrong, k.timed, k.time_ms"
+           " FROM results r JOIN attempt_keys k ON k.result_id = r.id"
+           " WHERE r.learner_id = ? ORDER BY r.finished_utc_ms, r.id",
+           {}, [&](const QSqlQuery& query) {
+             if (ids.empty() || ids.back() != at(query, 0)) {
+               ids.push_back(at(query, 0));
+               lines.emplace_back();
+             }
+             lines.back().keys[ch(query, 1)] = count(query, 2);
+           });
+  const auto lineOf = [&](size_t& from, int64_t id) -> LineKeyFigures* {
+    const auto found = std::find(ids.begin() + static_cast<std::ptrdiff_t>(from), ids.end(), id);
+    if (found == ids.end()) return nullptr;
+    from = static_cast<size_t>(found - ids.begin());
+    return &lines[from];
+  };
+  size_t from = 0;
+  SelectOf(learner,
+           "SELECT p.result_id, p.first, p.second, p.expected, p.first_wrong, p.timed, p.time_ms"
+           " FROM results r JOIN attempt_pairs p ON p.result_id = r.id"
+           " WHERE r.learner_id = ? ORDER BY r.finished_utc_ms, r.id",
+           {}, [&](const QSqlQuery& query) {
+             if (LineKeyFigures* line = lineOf(from, at(query, 0))) {
+               line->pairs[std::string{ch(query, 1), ch(query, 2)}] = count(query, 3);
+             }
+           });
+  from = 0;
+  SelectOf(learner,
+           "SELECT c.result_id, c.expected, c.typed, c.count"
+           " FROM results r JOIN confusions c ON c.result_id = r.id"
+           " WHERE r.learner_id = ? ORDER BY r.finished_utc_ms, r.id",
+           {}, [&](const QSqlQuery& query) {
+             if (LineKeyFigures* line = lineOf(from, at(query, 0))) {
+               line->confusions[{ch(query, 1), ch(query, 2)}] = at(query, 3);
+             }
+           });
+  return lines;
 }
 
 void StatsDatabase::SelectOf(const std::string& learner, const char* sql,

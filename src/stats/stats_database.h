@@ -28,6 +28,7 @@
 
 #include "game/game_recorder.h"
 #include "platform/dialogs.h"
+#include "practice/key_mastery.h"
 #include "practice/practice_recorder.h"
 
 inline constexpr const char* kStatsFileName = "qzstats.db";
@@ -96,6 +97,9 @@ class StatsDatabase final : public PracticeRecorder, public GameRecorder {
   // The newest results first, at most limit.
   std::vector<StoredResult> LastResults(const std::string& learner, int kind, int limit);
   std::vector<KeyFigures> Keys(const std::string& learner);
+  // The learner's typing lines recorded with their first attempts, oldest first, as
+  // SumAttempts summed them: what the learner's KeyMastery is rebuilt from.
+  std::vector<LineKeyFigures> AttemptLines(const std::string& learner);
 
   // Empty while the file is usable (or not yet made); otherwise why it is not.
   const std::string& FailureReason() const { return failure_; }
