@@ -683,12 +683,15 @@ int64_t StatsDatabase::LearnerId(const std::string& name, bool create) {
 bool StatsDatabase::WritePendingKeys(int64_t learnerId) {
   for (const auto& [ch, counts] : pendingKeys_) {
     QSqlQuery& query = Prepared(
-        "INSERT INTO key_counts(learner_id, ch, expected, wrong) VALUES(?, ?, ?, ?)"
+        "INSERT INTO key_counts(learner_id, ch, expected, wrong)"
+        " VALUES(:learner_id, :ch, :expected, :wrong)"
         " ON CONFLICT(learner_id, ch) DO UPDATE SET expected = expected + excluded.expected,"
         " wrong = wrong + excluded.wrong");
-    for (const QVariant& value : {Int(learnerId), Int(ch), Int(counts.first), Int(counts.second)}) {
-      query.addBindValue(value);
-    }
+    // By name, as the attempts (see InsertAttempts).
+    query.bindValue(u":learner_id"_s, Int(learnerId));
+    query.bindValue(u":ch"_s, Int(ch));
+    query.bindValue(u":expected"_s, Int(counts.first));
+    query.bindValue(u":wrong"_s, Int(counts.second));
     if (!Run(query)) return false;
   }
   return true;
