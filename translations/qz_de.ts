@@ -309,6 +309,10 @@
         <source>Focus: %1  %2 % wrong, %3 keys/min; goal %4 %, %5</source>
         <translation>Fokus: %1  %2 % falsch, %3 Anschläge/Min.; Ziel %4 %, %5</translation>
     </message>
+    <message>
+        <source>Focus: %1  too new to judge; goal %2 %, %3</source>
+        <translation>Fokus: %1  noch zu neu; Ziel %2 %, %3</translation>
+    </message>
 </context>
 <context>
     <name>Shell</name>

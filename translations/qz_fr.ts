@@ -309,6 +309,10 @@
         <source>Focus: %1  %2 % wrong, %3 keys/min; goal %4 %, %5</source>
         <translation>Cible : %1  %2 % d’erreurs, %3 frappes/min ; objectif %4 %, %5</translation>
     </message>
+    <message>
+        <source>Focus: %1  too new to judge; goal %2 %, %3</source>
+        <translation>Cible : %1  trop récente ; objectif %2 %, %3</translation>
+    </message>
 </context>
 <context>
     <name>Shell</name>

@@ -261,6 +261,11 @@ std::string AdaptiveDrill::StatusText() const {
   if (!focus_) return {};
   const KeyState& state = pair_.empty() ? mastery_.Of(focus_) : mastery_.OfPair(pair_);
   const std::string name = pair_.empty() ? std::string(1, focus_) : pair_;
+  if (!state.Judged()) {
+    return Translated(
+        "Practice", QT_TRANSLATE_NOOP("Practice", "Focus: %1  too new to judge; goal %2 %, %3"),
+        {name, std::to_string(goals_.errorPercent), std::to_string(goals_.keysPerMinute)});
+  }
   return Translated("Practice",
                     QT_TRANSLATE_NOOP("Practice", "Focus: %1  %2 % wrong, %3 keys/min; goal %4 %, %5"),
                     {name, std::to_string(std::lround(state.ErrorPercent())),

@@ -62,6 +62,8 @@ TEST_F(AdaptiveDrillsTest, ACourseOfferEndsAfterItsLinesOnTheTaughtKeys) {
   t.random.values = {7};
   window.StartOnKeys("fjdk", 2);
   EXPECT_EQ(window.Line().SampleLine().find_first_not_of("fjdk "), std::string::npos);
+  EXPECT_EQ(Control<QLabel>(window, "LbFocus")->text().toStdString(),
+            "Focus: k  too new to judge; goal 3 %, 150");
   TypeTheLine();
   EXPECT_EQ(window.result(), QDialog::Rejected);
   TypeTheLine();

@@ -81,6 +81,7 @@ T = {
     ("*", "Goal: keys a minute at least"): ("Ziel: mind. Anschläge/Min.", "Objectif : frappes/min au moins"),
     ("TButtonMenu", "&Adaptive Drills"): ("A&daptive Übungen", "Exercices a&daptés"),
     ("*", "Adaptive Drills"): ("Adaptive Übungen", "Exercices adaptés"),
+    ("*", "Focus: %1  too new to judge; goal %2 %, %3"): ("Fokus: %1  noch zu neu; Ziel %2 %, %3", "Cible : %1  trop récente ; objectif %2 %, %3"),
     ("*", "Focus: %1  %2 % wrong, %3 keys/min; goal %4 %, %5"): ("Fokus: %1  %2 % falsch, %3 Anschläge/Min.; Ziel %4 %, %5", "Cible : %1  %2 % d’erreurs, %3 frappes/min ; objectif %4 %, %5"),
     ("*", "The last lesson's keys still go wrong often: %1. Practise three lines on the keys learned so far?"): ("Die Tasten der letzten Lektion gehen noch oft daneben: %1. Drei Zeilen mit den bisher gelernten Tasten üben?", "Les touches de la dernière leçon sont encore souvent fausses : %1. S’exercer sur trois lignes avec les touches apprises jusqu’ici ?"),
     ("*", "Select a text file to be the content of the course"): ("Textdatei mit dem Inhalt des Kurses wählen", "Choisissez le fichier de texte du cours"),
