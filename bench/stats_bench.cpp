@@ -1,5 +1,5 @@
-// The statistics database on a real file: recording a completed line (its characters
-// included), and opening the Progress window on a learner with 100 000 recorded lines.
+// The statistics database on a real file: recording a completed line (its characters and first
+// attempts included), and opening the Progress window on a learner with 100 000 recorded lines.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -25,6 +25,10 @@ TypingResult CourseLine(int number) {
   line.timeMs = 9000 + number % 3000;
   line.rates = ComputeRates(line.chars, line.errors, line.words, line.timeMs);
   line.courseLine = number % 500 + 1;
+  for (const char* c = kLine; *c; ++c) {
+    const bool wrong = number % 45 == c - kLine;
+    line.attempts.push_back({*c, wrong ? 'x' : *c, wrong, c == kLine ? -1 : 150 + number % 90});
+  }
   return line;
 }
 

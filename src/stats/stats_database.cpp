@@ -7,11 +7,14 @@
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVariant>
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
 #include "platform/codepage.h"
 #include "platform/translation.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 constexpr int64_t kDayMs = 86400000;
@@ -63,6 +66,27 @@ const std::vector<std::vector<const char*>> kMigrations = {
         "INSERT INTO new_learners(id, name, name_key) SELECT id, name, name_key FROM learners",
         "DROP TABLE learners",
         "ALTER TABLE new_learners RENAME TO learners",
+    },
+    // A typing line's first attempts summed per character, letter pair and confusion
+    // (LineKeyFigures), from which a learner's key state is rebuilt. Characters as bytes.
+    {
+        "CREATE TABLE attempt_keys("
+        " result_id INTEGER NOT NULL REFERENCES results(id),"
+        " ch INTEGER NOT NULL,"
+        " expected INTEGER NOT NULL, first_wrong INTEGER NOT NULL,"
+        " timed INTEGER NOT NULL, time_ms INTEGER NOT NULL,"
+        " PRIMARY KEY(result_id, ch)) WITHOUT ROWID",
+        "CREATE TABLE attempt_pairs("
+        " result_id INTEGER NOT NULL REFERENCES results(id),"
+        " first INTEGER NOT NULL, second INTEGER NOT NULL,"
+        " expected INTEGER NOT NULL, first_wrong INTEGER NOT NULL,"
+        " timed INTEGER NOT NULL, time_ms INTEGER NOT NULL,"
+        " PRIMARY KEY(result_id, first, second)) WITHOUT ROWID",
+        "CREATE TABLE confusions("
+        " result_id INTEGER NOT NULL REFERENCES results(id),"
+        " expected INTEGER NOT NULL, typed INTEGER NOT NULL,"
+        " count INTEGER NOT NULL,"
+        " PRIMARY KEY(result_id, expected, typed)) WITHOUT ROWID",
     },
 };
 
@@ -201,8 +225,54 @@ bool StatsDatabase::Insert(int64_t id, int64_t day, const StoredResult& result) 
         query.addBindValue(value);
       }
     }
-    return Run(query) && AddToDay(id, day, result);
+    if (!Run(query)) return false;
+    const int64_t resultId = query.lastInsertId().toLongLong();
+    return AddToDay(id, day, result) && InsertAttempts(resultId, result.typing.attempts);
   }
+}
+
+// Bound by name: Qt binds a value by position at several times the cost, and a line has
+// hundreds.
+bool StatsDatabase::InsertAttempts(int64_t resultId, const std::vector<FirstAttempt>& attempts) {
+  if (attempts.empty()) return true;
+  const auto byte = [](char ch) { return Int(static_cast<unsigned char>(ch)); };
+  const auto bind = [](QSqlQuery& query, const KeyCount& count) {
+    query.bindValue(u":expected"_s, Int(count.expected));
+    query.bindValue(u":first_wrong"_s, Int(count.firstWrong));
+    query.bindValue(u":timed"_s, Int(count.timed));
+    query.bindValue(u":time_ms"_s, Int(count.timeMs));
+  };
+  const LineKeyFigures line = SumAttempts(attempts);
+  QSqlQuery& keys = Prepared(
+      "INSERT INTO attempt_keys(result_id, ch, expected, first_wrong, timed, time_ms)"
+      " VALUES(:result_id, :ch, :expected, :first_wrong, :timed, :time_ms)");
+  for (const auto& [ch, count] : line.keys) {
+    keys.bindValue(u":result_id"_s, Int(resultId));
+    keys.bindValue(u":ch"_s, byte(ch));
+    bind(keys, count);
+    if (!Run(keys)) return false;
+  }
+  QSqlQuery& pairs = Prepared(
+      "INSERT INTO attempt_pairs(result_id, first, second, expected, first_wrong, timed, time_ms)"
+      " VALUES(:result_id, :first, :second, :expected, :first_wrong, :timed, :time_ms)");
+  for (const auto& [pair, count] : line.pairs) {
+    pairs.bindValue(u":result_id"_s, Int(resultId));
+    pairs.bindValue(u":first"_s, byte(pair[0]));
+    pairs.bindValue(u":second"_s, byte(pair[1]));
+    bind(pairs, count);
+    if (!Run(pairs)) return false;
+  }
+  QSqlQuery& confusions = Prepared(
+      "INSERT INTO confusions(result_id, expected, typed, count)"
+      " VALUES(:result_id, :expected, :typed, :count)");
+  for (const auto& [confusion, count] : line.confusions) {
+    confusions.bindValue(u":result_id"_s, Int(resultId));
+    confusions.bindValue(u":expected"_s, byte(confusion.expected));
+    confusions.bindValue(u":typed"_s, byte(confusion.typed));
+    confusions.bindValue(u":count"_s, Int(count));
+    if (!Run(confusions)) return false;
+  }
+  return true;
 }
 
 bool StatsDatabase::AddToDay(int64_t learnerId, int64_t day, const StoredResult& result) {
@@ -231,8 +301,15 @@ void StatsDatabase::DeleteLearner(const std::string& name) {
     const int64_t id = LearnerId(name, false);
     if (id <= 0) return id == 0;
     learnerIds_.erase(NameKey(name));
+    // The rows of a line's attempts before its results row, which they refer to.
     for (const char* sql :
-         {"DELETE FROM key_counts WHERE learner_id = ?", "DELETE FROM days WHERE learner_id = ?",
+         {"DELETE FROM attempt_keys WHERE result_id IN"
+          " (SELECT id FROM results WHERE learner_id = ?)",
+          "DELETE FROM attempt_pairs WHERE result_id IN"
+          " (SELECT id FROM results WHERE learner_id = ?)",
+          "DELETE FROM confusions WHERE result_id IN"
+          " (SELECT id FROM results WHERE learner_id = ?)",
+          "DELETE FROM key_counts WHERE learner_id = ?", "DELETE FROM days WHERE learner_id = ?",
           "DELETE FROM results WHERE learner_id = ?", "DELETE FROM learners WHERE id = ?"}) {
       QSqlQuery query(db_);
       query.prepare(sql);
@@ -317,6 +394,61 @@ std::vector<KeyFigures> StatsDatabase::Keys(const std::string& learner) {
                              query.value(1).toLongLong(), query.value(2).toLongLong()});
            });
   return keys;
+}
+
+std::vector<LineKeyFigures> StatsDatabase::AttemptLines(const std::string& learner) {
+  std::vector<LineKeyFigures> lines;
+  std::vector<int64_t> ids;  // of the lines
+  const auto at = [](const QSqlQuery& query, int column) {
+    return query.value(column).toLongLong();
+  };
+  const auto ch = [&](const QSqlQuery& query, int column) {
+    return static_cast<char>(static_cast<unsigned char>(at(query, column)));
+  };
+  const auto count = [&](const QSqlQuery& query, int first) {
+    return KeyCount{at(query, first), at(query, first + 1), at(query, first + 2),
+                    at(query, first + 3)};
+  };
+  // Every line has keys; its pairs and confusions come in the same order, each found from
+  // the line of the row before.
+  SelectOf(learner,
+           "SELECT k.result_id, k.ch, k.expected, k.first_wrong, k.timed, k.time_ms"
+           " FROM results r JOIN attempt_keys k ON k.result_id = r.id"
+           " WHERE r.learner_id = ? ORDER BY r.finished_utc_ms, r.id",
+           {}, [&](const QSqlQuery& query) {
+             if (ids.empty() || ids.back() != at(query, 0)) {
+               ids.push_back(at(query, 0));
+               lines.emplace_back();
+             }
+             lines.back().keys[ch(query, 1)] = count(query, 2);
+           });
+  const auto lineOf = [&](size_t& from, int64_t id) -> LineKeyFigures* {
+    const auto found = std::find(ids.begin() + static_cast<std::ptrdiff_t>(from), ids.end(), id);
+    if (found == ids.end()) return nullptr;
+    from = static_cast<size_t>(found - ids.begin());
+    return &lines[from];
+  };
+  size_t from = 0;
+  SelectOf(learner,
+           "SELECT p.result_id, p.first, p.second, p.expected, p.first_wrong, p.timed, p.time_ms"
+           " FROM results r JOIN attempt_pairs p ON p.result_id = r.id"
+           " WHERE r.learner_id = ? ORDER BY r.finished_utc_ms, r.id",
+           {}, [&](const QSqlQuery& query) {
+             if (LineKeyFigures* line = lineOf(from, at(query, 0))) {
+               line->pairs[std::string{ch(query, 1), ch(query, 2)}] = count(query, 3);
+             }
+           });
+  from = 0;
+  SelectOf(learner,
+           "SELECT c.result_id, c.expected, c.typed, c.count"
+           " FROM results r JOIN confusions c ON c.result_id = r.id"
+           " WHERE r.learner_id = ? ORDER BY r.finished_utc_ms, r.id",
+           {}, [&](const QSqlQuery& query) {
+             if (LineKeyFigures* line = lineOf(from, at(query, 0))) {
+               line->confusions[{ch(query, 1), ch(query, 2)}] = at(query, 3);
+             }
+           });
+  return lines;
 }
 
 void StatsDatabase::SelectOf(const std::string& learner, const char* sql,

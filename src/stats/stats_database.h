@@ -28,10 +28,11 @@
 
 #include "game/game_recorder.h"
 #include "platform/dialogs.h"
+#include "practice/key_mastery.h"
 #include "practice/practice_recorder.h"
 
 inline constexpr const char* kStatsFileName = "qzstats.db";
-inline constexpr int kStatsSchemaVersion = 2;
+inline constexpr int kStatsSchemaVersion = 3;
 
 // The time a result is recorded at: UTC, and the local zone's offset then, which decides the
 // learner's day.
@@ -96,6 +97,9 @@ class StatsDatabase final : public PracticeRecorder, public GameRecorder {
   // The newest results first, at most limit.
   std::vector<StoredResult> LastResults(const std::string& learner, int kind, int limit);
   std::vector<KeyFigures> Keys(const std::string& learner);
+  // The learner's typing lines recorded with their first attempts, oldest first, as
+  // SumAttempts summed them: what the learner's KeyMastery is rebuilt from.
+  std::vector<LineKeyFigures> AttemptLines(const std::string& learner);
 
   // Empty while the file is usable (or not yet made); otherwise why it is not.
   const std::string& FailureReason() const { return failure_; }
@@ -135,6 +139,8 @@ class StatsDatabase final : public PracticeRecorder, public GameRecorder {
   // past the wait keeps them for the next try; any other failure gives the file up.
   bool WriteUnwritten();
   bool Insert(int64_t learnerId, int64_t day, const StoredResult& result);
+  // A typing line's first attempts, summed, under its results row.
+  bool InsertAttempts(int64_t resultId, const std::vector<FirstAttempt>& attempts);
   // Adds the result to the sums of its learner, kind and day.
   bool AddToDay(int64_t learnerId, int64_t day, const StoredResult& result);
 

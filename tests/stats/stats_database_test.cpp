@@ -307,11 +307,17 @@ TEST_F(StatsDatabaseTest, ALearnerDeletedByAnotherInstanceLeavesNothingToTheNext
 TEST_F(StatsDatabaseTest, AFileOfTheFirstVersionKeepsItsLearnersAndResults) {
   db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));
   db.reset();
-  { RawFile(path).Exec("PRAGMA user_version = 1"); }
+  {
+    RawFile raw(path);
+    for (const char* table : {"attempt_keys", "attempt_pairs", "confusions"}) {
+      raw.Exec(QString("DROP TABLE %1").arg(table));
+    }
+    raw.Exec("PRAGMA user_version = 1");
+  }
   db = Open();
   db->TypingFinished(Line(PracticeKind::Sentence, 20, 0, 3000));
   EXPECT_EQ(db->LastResults("Anna", 0, 10).size(), 2u);
-  EXPECT_EQ(RawFile(path).Value("PRAGMA user_version").toInt(), 2);
+  EXPECT_EQ(RawFile(path).Value("PRAGMA user_version").toInt(), kStatsSchemaVersion);
 }
 
 TEST_F(StatsDatabaseTest, AFileWhoseCheckpointWasCutShortIsReadFromItsWalAndRecordedInto) {
