@@ -305,6 +305,10 @@
         <source>Can you really type so fast?  Do be patient.</source>
         <translation>Können Sie wirklich so schnell tippen?  Bitte haben Sie Geduld.</translation>
     </message>
+    <message>
+        <source>Focus: %1  %2 % wrong, %3 keys/min; goal %4 %, %5</source>
+        <translation>Fokus: %1  %2 % falsch, %3 Anschläge/Min.; Ziel %4 %, %5</translation>
+    </message>
 </context>
 <context>
     <name>Shell</name>
@@ -332,6 +336,10 @@
         <source>qzhelp.rtf</source>
         <extracomment>The help file in this language, shipped beside the English qzhelp.rtf.</extracomment>
         <translation>qzhelp-de.rtf</translation>
+    </message>
+    <message>
+        <source>The last lesson&apos;s keys still go wrong often: %1. Practise three lines on the keys learned so far?</source>
+        <translation>Die Tasten der letzten Lektion gehen noch oft daneben: %1. Drei Zeilen mit den bisher gelernten Tasten üben?</translation>
     </message>
 </context>
 <context>
@@ -396,6 +404,10 @@ Ein Lehrer für das Zehnfingersystem</translation>
     <message>
         <source>&amp;Exit</source>
         <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Adaptive Drills</source>
+        <translation>A&amp;daptive Übungen</translation>
     </message>
 </context>
 <context>
@@ -547,6 +559,13 @@ Ein Lehrer für das Zehnfingersystem</translation>
     <message>
         <source>If you cancel it, you must fill it later with another setting.</source>
         <translation>Wenn Sie die Taste verwerfen, müssen Sie sie später neu festlegen.</translation>
+    </message>
+</context>
+<context>
+    <name>TFmAdaptivePrac</name>
+    <message>
+        <source>Adaptive Drills</source>
+        <translation>Adaptive Übungen</translation>
     </message>
 </context>
 <context>
@@ -832,6 +851,38 @@ Die Textdateien liegen im Arbeitsordner von QZ Typing Tutor. Kurs, Sätze und Sp
     <message>
         <source>%1   %2 of %3 wrong (%4%)</source>
         <translation>%1   %2 von %3 falsch (%4%)</translation>
+    </message>
+    <message>
+        <source>Adaptive Drills</source>
+        <translation>Adaptive Übungen</translation>
+    </message>
+    <message>
+        <source>Practise these &amp;keys</source>
+        <translation>Diese &amp;Tasten üben</translation>
+    </message>
+    <message>
+        <source>Fill: first attempts wrong lately, from white (none) to red (%1% or more). Frame: speed, from red (half the goal of %2 keys/min) to green (the goal).</source>
+        <translation>Füllung: zuletzt falsche erste Anschläge, von Weiß (keine) bis Rot (%1% oder mehr). Rahmen: Tempo, von Rot (halbes Ziel von %2 Anschlägen/Min.) bis Grün (das Ziel).</translation>
+    </message>
+    <message>
+        <source>Mastered letters: %1 of %2</source>
+        <translation>Beherrschte Buchstaben: %1 von %2</translation>
+    </message>
+    <message>
+        <source>typed %1 for %2 once</source>
+        <translation>%1 statt %2 getippt, einmal</translation>
+    </message>
+    <message>
+        <source>typed %1 for %2 %3 times</source>
+        <translation>%1 statt %2 getippt, %3-mal</translation>
+    </message>
+    <message>
+        <source>No key is judged short of the goals yet.</source>
+        <translation>Noch keine Taste gilt als unter den Zielen.</translation>
+    </message>
+    <message>
+        <source>Furthest from the goals: %1</source>
+        <translation>Am weitesten von den Zielen: %1</translation>
     </message>
 </context>
 <context>

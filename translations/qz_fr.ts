@@ -305,6 +305,10 @@
         <source>Can you really type so fast?  Do be patient.</source>
         <translation>Tapez-vous vraiment si vite ?  Soyez patient.</translation>
     </message>
+    <message>
+        <source>Focus: %1  %2 % wrong, %3 keys/min; goal %4 %, %5</source>
+        <translation>Cible : %1  %2 % d’erreurs, %3 frappes/min ; objectif %4 %, %5</translation>
+    </message>
 </context>
 <context>
     <name>Shell</name>
@@ -332,6 +336,10 @@
         <source>qzhelp.rtf</source>
         <extracomment>The help file in this language, shipped beside the English qzhelp.rtf.</extracomment>
         <translation>qzhelp-fr.rtf</translation>
+    </message>
+    <message>
+        <source>The last lesson&apos;s keys still go wrong often: %1. Practise three lines on the keys learned so far?</source>
+        <translation>Les touches de la dernière leçon sont encore souvent fausses : %1. S’exercer sur trois lignes avec les touches apprises jusqu’ici ?</translation>
     </message>
 </context>
 <context>
@@ -396,6 +404,10 @@ Un professeur de dactylographie</translation>
     <message>
         <source>&amp;Exit</source>
         <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Adaptive Drills</source>
+        <translation>Exercices a&amp;daptés</translation>
     </message>
 </context>
 <context>
@@ -547,6 +559,13 @@ Un professeur de dactylographie</translation>
     <message>
         <source>If you cancel it, you must fill it later with another setting.</source>
         <translation>Si vous l’annulez, il faudra la redéfinir plus tard.</translation>
+    </message>
+</context>
+<context>
+    <name>TFmAdaptivePrac</name>
+    <message>
+        <source>Adaptive Drills</source>
+        <translation>Exercices adaptés</translation>
     </message>
 </context>
 <context>
@@ -832,6 +851,38 @@ Les fichiers de texte se trouvent dans le dossier de travail de QZ Typing Tutor.
     <message>
         <source>%1   %2 of %3 wrong (%4%)</source>
         <translation>%1   %2 sur %3 faux (%4%)</translation>
+    </message>
+    <message>
+        <source>Adaptive Drills</source>
+        <translation>Exercices adaptés</translation>
+    </message>
+    <message>
+        <source>Practise these &amp;keys</source>
+        <translation>Exercer ces &amp;touches</translation>
+    </message>
+    <message>
+        <source>Fill: first attempts wrong lately, from white (none) to red (%1% or more). Frame: speed, from red (half the goal of %2 keys/min) to green (the goal).</source>
+        <translation>Fond : premières frappes fausses ces derniers temps, du blanc (aucune) au rouge (%1% ou plus). Cadre : vitesse, du rouge (moitié de l’objectif de %2 frappes/min) au vert (l’objectif).</translation>
+    </message>
+    <message>
+        <source>Mastered letters: %1 of %2</source>
+        <translation>Lettres maîtrisées : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>typed %1 for %2 once</source>
+        <translation>tapé %1 au lieu de %2, une fois</translation>
+    </message>
+    <message>
+        <source>typed %1 for %2 %3 times</source>
+        <translation>tapé %1 au lieu de %2, %3 fois</translation>
+    </message>
+    <message>
+        <source>No key is judged short of the goals yet.</source>
+        <translation>Aucune touche n’est encore jugée en deçà des objectifs.</translation>
+    </message>
+    <message>
+        <source>Furthest from the goals: %1</source>
+        <translation>Les plus loin des objectifs : %1</translation>
     </message>
 </context>
 <context>
