@@ -50,11 +50,11 @@ TutorProgram::TutorProgram(WindowContext& windowContext)
   FmSentencePrac = std::make_unique<TFmSentencePrac>(context, *Guides, PracticeStopwatch);
   FmLetterPrac = std::make_unique<TFmLetterPrac>(context, *Guides, PracticeStopwatch);
   FmCoursePrac = std::make_unique<TFmCoursePrac>(context, *Guides, PracticeStopwatch);
-  FmAdaptivePrac =
-      std::make_unique<TFmAdaptivePrac>(context, *Guides, PracticeStopwatch,
-                                        AdaptiveSource{[this] { return AdaptiveMaterialNow(); },
-                                                       [] { return std::vector<LineKeyFigures>(); },
-                                                       [this] { return FmOption->Goals(); }});
+  FmAdaptivePrac = std::make_unique<TFmAdaptivePrac>(
+      context, *Guides, PracticeStopwatch,
+      AdaptiveSource{[this] { return AdaptiveMaterialNow(); },
+                     [this] { return Stats->AttemptLines(CurrentLearner()); },
+                     [this] { return FmOption->Goals(); }});
   SettingsLinks = std::make_unique<ProgramSettingsTargets>(*this);
   FmOption = std::make_unique<TFmOption>(context, *SettingsLinks, *PasswordDlg);
   MakeProgress = ModuleProgressFactory(ProgressModuleBesideProgram());

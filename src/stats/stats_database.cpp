@@ -532,18 +532,7 @@ bool StatsDatabase::OpenFile() {
     error_ = ErrorText(db_.lastError());
     return false;
   }
-  if (existed) {
-    QSqlQuery check(db_);
-    if (!check.exec("PRAGMA quick_check(1)") || !check.next()) {
-      error_ = ErrorText(check.lastError());
-      return false;
-    }
-    if (const QString verdict = check.value(0).toString(); verdict != "ok") {
-      error_ =
-          BytesOf(QCoreApplication::translate("Errors", "the file is damaged: %1").arg(verdict));
-      return false;
-    }
-  }
+  if (existed && !CheckTables()) return false;
   int version = 0;
   // Judged before anything is written, so a file refused is left as it is; in one read
   // transaction, so that the version and the tables are of one state of the file.
@@ -566,6 +555,32 @@ bool StatsDatabase::OpenFile() {
     }
     return Exec(QString("PRAGMA user_version = %1").arg(kStatsSchemaVersion));
   }) && Exec("PRAGMA foreign_keys = ON");
+}
+
+bool StatsDatabase::CheckTables() {
+  // The tables of results and sums, not the attempt rows: ten times their size, reading those
+  // at every opening kept a long history's learner waiting for seconds.
+  QSqlQuery tables(db_);
+  if (!tables.exec("SELECT name FROM sqlite_master WHERE type = 'table' AND name IN"
+                   " ('learners', 'results', 'days', 'key_counts')")) {
+    error_ = ErrorText(tables.lastError());
+    return false;
+  }
+  QStringList names;
+  while (tables.next()) names << tables.value(0).toString();
+  for (const QString& name : names) {
+    QSqlQuery check(db_);
+    if (!check.exec(QString("PRAGMA quick_check(%1)").arg(name)) || !check.next()) {
+      error_ = ErrorText(check.lastError());
+      return false;
+    }
+    if (const QString verdict = check.value(0).toString(); verdict != "ok") {
+      error_ =
+          BytesOf(QCoreApplication::translate("Errors", "the file is damaged: %1").arg(verdict));
+      return false;
+    }
+  }
+  return true;
 }
 
 bool StatsDatabase::ReadVersion(int& version) {
@@ -683,12 +698,15 @@ int64_t StatsDatabase::LearnerId(const std::string& name, bool create) {
 bool StatsDatabase::WritePendingKeys(int64_t learnerId) {
   for (const auto& [ch, counts] : pendingKeys_) {
     QSqlQuery& query = Prepared(
-        "INSERT INTO key_counts(learner_id, ch, expected, wrong) VALUES(?, ?, ?, ?)"
+        "INSERT INTO key_counts(learner_id, ch, expected, wrong)"
+        " VALUES(:learner_id, :ch, :expected, :wrong)"
         " ON CONFLICT(learner_id, ch) DO UPDATE SET expected = expected + excluded.expected,"
         " wrong = wrong + excluded.wrong");
-    for (const QVariant& value : {Int(learnerId), Int(ch), Int(counts.first), Int(counts.second)}) {
-      query.addBindValue(value);
-    }
+    // By name, as the attempts (see InsertAttempts).
+    query.bindValue(u":learner_id"_s, Int(learnerId));
+    query.bindValue(u":ch"_s, Int(ch));
+    query.bindValue(u":expected"_s, Int(counts.first));
+    query.bindValue(u":wrong"_s, Int(counts.second));
     if (!Run(query)) return false;
   }
   return true;

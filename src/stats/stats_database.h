@@ -114,6 +114,8 @@ class StatsDatabase final : public PracticeRecorder, public GameRecorder {
   // The schema version of the file; false (error_ says why) for a file of another program or
   // a newer version.
   bool ReadVersion(int& version);
+  // An existing file's tables of results and sums are intact; false (error_ says why) when not.
+  bool CheckTables();
   // Runs work in one transaction, rolled back when it fails (error_ then says why).
   bool Transaction(const std::function<bool()>& work);
   // The same, with a failure shown and the file given up.

@@ -50,7 +50,7 @@ def value_of(ini_bytes, name, key):
     return None
 
 
-MENU_SIZE = (198, 348)
+MENU_SIZE = (198, 385)
 # What the sanitized program may hold at the main menu: a few times its usual need, far below
 # the gigabytes that drawing keys in 3000-point fonts took.
 MEMORY_LIMIT_MIB = 400

@@ -217,6 +217,7 @@ TEST_F(ProgramTest, ALessonThatWentBadlyIsFollowedByAnOfferOfAdaptiveLinesOnItsK
   t.dir.Write("course.txt", "fff jjj fff jjj fff jjj fff jjj\r\nddd kkk\r\n");
   t.dir.Write("qz.txt", "jeff\r\n");
   t.dir.Write("qzgame.txt", "jeff\r\n");
+  program.FmSentencePrac->SetTextFile("qz.txt");
   program.FmCoursePrac->SetTextFile("course.txt");
   program.FmCoursePrac->LoadTextFile();
   program.AboutBox->OfferLearners({"Anna"}, 0);

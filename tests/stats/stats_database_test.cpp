@@ -32,6 +32,15 @@ TypingResult Line(PracticeKind kind, int64_t chars, int64_t errors, int64_t time
   return line;
 }
 
+// First attempts at expected, typed as typed; every fourth after a long pause.
+std::vector<FirstAttempt> Attempts(const std::string& expected, const std::string& typed) {
+  std::vector<FirstAttempt> attempts;
+  for (size_t i = 0; i < expected.size(); ++i) {
+    attempts.push_back({expected[i], typed[i], expected[i] != typed[i], i % 4 ? 100 : -1});
+  }
+  return attempts;
+}
+
 // A second connection of the test's own, to look into the file or to lock it.
 class RawFile {
  public:
@@ -73,6 +82,15 @@ struct StatsDatabaseTest : ::testing::Test {
         });
   }
   bool FileExists() const { return std::filesystem::exists(path); }
+  // The file as an older version left it.
+  void MakeOlder(int version) {
+    db.reset();
+    RawFile raw(path);
+    for (const char* table : {"attempt_keys", "attempt_pairs", "confusions"}) {
+      raw.Exec(QString("DROP TABLE %1").arg(table));
+    }
+    raw.Exec(QString("PRAGMA user_version = %1").arg(version));
+  }
 };
 
 TEST_F(StatsDatabaseTest, RecordsResultsNewestFirstUnderTheLearnersName) {
@@ -162,12 +180,28 @@ TEST_F(StatsDatabaseTest, CharactersAreCountedWithTheNextRecordOrAFlush) {
   EXPECT_EQ(keys[1].wrong, 2);
 }
 
+TEST_F(StatsDatabaseTest, AttemptLinesGiveBackEachLinesFiguresOldestFirst) {
+  TypingResult first = Line(PracticeKind::Course, 8, 1, 3000, 1);
+  first.attempts = Attempts("the tea\xe9", "thr tea\xe9");
+  TypingResult second = Line(PracticeKind::Free, 2, 0, 1000);
+  second.attempts = Attempts("ok", "ok");
+  db->TypingFinished(first);
+  db->TypingFinished(Line(PracticeKind::Paragraph, 10, 0, 3000));  // no attempts, no line
+  db->TypingFinished(second);
+
+  EXPECT_EQ(db->AttemptLines("Anna"), (std::vector<LineKeyFigures>{SumAttempts(first.attempts),
+                                                                   SumAttempts(second.attempts)}));
+  EXPECT_EQ(RawFile(path).Value("SELECT max(ch) FROM attempt_keys").toInt(), 0xe9);
+}
+
 TEST_F(StatsDatabaseTest, DeletingALearnerTakesOnlyTheirHistory) {
   db->KeyTyped('q', true);
-  db->TypingFinished(Line(PracticeKind::Sentence, 10, 1, 3000));
+  TypingResult line = Line(PracticeKind::Sentence, 10, 1, 3000);
+  line.attempts = Attempts("qa", "wa");
+  db->TypingFinished(line);
   learner = "Bert";
   db->KeyTyped('q', false);
-  db->TypingFinished(Line(PracticeKind::Sentence, 20, 0, 3000));
+  db->TypingFinished(line);
 
   db->DeleteLearner("ANNA");
   db->DeleteLearner("Nobody");
@@ -176,6 +210,7 @@ TEST_F(StatsDatabaseTest, DeletingALearnerTakesOnlyTheirHistory) {
   EXPECT_TRUE(db->Keys("Anna").empty());
   EXPECT_EQ(db->LastResults("Bert", 0, 10).size(), 1u);
   EXPECT_EQ(db->Keys("Bert").size(), 1u);
+  EXPECT_EQ(db->AttemptLines("Bert").size(), 1u);
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -306,17 +341,22 @@ TEST_F(StatsDatabaseTest, ALearnerDeletedByAnotherInstanceLeavesNothingToTheNext
 
 TEST_F(StatsDatabaseTest, AFileOfTheFirstVersionKeepsItsLearnersAndResults) {
   db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));
-  db.reset();
-  {
-    RawFile raw(path);
-    for (const char* table : {"attempt_keys", "attempt_pairs", "confusions"}) {
-      raw.Exec(QString("DROP TABLE %1").arg(table));
-    }
-    raw.Exec("PRAGMA user_version = 1");
-  }
+  MakeOlder(1);
   db = Open();
   db->TypingFinished(Line(PracticeKind::Sentence, 20, 0, 3000));
   EXPECT_EQ(db->LastResults("Anna", 0, 10).size(), 2u);
+  EXPECT_EQ(RawFile(path).Value("PRAGMA user_version").toInt(), kStatsSchemaVersion);
+}
+
+TEST_F(StatsDatabaseTest, AFileOfTheSecondVersionRecordsAttemptsOnceMigrated) {
+  db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));
+  MakeOlder(2);
+  db = Open();
+  TypingResult line = Line(PracticeKind::Sentence, 2, 1, 1000);
+  line.attempts = Attempts("ok", "oj");
+  db->TypingFinished(line);
+  EXPECT_EQ(db->LastResults("Anna", 0, 10).size(), 2u);
+  EXPECT_EQ(db->AttemptLines("Anna"), std::vector<LineKeyFigures>{SumAttempts(line.attempts)});
   EXPECT_EQ(RawFile(path).Value("PRAGMA user_version").toInt(), kStatsSchemaVersion);
 }
 
