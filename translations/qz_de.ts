@@ -860,6 +860,34 @@ Die Textdateien liegen im Arbeitsordner von QZ Typing Tutor. Kurs, Sätze und Sp
         <source>Adaptive Drills</source>
         <translation>Adaptive Übungen</translation>
     </message>
+    <message>
+        <source>Practise these &amp;keys</source>
+        <translation>Diese &amp;Tasten üben</translation>
+    </message>
+    <message>
+        <source>Fill: first attempts wrong lately, from white (none) to red (%1% or more). Frame: speed, from red (half the goal of %2 keys/min) to green (the goal).</source>
+        <translation>Füllung: zuletzt falsche erste Anschläge, von Weiß (keine) bis Rot (%1% oder mehr). Rahmen: Tempo, von Rot (halbes Ziel von %2 Anschlägen/Min.) bis Grün (das Ziel).</translation>
+    </message>
+    <message>
+        <source>Mastered letters: %1 of %2</source>
+        <translation>Beherrschte Buchstaben: %1 von %2</translation>
+    </message>
+    <message>
+        <source>typed %1 for %2 once</source>
+        <translation>%1 statt %2 getippt, einmal</translation>
+    </message>
+    <message>
+        <source>typed %1 for %2 %3 times</source>
+        <translation>%1 statt %2 getippt, %3-mal</translation>
+    </message>
+    <message>
+        <source>No key is judged short of the goals yet.</source>
+        <translation>Noch keine Taste gilt als unter den Zielen.</translation>
+    </message>
+    <message>
+        <source>Furthest from the goals: %1</source>
+        <translation>Am weitesten von den Zielen: %1</translation>
+    </message>
 </context>
 <context>
     <name>TFmSentencePrac</name>

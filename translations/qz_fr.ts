@@ -860,6 +860,34 @@ Les fichiers de texte se trouvent dans le dossier de travail de QZ Typing Tutor.
         <source>Adaptive Drills</source>
         <translation>Exercices adaptés</translation>
     </message>
+    <message>
+        <source>Practise these &amp;keys</source>
+        <translation>Exercer ces &amp;touches</translation>
+    </message>
+    <message>
+        <source>Fill: first attempts wrong lately, from white (none) to red (%1% or more). Frame: speed, from red (half the goal of %2 keys/min) to green (the goal).</source>
+        <translation>Fond : premières frappes fausses ces derniers temps, du blanc (aucune) au rouge (%1% ou plus). Cadre : vitesse, du rouge (moitié de l’objectif de %2 frappes/min) au vert (l’objectif).</translation>
+    </message>
+    <message>
+        <source>Mastered letters: %1 of %2</source>
+        <translation>Lettres maîtrisées : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>typed %1 for %2 once</source>
+        <translation>tapé %1 au lieu de %2, une fois</translation>
+    </message>
+    <message>
+        <source>typed %1 for %2 %3 times</source>
+        <translation>tapé %1 au lieu de %2, %3 fois</translation>
+    </message>
+    <message>
+        <source>No key is judged short of the goals yet.</source>
+        <translation>Aucune touche n’est encore jugée en deçà des objectifs.</translation>
+    </message>
+    <message>
+        <source>Furthest from the goals: %1</source>
+        <translation>Les plus loin des objectifs : %1</translation>
+    </message>
 </context>
 <context>
     <name>TFmSentencePrac</name>

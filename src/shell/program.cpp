@@ -116,7 +116,16 @@ void TutorProgram::WireMenu() {
   menu.actions.options = [this] { context.showModal(*FmOption); };
   menu.actions.progress = [this] {
     if (!FmProgress) {
-      FmProgress = MakeProgress(context, *Stats, Layout, [this] { return CurrentLearner(); });
+      FmProgress = MakeProgress(
+          context, *Stats, Layout, [this] { return CurrentLearner(); },
+          [this] { return FmOption->Goals(); },
+          [this](const std::string& keys) {
+            Guarded(context.dialogs, [&] {
+              FmProgress->reject();
+              FmAdaptivePrac->StartFocusedOn(keys);
+              context.showModal(*FmAdaptivePrac);
+            });
+          });
     }
     FmProgress->Open();
     context.showModal(*FmProgress);

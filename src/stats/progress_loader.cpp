@@ -27,8 +27,10 @@ ProgressMaker* LoadMaker(const std::string& path) {
 ProgressFactory ModuleProgressFactory(std::string path) {
   auto maker = std::make_shared<ProgressMaker*>(nullptr);
   return [path = std::move(path), maker](WindowContext& context, StatsDatabase& stats,
-                                         const LayoutRec& layout, LearnerSource learner) {
+                                         const LayoutRec& layout, LearnerSource learner,
+                                         GoalsSource goals, PractiseKeys practise) {
     if (!*maker) *maker = LoadMaker(path);
-    return std::unique_ptr<ProgressWindow>((*maker)(context, stats, layout, std::move(learner)));
+    return std::unique_ptr<ProgressWindow>((*maker)(context, stats, layout, std::move(learner),
+                                                    std::move(goals), std::move(practise)));
   };
 }

@@ -9,6 +9,7 @@
 
 #include "keyboard/layout.h"
 #include "platform/window_context.h"
+#include "practice/key_mastery.h"
 #include "stats/stats_database.h"
 
 class ProgressWindow : public QDialog {
@@ -20,15 +21,18 @@ class ProgressWindow : public QDialog {
 };
 
 using LearnerSource = std::function<std::string()>;
+using GoalsSource = std::function<MasteryGoals()>;  // the current learner's
+// Practises the keys handed over, the furthest from the goals first.
+using PractiseKeys = std::function<void(const std::string& keys)>;
 // Makes the window; throws AppError, naming what is missing, when it cannot.
 using ProgressFactory = std::function<std::unique_ptr<ProgressWindow>(
-    WindowContext&, StatsDatabase&, const LayoutRec&, LearnerSource)>;
+    WindowContext&, StatsDatabase&, const LayoutRec&, LearnerSource, GoalsSource, PractiseKeys)>;
 
 // The module sits beside the program; it exports one function of this type by this name.
 inline constexpr const char* kProgressModuleFile = "libqz_progress.so";
 inline constexpr const char* kProgressMakerName = "qz_make_progress_window";
 using ProgressMaker = ProgressWindow*(WindowContext&, StatsDatabase&, const LayoutRec&,
-                                      LearnerSource);
+                                      LearnerSource, GoalsSource, PractiseKeys);
 
 // The module beside the running program.
 std::string ProgressModuleBesideProgram();

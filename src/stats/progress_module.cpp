@@ -6,8 +6,9 @@
 
 extern "C" __attribute__((visibility("default"))) ProgressWindow* qz_make_progress_window(
     WindowContext& context, StatsDatabase& stats, const LayoutRec& layout,
-    LearnerSource currentLearner) {
-  return new TFmProgress(context, stats, layout, std::move(currentLearner));
+    LearnerSource currentLearner, GoalsSource goals, PractiseKeys practise) {
+  return new TFmProgress(context, stats, layout, std::move(currentLearner), std::move(goals),
+                         std::move(practise));
 }
 
 static_assert(std::is_same_v<decltype(qz_make_progress_window), ProgressMaker>);

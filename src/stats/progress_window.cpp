@@ -12,9 +12,11 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QValueAxis>
 #include <algorithm>
+#include <optional>
 
 #include "game/game_rates.h"
 #include "keyboard/key_geometry.h"
@@ -114,20 +116,32 @@ QStringList ResultCells(const StoredResult& result) {
 }
 }  // namespace
 
-Color ErrorShade(int64_t expected, int64_t wrong) {
-  if (expected <= 0) return kNoFiguresShade;
-  const int64_t percent = std::min<int64_t>(wrong * 100 / expected, kFullShadePercent);
-  const int fade = static_cast<int>(255 - percent * 255 / kFullShadePercent);
+Color ErrorShade(const KeyState& key) {
+  if (key.attempts <= 0) return kNoFiguresShade;
+  const double share = std::min<double>(key.ErrorPercent() / kFullShadePercent, 1);
+  const int fade = static_cast<int>(std::lround(255 * (1 - share)));
   return RGBColor(255, fade, fade);
 }
 
+Color SpeedOutline(double keysPerMinute, const MasteryGoals& goals) {
+  const double reached = std::clamp(2 * keysPerMinute / goals.keysPerMinute - 1, 0.0, 1.0);
+  const auto between = [](int from, int to, double part) {
+    return static_cast<int>(std::lround(from + (to - from) * part));
+  };
+  if (reached < 0.5) return RGBColor(230, between(0, 210, 2 * reached), 0);
+  return RGBColor(between(230, 0, 2 * reached - 1), between(210, 190, 2 * reached - 1), 0);
+}
+
 TFmProgress::TFmProgress(WindowContext& context, StatsDatabase& stats, const LayoutRec& layout,
-                         LearnerSource currentLearner, QWidget* parent)
+                         LearnerSource currentLearner, GoalsSource goals, PractiseKeys practise,
+                         QWidget* parent)
     : ProgressWindow(parent),
       context_(context),
       stats_(stats),
       layout_(layout),
-      currentLearner_(std::move(currentLearner)) {
+      currentLearner_(std::move(currentLearner)),
+      goals_(std::move(goals)),
+      practise_(std::move(practise)) {
   setObjectName("FmProgress");
   setWindowTitle(QCoreApplication::translate("TFmProgress", "Progress"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -171,16 +185,26 @@ TFmProgress::TFmProgress(WindowContext& context, StatsDatabase& stats, const Lay
   KeysSurface = new PaintSurface(this);
   KeysSurface->setObjectName("KeysSurface");
   KeysSurface->background = kKeyboardBackground;
-  KeysSurface->onPaint = [this] {
-    Guarded(context_.dialogs, [this] {
-      KeysSurface->canvas().SetBrushColor(kKeyboardBackground);
-      KeysSurface->canvas().FillRect(0, 0, KeysSurface->width(), KeysSurface->height());
-      for (MKey& key : Keys) key.Draw();
-    });
-  };
+  KeysSurface->onPaint = [this] { Guarded(context_.dialogs, [this] { PaintKeys(); }); };
+  KeysLegend = new QLabel(this);
+  KeysLegend->setObjectName("KeysLegend");
+  KeysLegend->setWordWrap(true);
   WorstKeysList = new QListWidget(this);
   WorstKeysList->setObjectName("WorstKeysList");
   WorstKeysList->setMinimumWidth(200);
+  MasteredLabel = new QLabel(this);
+  MasteredLabel->setObjectName("MasteredLabel");
+  ConfusionsLabel = new QLabel(this);
+  ConfusionsLabel->setObjectName("ConfusionsLabel");
+  WeakKeysLabel = new QLabel(this);
+  WeakKeysLabel->setObjectName("WeakKeysLabel");
+  WeakKeysLabel->setWordWrap(true);
+  BtnPractiseKeys =
+      new QPushButton(QCoreApplication::translate("TFmProgress", "Practise these &keys"), this);
+  BtnPractiseKeys->setObjectName("BtnPractiseKeys");
+  BtnPractiseKeys->setAutoDefault(false);
+  connect(BtnPractiseKeys, &QPushButton::clicked, this,
+          [this] { Guarded(context_.dialogs, [this] { practise_(weakKeys_); }); });
 
   auto* grid = new QGridLayout(this);
   auto* pickers = new QHBoxLayout;
@@ -193,8 +217,18 @@ TFmProgress::TFmProgress(WindowContext& context, StatsDatabase& stats, const Lay
   grid->addWidget(Chart, 1, 0);
   grid->addWidget(NoResultsLabel, 1, 0);
   grid->addWidget(ResultsTable, 1, 1);
-  grid->addWidget(KeysSurface, 2, 0, Qt::AlignCenter);
-  grid->addWidget(WorstKeysList, 2, 1);
+  auto* keysColumn = new QVBoxLayout;
+  keysColumn->addWidget(KeysSurface, 0, Qt::AlignCenter);
+  keysColumn->addWidget(KeysLegend);
+  keysColumn->addStretch(1);
+  grid->addLayout(keysColumn, 2, 0);
+  auto* masteryColumn = new QVBoxLayout;
+  masteryColumn->addWidget(WorstKeysList, 1);
+  masteryColumn->addWidget(MasteredLabel);
+  masteryColumn->addWidget(ConfusionsLabel);
+  masteryColumn->addWidget(WeakKeysLabel);
+  masteryColumn->addWidget(BtnPractiseKeys, 0, Qt::AlignLeft);
+  grid->addLayout(masteryColumn, 2, 1);
   grid->setColumnStretch(0, 1);
   grid->setColumnStretch(1, 1);
 
@@ -347,32 +381,13 @@ void TFmProgress::ShowResults(const std::string& learner, int kind) {
 }
 
 void TFmProgress::ShowKeys(const std::string& learner) {
+  KeyMastery mastery;
+  for (const LineKeyFigures& line : stats_.AttemptLines(learner)) mastery.AddLine(line);
+  const MasteryGoals goals = goals_();
+  DrawKeys(mastery, goals);
+  ShowMastery(mastery, goals);
+
   std::vector<KeyFigures> figures = stats_.Keys(learner);
-
-  const ClientSize client = KeyboardClientSize(layout_, kKeysOrigin, kKeysOrigin);
-  const int width = static_cast<int>(std::clamp<int64_t>(client.width, 1, kMaxWindowSide));
-  const int height = static_cast<int>(std::clamp<int64_t>(client.height, 1, kMaxWindowSide));
-  KeysSurface->setFixedSize(width, height);
-  ImageCanvas& canvas = KeysSurface->canvas();
-  canvas.Resize(width, height, kKeyboardBackground);
-  canvas.SetBrushColor(kKeyboardBackground);
-  canvas.FillRect(0, 0, width, height);
-  Keys = BuildLayoutKeys(layout_, kKeysOrigin, kKeysOrigin, canvas);
-  // Each key sums the characters it gives, found as the on-screen keyboard finds them.
-  std::vector<KeyFigures> perKey(Keys.size());
-  for (const KeyFigures& figure : figures) {
-    const int n = FindKeyFor(static_cast<char>(figure.ch), static_cast<int>(Keys.size()),
-                             [this](int k) { return Keys[static_cast<size_t>(k - 1)].Chars; });
-    if (n == 0) continue;
-    perKey[static_cast<size_t>(n - 1)].expected += figure.expected;
-    perKey[static_cast<size_t>(n - 1)].wrong += figure.wrong;
-  }
-  for (size_t k = 0; k < Keys.size(); ++k) {
-    Keys[k].Color = ErrorShade(perKey[k].expected, perKey[k].wrong);
-    Keys[k].Draw();
-  }
-  KeysSurface->Invalidate();
-
   // The worst first: the higher share wrong, then the more often wrong.
   std::erase_if(figures, [](const KeyFigures& figure) { return figure.wrong <= 0; });
   std::sort(figures.begin(), figures.end(), [](const KeyFigures& a, const KeyFigures& b) {
@@ -393,4 +408,115 @@ void TFmProgress::ShowKeys(const std::string& learner) {
                                .arg(figure.expected)
                                .arg(figure.wrong * 100 / figure.expected));
   }
+}
+
+int TFmProgress::KeyOf(char ch) const {
+  return FindKeyFor(ch, static_cast<int>(Keys.size()),
+                    [this](int k) { return Keys[static_cast<size_t>(k - 1)].Chars; });
+}
+
+void TFmProgress::DrawKeys(const KeyMastery& mastery, const MasteryGoals& goals) {
+  const ClientSize client = KeyboardClientSize(layout_, kKeysOrigin, kKeysOrigin);
+  const int width = static_cast<int>(std::clamp<int64_t>(client.width, 1, kMaxWindowSide));
+  const int height = static_cast<int>(std::clamp<int64_t>(client.height, 1, kMaxWindowSide));
+  KeysSurface->setFixedSize(width, height);
+  ImageCanvas& canvas = KeysSurface->canvas();
+  canvas.Resize(width, height, kKeyboardBackground);
+  Keys = BuildLayoutKeys(layout_, kKeysOrigin, kKeysOrigin, canvas);
+  // Each key sums the characters it gives, found as the on-screen keyboard finds them.
+  std::vector<KeyState> perKey(Keys.size());
+  for (const auto& [ch, state] : mastery.Keys()) {
+    const int n = KeyOf(ch);
+    if (n == 0) continue;
+    KeyState& key = perKey[static_cast<size_t>(n - 1)];
+    key.attempts += state.attempts;
+    key.wrong += state.wrong;
+    key.timed += state.timed;
+    key.timeMs += state.timeMs;
+  }
+  outlines_.assign(Keys.size(), std::nullopt);
+  for (size_t k = 0; k < Keys.size(); ++k) {
+    Keys[k].Color = ErrorShade(perKey[k]);
+    if (perKey[k].timed > 0) outlines_[k] = SpeedOutline(perKey[k].KeysPerMinute(), goals);
+  }
+  PaintKeys();
+  KeysSurface->Invalidate();
+  KeysLegend->setText(
+      QCoreApplication::translate(
+          "TFmProgress",
+          "Fill: first attempts wrong lately, from white (none) to red (%1% or more). Frame: "
+          "speed, from red (half the goal of %2 keys/min) to green (the goal).")
+          .arg(kFullShadePercent)
+          .arg(goals.keysPerMinute));
+}
+
+void TFmProgress::PaintKeys() {
+  ImageCanvas& canvas = KeysSurface->canvas();
+  canvas.SetBrushColor(kKeyboardBackground);
+  canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
+  for (size_t k = 0; k < Keys.size(); ++k) {
+    MKey& key = Keys[k];
+    key.Draw();
+    if (k >= outlines_.size() || !outlines_[k]) continue;
+    // Mostly in the gap between keys, clear of the characters drawn from the key's corner.
+    const int left = key.left - kSpeedOutlineWidth + 1;
+    const int top = key.top - kSpeedOutlineWidth + 1;
+    const int right = key.left + key.width + kSpeedOutlineWidth - 1;
+    const int bottom = key.top + key.height + kSpeedOutlineWidth - 1;
+    canvas.SetBrushColor(*outlines_[k]);
+    canvas.FillRect(left, top, right, top + kSpeedOutlineWidth);
+    canvas.FillRect(left, bottom - kSpeedOutlineWidth, right, bottom);
+    canvas.FillRect(left, top, left + kSpeedOutlineWidth, bottom);
+    canvas.FillRect(right - kSpeedOutlineWidth, top, right, bottom);
+  }
+}
+
+void TFmProgress::ShowMastery(const KeyMastery& mastery, const MasteryGoals& goals) {
+  int letters = 0;
+  int mastered = 0;
+  std::vector<std::pair<double, char>> weak;
+  for (const auto& [ch, state] : mastery.Keys()) {
+    if (ch == ' ' || KeyOf(ch) == 0) continue;
+    if (IsLetter(ch) && state.attempts > 0) {
+      ++letters;
+      if (state.Mastered(goals)) ++mastered;
+    }
+    if (state.Judged() && !state.Mastered(goals)) weak.emplace_back(state.Distance(goals), ch);
+  }
+  MasteredLabel->setText(QCoreApplication::translate("TFmProgress", "Mastered letters: %1 of %2")
+                             .arg(mastered)
+                             .arg(letters));
+
+  std::vector<std::pair<Confusion, int64_t>> confusions(mastery.Confusions().begin(),
+                                                        mastery.Confusions().end());
+  std::stable_sort(confusions.begin(), confusions.end(),
+                   [](const auto& a, const auto& b) { return a.second > b.second; });
+  QStringList lines;
+  for (size_t i = 0; i < confusions.size() && i < kConfusionsShown; ++i) {
+    const auto& [confusion, count] = confusions[i];
+    const QString typed = CharName(static_cast<unsigned char>(confusion.typed));
+    const QString expected = CharName(static_cast<unsigned char>(confusion.expected));
+    lines << (count == 1 ? QCoreApplication::translate("TFmProgress", "typed %1 for %2 once")
+                               .arg(typed, expected)
+                         : QCoreApplication::translate("TFmProgress", "typed %1 for %2 %3 times")
+                               .arg(typed, expected)
+                               .arg(count));
+  }
+  ConfusionsLabel->setText(lines.join('\n'));
+  ConfusionsLabel->setVisible(!lines.empty());
+
+  std::stable_sort(weak.begin(), weak.end(),
+                   [](const auto& a, const auto& b) { return a.first > b.first; });
+  weakKeys_.clear();
+  QStringList names;
+  for (size_t i = 0; i < weak.size() && i < kPractisedKeys; ++i) {
+    weakKeys_ += weak[i].second;
+    names << CharName(static_cast<unsigned char>(weak[i].second));
+  }
+  WeakKeysLabel->setText(
+      weakKeys_.empty()
+          ? QCoreApplication::translate("TFmProgress", "No key is judged short of the goals yet.")
+          : QCoreApplication::translate("TFmProgress", "Furthest from the goals: %1")
+                .arg(names.join("  ")));
+  BtnPractiseKeys->setEnabled(!weakKeys_.empty());
 }

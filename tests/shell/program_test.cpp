@@ -166,7 +166,7 @@ TEST_F(ProgramTest, AnErrorInAMenuActionIsReportedAndTheProgramGoesOn) {
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Error);
 }
 
-TEST_F(ProgramTest, ACompletedCourseLineIsRecordedAndShownInProgress) {
+TEST_F(ProgramTest, ACompletedCourseLineIsShownInProgressWhoseWeakKeysArePractised) {
   t.dir.Write("course.txt", "one two\r\nthree\r\n");
   program.FmCoursePrac->SetTextFile("course.txt");
   program.FmCoursePrac->LoadTextFile();
@@ -184,16 +184,28 @@ TEST_F(ProgramTest, ACompletedCourseLineIsRecordedAndShownInProgress) {
   ASSERT_EQ(program.Stats->Keys("Anna").size(), 6u);  // written with the line: o n e t w space
 
   // The window linked in, as its module would make it.
-  program.MakeProgress = [](WindowContext& context, StatsDatabase& stats,
-                            const LayoutRec& layout, LearnerSource learner) {
-    return std::make_unique<TFmProgress>(context, stats, layout, std::move(learner));
+  PractiseKeys practise;
+  program.MakeProgress = [&practise](WindowContext& context, StatsDatabase& stats,
+                                     const LayoutRec& layout, LearnerSource learner,
+                                     GoalsSource goals, PractiseKeys action) {
+    practise = action;
+    return std::make_unique<TFmProgress>(context, stats, layout, std::move(learner),
+                                         std::move(goals), std::move(action));
   };
   Control<QPushButton>(*program.ButtonMenu, "Button9")->click();
   ASSERT_EQ(t.modalShown.back(), program.FmProgress.get());
   auto& progress = static_cast<TFmProgress&>(*program.FmProgress);
   ASSERT_EQ(Control<QTableWidget>(progress, "ResultsTable")->rowCount(), 1);
   EXPECT_EQ(Control<QTableWidget>(progress, "ResultsTable")->item(0, 1)->text(), "Course");
-  progress.hide();
+
+  // Its weakest keys are practised in the adaptive drills, which take its place.
+  t.dir.Write("qzgame.txt", "one two tone");
+  program.FmSentencePrac->SetTextFile("course.txt");
+  t.random.values = {7};
+  practise("t");
+  EXPECT_FALSE(progress.isVisible());
+  ASSERT_EQ(t.modalShown.back(), program.FmAdaptivePrac.get());
+  EXPECT_EQ(program.FmAdaptivePrac->Drill()->Focus(), 't');
 
   // Deleting the learner in the Options window takes their history along.
   program.SettingsLinks->LearnerDeleted("ANNA");

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <filesystem>
@@ -26,6 +27,12 @@ TypingResult Line(PracticeKind kind, int64_t chars, int64_t errors, int64_t time
   return {kind, chars, errors, 0, timeMs, ComputeRates(chars, errors, 0, timeMs), courseLine, {}};
 }
 
+// times places expecting expected at which typed was typed first, intervalMs after the key before.
+void Typed(TypingResult& line, char expected, char typed, int times, int64_t intervalMs) {
+  line.attempts.insert(line.attempts.end(), static_cast<size_t>(times),
+                       {expected, typed, typed != expected, intervalMs});
+}
+
 struct ProgressWindowTest : ::testing::Test {
   TestContext t;
   std::string learner = "Anna";
@@ -35,7 +42,10 @@ struct ProgressWindowTest : ::testing::Test {
                         return WallTime{now, 0};
                       }};
   LayoutRec layout = GridLayout(30);
-  TFmProgress window{t.context, stats, layout, [] { return std::string("Anna"); }};
+  std::vector<std::string> practised;
+  PractiseKeys practise = [this](const std::string& keys) { practised.push_back(keys); };
+  GoalsSource goals = [] { return MasteryGoals{3, 150}; };
+  TFmProgress window{t.context, stats, layout, [] { return std::string("Anna"); }, goals, practise};
 
   void Pick(QComboBox* box, const char* text) { box->setCurrentIndex(box->findText(text)); }
   QLineSeries* SeriesNamed(const char* name) {
@@ -51,12 +61,19 @@ struct ProgressWindowTest : ::testing::Test {
     }
     return values;
   }
-  Color KeyShade(char ch) {
+  // Inside the key, clear of its frame and characters; or just outside it, on the frame.
+  Color KeyPixel(char ch, bool frame = false) {
     for (const MKey& key : window.ShownKeys()) {
-      if (key.Chars[0] == ch)
-        return Control<PaintSurface>(window, "KeysSurface")->canvas().PixelAt(key.left, key.top);
+      if (key.Chars[0] == ch) {
+        return Control<PaintSurface>(window, "KeysSurface")
+            ->canvas()
+            .PixelAt(frame ? key.left - 1 : key.left + 1, key.top + key.height / 2);
+      }
     }
     return clBlack;
+  }
+  std::string Text(const char* label) {
+    return Control<QLabel>(window, label)->text().toStdString();
   }
 };
 }  // namespace
@@ -73,7 +90,9 @@ TEST_F(ProgressWindowTest, WithoutResultsItSaysSoInWords) {
   EXPECT_EQ(Control<QTableWidget>(window, "ResultsTable")->rowCount(), 0);
   EXPECT_EQ(Control<QListWidget>(window, "WorstKeysList")->item(0)->text(),
             "No character typed wrong yet.");
-  EXPECT_EQ(KeyShade('A'), kNoFiguresShade);
+  EXPECT_EQ(KeyPixel('A'), kNoFiguresShade);
+  EXPECT_EQ(Text("MasteredLabel"), "Mastered letters: 0 of 0");
+  EXPECT_FALSE(Control<QPushButton>(window, "BtnPractiseKeys")->isEnabled());
   EXPECT_FALSE(std::filesystem::exists(t.dir.File(kStatsFileName)));
 
   stats.GameFinished({3, 1, 1, 10, 60000, 50, 1, 2});
@@ -129,25 +148,15 @@ TEST_F(ProgressWindowTest, ChartShowsEachDayAndTheTableTheNewestFirst) {
   EXPECT_TRUE(t.dialogs.messages.empty());
 }
 
-TEST_F(ProgressWindowTest, KeysAreShadedByHowOftenTheyWentWrong) {
+TEST_F(ProgressWindowTest, TheWorstKeysAreListedByHowOftenTheyWentWrong) {
   for (int i = 0; i < 10; ++i) {
-    stats.KeyTyped('a', i < 3);  // 30 %: full red
-    stats.KeyTyped('B', i < 1);  // 10 %: half way to red
+    stats.KeyTyped('a', i < 3);
+    stats.KeyTyped('B', i < 1);
     stats.KeyTyped('c', false);
   }
-  stats.KeyTyped('b', false);  // b and B share a key: 1 of 11 wrong
+  stats.KeyTyped('b', false);
   stats.KeyTyped(' ', true);
   window.Open();  // writes what was typed first
-
-  EXPECT_EQ(KeyShade('A'), RGBColor(255, 0, 0));
-  EXPECT_EQ(KeyShade('B'), ErrorShade(11, 1));
-  EXPECT_EQ(ErrorShade(11, 1), RGBColor(255, 141, 141));  // 9 % of the way to 20 %
-  EXPECT_EQ(KeyShade('C'), clWhite);
-  EXPECT_EQ(KeyShade('D'), kNoFiguresShade);
-  const MKey& spaceBar = window.ShownKeys().back();
-  EXPECT_EQ(
-      Control<PaintSurface>(window, "KeysSurface")->canvas().PixelAt(spaceBar.left, spaceBar.top),
-      clRed);
 
   ASSERT_EQ(Control<QListWidget>(window, "WorstKeysList")->count(), 3);
   EXPECT_EQ(Control<QListWidget>(window, "WorstKeysList")->item(0)->text(),
@@ -156,6 +165,33 @@ TEST_F(ProgressWindowTest, KeysAreShadedByHowOftenTheyWentWrong) {
             "a   3 of 10 wrong (30%)");
   EXPECT_EQ(Control<QListWidget>(window, "WorstKeysList")->item(2)->text(),
             "B   1 of 10 wrong (10%)");
+}
+
+TEST_F(ProgressWindowTest, KeysShowTheirRecentFirstAttemptsAndTheWeakestArePractised) {
+  TypingResult line = Line(PracticeKind::Free, 100, 5, 20000);
+  Typed(line, 'a', 'a', 20, 200);  // 300 keys/min, never wrong: mastered
+  Typed(line, 'b', 'b', 18, 200);
+  Typed(line, 'B', 'B', 1, 200);  // B and b share a key: 1 of 20 wrong
+  Typed(line, 'b', 'v', 1, 200);
+  Typed(line, 'e', 'e', 16, 200);  // 20 % wrong: full red
+  Typed(line, 'e', 'i', 4, 200);
+  Typed(line, 'c', 'c', 20, 1000);  // 60 keys/min: slow
+  Typed(line, 'f', 'f', 3, 200);    // too few to judge
+  stats.TypingFinished(line);
+  window.Open();
+
+  EXPECT_EQ(KeyPixel('A'), clWhite);
+  EXPECT_EQ(KeyPixel('E'), clRed);
+  EXPECT_EQ(KeyPixel('B'), RGBColor(255, 191, 191));  // 5 % of the way to 20 %
+  EXPECT_EQ(KeyPixel('A', true), RGBColor(0, 190, 0));  // at the goal or faster: green
+  EXPECT_EQ(KeyPixel('C', true), RGBColor(230, 0, 0));
+  EXPECT_EQ(KeyPixel('D', true), clOlive);
+
+  EXPECT_EQ(Text("MasteredLabel"), "Mastered letters: 1 of 6");  // a; not b B e c f
+  EXPECT_EQ(Text("ConfusionsLabel"), "typed i for e 4 times\ntyped v for b once");
+  EXPECT_EQ(Text("WeakKeysLabel"), "Furthest from the goals: e  c  b");
+  Control<QPushButton>(window, "BtnPractiseKeys")->click();
+  EXPECT_EQ(practised, std::vector<std::string>{"ecb"});
 }
 
 TEST_F(ProgressWindowTest, AnUnusableFileIsNamedInTheWindow) {
