@@ -45,8 +45,8 @@ class AdaptiveDrill {
  public:
   AdaptiveDrill(AdaptiveMaterial material, MasteryGoals goals, uint32_t seed);
 
-  // A finished line's figures: the keys' states, and the next character added when every
-  // included one has been mastered once.
+  // A finished line's figures: the keys' states, and the next character added when the
+  // included ones allow it (above).
   void AddLine(const LineKeyFigures& line);
   // From now on exactly these characters are included (none is added), e.g. the keys a
   // course has taught so far.
