@@ -18,12 +18,19 @@ constexpr int kSentenceEvery = 10;
 const std::string kInnerMarks = ",;:";
 const std::string kEndMarks = ".?!";
 
+bool IsSmallLetter(char c) {
+  return IsLetter(c) && Lower(c) == c;
+}
+
 }  // namespace
 
 AdaptiveDrill::AdaptiveDrill(AdaptiveMaterial material, MasteryGoals goals, uint32_t seed)
     : material_(std::move(material)), goals_(goals), random_(seed) {
-  for (int i = 0; i < material_.homeKeys; ++i) Include(material_.order[static_cast<size_t>(i)]);
   added_ = static_cast<size_t>(material_.homeKeys);
+  // The letters come before the other characters, each in the language's order.
+  std::stable_partition(material_.order.begin() + material_.homeKeys, material_.order.end(),
+                        IsSmallLetter);
+  for (size_t i = 0; i < added_; ++i) Include(material_.order[i]);
 }
 
 size_t AdaptiveDrill::Below(size_t n) {
@@ -47,12 +54,19 @@ void AdaptiveDrill::Include(char c) {
 
 void AdaptiveDrill::AddLine(const LineKeyFigures& line) {
   mastery_.AddLine(line);
-  bool all = true;
   for (char c : included_) {
     if (mastery_.Of(c).Mastered(goals_)) everMastered_.insert(c);
-    if (!everMastered_.count(c)) all = false;
   }
-  if (all && !fixed_ && added_ < material_.order.size()) Include(material_.order[added_++]);
+  if (fixed_ || added_ >= material_.order.size()) return;
+  // A letter comes while none in hand is far off, so that the letters are practised together
+  // in real words; waiting for each to be mastered left most of them untouched for hours
+  // (bench/simulated_learner.cpp).
+  const bool letter = IsSmallLetter(material_.order[added_]);
+  const bool ready = std::all_of(included_.begin(), included_.end(), [&](char c) {
+    return everMastered_.count(c) ||
+           (letter && mastery_.Of(c).Distance(goals_) <= kLetterComesWithin);
+  });
+  if (ready) Include(material_.order[added_++]);
 }
 
 void AdaptiveDrill::FixIncluded(const std::string& keys) {
@@ -111,7 +125,7 @@ std::string AdaptiveDrill::WeakPair() const {
 
 bool AdaptiveDrill::AllLettersIncluded() const {
   return std::all_of(material_.order.begin(), material_.order.end(),
-                     [this](char c) { return !IsLetter(c) || c != Lower(c) || IsIncluded(c); });
+                     [this](char c) { return !IsSmallLetter(c) || IsIncluded(c); });
 }
 
 std::string AdaptiveDrill::NextLine() {

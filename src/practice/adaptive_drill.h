@@ -1,8 +1,10 @@
 #pragma once
 // AdaptiveDrill makes the lines of the adaptive drills from what a learner types badly.
 //
-// It starts with the home keys and adds the next character of the language's order once
-// every included one has been mastered once; a character once added stays. Each line
+// It starts with the home keys and adds the other letters in the language's order, the next
+// once every included character has been judged and none is far from the goals
+// (kLetterComesWithin), then the other characters in that order, the next once every
+// included one has been mastered once; a character once added stays. Each line
 // focuses on the included character furthest from mastery, and keeps that focus for at
 // least kFocusLines lines unless it is mastered; every third line practises the weakest
 // letter pair instead, when one is weak. Lines are real words of the language that use only
@@ -25,13 +27,16 @@
 #include "practice/key_mastery.h"
 
 inline constexpr int kFocusLines = 4;
+// How far from the goals (KeyState::Distance) every included character may be when the next
+// letter comes: about one first attempt in five wrong, or a fifth of the goal's speed.
+inline constexpr double kLetterComesWithin = 5;
 inline constexpr size_t kAdaptiveLineLength = 56;
 
 // What the drills are made of, in the code page.
 struct AdaptiveMaterial {
   std::vector<std::string> words;      // the language's words, commonest first
   std::vector<std::string> sentences;  // lines of the practice text
-  std::string order;                   // characters in the order they are added, home keys first
+  std::string order;                   // characters by use in the language, home keys first
   int homeKeys = 0;                    // how many of order's first characters start included
   std::map<char, char> anchors;        // the home key of the finger that types a character
 };
@@ -40,8 +45,8 @@ class AdaptiveDrill {
  public:
   AdaptiveDrill(AdaptiveMaterial material, MasteryGoals goals, uint32_t seed);
 
-  // A finished line's figures: the keys' states, and the next character added when every
-  // included one has been mastered once.
+  // A finished line's figures: the keys' states, and the next character added when the
+  // included ones allow it (above).
   void AddLine(const LineKeyFigures& line);
   // From now on exactly these characters are included (none is added), e.g. the keys a
   // course has taught so far.

@@ -110,3 +110,21 @@ TEST(AdaptiveDrill, KeysComeInTheLanguagesOrderOnceAllAreMasteredAndStay) {
   for (int i = 0; i < 10; ++i) drill.AddLine(Typed(drill.Included(), 30, 60));
   EXPECT_EQ(drill.Included(), material.order.substr(0, 9));
 }
+
+TEST(AdaptiveDrill, LettersComeOnceNoKeyIsFarOffOtherCharactersOnceAllAreMastered) {
+  AdaptiveMaterial material;
+  material.words = {"red", "deer", "free"};
+  material.order = "fjdkT.er";
+  material.homeKeys = 4;
+  AdaptiveDrill drill(material, MasteryGoals{}, 1);
+  drill.AddLine(Typed("fjdk", 10, 100));
+  EXPECT_EQ(drill.Included(), "fjdke");
+  drill.AddLine(Typed("e", 30, 100));
+  EXPECT_EQ(drill.Included(), "fjdke");
+  for (int i = 0; i < 3; ++i) drill.AddLine(Typed("e", 5, 100));
+  EXPECT_EQ(drill.Included(), "fjdker");
+  drill.AddLine(Typed("r", 10, 100));
+  EXPECT_EQ(drill.Included(), "fjdker");
+  for (int i = 0; i < 3; ++i) drill.AddLine(Typed("fjdker", 1, 300));
+  EXPECT_EQ(drill.Included(), "fjdkerT");
+}
