@@ -63,8 +63,9 @@ void AdaptiveDrill::AddLine(const LineKeyFigures& line) {
   // (bench/simulated_learner.cpp).
   const bool letter = IsSmallLetter(material_.order[added_]);
   const bool ready = std::all_of(included_.begin(), included_.end(), [&](char c) {
+    const KeyState& state = mastery_.Of(c);
     return everMastered_.count(c) ||
-           (letter && mastery_.Of(c).Distance(goals_) <= kLetterComesWithin);
+           (letter && state.Judged() && state.Distance(goals_) <= kLetterComesWithin);
   });
   if (ready) Include(material_.order[added_++]);
 }
