@@ -1,6 +1,7 @@
 // Entry point: the program runs in the current working folder, which holds its INI files,
 // texts and layouts. It reads no arguments; the locale chooses the language of its texts.
 #include <QApplication>
+#include <QIcon>
 #include <filesystem>
 #include <functional>
 
@@ -54,6 +55,11 @@ int main(int argc, char* argv[]) {
   TutorApplication app(argc, argv, dialogs);
   app.setQuitOnLastWindowClosed(false);  // closing the main menu quits explicitly
   InstallTranslations();
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    icon.addFile(QString(":/icons/qz-typing-tutor-%1.png").arg(size));
+  QApplication::setWindowIcon(icon);
+  QApplication::setDesktopFileName("qz-typing-tutor");
 
   const std::string workDir = std::filesystem::current_path().string();
   SteadyClock clock;

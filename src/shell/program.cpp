@@ -44,7 +44,7 @@ TutorProgram::TutorProgram(WindowContext& windowContext)
   FmCoursePrac = std::make_unique<TFmCoursePrac>(context, *Guides, PracticeStopwatch);
   SettingsLinks = std::make_unique<ProgramSettingsTargets>(*this);
   FmOption = std::make_unique<TFmOption>(context, *SettingsLinks, *PasswordDlg);
-  MakeProgress = ModuleProgressFactory(ProgressModuleBesideProgram());
+  MakeProgress = ModuleProgressFactory(ProgressModuleOfProgram());
   WireMenu();
   WireStatistics();
 }
