@@ -369,7 +369,8 @@ void TFmOption::ApplyLayout() {
     try {
       LoadLayoutFile();
     } catch (const std::exception& error) {
-      context_.dialogs.Inform(std::string(error.what()) + kWhatLoadingKeyboard);
+      context_.dialogs.Inform(std::string(error.what()) + kWhatLoadingKeyboard +
+                              Translated("Options", kLookedIn, {context_.workDir}));
       SettingsOk = false;
     }
     FitPracticeWindows();
@@ -414,7 +415,8 @@ void TFmOption::LoadPracticeTexts() {
     if (TextFileExists(course)) {
       targets_.LoadCourseText(course);
     } else {
-      context_.dialogs.Warn(Translated("Options", kCourseFileMissing));
+      context_.dialogs.Warn(Translated("Options", kCourseFileMissing) +
+                            Translated("Options", kLookedIn, {context_.workDir}));
     }
   });
   Guarded(context_.dialogs, [this] {
@@ -422,7 +424,8 @@ void TFmOption::LoadPracticeTexts() {
     if (TextFileExists(text)) {
       targets_.LoadSentenceText(text);
     } else {
-      context_.dialogs.Warn(Translated("Options", kTextFileMissing));
+      context_.dialogs.Warn(Translated("Options", kTextFileMissing) +
+                            Translated("Options", kLookedIn, {context_.workDir}));
     }
   });
   Guarded(context_.dialogs, [this] {
