@@ -58,9 +58,11 @@ int main(int argc, char* argv[]) {
   TutorApplication app(argc, argv, dialogs);
   app.setQuitOnLastWindowClosed(false);  // closing the main menu quits explicitly
   InstallTranslations();
+  // The small sizes only, each read when first drawn: every window carries its icon to the X
+  // server, and the larger ones would cost a third of a megabyte a window.
   QIcon icon;
-  for (const int size : {16, 24, 32, 48, 64, 128, 256})
-    icon.addFile(QString(":/icons/qz-typing-tutor-%1.png").arg(size));
+  for (const int size : {16, 24, 32, 48, 64})
+    icon.addFile(QString(":/icons/qz-typing-tutor-%1.png").arg(size), QSize(size, size));
   QApplication::setWindowIcon(icon);
   QApplication::setDesktopFileName("qz-typing-tutor");
   QApplication::setApplicationName(kApplicationTitle);  // the title of a box before the menu
