@@ -66,6 +66,14 @@
         <source>Unknown error</source>
         <translation>Unbekannter Fehler</translation>
     </message>
+    <message>
+        <source>The working folder %1 cannot be prepared: %2.</source>
+        <translation>Der Arbeitsordner %1 kann nicht vorbereitet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The working folder %1 lacks the program&apos;s files, and %2 has none to copy into it.</source>
+        <translation>Dem Arbeitsordner %1 fehlen die Dateien des Programms, und in %2 liegen keine, die hineinkopiert werden könnten.</translation>
+    </message>
 </context>
 <context>
     <name>FontChooser</name>
@@ -257,6 +265,10 @@
     <message>
         <source>Use the French course and texts as well?</source>
         <translation>Auch den französischen Kurs und die französischen Texte verwenden?</translation>
+    </message>
+    <message>
+        <source> (looked in %1)</source>
+        <translation> (gesucht in %1)</translation>
     </message>
 </context>
 <context>

@@ -66,6 +66,14 @@
         <source>Unknown error</source>
         <translation>Erreur inconnue</translation>
     </message>
+    <message>
+        <source>The working folder %1 cannot be prepared: %2.</source>
+        <translation>Le dossier de travail %1 ne peut pas être préparé : %2.</translation>
+    </message>
+    <message>
+        <source>The working folder %1 lacks the program&apos;s files, and %2 has none to copy into it.</source>
+        <translation>Il manque au dossier de travail %1 les fichiers du programme, et %2 n’en contient aucun à y copier.</translation>
+    </message>
 </context>
 <context>
     <name>FontChooser</name>
@@ -257,6 +265,10 @@
     <message>
         <source>Use the French course and texts as well?</source>
         <translation>Utiliser aussi le cours et les textes français ?</translation>
+    </message>
+    <message>
+        <source> (looked in %1)</source>
+        <translation> (cherché dans %1)</translation>
     </message>
 </context>
 <context>

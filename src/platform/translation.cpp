@@ -5,10 +5,13 @@
 #include <QTranslator>
 
 #include "platform/codepage.h"
+#include "platform/program_files.h"
 
 std::string InstallTranslations() {
   const QLocale locale;
-  const QString folder = QCoreApplication::applicationDirPath() + "/translations";
+  const QString folder = QString::fromStdString(
+      ShippedPath(QCoreApplication::applicationDirPath().toStdString(), "translations",
+                  std::string(kInstalledShare) + "/translations"));
   // Owned by the application, which outlives every window that shows a text.
   auto* own = new QTranslator(QCoreApplication::instance());
   if (!own->load(locale, "qz", "_", folder)) return "en";

@@ -389,7 +389,8 @@ void TFmOption::ApplyLayout() {
     try {
       LoadLayoutFile();
     } catch (const std::exception& error) {
-      context_.dialogs.Inform(std::string(error.what()) + kWhatLoadingKeyboard);
+      context_.dialogs.Inform(std::string(error.what()) + kWhatLoadingKeyboard +
+                              Translated("Options", kLookedIn, {context_.workDir}));
       SettingsOk = false;
     }
     FitPracticeWindows();
@@ -434,7 +435,8 @@ void TFmOption::LoadPracticeTexts() {
     if (TextFileExists(course)) {
       targets_.LoadCourseText(course);
     } else {
-      context_.dialogs.Warn(Translated("Options", kCourseFileMissing));
+      context_.dialogs.Warn(Translated("Options", kCourseFileMissing) +
+                            Translated("Options", kLookedIn, {context_.workDir}));
     }
   });
   Guarded(context_.dialogs, [this] {
@@ -442,7 +444,8 @@ void TFmOption::LoadPracticeTexts() {
     if (TextFileExists(text)) {
       targets_.LoadSentenceText(text);
     } else {
-      context_.dialogs.Warn(Translated("Options", kTextFileMissing));
+      context_.dialogs.Warn(Translated("Options", kTextFileMissing) +
+                            Translated("Options", kLookedIn, {context_.workDir}));
     }
   });
   Guarded(context_.dialogs, [this] {

@@ -40,6 +40,8 @@ inline constexpr const char* kCourseFileMissing =
     QT_TRANSLATE_NOOP("Options", "The course file may not exist. Please check the Options.");
 inline constexpr const char* kTextFileMissing =
     QT_TRANSLATE_NOOP("Options", "The text file may not exist. Please check the Options.");
+// Appended to the three above: the folder the file was looked for in.
+inline constexpr const char* kLookedIn = QT_TRANSLATE_NOOP("Options", " (looked in %1)");
 inline constexpr const char* kNewUserAdded = QT_TRANSLATE_NOOP(
     "Options",
     "The new user will have the settings of the current user. Please restart the program.");

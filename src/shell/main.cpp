@@ -1,10 +1,14 @@
-// Entry point: the program runs in the current working folder, which holds its INI files,
-// texts and layouts. It reads no arguments; the locale chooses the language of its texts.
+// Entry point: the program runs in a working folder that holds its INI files, texts and
+// layouts (see ChooseWorkFolder; "--folder <path>" names one). The locale chooses the language
+// of its texts.
 #include <QApplication>
+#include <QIcon>
 #include <filesystem>
 #include <functional>
+#include <iostream>
 
 #include "platform/guard.h"
+#include "platform/program_files.h"
 #include "platform/qt_dialogs.h"
 #include "platform/termination_signals.h"
 #include "platform/translation.h"
@@ -54,8 +58,32 @@ int main(int argc, char* argv[]) {
   TutorApplication app(argc, argv, dialogs);
   app.setQuitOnLastWindowClosed(false);  // closing the main menu quits explicitly
   InstallTranslations();
+  // The small sizes only, each read when first drawn: every window carries its icon to the X
+  // server, and the larger ones would cost a third of a megabyte a window.
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64})
+    icon.addFile(QString(":/icons/qz-typing-tutor-%1.png").arg(size), QSize(size, size));
+  QApplication::setWindowIcon(icon);
+  QApplication::setDesktopFileName("qz-typing-tutor");
+  QApplication::setApplicationName(kApplicationTitle);  // the title of a box before the menu
 
-  const std::string workDir = std::filesystem::current_path().string();
+  const QStringList arguments = QApplication::arguments();
+  const qsizetype folderOption = arguments.indexOf("--folder");
+  if (arguments.size() != (folderOption < 0 ? 1 : 3) || folderOption == arguments.size() - 1) {
+    std::cerr << "Usage: " << arguments[0].toStdString() << " [--folder <path>]\n";
+    return 2;
+  }
+  const WorkFolder folder =
+      ChooseWorkFolder(folderOption < 0 ? "" : arguments[folderOption + 1].toStdString(),
+                       std::filesystem::current_path().string(), DataHome(),
+                       QApplication::applicationDirPath().toStdString() + "/../" + kInstalledShare);
+  if (!folder.error.empty()) {
+    std::cerr << folder.error << "\n";
+    dialogs.Warn(folder.error);
+    return 1;
+  }
+  std::filesystem::current_path(folder.path);
+  const std::string workDir = folder.path;
   SteadyClock clock;
   StdRandom random;
   DesktopShell shell(workDir);

@@ -57,7 +57,7 @@ TutorProgram::TutorProgram(WindowContext& windowContext)
                      [this] { return FmOption->Goals(); }});
   SettingsLinks = std::make_unique<ProgramSettingsTargets>(*this);
   FmOption = std::make_unique<TFmOption>(context, *SettingsLinks, *PasswordDlg);
-  MakeProgress = ModuleProgressFactory(ProgressModuleBesideProgram());
+  MakeProgress = ModuleProgressFactory(ProgressModuleOfProgram());
   WireMenu();
   WireStatistics();
 }

@@ -4,10 +4,12 @@
 
 #include "platform/errors.h"
 #include "platform/module_file.h"
+#include "platform/program_files.h"
 #include "platform/translation.h"
 
-std::string ProgressModuleBesideProgram() {
-  return (QCoreApplication::applicationDirPath() + "/" + kProgressModuleFile).toStdString();
+std::string ProgressModuleOfProgram() {
+  return ShippedPath(QCoreApplication::applicationDirPath().toStdString(), kProgressModuleFile,
+                     std::string("lib/qz-typing-tutor/") + kProgressModuleFile);
 }
 
 namespace {

@@ -28,14 +28,15 @@ using PractiseKeys = std::function<void(const std::string& keys)>;
 using ProgressFactory = std::function<std::unique_ptr<ProgressWindow>(
     WindowContext&, StatsDatabase&, const LayoutRec&, LearnerSource, GoalsSource, PractiseKeys)>;
 
-// The module sits beside the program; it exports one function of this type by this name.
+// The module sits beside the program in the build tree, in lib/qz-typing-tutor under the
+// installed program's prefix; it exports one function of this type by this name.
 inline constexpr const char* kProgressModuleFile = "libqz_progress.so";
 inline constexpr const char* kProgressMakerName = "qz_make_progress_window";
 using ProgressMaker = ProgressWindow*(WindowContext&, StatsDatabase&, const LayoutRec&,
                                       LearnerSource, GoalsSource, PractiseKeys);
 
-// The module beside the running program.
-std::string ProgressModuleBesideProgram();
+// The running program's module.
+std::string ProgressModuleOfProgram();
 // Loads the module at path on its first successful call and makes the window with it. The
 // module stays loaded for the rest of the run; a failed load is tried again at the next call.
 ProgressFactory ModuleProgressFactory(std::string path);

@@ -94,7 +94,7 @@ class Display:
 
     def env(self):
         drop = ("QT_QPA_PLATFORM", "SESSION_MANAGER", "XDG_CONFIG_HOME", "XDG_CACHE_HOME",
-                "LANGUAGE", "LC_ALL", "LC_MESSAGES")
+                "XDG_DATA_HOME", "LANGUAGE", "LC_ALL", "LC_MESSAGES")
         env = {key: value for key, value in os.environ.items() if key not in drop}
         env["LANG"] = "C.UTF-8"  # the program speaks English unless a scenario says otherwise
         env.update(self.session_env)

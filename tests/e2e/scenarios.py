@@ -1113,6 +1113,38 @@ def two_instances(display, program, data):
     return workdir
 
 
+def installed(display, program, data):
+    """The build installed into a throw-away tree and started from its menu entry in an empty
+    home: it makes and seeds ~/.local/share/qz-typing-tutor, keeps the learner's progress there
+    and finds its Progress module under its prefix."""
+    destdir = tempfile.mkdtemp(prefix="qz-e2e-install-")
+    try:
+        build = os.path.dirname(os.path.dirname(program))
+        subprocess.run(["cmake", "--install", build, "--prefix", "/usr"], check=True,
+                       env=dict(os.environ, DESTDIR=destdir), capture_output=True)
+        prefix = destdir + "/usr"
+        with open(prefix + "/share/applications/qz-typing-tutor.desktop") as entry:
+            command = [line[5:].strip() for line in entry if line.startswith("Exec=")][0]
+        display.session_env["PATH"] = prefix + "/bin:" + os.environ["PATH"]
+        session = Session(display, command, display.home)
+        menu, boxes = session.pick_learner()
+        assert boxes == 0, boxes
+        workdir = os.path.join(display.home, ".local/share/qz-typing-tutor")
+        for name in os.listdir(data):
+            assert read_bytes(os.path.join(workdir, name)) == read_bytes(os.path.join(data, name))
+        line = read_bytes(os.path.join(workdir, "qzcourse.txt")).splitlines()[0]
+        type_course_line(display, session, menu, line)
+        open_progress(display, session, menu, "progress-installed.png")
+        maps = read_bytes("/proc/%d/maps" % session.program.process.pid)
+        assert (prefix + "/lib/qz-typing-tutor/libqz_progress.so").encode() in maps
+        assert_exit(session.close_menu(menu))
+        assert value_of(read_bytes(os.path.join(workdir, "qzc.ini")), b"Learner",
+                        b"Progress") == b"1"
+        assert not os.path.exists(os.path.join(display.home, "qz.ini"))
+    finally:
+        shutil.rmtree(destdir, ignore_errors=True)
+
+
 # Scenarios on a screen other than 1024x768.
 SCREENS = {"large_font_line": (800, 600)}
 

@@ -78,6 +78,7 @@ constexpr const char* kAnna =
 
 struct OptionTest : ::testing::Test {
   TestContext t;
+  const std::string in = " (looked in " + t.dir.path() + ")";  // ends a missing file's message
   RecordingTargets targets;
   TPasswordDlg passwordDlg;
   std::unique_ptr<TFmOption> window;
@@ -227,7 +228,8 @@ TEST_F(OptionTest, ATextFileThatIsNotListedLeavesItsBoxEmpty) {
   EXPECT_EQ(Text(Control<QComboBox>(w, "SentenceComboBox")), "qz.txt");  // the default
   EXPECT_EQ(Text(Control<QComboBox>(w, "GameComboBox")), "");
   w.LoadPracticeTexts();
-  EXPECT_EQ(t.dialogs.Texts(), Names{"The course file may not exist. Please check the Options."});
+  EXPECT_EQ(t.dialogs.Texts(),
+            Names{"The course file may not exist. Please check the Options." + in});
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Warning);
   EXPECT_EQ(targets.calls, (Names{"text qz.txt"}));  // a missing game file is silent
 }
@@ -243,8 +245,9 @@ TEST_F(OptionTest, MissingTextFilesAreReportedAndPresentOnesHandedOn) {
   targets.calls.clear();
   w.LoadPracticeTexts();
   EXPECT_TRUE(targets.calls.empty());
-  EXPECT_EQ(t.dialogs.Texts(), (Names{"The course file may not exist. Please check the Options.",
-                                      "The text file may not exist. Please check the Options."}));
+  EXPECT_EQ(t.dialogs.Texts(),
+            (Names{"The course file may not exist. Please check the Options." + in,
+                   "The text file may not exist. Please check the Options." + in}));
 }
 
 TEST_F(OptionTest, NoLearnerPickedRunsAsTheStoredLearnerWithAllHisSettings) {
@@ -400,7 +403,7 @@ TEST_F(OptionTest, AFailedLayoutLoadIsReportedAndFontsAreStillApplied) {
   targets.calls.clear();
   targets.layoutError = "File not found";
   w.ApplyLayout();
-  EXPECT_EQ(t.dialogs.Texts(), Names{"File not found what loading keyboard"});
+  EXPECT_EQ(t.dialogs.Texts(), Names{"File not found what loading keyboard" + in});
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Information);
   EXPECT_FALSE(w.SettingsRead());
   EXPECT_EQ(targets.calls, (Names{"read " + t.dir.File("uk.key"), "font 14 Arial", "guides"}));

@@ -40,6 +40,7 @@ constexpr const char* kLearners =
 // A run of the program whose start-up panel picks `pick` (or leaves the picker as it is).
 struct ProgramRun : ::testing::Test {
   TestContext t;
+  const std::string in = " (looked in " + t.dir.path() + ")";  // ends a missing file's message
   std::string pick;
   std::vector<std::string> modal;
   WindowContext context{t.dialogs,
@@ -127,8 +128,9 @@ TEST_F(ProgramRun, AFreshFolderRunsAsLearnerAndListsLearnerNextTime) {
   Start();
   EXPECT_EQ(Control<QComboBox>(*program->AboutBox, "UsersComboBox")->count(), 0);
   EXPECT_EQ(program->FmOption->Learner(), "Learner");
-  EXPECT_EQ(t.dialogs.Texts(), (Names{"The course file may not exist. Please check the Options.",
-                                      "The text file may not exist. Please check the Options."}));
+  EXPECT_EQ(t.dialogs.Texts(),
+            (Names{"The course file may not exist. Please check the Options." + in,
+                   "The text file may not exist. Please check the Options." + in}));
   Finish();
   EXPECT_EQ(t.dialogs.Texts().back(),
             "The practice time is 0 h 0 m 0 s, total practice time is 0 h 0 m 0 s.");
@@ -203,9 +205,10 @@ TEST_F(ProgramRun, AnUnwritableLearnerFileIsReportedAndTheRunEndsNormally) {
   fs::create_directory(t.dir.File("qzc.ini"));
   t.dir.Write("qz.ini", kGlobal);
   Start();
-  EXPECT_EQ(t.dialogs.Texts(), (Names{"File access denied", "File access denied",
-                                      "The course file may not exist. Please check the Options.",
-                                      "The text file may not exist. Please check the Options."}));
+  EXPECT_EQ(t.dialogs.Texts(),
+            (Names{"File access denied", "File access denied",
+                   "The course file may not exist. Please check the Options." + in,
+                   "The text file may not exist. Please check the Options." + in}));
   t.dialogs.messages.clear();
   t.dialogs.answers = {MessageAnswer::Cancel};  // Retry or Cancel: the folder stays in its place
   Finish();

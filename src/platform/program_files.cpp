@@ -1,0 +1,72 @@
+#include "platform/program_files.h"
+
+#include <QtGlobal>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/translation.h"
+
+namespace fs = std::filesystem;
+
+std::string ShippedPath(const std::string& programDir, const std::string& name,
+                        const std::string& installed) {
+  std::error_code error;
+  const std::string beside = programDir + "/" + name;
+  return fs::exists(beside, error) ? beside : programDir + "/../" + installed;
+}
+
+namespace {
+// Copies the regular files of from that folder lacks; the system's reason when one fails.
+std::string Seed(const fs::path& from, const fs::path& folder) {
+  std::error_code error;
+  fs::create_directories(folder, error);
+  if (error) return error.message();
+  for (fs::directory_iterator file(from, error), end; !error && file != end;
+       file.increment(error)) {
+    const fs::path to = folder / file->path().filename();
+    // Whatever stands there is the learner's, even something other than a file.
+    if (!file->is_regular_file(error) || fs::exists(fs::symlink_status(to, error))) continue;
+    fs::copy_file(file->path(), to, error);
+    if (error) return error.message();
+  }
+  // A missing seed folder is no fault of a folder that has its files.
+  return !error || error == std::errc::no_such_file_or_directory ? "" : error.message();
+}
+
+bool HoldsProgramFiles(const fs::path& folder) {
+  std::error_code error;
+  return fs::exists(folder / "qz.ini", error);  // even one it cannot read: that is reported there
+}
+}  // namespace
+
+WorkFolder ChooseWorkFolder(const std::string& requested, const std::string& current,
+                            const std::string& dataHome, const std::string& seedFrom) {
+  WorkFolder chosen;
+  if (requested.empty() && HoldsProgramFiles(current)) {
+    chosen.path = current;
+    return chosen;
+  }
+  chosen.path = requested.empty() ? dataHome + "/qz-typing-tutor" : requested;
+  std::error_code error;
+  chosen.path = fs::absolute(chosen.path, error).lexically_normal().string();
+  if (chosen.path.size() > 1 && chosen.path.back() == '/') chosen.path.pop_back();
+  if (const std::string reason = Seed(seedFrom, chosen.path); !reason.empty()) {
+    chosen.error = Translated(
+        "Errors", QT_TRANSLATE_NOOP("Errors", "The working folder %1 cannot be prepared: %2."),
+        {chosen.path, reason});
+  } else if (!HoldsProgramFiles(chosen.path)) {
+    chosen.error = Translated(
+        "Errors",
+        QT_TRANSLATE_NOOP("Errors",
+                          "The working folder %1 lacks the program's files, and %2 has none "
+                          "to copy into it."),
+        {chosen.path, seedFrom});
+  }
+  return chosen;
+}
+
+std::string DataHome() {
+  const QByteArray xdg = qgetenv("XDG_DATA_HOME");
+  if (!xdg.isEmpty()) return xdg.toStdString();
+  return qgetenv("HOME").toStdString() + "/.local/share";
+}

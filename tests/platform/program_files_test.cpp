@@ -1,0 +1,58 @@
+#include "platform/program_files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/temp_dir.h"
+
+TEST(ProgramFiles, ShippedFilesAreFoundBesideTheProgramOrUnderItsPrefix) {
+  TempDir dir;
+  dir.Write("translations", "");
+  EXPECT_EQ(ShippedPath(dir.path(), "translations", "share/t"), dir.File("translations"));
+  EXPECT_EQ(ShippedPath(dir.path(), "libm.so", "lib/q/libm.so"), dir.path() + "/../lib/q/libm.so");
+}
+
+TEST(ProgramFiles, AFolderWithTheProgramsFilesIsKeptAsItIs) {
+  TempDir current, seed, home;
+  current.Write("qz.ini", "mine");
+  seed.Write("qz.ini", "shipped");
+  seed.Write("qz.txt", "text");
+  const WorkFolder chosen = ChooseWorkFolder("", current.path(), home.path(), seed.path());
+  EXPECT_EQ(chosen.path, current.path());
+  EXPECT_EQ(chosen.error, "");
+  EXPECT_FALSE(std::filesystem::exists(current.File("qz.txt")));
+}
+
+TEST(ProgramFiles, TheLearnersFolderIsCreatedAndSeededWithoutOverwriting) {
+  TempDir current, seed, home;
+  seed.Write("qz.ini", "shipped");
+  seed.Write("qzc.ini", "shipped");
+  std::filesystem::create_directory(seed.File("translations"));
+  const std::string folder = home.File("qz-typing-tutor");
+  std::filesystem::create_directory(folder);
+  home.Write("qz-typing-tutor/qzc.ini", "progress");  // the learner's own
+
+  const WorkFolder chosen = ChooseWorkFolder("", current.path(), home.path(), seed.path());
+  EXPECT_EQ(chosen.path, folder);
+  EXPECT_EQ(chosen.error, "");
+  EXPECT_EQ(home.Read("qz-typing-tutor/qz.ini"), "shipped");
+  EXPECT_EQ(home.Read("qz-typing-tutor/qzc.ini"), "progress");
+  EXPECT_FALSE(std::filesystem::exists(folder + "/translations"));
+
+  // --folder names another one, seeded alike.
+  EXPECT_EQ(ChooseWorkFolder(current.File("other/"), current.path(), home.path(), seed.path()).path,
+            current.File("other"));
+  EXPECT_EQ(current.Read("other/qz.ini"), "shipped");
+}
+
+TEST(ProgramFiles, AFolderThatCannotBePreparedIsNamed) {
+  TempDir current, home;
+  home.Write("file", "");
+  EXPECT_EQ(
+      ChooseWorkFolder(home.File("file/sub"), current.path(), home.path(), "/nowhere").error,
+      "The working folder " + home.File("file/sub") + " cannot be prepared: Not a directory.");
+  EXPECT_EQ(ChooseWorkFolder("", current.path(), home.path(), "/nowhere").error,
+            "The working folder " + home.File("qz-typing-tutor") +
+                " lacks the program's files, and /nowhere has none to copy into it.");
+}
