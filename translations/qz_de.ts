@@ -382,6 +382,10 @@ Ein Lehrer für das Zehnfingersystem</translation>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
 </context>
 <context>
     <name>TButtonMenu</name>
@@ -913,6 +917,13 @@ Die Textdateien liegen im Arbeitsordner von QZ Typing Tutor. Kurs, Sätze und Sp
     <message>
         <source>Paragraph Drills</source>
         <translation>Absatzübungen</translation>
+    </message>
+</context>
+<context>
+    <name>THelpWindow</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>

@@ -382,6 +382,10 @@ Un professeur de dactylographie</translation>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
 </context>
 <context>
     <name>TButtonMenu</name>
@@ -913,6 +917,13 @@ Les fichiers de texte se trouvent dans le dossier de travail de QZ Typing Tutor.
     <message>
         <source>Paragraph Drills</source>
         <translation>Exercices de paragraphes</translation>
+    </message>
+</context>
+<context>
+    <name>THelpWindow</name>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
     </message>
 </context>
 <context>

@@ -74,22 +74,14 @@ std::vector<std::string> MimeAppsLists() {
   return lists;
 }
 
-// The file's type, the types it derives from (rich text is also plain text), and their other
-// names. The catch-all application/octet-stream is left out: taking any file does not make an
+// The file's type and its other names. The types it derives from are left out: an editor of
+// plain text would show rich text as its markup, and taking any file does not make an
 // application able to show this one.
 std::set<std::string> TypeNamesOf(const std::string& path) {
   const QMimeDatabase database;
   const QMimeType type = database.mimeTypeForFile(QString::fromStdString(path));
-  QStringList names = type.allAncestors();
-  names.prepend(type.name());
-  std::set<std::string> all;
-  for (const QString& name : names) {
-    if (name == "application/octet-stream") continue;
-    all.insert(name.toStdString());
-    for (const QString& alias : database.mimeTypeForName(name).aliases()) {
-      all.insert(alias.toStdString());
-    }
-  }
+  std::set<std::string> all{type.name().toStdString()};
+  for (const QString& alias : type.aliases()) all.insert(alias.toStdString());
   return all;
 }
 }  // namespace

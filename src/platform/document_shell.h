@@ -25,7 +25,7 @@ class DesktopShell final : public DocumentShell {
   std::function<bool(const QUrl&)> launch_;
 };
 
-// Whether an installed application takes the file's type (or a type it derives from): listed
+// Whether an installed application takes the file's type (or another name of it): listed
 // in its .desktop file or added in a mimeapps.list, and not removed there (the freedesktop.org
 // rules, without the per-desktop lists). The folders are the XDG ones of the environment.
 bool DesktopHasHandlerFor(const std::string& path);

@@ -62,14 +62,14 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   auto* version = new QLabel(tr("Version 3.2  Beta\nA tutor for touch typing"), upper);
   version->setObjectName("Version");
   version->setGeometry(64, 56, 210, 40);
-  auto* web = new ClickableLabel(kWebAddress, upper);
+  auto* web = new ClickableLabel(*kProjectAddress ? QString(kProjectAddress) : tr("Help"), upper);
   WebLabel = web;
   WebLabel->setObjectName("WebLabel");
   WebLabel->setStyleSheet("color: blue; text-decoration: underline;");
   WebLabel->setCursor(Qt::PointingHandCursor);
   WebLabel->setGeometry(8, 120, 267, 20);
   web->onClick = [this] {
-    if (openDocument) openDocument(kWebAddress);
+    if (openDocument) openDocument(kProjectAddress);
   };
 
   auto* lower = new QFrame(this);

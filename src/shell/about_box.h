@@ -37,4 +37,6 @@ class TAboutBox : public QDialog {
   bool closingByOk_ = false;
 };
 
-inline constexpr const char* kWebAddress = "https://example.org/qz-typing-tutor";
+// The project's web address, set when the program is built; without one the link opens the
+// help.
+inline constexpr const char* kProjectAddress = QZ_PROJECT_ADDRESS;

@@ -3,11 +3,13 @@
 // of its texts.
 #include <QApplication>
 #include <QIcon>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <iostream>
 
 #include "platform/guard.h"
+#include "platform/platform_choice.h"
 #include "platform/program_files.h"
 #include "platform/qt_dialogs.h"
 #include "platform/termination_signals.h"
@@ -54,6 +56,8 @@ int main(int argc, char* argv[]) {
   // update made the next paint wait for the X server's answer; a few hundred bytes sent
   // plainly cost far less (measured: a third of the idle practice window's CPU).
   if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
+  if (const auto platform = PlatformToChoose(getenv("QT_QPA_PLATFORM"), getenv("DISPLAY")))
+    qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*platform));
   QtDialogs dialogs;
   TutorApplication app(argc, argv, dialogs);
   app.setQuitOnLastWindowClosed(false);  // closing the main menu quits explicitly

@@ -7,7 +7,9 @@
 #include "game/striker_source.h"
 #include "keyboard/drill_material.h"
 #include "platform/codepage.h"
+#include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/rtf_html.h"
 #include "platform/guard.h"
 #include "platform/translation.h"
 #include "settings/settings_keys.h"
@@ -34,6 +36,7 @@ TutorProgram::TutorProgram(WindowContext& windowContext)
   LeftHand = std::make_unique<TPalmForm>(Layout, HandsFlashPhase, context.dialogs);
   RightHand = std::make_unique<TPalmForm>(Layout, HandsFlashPhase, context.dialogs);
   AboutBox = std::make_unique<TAboutBox>();
+  HelpWindow = std::make_unique<THelpWindow>();
   PasswordDlg = std::make_unique<TPasswordDlg>();
   DefineQZ = std::make_unique<TDefineQZ>(context, Layout, *VKeyboard, *LeftHand, *RightHand);
 
@@ -77,6 +80,7 @@ TutorProgram::~TutorProgram() {
   Guides.reset();
   DefineQZ.reset();
   PasswordDlg.reset();
+  HelpWindow.reset();
   AboutBox.reset();
   RightHand.reset();
   LeftHand.reset();
@@ -130,17 +134,17 @@ void TutorProgram::WireMenu() {
     FmProgress->Open();
     context.showModal(*FmProgress);
   };
-  menu.actions.help = [this] {
-    if (context.shell.Open("qzhelp.chm")) return;
-    //: The help file in this language, shipped beside the English qzhelp.rtf.
-    const std::string translated = Translated("Shell", QT_TRANSLATE_NOOP("Shell", "qzhelp.rtf"));
-    if (translated == "qzhelp.rtf" || !context.shell.Open(translated))
-      context.shell.Open("qzhelp.rtf");
-  };
+  menu.actions.help = [this] { ShowHelp(); };
   menu.actions.closing = [this] {
     context.dialogs.Inform(PracticeTimeReport(RunPracticeTime(), FmOption->GetTotalTime()));
   };
-  AboutBox->openDocument = [this](const std::string& address) { context.shell.Open(address); };
+  AboutBox->openDocument = [this](const std::string& address) {
+    if (address.empty()) {
+      Guarded(context.dialogs, [this] { ShowHelp(); });
+    } else {
+      context.shell.Open(address);
+    }
+  };
 }
 
 void TutorProgram::WireStatistics() {
@@ -190,6 +194,29 @@ AdaptiveMaterial TutorProgram::AdaptiveMaterialNow() const {
   std::vector<std::string> sentences;
   for (int i = 0; i < text.size(); ++i) sentences.push_back(SampleOf(text[i]));
   return MakeAdaptiveMaterial(Layout, WordsOf(ParseGameText(words)), std::move(sentences));
+}
+
+void TutorProgram::ShowHelp() {
+  if (context.shell.Open("qzhelp.chm")) return;
+  //: The help file in this language, shipped beside the English qzhelp.rtf.
+  const std::string translated = Translated("Shell", QT_TRANSLATE_NOOP("Shell", "qzhelp.rtf"));
+  std::vector<std::string> names{translated};
+  if (translated != "qzhelp.rtf") names.push_back("qzhelp.rtf");
+  for (const std::string& name : names) {
+    if (context.shell.Open(name)) return;
+  }
+  // No application of the desktop shows it: the program's own window does.
+  for (const std::string& name : names) {
+    const std::string path = ResolvePath(context.workDir, name);
+    if (!FileExists(path)) continue;
+    HelpWindow->ShowDocument(RtfToHtml(ReadWholeFile(path)));
+    HelpWindow->show();
+    HelpWindow->raise();
+    HelpWindow->activateWindow();
+    return;
+  }
+  throw AppError(Translated("Errors", kFileNotFound) + ": " +
+                 ResolvePath(context.workDir, names.back()));
 }
 
 std::string LearnerBusyText(const std::string& name) {

@@ -22,6 +22,7 @@
 #include "settings/option.h"
 #include "settings/password_dlg.h"
 #include "shell/about_box.h"
+#include "shell/help_window.h"
 #include "shell/main_menu.h"
 #include "shell/settings_adapter.h"
 #include "stats/progress_loader.h"
@@ -63,6 +64,7 @@ class TutorProgram {
   std::unique_ptr<TPalmForm> LeftHand;
   std::unique_ptr<TPalmForm> RightHand;
   std::unique_ptr<TAboutBox> AboutBox;
+  std::unique_ptr<THelpWindow> HelpWindow;
   std::unique_ptr<TPasswordDlg> PasswordDlg;
   std::unique_ptr<TDefineQZ> DefineQZ;
   std::unique_ptr<GuideWindows> Guides;
@@ -90,6 +92,9 @@ class TutorProgram {
   // At a course lesson's first line: when the previous lesson's keys went badly, a few
   // adaptive lines on the keys learned so far, if the learner wants them.
   void OfferAdaptiveLines();
+  // The help file opened by the desktop, or shown in the program's own window where no
+  // application of the desktop takes it.
+  void ShowHelp();
   void WireStatistics();
   // The start-up panel until it is left with a learner no other instance runs for.
   void PickLearner();

@@ -1003,6 +1003,39 @@ def adaptive_focus(display, program, data):
     return workdir
 
 
+def help_window(display, program, data):
+    """With no application that shows rich text, Help shows the help in the program's own
+    window, read by a screen reader as text, not as markup."""
+    display.start_accessibility_bus()
+    display.session_env["XDG_DATA_DIRS"] = display.temp("no-applications")
+    workdir = seeded_workdir(data)
+    session = Session(display, program, workdir)
+    menu, _ = session.pick_learner()
+    session.open_window(menu, "alt+h", "Help")
+    os.environ.update(display.env())  # the accessibility client reads its bus from here
+    import pyatspi
+
+    def help_text():
+        def text_of(node):
+            try:
+                return node.queryText().getText(0, -1)
+            except NotImplementedError:
+                return ""
+
+        for app in pyatspi.Registry.getDesktop(0):
+            for node in pyatspi.findAllDescendants(app, lambda n: "Getting started" in text_of(n)):
+                return text_of(node)
+        return None
+
+    text = wait_until(help_text, "the help's text")
+    assert "\\par" not in text and "rtf1" not in text, text[:200]
+    display.crop(display.wait_window("Help"), display.temp("help.png"))
+    display.keys("Escape")
+    display.wait_gone("Help")
+    assert_exit(session.close_menu(menu))
+    return workdir
+
+
 def translated_windows(display, program, data):
     """Under a German and then a French locale the start-up panel, the main menu, the course
     window and the practice-time report speak the learner's language, as a screen reader

@@ -51,13 +51,16 @@ TEST(DesktopShell, AFileIsOpenedOnlyWhenAnInstalledApplicationTakesItsType) {
   EXPECT_FALSE(desktop.shell.Open("qzhelp.rtf"));
   EXPECT_TRUE(desktop.launched.empty());
 
+  // A plain-text editor would show the markup.
   desktop.InstallApplication("editor.desktop", "text/plain;");
-  EXPECT_TRUE(desktop.shell.Open("QZHELP.RTF"));  // rich text is plain text too
+  EXPECT_FALSE(desktop.shell.Open("qzhelp.rtf"));
+  desktop.InstallApplication("writer.desktop", "text/rtf;");  // an alias
+  EXPECT_TRUE(desktop.shell.Open("QZHELP.RTF"));
   EXPECT_FALSE(desktop.shell.Open("qzhelp.chm"));
   ASSERT_EQ(desktop.launched.size(), 1u);
   EXPECT_EQ(desktop.launched[0].toLocalFile().toStdString(), desktop.work.File("qzhelp.rtf"));
 
-  desktop.InstallApplication("chm-viewer.desktop", "application/x-chm;");  // an alias
+  desktop.InstallApplication("chm-viewer.desktop", "application/x-chm;");
   EXPECT_TRUE(desktop.shell.Open("qzhelp.chm"));
   desktop.WriteMimeApps("[Removed Associations]\napplication/x-chm=chm-viewer.desktop;\n");
   EXPECT_FALSE(desktop.shell.Open("qzhelp.chm"));

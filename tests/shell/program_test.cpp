@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTranslator>
 #include <filesystem>
 
@@ -106,6 +108,19 @@ TEST_F(ProgramTest, HelpFallsBackToTheRtfDocument) {
   t.shell.existing = {"qzhelp.chm"};
   Control<QPushButton>(*program.ButtonMenu, "Button8")->click();
   EXPECT_EQ(t.shell.opened, std::vector<std::string>{"qzhelp.chm"});
+}
+
+TEST_F(ProgramTest, HelpNoApplicationShowsIsShownInTheProgramsOwnWindow) {
+  t.dir.Write("qzhelp.rtf", "{\\rtf1 {\\b Getting started}\\par}");
+  Control<QPushButton>(*program.ButtonMenu, "Button8")->click();
+  ASSERT_TRUE(program.HelpWindow->isVisible());
+  EXPECT_EQ(Control<QTextBrowser>(*program.HelpWindow, "HelpBrowser")->toPlainText(),
+            "Getting started");
+  program.HelpWindow->hide();
+
+  // The start-up panel's link, without a project address built in, opens the help too.
+  QTest::mouseClick(Control<QLabel>(*program.AboutBox, "WebLabel"), Qt::LeftButton);
+  EXPECT_TRUE(program.HelpWindow->isVisible());
 }
 
 TEST_F(ProgramTest, HelpOpensTheLearnersLanguageWhereItIsShipped) {

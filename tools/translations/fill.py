@@ -49,6 +49,8 @@ T = {
     ("*", "OK"): ("OK", "OK"),
     ("*", "Cancel"): ("Abbrechen", "Annuler"),
     ("*", "&Cancel"): ("&Abbrechen", "&Annuler"),
+    ("THelpWindow", "Help"): ("Hilfe", "Aide"),
+    ("TAboutBox", "Help"): ("Hilfe", "Aide"),
     ("TButtonMenu", "&Course"): ("&Kurs", "&Cours"),
     ("TButtonMenu", "&Sentence Drills"): ("&Satzübungen", "&Phrases"),
     ("TButtonMenu", "&Free Drills"): ("&Freie Übungen", "Exercices &libres"),

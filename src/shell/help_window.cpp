@@ -1,0 +1,22 @@
+#include "shell/help_window.h"
+
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+THelpWindow::THelpWindow(QWidget* parent) : QDialog(parent) {
+  setObjectName("HelpWindow");
+  setWindowTitle(tr("Help"));
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+  HelpBrowser = new QTextBrowser(this);
+  HelpBrowser->setObjectName("HelpBrowser");
+  HelpBrowser->setOpenExternalLinks(true);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(HelpBrowser);
+  resize(640, 600);
+}
+
+void THelpWindow::ShowDocument(const QString& html) {
+  HelpBrowser->setHtml(html);
+}

@@ -1,0 +1,18 @@
+#pragma once
+// THelpWindow: the help shown by the program itself, where no application of the desktop
+// shows the help file. Text is selectable and links open in the desktop's browser.
+#include <QCoreApplication>
+#include <QDialog>
+
+class QTextBrowser;
+
+class THelpWindow : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(THelpWindow)
+
+ public:
+  explicit THelpWindow(QWidget* parent = nullptr);
+  void ShowDocument(const QString& html);
+
+ private:
+  QTextBrowser* HelpBrowser;
+};
