@@ -59,7 +59,7 @@ inline constexpr double kKeyMemory = 60;
 // Attempts (weighted) before a key is judged at all.
 inline constexpr double kJudgedAttempts = 12;
 
-inline constexpr double kUnjudgedDistance = 2;
+inline constexpr double kUnjudgedDistance = 5;
 
 struct KeyState {
   double attempts = 0;
