@@ -94,7 +94,7 @@ BENCHMARK(BM_MoveTickWith100Words)->Unit(benchmark::kMillisecond);
 
 // Types the next letter of the word in progress, or starts the oldest falling word.
 void TypeOneLetter(TgameFrame& frame) {
-  threadType* game = frame.Game.get();
+  threadType* game = frame.CurrentGame();
   if (!game) return;
   if (game->Selected && game->Target) {
     frame.FormKeyPress(static_cast<unsigned char>(game->Target->Text[game->Target->Typed]));
@@ -136,9 +136,9 @@ void BM_GameAtDifficulty10For20Seconds(benchmark::State& state) {
     typist.stop();
 
     state.counters["cpu_percent_of_one_core"] = 100.0 * cpu / wall;
-    state.counters["hits"] = frame.Game->Hits;
-    state.counters["lost"] = frame.Game->Lost;
-    state.counters["score"] = frame.Game->Score;
+    state.counters["hits"] = frame.CurrentGame()->Hits;
+    state.counters["lost"] = frame.CurrentGame()->Lost;
+    state.counters["score"] = frame.CurrentGame()->Score;
     frame.StopGame();
   }
 }

@@ -39,7 +39,7 @@ void BM_ShowNextKeyAndTick(benchmark::State& state) {
   keyboard.SetBlinkingColor(clRed);
   keyboard.BuildKeys(10, 10);
   keyboard.DrawAllKeys();
-  keyboard.TimerofKBTag = 1;
+  keyboard.LetKeysBlink();
   const std::string typed = "a?q:z ";  // first key, late keys, the space bar
   size_t next = 0;
   for (auto _ : state) {

@@ -16,8 +16,9 @@ class LongLine final : public TFmLinePractice {
   using TFmLinePractice::TFmLinePractice;
   void NextLine() override {
     ClearTyping();
-    SetUpLine(std::string(kMaxSampleLength, 'f'));
+    engine_.SetUpLine(std::string(kMaxSampleLength, 'f'));
   }
+  QWidget* TypingBox() { return RichEdit1; }
 };
 
 void SendKey(QWidget* target, int key, const QString& text) {
@@ -36,14 +37,14 @@ void BM_Keystroke(benchmark::State& state) {
   LongLine window(context, guides, watch);
   window.NextLine();
   const int filled = static_cast<int>(state.range(0));
-  for (int i = 0; i < filled; ++i) SendKey(window.RichEdit1, Qt::Key_F, "f");
+  for (int i = 0; i < filled; ++i) SendKey(window.TypingBox(), Qt::Key_F, "f");
   for (auto _ : state) {
-    SendKey(window.RichEdit1, Qt::Key_F, "f");
+    SendKey(window.TypingBox(), Qt::Key_F, "f");
     state.PauseTiming();
-    SendKey(window.RichEdit1, Qt::Key_Backspace, "\b");
+    SendKey(window.TypingBox(), Qt::Key_Backspace, "\b");
     state.ResumeTiming();
   }
-  if (window.Position != filled + 1) state.SkipWithError("the line did not keep its fill");
+  if (window.Line().Position() != filled + 1) state.SkipWithError("the line did not keep its fill");
 }
 BENCHMARK(BM_Keystroke)->Arg(0)->Arg(50)->Arg(98)->Unit(benchmark::kMicrosecond);
 }  // namespace

@@ -86,7 +86,9 @@ void BM_OpenProgressWith100000Lines(benchmark::State& state) {
     // As at the first opening in a run: a new connection, a new window filled and painted.
     StatsDatabase stats(
         path, dialogs, [] { return std::string("Learner"); }, [] { return WallTime{}; });
-    TFmProgress window(context, stats, layout, [] { return std::string("Learner"); });
+    TFmProgress window(
+        context, stats, layout, [] { return std::string("Learner"); },
+        [] { return MasteryGoals{}; }, [](const std::string&) {});
     window.Open();
     window.show();
     QApplication::processEvents();

@@ -97,12 +97,13 @@ struct Windows {
   stopwatch watch{clock};
 };
 
-// The big text, or a small one of its first lines.
-LineText TextOf(int lines) {
-  if (lines == kBigLines) return ReadLineText(Big().path());
-  std::string bytes;
-  for (int i = 0; i < lines; ++i) bytes += "Line " + std::to_string(i) + ": a short one.\n";
-  return LineText::FromBytes(bytes);
+// The name of the big text, or of a small one of as many lines, in the texts' folder.
+std::string TextOf(int lines) {
+  if (lines == kBigLines) return "big.txt";
+  const std::string name = "small-" + std::to_string(lines) + ".txt";
+  std::ofstream out(Big().dir() + "/" + name, std::ios::binary);
+  for (int i = 0; i < lines; ++i) out << "Line " << i << ": a short one.\n";
+  return name;
 }
 
 void BM_LoadPracticeText(benchmark::State& state) {
@@ -112,7 +113,7 @@ void BM_LoadPracticeText(benchmark::State& state) {
   for (auto _ : state) {
     if (!window.LoadTextFile()) state.SkipWithError("no lines read");
   }
-  if (window.TextLines.size() != kBigLines) state.SkipWithError("wrong line count");
+  if (window.Text().size() != kBigLines) state.SkipWithError("wrong line count");
   state.counters["file_MB"] = Big().megabytes();
   state.counters["peak_rss_MB"] = PeakRssMegabytes();
   state.counters["peak_per_file"] = PeakRssMegabytes() / Big().megabytes();
@@ -123,7 +124,8 @@ BENCHMARK(BM_LoadPracticeText)->Unit(benchmark::kMillisecond)->Iterations(5);
 void BM_SentenceNextLine(benchmark::State& state) {
   Windows w;
   TFmSentencePrac window(w.context, w.guides, w.watch);
-  window.TextLines = TextOf(static_cast<int>(state.range(0)));
+  window.SetTextFile(TextOf(static_cast<int>(state.range(0))));
+  window.LoadTextFile();
   for (auto _ : state) window.NextLine();
 }
 BENCHMARK(BM_SentenceNextLine)->Arg(1000)->Arg(kBigLines)->Unit(benchmark::kMicrosecond);
@@ -131,9 +133,9 @@ BENCHMARK(BM_SentenceNextLine)->Arg(1000)->Arg(kBigLines)->Unit(benchmark::kMicr
 void BM_CourseNextLine(benchmark::State& state) {
   Windows w;
   TFmCoursePrac window(w.context, w.guides, w.watch);
-  window.TextLines = TextOf(static_cast<int>(state.range(0)));
+  window.SetTextFile(TextOf(static_cast<int>(state.range(0))));
   window.SetProgress(static_cast<int>(state.range(0)) / 2);
-  window.NavRequest = kNavNone;
+  window.LoadTextFile();
   for (auto _ : state) window.NextLine();
 }
 BENCHMARK(BM_CourseNextLine)->Arg(1000)->Arg(kBigLines)->Unit(benchmark::kMicrosecond);
@@ -141,7 +143,8 @@ BENCHMARK(BM_CourseNextLine)->Arg(1000)->Arg(kBigLines)->Unit(benchmark::kMicros
 void BM_ParagraphDrillFirstPage(benchmark::State& state) {
   Windows w("25");
   TFmTextPrac window(w.context, w.watch);
-  window.Drill.TextLines = TextOf(static_cast<int>(state.range(0)));
+  window.SetTextFile(TextOf(static_cast<int>(state.range(0))));
+  window.LoadTextFile();
   for (auto _ : state) {
     if (!window.StartDrill()) state.SkipWithError("no drill");
     window.NewPage();

@@ -409,13 +409,22 @@ std::vector<LineKeyFigures> StatsDatabase::AttemptLines(const std::string& learn
     return KeyCount{at(query, first), at(query, first + 1), at(query, first + 2),
                     at(query, first + 3)};
   };
+  // The finished time of the oldest line kept; those of that very time come along too.
+  QVariant since = Int(0);
+  SelectOf(learner,
+           "SELECT MIN(finished_utc_ms) FROM (SELECT r.finished_utc_ms FROM results r"
+           " WHERE r.learner_id = ? AND EXISTS (SELECT 1 FROM attempt_keys k"
+           " WHERE k.result_id = r.id) ORDER BY r.finished_utc_ms DESC, r.id DESC LIMIT ?)",
+           {Int(kRebuiltLines)}, [&](const QSqlQuery& query) {
+             if (!query.value(0).isNull()) since = query.value(0);
+           });
   // Every line has keys; its pairs and confusions come in the same order, each found from
   // the line of the row before.
   SelectOf(learner,
            "SELECT k.result_id, k.ch, k.expected, k.first_wrong, k.timed, k.time_ms"
            " FROM results r JOIN attempt_keys k ON k.result_id = r.id"
-           " WHERE r.learner_id = ? ORDER BY r.finished_utc_ms, r.id",
-           {}, [&](const QSqlQuery& query) {
+           " WHERE r.learner_id = ? AND r.finished_utc_ms >= ? ORDER BY r.finished_utc_ms, r.id",
+           {since}, [&](const QSqlQuery& query) {
              if (ids.empty() || ids.back() != at(query, 0)) {
                ids.push_back(at(query, 0));
                lines.emplace_back();
@@ -432,8 +441,8 @@ std::vector<LineKeyFigures> StatsDatabase::AttemptLines(const std::string& learn
   SelectOf(learner,
            "SELECT p.result_id, p.first, p.second, p.expected, p.first_wrong, p.timed, p.time_ms"
            " FROM results r JOIN attempt_pairs p ON p.result_id = r.id"
-           " WHERE r.learner_id = ? ORDER BY r.finished_utc_ms, r.id",
-           {}, [&](const QSqlQuery& query) {
+           " WHERE r.learner_id = ? AND r.finished_utc_ms >= ? ORDER BY r.finished_utc_ms, r.id",
+           {since}, [&](const QSqlQuery& query) {
              if (LineKeyFigures* line = lineOf(from, at(query, 0))) {
                line->pairs[std::string{ch(query, 1), ch(query, 2)}] = count(query, 3);
              }
@@ -442,8 +451,8 @@ std::vector<LineKeyFigures> StatsDatabase::AttemptLines(const std::string& learn
   SelectOf(learner,
            "SELECT c.result_id, c.expected, c.typed, c.count"
            " FROM results r JOIN confusions c ON c.result_id = r.id"
-           " WHERE r.learner_id = ? ORDER BY r.finished_utc_ms, r.id",
-           {}, [&](const QSqlQuery& query) {
+           " WHERE r.learner_id = ? AND r.finished_utc_ms >= ? ORDER BY r.finished_utc_ms, r.id",
+           {since}, [&](const QSqlQuery& query) {
              if (LineKeyFigures* line = lineOf(from, at(query, 0))) {
                line->confusions[{ch(query, 1), ch(query, 2)}] = at(query, 3);
              }

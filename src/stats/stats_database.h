@@ -33,6 +33,9 @@
 
 inline constexpr const char* kStatsFileName = "qzstats.db";
 inline constexpr int kStatsSchemaVersion = 3;
+// The newest lines a learner's key state is rebuilt from: each attempt weighs less than the
+// next, so older lines no longer count, and reading them all kept a long history waiting.
+inline constexpr int kRebuiltLines = 1000;
 
 // The time a result is recorded at: UTC, and the local zone's offset then, which decides the
 // learner's day.
@@ -97,8 +100,8 @@ class StatsDatabase final : public PracticeRecorder, public GameRecorder {
   // The newest results first, at most limit.
   std::vector<StoredResult> LastResults(const std::string& learner, int kind, int limit);
   std::vector<KeyFigures> Keys(const std::string& learner);
-  // The learner's typing lines recorded with their first attempts, oldest first, as
-  // SumAttempts summed them: what the learner's KeyMastery is rebuilt from.
+  // The learner's newest kRebuiltLines typing lines recorded with their first attempts,
+  // oldest first, as SumAttempts summed them: what the learner's KeyMastery is rebuilt from.
   std::vector<LineKeyFigures> AttemptLines(const std::string& learner);
 
   // Empty while the file is usable (or not yet made); otherwise why it is not.
