@@ -64,6 +64,10 @@ bool IsLetter(char c) {
   return ByteToChar(static_cast<unsigned char>(c)).isLetter();
 }
 
+bool IsLowerLetter(char c) {
+  return IsLetter(c) && Lower(c) == c;
+}
+
 char Upper(char c) {
   return static_cast<char>(UpperByte(static_cast<unsigned char>(c)));
 }

@@ -19,6 +19,7 @@ std::string BytesOf(const QString& text);
 unsigned char UpperByte(unsigned char byte);
 // A character of the code page: a letter, its upper case, its lower case.
 bool IsLetter(char c);
+bool IsLowerLetter(char c);
 char Upper(char c);
 char Lower(char c);
 // Names compare and sort without regard to case, byte by byte.

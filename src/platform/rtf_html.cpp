@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <vector>
 
 #include "platform/codepage.h"
@@ -72,23 +73,27 @@ class Converter {
       }
       return;
     }
-    std::string word;
-    while (at_ < rtf_.size() && std::isalpha(static_cast<unsigned char>(rtf_[at_])))
-      word += rtf_[at_++];
-    bool hasValue = false;
-    int value = 0;
-    bool negative = false;
-    if (at_ < rtf_.size() && rtf_[at_] == '-') {
-      negative = true;
-      ++at_;
-    }
-    while (at_ < rtf_.size() && std::isdigit(static_cast<unsigned char>(rtf_[at_]))) {
-      hasValue = true;
-      value = std::min(value * 10 + (rtf_[at_++] - '0'), kLargestValue);
-    }
-    if (negative) value = -value;
+    const std::string word = ReadName();
+    const std::optional<int> value = ReadValue();
     if (at_ < rtf_.size() && rtf_[at_] == ' ') ++at_;
-    Apply(word, hasValue ? value : 1, hasValue);
+    Apply(word, value.value_or(1), value.has_value());
+  }
+
+  std::string ReadName() {
+    std::string name;
+    while (at_ < rtf_.size() && std::isalpha(static_cast<unsigned char>(rtf_[at_])))
+      name += rtf_[at_++];
+    return name;
+  }
+
+  // A control word's value: digits, perhaps after a minus; nothing when there are none.
+  std::optional<int> ReadValue() {
+    const bool negative = at_ < rtf_.size() && rtf_[at_] == '-';
+    if (negative) ++at_;
+    std::optional<int> value;
+    while (at_ < rtf_.size() && std::isdigit(static_cast<unsigned char>(rtf_[at_])))
+      value = std::min(value.value_or(0) * 10 + (rtf_[at_++] - '0'), kLargestValue);
+    return negative && value ? std::optional<int>(-*value) : value;
   }
 
   void Apply(const std::string& word, int value, bool hasValue) {
@@ -144,12 +149,8 @@ class Converter {
         rgb[0] = rgb[1] = rgb[2] = 0;
         given = false;
       } else if (c == '\\') {
-        std::string word;
-        while (at_ < rtf_.size() && std::isalpha(static_cast<unsigned char>(rtf_[at_])))
-          word += rtf_[at_++];
-        int value = 0;
-        while (at_ < rtf_.size() && std::isdigit(static_cast<unsigned char>(rtf_[at_])))
-          value = std::min(value * 10 + (rtf_[at_++] - '0'), kLargestValue);
+        const std::string word = ReadName();
+        const int value = ReadValue().value_or(0);
         const int channel = word == "red" ? 0 : word == "green" ? 1 : word == "blue" ? 2 : -1;
         if (channel >= 0) {
           rgb[channel] = value & 0xFF;

@@ -17,11 +17,6 @@ constexpr int kPairEvery = 3;
 constexpr int kSentenceEvery = 10;
 const std::string kInnerMarks = ",;:";
 const std::string kEndMarks = ".?!";
-
-bool IsSmallLetter(char c) {
-  return IsLetter(c) && Lower(c) == c;
-}
-
 }  // namespace
 
 AdaptiveDrill::AdaptiveDrill(AdaptiveMaterial material, MasteryGoals goals, uint32_t seed)
@@ -29,7 +24,7 @@ AdaptiveDrill::AdaptiveDrill(AdaptiveMaterial material, MasteryGoals goals, uint
   added_ = static_cast<size_t>(material_.homeKeys);
   // The letters come before the other characters, each in the language's order.
   std::stable_partition(material_.order.begin() + material_.homeKeys, material_.order.end(),
-                        IsSmallLetter);
+                        IsLowerLetter);
   for (size_t i = 0; i < added_; ++i) Include(material_.order[i]);
 }
 
@@ -61,7 +56,7 @@ void AdaptiveDrill::AddLine(const LineKeyFigures& line) {
   // A letter comes while none in hand is far off, so that the letters are practised together
   // in real words; waiting for each to be mastered left most of them untouched for hours
   // (bench/simulated_learner.cpp).
-  const bool letter = IsSmallLetter(material_.order[added_]);
+  const bool letter = IsLowerLetter(material_.order[added_]);
   const bool ready = std::all_of(included_.begin(), included_.end(), [&](char c) {
     const KeyState& state = mastery_.Of(c);
     return everMastered_.count(c) ||
@@ -126,7 +121,7 @@ std::string AdaptiveDrill::WeakPair() const {
 
 bool AdaptiveDrill::AllLettersIncluded() const {
   return std::all_of(material_.order.begin(), material_.order.end(),
-                     [this](char c) { return !IsSmallLetter(c) || IsIncluded(c); });
+                     [this](char c) { return !IsLowerLetter(c) || IsIncluded(c); });
 }
 
 std::string AdaptiveDrill::NextLine() {

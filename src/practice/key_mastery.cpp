@@ -62,6 +62,12 @@ const KeyState& KeyMastery::OfPair(const std::string& pair) const {
   return found == pairs_.end() ? unknown : found->second;
 }
 
+KeyMastery MasteryOf(const std::vector<LineKeyFigures>& lines) {
+  KeyMastery mastery;
+  for (const LineKeyFigures& line : lines) mastery.AddLine(line);
+  return mastery;
+}
+
 std::string KeysFarFromMastery(const KeyMastery& mastery, const std::string& keys,
                                const MasteryGoals& goals) {
   std::string far;

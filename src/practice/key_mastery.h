@@ -4,8 +4,7 @@
 // database stores them), and KeyMastery folds them in line by line, older lines weighing
 // less, so that the state can be rebuilt from the recorded lines at any time.
 //
-//   KeyMastery mastery(goals);
-//   for (const LineKeyFigures& line : recorded) mastery.AddLine(line);
+//   const KeyMastery mastery = MasteryOf(recorded);
 //   if (!mastery.Of('r').Mastered(goals)) ...
 #include <cstdint>
 #include <map>
@@ -94,6 +93,9 @@ class KeyMastery {
   std::map<std::string, KeyState> pairs_;
   std::map<Confusion, int64_t> confusions_;
 };
+
+// The state the lines leave, folded oldest first.
+KeyMastery MasteryOf(const std::vector<LineKeyFigures>& lines);
 
 // Those of keys that went badly: judged, and wrong at least twice as often as the goal allows
 // (counted with one percent to spare). Speed is left out: a key just learned is slow.

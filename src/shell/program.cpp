@@ -167,9 +167,8 @@ void TutorProgram::WireStatistics() {
 void TutorProgram::OfferAdaptiveLines() {
   const std::optional<LessonStart> lesson = FmCoursePrac->ReachedLesson();
   if (!lesson) return;
-  KeyMastery mastery;
-  for (const LineKeyFigures& line : Stats->AttemptLines(CurrentLearner())) mastery.AddLine(line);
-  const std::string weak = KeysFarFromMastery(mastery, lesson->previousKeys, FmOption->Goals());
+  const std::string weak = KeysFarFromMastery(MasteryOf(Stats->AttemptLines(CurrentLearner())),
+                                              lesson->previousKeys, FmOption->Goals());
   if (weak.empty()) return;
   std::string shown;
   for (char key : weak) shown += std::string(shown.empty() ? "" : " ") + key;

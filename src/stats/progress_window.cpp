@@ -381,8 +381,7 @@ void TFmProgress::ShowResults(const std::string& learner, int kind) {
 }
 
 void TFmProgress::ShowKeys(const std::string& learner) {
-  KeyMastery mastery;
-  for (const LineKeyFigures& line : stats_.AttemptLines(learner)) mastery.AddLine(line);
+  const KeyMastery mastery = MasteryOf(stats_.AttemptLines(learner));
   const MasteryGoals goals = goals_();
   DrawKeys(mastery, goals);
   ShowMastery(mastery, goals);

@@ -39,9 +39,6 @@ bool Has(const std::string& set, char c) {
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
-bool IsLowerLetter(char c) {
-  return IsLetter(c) && Lower(c) == c;
-}
 std::string ToBytes(const std::string& utf8, const std::string& what) {
   std::string bytes;
   if (!QStringToBytes(QString::fromStdString(utf8), bytes)) {
