@@ -40,6 +40,12 @@ size_t At(char c) {
   return static_cast<unsigned char>(c);
 }
 
+// Where the errors on natural text come from: letters, the space, capitals, marks and digits.
+constexpr size_t kKinds = 4;
+size_t KindOf(char c) {
+  return IsLowerLetter(c) ? 0 : c == ' ' ? 1 : IsLetter(c) ? 2 : 3;
+}
+
 // Where each character lies on the layout.
 struct KeyPlace {
   int key = 0;  // 0: not on the layout
@@ -186,6 +192,15 @@ class Learner {
     }
     return 100 * right;
   }
+  // Expected wrong first attempts per 100 characters of the text, by kind of character.
+  std::array<double, kKinds> LossByKind() const {
+    std::array<double, kKinds> loss{};
+    for (int c = 1; c < 256; ++c) {
+      const char ch = static_cast<char>(c);
+      if (m_.frequency[At(ch)] > 0) loss[KindOf(ch)] += 100 * m_.frequency[At(ch)] * Error(ch);
+    }
+    return loss;
+  }
   char WorstLetter() const {
     return *std::max_element(m_.letters.begin(), m_.letters.end(),
                              [this](char a, char b) { return Error(a) < Error(b); });
@@ -277,6 +292,7 @@ struct Outcome {
   double masteredHours = -1;  // all letters; -1: not within the hours
   size_t included = 0;        // adaptive: characters included after the first hour
   double keysFirstHour = 0;
+  std::array<double, kKinds> lossHour{};  // after the first hour, by kind
 };
 
 enum class Regime { Sentences, Adaptive };
@@ -305,6 +321,7 @@ Outcome Run(const Material& m, Regime regime, int learner, double hours) {
       outcome.worstError = 100 * model.Error(outcome.worstLetter);
       outcome.included = drill.Included().size();
       outcome.keysFirstHour = static_cast<double>(keys);
+      outcome.lossHour = model.LossByKind();
     }
     if (outcome.masteredHours < 0 && model.LettersMastered())
       outcome.masteredHours = elapsed / kHourMs;
@@ -325,6 +342,7 @@ struct Figures {
   std::vector<double> before, hour, end, gain, worst, mastered, keys, included;
   std::array<int, 256> worstLetters{};
   int masteredCount = 0;
+  std::array<double, kKinds> meanLossHour{};
 };
 
 Figures RunAll(const Material& m, Regime regime, int learners, double hours) {
@@ -338,6 +356,7 @@ Figures RunAll(const Material& m, Regime regime, int learners, double hours) {
     f.worst.push_back(o.worstError);
     ++f.worstLetters[At(o.worstLetter)];
     f.keys.push_back(o.keysFirstHour);
+    for (size_t k = 0; k < kKinds; ++k) f.meanLossHour[k] += o.lossHour[k] / learners;
     f.included.push_back(static_cast<double>(o.included));
     // Not mastered within the hours sorts last.
     f.mastered.push_back(o.masteredHours < 0 ? 1e9 : o.masteredHours);
@@ -396,6 +415,12 @@ int main(int argc, char** argv) {
   std::printf("|---|---|---|---|---|---|---|---|\n");
   PrintRow("sentence", sentences, learners, hours);
   PrintRow("adaptive", adaptive, learners, hours);
+  std::printf("\nwrong first attempts per 100 characters of text after 1 h, mean (letters, space, "
+              "capitals, marks and digits):\n");
+  for (const auto& [name, f] : {std::pair{"sentence", &sentences}, {"adaptive", &adaptive}}) {
+    std::printf("  %s: %.2f %.2f %.2f %.2f\n", name, f->meanLossHour[0], f->meanLossHour[1],
+                f->meanLossHour[2], f->meanLossHour[3]);
+  }
   std::printf("\n");
   PrintPaired("accuracy gained in 1 h", sentences.gain, adaptive.gain, true);
   PrintPaired("worst letter's error after 1 h", sentences.worst, adaptive.worst, false);
