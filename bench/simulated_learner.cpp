@@ -415,8 +415,9 @@ int main(int argc, char** argv) {
   std::printf("|---|---|---|---|---|---|---|---|\n");
   PrintRow("sentence", sentences, learners, hours);
   PrintRow("adaptive", adaptive, learners, hours);
-  std::printf("\nwrong first attempts per 100 characters of text after 1 h, mean (letters, space, "
-              "capitals, marks and digits):\n");
+  std::printf(
+      "\nwrong first attempts per 100 characters of text after 1 h, mean (letters, space, "
+      "capitals, marks and digits):\n");
   for (const auto& [name, f] : {std::pair{"sentence", &sentences}, {"adaptive", &adaptive}}) {
     std::printf("  %s: %.2f %.2f %.2f %.2f\n", name, f->meanLossHour[0], f->meanLossHour[1],
                 f->meanLossHour[2], f->meanLossHour[3]);
