@@ -20,6 +20,10 @@ namespace {
 constexpr int64_t kDayMs = 86400000;
 constexpr int kOpenAttempts = 100;
 constexpr int kOpenRetryMs = 50;
+// Every kDropEvery-th line recorded drops the attempts of up to twice as many lines that are no
+// longer read: finding them costs as much as recording a line, and a longer history kept by an
+// earlier version shrinks back too.
+constexpr int kDropEvery = 32;
 
 // Statements that bring the schema from version i to i + 1.
 const std::vector<std::vector<const char*>> kMigrations = {
@@ -227,7 +231,8 @@ bool StatsDatabase::Insert(int64_t id, int64_t day, const StoredResult& result) 
     }
     if (!Run(query)) return false;
     const int64_t resultId = query.lastInsertId().toLongLong();
-    return AddToDay(id, day, result) && InsertAttempts(resultId, result.typing.attempts);
+    return AddToDay(id, day, result) && InsertAttempts(resultId, result.typing.attempts) &&
+           (result.typing.attempts.empty() || resultId % kDropEvery != 0 || DropUnreadAttempts(id));
   }
 }
 
@@ -271,6 +276,30 @@ bool StatsDatabase::InsertAttempts(int64_t resultId, const std::vector<FirstAtte
     confusions.bindValue(u":typed"_s, byte(confusion.typed));
     confusions.bindValue(u":count"_s, Int(count));
     if (!Run(confusions)) return false;
+  }
+  return true;
+}
+
+// Only the newest kRebuiltLines lines' attempts are read: older ones weigh nothing in a key's
+// state any more, and kept they made the file grow by a kilobyte a line without end.
+bool StatsDatabase::DropUnreadAttempts(int64_t learnerId) {
+  QSqlQuery& unread = Prepared(
+      "SELECT r.id FROM results r WHERE r.learner_id = ? AND EXISTS (SELECT 1 FROM attempt_keys k"
+      " WHERE k.result_id = r.id) ORDER BY r.finished_utc_ms DESC, r.id DESC LIMIT ? OFFSET ?");
+  for (const int64_t value : {learnerId, int64_t{2 * kDropEvery}, int64_t{kRebuiltLines}})
+    unread.addBindValue(Int(value));
+  if (!Run(unread)) return false;
+  std::vector<int64_t> lines;
+  while (unread.next()) lines.push_back(unread.value(0).toLongLong());
+  unread.finish();
+  for (const int64_t line : lines) {
+    for (const char* sql : {"DELETE FROM attempt_keys WHERE result_id = ?",
+                            "DELETE FROM attempt_pairs WHERE result_id = ?",
+                            "DELETE FROM confusions WHERE result_id = ?"}) {
+      QSqlQuery& drop = Prepared(sql);
+      drop.addBindValue(Int(line));
+      if (!Run(drop)) return false;
+    }
   }
   return true;
 }

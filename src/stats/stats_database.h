@@ -146,6 +146,8 @@ class StatsDatabase final : public PracticeRecorder, public GameRecorder {
   bool Insert(int64_t learnerId, int64_t day, const StoredResult& result);
   // A typing line's first attempts, summed, under its results row.
   bool InsertAttempts(int64_t resultId, const std::vector<FirstAttempt>& attempts);
+  // Drops the attempts of some of the learner's lines older than the newest kRebuiltLines.
+  bool DropUnreadAttempts(int64_t learnerId);
   // Adds the result to the sums of its learner, kind and day.
   bool AddToDay(int64_t learnerId, int64_t day, const StoredResult& result);
 

@@ -194,6 +194,38 @@ TEST_F(StatsDatabaseTest, AttemptLinesGiveBackEachLinesFiguresOldestFirst) {
   EXPECT_EQ(RawFile(path).Value("SELECT max(ch) FROM attempt_keys").toInt(), 0xe9);
 }
 
+TEST_F(StatsDatabaseTest, AttemptsOlderThanTheLinesReadAreDroppedForThatLearnerOnly) {
+  TypingResult line = Line(PracticeKind::Course, 2, 1, 1000, 1);
+  line.attempts = Attempts("ab", "xb");
+  learner = "Bert";
+  db->TypingFinished(line);
+  learner = "Anna";
+  const int recorded = kRebuiltLines + 200;
+  for (int i = 0; i < recorded; ++i) {
+    line.attempts[1].typed = i % 2 ? 'b' : 'n';
+    ++now;
+    db->TypingFinished(line);
+  }
+
+  const std::vector<LineKeyFigures> read = db->AttemptLines("Anna");
+  ASSERT_EQ(read.size(), static_cast<size_t>(kRebuiltLines));
+  EXPECT_EQ(read.back(), SumAttempts(line.attempts));
+  RawFile file(path);
+  const int kept = file.Value("SELECT count(DISTINCT result_id) FROM attempt_keys").toInt();
+  EXPECT_GT(kept, kRebuiltLines);
+  EXPECT_LT(kept, recorded);
+  for (const char* table : {"attempt_pairs", "confusions"}) {
+    EXPECT_EQ(file.Value(QString("SELECT count(*) FROM %1 WHERE result_id NOT IN"
+                                 " (SELECT result_id FROM attempt_keys)")
+                             .arg(table))
+                  .toInt(),
+              0)
+        << table;
+  }
+  EXPECT_EQ(db->AttemptLines("Bert").size(), 1u);
+  EXPECT_EQ(db->LastResults("Anna", 0, recorded + 1).size(), static_cast<size_t>(recorded));
+}
+
 TEST_F(StatsDatabaseTest, DeletingALearnerTakesOnlyTheirHistory) {
   db->KeyTyped('q', true);
   TypingResult line = Line(PracticeKind::Sentence, 10, 1, 3000);
