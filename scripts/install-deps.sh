@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite
-  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation)
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-wayland fonts-liberation)
 if [ "${1:-test}" != run ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev
     xvfb openbox xdotool x11-utils x11-xkb-utils imagemagick python3
@@ -12,7 +12,7 @@ if [ "${1:-test}" != run ]; then
     x11-session-utils x11-xserver-utils
     clang libclang-rt-14-dev
     hunspell hunspell-en-us hunspell-en-gb hunspell-de-de hunspell-fr
-    dpkg-dev appstream desktop-file-utils)
+    dpkg-dev appstream desktop-file-utils weston mutter)
 fi
 missing=()
 for package in "${packages[@]}"; do

@@ -8,8 +8,10 @@ constexpr int kSettleIntervalMs = 100;
 constexpr int kSettleTicks = 20;
 }  // namespace
 
-GuideWindows::GuideWindows(TVKeyboard& keyboard, TPalmForm& left, TPalmForm& right)
-    : keyboard_(keyboard), left_(left), right_(right) {
+GuideWindows::GuideWindows(TVKeyboard& keyboard, TPalmForm& left, TPalmForm& right, bool popups)
+    : keyboard_(keyboard), left_(left), right_(right), popups_(popups) {
+  const auto guides = Guides();
+  for (size_t i = 0; i < guides.size(); ++i) toolFlags_[i] = guides[i]->windowFlags();
   settle_.setInterval(kSettleIntervalMs);
   connect(&settle_, &QTimer::timeout, this, [this] {
     Place();
@@ -25,21 +27,41 @@ void GuideWindows::ShowBelow(QWidget& practiceWindow) {
     practice_->installEventFilter(this);
   }
   Place();
+  if (popups_) {
+    ShowPopupsAfterPaint();
+    return;
+  }
   // Shown once the practice window's own map request has gone out: a window manager keeps a
   // window above the one it is transient for only if that one was mapped first.
   QMetaObject::invokeMethod(
       this, [this] { ShowGuides(); }, Qt::QueuedConnection);
 }
 
+void GuideWindows::ShowPopupsAfterPaint() {
+  for (QWidget* guide : Guides()) guide->hide();
+  awaitingPaint_ = true;
+  practice_->update();
+}
+
 void GuideWindows::ShowGuides() {
   if (!practice_ || !practice_->isVisible()) return;
+  for (QWidget* guide : Guides()) {
+    if (popups_ && guide->windowType() != Qt::ToolTip)
+      guide->setWindowFlags(Qt::ToolTip | Qt::WindowDoesNotAcceptFocus);
+  }
   Place();
   for (QWidget* guide : Guides()) {
     guide->winId();
-    guide->windowHandle()->setTransientParent(practice_->windowHandle());
+    QWidget* parent = popups_ && guide != &keyboard_ ? &keyboard_ : practice_.data();
+    guide->windowHandle()->setTransientParent(parent->windowHandle());
     guide->show();
   }
-  Settle();
+  // A popup stays where it was placed relative to its parent: it is placed once more only
+  // for a frame that came with the showing.
+  if (popups_)
+    Place();
+  else
+    Settle();
 }
 
 void GuideWindows::Settle() {
@@ -51,10 +73,12 @@ void GuideWindows::Place() {
   if (!practice_) return;
   const QRect practice = practice_->frameGeometry();
   const QRect board = keyboard_.frameGeometry();
+  const int boardGap = popups_ ? 0 : 15;
+  const int handGap = popups_ ? 0 : 5;
   const QPoint boardPlace((practice.width() - board.width()) / 2 + practice.left(),
-                          practice.top() + practice.height() + 15);
-  const QPoint leftPlace(boardPlace.x() - left_.frameGeometry().width() - 5, boardPlace.y());
-  const QPoint rightPlace(boardPlace.x() + board.width() + 5, boardPlace.y());
+                          practice.top() + practice.height() + boardGap);
+  const QPoint leftPlace(boardPlace.x() - left_.frameGeometry().width() - handGap, boardPlace.y());
+  const QPoint rightPlace(boardPlace.x() + board.width() + handGap, boardPlace.y());
   const std::array<QPoint, 3> places{boardPlace, leftPlace, rightPlace};
   const auto guides = Guides();
   for (size_t i = 0; i < places.size(); ++i) {
@@ -65,8 +89,18 @@ void GuideWindows::Place() {
 
 bool GuideWindows::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
-  if (watched == practice_ && practice_->isVisible() &&
-      (type == QEvent::Move || type == QEvent::Resize)) {
+  if (watched != practice_ || !practice_->isVisible()) return false;
+  if (popups_) {
+    // Drawn: the queued show runs after the drawing reached the compositor. Resized: a shown
+    // popup cannot be moved, so the guides are shown again at their new place.
+    if (type == QEvent::Paint && awaitingPaint_) {
+      awaitingPaint_ = false;
+      QMetaObject::invokeMethod(
+          this, [this] { ShowGuides(); }, Qt::QueuedConnection);
+    } else if (type == QEvent::Resize) {
+      ShowPopupsAfterPaint();
+    }
+  } else if (type == QEvent::Move || type == QEvent::Resize) {
     Place();
     Settle();
   }
@@ -75,9 +109,12 @@ bool GuideWindows::eventFilter(QObject* watched, QEvent* event) {
 
 void GuideWindows::HideGuides() {
   settle_.stop();
-  for (QWidget* guide : Guides()) {
-    guide->hide();
-    if (guide->windowHandle()) guide->windowHandle()->setTransientParent(nullptr);
+  awaitingPaint_ = false;
+  const auto guides = Guides();
+  for (size_t i = 0; i < guides.size(); ++i) {
+    guides[i]->hide();
+    if (guides[i]->windowHandle()) guides[i]->windowHandle()->setTransientParent(nullptr);
+    if (guides[i]->windowFlags() != toolFlags_[i]) guides[i]->setWindowFlags(toolFlags_[i]);
   }
   if (practice_) practice_->removeEventFilter(this);
   practice_ = nullptr;

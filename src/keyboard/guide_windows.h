@@ -1,6 +1,13 @@
 #pragma once
 // The keyboard and the two hand windows as the line practice windows drive them: shown below
 // the practice window with blinking switched on, the next key lit, its finger lit.
+//
+// Where the window system lets a program neither place its windows nor keep the keyboard from
+// them (Wayland), the guides are popups while the practice window is open: the keyboard of the
+// practice window, the hands of the keyboard, each touching its parent, since a compositor may
+// close a popup that stands apart (GNOME's does). A popup is placed relative to its parent and
+// never takes the keyboard. Closed, they are tool windows again, as the layout designer shows
+// them.
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -12,7 +19,7 @@
 
 class GuideWindows final : public QObject, public KeyGuides {
  public:
-  GuideWindows(TVKeyboard& keyboard, TPalmForm& left, TPalmForm& right);
+  GuideWindows(TVKeyboard& keyboard, TPalmForm& left, TPalmForm& right, bool popups = false);
   void ShowBelow(QWidget& practiceWindow) override;
   void HideGuides() override;
   int ShowNextKey(char ch) override;
@@ -26,8 +33,12 @@ class GuideWindows final : public QObject, public KeyGuides {
 
  private:
   void ShowGuides();
+  // As popups, once the practice window has been drawn: a compositor maps a popup only over a
+  // parent it has mapped.
+  void ShowPopupsAfterPaint();
   // The keyboard 15 px below the practice window's frame, centred; the hands 5 px left and
-  // right of the keyboard's frame. Only windows not yet at their place are moved.
+  // right of the keyboard's frame (as popups, no gaps). Only windows not yet at their place
+  // are moved.
   void Place();
   // Places the guides again for a while: a window manager frames a window only after it is
   // mapped, and until then a move aims at a frame of the wrong size.
@@ -38,6 +49,9 @@ class GuideWindows final : public QObject, public KeyGuides {
   TVKeyboard& keyboard_;
   TPalmForm& left_;
   TPalmForm& right_;
+  const bool popups_;
+  std::array<Qt::WindowFlags, 3> toolFlags_;
+  bool awaitingPaint_ = false;
   QPointer<QWidget> practice_;
   QTimer settle_;
   int settleTicks_ = 0;

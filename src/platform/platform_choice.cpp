@@ -4,3 +4,7 @@ std::optional<std::string> PlatformToChoose(const char* chosen, const char* xDis
   if ((chosen && *chosen) || !xDisplay || !*xDisplay) return std::nullopt;
   return "xcb;wayland";
 }
+
+bool GuidesArePopups(std::string_view platformName) {
+  return platformName.starts_with("wayland");
+}

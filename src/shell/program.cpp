@@ -9,8 +9,9 @@
 #include "platform/codepage.h"
 #include "platform/errors.h"
 #include "platform/files.h"
-#include "platform/rtf_html.h"
 #include "platform/guard.h"
+#include "platform/platform_choice.h"
+#include "platform/rtf_html.h"
 #include "platform/translation.h"
 #include "settings/settings_keys.h"
 #include "shell/time_report.h"
@@ -45,7 +46,9 @@ TutorProgram::TutorProgram(WindowContext& windowContext)
   LeftHand->setWindowTitle(QCoreApplication::translate("Shell", "Left"));
   RightHand->setWindowTitle(QCoreApplication::translate("Shell", "Right"));
   RightHand->move(LeftHand->x() + 200, RightHand->y());
-  Guides = std::make_unique<GuideWindows>(*VKeyboard, *LeftHand, *RightHand);
+  Guides = std::make_unique<GuideWindows>(
+      *VKeyboard, *LeftHand, *RightHand,
+      GuidesArePopups(QGuiApplication::platformName().toStdString()));
 
   FmTextPrac = std::make_unique<TFmTextPrac>(context, PracticeStopwatch);
   gameFrame = std::make_unique<TgameFrame>(context);

@@ -272,10 +272,10 @@ class Program:
 
     started = []  # every program started, for the output of a failed scenario
 
-    def __init__(self, display, executable, workdir):
+    def __init__(self, display, executable, workdir, env=None):
         Program.started.append(self)
         self.display = display
-        self.process = subprocess.Popen([executable], cwd=workdir, env=display.env(),
+        self.process = subprocess.Popen([executable], cwd=workdir, env=env or display.env(),
                                         stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
 
     def peak_memory_mib(self):

@@ -4,6 +4,7 @@
 
 #include <QTest>
 #include <QTimer>
+#include <array>
 
 #include "keyboard/layout_file.h"
 #include "platform/key_events.h"
@@ -36,18 +37,20 @@ bool AnyFingerLit(TPalmForm& hand) {
   return false;
 }
 
-struct GuidesTest : ::testing::Test {
+// Popups: the guides as shown on Wayland.
+template <bool Popups>
+struct GuidesFixture : ::testing::Test {
   TestContext t;
   LayoutRec layout;
   FlashPhase phase;
   TVKeyboard keyboard{layout, t.dialogs};
   TPalmForm left{layout, phase, t.dialogs};
   TPalmForm right{layout, phase, t.dialogs};
-  GuideWindows guides{keyboard, left, right};
+  GuideWindows guides{keyboard, left, right, Popups};
   stopwatch watch{t.clock};
   TFmLetterPrac drills{t.context, guides, watch};
 
-  GuidesTest() {
+  GuidesFixture() {
     left.SetHand(true);
     right.SetHand(false);
     ReadLayoutFile(kUsLayout, layout);
@@ -57,7 +60,7 @@ struct GuidesTest : ::testing::Test {
     keyboard.BuildKeys(10, 10);
     keyboard.DrawAllKeys();
   }
-  ~GuidesTest() override { drills.hide(); }
+  ~GuidesFixture() override { drills.hide(); }
 
   void DrillAndShow(const std::string& text) {
     t.dialogs.inputs.push_back(text);
@@ -66,18 +69,21 @@ struct GuidesTest : ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&drills));
   }
 };
+using GuidesTest = GuidesFixture<false>;
+using PopupGuidesTest = GuidesFixture<true>;
 }  // namespace
 
-// Frames: the keyboard 15 px below the practice window's, centred; the hands 5 px beside it.
+// Frames: the keyboard boardGap px below the practice window's, centred; the hands handGap px
+// beside it.
 bool GuidesBelow(const QWidget& practiceWindow, const QWidget& keyboard, const QWidget& left,
-                 const QWidget& right) {
+                 const QWidget& right, int boardGap = 15, int handGap = 5) {
   const QRect practice = practiceWindow.frameGeometry();
   const QRect board = keyboard.frameGeometry();
-  return board.top() == practice.bottom() + 1 + 15 &&
+  return board.top() == practice.bottom() + 1 + boardGap &&
          board.left() == (practice.width() - board.width()) / 2 + practice.left() &&
          left.frameGeometry().top() == board.top() && right.frameGeometry().top() == board.top() &&
-         left.frameGeometry().right() + 1 + 5 == board.left() &&
-         right.frameGeometry().left() == board.right() + 1 + 5;
+         left.frameGeometry().right() + 1 + handGap == board.left() &&
+         right.frameGeometry().left() == board.right() + 1 + handGap;
 }
 
 TEST_F(GuidesTest, TheGuidesStandBelowThePracticeWindowsFrameAndFollowIt) {
@@ -96,6 +102,26 @@ TEST_F(GuidesTest, TheGuidesStandBelowThePracticeWindowsFrameAndFollowIt) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return GuidesBelow(drills, keyboard, left, right); }));
   drills.hide();
   EXPECT_FALSE(keyboard.isVisible() || left.isVisible() || right.isVisible());
+}
+
+TEST_F(PopupGuidesTest, ThePracticeWindowsPopupsWhileItIsOpenToolWindowsAgainAfter) {
+  const Qt::WindowFlags toolFlags = left.windowFlags();
+  DrillAndShow("fj");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return keyboard.isVisible() && right.isVisible(); }));
+  // Each touches its parent, as a compositor may close a popup that does not.
+  for (QWidget* guide : std::array<QWidget*, 3>{&keyboard, &left, &right})
+    EXPECT_EQ(guide->windowType(), Qt::ToolTip);
+  EXPECT_EQ(keyboard.windowHandle()->transientParent(), drills.windowHandle());
+  EXPECT_EQ(left.windowHandle()->transientParent(), keyboard.windowHandle());
+  EXPECT_TRUE(GuidesBelow(drills, keyboard, left, right, 0, 0));
+
+  // A shown popup cannot be moved: a wider practice window shows them again, placed anew.
+  drills.resize(drills.width() + 40, drills.height());
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] { return right.isVisible() && GuidesBelow(drills, keyboard, left, right, 0, 0); }));
+  drills.hide();
+  EXPECT_FALSE(keyboard.isVisible() || left.isVisible() || right.isVisible());
+  EXPECT_EQ(left.windowFlags(), toolFlags);
 }
 
 TEST_F(GuidesTest, TheNextKeyAndItsFingerFlash) {

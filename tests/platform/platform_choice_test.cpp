@@ -9,3 +9,10 @@ TEST(PlatformChoice, X11WhereADisplayIsNamedUnlessTheEnvironmentChose) {
   EXPECT_EQ(PlatformToChoose(nullptr, nullptr), std::nullopt);  // Wayland only: Qt's own
   EXPECT_EQ(PlatformToChoose(nullptr, ""), std::nullopt);
 }
+
+TEST(PlatformChoice, GuidesArePopupsOnWaylandOnly) {
+  EXPECT_TRUE(GuidesArePopups("wayland"));
+  EXPECT_TRUE(GuidesArePopups("wayland-egl"));
+  EXPECT_FALSE(GuidesArePopups("xcb"));
+  EXPECT_FALSE(GuidesArePopups("offscreen"));
+}
