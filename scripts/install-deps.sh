@@ -12,7 +12,7 @@ if [ "${1:-test}" != run ]; then
     x11-session-utils x11-xserver-utils
     clang libclang-rt-14-dev
     hunspell hunspell-en-us hunspell-en-gb hunspell-de-de hunspell-fr
-    dpkg-dev appstream desktop-file-utils weston mutter)
+    dpkg-dev lintian appstream desktop-file-utils weston mutter)
 fi
 missing=()
 for package in "${packages[@]}"; do

@@ -1241,15 +1241,23 @@ def two_instances(display, program, data):
 
 
 def installed(display, program, data):
-    """The build installed into a throw-away tree and started from its menu entry in an empty
-    home: it makes and seeds ~/.local/share/qz-typing-tutor, keeps the learner's progress there
-    and finds its Progress module under its prefix."""
+    """The Debian package of the build, which lintian passes and whose dependencies this
+    machine can meet, unpacked into a throw-away root and started from its menu entry in an
+    empty home: it makes and seeds ~/.local/share/qz-typing-tutor, keeps the learner's progress
+    there and finds its Progress module under its prefix."""
     destdir = tempfile.mkdtemp(prefix="qz-e2e-install-")
     try:
         build = os.path.dirname(os.path.dirname(program))
-        subprocess.run(["cmake", "--install", build, "--prefix", "/usr"], check=True,
-                       env=dict(os.environ, DESTDIR=destdir), capture_output=True)
-        prefix = destdir + "/usr"
+        subprocess.run(["cpack", "-G", "DEB", "-B", destdir], cwd=build, check=True,
+                       capture_output=True)
+        package = [os.path.join(destdir, name) for name in os.listdir(destdir)
+                   if name.endswith(".deb")][0]
+        for check in (["lintian", "--fail-on", "error", package],
+                      ["apt-get", "install", "--simulate", package]):
+            result = subprocess.run(check, capture_output=True, text=True)
+            assert result.returncode == 0, (check, result.stdout[-2000:], result.stderr[-2000:])
+        subprocess.run(["dpkg-deb", "-x", package, destdir + "/root"], check=True)
+        prefix = destdir + "/root/usr"
         with open(prefix + "/share/applications/qz-typing-tutor.desktop") as entry:
             command = [line[5:].strip() for line in entry if line.startswith("Exec=")][0]
         display.session_env["PATH"] = prefix + "/bin:" + os.environ["PATH"]
