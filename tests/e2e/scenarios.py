@@ -1068,14 +1068,11 @@ def start_compositor(display, name):
 
 def colour_box(path, colour):
     """(left, top, right, bottom) round the pixels of colour in the picture, or None."""
-    result = subprocess.run(["convert", path, "-fuzz", "1%", "-fill", "black", "+opaque", colour, "-fill",
-                             "white", "-opaque", colour, "-format", "%@", "info:"],
+    result = subprocess.run(["convert", path, "-fuzz", "1%", "-fill", "black", "+opaque", colour,
+                             "-fill", "white", "-opaque", colour, "-format", "%@", "info:"],
                             capture_output=True, text=True)
-    match = re.match(r"(\d+)x(\d+)\+(\d+)\+(\d+)", result.stdout)
-    if not match or match.group(1) in ("0", "1") and match.group(2) in ("0", "1"):
-        return None
-    width, height, left, top = map(int, match.groups())
-    return left, top, left + width, top + height
+    width, height, left, top = (list(map(int, re.findall(r"\d+", result.stdout))) + [0] * 4)[:4]
+    return (left, top, left + width, top + height) if width > 1 else None
 
 
 def wayland_guides(display, program, data, compositor="weston"):
