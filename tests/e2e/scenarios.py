@@ -1039,9 +1039,9 @@ def help_window(display, program, data):
 # Wayland compositors that run in a window of an X display.
 COMPOSITORS = {
     "weston": ["weston", "--backend=x11-backend.so", "--use-pixman", "--idle-time=0",
-               "--socket=qz-e2e", "--width=%(width)d", "--height=%(height)d"],
+               "--socket=%(socket)s", "--width=%(width)d", "--height=%(height)d"],
     # On the session bus of the display (start_accessibility_bus).
-    "mutter": ["mutter", "--nested", "--wayland", "--no-x11", "--wayland-display=qz-e2e"],
+    "mutter": ["mutter", "--nested", "--wayland", "--no-x11", "--wayland-display=%(socket)s"],
 }
 
 
@@ -1051,15 +1051,27 @@ def start_compositor(display, name):
     that compositor."""
     runtime = display.temp("runtime")
     os.mkdir(runtime, 0o700)
-    size = {"width": display.width, "height": display.height}
-    display.session_processes.append(subprocess.Popen(
-        [part % size for part in COMPOSITORS[name]],
-        env=dict(display.env(), XDG_RUNTIME_DIR=runtime), stdout=subprocess.DEVNULL,
-        stderr=subprocess.DEVNULL))
-    wait_until(lambda: os.path.exists(os.path.join(runtime, "qz-e2e")), name + "'s socket")
-    wait_until(display.active, name + "'s window")  # the only window of the display
+    # A window mapped while openbox is still starting may never be managed (seen with weston,
+    # which maps its window within milliseconds): a compositor whose window does not get the
+    # focus is started again.
+    for attempt in range(3):
+        values = {"width": display.width, "height": display.height, "socket": "qz-%d" % attempt}
+        compositor = subprocess.Popen(
+            [part % values for part in COMPOSITORS[name]],
+            env=dict(display.env(), XDG_RUNTIME_DIR=runtime), stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL)
+        display.session_processes.append(compositor)
+        try:
+            wait_until(lambda: os.path.exists(os.path.join(runtime, values["socket"])) and
+                       display.active(), name + "'s window", PATIENCE / 3)  # the only one
+            break
+        except Timeout:
+            if attempt == 2:
+                raise
+            compositor.kill()
+            compositor.wait()
     env = {k: v for k, v in display.env().items() if k not in ("DISPLAY", "QT_QPA_PLATFORM")}
-    env.update(XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY="qz-e2e")
+    env.update(XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY=values["socket"])
     # Qt's Wayland platform plugin leaks its keyboard maps and buffers of a library it
     # unloads at exit, where no suppression can name them; the scenarios on X check leaks.
     env["ASAN_OPTIONS"] = env.get("ASAN_OPTIONS", "") + ":detect_leaks=0"
