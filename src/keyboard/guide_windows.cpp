@@ -26,11 +26,11 @@ void GuideWindows::ShowBelow(QWidget& practiceWindow) {
     practice_ = &practiceWindow;
     practice_->installEventFilter(this);
   }
-  Place();
   if (popups_) {
     ShowPopupsAfterPaint();
     return;
   }
+  Place();
   // Shown once the practice window's own map request has gone out: a window manager keeps a
   // window above the one it is transient for only if that one was mapped first.
   QMetaObject::invokeMethod(

@@ -24,6 +24,10 @@ constexpr int kOpenRetryMs = 50;
 // longer read: finding them costs as much as recording a line, and a longer history kept by an
 // earlier version shrinks back too.
 constexpr int kDropEvery = 32;
+// A learner's lines recorded with their attempts, newest first (bound: the learner's id).
+#define QZ_LINES_WITH_ATTEMPTS                                                 \
+  " results r WHERE r.learner_id = ? AND EXISTS (SELECT 1 FROM attempt_keys k" \
+  " WHERE k.result_id = r.id) ORDER BY r.finished_utc_ms DESC, r.id DESC"
 
 // Statements that bring the schema from version i to i + 1.
 const std::vector<std::vector<const char*>> kMigrations = {
@@ -283,9 +287,7 @@ bool StatsDatabase::InsertAttempts(int64_t resultId, const std::vector<FirstAtte
 // Only the newest kRebuiltLines lines' attempts are read: older ones weigh nothing in a key's
 // state any more, and kept they made the file grow by a kilobyte a line without end.
 bool StatsDatabase::DropUnreadAttempts(int64_t learnerId) {
-  QSqlQuery& unread = Prepared(
-      "SELECT r.id FROM results r WHERE r.learner_id = ? AND EXISTS (SELECT 1 FROM attempt_keys k"
-      " WHERE k.result_id = r.id) ORDER BY r.finished_utc_ms DESC, r.id DESC LIMIT ? OFFSET ?");
+  QSqlQuery& unread = Prepared("SELECT r.id FROM" QZ_LINES_WITH_ATTEMPTS " LIMIT ? OFFSET ?");
   for (const int64_t value : {learnerId, int64_t{2 * kDropEvery}, int64_t{kRebuiltLines}})
     unread.addBindValue(Int(value));
   if (!Run(unread)) return false;
@@ -441,9 +443,8 @@ std::vector<LineKeyFigures> StatsDatabase::AttemptLines(const std::string& learn
   // The finished time of the oldest line kept; those of that very time come along too.
   QVariant since = Int(0);
   SelectOf(learner,
-           "SELECT MIN(finished_utc_ms) FROM (SELECT r.finished_utc_ms FROM results r"
-           " WHERE r.learner_id = ? AND EXISTS (SELECT 1 FROM attempt_keys k"
-           " WHERE k.result_id = r.id) ORDER BY r.finished_utc_ms DESC, r.id DESC LIMIT ?)",
+           "SELECT MIN(finished_utc_ms) FROM (SELECT r.finished_utc_ms FROM" QZ_LINES_WITH_ATTEMPTS
+           " LIMIT ?)",
            {Int(kRebuiltLines)}, [&](const QSqlQuery& query) {
              if (!query.value(0).isNull()) since = query.value(0);
            });
