@@ -683,6 +683,24 @@ def in_free_corner(display, window):
     return window
 
 
+def shutdown_with_checkpoint(display, xsm):
+    """xsm's "Shutdown" menu button pressed and released on "With Checkpoint"; returns the
+    dialog that asks for the session's name. The menu pops up once xsm has read the press, so
+    a release sent too soon misses it: the gesture is repeated until the dialog comes."""
+    left, top, _, _ = display.geometry(xsm)
+    for _ in range(3):
+        display.run("xdotool", "mousemove", "--sync", str(left + 121), str(top + 35),
+                    "mousedown", "1")
+        time.sleep(0.5)
+        display.run("xdotool", "mousemove", "--sync", str(left + 121), str(top + 53),
+                    "mouseup", "1")
+        try:
+            return display.wait_window("Shutdown", timeout=10)
+        except Timeout:
+            pass
+    return display.wait_window("Shutdown")
+
+
 def logout(display, program, data):
     """Logging out under a session manager (xsm, which starts the program as a client of the
     session) saves as closing the main menu does and ends the program with status 0, with the
@@ -701,11 +719,7 @@ def logout(display, program, data):
         # The desktop's logout, in xsm's windows moved clear of the tutor's; the positions
         # are those of its widgets in the server's built-in font.
         xsm = in_free_corner(display, display.wait_window("xsm: Default"))
-        left, top, _, _ = display.geometry(xsm)
-        display.run("xdotool", "mousemove", "--sync", str(left + 121), str(top + 35),
-                    "mousedown", "1", "mousemove", "--sync", str(left + 121), str(top + 53),
-                    "mouseup", "1")  # "Shutdown", "With Checkpoint"
-        dialog = in_free_corner(display, display.wait_window("Shutdown"))
+        dialog = in_free_corner(display, shutdown_with_checkpoint(display, xsm))
         display.click(dialog, 150, 12)
         display.type("tutor")  # the session's name
         display.click(dialog, 32, 107)  # its "Shutdown" button
