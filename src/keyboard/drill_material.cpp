@@ -2,50 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 
 #include "platform/codepage.h"
-
-namespace {
-constexpr int kHomeLine = 3;
-constexpr int kLeftMiddle = 2;
-constexpr int kRightMiddle = 7;
-
-// The character a key gives unshifted, letters in lower case; a space for none.
-char PlainChar(const KeyRec& key) {
-  const char bottom = key.Chars[1];
-  const char plain = bottom != ' ' && bottom != 0 ? bottom : key.Chars[0];
-  return IsLetter(plain) ? Lower(plain) : plain;
-}
-
-// The home key of each finger but the thumbs: on the home row, the nearest to its hand's
-// middle finger (the index finger rests on f, not g).
-std::array<char, kFingerCount> HomeChars(const LayoutRec& layout) {
-  std::array<int, kFingerCount> middleColumn{};
-  const int keyCount = std::clamp(layout.KeyCount, 0, kMaxKeys);
-  for (int n = 1; n < keyCount; ++n) {
-    const KeyRec& key = layout.KeyAt(n);
-    if (key.Line == kHomeLine && (key.Finger == kLeftMiddle || key.Finger == kRightMiddle)) {
-      middleColumn[static_cast<size_t>(key.Finger)] = key.Column;
-    }
-  }
-  std::array<char, kFingerCount> home{};
-  std::array<int, kFingerCount> distance{};
-  distance.fill(1000);
-  for (int n = 1; n < keyCount; ++n) {
-    const KeyRec& key = layout.KeyAt(n);
-    if (key.Line != kHomeLine || key.Finger < 0 || key.Finger >= kFingerCount) continue;
-    const auto finger = static_cast<size_t>(key.Finger);
-    const int middle = middleColumn[key.Finger < 5 ? kLeftMiddle : kRightMiddle];
-    const int away = std::abs(key.Column - middle);
-    if (away < distance[finger] && PlainChar(key) != ' ') {
-      distance[finger] = away;
-      home[finger] = PlainChar(key);
-    }
-  }
-  return home;
-}
-}  // namespace
 
 AdaptiveMaterial MakeAdaptiveMaterial(const LayoutRec& layout, std::vector<std::string> words,
                                       std::vector<std::string> sentences) {

@@ -1,8 +1,15 @@
 #include "keyboard/layout.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/codepage.h"
+
+namespace {
+constexpr int kHomeLine = 3;
+constexpr int kLeftMiddle = 2;
+constexpr int kRightMiddle = 7;
+}  // namespace
 
 char SearchForm(char ch) {
   return static_cast<char>(UpperByte(static_cast<unsigned char>(ch)));
@@ -12,4 +19,36 @@ int FingerForChar(const LayoutRec& layout, char ch) {
   const int count = std::clamp(layout.KeyCount, 0, kMaxKeys);
   const int key = FindKeyFor(ch, count, [&](int n) { return layout.KeyAt(n).Chars; });
   return key == 0 ? -1 : layout.KeyAt(key).Finger;
+}
+
+char PlainChar(const KeyRec& key) {
+  const char bottom = key.Chars[1];
+  const char plain = bottom != ' ' && bottom != 0 ? bottom : key.Chars[0];
+  return IsLetter(plain) ? Lower(plain) : plain;
+}
+
+std::array<char, kFingerCount> HomeChars(const LayoutRec& layout) {
+  std::array<int, kFingerCount> middleColumn{};
+  const int keyCount = std::clamp(layout.KeyCount, 0, kMaxKeys);
+  for (int n = 1; n < keyCount; ++n) {
+    const KeyRec& key = layout.KeyAt(n);
+    if (key.Line == kHomeLine && (key.Finger == kLeftMiddle || key.Finger == kRightMiddle)) {
+      middleColumn[static_cast<size_t>(key.Finger)] = key.Column;
+    }
+  }
+  std::array<char, kFingerCount> home{};
+  std::array<int, kFingerCount> distance{};
+  distance.fill(1000);
+  for (int n = 1; n < keyCount; ++n) {
+    const KeyRec& key = layout.KeyAt(n);
+    if (key.Line != kHomeLine || key.Finger < 0 || key.Finger >= kFingerCount) continue;
+    const auto finger = static_cast<size_t>(key.Finger);
+    const int middle = middleColumn[key.Finger < 5 ? kLeftMiddle : kRightMiddle];
+    const int away = std::abs(key.Column - middle);
+    if (away < distance[finger] && PlainChar(key) != ' ') {
+      distance[finger] = away;
+      home[finger] = PlainChar(key);
+    }
+  }
+  return home;
 }

@@ -80,3 +80,10 @@ int FindKeyFor(char ch, int keyCount, CharsOf&& charsOf) {
 // The finger (0..9 as stored) that strikes the key of ch in the layout, or -1 when no key
 // gives ch.
 int FingerForChar(const LayoutRec& layout, char ch);
+
+// The character a key gives unshifted, letters in lower case; a space for none.
+char PlainChar(const KeyRec& key);
+
+// The home key of each finger but the thumbs, as its PlainChar: on the home row (line 3), the
+// nearest to its hand's middle finger (the index finger rests on f, not g); 0 for none.
+std::array<char, kFingerCount> HomeChars(const LayoutRec& layout);

@@ -145,7 +145,7 @@ class CourseBuilder {
           keyOf_[static_cast<unsigned char>(c)] = &key;
       }
     }
-    FindHomeKeys();
+    FindHomeKeys(layout);
     for (size_t rank = 0; rank < material.words.size(); ++rank) {
       words_.push_back({material.words[rank], 1'000'000 / (rank + 50), 0});
     }
@@ -206,15 +206,13 @@ class CourseBuilder {
     return found;
   }
 
-  void FindHomeKeys() {
-    for (const auto& [left, right] : kFingerPairs) {
-      for (int finger : {left, right}) {
-        if (finger == 4 || finger == 5) continue;
-        const Keys ranked = Ranked(kHomeRow, finger, [](const Key&) { return true; });
-        if (ranked.empty()) {
-          throw CourseError("no key on the home row for finger " + std::to_string(finger));
-        }
-        home_[static_cast<size_t>(finger)] = ranked.front();
+  void FindHomeKeys(const LayoutRec& layout) {
+    const std::array<char, kFingerCount> home = HomeChars(layout);
+    for (size_t finger = 0; finger < home.size(); ++finger) {
+      if (finger == 4 || finger == 5) continue;
+      home_[finger] = home[finger] ? KeyOf(home[finger]) : nullptr;
+      if (!home_[finger]) {
+        throw CourseError("no key on the home row for finger " + std::to_string(finger));
       }
     }
   }
