@@ -221,7 +221,12 @@ void TFmLinePractice::ResumeGuides() {
   RichEdit1->setFocus();
 }
 
+QRect TFmLinePractice::ShownFrame() const {
+  return isVisible() || frameAtHide_.isNull() ? frameGeometry() : frameAtHide_;
+}
+
 void TFmLinePractice::hideEvent(QHideEvent* event) {
+  frameAtHide_ = frameGeometry();
   QDialog::hideEvent(event);
   guides_.HideGuides();
   // A line left half typed (the close box) starts over when the window opens again: the

@@ -51,6 +51,10 @@ class TFmLinePractice : public QDialog, private LineView {
   const LineEngine& Line() const { return engine_; }
   // The sample and the typing box in face family at points.
   void SetLineFont(const QString& family, int points);
+  // The window's frame on the screen, or where it stood when the window was last hidden: a
+  // window manager takes the frame away from a hidden window, and what Qt then reports of the
+  // frame is at times the bare window.
+  QRect ShownFrame() const;
 
  protected:
   // Controls, named as designed.
@@ -77,6 +81,7 @@ class TFmLinePractice : public QDialog, private LineView {
   LineEngine engine_;
 
  private:
+  QRect frameAtHide_;
   std::function<void()> lineCompleted_;
 
   // The sample shown, and the typing box's characters placed by it.

@@ -1,6 +1,7 @@
 #include "shell/settings_adapter.h"
 
 #include <QPushButton>
+#include <QWindow>
 
 #include "platform/codepage.h"
 #include "shell/program.h"
@@ -58,16 +59,16 @@ void ProgramSettingsTargets::StartGuides() {
 void ProgramSettingsTargets::WidenPracticeWindows(int width, int screenWidth) {
   for (TFmLinePractice* window : FontWindows(program_)) {
     // The frame's left edge goes to left; the window stays at its height on the screen. A
-    // window never shown takes its frame's place when it is first shown. One shown before is
-    // placed by its own area: placing a hidden window's frame would move it by the frame.
+    // window never shown takes its frame's place when it is first shown. One shown before has
+    // its frame placed where its last frame stood: the frame Qt reports of a hidden window is
+    // not to be trusted.
     const int left = (screenWidth - width) / 2;
-    const QRect client = window->geometry();
+    const int top = window->ShownFrame().y();
+    window->resize(width, window->height());
     if (window->testAttribute(Qt::WA_WState_Created)) {
-      window->setGeometry(client.x() + left - window->frameGeometry().x(), client.y(), width,
-                          client.height());
+      window->windowHandle()->setFramePosition(QPoint(left, top));
     } else {
-      window->resize(width, client.height());
-      window->move(left, window->y());
+      window->move(left, top);
     }
   }
 }
