@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <functional>
 #include <iostream>
+#include <string>
+#include <string_view>
 
 #include "platform/guard.h"
 #include "platform/platform_choice.h"
@@ -51,6 +53,18 @@ class TutorApplication final : public QApplication {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // Answered before any window system is asked for: they need no display.
+  const std::string usage =
+      std::string("Usage: ") + argv[0] + " [--folder <path> | --help | --version]\n";
+  const std::string_view only = argc == 2 ? argv[1] : "";
+  if (only == "--help" || only == "-h") {
+    std::cout << usage;
+    return 0;
+  }
+  if (only == "--version") {
+    std::cout << "qz-typing-tutor " << QZ_VERSION << "\n";
+    return 0;
+  }
   HoldTerminationSignals();
   // The windows update a key, a finger or a word at a time. Through shared memory each such
   // update made the next paint wait for the X server's answer; a few hundred bytes sent
@@ -74,7 +88,7 @@ int main(int argc, char* argv[]) {
   const QStringList arguments = QApplication::arguments();
   const qsizetype folderOption = arguments.indexOf("--folder");
   if (arguments.size() != (folderOption < 0 ? 1 : 3) || folderOption == arguments.size() - 1) {
-    std::cerr << "Usage: " << arguments[0].toStdString() << " [--folder <path>]\n";
+    std::cerr << usage;
     return 2;
   }
   const WorkFolder folder =

@@ -1283,6 +1283,9 @@ def installed(display, program, data):
         prefix = destdir + "/root/usr"
         with open(prefix + "/share/applications/qz-typing-tutor.desktop") as entry:
             command = [line[5:].strip() for line in entry if line.startswith("Exec=")][0]
+        version = subprocess.run([prefix + "/bin/qz-typing-tutor", "--version"], env={},
+                                 capture_output=True, text=True, check=True).stdout
+        assert re.fullmatch(r"qz-typing-tutor \d+\.\d+\n", version), version
         display.session_env["PATH"] = prefix + "/bin:" + os.environ["PATH"]
         session = Session(display, command, display.home)
         menu, boxes = session.pick_learner()
