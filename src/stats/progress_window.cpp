@@ -476,7 +476,8 @@ void TFmProgress::ShowMastery(const KeyMastery& mastery, const MasteryGoals& goa
   std::vector<std::pair<double, char>> weak;
   for (const auto& [ch, state] : mastery.Keys()) {
     if (ch == ' ' || KeyOf(ch) == 0) continue;
-    if (IsLetter(ch) && state.attempts > 0) {
+    // Letters as the adaptive drills bring them: a capital is its letter with Shift.
+    if (IsLowerLetter(ch) && state.attempts > 0) {
       ++letters;
       if (state.Mastered(goals)) ++mastered;
     }
