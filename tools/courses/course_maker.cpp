@@ -70,22 +70,17 @@ std::vector<Key> KeysOf(const LayoutRec& layout) {
   std::vector<Key> keys;
   for (int n = 1; n < std::clamp(layout.KeyCount, 0, kMaxKeys); ++n) {
     const KeyRec& rec = layout.KeyAt(n);
-    Key key{rec.Line, rec.Column, rec.Finger, 0, 0, false};
-    const char top = rec.Chars[0];
-    const char bottom = rec.Chars[1];
-    if (bottom != ' ') {
-      key.plain = bottom;
-      key.shifted = top == ' ' ? 0 : top;
-    } else if (IsLetter(top)) {
-      key.plain = top;
-      key.shifted = top;
-    } else {
-      key.plain = top;
-    }
+    Key key{rec.Line, rec.Column, rec.Finger, PlainChar(rec), 0, false};
     if (key.plain == ' ') continue;
+    const char top = rec.Chars[0];
+    const bool twoChars = rec.Chars[1] != ' ' && rec.Chars[1] != 0;
     // Letters are stored in the form the keyboard searches, upper case.
     key.letter = IsLetter(key.plain);
-    if (key.letter) key.plain = Lower(key.plain);
+    if (twoChars) {
+      key.shifted = top == ' ' ? 0 : top;
+    } else if (key.letter) {
+      key.shifted = top;
+    }
     keys.push_back(key);
   }
   return keys;
