@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 
 #include "platform/codepage.h"
 #include "platform/translation.h"
@@ -181,7 +182,11 @@ std::string AdaptiveDrill::DrillGroup(char c) {
     }
     if (!others.empty()) home = others[Below(others.size())];
   }
-  return std::string{home, c, home};
+  // The shapes in which the course's lessons bring a new key: frf rrr frr rf fr.
+  static constexpr std::array<std::string_view, 5> kShapes = {"hkh", "kkk", "hkk", "kh", "hk"};
+  std::string group(kShapes[Below(kShapes.size())]);
+  for (char& x : group) x = x == 'h' ? home : c;
+  return group;
 }
 
 std::string AdaptiveDrill::WordLine(const std::string& focus) {

@@ -9,7 +9,7 @@
 // least kFocusLines lines unless it is mastered; every third line practises the weakest
 // letter pair instead, when one is weak. Lines are real words of the language that use only
 // included characters, most of them holding the focus; where too few exist, the course's
-// drill groups ("frf"). Marks follow words and capitals start sentences once included, and
+// drill groups ("frf frr rf"). Marks follow words and capitals start sentences once included, and
 // once every letter is in, every tenth line is a sentence of the practice text. The same
 // seed and history give the same lines.
 //
