@@ -471,16 +471,16 @@ void TFmProgress::PaintKeys() {
 }
 
 void TFmProgress::ShowMastery(const KeyMastery& mastery, const MasteryGoals& goals) {
+  // The layout's letters, as the adaptive drills bring them: a capital is its letter with Shift.
   int letters = 0;
+  for (int c = 1; c < 256; ++c) {
+    if (IsLowerLetter(static_cast<char>(c)) && KeyOf(static_cast<char>(c)) != 0) ++letters;
+  }
   int mastered = 0;
   std::vector<std::pair<double, char>> weak;
   for (const auto& [ch, state] : mastery.Keys()) {
     if (ch == ' ' || KeyOf(ch) == 0) continue;
-    // Letters as the adaptive drills bring them: a capital is its letter with Shift.
-    if (IsLowerLetter(ch) && state.attempts > 0) {
-      ++letters;
-      if (state.Mastered(goals)) ++mastered;
-    }
+    if (IsLowerLetter(ch) && state.Mastered(goals)) ++mastered;
     if (state.Judged() && !state.Mastered(goals)) weak.emplace_back(state.Distance(goals), ch);
   }
   MasteredLabel->setText(QCoreApplication::translate("TFmProgress", "Mastered letters: %1 of %2")

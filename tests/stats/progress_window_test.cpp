@@ -91,7 +91,7 @@ TEST_F(ProgressWindowTest, WithoutResultsItSaysSoInWords) {
   EXPECT_EQ(Control<QListWidget>(window, "WorstKeysList")->item(0)->text(),
             "No character typed wrong yet.");
   EXPECT_EQ(KeyPixel('A'), kNoFiguresShade);
-  EXPECT_EQ(Text("MasteredLabel"), "Mastered letters: 0 of 0");
+  EXPECT_EQ(Text("MasteredLabel"), "Mastered letters: 0 of 26");
   EXPECT_FALSE(Control<QPushButton>(window, "BtnPractiseKeys")->isEnabled());
   EXPECT_FALSE(std::filesystem::exists(t.dir.File(kStatsFileName)));
 
@@ -187,8 +187,8 @@ TEST_F(ProgressWindowTest, KeysShowTheirRecentFirstAttemptsAndTheWeakestArePract
   EXPECT_EQ(KeyPixel('C', true), RGBColor(230, 0, 0));
   EXPECT_EQ(KeyPixel('D', true), clOlive);
 
-  // a; not b e c f; B is b with Shift, no letter of its own
-  EXPECT_EQ(Text("MasteredLabel"), "Mastered letters: 1 of 5");
+  // a of the layout's 26; not b e c f; B is b with Shift, no letter of its own
+  EXPECT_EQ(Text("MasteredLabel"), "Mastered letters: 1 of 26");
   EXPECT_EQ(Text("ConfusionsLabel"), "typed i for e 4 times\ntyped v for b once");
   EXPECT_EQ(Text("WeakKeysLabel"), "Furthest from the goals: e  c  b");
   Control<QPushButton>(window, "BtnPractiseKeys")->click();
