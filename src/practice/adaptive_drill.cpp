@@ -182,9 +182,11 @@ std::string AdaptiveDrill::DrillGroup(char c) {
     }
     if (!others.empty()) home = others[Below(others.size())];
   }
-  // The shapes in which the course's lessons bring a new key: frf rrr frr rf fr.
+  // The shapes in which the course's lessons bring a new key (frf rrr frr rf fr), never the
+  // same twice running.
   static constexpr std::array<std::string_view, 5> kShapes = {"hkh", "kkk", "hkk", "kh", "hk"};
-  std::string group(kShapes[Below(kShapes.size())]);
+  groupShape_ = (groupShape_ + 1 + Below(kShapes.size() - 1)) % kShapes.size();
+  std::string group(kShapes[groupShape_]);
   for (char& x : group) x = x == 'h' ? home : c;
   return group;
 }

@@ -102,4 +102,5 @@ class AdaptiveDrill {
   int lines_ = 0;
   std::vector<std::string> usable_;          // words of included characters, commonest first
   std::deque<std::set<std::string>> recent_;  // the words of the last lines
+  size_t groupShape_ = 0;                     // of the last drill group
 };
