@@ -153,6 +153,11 @@ bool TFmLinePractice::RichEdit1KeyDown(int vk) {
 }
 
 void TFmLinePractice::RichEdit1KeyPress(int key) {
+  // With nothing to type (an empty text, or no drill text given), Esc still leaves.
+  if (key == VK_ESCAPE && engine_.LineLength() == 0) {
+    reject();
+    return;
+  }
   if (!engine_.KeyPress(key)) return;
   const LineOutcomeKind outcome = engine_.LineOutcome();
   if (outcome == LineOutcomeKind::Completed) ShowStatistics();

@@ -51,6 +51,10 @@ TEST_F(FreeDrillsTest, QwertyOrCancelAtFirstKeepsTheEmptyLine) {
   EXPECT_EQ(window.Line().SampleLine(), "");
   window.RichEdit1KeyPress('b');  // no new prompt until Insert
   EXPECT_EQ(t.dialogs.prompts.size(), 1u);
+  window.show();
+  window.RichEdit1KeyPress(VK_ESCAPE);  // nothing to type, and Esc still leaves
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(t.dialogs.prompts.size(), 1u);
 }
 
 TEST_F(FreeDrillsTest, EmptyAnswerAsksAgainAtTheNextLine) {
