@@ -395,7 +395,8 @@ void threadType::UpdateStatus() {
 
 void threadType::ShowResults() {
   const int64_t elapsed = GameClock.ReadElapsed();
-  if (recorder_) {
+  // A game without a word to strike (a text with no words) is no result.
+  if (recorder_ && Hits + Lost > 0) {
     const GameRates rates = ComputeGameRates(Hits, Lost, elapsed);
     recorder_->GameFinished({Difficulty, Hits, Lost, Score, elapsed, rates.accuracy,
                              rates.wordsPerMinute, rates.expectedWordsPerMinute});

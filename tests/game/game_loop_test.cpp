@@ -413,12 +413,15 @@ TEST_F(GameLoopTest, AWholeGameRunsToItsResults) {
 
 TEST_F(GameLoopTest, AGameWithoutWordsEndsAtOnce) {
   Make("\r\n\r\n", 3);
+  RecordingRecorder recorder;
+  game->SetRecorder(recorder);
   t.random.thenAlways = 0;
   TimeWarp warp(*this);
   game->RunHere();
   EXPECT_TRUE(game->Terminated());
   ASSERT_EQ(t.dialogs.Texts().size(), 1u);
   EXPECT_EQ(t.dialogs.Texts()[0], "   Accuracy: 0%   WPM: 0  Expected WPM: 0");
+  EXPECT_TRUE(recorder.games.empty());  // no result for the learner's progress
 }
 
 TEST_F(GameLoopTest, UntypedWordsAreLostUntilTheScoreIsGone) {
