@@ -1,9 +1,9 @@
 #include "practice/adaptive_prac.h"
 
 #include <QLabel>
-#include <QStatusBar>
 
 #include "platform/codepage.h"
+#include "practice/line_box.h"
 
 TFmAdaptivePrac::TFmAdaptivePrac(WindowContext& context, KeyGuides& guides,
                                  stopwatch& practiceStopwatch, AdaptiveSource source,
@@ -11,9 +11,18 @@ TFmAdaptivePrac::TFmAdaptivePrac(WindowContext& context, KeyGuides& guides,
     : TFmLinePractice(context, guides, practiceStopwatch, parent), source_(std::move(source)) {
   setObjectName("FmAdaptivePrac");
   setWindowTitle(tr("Adaptive Drills"));
-  LbFocus = new QLabel(this);
+  // Between the sample and the typing box, where the course counts its lines: the status bar
+  // keeps the whole width for the line's figures.
+  LbFocus = new QLabel(Panel1);
   LbFocus->setObjectName("LbFocus");
-  SBHelp->addPermanentWidget(LbFocus);
+  LbFocus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void TFmAdaptivePrac::resizeEvent(QResizeEvent* event) {
+  TFmLinePractice::resizeEvent(event);
+  constexpr int kLeft = 30;  // clear of the clock's mark
+  LbFocus->setGeometry(kLeft, SampleEdit->geometry().bottom() - 1,
+                       SampleEdit->geometry().right() - kLeft, kFocusHeight);
 }
 
 void TFmAdaptivePrac::NewDrill() {

@@ -1,7 +1,7 @@
 #pragma once
 // TFmAdaptivePrac, the adaptive drills: lines made by an AdaptiveDrill from the learner's
-// recorded lines, each finished line teaching the drill at once. The status bar keeps the
-// focus and its distance from the learner's goals beside the line's figures.
+// recorded lines, each finished line teaching the drill at once. Above the typing box the
+// window names the focus and its distance from the learner's goals.
 #include <QCoreApplication>
 #include <functional>
 #include <optional>
@@ -38,11 +38,13 @@ class TFmAdaptivePrac : public TFmLinePractice {
   const AdaptiveDrill* Drill() const { return drill_ ? &*drill_ : nullptr; }
 
  private:
+  static constexpr int kFocusHeight = 16;
   QLabel* LbFocus;
   AdaptiveSource source_;
   std::optional<AdaptiveDrill> drill_;
   int linesLeft_ = -1;  // lines before the window closes; -1 without an end
 
+  void resizeEvent(QResizeEvent* event) override;
   void NewDrill();
   void ShowNextDrillLine();
 };
