@@ -88,6 +88,9 @@ bool KeyRouter::eventFilter(QObject*, QEvent* event) {
       if (keyPress_) keyPress_(vk);  // the same codes as their characters
       break;
     default:
+      // Alt with a key is a command, never text; AltGr, which some systems report as Ctrl+Alt,
+      // still types.
+      if ((key->modifiers() & Qt::AltModifier) && !(key->modifiers() & Qt::ControlModifier)) break;
       PressCharacters(key->text());
   }
   return true;  // the window, not the toolkit, decides what the box shows

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QTextEdit>
 #include <QTimer>
@@ -36,6 +37,14 @@ TEST_F(KeyRouterTest, InputMethodCommitsArriveAsTypedCharacters) {
   QInputMethodQueryEvent query(Qt::ImEnabled);
   QApplication::sendEvent(&window, &query);
   EXPECT_TRUE(query.value(Qt::ImEnabled).toBool());
+}
+
+TEST_F(KeyRouterTest, AnAltChordIsNotTypedButAltGrIs) {
+  QKeyEvent alt(QEvent::KeyPress, Qt::Key_X, Qt::AltModifier, "x");
+  QApplication::sendEvent(&box, &alt);
+  QKeyEvent altGr(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier, "@");
+  QApplication::sendEvent(&box, &altGr);
+  EXPECT_EQ(pressed, std::vector<int>{'@'});
 }
 
 TEST_F(KeyRouterTest, NothingIsDroppedOrPastedIntoTheBox) {
