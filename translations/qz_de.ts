@@ -881,8 +881,8 @@ Die Textdateien liegen im Arbeitsordner von QZ Typing Tutor. Kurs, Sätze und Sp
         <translation>Diese &amp;Tasten üben</translation>
     </message>
     <message>
-        <source>Fill: first attempts wrong lately, from white (none) to red (%1% or more). Frame: speed, from red (half the goal of %2 keys/min) to green (the goal).</source>
-        <translation>Füllung: zuletzt falsche erste Anschläge, von Weiß (keine) bis Rot (%1% oder mehr). Rahmen: Tempo, von Rot (halbes Ziel von %2 Anschlägen/Min.) bis Grün (das Ziel).</translation>
+        <source>Fill: first attempts wrong lately, from white (none) to red (%1% or more); grey until a key has been typed often enough to judge. Frame: speed, from red (half the goal of %2 keys/min) to green (the goal).</source>
+        <translation>Füllung: zuletzt falsche erste Anschläge, von Weiß (keine) bis Rot (%1% oder mehr); Grau, bis eine Taste oft genug getippt ist, um sie zu beurteilen. Rahmen: Tempo, von Rot (halbes Ziel von %2 Anschlägen/Min.) bis Grün (das Ziel).</translation>
     </message>
     <message>
         <source>Mastered letters: %1 of %2</source>

@@ -881,8 +881,8 @@ Les fichiers de texte se trouvent dans le dossier de travail de QZ Typing Tutor.
         <translation>Exercer ces &amp;touches</translation>
     </message>
     <message>
-        <source>Fill: first attempts wrong lately, from white (none) to red (%1% or more). Frame: speed, from red (half the goal of %2 keys/min) to green (the goal).</source>
-        <translation>Fond : premières frappes fausses ces derniers temps, du blanc (aucune) au rouge (%1% ou plus). Cadre : vitesse, du rouge (moitié de l’objectif de %2 frappes/min) au vert (l’objectif).</translation>
+        <source>Fill: first attempts wrong lately, from white (none) to red (%1% or more); grey until a key has been typed often enough to judge. Frame: speed, from red (half the goal of %2 keys/min) to green (the goal).</source>
+        <translation>Fond : premières frappes fausses ces derniers temps, du blanc (aucune) au rouge (%1% ou plus) ; gris tant qu’une touche n’a pas été assez tapée pour en juger. Cadre : vitesse, du rouge (moitié de l’objectif de %2 frappes/min) au vert (l’objectif).</translation>
     </message>
     <message>
         <source>Mastered letters: %1 of %2</source>

@@ -117,7 +117,8 @@ QStringList ResultCells(const StoredResult& result) {
 }  // namespace
 
 Color ErrorShade(const KeyState& key) {
-  if (key.attempts <= 0) return kNoFiguresShade;
+  // A slip among a handful of strikes would read as a weak key.
+  if (!key.Judged()) return kNoFiguresShade;
   const double share = std::min<double>(key.ErrorPercent() / kFullShadePercent, 1);
   const int fade = static_cast<int>(std::lround(255 * (1 - share)));
   return RGBColor(255, fade, fade);
@@ -328,10 +329,13 @@ void TFmProgress::ShowChart(const std::string& learner, int kind) {
       topLine = std::max<int64_t>(topLine, day.courseLine);
     }
   }
+  // Round ticks (0, 100, 200 rather than 0, 99, 199) on the axes that scale with the figures.
   speedAxis->setRange(0, static_cast<double>(std::max<int64_t>(top * 11 / 10, 10)));
+  speedAxis->applyNiceNumbers();
   if (course) {
-    qobject_cast<QValueAxis*>(course->attachedAxes().back())
-        ->setRange(0, static_cast<double>(std::max<int64_t>(topLine + 1, 2)));
+    auto* lineAxis = qobject_cast<QValueAxis*>(course->attachedAxes().back());
+    lineAxis->setRange(0, static_cast<double>(std::max<int64_t>(topLine + 1, 2)));
+    lineAxis->applyNiceNumbers();
   }
   // From the first day's start to the last day's end: a single day is a point in the middle.
   time->setRange(DayTime(first, QTime(0, 0)), DayTime(last, QTime(23, 59, 59)));
@@ -436,15 +440,16 @@ void TFmProgress::DrawKeys(const KeyMastery& mastery, const MasteryGoals& goals)
   outlines_.assign(Keys.size(), std::nullopt);
   for (size_t k = 0; k < Keys.size(); ++k) {
     Keys[k].Color = ErrorShade(perKey[k]);
-    if (perKey[k].timed > 0) outlines_[k] = SpeedOutline(perKey[k].KeysPerMinute(), goals);
+    if (perKey[k].Judged()) outlines_[k] = SpeedOutline(perKey[k].KeysPerMinute(), goals);
   }
   PaintKeys();
   KeysSurface->Invalidate();
   KeysLegend->setText(
       QCoreApplication::translate(
           "TFmProgress",
-          "Fill: first attempts wrong lately, from white (none) to red (%1% or more). Frame: "
-          "speed, from red (half the goal of %2 keys/min) to green (the goal).")
+          "Fill: first attempts wrong lately, from white (none) to red (%1% or more); grey "
+          "until a key has been typed often enough to judge. Frame: speed, from red (half the "
+          "goal of %2 keys/min) to green (the goal).")
           .arg(kFullShadePercent)
           .arg(goals.keysPerMinute));
 }

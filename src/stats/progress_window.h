@@ -28,12 +28,12 @@ inline constexpr int kShownResults = 100;
 inline constexpr int kWorstKeysShown = 10;
 // Keys whose characters went wrong this often, or more, are shaded full red.
 inline constexpr int64_t kFullShadePercent = 20;
-inline constexpr Color kNoFiguresShade = 0xC0C0C0;  // silver: nothing typed on the key yet
+inline constexpr Color kNoFiguresShade = 0xC0C0C0;  // silver: too little typed to judge
 inline constexpr int kSpeedOutlineWidth = 3;
 inline constexpr size_t kPractisedKeys = 5;
 inline constexpr size_t kConfusionsShown = 5;
 
-// White for no mistakes, red from kFullShadePercent wrong; silver when nothing was typed.
+// White for no mistakes, red from kFullShadePercent wrong; silver until the key is judged.
 Color ErrorShade(const KeyState& key);
 // Green at or above the goal speed, through yellow to red at half of it or less.
 Color SpeedOutline(double keysPerMinute, const MasteryGoals& goals);
