@@ -127,16 +127,3 @@ TEST(AdaptiveDrill, LettersComeOnceNoKeyIsFarOffOtherCharactersOnceAllAreMastere
   for (int i = 0; i < 3; ++i) drill.AddLine(Typed("fjdker", 1, 300));
   EXPECT_EQ(drill.Included(), "fjdkerT");
 }
-TEST(AdaptiveDrill, WithTooFewWordsTheLineVariesTheCoursesDrillGroups) {
-  AdaptiveDrill drill(EnglishMaterial(), MasteryGoals{}, 3);
-  drill.FixIncluded("fj");
-  const std::vector<std::string> tokens = Tokens(drill.NextLine());
-  ASSERT_GE(tokens.size(), 10u);
-  for (size_t i = 0; i < tokens.size(); ++i) {
-    EXPECT_EQ(tokens[i].find_first_not_of("fj"), std::string::npos) << tokens[i];
-    EXPECT_NE(tokens[i].find(drill.Focus()), std::string::npos) << tokens[i];
-    if (i > 0) {
-      EXPECT_NE(tokens[i], tokens[i - 1]);
-    }
-  }
-}
