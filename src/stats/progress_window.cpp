@@ -378,6 +378,7 @@ void TFmProgress::ShowResults(const std::string& learner, int kind) {
     for (int column = 0; column < cells.size(); ++column) {
       auto* item = new QTableWidgetItem(cells[column]);
       if (column >= 2 && column <= 4) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      if (column == cells.size() - 1) item->setToolTip(cells[column]);  // wider than its column
       ResultsTable->setItem(row, column, item);
     }
   }
