@@ -15,6 +15,7 @@
 
 #include "game/striker_source.h"
 #include "keyboard/drill_material.h"
+#include "keyboard/layout.h"
 #include "keyboard/layout_file.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
@@ -97,8 +98,7 @@ Material LoadMaterial() {
     place.line = rec.Line;
     place.column = rec.Column;
     place.finger = rec.Finger;
-    const char bottom = rec.Chars[1] != ' ' && rec.Chars[1] != 0 ? rec.Chars[1] : rec.Chars[0];
-    place.shifted = IsLetter(ch) ? Upper(ch) == ch : ch != bottom && ch != Lower(bottom);
+    place.shifted = IsLetter(ch) ? Upper(ch) == ch : ch != PlainChar(rec);
   }
   for (int c = 1; c < 256; ++c) {
     KeyPlace& place = m.places[static_cast<size_t>(c)];
