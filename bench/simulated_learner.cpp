@@ -3,7 +3,10 @@
 // attempts). The learner model is the same for both and is not tuned to either; its
 // assumptions are listed in the README ("Adaptive drills, measured"). Not run by ctest:
 //
-//   build/bench/bench/simulated_learner [learners] [hours]
+//   build/bench/bench/simulated_learner [learners] [hours] [layout]
+//
+// The layout is a shipped .key file's name (us, uk, dvorak, colemak, de, fr); de and fr type
+// their own language's texts, the others the English ones.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -66,10 +69,12 @@ struct Material {
   AdaptiveMaterial adaptive;
 };
 
-Material LoadMaterial() {
+Material LoadMaterial(const std::string& layout) {
   Material m;
-  ReadLayoutFile(kData + "us.key", m.layout);
-  const LineText text = LineText::FromBytes(ReadWholeFile(kData + "qz.txt"));
+  ReadLayoutFile(kData + layout + ".key", m.layout);
+  const std::string language = layout == "de" || layout == "fr" ? "-" + layout : "";
+  const auto charsOf = [&m](int n) { return m.layout.KeyAt(n).Chars; };
+  const LineText text = LineText::FromBytes(ReadWholeFile(kData + "qz" + language + ".txt"));
   std::vector<std::string> sentences;
   double total = 0;
   for (int i = 0; i < text.size(); ++i) {
@@ -78,6 +83,8 @@ Material LoadMaterial() {
     if (sample.empty()) continue;
     m.lines.push_back(sample);
     for (char c : sample) {
+      // A character no key gives (one made with a dead key) is not typed in this model.
+      if (FindKeyFor(c, m.layout.KeyCount, charsOf) == 0) continue;
       m.frequency[At(c)] += 1;
       total += 1;
     }
@@ -87,7 +94,6 @@ Material LoadMaterial() {
     if (m.frequency[At(c)] > 0) m.letters += c;
   }
   const int count = m.layout.KeyCount;
-  const auto charsOf = [&m](int n) { return m.layout.KeyAt(n).Chars; };
   for (int c = 1; c < 256; ++c) {
     const char ch = static_cast<char>(c);
     const int key = FindKeyFor(ch, count, charsOf);
@@ -115,7 +121,7 @@ Material LoadMaterial() {
     }
   }
   m.adaptive = MakeAdaptiveMaterial(
-      m.layout, WordsOf(ParseGameText(ReadWholeFile(kData + "qzgame.txt"))), sentences);
+      m.layout, WordsOf(ParseGameText(ReadWholeFile(kData + "qzgame" + language + ".txt"))), sentences);
   return m;
 }
 
@@ -404,7 +410,7 @@ void PrintPaired(const char* what, const std::vector<double>& sentences,
 int main(int argc, char** argv) {
   const int learners = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
   const double hours = argc > 2 ? std::max(1.0, std::atof(argv[2])) : 5;
-  const Material m = LoadMaterial();
+  const Material m = LoadMaterial(argc > 3 ? argv[3] : "us");
   const Figures sentences = RunAll(m, Regime::Sentences, learners, hours);
   const Figures adaptive = RunAll(m, Regime::Adaptive, learners, hours);
   std::printf("%d learners, %.0f hours each; medians\n\n", learners, hours);
