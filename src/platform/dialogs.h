@@ -11,7 +11,8 @@
 inline constexpr const char* kInputBoxCaption = QT_TRANSLATE_NOOP("Dialogs", "Input Box");
 
 enum class MessageKind { Information, Warning, Confirmation, Error };
-// Enter answers with the default button: Yes for YesNo, No where Yes would lose data.
+// Enter (and Space, the default button having the focus) answers with the default button:
+// Yes for YesNo, No where Yes would lose data or take the learner elsewhere.
 // RetryCancel: Enter retries, Esc gives up.
 enum class MessageButtons { Ok, YesNo, YesNoDefaultNo, RetryCancel };
 enum class MessageAnswer { Ok, Yes, No, Retry, Cancel };

@@ -181,8 +181,9 @@ void TutorProgram::OfferAdaptiveLines() {
                         "The last lesson's keys still go wrong often: %1. Practise three lines "
                         "on the keys learned so far?"),
       {shown});
-  if (context.dialogs.Message(MessageKind::Confirmation, MessageButtons::YesNo, question) !=
-      MessageAnswer::Yes)
+  // No by default: a learner who types on into the next line must not be taken away by Space.
+  if (context.dialogs.Message(MessageKind::Confirmation, MessageButtons::YesNoDefaultNo,
+                              question) != MessageAnswer::Yes)
     return;
   FmAdaptivePrac->StartOnKeys(lesson->taught, kOfferedLines);
   context.showModal(*FmAdaptivePrac);

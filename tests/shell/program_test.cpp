@@ -246,6 +246,7 @@ TEST_F(ProgramTest, ALessonThatWentBadlyIsFollowedByAnOfferOfAdaptiveLinesOnItsK
   EXPECT_EQ(t.dialogs.Texts().back(),
             "The last lesson's keys still go wrong often: j. Practise three lines on the keys "
             "learned so far?");
+  EXPECT_EQ(t.dialogs.messages.back().buttons, MessageButtons::YesNoDefaultNo);
   ASSERT_EQ(t.modalShown.back(), program.FmAdaptivePrac.get());
   EXPECT_EQ(program.FmAdaptivePrac->Drill()->Included(), "fj");
   EXPECT_EQ(program.FmAdaptivePrac->Drill()->Focus(), 'j');
