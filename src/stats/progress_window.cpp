@@ -459,11 +459,11 @@ void TFmProgress::PaintKeys() {
   ImageCanvas& canvas = KeysSurface->canvas();
   canvas.SetBrushColor(kKeyboardBackground);
   canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
-  for (size_t k = 0; k < Keys.size(); ++k) {
-    MKey& key = Keys[k];
-    key.Draw();
-    if (k >= outlines_.size() || !outlines_[k]) continue;
-    // Mostly in the gap between keys, clear of the characters drawn from the key's corner.
+  // The frames first, mostly in the gap between keys: the keys drawn over them keep every
+  // character whole, an umlaut's dots at the key's top edge too.
+  for (size_t k = 0; k < Keys.size() && k < outlines_.size(); ++k) {
+    if (!outlines_[k]) continue;
+    const MKey& key = Keys[k];
     const int left = key.left - kSpeedOutlineWidth + 1;
     const int top = key.top - kSpeedOutlineWidth + 1;
     const int right = key.left + key.width + kSpeedOutlineWidth - 1;
@@ -474,6 +474,7 @@ void TFmProgress::PaintKeys() {
     canvas.FillRect(left, top, left + kSpeedOutlineWidth, bottom);
     canvas.FillRect(right - kSpeedOutlineWidth, top, right, bottom);
   }
+  for (MKey& key : Keys) key.Draw();
 }
 
 void TFmProgress::ShowMastery(const KeyMastery& mastery, const MasteryGoals& goals) {

@@ -61,13 +61,14 @@ struct ProgressWindowTest : ::testing::Test {
     }
     return values;
   }
-  // Inside the key, clear of its frame and characters; or just outside it, on the frame.
+  // The key's own first column, clear of its characters (a frame must leave the key whole);
+  // or just outside it, on the frame.
   Color KeyPixel(char ch, bool frame = false) {
     for (const MKey& key : window.ShownKeys()) {
       if (key.Chars[0] == ch) {
         return Control<PaintSurface>(window, "KeysSurface")
             ->canvas()
-            .PixelAt(frame ? key.left - 1 : key.left + 1, key.top + key.height / 2);
+            .PixelAt(frame ? key.left - 1 : key.left, key.top + key.height / 2);
       }
     }
     return clBlack;
