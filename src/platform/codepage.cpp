@@ -65,7 +65,7 @@ bool IsLetter(char c) {
 }
 
 bool IsLowerLetter(char c) {
-  return IsLetter(c) && Lower(c) == c;
+  return IsLetter(c) && Lower(c) == c && (Upper(c) != c || c == '\xDF');
 }
 
 char Upper(char c) {

@@ -19,6 +19,8 @@ std::string BytesOf(const QString& text);
 unsigned char UpperByte(unsigned char byte);
 // A character of the code page: a letter, its upper case, its lower case.
 bool IsLetter(char c);
+// A lower-case letter of a language's alphabet: one with a capital, or sharp s. The micro sign
+// and the ordinal indicators are symbols, though Unicode counts them as letters.
 bool IsLowerLetter(char c);
 char Upper(char c);
 char Lower(char c);
