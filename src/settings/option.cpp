@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -54,9 +55,25 @@ void FillList(QListWidget& list, const std::vector<std::string>& names) {
   for (const std::string& name : names) list.addItem(BytesToQString(name));
 }
 
+// A closed drop-down list takes Ctrl+Tab as a character to search its items for; it is left
+// to the pages, which turn on it from every other control.
+class DropDown final : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Tab && (event->modifiers() & Qt::ControlModifier)) {
+      event->ignore();
+      return;
+    }
+    QComboBox::keyPressEvent(event);
+  }
+};
+
 QComboBox* DropDownList(const char* name, QWidget* parent, const QRect& place,
                         const QString& hint = {}) {
-  auto* box = new QComboBox(parent);
+  auto* box = new DropDown(parent);
   box->setObjectName(name);
   box->setEditable(false);
   box->setGeometry(place);

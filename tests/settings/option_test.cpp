@@ -780,3 +780,11 @@ TEST_F(OptionTest, TheGameSwitchDrivesTheGameButton) {
   Control<QCheckBox>(w, "EnableGameCheckbox")->click();
   EXPECT_EQ(targets.calls, (Names{"game on", "game off"}));
 }
+
+TEST_F(OptionTest, CtrlTabTurnsThePageFromAListToo) {
+  TFmOption& w = Create();
+  auto* pages = Control<QTabWidget>(w, "PageControl1");
+  pages->setCurrentIndex(1);
+  QTest::keyClick(Control<QComboBox>(w, "CourseComboBox"), Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_EQ(pages->currentIndex(), 2);
+}
