@@ -231,10 +231,12 @@ void TFmOption::BuildContentsPage(QWidget* page) {
 void TFmOption::BuildLayoutPage(QWidget* page) {
   ComboBox1 = DropDownList("ComboBox1", page, QRect(8, 24, 271, 26));
   Caption(tr("Select keyboard layout"), page, 8, 4, ComboBox1);
-  Caption(tr("The layout file:"), page, 8, 56);
+  const QLabel* fileCaption = Caption(tr("The layout file:"), page, 8, 56);
   LbLayoutFileName = new QLabel(page);
   LbLayoutFileName->setObjectName("LbLayoutFileName");
-  LbLayoutFileName->setGeometry(112, 56, 167, 20);
+  // Further right where a translated caption is longer.
+  const int nameLeft = std::max(112, fileCaption->x() + fileCaption->sizeHint().width() + 4);
+  LbLayoutFileName->setGeometry(nameLeft, 56, 279 - nameLeft, 20);
   BnDeleteReg = Button("BnDeleteReg", tr("&Delete current layout"), page, QRect(8, 80, 271, 26),
                        tr("Only delete the association."));
 

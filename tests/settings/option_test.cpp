@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QTranslator>
 #include <algorithm>
 #include <filesystem>
 
@@ -787,4 +788,22 @@ TEST_F(OptionTest, CtrlTabTurnsThePageFromAListToo) {
   pages->setCurrentIndex(1);
   QTest::keyClick(Control<QComboBox>(w, "CourseComboBox"), Qt::Key_Tab, Qt::ControlModifier);
   EXPECT_EQ(pages->currentIndex(), 2);
+}
+
+TEST_F(OptionTest, ALongerTranslatedCaptionPushesTheLayoutFileNameRight) {
+  struct German final : QTranslator {
+    QString translate(const char*, const char* source, const char*, int) const override {
+      return QString(source) == "The layout file:" ? "Die ganz lange Belegungsdatei:" : QString();
+    }
+  } german;
+  QCoreApplication::installTranslator(&german);
+  TFmOption& w = Create();
+  QCoreApplication::removeTranslator(&german);
+  const auto labels = w.findChildren<QLabel*>();
+  const auto caption = std::find_if(labels.begin(), labels.end(), [](const QLabel* label) {
+    return label->text() == "Die ganz lange Belegungsdatei:";
+  });
+  ASSERT_NE(caption, labels.end());
+  EXPECT_GT(Control<QLabel>(w, "LbLayoutFileName")->x(),
+            (*caption)->x() + (*caption)->sizeHint().width());
 }
