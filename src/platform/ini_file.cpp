@@ -281,6 +281,13 @@ void IniFile::ThrowWriteError(int error) const {
 
 void IniFile::Store(const std::string& bytes) const {
   const std::string target = WrittenPath(path_);
+  // A file made read-only stays as it is, as a direct write would leave it; replacing it
+  // through the folder would not ask the file.
+  struct stat status {};
+  if (::stat(target.c_str(), &status) == 0 &&
+      ((status.st_mode & 0222) == 0 ||
+       ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0))
+    ThrowWriteError(EACCES);
   RemoveLeftoverTemporaries(target);
   std::string temporary = FolderOf(target) + "/" + TemporaryPrefix(target) + "XXXXXX";
   const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);

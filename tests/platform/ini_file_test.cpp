@@ -209,6 +209,14 @@ TEST_F(IniFileTest, ARefusedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
   EXPECT_EQ(Bytes(), "[s]\r\nk=new\r\nbig=" + std::string(4000, 'o') + "\r\n");
 }
 
+TEST_F(IniFileTest, AReadOnlyFileIsNotReplaced) {
+  Put("[s]\r\nk=old\r\n");
+  std::filesystem::permissions(ini.Path(), std::filesystem::perms::owner_read);
+  EXPECT_EQ(WriteErrorText([&] { ini.WriteString("s", "k", "new"); }),
+            "Unable to write to " + ini.Path() + "\nPermission denied");
+  EXPECT_EQ(Bytes(), "[s]\r\nk=old\r\n");
+}
+
 TEST_F(IniFileTest, ChangesAppliedTogetherAreAllOrNothing) {
   Put("; kept\r\n[a]\r\nx=1\r\n[b]\r\ny=2\r\n");
   // The same bytes as the changes one by one, in one replace.
