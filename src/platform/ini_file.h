@@ -13,8 +13,8 @@
 // lock on "<file>.lock" from its read to its replace, so no change is lost between two
 // instances. A read needs none: it reads the whole file at once, and a replace is atomic. The
 // replacement keeps the mode, group and access list of the file it replaces; a folder that refuses
-// the temporary file gets a careful write in place instead. A symlinked file is written at its
-// target.
+// the temporary file gets a careful write in place instead; a read-only file is not replaced.
+// A symlinked file is written at its target.
 #include <cstdint>
 #include <functional>
 #include <optional>
