@@ -42,12 +42,14 @@ bool HoldsProgramFiles(const fs::path& folder) {
 WorkFolder ChooseWorkFolder(const std::string& requested, const std::string& current,
                             const std::string& dataHome, const std::string& seedFrom) {
   WorkFolder chosen;
-  if (requested.empty() && HoldsProgramFiles(current)) {
+  std::error_code error;
+  // The shipped files stay as shipped: they seed every new learner's folder.
+  if (requested.empty() && HoldsProgramFiles(current) &&
+      !fs::equivalent(current, seedFrom, error)) {
     chosen.path = current;
     return chosen;
   }
   chosen.path = requested.empty() ? dataHome + "/qz-typing-tutor" : requested;
-  std::error_code error;
   chosen.path = fs::absolute(chosen.path, error).lexically_normal().string();
   if (chosen.path.size() > 1 && chosen.path.back() == '/') chosen.path.pop_back();
   if (const std::string reason = Seed(seedFrom, chosen.path); !reason.empty()) {

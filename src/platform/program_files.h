@@ -19,9 +19,9 @@ struct WorkFolder {
 };
 
 // The folder the program works in: requested when given (the --folder option); else current
-// when it holds the program's files (qz.ini); else dataHome + "/qz-typing-tutor". The chosen
-// folder is created and seeded from seedFrom with every regular file it lacks; a file it has
-// is never overwritten.
+// when it holds the program's files (qz.ini) and is not seedFrom; else dataHome +
+// "/qz-typing-tutor". The chosen folder is created and seeded from seedFrom with every regular
+// file it lacks; a file it has is never overwritten.
 WorkFolder ChooseWorkFolder(const std::string& requested, const std::string& current,
                             const std::string& dataHome, const std::string& seedFrom);
 
