@@ -13,5 +13,9 @@
 // kept. Arguments are the environment's values, null when unset.
 std::optional<std::string> PlatformToChoose(const char* chosen, const char* xDisplay);
 
+// Whether there is a display to show windows on: a platform the environment chose, or an X or
+// Wayland display named. Without one Qt would abort with advice to reinstall.
+bool DisplayNamed(const char* chosen, const char* xDisplay, const char* waylandDisplay);
+
 // Whether the guide windows are shown as popups of the practice window, by Qt's platform name.
 bool GuidesArePopups(std::string_view platformName);

@@ -65,6 +65,11 @@ int main(int argc, char* argv[]) {
     std::cout << "qz-typing-tutor " << QZ_VERSION << "\n";
     return 0;
   }
+  if (!DisplayNamed(getenv("QT_QPA_PLATFORM"), getenv("DISPLAY"), getenv("WAYLAND_DISPLAY"))) {
+    std::cerr << "qz-typing-tutor needs a display: neither DISPLAY nor WAYLAND_DISPLAY is set. "
+                 "Start it from a desktop session.\n";
+    return 1;
+  }
   HoldTerminationSignals();
   // The windows update a key, a finger or a word at a time. Through shared memory each such
   // update made the next paint wait for the X server's answer; a few hundred bytes sent

@@ -10,6 +10,13 @@ TEST(PlatformChoice, X11WhereADisplayIsNamedUnlessTheEnvironmentChose) {
   EXPECT_EQ(PlatformToChoose(nullptr, ""), std::nullopt);
 }
 
+TEST(PlatformChoice, ADisplayIsNamedByAnyOfTheThree) {
+  EXPECT_FALSE(DisplayNamed(nullptr, "", nullptr));
+  EXPECT_TRUE(DisplayNamed("offscreen", nullptr, nullptr));
+  EXPECT_TRUE(DisplayNamed(nullptr, ":0", nullptr));
+  EXPECT_TRUE(DisplayNamed(nullptr, nullptr, "wayland-0"));
+}
+
 TEST(PlatformChoice, GuidesArePopupsOnWaylandOnly) {
   EXPECT_TRUE(GuidesArePopups("wayland"));
   EXPECT_TRUE(GuidesArePopups("wayland-egl"));
