@@ -9,7 +9,7 @@
 
 std::string ProgressModuleOfProgram() {
   return ShippedPath(QCoreApplication::applicationDirPath().toStdString(), kProgressModuleFile,
-                     std::string("lib/qz-typing-tutor/") + kProgressModuleFile);
+                     std::string("lib/qz-typing-tutor/modules/") + kProgressModuleFile);
 }
 
 namespace {

@@ -1297,7 +1297,7 @@ def installed(display, program, data):
         type_course_line(display, session, menu, line)
         open_progress(display, session, menu, "progress-installed.png")
         maps = read_bytes("/proc/%d/maps" % session.program.process.pid)
-        assert (prefix + "/lib/qz-typing-tutor/libqz_progress.so").encode() in maps
+        assert (prefix + "/lib/qz-typing-tutor/modules/libqz_progress.so").encode() in maps
         assert_exit(session.close_menu(menu))
         assert value_of(read_bytes(os.path.join(workdir, "qzc.ini")), b"Learner",
                         b"Progress") == b"1"
