@@ -160,11 +160,16 @@ void AdaptiveDrill::Candidates(const std::string& focus, std::vector<std::string
     return std::any_of(recent_.begin(), recent_.end(),
                        [&word](const std::set<std::string>& line) { return line.count(word); });
   };
-  // A capital is practised in names and in words that start a sentence.
+  // A capital is practised in the words written with it (names; German nouns) and, where the
+  // list has too few of those, in words capitalised as at the start of a sentence.
   const bool capital = focus.size() == 1 && IsLetter(focus[0]) && Lower(focus[0]) != focus[0];
+  const bool capitalise =
+      capital && std::count_if(usable_.begin(), usable_.end(), [&](const std::string& word) {
+                   return word[0] == focus[0] && !used(word);
+                 }) < static_cast<std::ptrdiff_t>(kFewestFocusWords);
   for (const std::string& word : usable_) {
     std::string shown = word;
-    if (capital && word[0] == Lower(focus[0])) shown[0] = focus[0];
+    if (capitalise && word[0] == Lower(focus[0])) shown[0] = focus[0];
     if (used(shown)) continue;
     (shown.find(focus) != std::string::npos ? holding : others).push_back(shown);
   }

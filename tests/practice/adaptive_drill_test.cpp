@@ -127,3 +127,16 @@ TEST(AdaptiveDrill, LettersComeOnceNoKeyIsFarOffOtherCharactersOnceAllAreMastere
   for (int i = 0; i < 3; ++i) drill.AddLine(Typed("fjdker", 1, 300));
   EXPECT_EQ(drill.Included(), "fjdkerT");
 }
+TEST(AdaptiveDrill, ACapitalIsPractisedInWordsWrittenWithItWhereTheListHasEnough) {
+  AdaptiveMaterial material;
+  material.words = {"mich", "mit", "Mann", "Maus", "Mond", "Markt", "Mut", "Moos", "Milch"};
+  AdaptiveDrill drill(material, MasteryGoals{}, 1);
+  drill.FixIncluded("Mmichtanusodrkl");
+  drill.FocusAmong("M");
+  const std::vector<std::string> tokens = Tokens(drill.NextLine());
+  EXPECT_EQ(std::count(tokens.begin(), tokens.end(), "Mich"), 0);
+  EXPECT_EQ(std::count(tokens.begin(), tokens.end(), "Mit"), 0);
+  EXPECT_GE(std::count_if(tokens.begin(), tokens.end(),
+                          [](const std::string& token) { return token[0] == 'M'; }),
+            4);
+}
