@@ -3,7 +3,9 @@
 #include <QLabel>
 
 #include "platform/codepage.h"
+#include "platform/translation.h"
 #include "practice/line_box.h"
+#include "practice/paragraph_drill.h"
 
 TFmAdaptivePrac::TFmAdaptivePrac(WindowContext& context, KeyGuides& guides,
                                  stopwatch& practiceStopwatch, AdaptiveSource source,
@@ -54,12 +56,13 @@ void TFmAdaptivePrac::StartFocusedOn(const std::string& keys) {
 
 void TFmAdaptivePrac::NextLine() {
   if (!drill_) return;
-  if (engine_.LineOutcome() == LineOutcomeKind::Completed) {
-    drill_->AddLine(SumAttempts(engine_.FirstAttempts()));
-    if (linesLeft_ > 0 && --linesLeft_ == 0) {
-      accept();
-      return;
-    }
+  const LineOutcomeKind outcome = engine_.LineOutcome();
+  if (outcome == LineOutcomeKind::Completed) drill_->AddLine(SumAttempts(engine_.FirstAttempts()));
+  // A line skipped with Enter counts too, or skipping would never end the lines offered.
+  if ((outcome == LineOutcomeKind::Completed || outcome == LineOutcomeKind::Skipped) &&
+      linesLeft_ > 0 && --linesLeft_ == 0) {
+    accept();
+    return;
   }
   ShowNextDrillLine();
 }
@@ -67,5 +70,8 @@ void TFmAdaptivePrac::NextLine() {
 void TFmAdaptivePrac::ShowNextDrillLine() {
   ClearTyping();
   engine_.SetUpLine(drill_->NextLine());
-  LbFocus->setText(BytesToQString(drill_->StatusText()));
+  std::string status = drill_->StatusText();
+  if (linesLeft_ > 0)
+    status = std::to_string(linesLeft_) + Translated("Practice", kLinesLeft) + "   " + status;
+  LbFocus->setText(BytesToQString(status));
 }
