@@ -149,6 +149,8 @@ TEST_F(QtDialogsTest, EnterTakesNoWhereYesWouldLoseDataAndYesElsewhere) {
   QString defaultButton;
   const auto enter = [&](QMessageBox& box) {
     defaultButton = box.defaultButton() ? box.defaultButton()->text().remove('&') : QString();
+    // Space, typed on by a learner who has not looked up, presses the focused button.
+    EXPECT_EQ(box.focusWidget(), box.defaultButton());
     QTest::keyClick(&box, Qt::Key_Return);
   };
   WhenUp<QMessageBox>(enter);
