@@ -129,14 +129,11 @@ TEST(AdaptiveDrill, LettersComeOnceNoKeyIsFarOffOtherCharactersOnceAllAreMastere
 }
 TEST(AdaptiveDrill, ACapitalIsPractisedInWordsWrittenWithItWhereTheListHasEnough) {
   AdaptiveMaterial material;
-  material.words = {"mich", "mit", "Mann", "Maus", "Mond", "Markt", "Mut", "Moos", "Milch"};
+  material.words = {"mich", "mit", "Mann", "Maus", "Mond", "Markt", "Mut", "Moos"};
   AdaptiveDrill drill(material, MasteryGoals{}, 1);
-  drill.FixIncluded("Mmichtanusodrkl");
+  drill.FixIncluded("Mmichtanusodrk");
   drill.FocusAmong("M");
-  const std::vector<std::string> tokens = Tokens(drill.NextLine());
-  EXPECT_EQ(std::count(tokens.begin(), tokens.end(), "Mich"), 0);
-  EXPECT_EQ(std::count(tokens.begin(), tokens.end(), "Mit"), 0);
-  EXPECT_GE(std::count_if(tokens.begin(), tokens.end(),
-                          [](const std::string& token) { return token[0] == 'M'; }),
-            4);
+  const std::string line = drill.NextLine();
+  EXPECT_EQ(line.find("Mi"), std::string::npos) << line;  // neither "Mich" nor "Mit"
+  EXPECT_NE(line.find("Ma"), std::string::npos) << line;
 }
