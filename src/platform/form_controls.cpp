@@ -1,6 +1,7 @@
 #include "platform/form_controls.h"
 
 #include <QKeyEvent>
+#include <QScreen>
 
 namespace {
 // Enter presses the button only while it has the focus, as Space does: a learner moving with
@@ -35,4 +36,11 @@ QPushButton* Button(const char* name, const QString& text, QWidget* parent, cons
   button->setAutoDefault(false);
   button->setToolTip(hint);
   return button;
+}
+
+QSize FittingScreen(const QWidget& window, QSize wanted) {
+  const QScreen* screen = window.screen();
+  if (!screen) return wanted;
+  const QSize frame(16, 48);  // borders and a title bar, roughly
+  return wanted.boundedTo(screen->availableGeometry().size() - frame);
 }

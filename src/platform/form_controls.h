@@ -11,3 +11,6 @@ QLabel* Caption(const QString& text, QWidget* parent, int x, int y, QWidget* bud
 // button was used last.
 QPushButton* Button(const char* name, const QString& text, QWidget* parent, const QRect& place,
                     const QString& hint = {});
+// wanted, made no larger than the free area of the window's screen, with room for the frame
+// that the window manager adds.
+QSize FittingScreen(const QWidget& window, QSize wanted);

@@ -3,6 +3,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "platform/form_controls.h"
+
 THelpWindow::THelpWindow(QWidget* parent) : QDialog(parent) {
   setObjectName("HelpWindow");
   setWindowTitle(tr("Help"));
@@ -14,7 +16,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(HelpBrowser);
-  resize(640, 600);
+  resize(FittingScreen(*this, QSize(640, 600)));
 }
 
 void THelpWindow::ShowDocument(const QString& html) {

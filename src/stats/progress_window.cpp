@@ -13,6 +13,7 @@
 #include <QLineSeries>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QValueAxis>
 #include <algorithm>
@@ -22,6 +23,7 @@
 #include "keyboard/key_geometry.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
+#include "platform/form_controls.h"
 #include "platform/guard.h"
 #include "platform/image_canvas.h"
 
@@ -207,7 +209,9 @@ TFmProgress::TFmProgress(WindowContext& context, StatsDatabase& stats, const Lay
   connect(BtnPractiseKeys, &QPushButton::clicked, this,
           [this] { Guarded(context_.dialogs, [this] { practise_(weakKeys_); }); });
 
-  auto* grid = new QGridLayout(this);
+  // In a scroll area, so that the window fits a small screen.
+  auto* content = new QWidget;
+  auto* grid = new QGridLayout(content);
   auto* pickers = new QHBoxLayout;
   pickers->addWidget(learnerCaption);
   pickers->addWidget(LearnerComboBox, 1);
@@ -232,6 +236,13 @@ TFmProgress::TFmProgress(WindowContext& context, StatsDatabase& stats, const Lay
   grid->addLayout(masteryColumn, 2, 1);
   grid->setColumnStretch(0, 1);
   grid->setColumnStretch(1, 1);
+  auto* scroll = new QScrollArea;
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(content);
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->addWidget(scroll);
 
   const auto refresh = [this] { Guarded(context_.dialogs, [this] { ShowProgress(); }); };
   connect(LearnerComboBox, &QComboBox::currentIndexChanged, this, refresh);
@@ -254,6 +265,11 @@ void TFmProgress::Open() {
       BytesToQString(current), Qt::MatchFixedString));  // without regard to case
   LearnerComboBox->blockSignals(false);
   ShowProgress();
+  if (!sized_) {  // the whole content where the screen has room; the learner's size after that
+    sized_ = true;
+    const QWidget* content = findChild<QScrollArea*>()->widget();
+    resize(FittingScreen(*this, content->sizeHint() + QSize(2, 2)));
+  }
 }
 
 std::string TFmProgress::PickedLearner() const {

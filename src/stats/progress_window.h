@@ -66,6 +66,7 @@ class TFmProgress : public ProgressWindow {
   std::vector<MKey> Keys;
   std::vector<std::optional<Color>> outlines_;  // per key; none before any timed key
   std::string weakKeys_;                        // what BtnPractiseKeys hands over
+  bool sized_ = false;                          // to its content, at the first opening
 
   std::string PickedLearner() const;
   int PickedKind() const;

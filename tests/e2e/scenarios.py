@@ -1019,7 +1019,8 @@ def adaptive_focus(display, program, data):
 
 def help_window(display, program, data):
     """With no application that shows rich text, Help shows the help in the program's own
-    window, read by a screen reader as text, not as markup."""
+    window, read by a screen reader as text, not as markup. On an 800x600 screen it fits, frame
+    and all, as Progress does."""
     display.start_accessibility_bus()
     display.session_env["XDG_DATA_DIRS"] = display.temp("no-applications")
     workdir = seeded_workdir(data)
@@ -1046,6 +1047,12 @@ def help_window(display, program, data):
     display.crop(display.wait_window("Help"), display.temp("help.png"))
     display.keys("Escape")
     display.wait_gone("Help")
+    for key, caption in (("alt+h", "Help"), ("alt+r", "Progress")):
+        session.open_window(menu, key, caption)
+        frame = display.frame(display.wait_window(caption))
+        assert min(frame) >= 0 and frame[2] <= 800 and frame[3] <= 600, (caption, frame)
+        display.keys("Escape")
+        display.wait_gone(caption)
     assert_exit(session.close_menu(menu))
     return workdir
 
@@ -1307,7 +1314,7 @@ def installed(display, program, data):
 
 
 # Scenarios on a screen other than 1024x768.
-SCREENS = {"large_font_line": (800, 600)}
+SCREENS = {"large_font_line": (800, 600), "help_window": (800, 600)}
 
 
 def main():
