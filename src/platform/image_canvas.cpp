@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -25,7 +26,8 @@ void ImageCanvas::Resize(int width, int height, Color fill) {
     blank_ = fill;
   } else {
     EndPainting();
-    QImage resized(width, height, QImage::Format_RGB32);
+    QImage resized(width * scale_, height * scale_, QImage::Format_RGB32);
+    resized.setDevicePixelRatio(scale_);
     resized.fill(ToQColor(fill));
     QPainter painter(&resized);
     painter.drawImage(0, 0, image_);
@@ -35,9 +37,28 @@ void ImageCanvas::Resize(int width, int height, Color fill) {
   MarkDrawn(Rect());
 }
 
+void ImageCanvas::SetScale(int scale) {
+  scale = std::max(1, scale);
+  if (scale == scale_) return;
+  scale_ = scale;
+  cells_.clear();
+  cellBytes_ = 0;
+  shown_ = QImage();
+  if (!image_.isNull()) {
+    EndPainting();
+    const QImage before = image_;
+    image_ = QImage();
+    QPainter painter(&Pixels());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(Rect(), before);
+  }
+  MarkDrawn(Rect());
+}
+
 QImage& ImageCanvas::Pixels() const {
   if (image_.isNull()) {
-    image_ = QImage(width_, height_, QImage::Format_RGB32);
+    image_ = QImage(width_ * scale_, height_ * scale_, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(scale_);
     image_.fill(ToQColor(blank_));
   }
   return image_;
@@ -84,12 +105,12 @@ const QImage& ImageCanvas::Image() const {
 
 Color ImageCanvas::PixelAt(int x, int y) const {
   if (image_.isNull() && Rect().contains(x, y)) return blank_;
-  return FromQColor(Image().pixelColor(x, y));
+  return FromQColor(Image().pixelColor(x * scale_, y * scale_));
 }
 
 QRegion ImageCanvas::TakeDrawn() {
   QRegion region;
-  if (!comparesDrawn || shown_.size() != QSize(width_, height_)) {
+  if (!comparesDrawn || shown_.size() != QSize(width_, height_) * scale_) {
     for (const QRect& piece : drawn_) region += piece;
     if (comparesDrawn) shown_ = Pixels().copy();
   } else {
@@ -106,7 +127,8 @@ void ImageCanvas::ForgetDrawn() {
   shown_ = QImage();
 }
 
-bool ImageCanvas::ShowPiece(const QRect& piece) {
+bool ImageCanvas::ShowPiece(const QRect& drawn) {
+  const QRect piece = InPixels(drawn);
   const auto rowBytes = static_cast<size_t>(piece.width()) * sizeof(QRgb);
   const auto offset = static_cast<size_t>(piece.left()) * sizeof(QRgb);
   bool changed = false;
@@ -146,7 +168,8 @@ bool ImageCanvas::CopyChangedRows(const QImage& cell, int x, int y) {
   const auto rowBytes = static_cast<size_t>(cell.width()) * sizeof(QRgb);
   const auto cellLine = static_cast<size_t>(cell.bytesPerLine());
   const auto imageLine = static_cast<size_t>(image_.bytesPerLine());
-  const size_t start = static_cast<size_t>(y) * imageLine + static_cast<size_t>(x) * sizeof(QRgb);
+  const size_t start =
+      static_cast<size_t>(y * scale_) * imageLine + static_cast<size_t>(x * scale_) * sizeof(QRgb);
   const int rows = cell.height();
   const uchar* from = cell.constBits();
   const uchar* now = image_.constBits() + start;
@@ -196,19 +219,20 @@ void ImageCanvas::Fill(const QRect& area, Color color) {
   // A picture still all of one colour has nothing to show anew when filled with that colour.
   if (image_.isNull() && color == blank_) return;
   Pixels();
+  const QRect pixels = InPixels(inside);
   const QRgb pixel = ToQColor(color).rgb();
   const auto row = [&](int y) { return reinterpret_cast<const QRgb*>(image_.constScanLine(y)); };
-  int y = inside.top();
+  int y = pixels.top();
   // Rows that already show the colour are left alone (and not shown again).
-  while (y <= inside.bottom() && std::all_of(row(y) + inside.left(), row(y) + inside.right() + 1,
+  while (y <= pixels.bottom() && std::all_of(row(y) + pixels.left(), row(y) + pixels.right() + 1,
                                              [pixel](QRgb p) { return p == pixel; })) {
     ++y;
   }
-  if (y > inside.bottom()) return;
+  if (y > pixels.bottom()) return;
   if (!image_.isDetached()) EndPainting();  // as in CopyChangedRows
-  for (; y <= inside.bottom(); ++y) {
-    auto* pixels = reinterpret_cast<QRgb*>(image_.scanLine(y));
-    std::fill(pixels + inside.left(), pixels + inside.right() + 1, pixel);
+  for (; y <= pixels.bottom(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+    std::fill(line + pixels.left(), line + pixels.right() + 1, pixel);
   }
   MarkDrawn(inside);
 }
@@ -238,9 +262,10 @@ void ImageCanvas::Rectangle(int left, int top, int right, int bottom) {
 }
 
 void ImageCanvas::Line(int x1, int y1, int x2, int y2) {
-  if (penMode_ == PenMode::Copy && penWidth_ >= 2 && (x1 == x2) != (y1 == y2)) {
+  if (scale_ == 1 && penMode_ == PenMode::Copy && penWidth_ >= 2 && (x1 == x2) != (y1 == y2)) {
     // A wide upright or level stroke is a rectangle: the pixels a flat-capped pen covers,
-    // from the first point up to the last one, which it leaves out.
+    // from the first point up to the last one, which it leaves out. (Enlarged, an odd width
+    // covers half units; the painter places those.)
     if (x1 == x2) {
       Fill(QRect(x1 - penWidth_ / 2, std::min(y1, y2), penWidth_, std::abs(y2 - y1)), pen_);
     } else {
@@ -265,8 +290,9 @@ const QImage& ImageCanvas::CellFor(char ch, const CachedFont& font, Color color,
   const CellKey key{&font, ch, color, background};
   if (const auto found = cells_.find(key); found != cells_.end()) return found->second;
   const QString text(ByteToChar(static_cast<unsigned char>(ch)));
-  QImage cell(std::max(1, font.metrics.horizontalAdvance(text)), std::max(1, font.metrics.height()),
-              QImage::Format_RGB32);
+  QImage cell(std::max(1, font.metrics.horizontalAdvance(text)) * scale_,
+              std::max(1, font.metrics.height()) * scale_, QImage::Format_RGB32);
+  cell.setDevicePixelRatio(scale_);
   cell.fill(ToQColor(background));
   QPainter painter(&cell);
   painter.setFont(font.qfont);
@@ -290,7 +316,7 @@ void ImageCanvas::TextOut(int x, int y, const std::string& text, const Font& fon
   const CachedFont& cached = QtFontFor(font);
   if (text.size() == 1) {
     const QImage& cell = CellFor(text[0], cached, font.color, brush_);
-    const QRect area(QPoint(x, y), cell.size());
+    const QRect area(QPoint(x, y), cell.size() / scale_);
     if (Rect().contains(area) && cell.format() == QImage::Format_RGB32) {
       // An opaque cell is its rows copied. Only rows that differ are written, and a cell
       // redrawn where it stands (a word waiting its turn to fall, a key in its own colour)
@@ -324,6 +350,7 @@ int ImageCanvas::TextHeight(const std::string&, const Font& font) {
 
 PaintSurface::PaintSurface(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  canvas_.SetScale(ScreenScale());  // windows draw before they are first shown
   showDrawnTimer_.setSingleShot(true);
   connect(&showDrawnTimer_, &QTimer::timeout, this, [this] { ShowDrawn(); });
   canvas_.onFirstDrawn = [this] {
@@ -389,7 +416,13 @@ void PaintSurface::paintEvent(QPaintEvent* event) {
   }
   const QImage& image = canvas_.Image();
   QPainter painter(this);
-  for (const QRect& area : event->region()) painter.drawImage(area.topLeft(), image, area);
+  // A picture of another density than the screen's (a fractional scale) is reduced smoothly.
+  if (canvas_.Scale() != devicePixelRatioF())
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  const int scale = canvas_.Scale();
+  for (const QRect& area : event->region()) {
+    painter.drawImage(area, image, QRect(area.topLeft() * scale, area.size() * scale));
+  }
 }
 
 bool PaintSurface::SendToScreen(const QRegion& region) {
@@ -439,11 +472,19 @@ bool PaintSurface::SendToScreen(const QRegion& region) {
 }
 
 void PaintSurface::resizeEvent(QResizeEvent*) {
+  canvas_.SetScale(ScreenScale());
   canvas_.Resize(width(), height(), background);
   needsFullPaint_ = true;
 }
 
-void PaintSurface::showEvent(QShowEvent*) { needsFullPaint_ = true; }
+void PaintSurface::showEvent(QShowEvent*) {
+  canvas_.SetScale(ScreenScale());  // the window may have come to another screen
+  needsFullPaint_ = true;
+}
+
+int PaintSurface::ScreenScale() const {
+  return static_cast<int>(std::ceil(devicePixelRatioF() - 0.01));
+}
 
 void PaintSurface::hideEvent(QHideEvent*) {
   canvas_.ForgetDrawn();

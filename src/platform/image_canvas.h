@@ -23,14 +23,22 @@ inline constexpr size_t kMaxCachedCellBytes = size_t{2} << 20;
 // The picture takes its memory only when something is drawn on it or it is read: until then
 // it is one colour, white or the fill of the last Resize (a window's canvas is sized when the
 // window is made, and may never be shown).
+//
+// Everything is drawn in the window's coordinates; the picture holds scale pixels to each of
+// them (Scale), so that letters and lines are as sharp on a high-density screen as Qt's own.
 class ImageCanvas final : public Canvas {
  public:
   explicit ImageCanvas(int width = 1, int height = 1);
   // Keeps the picture where the sizes overlap; new area is filled with fill. A picture with
   // nothing drawn on it becomes fill all over.
   void Resize(int width, int height, Color fill);
-  // The pixels, made now if nothing was drawn yet.
+  // Screen pixels to a unit of the coordinates; what was drawn is kept, enlarged or reduced,
+  // until it is drawn again.
+  void SetScale(int scale);
+  int Scale() const { return scale_; }
+  // The pixels, made now if nothing was drawn yet; scale times the size.
   const QImage& Image() const;
+  // The colour at (x, y), the top left of the unit's pixels.
   Color PixelAt(int x, int y) const;
   // Whether the picture holds pixels of its own yet.
   bool HasPixels() const { return !image_.isNull(); }
@@ -104,9 +112,15 @@ class ImageCanvas final : public Canvas {
   // The pixels, made at the first need.
   QImage& Pixels() const;
   QRect Rect() const { return {0, 0, width_, height_}; }
+  // An area in the picture's own pixels.
+  QRect InPixels(const QRect& area) const {
+    return {area.left() * scale_, area.top() * scale_, area.width() * scale_,
+            area.height() * scale_};
+  }
 
   int width_;
   int height_;
+  int scale_ = 1;
   Color blank_ = clWhite;  // the whole picture while it has no pixels
   mutable QImage image_;   // null until made
   mutable std::unique_ptr<QPainter> painter_;
@@ -151,6 +165,8 @@ class PaintSurface : public QWidget {
  private:
   void ShowDrawn();
   bool SendToScreen(const QRegion& region);
+  // Picture pixels to a unit: the screen's density, rounded up.
+  int ScreenScale() const;
   // The surface's area under its child widgets and the sibling widgets stacked above it.
   QRegion CoveredByOthers() const;
 

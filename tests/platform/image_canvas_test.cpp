@@ -129,31 +129,49 @@ TEST_F(DrawnTest, RedrawingWhatStandsChangesNothing) {
 }
 
 // Boxes and upright strokes are filled without a painter, pixel for pixel as a painter draws.
+// At a high-density screen's scale too, where the picture has two pixels to a unit.
 TEST(ImageCanvas, FillsAndStrokesMatchWhatAPainterDraws) {
-  ImageCanvas canvas(160, 160);
-  QImage expected(160, 160, QImage::Format_RGB32);
-  expected.fill(Qt::white);
-  QPainter painter(&expected);
-  const auto stroke = [&](Color colour, int width, int x1, int y1, int x2, int y2) {
-    canvas.SetPen(colour, width);
-    canvas.Line(x1, y1, x2, y2);
-    QPen pen(ToQColor(colour));
-    pen.setWidth(width);
-    pen.setCapStyle(Qt::FlatCap);
-    painter.setPen(pen);
-    painter.drawLine(x1, y1, x2, y2);
-  };
-  for (int width = 1; width <= 7; ++width) {
-    const int at = 20 * width;
-    stroke(clRed, width, at, 150, at, 100);  // upwards, as fingers are drawn
-    stroke(clNavy, width, at + 10, 100, at + 10, 150);
-    stroke(clGreen, width, 5, at - 10, 90, at - 10);
-    stroke(clOlive, width, 90, at - 5, 5, at - 5);
+  for (int scale : {1, 2}) {
+    ImageCanvas canvas(160, 160);
+    canvas.SetScale(scale);
+    QImage expected(160 * scale, 160 * scale, QImage::Format_RGB32);
+    expected.setDevicePixelRatio(scale);
+    expected.fill(Qt::white);
+    QPainter painter(&expected);
+    const auto stroke = [&](Color colour, int width, int x1, int y1, int x2, int y2) {
+      canvas.SetPen(colour, width);
+      canvas.Line(x1, y1, x2, y2);
+      QPen pen(ToQColor(colour));
+      pen.setWidth(width);
+      pen.setCapStyle(Qt::FlatCap);
+      painter.setPen(pen);
+      painter.drawLine(x1, y1, x2, y2);
+    };
+    for (int width = 1; width <= 7; ++width) {
+      const int at = 20 * width;
+      stroke(clRed, width, at, 150, at, 100);  // upwards, as fingers are drawn
+      stroke(clNavy, width, at + 10, 100, at + 10, 150);
+      stroke(clGreen, width, 5, at - 10, 90, at - 10);
+      stroke(clOlive, width, 90, at - 5, 5, at - 5);
+    }
+    stroke(clRed, 6, 157, -10, 157, 400);  // past the edges
+    canvas.SetBrushColor(clYellow);
+    canvas.FillRect(140, 150, 170, 170);
+    painter.fillRect(QRect(140, 150, 30, 20), Qt::yellow);
+    painter.end();
+    EXPECT_EQ(canvas.Image(), expected) << scale;
+    EXPECT_EQ(canvas.PixelAt(150, 165 - 10), clYellow);
   }
-  stroke(clRed, 6, 157, -10, 157, 400);  // past the edges
-  canvas.SetBrushColor(clYellow);
-  canvas.FillRect(140, 150, 170, 170);
-  painter.fillRect(QRect(140, 150, 30, 20), Qt::yellow);
-  painter.end();
-  EXPECT_EQ(canvas.Image(), expected);
+}
+
+TEST(ImageCanvas, LettersAreDrawnAtTheScalesResolutionNotEnlarged) {
+  ImageCanvas canvas(40, 40);
+  canvas.SetScale(2);
+  canvas.TextOut(4, 4, "W", FontOfPixels(24));
+  const QImage& image = canvas.Image();
+  bool finer = false;  // some pair of neighbouring pixels differs within a unit
+  for (int y = 0; y < image.height(); y += 2) {
+    for (int x = 0; x < image.width(); x += 2) finer |= image.pixel(x, y) != image.pixel(x + 1, y);
+  }
+  EXPECT_TRUE(finer);
 }
