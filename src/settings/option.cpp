@@ -251,6 +251,7 @@ void TFmOption::BuildLayoutPage(QWidget* page) {
   FileListBox2->setObjectName("FileListBox2");
   FileListBox2->setGeometry(10, 88, 251, 56);
   FileListBox2->setToolTip(tr("Select a file for  the layout"));
+  FileListBox2->setAccessibleName(tr("Select a layout file"));
   Caption(tr("Select a layout file"), GroupBox2, 10, 68, FileListBox2);
   BnRegister = Button("BnRegister", tr("&Register new layout"), GroupBox2, QRect(10, 150, 251, 26));
 
@@ -560,6 +561,17 @@ void TFmOption::BnSaveClick() {
 
 void TFmOption::BnCancelClick() {
   reject();
+}
+
+void TFmOption::keyPressEvent(QKeyEvent* event) {
+  const bool forward = event->key() == Qt::Key_Tab;
+  if ((forward || event->key() == Qt::Key_Backtab) && (event->modifiers() & Qt::ControlModifier)) {
+    const int pages = PageControl1->count();
+    PageControl1->setCurrentIndex((PageControl1->currentIndex() + (forward ? 1 : pages - 1)) %
+                                  pages);
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void TFmOption::ComboBox1Change() {

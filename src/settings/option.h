@@ -25,6 +25,7 @@
 #include "settings/settings_targets.h"
 
 class QCheckBox;
+class QKeyEvent;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -117,6 +118,10 @@ class TFmOption : public QDialog {
   void SetScreenWidthSource(std::function<int()> screenWidth) {
     ScreenWidth = std::move(screenWidth);
   }
+
+ protected:
+  // Ctrl+Tab and Ctrl+Shift+Tab turn the page from OK and Cancel too, which lie outside it.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   int FontSize;

@@ -82,6 +82,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   UsersComboBox->setEditable(false);
   UsersComboBox->setToolTip(tr("Select one or go to the Options page to create a new one"));
   UsersComboBox->setGeometry(72, 8, 200, 24);
+  learner->setBuddy(UsersComboBox);  // a screen reader names the picker by its label
 
   OKButton = new QPushButton(tr("&OK"), this);
   OKButton->setObjectName("OKButton");

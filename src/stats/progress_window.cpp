@@ -164,6 +164,7 @@ TFmProgress::TFmProgress(WindowContext& context, StatsDatabase& stats, const Lay
   Chart = new QChartView(this);
   Chart->setObjectName("Chart");
   Chart->setRenderHint(QPainter::Antialiasing);
+  Chart->setFocusPolicy(Qt::NoFocus);  // nothing to do there with keys
   Chart->setMinimumSize(480, 280);
   NoResultsLabel = new QLabel(this);
   NoResultsLabel->setObjectName("NoResultsLabel");
@@ -184,6 +185,7 @@ TFmProgress::TFmProgress(WindowContext& context, StatsDatabase& stats, const Lay
   ResultsTable->verticalHeader()->hide();
   ResultsTable->horizontalHeader()->setStretchLastSection(true);
   ResultsTable->setMinimumWidth(420);
+  ResultsTable->setTabKeyNavigation(false);  // Tab goes on to the keys, not from cell to cell
 
   KeysSurface = new PaintSurface(this);
   KeysSurface->setObjectName("KeysSurface");
@@ -239,6 +241,7 @@ TFmProgress::TFmProgress(WindowContext& context, StatsDatabase& stats, const Lay
   auto* scroll = new QScrollArea;
   scroll->setFrameShape(QFrame::NoFrame);
   scroll->setWidgetResizable(true);
+  scroll->setFocusPolicy(Qt::NoFocus);  // the window opens on the learner picker
   scroll->setWidget(content);
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(0, 0, 0, 0);

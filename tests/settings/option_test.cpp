@@ -782,7 +782,7 @@ TEST_F(OptionTest, TheGameSwitchDrivesTheGameButton) {
   EXPECT_EQ(targets.calls, (Names{"game on", "game off"}));
 }
 
-TEST_F(OptionTest, TheLayoutPageMakesRoomForALongerCaptionAndCtrlTabLeavesAList) {
+TEST_F(OptionTest, TheLayoutPageMakesRoomForALongerCaptionAndCtrlTabTurnsPagesFromAnywhere) {
   struct German final : QTranslator {
     QString translate(const char*, const char* source, const char*, int) const override {
       return QString(source) == "The layout file:" ? "Die ganz lange Belegungsdatei:" : QString();
@@ -799,4 +799,6 @@ TEST_F(OptionTest, TheLayoutPageMakesRoomForALongerCaptionAndCtrlTabLeavesAList)
   pages->setCurrentIndex(1);
   QTest::keyClick(Control<QComboBox>(w, "CourseComboBox"), Qt::Key_Tab, Qt::ControlModifier);
   EXPECT_EQ(pages->currentIndex(), 2);
+  QTest::keyClick(Control<QPushButton>(w, "BnSave"), Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_EQ(pages->currentIndex(), 0);  // from OK, below the pages, too
 }
