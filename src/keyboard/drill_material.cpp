@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "platform/codepage.h"
 
@@ -37,6 +38,16 @@ AdaptiveMaterial MakeAdaptiveMaterial(const LayoutRec& layout, std::vector<std::
     const int finger = FingerForChar(layout, c);
     const char anchor = finger >= 0 ? home[static_cast<size_t>(finger)] : 0;
     material.anchors[c] = anchor && anchor != ' ' ? anchor : c;
+  }
+  for (char mark : std::string_view(",.;:?!")) {
+    int64_t spaced = 0;
+    int64_t joined = 0;
+    for (const std::string& line : sentences) {
+      for (size_t i = line.find(mark, 1); i != std::string::npos; i = line.find(mark, i + 1)) {
+        ++(line[i - 1] == ' ' ? spaced : joined);
+      }
+    }
+    if (spaced > joined) material.spacedMarks += mark;
   }
   material.words = std::move(words);
   material.sentences = std::move(sentences);

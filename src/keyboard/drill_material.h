@@ -7,6 +7,6 @@
 #include "practice/adaptive_drill.h"
 
 // The material for a layout: the home letters, then every character of the practice text
-// that a key of the layout gives, the most used first.
+// that a key of the layout gives, the most used first; the marks spaced as the text spaces them.
 AdaptiveMaterial MakeAdaptiveMaterial(const LayoutRec& layout, std::vector<std::string> words,
                                       std::vector<std::string> sentences);

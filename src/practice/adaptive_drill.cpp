@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <string_view>
@@ -200,8 +201,7 @@ std::string AdaptiveDrill::WordLine(const std::string& focus) {
   const bool mark = focus.size() == 1 && (kInnerMarks.find(focus[0]) != std::string::npos ||
                                           kEndMarks.find(focus[0]) != std::string::npos);
   std::vector<std::string> holding, others;
-  Candidates(mark ? std::string() : focus, holding, others);
-  if (mark) std::swap(holding, others);  // every word can carry the mark
+  Candidates(mark ? std::string() : focus, holding, others);  // every word can carry a mark
   const bool groups = holding.size() < kFewestFocusWords;
   if (groups && focus.size() > 1) return {};
   std::vector<Token> tokens;
@@ -243,8 +243,18 @@ std::string AdaptiveDrill::WordLine(const std::string& focus) {
     if (token.word) recent_.back().insert(token.text);
   }
   std::string line = Punctuated(tokens);
-  if (mark && line.find(focus[0]) == std::string::npos && !line.empty()) line += focus[0];
+  if (mark && line.find(focus[0]) == std::string::npos && !line.empty()) {
+    // In place of the line's end mark, not after it ("roue. !").
+    if (kEndMarks.find(line.back()) != std::string::npos) line.pop_back();
+    if (line.back() == ' ') line.pop_back();
+    line += Written(focus[0]);
+  }
   return line;
+}
+
+std::string AdaptiveDrill::Written(char mark) const {
+  if (material_.spacedMarks.find(mark) == std::string::npos) return std::string(1, mark);
+  return std::string{' ', mark};
 }
 
 std::string AdaptiveDrill::Punctuated(const std::vector<Token>& tokens) {
@@ -266,11 +276,16 @@ std::string AdaptiveDrill::Punctuated(const std::vector<Token>& tokens) {
     if (tokens[i].word && sentenceStart && IsIncluded(Upper(text[0]))) text[0] = Upper(text[0]);
     sentenceStart = false;
     const bool last = i + 1 == tokens.size();
-    const bool word = tokens[i].word;
+    // A word of the list may bring its own mark ("yes," "stop;"), and takes no other.
+    const char own = text.back();
+    const bool word =
+        tokens[i].word && (IsLetter(own) || std::isdigit(static_cast<unsigned char>(own)));
     if (word && !last && !inner.empty() && OneIn(focusMark ? 2 : 8)) {
-      text += focusMark ? focus_ : inner[Below(inner.size())];
+      text += Written(focusMark ? focus_ : inner[Below(inner.size())]);
     } else if (word && !ends.empty() && (last || OneIn(focusEnd ? 3 : 12))) {
-      text += focusEnd && !OneIn(3) ? focus_ : ends[0];
+      text += Written(focusEnd && !OneIn(3) ? focus_ : ends[0]);
+      sentenceStart = true;
+    } else if (tokens[i].word && kEndMarks.find(own) != std::string::npos) {
       sentenceStart = true;
     }
     if (!line.empty()) line += ' ';

@@ -39,6 +39,7 @@ struct AdaptiveMaterial {
   std::string order;                   // characters by use in the language, home keys first
   int homeKeys = 0;                    // how many of order's first characters start included
   std::map<char, char> anchors;        // the home key of the finger that types a character
+  std::string spacedMarks;             // marks written after a space (French "?" and "!")
 };
 
 class AdaptiveDrill {
@@ -84,6 +85,7 @@ class AdaptiveDrill {
     bool word = false;  // a word of the list, not a drill group
   };
   std::string Punctuated(const std::vector<Token>& tokens);
+  std::string Written(char mark) const;
   size_t Below(size_t n);
   bool OneIn(size_t n) { return Below(n) == 0; }
 

@@ -3,26 +3,29 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <set>
 #include <sstream>
 
 #include "game/striker_source.h"
 #include "keyboard/drill_material.h"
 #include "keyboard/layout_file.h"
+#include "platform/codepage.h"
 #include "platform/files.h"
 #include "platform/line_text.h"
 
 namespace {
 const std::string kData = std::string(QZ_SOURCE_DIR) + "/data/";
 
-AdaptiveMaterial EnglishMaterial() {
+AdaptiveMaterial MaterialOf(const std::string& layoutFile, const std::string& language) {
   LayoutRec layout;
-  ReadLayoutFile(kData + "us.key", layout);
-  const LineText text = LineText::FromBytes(ReadWholeFile(kData + "qz.txt"));
+  ReadLayoutFile(kData + layoutFile, layout);
+  const LineText text = LineText::FromBytes(ReadWholeFile(kData + "qz" + language + ".txt"));
   std::vector<std::string> sentences;
   for (int i = 0; i < text.size(); ++i) sentences.emplace_back(text[i]);
-  return MakeAdaptiveMaterial(layout, WordsOf(ParseGameText(ReadWholeFile(kData + "qzgame.txt"))),
-                              sentences);
+  return MakeAdaptiveMaterial(
+      layout, WordsOf(ParseGameText(ReadWholeFile(kData + "qzgame" + language + ".txt"))),
+      sentences);
 }
 
 // A line in which each of keys was typed 40 times at errorPercent and keysPerMinute.
@@ -41,7 +44,7 @@ std::vector<std::string> Tokens(const std::string& line) {
 }  // namespace
 
 TEST(AdaptiveDrill, LinesOfRealWordsHoldTheWeakKeyAndOnlyIncludedOnes) {
-  const AdaptiveMaterial material = EnglishMaterial();
+  const AdaptiveMaterial material = MaterialOf("us.key", "");
   const std::set<std::string> words(material.words.begin(), material.words.end());
   const std::string included = "fjdkslaeitonrh";
   AdaptiveDrill drill(material, MasteryGoals{}, 7);
@@ -91,7 +94,7 @@ TEST(AdaptiveDrill, LinesOfRealWordsHoldTheWeakKeyAndOnlyIncludedOnes) {
 }
 
 TEST(AdaptiveDrill, KeysComeInTheLanguagesOrderOnceAllAreMasteredAndStay) {
-  const AdaptiveMaterial material = EnglishMaterial();
+  const AdaptiveMaterial material = MaterialOf("us.key", "");
   EXPECT_EQ(material.order.substr(0, 8), "fjdkslae");
   AdaptiveDrill drill(material, MasteryGoals{}, 1);
   EXPECT_EQ(drill.Included(), "fjdksla");
@@ -136,4 +139,25 @@ TEST(AdaptiveDrill, ACapitalIsPractisedInWordsWrittenWithItWhereTheListHasEnough
   const std::string line = drill.NextLine();
   EXPECT_EQ(line.find("Mi"), std::string::npos) << line;  // neither "Mich" nor "Mit"
   EXPECT_NE(line.find("Ma"), std::string::npos) << line;
+}
+TEST(AdaptiveDrill, MarksAreSpacedAsTheLanguageWritesThemAndNeverDoubled) {
+  const AdaptiveMaterial material = MaterialOf("fr.key", "-fr");
+  EXPECT_EQ(material.spacedMarks, ";:?!");
+  std::string included = ",.;:?!";
+  std::copy_if(material.order.begin(), material.order.end(), std::back_inserter(included),
+               IsLetter);
+  AdaptiveDrill drill(material, MasteryGoals{}, 3);
+  drill.FixIncluded(included);
+  for (const char* focus : {"?", ",", "!"}) {
+    drill.FocusAmong(focus);
+    for (int i = 0; i < 8; ++i) {
+      const std::string line = drill.NextLine();
+      for (size_t at = 2; at < line.size(); ++at) {
+        if (!std::strchr(",.;:?!", line[at])) continue;
+        const bool spaced = line[at - 1] == ' ';
+        EXPECT_EQ(spaced, material.spacedMarks.find(line[at]) != std::string::npos) << line;
+        EXPECT_FALSE(std::strchr(",.;:?!", line[at - (spaced ? 2 : 1)])) << line;  // "oui,?"
+      }
+    }
+  }
 }
