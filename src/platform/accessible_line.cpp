@@ -63,6 +63,8 @@ QAccessible::State AccessibleLine::state() const {
   QAccessible::State state;
   state.editable = role_ == QAccessible::EditableText;
   state.readOnly = !state.editable;
+  state.focusable = static_cast<bool>(source_.focused);
+  state.focused = state.focusable && source_.focused();
   return state;
 }
 

@@ -37,6 +37,7 @@ class AccessibleLine final : public QAccessibleInterface, public AccessibleLineT
     std::function<QString()> text;
     std::function<int()> caret;
     std::function<QRect(int)> place;  // in the widget's coordinates
+    std::function<bool()> focused;    // where the keys go; none: never
   };
   AccessibleLine(QAccessibleInterface* parent, QWidget* widget, const QString& name,
                  QAccessible::Role role, Source source);

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <algorithm>
 #include <array>
 
@@ -71,7 +72,10 @@ class AccessiblePage final : public QAccessibleWidget {
            [drill, rowY](int k) {
              return QRect(drill->CellX(k + 1), (drill->*rowY)(drill->State().Row),
                           drill->State().CharWidth, drill->State().RowHeight);
-           }});
+           },
+           role == QAccessible::EditableText
+               ? std::function<bool()>([this] { return widget()->window()->hasFocus(); })
+               : nullptr});
       QAccessible::registerAccessibleInterface(row);
       return row;
     };
@@ -94,6 +98,14 @@ class AccessiblePage final : public QAccessibleWidget {
   int indexOfChild(const QAccessibleInterface* child) const override {
     const auto found = std::find(rows_.begin(), rows_.end(), child);
     return found == rows_.end() ? -1 : static_cast<int>(found - rows_.begin());
+  }
+  QAccessibleInterface* focusChild() const override {
+    return rows_[1]->state().focused ? rows_[1] : nullptr;
+  }
+  // The typed row takes the focus from the window, which takes the keys for it.
+  void AnnounceFocus() {
+    QAccessibleEvent focus(rows_[1], QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
   }
 
   // Tells screen readers what changed on the rows since they were last told.
@@ -205,6 +217,16 @@ void TFmTextPrac::Refresh() {
   if (QAccessible::isActive()) {
     static_cast<AccessiblePage*>(QAccessible::queryAccessibleInterface(Surface))->Announce();
   }
+}
+
+void TFmTextPrac::focusInEvent(QFocusEvent* event) {
+  QDialog::focusInEvent(event);
+  // After the window's own focus news, which follows this event.
+  QTimer::singleShot(0, this, [this] {
+    if (QAccessible::isActive() && hasFocus()) {
+      static_cast<AccessiblePage*>(QAccessible::queryAccessibleInterface(Surface))->AnnounceFocus();
+    }
+  });
 }
 
 void TFmTextPrac::CloseDrill() {

@@ -37,6 +37,7 @@ class TFmTextPrac : public QDialog, private ParagraphDrillView {
   const ParagraphDrill& Drill() const { return drill_; }
 
  private:
+  void focusInEvent(QFocusEvent* event) override;
   void ShowStatus(const std::string& text) override;
   void SetTypingRulerColor(Color color) override;
   void Refresh() override;

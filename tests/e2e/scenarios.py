@@ -950,7 +950,8 @@ def paragraph_page_turn(display, program, data):
 
 
 def screen_reader(display, program, data):
-    """A screen reader reads the course's sample and what is typed, with the caret after it."""
+    """A screen reader reads the course's sample and what is typed, with the caret after it, and
+    finds the paragraph drills' typed row focused."""
     display.start_accessibility_bus()
     workdir = seeded_workdir(data)
     line = first_course_line(workdir).decode("latin-1")
@@ -975,6 +976,19 @@ def screen_reader(display, program, data):
     assert found["Typing"][1] == 3, found
     display.keys("Escape")
     display.wait_gone("Course")
+    # The painted paragraph page: its typed row takes the focus with the window.
+    open_paragraph_drills(display, menu)
+
+    def typing_focused():
+        for app in pyatspi.Registry.getDesktop(0):
+            if pyatspi.findDescendant(
+                    app, lambda n: n.name == "Typing" and n.getState().contains(pyatspi.STATE_FOCUSED)):
+                return True
+        return None
+
+    wait_until(typing_focused, "the paragraph drills' typed row with the focus")
+    display.keys("Escape")
+    display.wait_gone("Paragraph Drills")
     assert_exit(session.close_menu(menu))
     return workdir
 
