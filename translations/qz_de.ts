@@ -580,6 +580,62 @@ Ein Lehrer für das Zehnfingersystem</translation>
         <source>If you cancel it, you must fill it later with another setting.</source>
         <translation>Wenn Sie die Taste verwerfen, müssen Sie sie später neu festlegen.</translation>
     </message>
+    <message>
+        <source>Top left character</source>
+        <translation>Zeichen oben links</translation>
+    </message>
+    <message>
+        <source>Bottom left character</source>
+        <translation>Zeichen unten links</translation>
+    </message>
+    <message>
+        <source>Top right character</source>
+        <translation>Zeichen oben rechts</translation>
+    </message>
+    <message>
+        <source>Bottom right character</source>
+        <translation>Zeichen unten rechts</translation>
+    </message>
+    <message>
+        <source>Left little finger</source>
+        <translation>Linker kleiner Finger</translation>
+    </message>
+    <message>
+        <source>Left ring finger</source>
+        <translation>Linker Ringfinger</translation>
+    </message>
+    <message>
+        <source>Left middle finger</source>
+        <translation>Linker Mittelfinger</translation>
+    </message>
+    <message>
+        <source>Left index finger</source>
+        <translation>Linker Zeigefinger</translation>
+    </message>
+    <message>
+        <source>Left thumb</source>
+        <translation>Linker Daumen</translation>
+    </message>
+    <message>
+        <source>Right thumb</source>
+        <translation>Rechter Daumen</translation>
+    </message>
+    <message>
+        <source>Right index finger</source>
+        <translation>Rechter Zeigefinger</translation>
+    </message>
+    <message>
+        <source>Right middle finger</source>
+        <translation>Rechter Mittelfinger</translation>
+    </message>
+    <message>
+        <source>Right ring finger</source>
+        <translation>Rechter Ringfinger</translation>
+    </message>
+    <message>
+        <source>Right little finger</source>
+        <translation>Rechter kleiner Finger</translation>
+    </message>
 </context>
 <context>
     <name>TFmAdaptivePrac</name>

@@ -580,6 +580,62 @@ Un professeur de dactylographie</translation>
         <source>If you cancel it, you must fill it later with another setting.</source>
         <translation>Si vous l’annulez, il faudra la redéfinir plus tard.</translation>
     </message>
+    <message>
+        <source>Top left character</source>
+        <translation>Caractère en haut à gauche</translation>
+    </message>
+    <message>
+        <source>Bottom left character</source>
+        <translation>Caractère en bas à gauche</translation>
+    </message>
+    <message>
+        <source>Top right character</source>
+        <translation>Caractère en haut à droite</translation>
+    </message>
+    <message>
+        <source>Bottom right character</source>
+        <translation>Caractère en bas à droite</translation>
+    </message>
+    <message>
+        <source>Left little finger</source>
+        <translation>Auriculaire gauche</translation>
+    </message>
+    <message>
+        <source>Left ring finger</source>
+        <translation>Annulaire gauche</translation>
+    </message>
+    <message>
+        <source>Left middle finger</source>
+        <translation>Majeur gauche</translation>
+    </message>
+    <message>
+        <source>Left index finger</source>
+        <translation>Index gauche</translation>
+    </message>
+    <message>
+        <source>Left thumb</source>
+        <translation>Pouce gauche</translation>
+    </message>
+    <message>
+        <source>Right thumb</source>
+        <translation>Pouce droit</translation>
+    </message>
+    <message>
+        <source>Right index finger</source>
+        <translation>Index droit</translation>
+    </message>
+    <message>
+        <source>Right middle finger</source>
+        <translation>Majeur droit</translation>
+    </message>
+    <message>
+        <source>Right ring finger</source>
+        <translation>Annulaire droit</translation>
+    </message>
+    <message>
+        <source>Right little finger</source>
+        <translation>Auriculaire droit</translation>
+    </message>
 </context>
 <context>
     <name>TFmAdaptivePrac</name>

@@ -188,9 +188,13 @@ void TDefineQZ::BuildKeyGroup() {
   // A 2 x 2 square like the characters on a key: 1 top-left, 3 top-right, 2 bottom-left,
   // 4 bottom-right.
   const QPoint places[kKeyChars] = {{left, 18}, {left, 44}, {right, 18}, {right, 44}};
+  const char* names[kKeyChars] = {
+      QT_TR_NOOP("Top left character"), QT_TR_NOOP("Bottom left character"),
+      QT_TR_NOOP("Top right character"), QT_TR_NOOP("Bottom right character")};
   for (int j = 1; j <= kKeyChars; ++j) {
     auto* box = new QLineEdit(GroupBox1);
     box->setObjectName(QString("Edit%1").arg(j));
+    box->setAccessibleName(tr(names[j - 1]));
     box->setGeometry(QRect(places[j - 1], QSize(boxWidth, 22)));
     box->setFont(boxFont);
     box->setToolTip(tr("Double click to define font and color"));
@@ -218,9 +222,16 @@ void TDefineQZ::BuildKeyGroup() {
   RadioGroup1Items = new QButtonGroup(RadioGroup1);
   RadioGroup1Items->setObjectName("RadioGroup1Items");
   std::vector<int> centres;
+  const char* fingers[kFingerCount] = {
+      QT_TR_NOOP("Left little finger"), QT_TR_NOOP("Left ring finger"),
+      QT_TR_NOOP("Left middle finger"), QT_TR_NOOP("Left index finger"),
+      QT_TR_NOOP("Left thumb"),         QT_TR_NOOP("Right thumb"),
+      QT_TR_NOOP("Right index finger"), QT_TR_NOOP("Right middle finger"),
+      QT_TR_NOOP("Right ring finger"),  QT_TR_NOOP("Right little finger")};
   for (int item = 0; item < kFingerCount; ++item) {
     auto* radio = new QRadioButton(RadioGroup1);
     radio->setObjectName(QString("RadioGroup1Item%1").arg(item));
+    radio->setAccessibleName(tr(fingers[item]));
     radio->setGeometry(10 + item * 23, 20, 18, 18);
     RadioGroup1Items->addButton(radio, item);
     centres.push_back(IndicatorCentre(radio) + RadioGroup1->x());

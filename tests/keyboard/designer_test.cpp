@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <set>
 
 #include "keyboard/layout_file.h"
 #include "platform/codepage.h"
@@ -701,8 +702,10 @@ TEST_F(DesignerTest, FingerLettersStandUnderTheirButtonsAndBoxesHoldTheCodeNotat
     letters.back().second = x;
   }
   ASSERT_EQ(letters.size(), 10u);
+  std::set<QString> names;  // what a screen reader tells apart
   for (int item = 0; item < 10; ++item) {
     QRadioButton* radio = w.findChild<QRadioButton*>(QString("RadioGroup1Item%1").arg(item));
+    names.insert(radio->accessibleName());
     const QRect button(radio->mapTo(Control<QGroupBox>(w, "GroupBox1"), QPoint(0, 0)) -
                            Control<QLabel>(w, "Label11")->pos(),
                        radio->size());
@@ -725,7 +728,12 @@ TEST_F(DesignerTest, FingerLettersStandUnderTheirButtonsAndBoxesHoldTheCodeNotat
     }
     return last - first;
   };
-  for (int j = 1; j <= 4; ++j) w.Edit(j)->setText("/233");
+  for (int j = 1; j <= 4; ++j) {
+    w.Edit(j)->setText("/233");
+    names.insert(w.Edit(j)->accessibleName());
+  }
+  names.erase("");
+  EXPECT_EQ(names.size(), 14u);
   const int shown = inkWidth(Control<QLineEdit>(w, "Edit1"));
   Control<QLineEdit>(w, "Edit1")
       ->resize(Control<QLineEdit>(w, "Edit1")->width() + 40,
