@@ -242,7 +242,7 @@ std::string AdaptiveDrill::WordLine(const std::string& focus) {
   for (const Token& token : tokens) {
     if (token.word) recent_.back().insert(token.text);
   }
-  std::string line = Punctuated(tokens);
+  std::string line = Punctuated(std::move(tokens));
   if (mark && line.find(focus[0]) == std::string::npos && !line.empty()) {
     // In place of the line's end mark, not after it ("roue. !").
     if (kEndMarks.find(line.back()) != std::string::npos) line.pop_back();
@@ -257,7 +257,7 @@ std::string AdaptiveDrill::Written(char mark) const {
   return std::string{' ', mark};
 }
 
-std::string AdaptiveDrill::Punctuated(const std::vector<Token>& tokens) {
+std::string AdaptiveDrill::Punctuated(std::vector<Token> tokens) {
   std::string inner, ends;
   for (char c : kInnerMarks) {
     if (IsIncluded(c)) inner += c;
@@ -271,18 +271,34 @@ std::string AdaptiveDrill::Punctuated(const std::vector<Token>& tokens) {
   const bool focusEnd = ends.find(focus_) != std::string::npos;
   bool sentenceStart = !ends.empty();
   std::string line;
+  const auto capitalises = [this](const Token& token) {
+    return token.word && IsIncluded(Upper(token.text[0]));
+  };
+  // Before the capitals come, sentences start in lower case.
+  const bool capitals = std::any_of(included_.begin(), included_.end(),
+                                    [](char c) { return IsLetter(c) && Lower(c) != c; });
   for (size_t i = 0; i < tokens.size(); ++i) {
+    // A sentence starts with a word the keys can capitalise: not with "école" on a French
+    // layout, which has no key for its capital.
+    if (sentenceStart && !capitalises(tokens[i])) {
+      const auto later = std::find_if(tokens.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                                      tokens.end(), capitalises);
+      if (later != tokens.end()) std::swap(tokens[i], *later);
+    }
     std::string text = tokens[i].text;
-    if (tokens[i].word && sentenceStart && IsIncluded(Upper(text[0]))) text[0] = Upper(text[0]);
+    if (sentenceStart && capitalises(tokens[i])) text[0] = Upper(text[0]);
     sentenceStart = false;
     const bool last = i + 1 == tokens.size();
     // A word of the list may bring its own mark ("yes," "stop;"), and takes no other.
     const char own = text.back();
     const bool word =
         tokens[i].word && (IsLetter(own) || std::isdigit(static_cast<unsigned char>(own)));
+    const bool nextStarts =
+        !capitals ||
+        std::any_of(tokens.begin() + static_cast<std::ptrdiff_t>(i) + 1, tokens.end(), capitalises);
     if (word && !last && !inner.empty() && OneIn(focusMark ? 2 : 8)) {
       text += Written(focusMark ? focus_ : inner[Below(inner.size())]);
-    } else if (word && !ends.empty() && (last || OneIn(focusEnd ? 3 : 12))) {
+    } else if (word && !ends.empty() && (last || (nextStarts && OneIn(focusEnd ? 3 : 12)))) {
       text += Written(focusEnd && !OneIn(3) ? focus_ : ends[0]);
       sentenceStart = true;
     } else if (tokens[i].word && kEndMarks.find(own) != std::string::npos) {

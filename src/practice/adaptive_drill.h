@@ -84,7 +84,7 @@ class AdaptiveDrill {
     std::string text;
     bool word = false;  // a word of the list, not a drill group
   };
-  std::string Punctuated(const std::vector<Token>& tokens);
+  std::string Punctuated(std::vector<Token> tokens);
   std::string Written(char mark) const;
   size_t Below(size_t n);
   bool OneIn(size_t n) { return Below(n) == 0; }

@@ -140,7 +140,8 @@ TEST(AdaptiveDrill, ACapitalIsPractisedInWordsWrittenWithItWhereTheListHasEnough
   EXPECT_EQ(line.find("Mi"), std::string::npos) << line;  // neither "Mich" nor "Mit"
   EXPECT_NE(line.find("Ma"), std::string::npos) << line;
 }
-TEST(AdaptiveDrill, MarksAreSpacedAsTheLanguageWritesThemAndNeverDoubled) {
+TEST(AdaptiveDrill,
+     MarksAreSpacedAsTheLanguageWritesThemNeverDoubledAndSentencesStartWithCapitals) {
   const AdaptiveMaterial material = MaterialOf("fr.key", "-fr");
   EXPECT_EQ(material.spacedMarks, ";:?!");
   std::string included = ",.;:?!";
@@ -157,6 +158,12 @@ TEST(AdaptiveDrill, MarksAreSpacedAsTheLanguageWritesThemAndNeverDoubled) {
         const bool spaced = line[at - 1] == ' ';
         EXPECT_EQ(spaced, material.spacedMarks.find(line[at]) != std::string::npos) << line;
         EXPECT_FALSE(std::strchr(",.;:?!", line[at - (spaced ? 2 : 1)])) << line;  // "oui,?"
+      }
+      const std::vector<std::string> tokens = Tokens(line);
+      for (size_t k = 0; k < tokens.size(); ++k) {
+        if (k == 0 || std::strchr(".?!", tokens[k - 1].back())) {
+          EXPECT_FALSE(IsLowerLetter(tokens[k][0])) << line;  // a capital starts a sentence
+        }
       }
     }
   }
