@@ -38,9 +38,15 @@ QPushButton* Button(const char* name, const QString& text, QWidget* parent, cons
   return button;
 }
 
-QSize FittingScreen(const QWidget& window, QSize wanted) {
+QRect FittingScreen(const QWidget& window, QSize wanted) {
   const QScreen* screen = window.screen();
-  if (!screen) return wanted;
-  const QSize frame(16, 48);  // borders and a title bar, roughly
-  return wanted.boundedTo(screen->availableGeometry().size() - frame);
+  if (!screen) return QRect(window.pos(), wanted);
+  // The client area is placed, not the frame, which is not known before the first showing:
+  // room for borders of up to 8 pixels and a title bar of up to 40.
+  constexpr int kBorder = 8;
+  constexpr int kTitle = 40;
+  const QRect free = screen->availableGeometry().adjusted(kBorder, kTitle, -kBorder, -kBorder);
+  const QSize size = wanted.boundedTo(free.size());
+  return QRect(free.x() + (free.width() - size.width()) / 2,
+               free.y() + (free.height() - size.height()) / 2, size.width(), size.height());
 }

@@ -11,6 +11,7 @@ QLabel* Caption(const QString& text, QWidget* parent, int x, int y, QWidget* bud
 // button was used last.
 QPushButton* Button(const char* name, const QString& text, QWidget* parent, const QRect& place,
                     const QString& hint = {});
-// wanted, made no larger than the free area of the window's screen, with room for the frame
-// that the window manager adds.
-QSize FittingScreen(const QWidget& window, QSize wanted);
+// Where a window of the wanted size goes at its first showing (for setGeometry): made no
+// larger than the free area of its screen, centred on it, with room for the frame that the
+// window manager adds.
+QRect FittingScreen(const QWidget& window, QSize wanted);

@@ -16,7 +16,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(HelpBrowser);
-  resize(FittingScreen(*this, QSize(640, 600)));
+  setGeometry(FittingScreen(*this, QSize(640, 600)));
 }
 
 void THelpWindow::ShowDocument(const QString& html) {

@@ -270,8 +270,12 @@ void TFmProgress::Open() {
   ShowProgress();
   if (!sized_) {  // the whole content where the screen has room; the learner's size after that
     sized_ = true;
-    const QWidget* content = findChild<QScrollArea*>()->widget();
-    resize(FittingScreen(*this, content->sizeHint() + QSize(2, 2)));
+    QWidget* content = findChild<QScrollArea*>()->widget();
+    // Until activated, the keyboard's column keeps the size it had before the keyboard was
+    // drawn; a hidden window's layout is not activated by itself.
+    content->layout()->invalidate();
+    content->layout()->activate();
+    setGeometry(FittingScreen(*this, content->sizeHint() + QSize(2, 2)));
   }
 }
 

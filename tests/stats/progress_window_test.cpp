@@ -10,6 +10,7 @@
 #include <QLineSeries>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QTest>
 #include <filesystem>
@@ -83,6 +84,8 @@ TEST_F(ProgressWindowTest, WithoutResultsItSaysSoInWords) {
   window.Open();
   window.show();
   EXPECT_EQ(window.windowTitle(), "Progress");
+  // Opened at its content's size, where the screen has room for it (it has for the height).
+  EXPECT_EQ(window.height(), window.findChild<QScrollArea*>()->widget()->sizeHint().height() + 2);
   EXPECT_TRUE(Control<QLabel>(window, "NoResultsLabel")->isVisible());
   EXPECT_FALSE(Control<QChartView>(window, "Chart")->isVisible());
   EXPECT_EQ(Control<QLabel>(window, "NoResultsLabel")->text(),
