@@ -138,7 +138,8 @@ std::string AdaptiveDrill::NextLine() {
       AllLettersIncluded()) {
     line = SentenceLine();
   }
-  if (line.empty() && lines_ % kPairEvery == 0) {
+  // Lines on chosen keys (a course's offer, "Practise these keys") practise those keys only.
+  if (line.empty() && !fixed_ && focusAmong_.empty() && lines_ % kPairEvery == 0) {
     pair_ = WeakPair();
     if (!pair_.empty()) line = WordLine(pair_);
     if (line.empty()) pair_.clear();

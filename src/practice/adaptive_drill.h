@@ -7,11 +7,11 @@
 // included one has been mastered once; a character once added stays. Each line
 // focuses on the included character furthest from mastery, and keeps that focus for at
 // least kFocusLines lines unless it is mastered; every third line practises the weakest
-// letter pair instead, when one is weak. Lines are real words of the language that use only
-// included characters, most of them holding the focus; where too few exist, the course's
-// drill groups ("frf frr rf"). Marks follow words and capitals start sentences once included, and
-// once every letter is in, every tenth line is a sentence of the practice text. The same
-// seed and history give the same lines.
+// letter pair instead, when one is weak and the keys were not chosen (FixIncluded, FocusAmong).
+// Lines are real words of the language that use only included characters, most of them holding the
+// focus; where too few exist, the course's drill groups ("frf frr rf"). Marks follow words and
+// capitals start sentences once included, and once every letter is in, every tenth line is a
+// sentence of the practice text. The same seed and history give the same lines.
 //
 //   AdaptiveDrill drill(material, goals, seed);
 //   for (const LineKeyFigures& line : history) drill.AddLine(line);

@@ -25,6 +25,7 @@ void TFmAdaptivePrac::resizeEvent(QResizeEvent* event) {
   constexpr int kLeft = 30;  // clear of the clock's mark
   LbFocus->setGeometry(kLeft, SampleEdit->geometry().bottom() - 1,
                        SampleEdit->geometry().right() - kLeft, kFocusHeight);
+  ShowFocus();
 }
 
 void TFmAdaptivePrac::NewDrill() {
@@ -70,8 +71,19 @@ void TFmAdaptivePrac::NextLine() {
 void TFmAdaptivePrac::ShowNextDrillLine() {
   ClearTyping();
   engine_.SetUpLine(drill_->NextLine());
-  std::string status = drill_->StatusText();
-  if (linesLeft_ > 0)
-    status = std::to_string(linesLeft_) + Translated("Practice", kLinesLeft) + "   " + status;
-  LbFocus->setText(BytesToQString(status));
+  ShowFocus();
+}
+
+void TFmAdaptivePrac::ShowFocus() {
+  if (!drill_) return;
+  const QString left =
+      linesLeft_ > 0
+          ? BytesToQString(std::to_string(linesLeft_) + Translated("Practice", kLinesLeft) + "   ")
+          : QString();
+  const QString focus = BytesToQString(drill_->StatusText());
+  // The lines left stay whole; the focus gives way where the label is too narrow for both.
+  const QFontMetrics metrics = LbFocus->fontMetrics();
+  LbFocus->setText(left + metrics.elidedText(focus, Qt::ElideRight,
+                                             LbFocus->width() - metrics.horizontalAdvance(left)));
+  LbFocus->setAccessibleName(left + focus);
 }

@@ -47,4 +47,5 @@ class TFmAdaptivePrac : public TFmLinePractice {
   void resizeEvent(QResizeEvent* event) override;
   void NewDrill();
   void ShowNextDrillLine();
+  void ShowFocus();
 };

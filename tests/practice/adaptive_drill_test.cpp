@@ -53,6 +53,9 @@ TEST(AdaptiveDrill, LinesOfRealWordsHoldTheWeakKeyAndOnlyIncludedOnes) {
     drill.AddLine(Typed("fjdkslaeitonh", 2, 200));
     drill.AddLine(Typed("r", 20, 200));
   }
+  LineKeyFigures weakPair;
+  weakPair.pairs["th"] = {40, 20, 40, 40 * 600};
+  drill.AddLine(weakPair);  // the chosen keys take every line all the same
   int holding = 0;
   int all = 0;
   int focusChanges = 0;
@@ -61,6 +64,7 @@ TEST(AdaptiveDrill, LinesOfRealWordsHoldTheWeakKeyAndOnlyIncludedOnes) {
   for (int i = 0; i < 10; ++i) {
     const std::string line = drill.NextLine();
     if (i > 0 && drill.Focus() != focus) ++focusChanges;
+    EXPECT_EQ(drill.FocusPair(), "");
     focus = drill.Focus();
     for (char c : line) EXPECT_TRUE(c == ' ' || included.find(c) != std::string::npos) << line;
     lines.push_back(Tokens(line));

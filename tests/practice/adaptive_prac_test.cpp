@@ -46,6 +46,7 @@ TEST_F(AdaptiveDrillsTest, FocusesTheWeakKeyAndLearnsFromEachLine) {
   history = {weak};
   t.random.values = {7};
   window.SetRecorder(recorder, PracticeKind::Adaptive);
+  window.show();
   window.Start();
   EXPECT_EQ(window.windowTitle(), "Adaptive Drills");
   EXPECT_EQ(Control<QLabel>(window, "LbFocus")->text().toStdString(),
@@ -61,10 +62,14 @@ TEST_F(AdaptiveDrillsTest, FocusesTheWeakKeyAndLearnsFromEachLine) {
 
 TEST_F(AdaptiveDrillsTest, ACourseOfferEndsAfterItsLinesOnTheTaughtKeys) {
   t.random.values = {7};
+  window.show();
   window.StartOnKeys("fjdk", 2);
   EXPECT_EQ(window.Line().SampleLine().find_first_not_of("fjdk "), std::string::npos);
   EXPECT_EQ(Control<QLabel>(window, "LbFocus")->text().toStdString(),
             "2 lines left.   Focus: k  too new to judge; goal 3 %, 150");
+  window.resize(300, window.height());  // too narrow for both: the lines left stay whole
+  EXPECT_TRUE(Control<QLabel>(window, "LbFocus")->text().startsWith("2 lines left.   Focus:"));
+  EXPECT_TRUE(Control<QLabel>(window, "LbFocus")->text().endsWith(QChar(0x2026)));
   TypeTheLine();
   EXPECT_EQ(window.result(), QDialog::Rejected);
   window.RichEdit1KeyPress(VK_RETURN);  // skipped: the last line offered all the same
