@@ -427,7 +427,7 @@ Ein Lehrer für das Zehnfingersystem</translation>
     </message>
     <message>
         <source>&amp;Adaptive Drills</source>
-        <translation>A&amp;daptive Übungen</translation>
+        <translation>&amp;Gezielt üben</translation>
     </message>
 </context>
 <context>
@@ -641,7 +641,7 @@ Ein Lehrer für das Zehnfingersystem</translation>
     <name>TFmAdaptivePrac</name>
     <message>
         <source>Adaptive Drills</source>
-        <translation>Adaptive Übungen</translation>
+        <translation>Gezielt üben</translation>
     </message>
 </context>
 <context>
@@ -705,7 +705,7 @@ Ein Lehrer für das Zehnfingersystem</translation>
     </message>
     <message>
         <source>&amp;Blinking color of the pressed key</source>
-        <translation>&amp;Blinkfarbe der zu drückenden Taste</translation>
+        <translation>&amp;Blinkfarbe der nächsten Taste</translation>
     </message>
     <message>
         <source>&amp;Font of practices</source>
@@ -930,7 +930,7 @@ Die Textdateien liegen im Arbeitsordner von QZ Typing Tutor. Kurs, Sätze und Sp
     </message>
     <message>
         <source>Adaptive Drills</source>
-        <translation>Adaptive Übungen</translation>
+        <translation>Gezielt üben</translation>
     </message>
     <message>
         <source>Practise these &amp;keys</source>
