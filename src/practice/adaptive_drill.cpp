@@ -245,8 +245,8 @@ std::string AdaptiveDrill::WordLine(const std::string& focus) {
   }
   std::string line = Punctuated(std::move(tokens));
   if (mark && line.find(focus[0]) == std::string::npos && !line.empty()) {
-    // In place of the line's end mark, not after it ("roue. !").
-    if (kEndMarks.find(line.back()) != std::string::npos) line.pop_back();
+    // In place of the line's last mark, not after it ("roue. !").
+    if ((kInnerMarks + kEndMarks).find(line.back()) != std::string::npos) line.pop_back();
     if (line.back() == ' ') line.pop_back();
     line += Written(focus[0]);
   }
