@@ -976,17 +976,13 @@ def screen_reader(display, program, data):
     assert found["Typing"][1] == 3, found
     display.keys("Escape")
     display.wait_gone("Course")
-    # The painted paragraph page: its typed row takes the focus with the window.
-    open_paragraph_drills(display, menu)
+    def typing_focused(node):
+        return node.name == "Typing" and node.getState().contains(pyatspi.STATE_FOCUSED)
 
-    def typing_focused():
-        for app in pyatspi.Registry.getDesktop(0):
-            if pyatspi.findDescendant(
-                    app, lambda n: n.name == "Typing" and n.getState().contains(pyatspi.STATE_FOCUSED)):
-                return True
-        return None
-
-    wait_until(typing_focused, "the paragraph drills' typed row with the focus")
+    open_paragraph_drills(display, menu)  # the painted page's typed row takes the focus
+    wait_until(lambda: any(pyatspi.findDescendant(app, typing_focused)
+                           for app in pyatspi.Registry.getDesktop(0)) or None,
+               "the paragraph drills' typed row with the focus")
     display.keys("Escape")
     display.wait_gone("Paragraph Drills")
     assert_exit(session.close_menu(menu))

@@ -144,6 +144,7 @@ TEST(AdaptiveDrill, ACapitalIsPractisedInWordsWrittenWithItWhereTheListHasEnough
   EXPECT_EQ(line.find("Mi"), std::string::npos) << line;  // neither "Mich" nor "Mit"
   EXPECT_NE(line.find("Ma"), std::string::npos) << line;
 }
+
 TEST(AdaptiveDrill,
      MarksAreSpacedAsTheLanguageWritesThemNeverDoubledAndSentencesStartWithCapitals) {
   const AdaptiveMaterial material = MaterialOf("fr.key", "-fr");
