@@ -1,5 +1,7 @@
 #include "platform/form_controls.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
 
@@ -39,7 +41,11 @@ QPushButton* Button(const char* name, const QString& text, QWidget* parent, cons
 }
 
 QRect FittingScreen(const QWidget& window, QSize wanted) {
-  const QScreen* screen = window.screen();
+  // Of several screens, the one the learner works on, as Qt itself would choose.
+  const QScreen* screen = QGuiApplication::screens().size() > 1
+                              ? QGuiApplication::screenAt(QCursor::pos())
+                              : window.screen();
+  if (!screen) screen = window.screen();
   if (!screen) return QRect(window.pos(), wanted);
   // The client area is placed, not the frame, which is not known before the first showing:
   // room for borders of up to 8 pixels and a title bar of up to 40.

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <filesystem>
 
 #include "platform/codepage.h"
 
@@ -31,9 +32,14 @@ bool Lock(int fd, short type, long long place) {
 }  // namespace
 
 NameLock::NameLock(const std::string& lockPath) {
-  fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
-  // Every learner of a shared installation must be able to take its locks.
-  if (fd_ >= 0) (void)::fchmod(fd_, 0666);
+  fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+  // Every learner of a shared folder (one that others may write to) must be able to take its
+  // locks; in anyone else's folder, nobody else may hold them.
+  struct stat folder {};
+  const std::string folderPath = std::filesystem::path(lockPath).parent_path().string();
+  const bool shared = ::stat(folderPath.empty() ? "." : folderPath.c_str(), &folder) == 0 &&
+                      (folder.st_mode & (S_IWGRP | S_IWOTH)) != 0;
+  if (fd_ >= 0) (void)::fchmod(fd_, shared ? 0666 : 0600);
 }
 
 NameLock::~NameLock() {

@@ -19,8 +19,10 @@ namespace {
 // Copies the regular files of from that folder lacks; the system's reason when one fails.
 std::string Seed(const fs::path& from, const fs::path& folder) {
   std::error_code error;
-  fs::create_directories(folder, error);
+  const bool made = fs::create_directories(folder, error);
   if (error) return error.message();
+  // A learner's settings and results are theirs alone.
+  if (made) fs::permissions(folder, fs::perms::owner_all, error);
   for (fs::directory_iterator file(from, error), end; !error && file != end;
        file.increment(error)) {
     const fs::path to = folder / file->path().filename();

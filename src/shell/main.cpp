@@ -96,12 +96,14 @@ int main(int argc, char* argv[]) {
     std::cerr << usage;
     return 2;
   }
+  std::error_code noCurrent;  // a folder deleted under the program: the learner's folder is used
   const WorkFolder folder =
       ChooseWorkFolder(folderOption < 0 ? "" : arguments[folderOption + 1].toStdString(),
-                       std::filesystem::current_path().string(), DataHome(),
+                       std::filesystem::current_path(noCurrent).string(), DataHome(),
                        QApplication::applicationDirPath().toStdString() + "/../" + kInstalledShare);
   if (!folder.error.empty()) {
     std::cerr << folder.error << "\n";
+    SessionEnd sessionEnd([] {}, [&] { dialogs.StopAsking(); });  // nothing to save yet
     dialogs.Warn(folder.error);
     return 1;
   }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "support/child_process.h"
 #include "support/temp_dir.h"
 
@@ -32,4 +34,18 @@ TEST(NameLock, ANameHeldByAnotherProcessIsRefusedUntilItEnds) {
   (void)::write(done[1], "x", 1);
   EXPECT_EQ(ExitStatusOf(other), 0);
   EXPECT_TRUE(lock.Hold("Anna"));
+}
+
+TEST(NameLock, OnlyAFolderSharedWithOthersLetsThemTakeItsLocks) {
+  TempDir dir;
+  namespace fs = std::filesystem;
+  fs::permissions(dir.path(),
+                  fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read);
+  { NameLock own(dir.File("own.lock")); }
+  EXPECT_EQ(fs::status(dir.File("own.lock")).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write);
+  fs::permissions(dir.path(), fs::perms::all);
+  { NameLock shared(dir.File("shared.lock")); }
+  EXPECT_EQ(fs::status(dir.File("shared.lock")).permissions() & fs::perms::others_write,
+            fs::perms::others_write);
 }

@@ -46,6 +46,8 @@ TEST(ProgramFiles, TheLearnersFolderIsCreatedAndSeededWithoutOverwriting) {
   EXPECT_EQ(ChooseWorkFolder(current.File("other/"), current.path(), home.path(), seed.path()).path,
             current.File("other"));
   EXPECT_EQ(current.Read("other/qz.ini"), "shipped");
+  EXPECT_EQ(std::filesystem::status(current.File("other")).permissions(),
+            std::filesystem::perms::owner_all);  // a folder made for a learner is theirs alone
 }
 
 TEST(ProgramFiles, AFolderThatCannotBePreparedIsNamed) {
