@@ -360,8 +360,9 @@ void TFmProgress::ShowChart(const std::string& learner, int kind) {
     lineAxis->setRange(0, static_cast<double>(std::max<int64_t>(topLine + 1, 2)));
     lineAxis->applyNiceNumbers();
   }
-  // From the first day's start to the last day's end: a single day is a point in the middle.
-  time->setRange(DayTime(first, QTime(0, 0)), DayTime(last, QTime(23, 59, 59)));
+  // From the first day's start to the next day's after the last: each day's point stands
+  // between its date and the next, and no date is shown twice.
+  time->setRange(DayTime(first, QTime(0, 0)), DayTime(last + 1, QTime(0, 0)));
   time->setTickCount(static_cast<int>(std::clamp<int64_t>(last - first + 2, 2, 8)));
   chart->setTitle(LearnerComboBox->currentText());
   QChart* old = Chart->chart();

@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QDateTimeAxis>
 #include <QLabel>
 #include <QLineSeries>
 #include <QListWidget>
@@ -143,6 +144,11 @@ TEST_F(ProgressWindowTest, ChartShowsEachDayAndTheTableTheNewestFirst) {
 
   Pick(Control<QComboBox>(window, "KindComboBox"), "Game");
   EXPECT_EQ(Values("WPM"), std::vector<double>{15});
+  const QAbstractAxis* days =
+      Control<QChartView>(window, "Chart")->chart()->axes(Qt::Horizontal)[0];
+  EXPECT_EQ(qobject_cast<const QDateTimeAxis*>(days)->min().daysTo(
+                qobject_cast<const QDateTimeAxis*>(days)->max()),
+            1);  // "Dec 11", "Dec 12"
   EXPECT_EQ(Values("Accuracy %"), std::vector<double>{75});
 
   Pick(Control<QComboBox>(window, "LearnerComboBox"), "Bert");
