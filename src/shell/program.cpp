@@ -260,7 +260,7 @@ void TutorProgram::ShutDown() {
   // The learner's section of qzc.ini, then qz.ini, while every window still exists.
   FmOption->SaveOnShutdown(learnerHeld_);
   // The characters typed since the last record, after the settings: they never wait on it.
-  Guarded(context.dialogs, [&] { Stats->Flush(); });
+  Guarded(context.dialogs, [&] { Stats->FlushLast(); });
 }
 
 void TutorProgram::CommitSettings() {

@@ -418,10 +418,11 @@ void TFmProgress::ShowKeys(const std::string& learner) {
   std::vector<KeyFigures> figures = stats_.Keys(learner);
   // The worst first: the higher share wrong, then the more often wrong.
   std::erase_if(figures, [](const KeyFigures& figure) { return figure.wrong <= 0; });
-  std::sort(figures.begin(), figures.end(), [](const KeyFigures& a, const KeyFigures& b) {
-    if (a.wrong * b.expected != b.wrong * a.expected) {
-      return a.wrong * b.expected > b.wrong * a.expected;
-    }
+  const auto share = [](const KeyFigures& figure) {
+    return static_cast<double>(figure.wrong) / static_cast<double>(figure.expected);
+  };
+  std::sort(figures.begin(), figures.end(), [&](const KeyFigures& a, const KeyFigures& b) {
+    if (share(a) != share(b)) return share(a) > share(b);
     return a.wrong > b.wrong;
   });
   WorstKeysList->clear();
@@ -434,7 +435,8 @@ void TFmProgress::ShowKeys(const std::string& learner) {
                                .arg(CharName(figure.ch))
                                .arg(figure.wrong)
                                .arg(figure.expected)
-                               .arg(figure.wrong * 100 / figure.expected));
+                               .arg(static_cast<int64_t>(static_cast<double>(figure.wrong) * 100 /
+                                                         static_cast<double>(figure.expected))));
   }
 }
 

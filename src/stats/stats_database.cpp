@@ -160,7 +160,7 @@ void StatsDatabase::GameFinished(const GameResult& result) {
 }
 
 void StatsDatabase::KeyTyped(char expected, bool wrong) {
-  if (state_ == State::Failed) return;
+  if (state_ == State::Failed || !writable_) return;
   auto& [count, wrongCount] = pendingKeys_[static_cast<unsigned char>(expected)];
   ++count;
   if (wrong) ++wrongCount;
@@ -168,11 +168,16 @@ void StatsDatabase::KeyTyped(char expected, bool wrong) {
 
 void StatsDatabase::Flush() {
   if (pendingKeys_.empty() && unwritten_.empty()) return;
-  if (Ready(true) && !WriteUnwritten() && state_ != State::Failed) Fail(error_);
+  if (Ready(true)) WriteUnwritten();
+}
+
+void StatsDatabase::FlushLast() {
+  Flush();
+  if (!pendingKeys_.empty() || !unwritten_.empty()) Fail(error_);  // still held
 }
 
 bool StatsDatabase::Record(StoredResult result) {
-  if (state_ == State::Failed) return false;
+  if (state_ == State::Failed || !writable_) return false;
   const WallTime now = now_();
   result.finishedUtcMs = now.utcMs;
   unwritten_.push_back({result, (now.utcMs + now.offsetMs) / kDayMs});
@@ -199,6 +204,11 @@ bool StatsDatabase::WriteUnwritten() {
   if (deletedElsewhere_) {
     unwritten_.clear();
     pendingKeys_.clear();
+  } else if (readOnly_) {  // nothing is recorded, but the history is still shown
+    writable_ = false;
+    unwritten_.clear();
+    pendingKeys_.clear();
+    dialogs_.Warn(StatsFailureText(path_, error_));
   } else if (!busy_) {
     Fail(error_);
   }
@@ -361,7 +371,7 @@ std::vector<std::string> StatsDatabase::Learners() {
     ran = Run(query);
     while (ran && query.next()) names.push_back(BytesOf(query.value(0).toString()));
   }
-  if (!ran) Fail(error_);
+  AfterReading(ran);
   return names;
 }
 
@@ -419,7 +429,10 @@ std::vector<StoredResult> StatsDatabase::LastResults(const std::string& learner,
 
 std::vector<KeyFigures> StatsDatabase::Keys(const std::string& learner) {
   std::vector<KeyFigures> keys;
-  SelectOf(learner, "SELECT ch, expected, wrong FROM key_counts WHERE learner_id = ? ORDER BY ch",
+  // A row no typing can give (a damaged file) is left out.
+  SelectOf(learner,
+           "SELECT ch, expected, wrong FROM key_counts WHERE learner_id = ?"
+           " AND expected > 0 AND wrong BETWEEN 0 AND expected ORDER BY ch",
            {}, [&](const QSqlQuery& query) {
              keys.push_back({static_cast<unsigned char>(query.value(0).toInt()),
                              query.value(1).toLongLong(), query.value(2).toLongLong()});
@@ -506,7 +519,17 @@ void StatsDatabase::SelectOf(const std::string& learner, const char* sql,
     ran = Run(query);
     while (ran && query.next()) row(query);
   }
-  if (!ran) Fail(error_);  // the query gone first: the connection closes with it
+  AfterReading(ran);  // the query gone first: the connection closes with it
+}
+
+void StatsDatabase::AfterReading(bool ran) {
+  if (ran) {
+    held_.clear();
+  } else if (busy_) {
+    held_ = error_;
+  } else {
+    Fail(error_);
+  }
 }
 
 bool StatsDatabase::Ready(bool create) {
@@ -519,9 +542,13 @@ bool StatsDatabase::Ready(bool create) {
   // steps at once, without SQLite's wait: they are tried again for a few seconds.
   for (int attempt = 1; !OpenFile(); ++attempt) {
     Close();
-    if (!busy_ || attempt == kOpenAttempts) {
+    if (busy_ && attempt == kOpenAttempts) {
+      held_ = error_;  // tried again at the next use; the results kept stay kept
+      return false;
+    }
+    if (!busy_) {
       Fail(error_);
-      if (!existed && !busy_) RemoveEmptyFiles(file);
+      if (!existed) RemoveEmptyFiles(file);
       return false;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(kOpenRetryMs));
@@ -682,8 +709,10 @@ bool StatsDatabase::Run(QSqlQuery& query) {
 
 void StatsDatabase::Failed(const QSqlError& error) {
   error_ = ErrorText(error);
+  const int code = error.nativeErrorCode().toInt() & 0xff;  // the primary result code
   // SQLITE_BUSY and SQLITE_LOCKED: another connection holds the file.
-  busy_ = error.nativeErrorCode() == "5" || error.nativeErrorCode() == "6";
+  busy_ = code == 5 || code == 6;
+  readOnly_ = code == 8;  // SQLITE_READONLY
   deletedElsewhere_ = error_.find("FOREIGN KEY constraint failed") != std::string::npos;
 }
 

@@ -88,8 +88,11 @@ class StatsDatabase final : public PracticeRecorder, public GameRecorder {
   void TypingFinished(const TypingResult& result) override;
   void GameFinished(const GameResult& result) override;
   void KeyTyped(char expected, bool wrong) override;
-  // Writes the characters counted since the last record.
+  // Writes the characters counted and the results kept since the last record; while another
+  // program holds the file, they stay kept.
   void Flush();
+  // The same at the program's end: what is still kept then is given up, and the learner told.
+  void FlushLast();
   // The learner's results and character counts go; names compare without regard to case.
   void DeleteLearner(const std::string& name);
 
@@ -104,8 +107,9 @@ class StatsDatabase final : public PracticeRecorder, public GameRecorder {
   // oldest first, as SumAttempts summed them: what the learner's KeyMastery is rebuilt from.
   std::vector<LineKeyFigures> AttemptLines(const std::string& learner);
 
-  // Empty while the file is usable (or not yet made); otherwise why it is not.
-  const std::string& FailureReason() const { return failure_; }
+  // Empty while the file is usable (or not yet made); otherwise why it is not, or why the last
+  // reading was refused while another program held the file.
+  const std::string& FailureReason() const { return failure_.empty() ? held_ : failure_; }
   const std::string& Path() const { return path_; }
 
  private:
@@ -128,6 +132,8 @@ class StatsDatabase final : public PracticeRecorder, public GameRecorder {
   // Keeps why a statement failed in error_ and busy_.
   void Failed(const QSqlError& error);
   void Fail(const std::string& reason);
+  // After a reading: one that failed gives the file up, unless another program held it.
+  void AfterReading(bool ran);
   // Runs sql, whose first placeholder is the learner's id and the others values, and hands
   // each row to row; nothing when the file or the learner is unknown.
   void SelectOf(const std::string& learner, const char* sql, std::initializer_list<QVariant> values,
@@ -157,8 +163,11 @@ class StatsDatabase final : public PracticeRecorder, public GameRecorder {
   Now now_;
   State state_ = State::Closed;
   std::string failure_;
+  std::string held_;   // why the file was refused at its last use while another program held it
   std::string error_;  // the last statement's failure
   bool busy_ = false;  // that failure was another connection holding the file
+  bool readOnly_ = false;  // or a file that may only be read
+  bool writable_ = true;   // false once a write was refused that way: the file is still read
   bool deletedElsewhere_ = false;  // or a learner that another instance deleted
   QString connection_;
   QSqlDatabase db_;
