@@ -247,7 +247,7 @@ std::string AdaptiveDrill::WordLine(const std::string& focus) {
   if (mark && line.find(focus[0]) == std::string::npos && !line.empty()) {
     // In place of the line's last mark, not after it ("roue. !").
     if ((kInnerMarks + kEndMarks).find(line.back()) != std::string::npos) line.pop_back();
-    if (line.back() == ' ') line.pop_back();
+    if (!line.empty() && line.back() == ' ') line.pop_back();
     line += Written(focus[0]);
   }
   return line;
