@@ -363,6 +363,9 @@ void TFmProgress::ShowChart(const std::string& learner, int kind) {
   // From the first day's start to the next day's after the last: each day's point stands
   // between its date and the next, and no date is shown twice.
   time->setRange(DayTime(first, QTime(0, 0)), DayTime(last + 1, QTime(0, 0)));
+  if (DayTime(first, QTime(0, 0)).date().year() != DayTime(last + 1, QTime(0, 0)).date().year()) {
+    time->setFormat("MMM d yyyy");
+  }
   time->setTickCount(static_cast<int>(std::clamp<int64_t>(last - first + 2, 2, 8)));
   chart->setTitle(LearnerComboBox->currentText());
   QChart* old = Chart->chart();
@@ -426,9 +429,14 @@ void TFmProgress::ShowKeys(const std::string& learner) {
     return a.wrong > b.wrong;
   });
   WorstKeysList->clear();
-  if (figures.empty())
+  if (!stats_.FailureReason().empty()) {  // not "none wrong yet", which reads as real figures
+    WorstKeysList->addItem(
+        QCoreApplication::translate("TFmProgress", "The statistics cannot be read: %1.")
+            .arg(stats_.FailureReason().c_str()));
+  } else if (figures.empty()) {
     WorstKeysList->addItem(
         QCoreApplication::translate("TFmProgress", "No character typed wrong yet."));
+  }
   for (size_t i = 0; i < figures.size() && i < kWorstKeysShown; ++i) {
     const KeyFigures& figure = figures[i];
     WorstKeysList->addItem(QCoreApplication::translate("TFmProgress", "%1   %2 of %3 wrong (%4%)")

@@ -211,5 +211,7 @@ TEST_F(ProgressWindowTest, AnUnusableFileIsNamedInTheWindow) {
   window.Open();
   EXPECT_EQ(Control<QLabel>(window, "NoResultsLabel")->text(),
             "The statistics cannot be read: the file is damaged or no database.");
+  EXPECT_EQ(Control<QListWidget>(window, "WorstKeysList")->item(0)->text(),
+            Control<QLabel>(window, "NoResultsLabel")->text());  // not "none typed wrong yet"
   EXPECT_EQ(t.dialogs.messages.size(), 1u);
 }
