@@ -1,5 +1,7 @@
 #include "shell/help_window.h"
 
+#include <QKeyEvent>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -17,6 +19,17 @@ THelpWindow::THelpWindow(QWidget* parent) : QDialog(parent) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(HelpBrowser);
   setGeometry(FittingScreen(*this, QSize(640, 600)));
+}
+
+void THelpWindow::keyPressEvent(QKeyEvent* event) {
+  QScrollBar* bar = HelpBrowser->verticalScrollBar();
+  if (event->matches(QKeySequence::MoveToStartOfDocument)) {
+    bar->triggerAction(QAbstractSlider::SliderToMinimum);
+  } else if (event->matches(QKeySequence::MoveToEndOfDocument)) {
+    bar->triggerAction(QAbstractSlider::SliderToMaximum);
+  } else {
+    QDialog::keyPressEvent(event);
+  }
 }
 
 void THelpWindow::ShowDocument(const QString& html) {

@@ -13,6 +13,10 @@ class THelpWindow : public QDialog {
   explicit THelpWindow(QWidget* parent = nullptr);
   void ShowDocument(const QString& html);
 
+ protected:
+  // Ctrl+Home and Ctrl+End, which the help's read-only text leaves alone.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   QTextBrowser* HelpBrowser;
 };

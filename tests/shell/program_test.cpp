@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextBrowser>
@@ -111,11 +112,16 @@ TEST_F(ProgramTest, HelpFallsBackToTheRtfDocument) {
 }
 
 TEST_F(ProgramTest, HelpNoApplicationShowsIsShownInTheProgramsOwnWindow) {
-  t.dir.Write("qzhelp.rtf", "{\\rtf1 {\\b Getting started}\\par}");
+  std::string text = "{\\rtf1 {\\b Getting started}\\par ";
+  for (int i = 0; i < 200; ++i) text += "More.\\par ";
+  t.dir.Write("qzhelp.rtf", text + "}");
   Control<QPushButton>(*program.ButtonMenu, "Button8")->click();
   ASSERT_TRUE(program.HelpWindow->isVisible());
-  EXPECT_EQ(Control<QTextBrowser>(*program.HelpWindow, "HelpBrowser")->toPlainText(),
-            "Getting started");
+  auto* browser = Control<QTextBrowser>(*program.HelpWindow, "HelpBrowser");
+  EXPECT_TRUE(browser->toPlainText().startsWith("Getting started\nMore."));
+  QTest::keyClick(browser, Qt::Key_End, Qt::ControlModifier);  // read to the end from the keys
+  EXPECT_EQ(browser->verticalScrollBar()->value(), browser->verticalScrollBar()->maximum());
+  EXPECT_GT(browser->verticalScrollBar()->value(), 0);
   program.HelpWindow->hide();
 
   // The start-up panel's link, without a project address built in, opens the help too.
