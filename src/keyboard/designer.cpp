@@ -11,7 +11,6 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QValidator>
 #include <algorithm>
 #include <vector>
 
@@ -28,18 +27,6 @@
 namespace {
 constexpr int kSampleSide = 77;
 constexpr int kKeyboardOrigin = 30;
-
-// Key characters are single bytes: a box takes only what the code page can hold.
-class CodePageValidator final : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& input, int&) const override {
-    for (QChar ch : input) {
-      if (!CharToByte(ch)) return Invalid;
-    }
-    return Acceptable;
-  }
-};
 
 QGroupBox* Group(const char* name, const QString& title, QWidget* parent, const QRect& place) {
   auto* group = new QGroupBox(title, parent);

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include "platform/codepage.h"
+
 namespace {
 // Enter presses the button only while it has the focus, as Space does: a learner moving with
 // Tab expects either key to press the focused button.
@@ -55,4 +57,11 @@ QRect FittingScreen(const QWidget& window, QSize wanted) {
   const QSize size = wanted.boundedTo(free.size());
   return QRect(free.x() + (free.width() - size.width()) / 2,
                free.y() + (free.height() - size.height()) / 2, size.width(), size.height());
+}
+
+QValidator::State CodePageValidator::validate(QString& input, int&) const {
+  for (QChar ch : input) {
+    if (!CharToByte(ch)) return Invalid;
+  }
+  return Acceptable;
 }

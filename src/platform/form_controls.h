@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRect>
+#include <QValidator>
 
 // A label at (x, y); with a buddy, its accelerator moves the focus there.
 QLabel* Caption(const QString& text, QWidget* parent, int x, int y, QWidget* buddy = nullptr);
@@ -15,3 +16,10 @@ QPushButton* Button(const char* name, const QString& text, QWidget* parent, cons
 // larger than the free area of its screen, centred on it, with room for the frame that the
 // window manager adds.
 QRect FittingScreen(const QWidget& window, QSize wanted);
+
+// Texts are single bytes: a box with this validator takes only what the code page can hold.
+class CodePageValidator final : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& position) const override;
+};

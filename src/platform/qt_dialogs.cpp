@@ -4,11 +4,13 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <iostream>
 
 #include "platform/codepage.h"
 #include "platform/font_chooser.h"
+#include "platform/form_controls.h"
 #include "platform/qt_convert.h"
 
 namespace {
@@ -72,11 +74,13 @@ MessageAnswer QtDialogs::Message(MessageKind kind, MessageButtons buttons,
 std::string QtDialogs::InputBox(const std::string& caption, const std::string& prompt,
                                 const std::string& defaultText) {
   if (!asking_) return defaultText;
-  bool ok = false;
-  const QString answer = QInputDialog::getText(QApplication::activeWindow(),
-                                               BytesToQString(caption), BytesToQString(prompt),
-                                               QLineEdit::Normal, BytesToQString(defaultText), &ok);
-  return ok ? ToBytes(answer) : defaultText;
+  QInputDialog box(QApplication::activeWindow());
+  box.setWindowTitle(BytesToQString(caption));
+  box.setLabelText(BytesToQString(prompt));
+  box.setTextValue(BytesToQString(defaultText));
+  // A character the code page cannot hold is not taken, rather than turned into "?".
+  if (auto* edit = box.findChild<QLineEdit*>()) edit->setValidator(new CodePageValidator(edit));
+  return box.exec() == QDialog::Accepted ? ToBytes(box.textValue()) : defaultText;
 }
 
 bool QtDialogs::ChooseFont(Font& font, int minSize, int maxSize, FontLooks looks) {

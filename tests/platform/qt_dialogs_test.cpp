@@ -10,7 +10,9 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -114,6 +116,13 @@ TEST_F(QtDialogsTest, ColourInputAndQuestionBoxesGiveTheAnswers) {
     EXPECT_EQ(box.windowTitle(), "Input Box");
     EXPECT_EQ(box.labelText(), "How many?");
     EXPECT_EQ(box.textValue(), "3");
+    QLineEdit* edit = box.findChild<QLineEdit*>();
+    edit->clear();
+    for (const QChar ch : QString::fromUtf8("a\u2192b")) {
+      QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+      QApplication::sendEvent(edit, &key);
+    }
+    EXPECT_EQ(box.textValue(), "ab");  // not "a?b": the arrow is no character of the code page
     box.setTextValue("7");
     box.accept();
   });
