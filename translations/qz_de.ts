@@ -368,11 +368,11 @@
         <source>Version 3.2  Beta
 A tutor for touch typing</source>
         <translation>Version 3.2  Beta
-Ein Lehrer für das Zehnfingersystem</translation>
+Das Zehnfingersystem lernen</translation>
     </message>
     <message>
         <source>Learner</source>
-        <translation>Lernende(r)</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Select one or go to the Options page to create a new one</source>
