@@ -194,7 +194,7 @@
     </message>
     <message>
         <source> Difficulty: %1    Hit: %2   Lost: %3  Time: %4s   Score: %5</source>
-        <translation> Difficulté : %1    Touchés : %2   Perdus : %3  Temps : %4s   Score : %5</translation>
+        <translation> Difficulté : %1    Touchés : %2   Perdus : %3  Temps : %4 s   Score : %5</translation>
     </message>
 </context>
 <context>

@@ -82,11 +82,17 @@ void TgameFrame::StartGame() {
       [this](const std::string& text) { LbStatus->setText(BytesToQString(text)); },
       PaintBox1->canvas());
   if (recorder_) Game->SetRecorder(*recorder_);
-  AskDifficulty();
+  // A difficulty that is no number is reported here, before the focus is taken: Esc then
+  // leaves the unstarted game, where it would have closed the main menu.
+  bool asked = false;
+  Guarded(context_.dialogs, [&] {
+    AskDifficulty();
+    asked = true;
+  });
   // The box leaves the focus with the window it came from; the game is what was asked for.
   raise();
   activateWindow();
-  Game->Resume();
+  if (asked) Game->Resume();
 }
 
 void TgameFrame::AskDifficulty() {

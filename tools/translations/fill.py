@@ -13,7 +13,7 @@ T = {
     ("*", "Input the difficulty (1-10)."): ("Schwierigkeit eingeben (1-10).", "Entrez la difficulté (1-10)."),
     ("*", "Do you want to exit?"): ("Möchten Sie das Spiel beenden?", "Voulez-vous quitter ?"),
     ("*", "   Accuracy: %1%   WPM: %2  Expected WPM: %3"): ("   Genauigkeit: %1%   WPM: %2  Erwartete WPM: %3", "   Précision : %1%   MPM : %2  MPM attendus : %3"),
-    ("*", " Difficulty: %1    Hit: %2   Lost: %3  Time: %4s   Score: %5"): (" Schwierigkeit: %1    Treffer: %2   Verloren: %3  Zeit: %4s   Punkte: %5", " Difficulté : %1    Touchés : %2   Perdus : %3  Temps : %4s   Score : %5"),
+    ("*", " Difficulty: %1    Hit: %2   Lost: %3  Time: %4s   Score: %5"): (" Schwierigkeit: %1    Treffer: %2   Verloren: %3  Zeit: %4s   Punkte: %5", " Difficulté : %1    Touchés : %2   Perdus : %3  Temps : %4 s   Score : %5"),
     ("*", 'Delete the learner "%1"? The course position, practice time and settings of this learner will be lost.'): ("Den Lernenden „%1“ löschen? Kursposition, Übungszeit und Einstellungen dieses Lernenden gehen verloren.", "Supprimer l’élève « %1 » ? La position dans le cours, le temps d’exercice et les réglages de cet élève seront perdus."),
     ("*", "The course file may not exist. Please check the Options."): ("Die Kursdatei fehlt vielleicht. Bitte prüfen Sie die Optionen.", "Le fichier du cours n’existe peut-être pas. Veuillez vérifier les options."),
     ("*", "The text file may not exist. Please check the Options."): ("Die Textdatei fehlt vielleicht. Bitte prüfen Sie die Optionen.", "Le fichier de texte n’existe peut-être pas. Veuillez vérifier les options."),
