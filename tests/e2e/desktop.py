@@ -123,7 +123,9 @@ class Display:
         return os.path.join(self.home, name)
 
     def run(self, *args):
-        return subprocess.run(list(args), env=self.env(), capture_output=True, text=True)
+        # The tools in a locale this machine has: xdotool types no umlaut in a missing one.
+        return subprocess.run(list(args), env=dict(self.env(), LANG="C.UTF-8"),
+                              capture_output=True, text=True)
 
     def set_keyboard(self, *layout):
         """The X keyboard layout, as setxkbmap takes it (for example "us", "intl")."""
