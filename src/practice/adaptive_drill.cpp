@@ -12,6 +12,8 @@
 
 namespace {
 constexpr size_t kLongestLine = 64;
+// A row narrower than this (a huge font in a small window) takes one word a line, wrapped.
+constexpr size_t kFewestColumns = 16;
 // Fewer words than this holding the focus, and drill groups make up the line.
 constexpr size_t kFewestFocusWords = 6;
 constexpr int kRecentLines = 3;
@@ -126,6 +128,10 @@ bool AdaptiveDrill::AllLettersIncluded() const {
                      [this](char c) { return !IsLowerLetter(c) || IsIncluded(c); });
 }
 
+void AdaptiveDrill::FitLinesTo(size_t columns) {
+  columns_ = std::max(columns, kFewestColumns);
+}
+
 std::string AdaptiveDrill::NextLine() {
   ++lines_;
   ChooseFocus();
@@ -151,7 +157,7 @@ std::string AdaptiveDrill::NextLine() {
 std::string AdaptiveDrill::SentenceLine() {
   std::vector<const std::string*> fitting;
   for (const std::string& sentence : material_.sentences) {
-    if (sentence.size() <= kLongestLine + 16 && Usable(sentence)) fitting.push_back(&sentence);
+    if (sentence.size() < columns_ && Usable(sentence)) fitting.push_back(&sentence);
   }
   return fitting.empty() ? std::string() : *fitting[Below(fitting.size())];
 }
@@ -207,6 +213,9 @@ std::string AdaptiveDrill::WordLine(const std::string& focus) {
   if (groups && focus.size() > 1) return {};
   std::vector<Token> tokens;
   size_t length = 0;
+  // Words are added up to the wanted length, and one more only where it fits before longest.
+  const size_t longest = std::min(columns_, kLongestLine);
+  const size_t wanted = longest - (kLongestLine - kAdaptiveLineLength);
   // Commoner words come more often: the lower of two draws.
   const auto draw = [this](std::vector<std::string>& from) {
     const size_t i = std::min(Below(from.size()), Below(from.size()));
@@ -214,7 +223,7 @@ std::string AdaptiveDrill::WordLine(const std::string& focus) {
     from.erase(from.begin() + static_cast<std::ptrdiff_t>(i));
     return token;
   };
-  for (int tries = 0; tries < 40 && length < kAdaptiveLineLength; ++tries) {
+  for (int tries = 0; tries < 40 && length < wanted; ++tries) {
     Token token;
     // Three tokens in four hold the focus.
     if (Below(4) != 0) {
@@ -236,19 +245,29 @@ std::string AdaptiveDrill::WordLine(const std::string& focus) {
     } else {
       break;
     }
-    if (length + token.text.size() + 1 > kLongestLine) continue;
+    if (length + token.text.size() + 1 > longest) continue;
     length += token.text.size() + 1;
     tokens.push_back(token);
+  }
+  // Marks lengthen the line: the last words give way until it fits the row.
+  std::string line = Finished(tokens, mark);
+  while (line.size() >= longest && tokens.size() > 1) {
+    tokens.pop_back();
+    line = Finished(tokens, mark);
   }
   for (const Token& token : tokens) {
     if (token.word) recent_.back().insert(token.text);
   }
-  std::string line = Punctuated(std::move(tokens));
-  if (mark && line.find(focus[0]) == std::string::npos && !line.empty()) {
+  return line;
+}
+
+std::string AdaptiveDrill::Finished(const std::vector<Token>& tokens, bool markFocus) {
+  std::string line = Punctuated(tokens);
+  if (markFocus && line.find(focus_) == std::string::npos && !line.empty()) {
     // In place of the line's last mark, not after it ("roue. !").
     if ((kInnerMarks + kEndMarks).find(line.back()) != std::string::npos) line.pop_back();
     if (!line.empty() && line.back() == ' ') line.pop_back();
-    line += Written(focus[0]);
+    line += Written(focus_);
   }
   return line;
 }

@@ -31,6 +31,8 @@ inline constexpr int kFocusLines = 4;
 // letter comes: about one first attempt in five wrong, or a fifth of the goal's speed.
 inline constexpr double kLetterComesWithin = 5;
 inline constexpr size_t kAdaptiveLineLength = 56;
+// The characters of a text file's line (up to 80) fit in a row unless FitLinesTo says less.
+inline constexpr size_t kTextColumns = 81;
 
 // What the drills are made of, in the code page.
 struct AdaptiveMaterial {
@@ -55,6 +57,8 @@ class AdaptiveDrill {
   // From now on the focus is chosen among these characters only; they are included.
   void FocusAmong(const std::string& keys);
 
+  // Lines from now on are shorter than columns characters: the sample's row at its font.
+  void FitLinesTo(size_t columns);
   std::string NextLine();
 
   const std::string& Included() const { return included_; }
@@ -85,6 +89,8 @@ class AdaptiveDrill {
     bool word = false;  // a word of the list, not a drill group
   };
   std::string Punctuated(std::vector<Token> tokens);
+  // The tokens with their marks and capitals, and the mark in focus where none came.
+  std::string Finished(const std::vector<Token>& tokens, bool markFocus);
   std::string Written(char mark) const;
   size_t Below(size_t n);
   bool OneIn(size_t n) { return Below(n) == 0; }
@@ -105,4 +111,5 @@ class AdaptiveDrill {
   std::vector<std::string> usable_;          // words of included characters, commonest first
   std::deque<std::set<std::string>> recent_;  // the words of the last lines
   size_t groupShape_ = 0;                     // of the last drill group
+  size_t columns_ = kTextColumns;
 };

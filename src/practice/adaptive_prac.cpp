@@ -1,6 +1,7 @@
 #include "practice/adaptive_prac.h"
 
 #include <QLabel>
+#include <algorithm>
 
 #include "platform/codepage.h"
 #include "platform/translation.h"
@@ -70,6 +71,7 @@ void TFmAdaptivePrac::NextLine() {
 
 void TFmAdaptivePrac::ShowNextDrillLine() {
   ClearTyping();
+  drill_->FitLinesTo(static_cast<size_t>(std::max(SampleColumns(), 0)));
   engine_.SetUpLine(drill_->NextLine());
   ShowFocus();
 }

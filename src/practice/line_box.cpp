@@ -183,6 +183,11 @@ const std::vector<CharPlace>& LineBox::Places() const {
   return places_;
 }
 
+int LineBox::ColumnsIn(int width) const {
+  const double row = width - 2 * frameWidth() - 2 * kMargin;
+  return static_cast<int>(row / QFontMetricsF(font()).averageCharWidth());
+}
+
 QPointF LineBox::TextOrigin() const {
   return contentsRect().topLeft() + QPointF(kMargin, kMargin - scroll_);
 }

@@ -42,6 +42,8 @@ class LineBox : public QFrame {
   // The place of character i (or of the next one at i == size) in the box: left edge, row
   // top, advance and row height.
   QRectF PlaceOf(int i) const;
+  // How many characters of the font's average width fit in a row of the box at width.
+  int ColumnsIn(int width) const;
 
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 

@@ -19,6 +19,11 @@ namespace {
 constexpr const char* kBaseSample = "abcd efghij kijklmnopq rstuvw xyz ABCDEFG XYZ";
 constexpr int kStatusHeight = 26;
 constexpr int kTypingBoxTop = 100;
+
+// The sample keeps the share of the window's width it has at the designed 600.
+int SampleWidth(int windowWidth) {
+  return windowWidth * 580 / 600;
+}
 }  // namespace
 
 TFmLinePractice::TFmLinePractice(WindowContext& context, KeyGuides& guides,
@@ -192,6 +197,11 @@ void TFmLinePractice::SetLineFont(const QString& family, int points) {
   }
 }
 
+int TFmLinePractice::SampleColumns() const {
+  // From the window's width: the sample takes its width only when a hidden window is shown.
+  return SampleEdit->ColumnsIn(SampleWidth(width()));
+}
+
 void TFmLinePractice::ShowStatus(const std::string& text) {
   SBHelp->showMessage(BytesToQString(text));
 }
@@ -247,7 +257,7 @@ void TFmLinePractice::resizeEvent(QResizeEvent* event) {
   const int w = width();
   Panel1->setGeometry(0, 0, w, height() - kStatusHeight);
   SBHelp->setGeometry(0, height() - kStatusHeight, w, kStatusHeight);
-  SampleEdit->resize(w * 580 / 600, SampleEdit->height());
+  SampleEdit->resize(SampleWidth(w), SampleEdit->height());
   PlaceTypingBox();
 }
 

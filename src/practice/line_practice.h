@@ -51,6 +51,8 @@ class TFmLinePractice : public QDialog, private LineView {
   const LineEngine& Line() const { return engine_; }
   // The sample and the typing box in face family at points.
   void SetLineFont(const QString& family, int points);
+  // How many characters fit in a row of the sample at the window's width and the line font.
+  int SampleColumns() const;
   // The window's frame on the screen, or where it stood when the window was last hidden: a
   // window manager takes the frame away from a hidden window, and what Qt then reports of the
   // frame is at times the bare window.

@@ -154,10 +154,12 @@ TEST(AdaptiveDrill,
                IsLetter);
   AdaptiveDrill drill(material, MasteryGoals{}, 3);
   drill.FixIncluded(included);
+  drill.FitLinesTo(40);
   for (const char* focus : {"?", ",", "!"}) {
     drill.FocusAmong(focus);
     for (int i = 0; i < 8; ++i) {
       const std::string line = drill.NextLine();
+      EXPECT_LT(line.size(), 40u) << line;  // the marks too fit the row
       for (size_t at = 2; at < line.size(); ++at) {
         if (!std::strchr(",.;:?!", line[at])) continue;
         const bool spaced = line[at - 1] == ' ';

@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "platform/key_codes.h"
+#include "practice/line_box.h"
 #include "support/controls.h"
 #include "support/fakes.h"
 #include "support/test_context.h"
@@ -58,6 +59,13 @@ TEST_F(AdaptiveDrillsTest, FocusesTheWeakKeyAndLearnsFromEachLine) {
   EXPECT_EQ(recorder.typing[0].kind, PracticeKind::Adaptive);
   EXPECT_GT(window.Drill()->Mastery().Of('r').attempts, before);
   EXPECT_LT(window.Drill()->Mastery().Of('r').ErrorPercent(), 20);
+
+  window.SetLineFont("Courier New", 24);  // the next line fits the sample's row at this font
+  window.RichEdit1KeyPress(VK_RETURN);
+  const LineBox* sample = Control<LineBox>(window, "SampleEdit");
+  const int last = static_cast<int>(window.Line().SampleLine().size()) - 1;
+  EXPECT_GT(last, 10);
+  EXPECT_EQ(sample->PlaceOf(last).top(), sample->PlaceOf(0).top());
 }
 
 TEST_F(AdaptiveDrillsTest, ACourseOfferEndsAfterItsLinesOnTheTaughtKeys) {
