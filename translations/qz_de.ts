@@ -74,6 +74,10 @@
         <source>The working folder %1 lacks the program&apos;s files, and %2 has none to copy into it.</source>
         <translation>Dem Arbeitsordner %1 fehlen die Dateien des Programms, und in %2 liegen keine, die hineinkopiert werden könnten.</translation>
     </message>
+    <message>
+        <source>Progress is not recorded in %1: %2. Practice goes on.</source>
+        <translation>Der Fortschritt wird nicht in %1 aufgezeichnet: %2. Das Üben geht weiter.</translation>
+    </message>
 </context>
 <context>
     <name>FontChooser</name>

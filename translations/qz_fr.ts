@@ -74,6 +74,10 @@
         <source>The working folder %1 lacks the program&apos;s files, and %2 has none to copy into it.</source>
         <translation>Il manque au dossier de travail %1 les fichiers du programme, et %2 n’en contient aucun à y copier.</translation>
     </message>
+    <message>
+        <source>Progress is not recorded in %1: %2. Practice goes on.</source>
+        <translation>Les progrès ne sont pas enregistrés dans %1 : %2. L’exercice continue.</translation>
+    </message>
 </context>
 <context>
     <name>FontChooser</name>

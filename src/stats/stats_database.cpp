@@ -9,6 +9,7 @@
 #include <QVariant>
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include "platform/codepage.h"
@@ -127,6 +128,13 @@ QVariant Null() {
 }  // namespace
 
 std::string StatsFailureText(const std::string& path, const std::string& reason) {
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) {  // a folder that cannot hold it: there is none
+    return Translated(
+        "Errors",
+        QT_TRANSLATE_NOOP("Errors", "Progress is not recorded in %1: %2. Practice goes on."),
+        {path, reason});
+  }
   return Translated("Errors",
                     QT_TRANSLATE_NOOP("Errors",
                                       "Progress is not recorded in %1: %2. Practice goes "

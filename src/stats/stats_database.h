@@ -180,4 +180,5 @@ class StatsDatabase final : public PracticeRecorder, public GameRecorder {
 };
 
 // "Progress is not recorded in <path>: <reason>. Practice goes on; the file is left as it is."
+// Where no file stands at path, the sentence about it is left out.
 std::string StatsFailureText(const std::string& path, const std::string& reason);

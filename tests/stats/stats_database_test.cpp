@@ -310,8 +310,9 @@ TEST_F(StatsDatabaseTest, AFolderThatCannotHoldTheFileIsReportedOnce) {
   db = Open();
   db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));
   db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));
-  EXPECT_EQ(dialogs.Texts(),
-            std::vector<std::string>{StatsFailureText(path, "unable to open database file")});
+  EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Progress is not recorded in " + path +
+                                                      ": unable to open database file. Practice "
+                                                      "goes on."});
 
   dialogs.messages.clear();
   path = dir.File("folder");
