@@ -1,13 +1,13 @@
 #include "keyboard/layout_file.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QSaveFile>
 #include <algorithm>
+#include <cstring>
 
 #include "keyboard/key_geometry.h"
 #include "platform/codepage.h"
 #include "platform/errors.h"
+#include "platform/file_replace.h"
 #include "platform/files.h"
 #include "platform/translation.h"
 
@@ -183,11 +183,5 @@ void WriteLayoutFile(const std::string& path, const LayoutRec& layout) {
   // What the reader would refuse is never written; the reader itself decides.
   LayoutRec check = layout;
   DecodeLayout(bytes, check);
-  QSaveFile file(QFile::decodeName(path.c_str()));
-  if (!file.open(QIODevice::WriteOnly)) throw AppError(file.errorString().toStdString());
-  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-          static_cast<qint64>(bytes.size()) ||
-      !file.commit()) {
-    throw AppError(file.errorString().toStdString());
-  }
+  if (const int error = ReplaceFile(path, bytes)) throw AppError(std::strerror(error));
 }

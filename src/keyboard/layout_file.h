@@ -28,5 +28,5 @@ std::string LayoutProblem(const LayoutRec& layout);
 void ReadLayoutFile(const std::string& path, LayoutRec& layout);
 // Throws AppError with the reader's "Invalid layout: ..." text when reading the file back
 // would refuse it, or with the system's text when the file cannot be written; nothing is
-// written and an existing file stays as it was then.
+// written and an existing file stays as it was then. The file is replaced as ReplaceFile does.
 void WriteLayoutFile(const std::string& path, const LayoutRec& layout);

@@ -3,18 +3,15 @@
 // private-profile functions do it, so files written there or edited by hand read as intended.
 //
 // Nothing is cached: every read parses the file afresh, every write re-reads it, changes only
-// the bytes it must and replaces the file atomically (temporary file, fsync, rename, folder
-// sync). A missing file reads as empty and is created by the first write. A file that cannot be
+// the bytes it must and replaces the file (ReplaceFile: atomically, keeping its access). A
+// missing file reads as empty and is created by the first write. A file that cannot be
 // read (a folder, pipe or device in its place) raises "File access denied", one over
 // kMaxIniBytes "File too large", when reading and "Unable to write to <path>" when writing,
 // with the system's reason on a line of its own; a refused write leaves the file as it was.
 //
 // Several instances of the program may share a working folder: a write holds an exclusive
 // lock on "<file>.lock" from its read to its replace, so no change is lost between two
-// instances. A read needs none: it reads the whole file at once, and a replace is atomic. The
-// replacement keeps the mode, group and access list of the file it replaces; a folder that refuses
-// the temporary file gets a careful write in place instead; a read-only file is not replaced.
-// A symlinked file is written at its target.
+// instances. A read needs none: it reads the whole file at once, and a replace is atomic.
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -92,7 +89,6 @@ class IniFile {
   // Load for a write: an unreadable file raises the write error instead.
   std::string LoadForWrite() const;
   void Store(const std::string& bytes) const;
-  void StoreInPlace(const std::string& target, const std::string& bytes) const;
   [[noreturn]] void ThrowWriteError(const std::string& reason) const;
   [[noreturn]] void ThrowWriteError(int error) const;
 

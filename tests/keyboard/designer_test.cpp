@@ -612,9 +612,8 @@ TEST_F(DesignerTest, FileFailuresAreReportedAndChangeNothing) {
   Save("folder.key");
   t.dialogs.files.push_back(std::nullopt);
   Control<QPushButton>(w, "Button5")->click();  // cancelled
-  EXPECT_EQ(t.dialogs.Texts(),
-            (std::vector<std::string>{"File not found", "Read beyond end of file",
-                                      "Filename refers to a directory"}));
+  EXPECT_EQ(t.dialogs.Texts(), (std::vector<std::string>{
+                                   "File not found", "Read beyond end of file", "Is a directory"}));
   for (const auto& shown : t.dialogs.messages) EXPECT_EQ(shown.kind, MessageKind::Error);
   EXPECT_EQ(layout, before);
   EXPECT_EQ(Control<SpinEdit>(w, "SpinEdit40")->value(), 48);

@@ -1,6 +1,8 @@
 #include "keyboard/layout_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QJsonArray>
@@ -9,6 +11,7 @@
 #include <filesystem>
 
 #include "platform/errors.h"
+#include "support/child_process.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -208,10 +211,20 @@ TEST(LayoutFile, WriteFailuresAreReportedAndLeaveWhatWasThere) {
     }
     return "no error";
   };
-  EXPECT_EQ(writeError(dir.File("folder.key")), "Filename refers to a directory");
+  EXPECT_EQ(writeError(dir.File("folder.key")), "Is a directory");
   EXPECT_EQ(writeError(dir.File("plain/under.key")), "Not a directory");
   EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.key")));
   EXPECT_EQ(dir.Read("plain"), "x");
+
+  // A writable layout in a folder that takes no new file is replaced all the same.
+  dir.Write("mine.key", "old");
+  ASSERT_EQ(::chown(dir.File("mine.key").c_str(), 65534, 65534), 0);
+  ASSERT_EQ(::chmod(dir.path().c_str(), 0755), 0);
+  EXPECT_EQ(InChild([&] {
+              return ::setuid(65534) == 0 && writeError(dir.File("mine.key")) == "no error";
+            }),
+            0);
+  EXPECT_EQ(dir.Read("mine.key").size(), kLayoutFileSize);
 }
 
 TEST(LayoutFile, RefusesValuesTheWindowsCannotShowAndKeepsTheLayout) {
