@@ -194,7 +194,7 @@
     </message>
     <message>
         <source>   Accuracy: %1%   WPM: %2  Expected WPM: %3</source>
-        <translation>   Genauigkeit: %1%   WPM: %2  Erwartete WPM: %3</translation>
+        <translation>   Genauigkeit: %1 %   WPM: %2  Erwartete WPM: %3</translation>
     </message>
     <message>
         <source> Difficulty: %1    Hit: %2   Lost: %3  Time: %4s   Score: %5</source>
@@ -315,7 +315,7 @@
     </message>
     <message>
         <source>Keys/Min %1   Accuracy: %2%   WPM: %3</source>
-        <translation>Anschläge/Min %1   Genauigkeit: %2%   WPM: %3</translation>
+        <translation>Anschläge/Min %1   Genauigkeit: %2 %   WPM: %3</translation>
     </message>
     <message>
         <source>Can you really type so fast?  Do be patient.</source>
@@ -942,7 +942,7 @@ Die Textdateien liegen im Arbeitsordner von QZ Typing Tutor. Kurs, Sätze und Sp
     </message>
     <message>
         <source>Fill: first attempts wrong lately, from white (none) to red (%1% or more); grey until a key has been typed often enough to judge. Frame: speed, from red (half the goal of %2 keys/min) to green (the goal).</source>
-        <translation>Füllung: zuletzt falsche erste Anschläge, von Weiß (keine) bis Rot (%1% oder mehr); Grau, bis eine Taste oft genug getippt ist, um sie zu beurteilen. Rahmen: Tempo, von Rot (halbes Ziel von %2 Anschlägen/Min.) bis Grün (das Ziel).</translation>
+        <translation>Füllung: zuletzt falsche erste Anschläge, von Weiß (keine) bis Rot (%1 % oder mehr); Grau, bis eine Taste oft genug getippt ist, um sie zu beurteilen. Rahmen: Tempo, von Rot (halbes Ziel von %2 Anschlägen/Min.) bis Grün (das Ziel).</translation>
     </message>
     <message>
         <source>Mastered letters: %1 of %2</source>
@@ -963,6 +963,18 @@ Die Textdateien liegen im Arbeitsordner von QZ Typing Tutor. Kurs, Sätze und Sp
     <message>
         <source>Furthest from the goals: %1</source>
         <translation>Am weitesten von den Zielen: %1</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>MMM d</source>
+        <translation>d. MMM</translation>
+    </message>
+    <message>
+        <source>MMM d yyyy</source>
+        <translation>d. MMM yyyy</translation>
     </message>
 </context>
 <context>

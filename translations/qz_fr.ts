@@ -194,7 +194,7 @@
     </message>
     <message>
         <source>   Accuracy: %1%   WPM: %2  Expected WPM: %3</source>
-        <translation>   Précision : %1%   MPM : %2  MPM attendus : %3</translation>
+        <translation>   Précision : %1 %   MPM : %2  MPM attendus : %3</translation>
     </message>
     <message>
         <source> Difficulty: %1    Hit: %2   Lost: %3  Time: %4s   Score: %5</source>
@@ -315,7 +315,7 @@
     </message>
     <message>
         <source>Keys/Min %1   Accuracy: %2%   WPM: %3</source>
-        <translation>Frappes/min %1   Précision : %2%   MPM : %3</translation>
+        <translation>Frappes/min %1   Précision : %2 %   MPM : %3</translation>
     </message>
     <message>
         <source>Can you really type so fast?  Do be patient.</source>
@@ -862,7 +862,7 @@ Les fichiers de texte se trouvent dans le dossier de travail de QZ Typing Tutor.
     </message>
     <message>
         <source>%1 characters, %2 wrong</source>
-        <translation>%1 caractères, %2 fautes</translation>
+        <translation>%1 caractères, erreurs : %2</translation>
     </message>
     <message>
         <source>, line %1</source>
@@ -942,7 +942,7 @@ Les fichiers de texte se trouvent dans le dossier de travail de QZ Typing Tutor.
     </message>
     <message>
         <source>Fill: first attempts wrong lately, from white (none) to red (%1% or more); grey until a key has been typed often enough to judge. Frame: speed, from red (half the goal of %2 keys/min) to green (the goal).</source>
-        <translation>Fond : premières frappes fausses ces derniers temps, du blanc (aucune) au rouge (%1% ou plus) ; gris tant qu’une touche n’a pas été assez tapée pour en juger. Cadre : vitesse, du rouge (moitié de l’objectif de %2 frappes/min) au vert (l’objectif).</translation>
+        <translation>Fond : premières frappes fausses ces derniers temps, du blanc (aucune) au rouge (%1 % ou plus) ; gris tant qu’une touche n’a pas été assez tapée pour en juger. Cadre : vitesse, du rouge (moitié de l’objectif de %2 frappes/min) au vert (l’objectif).</translation>
     </message>
     <message>
         <source>Mastered letters: %1 of %2</source>
@@ -963,6 +963,18 @@ Les fichiers de texte se trouvent dans le dossier de travail de QZ Typing Tutor.
     <message>
         <source>Furthest from the goals: %1</source>
         <translation>Les plus loin des objectifs : %1</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>MMM d</source>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>MMM d yyyy</source>
+        <translation>d MMM yyyy</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QValueAxis>
 #include <algorithm>
@@ -57,6 +58,10 @@ QString Number(int64_t value) {
   return QString::number(value);
 }
 
+QString Percent(int64_t value) {
+  return QCoreApplication::translate("TFmProgress", "%1%").arg(value);
+}
+
 // A time of day on a learner's day (days since 1970-01-01), in local time.
 QDateTime DayTime(int64_t day, QTime time) {
   return QDateTime(QDate(1970, 1, 1).addDays(day), time);
@@ -93,7 +98,7 @@ QStringList ResultCells(const StoredResult& result) {
     return {finished,
             KindName(result.kind),
             "",
-            Number(game.accuracy) + "%",
+            Percent(game.accuracy),
             Number(game.wordsPerMinute),
             QCoreApplication::translate("TFmProgress",
                                         "difficulty %1, %2 hit, %3 lost, score %4, expected WPM %5")
@@ -112,7 +117,7 @@ QStringList ResultCells(const StoredResult& result) {
   return {finished,
           KindName(result.kind),
           Number(typing.rates.keysPerMinute),
-          Number(typing.rates.accuracy) + "%",
+          Percent(typing.rates.accuracy),
           Number(typing.rates.wordsPerMinute),
           more};
 }
@@ -236,7 +241,7 @@ TFmProgress::TFmProgress(WindowContext& context, StatsDatabase& stats, const Lay
   masteryColumn->addWidget(WeakKeysLabel);
   masteryColumn->addWidget(BtnPractiseKeys, 0, Qt::AlignLeft);
   grid->addLayout(masteryColumn, 2, 1);
-  grid->setColumnStretch(0, 1);
+  // Room to spare goes to the results, whose details are long.
   grid->setColumnStretch(1, 1);
   auto* scroll = new QScrollArea;
   scroll->setFrameShape(QFrame::NoFrame);
@@ -271,11 +276,21 @@ void TFmProgress::Open() {
   if (!sized_) {  // the whole content where the screen has room; the learner's size after that
     sized_ = true;
     QWidget* content = findChild<QScrollArea*>()->widget();
+    // The results' columns whole too (a table's size hint leaves them out), for this first size.
+    const int minimum = ResultsTable->minimumWidth();
+    QHeaderView* header = ResultsTable->horizontalHeader();
+    header->setStretchLastSection(false);
+    ResultsTable->resizeColumnsToContents();
+    const int columns = header->length() + 2 * ResultsTable->frameWidth() +
+                        ResultsTable->verticalScrollBar()->sizeHint().width();
+    header->setStretchLastSection(true);
+    ResultsTable->setMinimumWidth(std::max(minimum, columns));
     // Until activated, the keyboard's column keeps the size it had before the keyboard was
     // drawn; a hidden window's layout is not activated by itself.
     content->layout()->invalidate();
     content->layout()->activate();
     setGeometry(FittingScreen(*this, content->sizeHint() + QSize(2, 2)));
+    ResultsTable->setMinimumWidth(minimum);
   }
 }
 
@@ -303,7 +318,8 @@ void TFmProgress::ShowChart(const std::string& learner, int kind) {
       std::any_of(days.begin(), days.end(), [](const DayFigures& day) { return day.typingMs > 0; });
   auto* chart = new QChart;
   auto* time = new QDateTimeAxis(chart);
-  time->setFormat("MMM d");
+  // The date's order is the language's ("Dec 11", "11. Dez.", "11 déc.").
+  time->setFormat(QCoreApplication::translate("TFmProgress", "MMM d"));
   chart->addAxis(time, Qt::AlignBottom);
   QValueAxis* speedAxis = ValueAxis(chart,
                                     typed ? QCoreApplication::translate("TFmProgress", "Keys/Min")
@@ -364,7 +380,7 @@ void TFmProgress::ShowChart(const std::string& learner, int kind) {
   // between its date and the next, and no date is shown twice.
   time->setRange(DayTime(first, QTime(0, 0)), DayTime(last + 1, QTime(0, 0)));
   if (DayTime(first, QTime(0, 0)).date().year() != DayTime(last + 1, QTime(0, 0)).date().year()) {
-    time->setFormat("MMM d yyyy");
+    time->setFormat(QCoreApplication::translate("TFmProgress", "MMM d yyyy"));
   }
   time->setTickCount(static_cast<int>(std::clamp<int64_t>(last - first + 2, 2, 8)));
   chart->setTitle(LearnerComboBox->currentText());
