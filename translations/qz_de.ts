@@ -78,6 +78,10 @@
         <source>Progress is not recorded in %1: %2. Practice goes on.</source>
         <translation>Der Fortschritt wird nicht in %1 aufgezeichnet: %2. Das Üben geht weiter.</translation>
     </message>
+    <message>
+        <source>its folder takes no new files</source>
+        <translation>sein Ordner nimmt keine neuen Dateien auf</translation>
+    </message>
 </context>
 <context>
     <name>FontChooser</name>

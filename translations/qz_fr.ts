@@ -78,6 +78,10 @@
         <source>Progress is not recorded in %1: %2. Practice goes on.</source>
         <translation>Les progrès ne sont pas enregistrés dans %1 : %2. L’exercice continue.</translation>
     </message>
+    <message>
+        <source>its folder takes no new files</source>
+        <translation>son dossier n’accepte pas de nouveaux fichiers</translation>
+    </message>
 </context>
 <context>
     <name>FontChooser</name>

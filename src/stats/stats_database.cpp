@@ -216,7 +216,11 @@ bool StatsDatabase::WriteUnwritten() {
     writable_ = false;
     unwritten_.clear();
     pendingKeys_.clear();
-    dialogs_.Warn(StatsFailureText(path_, error_));
+    dialogs_.Warn(StatsFailureText(
+        path_,
+        folderRefusesFiles_
+            ? Translated("Errors", QT_TRANSLATE_NOOP("Errors", "its folder takes no new files"))
+            : error_));
   } else if (!busy_) {
     Fail(error_);
   }
@@ -596,8 +600,10 @@ bool StatsDatabase::OpenFile() {
   QString options = "QSQLITE_BUSY_TIMEOUT=5000";
   // A file this user may not write is only read, and as it stands on disk: opened otherwise,
   // SQLite would put -wal and -shm files of this user beside it, which lock out its owner.
-  // With a -wal already there, its owner is writing, and the pages in it are read too.
-  if (existed && !info.isWritable() && !QFileInfo::exists(file + "-wal")) {
+  // With a -wal already there, its owner is writing, and the pages in it are read too. A
+  // folder that takes no new file has no room for the -wal: its file too is only read.
+  folderRefusesFiles_ = info.isWritable() && !QFileInfo(info.absolutePath()).isWritable();
+  if (existed && (!info.isWritable() || folderRefusesFiles_) && !QFileInfo::exists(file + "-wal")) {
     db_.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString() + "?immutable=1");
     options += ";QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI";
   }

@@ -167,6 +167,7 @@ class StatsDatabase final : public PracticeRecorder, public GameRecorder {
   std::string error_;  // the last statement's failure
   bool busy_ = false;  // that failure was another connection holding the file
   bool readOnly_ = false;  // or a file that may only be read
+  bool folderRefusesFiles_ = false;  // read only for its folder, which takes no journal
   bool writable_ = true;   // false once a write was refused that way: the file is still read
   bool deletedElsewhere_ = false;  // or a learner that another instance deleted
   QString connection_;

@@ -442,6 +442,21 @@ TEST_F(StatsDatabaseTest, AFileThisUserMayNotWriteIsReadWithNothingPutBesideIt) 
             0);
   EXPECT_FALSE(std::filesystem::exists(path + "-wal"));
   EXPECT_FALSE(std::filesystem::exists(path + "-shm"));
+
+  // Their own file in a folder that takes no new file (no room for its journal): read too.
+  ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+  ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
+  ASSERT_EQ(::chmod(dir.path().c_str(), 0755), 0);
+  EXPECT_EQ(InChild([this] {
+              if (::setgid(65534) != 0 || ::setuid(65534) != 0) return false;
+              dialogs.messages.clear();
+              db = Open();
+              db->TypingFinished(Line(PracticeKind::Sentence, 20, 0, 3000));
+              return db->LastResults("Anna", 0, 10).size() == 1 &&
+                     dialogs.Texts() == std::vector<std::string>{StatsFailureText(
+                                            path, "its folder takes no new files")};
+            }),
+            0);
 }
 
 TEST_F(StatsDatabaseTest, TwoInstancesMakingTheFileAtOnceBothRecord) {

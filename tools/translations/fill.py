@@ -228,6 +228,7 @@ T = {
     ("*", 'Cannot write a line break, a "=" in a key or a "]" in a section name to %1'): ("Ein Zeilenumbruch, ein „=“ in einem Schlüssel oder ein „]“ in einem Abschnittsnamen kann nicht in %1 geschrieben werden", "Impossible d’écrire dans %1 un saut de ligne, un « = » dans une clé ou un « ] » dans un nom de section"),
     ("*", "The Progress window cannot be opened: %1"): ("Das Fenster Fortschritt kann nicht geöffnet werden: %1", "La fenêtre Progrès ne peut pas s’ouvrir : %1"),
     ("*", "the file is damaged or no database"): ("die Datei ist beschädigt oder keine Datenbank", "le fichier est endommagé ou n’est pas une base de données"),
+    ("*", "its folder takes no new files"): ("sein Ordner nimmt keine neuen Dateien auf", "son dossier n’accepte pas de nouveaux fichiers"),
     ("*", "Progress is not recorded in %1: %2. Practice goes on."): ("Der Fortschritt wird nicht in %1 aufgezeichnet: %2. Das Üben geht weiter.", "Les progrès ne sont pas enregistrés dans %1 : %2. L’exercice continue."),
     ("*", "Progress is not recorded in %1: %2. Practice goes on; the file is left as it is."): ("Der Fortschritt wird nicht in %1 aufgezeichnet: %2. Das Üben geht weiter; die Datei bleibt, wie sie ist.", "Les progrès ne sont pas enregistrés dans %1 : %2. L’exercice continue ; le fichier reste tel quel."),
     ("*", "the file is damaged: %1"): ("die Datei ist beschädigt: %1", "le fichier est endommagé : %1"),
