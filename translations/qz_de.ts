@@ -198,7 +198,7 @@
     </message>
     <message>
         <source>   Accuracy: %1%   WPM: %2  Expected WPM: %3</source>
-        <translation>   Genauigkeit: %1 %   WPM: %2  Erwartete WPM: %3</translation>
+        <translation>   Genauigkeit: %1 %   WpM: %2  Erwartete WpM: %3</translation>
     </message>
     <message>
         <source> Difficulty: %1    Hit: %2   Lost: %3  Time: %4s   Score: %5</source>
@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>Keys/Min %1   Accuracy: %2%   WPM: %3</source>
-        <translation>Anschläge/Min %1   Genauigkeit: %2 %   WPM: %3</translation>
+        <translation>Anschläge/Min %1   Genauigkeit: %2 %   WpM: %3</translation>
     </message>
     <message>
         <source>Can you really type so fast?  Do be patient.</source>
@@ -862,7 +862,7 @@ Die Textdateien liegen im Arbeitsordner von QZ Typing Tutor. Kurs, Sätze und Sp
     </message>
     <message>
         <source>difficulty %1, %2 hit, %3 lost, score %4, expected WPM %5</source>
-        <translation>Schwierigkeit %1, %2 getroffen, %3 verloren, %4 Punkte, erwartete WPM %5</translation>
+        <translation>Schwierigkeit %1, %2 getroffen, %3 verloren, %4 Punkte, erwartete WpM %5</translation>
     </message>
     <message>
         <source>%1 characters, %2 wrong</source>
@@ -902,7 +902,7 @@ Die Textdateien liegen im Arbeitsordner von QZ Typing Tutor. Kurs, Sätze und Sp
     </message>
     <message>
         <source>WPM</source>
-        <translation>WPM</translation>
+        <translation>WpM</translation>
     </message>
     <message>
         <source>More</source>
