@@ -33,8 +33,10 @@ def problems(ts_file):
         for message in context.iter("message"):
             source = text_of(message.find("source"))
             translation = message.find("translation")
-            text = text_of(translation)
-            if translation.get("type") in ("unfinished", "vanished", "obsolete") or not text:
+            forms = [text_of(form) for form in translation.iter("numerusform")]
+            text = " ".join(forms) if forms else text_of(translation)
+            if (translation.get("type") in ("unfinished", "vanished", "obsolete") or not text or
+                    not all(forms)):
                 found.append("%s: %r has no translation" % (name, source))
                 continue
             if sorted(re.findall(r"%\d", source)) != sorted(re.findall(r"%\d", text)):

@@ -313,9 +313,9 @@
         <source>How many lines you would practise:</source>
         <translation>Wie viele Zeilen möchten Sie üben:</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> lines left.</source>
-        <translation> Zeilen übrig.</translation>
+        <translation><numerusform> Zeile übrig.</numerusform><numerusform> Zeilen übrig.</numerusform></translation>
     </message>
     <message>
         <source>Keys/Min %1   Accuracy: %2%   WPM: %3</source>

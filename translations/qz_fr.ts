@@ -313,9 +313,9 @@
         <source>How many lines you would practise:</source>
         <translation>Combien de lignes voulez-vous pratiquer :</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> lines left.</source>
-        <translation> lignes restantes.</translation>
+        <translation><numerusform> ligne restante.</numerusform><numerusform> lignes restantes.</numerusform></translation>
     </message>
     <message>
         <source>Keys/Min %1   Accuracy: %2%   WPM: %3</source>

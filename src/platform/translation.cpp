@@ -26,6 +26,10 @@ std::string Translated(const char* context, const char* source) {
   return BytesOf(QCoreApplication::translate(context, source));
 }
 
+std::string Translated(const char* context, const char* source, int count) {
+  return BytesOf(QCoreApplication::translate(context, source, nullptr, count));
+}
+
 std::string Translated(const char* context, const char* source,
                        const std::vector<std::string>& values) {
   const std::string text = Translated(context, source);

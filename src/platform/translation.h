@@ -20,3 +20,5 @@ std::string Translated(const char* context, const char* source);
 // path, a name, a system's reason).
 std::string Translated(const char* context, const char* source,
                        const std::vector<std::string>& values);
+// The form of a text marked by QT_TRANSLATE_N_NOOP that goes with count ("1 ligne", "2 lignes").
+std::string Translated(const char* context, const char* source, int count);

@@ -78,10 +78,10 @@ void TFmAdaptivePrac::ShowNextDrillLine() {
 
 void TFmAdaptivePrac::ShowFocus() {
   if (!drill_) return;
-  const QString left =
-      linesLeft_ > 0
-          ? BytesToQString(std::to_string(linesLeft_) + Translated("Practice", kLinesLeft) + "   ")
-          : QString();
+  const QString left = linesLeft_ > 0
+                           ? BytesToQString(std::to_string(linesLeft_) +
+                                            Translated("Practice", kLinesLeft, linesLeft_) + "   ")
+                           : QString();
   const QString focus = BytesToQString(drill_->StatusText());
   // The lines left stay whole; the focus gives way where the label is too narrow for both.
   const QFontMetrics metrics = LbFocus->fontMetrics();

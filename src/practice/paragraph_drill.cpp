@@ -76,8 +76,8 @@ bool ParagraphDrill::StartDrill() {
 void ParagraphDrill::NextRow() {
   ++Row;
   ++CurrentLine;
-  view_.ShowStatus(std::to_string(FirstLine + DrillLines - CurrentLine) +
-                   Translated("Practice", kLinesLeft));
+  const int left = FirstLine + DrillLines - CurrentLine;
+  view_.ShowStatus(std::to_string(left) + Translated("Practice", kLinesLeft, left));
   const std::string_view line = DrillLine(CurrentLine);
   RowLength = static_cast<int>(line.size());
   RowWords = CountWords(std::string(line));

@@ -26,7 +26,7 @@ inline constexpr int kMaxRowLength = 100;  // characters a row holds at most
 inline constexpr const char* kLinesPrompt =
     QT_TRANSLATE_NOOP("Practice", "How many lines you would practise:");
 inline constexpr const char* kLinesDefault = "3";
-inline constexpr const char* kLinesLeft = QT_TRANSLATE_NOOP("Practice", " lines left.");
+inline constexpr const char* kLinesLeft = QT_TRANSLATE_N_NOOP("Practice", " lines left.");
 inline constexpr const char* kRuler =
     "----+----+----+----+----+----+----+----+----+----+----+----+----+----+----+----+";
 

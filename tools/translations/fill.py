@@ -7,7 +7,8 @@ import re
 import sys
 from pathlib import Path
 
-# (context or "*" for every context, source) -> (German, French)
+# (context or "*" for every context, source) -> (German, French); a text with a count has a
+# tuple of forms (singular, plural) for each language
 T = {
     ("*", "Input Box"): ("Eingabe", "Saisie"),
     ("*", "Input the difficulty (1-10)."): ("Schwierigkeit eingeben (1-10).", "Entrez la difficulté (1-10)."),
@@ -33,7 +34,7 @@ T = {
     ("*", "Please input what you like to practise:"): ("Bitte geben Sie ein, was Sie üben möchten:", "Veuillez entrer ce que vous voulez pratiquer :"),
     ("*", "Please press the Insert key for defining the example line."): ("Bitte drücken Sie Einfg, um die Übungszeile festzulegen.", "Veuillez appuyer sur Inser pour définir la ligne d’exemple."),
     ("*", "How many lines you would practise:"): ("Wie viele Zeilen möchten Sie üben:", "Combien de lignes voulez-vous pratiquer :"),
-    ("*", " lines left."): (" Zeilen übrig.", " lignes restantes."),
+    ("*", " lines left."): ((" Zeile übrig.", " Zeilen übrig."), (" ligne restante.", " lignes restantes.")),
     ("*", "Keys/Min %1   Accuracy: %2%   WPM: %3"): ("Anschläge/Min %1   Genauigkeit: %2 %   WpM: %3", "Frappes/min %1   Précision : %2 %   MPM : %3"),
     ("*", "Can you really type so fast?  Do be patient."): ("Können Sie wirklich so schnell tippen?  Bitte haben Sie Geduld.", "Tapez-vous vraiment si vite ?  Soyez patient."),
     ("*", "Left"): ("Links", "Gauche"),
@@ -265,7 +266,12 @@ def fill(path, column):
             if not entry:
                 missing.append((context, source))
                 return m.group(0)
-            return m.group(1) + "<translation>" + escape(entry[column]) + "</translation>"
+            text = entry[column]
+            if isinstance(text, tuple):
+                text = "".join("<numerusform>" + escape(form) + "</numerusform>" for form in text)
+            else:
+                text = escape(text)
+            return m.group(1) + "<translation>" + text + "</translation>"
         return re.sub(r"(<source>(.*?)</source>(?:\s*<extracomment>.*?</extracomment>)?\s*)"
                       r"<translation[^>]*>.*?</translation>", message,
                       match.group(0), flags=re.S)
