@@ -143,7 +143,7 @@ void TutorProgram::WireMenu() {
   };
   AboutBox->openDocument = [this](const std::string& address) {
     if (address.empty()) {
-      Guarded(context.dialogs, [this] { ShowHelp(); });
+      Guarded(context.dialogs, [this] { ShowHelp(true); });
     } else {
       context.shell.Open(address);
     }
@@ -199,7 +199,7 @@ AdaptiveMaterial TutorProgram::AdaptiveMaterialNow() const {
   return MakeAdaptiveMaterial(Layout, WordsOf(ParseGameText(words)), std::move(sentences));
 }
 
-void TutorProgram::ShowHelp() {
+void TutorProgram::ShowHelp(bool modal) {
   if (context.shell.Open("qzhelp.chm")) return;
   //: The help file in this language, shipped beside the English qzhelp.rtf.
   const std::string translated = Translated("Shell", QT_TRANSLATE_NOOP("Shell", "qzhelp.rtf"));
@@ -213,6 +213,8 @@ void TutorProgram::ShowHelp() {
     const std::string path = ResolvePath(context.workDir, name);
     if (!FileExists(path)) continue;
     HelpWindow->ShowDocument(RtfToHtml(ReadWholeFile(path)));
+    if (!HelpWindow->isVisible())
+      HelpWindow->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
     HelpWindow->show();
     HelpWindow->raise();
     HelpWindow->activateWindow();

@@ -94,7 +94,8 @@ class TutorProgram {
   void OfferAdaptiveLines();
   // The help file opened by the desktop, or shown in the program's own window where no
   // application of the desktop takes it.
-  void ShowHelp();
+  // modal: above the modal start-up panel, which takes no input until the help is closed.
+  void ShowHelp(bool modal = false);
   void WireStatistics();
   // The start-up panel until it is left with a learner no other instance runs for.
   void PickLearner();

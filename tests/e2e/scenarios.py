@@ -1030,11 +1030,21 @@ def adaptive_focus(display, program, data):
 def help_window(display, program, data):
     """With no application that shows rich text, Help shows the help in the program's own
     window, read by a screen reader as text, not as markup. On an 800x600 screen it fits, frame
-    and all, as Progress does."""
+    and all, as Progress does. Opened from the start-up panel, it comes above the panel with the
+    focus, and Esc gives the panel back."""
     display.start_accessibility_bus()
     display.session_env["XDG_DATA_DIRS"] = display.temp("no-applications")
     workdir = seeded_workdir(data)
     session = Session(display, program, workdir)
+    about = display.wait_window("About")
+    display.wait_active(about, "the start-up panel")
+    display.click(about, 20, 130)  # its "Help" link
+    shown = display.wait_window("Help")
+    display.wait_active(shown, "the help above the start-up panel")
+    stacking = display.stacking()
+    assert stacking.index(str(int(shown))) > stacking.index(str(int(about))), stacking
+    display.keys("Escape")
+    display.wait_gone("Help")
     menu, _ = session.pick_learner()
     session.open_window(menu, "alt+h", "Help")
     os.environ.update(display.env())  # the accessibility client reads its bus from here
