@@ -5,8 +5,11 @@
 // <prefix>/lib/qz-typing-tutor, <prefix>/share/qz-typing-tutor).
 #include <string>
 
-// The shipped data: the files a working folder is seeded from, and the translations.
+// The shipped data: the translations, and in seed/ the files a working folder is seeded from.
+// In a folder of their own, the seed files are never the learner's: installed under ~/.local,
+// share/qz-typing-tutor is the learner's own working folder, which an install would overwrite.
 inline constexpr const char* kInstalledShare = "share/qz-typing-tutor";
+inline constexpr const char* kInstalledSeed = "share/qz-typing-tutor/seed";
 
 // programDir + "/" + name when that exists (the build tree), else programDir + "/../" +
 // installed.

@@ -100,7 +100,7 @@ int main(int argc, char* argv[]) {
   const WorkFolder folder =
       ChooseWorkFolder(folderOption < 0 ? "" : arguments[folderOption + 1].toStdString(),
                        std::filesystem::current_path(noCurrent).string(), DataHome(),
-                       QApplication::applicationDirPath().toStdString() + "/../" + kInstalledShare);
+                       QApplication::applicationDirPath().toStdString() + "/../" + kInstalledSeed);
   if (!folder.error.empty()) {
     std::cerr << folder.error << "\n";
     SessionEnd sessionEnd([] {}, [&] { dialogs.StopAsking(); });  // nothing to save yet

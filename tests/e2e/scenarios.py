@@ -1308,6 +1308,9 @@ def installed(display, program, data):
             assert result.returncode == 0, (check, result.stdout[-2000:], result.stderr[-2000:])
         subprocess.run(["dpkg-deb", "-x", package, destdir + "/root"], check=True)
         prefix = destdir + "/root/usr"
+        # Under the prefix ~/.local, share/qz-typing-tutor is the working folder: no seed file
+        # may be installed right there, over the learner's own.
+        assert not os.path.exists(prefix + "/share/qz-typing-tutor/qz.ini")
         with open(prefix + "/share/applications/qz-typing-tutor.desktop") as entry:
             command = [line[5:].strip() for line in entry if line.startswith("Exec=")][0]
         version = subprocess.run([prefix + "/bin/qz-typing-tutor", "--version"], env={},
