@@ -82,10 +82,11 @@ int ReplaceFile(const std::string& path, const std::string& bytes) {
   // A file made read-only stays as it is, as a direct write would leave it; replacing it
   // through the folder would not ask the file.
   struct stat status {};
-  if (::stat(target.c_str(), &status) == 0 &&
-      ((status.st_mode & 0222) == 0 ||
-       ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0))
-    return EACCES;
+  if (::stat(target.c_str(), &status) == 0) {
+    if ((status.st_mode & 0222) == 0) return EACCES;
+    // The system's reason: a read-only file system is no matter of the file's mode.
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return errno;
+  }
   RemoveLeftoverTemporaries(target);
   std::string temporary = FolderOf(target) + "/" + TemporaryPrefix(target) + "XXXXXX";
   const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);

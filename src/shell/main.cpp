@@ -66,6 +66,12 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   if (!DisplayNamed(getenv("QT_QPA_PLATFORM"), getenv("DISPLAY"), getenv("WAYLAND_DISPLAY"))) {
+    // Wrong arguments are told as such with a display or without (the toolkit's own options,
+    // taken out of the arguments below, need one).
+    if (argc != 1 && !(argc == 3 && std::string_view(argv[1]) == "--folder")) {
+      std::cerr << usage;
+      return 2;
+    }
     std::cerr << "qz-typing-tutor needs a display: neither DISPLAY nor WAYLAND_DISPLAY is set. "
                  "Start it from a desktop session.\n";
     return 1;

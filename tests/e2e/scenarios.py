@@ -1316,6 +1316,9 @@ def installed(display, program, data):
         version = subprocess.run([prefix + "/bin/qz-typing-tutor", "--version"], env={},
                                  capture_output=True, text=True, check=True).stdout
         assert re.fullmatch(r"qz-typing-tutor \d+\.\d+\n", version), version
+        wrong = subprocess.run([prefix + "/bin/qz-typing-tutor", "--bogus"], env={},
+                               capture_output=True, text=True)
+        assert wrong.returncode == 2 and wrong.stderr.startswith("Usage: "), wrong
         display.session_env["PATH"] = prefix + "/bin:" + os.environ["PATH"]
         session = Session(display, command, display.home)
         menu, boxes = session.pick_learner()
