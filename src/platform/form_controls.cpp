@@ -59,9 +59,15 @@ QRect FittingScreen(const QWidget& window, QSize wanted) {
                free.y() + (free.height() - size.height()) / 2, size.width(), size.height());
 }
 
-QValidator::State CodePageValidator::validate(QString& input, int&) const {
-  for (QChar ch : input) {
-    if (!CharToByte(ch)) return Invalid;
+QValidator::State CodePageValidator::validate(QString& input, int& position) const {
+  QString kept;
+  for (qsizetype i = 0; i < input.size(); ++i) {
+    if (CharToByte(input[i])) {
+      kept += input[i];
+    } else if (i < position) {
+      --position;
+    }
   }
+  input = kept;
   return Acceptable;
 }

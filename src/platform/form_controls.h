@@ -17,7 +17,8 @@ QPushButton* Button(const char* name, const QString& text, QWidget* parent, cons
 // window manager adds.
 QRect FittingScreen(const QWidget& window, QSize wanted);
 
-// Texts are single bytes: a box with this validator takes only what the code page can hold.
+// Texts are single bytes: a box with this validator takes only what the code page can hold, and
+// of a pasted text the characters it can.
 class CodePageValidator final : public QValidator {
  public:
   using QValidator::QValidator;

@@ -123,6 +123,8 @@ TEST_F(QtDialogsTest, ColourInputAndQuestionBoxesGiveTheAnswers) {
       QApplication::sendEvent(edit, &key);
     }
     EXPECT_EQ(box.textValue(), "ab");  // not "a?b": the arrow is no character of the code page
+    edit->insert(QString::fromUtf8("\u0141\u00f3d\u017a!"));  // pasted: what it can hold is kept
+    EXPECT_EQ(box.textValue(), QString::fromUtf8("ab\u00f3d!"));
     box.setTextValue("7");
     box.accept();
   });
