@@ -12,6 +12,7 @@
 #include "platform/image_canvas.h"
 #include "platform/key_events.h"
 #include "platform/qt_convert.h"
+#include "platform/qt_dialogs.h"
 #include "platform/translation.h"
 
 namespace {
@@ -85,10 +86,15 @@ void TgameFrame::StartGame() {
   // A difficulty that is no number is reported here, before the focus is taken: Esc then
   // leaves the unstarted game, where it would have closed the main menu.
   bool asked = false;
-  Guarded(context_.dialogs, [&] {
-    AskDifficulty();
-    asked = true;
-  });
+  {
+    // Over the game, as the game asks: a box of the main menu would bring the menu up over
+    // the playfield.
+    const DialogOwner owner(this);
+    Guarded(context_.dialogs, [&] {
+      AskDifficulty();
+      asked = true;
+    });
+  }
   // The box leaves the focus with the window it came from; the game is what was asked for.
   raise();
   activateWindow();

@@ -14,12 +14,26 @@
 #include "platform/qt_convert.h"
 
 namespace {
+QPointer<QWidget> owner;
+
+QWidget* Owner() {
+  return owner ? owner.data() : QApplication::activeWindow();
+}
+
 std::string ToBytes(const QString& text) {
   std::string bytes;
   for (QChar ch : text) bytes.push_back(static_cast<char>(CharToByte(ch).value_or('?')));
   return bytes;
 }
 }  // namespace
+
+DialogOwner::DialogOwner(QWidget* window) : before_(owner) {
+  owner = window;
+}
+
+DialogOwner::~DialogOwner() {
+  owner = before_;
+}
 
 QString QtFilterFromPipes(const std::string& filter) {
   const QString text = QString::fromStdString(filter);
@@ -37,7 +51,7 @@ MessageAnswer QtDialogs::Message(MessageKind kind, MessageButtons buttons,
     if (buttons == MessageButtons::RetryCancel) return MessageAnswer::Cancel;
     return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
   }
-  QMessageBox box(QApplication::activeWindow());
+  QMessageBox box(Owner());
   box.setWindowTitle(QApplication::applicationDisplayName());
   box.setText(BytesToQString(text));
   switch (kind) {
@@ -74,7 +88,7 @@ MessageAnswer QtDialogs::Message(MessageKind kind, MessageButtons buttons,
 std::string QtDialogs::InputBox(const std::string& caption, const std::string& prompt,
                                 const std::string& defaultText) {
   if (!asking_) return defaultText;
-  QInputDialog box(QApplication::activeWindow());
+  QInputDialog box(Owner());
   box.setWindowTitle(BytesToQString(caption));
   box.setLabelText(BytesToQString(prompt));
   box.setTextValue(BytesToQString(defaultText));
@@ -84,22 +98,22 @@ std::string QtDialogs::InputBox(const std::string& caption, const std::string& p
 }
 
 bool QtDialogs::ChooseFont(Font& font, int minSize, int maxSize, FontLooks looks) {
-  FontChooser chooser(font, minSize, maxSize, looks, QApplication::activeWindow());
+  FontChooser chooser(font, minSize, maxSize, looks, Owner());
   if (chooser.exec() != QDialog::Accepted) return false;
   font = chooser.Chosen();
   return true;
 }
 
 bool QtDialogs::ChooseColor(Color& color) {
-  const QColor chosen = QColorDialog::getColor(ToQColor(color), QApplication::activeWindow());
+  const QColor chosen = QColorDialog::getColor(ToQColor(color), Owner());
   if (!chosen.isValid()) return false;
   color = FromQColor(chosen);
   return true;
 }
 
 bool QtDialogs::ChooseOpenFile(const std::string& filter, std::string& path) {
-  const QString chosen = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
-                                                      QString(), QtFilterFromPipes(filter));
+  const QString chosen =
+      QFileDialog::getOpenFileName(Owner(), QString(), QString(), QtFilterFromPipes(filter));
   if (chosen.isEmpty()) return false;
   path = chosen.toStdString();
   return true;
@@ -107,7 +121,7 @@ bool QtDialogs::ChooseOpenFile(const std::string& filter, std::string& path) {
 
 bool QtDialogs::ChooseSaveFile(const std::string& filter, const std::string& defaultExtension,
                                std::string& path) {
-  QFileDialog dialog(QApplication::activeWindow());
+  QFileDialog dialog(Owner());
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilter(QtFilterFromPipes(filter));
   dialog.setDefaultSuffix(QString::fromStdString(defaultExtension));

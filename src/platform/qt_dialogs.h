@@ -1,5 +1,6 @@
 #pragma once
 // Dialogs shown with Qt's message, input, font, colour and file dialogs.
+#include <QPointer>
 #include <QWidget>
 
 #include "platform/dialogs.h"
@@ -27,6 +28,20 @@ class QtDialogs final : public Dialogs {
  private:
   bool asking_ = true;
   bool errorsUnread_ = false;
+};
+
+// While one lives, the boxes belong to window (stand above it) rather than to the active window:
+// a window shown a moment ago is not active before the window manager has made it so, and a
+// box of the window behind it would bring that window up over it.
+class DialogOwner {
+ public:
+  explicit DialogOwner(QWidget* window);
+  ~DialogOwner();
+  DialogOwner(const DialogOwner&) = delete;
+  DialogOwner& operator=(const DialogOwner&) = delete;
+
+ private:
+  QPointer<QWidget> before_;
 };
 
 // "Description (*.key)|*.key" -> "Description (*.key)".

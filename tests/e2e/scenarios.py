@@ -510,6 +510,8 @@ def start_game(display, menu):
     game = display.wait_window("Game")
     box = display.wait_window("Input Box")
     display.wait_active(box, "the difficulty box")
+    stacking = display.stacking()  # the playfield shows behind the box, not the menu
+    assert stacking.index(str(int(game))) > stacking.index(str(int(menu))), stacking
     display.keys("ctrl+a")
     display.type("10")
     display.keys("Return")
