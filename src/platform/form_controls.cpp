@@ -51,9 +51,10 @@ QRect FittingScreen(const QWidget& window, QSize wanted) {
   if (!screen) return QRect(window.pos(), wanted);
   // The client area is placed, not the frame, which is not known before the first showing:
   // room for borders of up to 8 pixels and a title bar of up to 40.
-  constexpr int kBorder = 8;
-  constexpr int kTitle = 40;
-  const QRect free = screen->availableGeometry().adjusted(kBorder, kTitle, -kBorder, -kBorder);
+  const bool framed = !window.windowFlags().testFlag(Qt::FramelessWindowHint);
+  const int border = framed ? 8 : 0;
+  const int title = framed ? 40 : 0;
+  const QRect free = screen->availableGeometry().adjusted(border, title, -border, -border);
   const QSize size = wanted.boundedTo(free.size());
   return QRect(free.x() + (free.width() - size.width()) / 2,
                free.y() + (free.height() - size.height()) / 2, size.width(), size.height());

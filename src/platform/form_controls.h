@@ -14,7 +14,7 @@ QPushButton* Button(const char* name, const QString& text, QWidget* parent, cons
                     const QString& hint = {});
 // Where a window of the wanted size goes at its first showing (for setGeometry): made no
 // larger than the free area of its screen, centred on it, with room for the frame that the
-// window manager adds.
+// window manager adds (none to a frameless window).
 QRect FittingScreen(const QWidget& window, QSize wanted);
 
 // Texts are single bytes: a box with this validator takes only what the code page can hold, and

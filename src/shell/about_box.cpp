@@ -10,6 +10,7 @@
 
 #include "platform/codepage.h"
 #include "platform/colors.h"
+#include "platform/form_controls.h"
 #include "platform/qt_convert.h"
 
 namespace {
@@ -43,6 +44,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("About"));
   setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
   setFixedSize(299, 258);
+  // Placed by the program, not left to the window manager: Qt then knows where the panel
+  // stands, drops the learner list down under its box and shows the panel there again.
+  setGeometry(FittingScreen(*this, size()));
   setAutoFillBackground(true);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, ToQColor(clMenuGreen));

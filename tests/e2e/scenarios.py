@@ -1040,6 +1040,8 @@ def help_window(display, program, data):
     session = Session(display, program, workdir)
     about = display.wait_window("About")
     display.wait_active(about, "the start-up panel")
+    # Placed by the program, so Qt drops the learner list down under its box, not off it.
+    assert display.geometry(about) == ((800 - 299) // 2, (600 - 258) // 2, 299, 258)
     display.click(about, 20, 130)  # its "Help" link
     shown = display.wait_window("Help")
     display.wait_active(shown, "the help above the start-up panel")
