@@ -278,6 +278,10 @@
         <source> (looked in %1)</source>
         <translation> (gesucht in %1)</translation>
     </message>
+    <message>
+        <source>%1 is practising in another window of the program and cannot be deleted now.</source>
+        <translation>%1 übt gerade in einem anderen Fenster des Programms und kann jetzt nicht gelöscht werden.</translation>
+    </message>
 </context>
 <context>
     <name>Practice</name>

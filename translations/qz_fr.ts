@@ -278,6 +278,10 @@
         <source> (looked in %1)</source>
         <translation> (cherché dans %1)</translation>
     </message>
+    <message>
+        <source>%1 is practising in another window of the program and cannot be deleted now.</source>
+        <translation>%1 s’exerce dans une autre fenêtre du programme et ne peut pas être supprimé maintenant.</translation>
+    </message>
 </context>
 <context>
     <name>Practice</name>

@@ -46,6 +46,16 @@ NameLock::~NameLock() {
   if (fd_ >= 0) ::close(fd_);
 }
 
+bool NameLock::HeldElsewhere(const std::string& name) const {
+  if (fd_ < 0) return false;
+  struct flock range {};
+  range.l_type = F_WRLCK;
+  range.l_whence = SEEK_SET;
+  range.l_start = PlaceOf(name);
+  range.l_len = 1;
+  return ::fcntl(fd_, F_OFD_GETLK, &range) == 0 && range.l_type != F_UNLCK;
+}
+
 bool NameLock::Hold(const std::string& name) {
   if (fd_ < 0) return true;
   if (held_ >= 0) Lock(fd_, F_UNLCK, held_);

@@ -15,6 +15,8 @@ class NameLock {
   // Holds name in place of the name held before; false, holding nothing, when another
   // instance holds it.
   bool Hold(const std::string& name);
+  // Whether another instance holds name.
+  bool HeldElsewhere(const std::string& name) const;
 
  private:
   int fd_ = -1;

@@ -496,6 +496,15 @@ void TFmOption::AddUser() {
     context_.dialogs.Inform(problem);
     return;
   }
+  // Another instance may have added the learner since the list was read: listed now, and
+  // their section left as it is.
+  const std::vector<std::string> sections = learners_.ReadSectionNames();
+  const auto stored = std::find_if(sections.begin(), sections.end(),
+                                   [&](const std::string& s) { return EqualsIgnoreCase(s, name); });
+  if (stored != sections.end()) {
+    ListLearner(*stored);
+    return;
+  }
   LearnerSettings settings;
   settings.Progress = kProgress.defaultValue;
   settings.TimeTotal = kTimeTotal.defaultValue;
@@ -510,13 +519,17 @@ void TFmOption::AddUser() {
   settings.Goals = goals_;
   // Written before the name is listed, so a refused write lists no learner without a section.
   WriteLearnerSettings(learners_, name, settings);
+  ListLearner(name);
+  context_.dialogs.Inform(Translated("Options", kNewUserAdded));
+}
+
+void TFmOption::ListLearner(const std::string& name) {
   int place = 0;
   while (place < UsersComboBox->count() &&
          SortsBefore(BytesOf(UsersComboBox->itemText(place)), name)) {
     ++place;
   }
   UsersComboBox->insertItem(place, BytesToQString(name));
-  context_.dialogs.Inform(Translated("Options", kNewUserAdded));
 }
 
 void TFmOption::DeleteUser() {
@@ -526,6 +539,11 @@ void TFmOption::DeleteUser() {
   if (name.empty()) return;
   if (EqualsIgnoreCase(name, CurrentUser)) {
     context_.dialogs.Inform(Translated("Options", kDontDeleteCurrentUser));
+    return;
+  }
+  // Their instance would write the section anew, with that run's time only.
+  if (targets_.PractisingElsewhere(name)) {
+    context_.dialogs.Inform(Translated("Options", kLearnerPractising, {name}));
     return;
   }
   // Names differing only in case are one learner: every section of the name goes.

@@ -48,6 +48,8 @@ inline constexpr const char* kNewUserAdded = QT_TRANSLATE_NOOP(
     "The new user will have the settings of the current user. Please restart the program.");
 inline constexpr const char* kDontDeleteCurrentUser =
     QT_TRANSLATE_NOOP("Options", "Please don't delete current user.");
+inline constexpr const char* kLearnerPractising = QT_TRANSLATE_NOOP(
+    "Options", "%1 is practising in another window of the program and cannot be deleted now.");
 // The question before a learner's section is erased.
 std::string DeleteLearnerQuestion(const std::string& name);
 inline constexpr const char* kNameNotStorable = QT_TRANSLATE_NOOP(
@@ -86,6 +88,8 @@ class TFmOption : public QDialog {
   void ReloadSettings();
 
   void AddUser();
+  // name into the learner picker's list, in its sorted place.
+  void ListLearner(const std::string& name);
   void DeleteUser();
 
   // Event handlers.

@@ -50,4 +50,6 @@ class SettingsTargets {
 
   // A learner's section was erased from qzc.ini: their practice history goes too.
   virtual void LearnerDeleted(const std::string& name) = 0;
+  // Another running instance of the program practises for the learner.
+  virtual bool PractisingElsewhere(const std::string& name) = 0;
 };

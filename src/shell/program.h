@@ -57,6 +57,9 @@ class TutorProgram {
   FlashPhase HandsFlashPhase;
   // The practice history; it outlives every window that records into it.
   std::unique_ptr<StatsDatabase> Stats;
+  bool PractisingElsewhere(const std::string& name) const {
+    return learnerLock_.HeldElsewhere(name);
+  }
 
   // Windows in creation order.
   std::unique_ptr<TButtonMenu> ButtonMenu;

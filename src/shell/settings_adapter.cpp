@@ -100,3 +100,7 @@ QDialog& ProgramSettingsTargets::Designer() { return *program_.DefineQZ; }
 void ProgramSettingsTargets::LearnerDeleted(const std::string& name) {
   program_.Stats->DeleteLearner(name);
 }
+
+bool ProgramSettingsTargets::PractisingElsewhere(const std::string& name) {
+  return program_.PractisingElsewhere(name);
+}

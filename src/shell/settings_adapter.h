@@ -27,6 +27,7 @@ class ProgramSettingsTargets final : public SettingsTargets {
   void SetGameText(const std::string& name) override;
   QDialog& Designer() override;
   void LearnerDeleted(const std::string& name) override;
+  bool PractisingElsewhere(const std::string& name) override;
 
  private:
   TutorProgram& program_;

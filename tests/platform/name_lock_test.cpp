@@ -26,8 +26,10 @@ TEST(NameLock, ANameHeldByAnotherProcessIsRefusedUntilItEnds) {
   ASSERT_EQ(::read(ready[0], &held, 1), 1);
   EXPECT_EQ(held, 'y');
   NameLock lock(path);
+  EXPECT_TRUE(lock.HeldElsewhere("anna"));
   EXPECT_FALSE(lock.Hold("ANNA"));
   EXPECT_TRUE(lock.Hold("Ben"));
+  EXPECT_FALSE(lock.HeldElsewhere("Ben"));  // held here
   EXPECT_TRUE(lock.Hold("Carl"));  // and Ben is let go
   NameLock third(path);
   EXPECT_TRUE(third.Hold("Ben"));

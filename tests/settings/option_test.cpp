@@ -58,6 +58,7 @@ struct RecordingTargets final : SettingsTargets {
   void SetGameText(const std::string& name) override { calls.push_back("game " + name); }
   QDialog& Designer() override { return designer; }
   void LearnerDeleted(const std::string& name) override { calls.push_back("forget " + name); }
+  bool PractisingElsewhere(const std::string& name) override { return name == practising; }
 
   Names pickerNames;
   int pickerSelected = -2;
@@ -65,6 +66,7 @@ struct RecordingTargets final : SettingsTargets {
   int progress = -1;
   int64_t practiceTime = 0;
   std::string layoutError;
+  std::string practising;
   std::vector<std::string> calls;
   QDialog designer;
 };
@@ -697,6 +699,13 @@ TEST_F(OptionTest, AddingAnEmptyExistingOrBrokenNameWritesNothing) {
                    "A learner name cannot begin and end with the same quote."}));
   EXPECT_EQ(t.dir.Read("qzc.ini"), before);
   EXPECT_EQ(Control<QComboBox>(w, "UsersComboBox")->count(), 1);
+
+  // Added by another instance since the list was read: listed, their progress kept.
+  t.dir.Write("qzc.ini", before + "[Kim]\r\nProgress=2\r\n");
+  Control<QComboBox>(w, "UsersComboBox")->setEditText("kim");
+  Control<QPushButton>(w, "AddUserBn")->click();
+  EXPECT_EQ(t.dir.Read("qzc.ini"), before + "[Kim]\r\nProgress=2\r\n");
+  EXPECT_EQ(Control<QComboBox>(w, "UsersComboBox")->itemText(1), "Kim");
 }
 
 TEST_F(OptionTest, DeletingALearnerErasesTheSectionButNeverTheCurrentOne) {
@@ -713,6 +722,12 @@ TEST_F(OptionTest, DeletingALearnerErasesTheSectionButNeverTheCurrentOne) {
   Control<QPushButton>(w, "DeleteUsreBn")->click();  // nothing
   const std::string before = t.dir.Read("qzc.ini");
   Control<QComboBox>(w, "UsersComboBox")->setEditText("bob");
+  targets.practising = "bob";  // in another instance, which would write Bob's section anew
+  Control<QPushButton>(w, "DeleteUsreBn")->click();
+  EXPECT_EQ(t.dialogs.Texts().back(),
+            "bob is practising in another window of the program and cannot be deleted now.");
+  t.dialogs.messages.pop_back();
+  targets.practising.clear();
   t.dialogs.answers = {MessageAnswer::No};
   Control<QPushButton>(w, "DeleteUsreBn")->click();  // asked first
   ASSERT_EQ(t.dialogs.messages.size(), 2u);
