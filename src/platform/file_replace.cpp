@@ -31,16 +31,19 @@ bool WriteAll(int fd, const std::string& bytes) {
   return true;
 }
 
-// What this user may not give is left.
+// A step that may fail: what this user may not give is left as it was.
+void Tried(int) {}
+
 void CopyAccess(const std::string& from, int to) {
   struct stat status {};
   if (::stat(from.c_str(), &status) != 0) return;
-  (void)::fchown(to, static_cast<uid_t>(-1), status.st_gid);
-  if (::geteuid() == 0) (void)::fchown(to, status.st_uid, static_cast<gid_t>(-1));
-  (void)::fchmod(to, status.st_mode & 07777);
+  Tried(::fchown(to, static_cast<uid_t>(-1), status.st_gid));
+  if (::geteuid() == 0) Tried(::fchown(to, status.st_uid, static_cast<gid_t>(-1)));
+  Tried(::fchmod(to, status.st_mode & 07777));
   char acl[4096];
   const ssize_t size = ::getxattr(from.c_str(), "system.posix_acl_access", acl, sizeof acl);
-  if (size > 0) (void)::fsetxattr(to, "system.posix_acl_access", acl, static_cast<size_t>(size), 0);
+  if (size > 0)
+    Tried(::fsetxattr(to, "system.posix_acl_access", acl, static_cast<size_t>(size), 0));
 }
 
 // An interrupted save leaves its temporary file; the next save removes it.
