@@ -282,6 +282,22 @@
         <source>%1 is practising in another window of the program and cannot be deleted now.</source>
         <translation>%1 übt gerade in einem anderen Fenster des Programms und kann jetzt nicht gelöscht werden.</translation>
     </message>
+    <message>
+        <source>Use the English course and texts as well?</source>
+        <translation>Auch den englischen Kurs und die englischen Texte verwenden?</translation>
+    </message>
+    <message>
+        <source>Use the UK course and the English texts as well?</source>
+        <translation>Auch den britischen Kurs und die englischen Texte verwenden?</translation>
+    </message>
+    <message>
+        <source>Use the Dvorak course and the English texts as well?</source>
+        <translation>Auch den Dvorak-Kurs und die englischen Texte verwenden?</translation>
+    </message>
+    <message>
+        <source>Use the Colemak course and the English texts as well?</source>
+        <translation>Auch den Colemak-Kurs und die englischen Texte verwenden?</translation>
+    </message>
 </context>
 <context>
     <name>Practice</name>

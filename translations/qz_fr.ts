@@ -282,6 +282,22 @@
         <source>%1 is practising in another window of the program and cannot be deleted now.</source>
         <translation>%1 s’exerce dans une autre fenêtre du programme et ne peut pas être supprimé maintenant.</translation>
     </message>
+    <message>
+        <source>Use the English course and texts as well?</source>
+        <translation>Utiliser aussi le cours et les textes anglais ?</translation>
+    </message>
+    <message>
+        <source>Use the UK course and the English texts as well?</source>
+        <translation>Utiliser aussi le cours britannique et les textes anglais ?</translation>
+    </message>
+    <message>
+        <source>Use the Dvorak course and the English texts as well?</source>
+        <translation>Utiliser aussi le cours Dvorak et les textes anglais ?</translation>
+    </message>
+    <message>
+        <source>Use the Colemak course and the English texts as well?</source>
+        <translation>Utiliser aussi le cours Colemak et les textes anglais ?</translation>
+    </message>
 </context>
 <context>
     <name>Practice</name>

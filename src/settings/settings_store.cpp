@@ -165,14 +165,31 @@ std::string TrimIniSpace(const std::string& text) {
 }
 
 std::optional<LayoutContent> ContentOfLayout(const std::string& layoutFile) {
-  static constexpr std::pair<const char*, const char*> kLanguages[] = {
-      {"de", QT_TRANSLATE_NOOP("Options", "Use the German course and texts as well?")},
-      {"fr", QT_TRANSLATE_NOOP("Options", "Use the French course and texts as well?")}};
-  for (const auto& [language, question] : kLanguages) {
-    if (EqualsIgnoreCase(layoutFile, std::string(language) + ".key")) {
-      const std::string suffix = std::string("-") + language + ".txt";
-      return LayoutContent{"qzcourse" + suffix, "qz" + suffix, "qzgame" + suffix, question};
-    }
+  struct Shipped {
+    const char* layout;
+    LayoutContent content;
+  };
+  static const Shipped kShipped[] = {
+      {"us.key",
+       {"qzcourse.txt", "qz.txt", "qzgame.txt",
+        QT_TRANSLATE_NOOP("Options", "Use the English course and texts as well?")}},
+      {"uk.key",
+       {"qzcourse-uk.txt", "qz.txt", "qzgame.txt",
+        QT_TRANSLATE_NOOP("Options", "Use the UK course and the English texts as well?")}},
+      {"dvorak.key",
+       {"qzcourse-dvorak.txt", "qz.txt", "qzgame.txt",
+        QT_TRANSLATE_NOOP("Options", "Use the Dvorak course and the English texts as well?")}},
+      {"colemak.key",
+       {"qzcourse-colemak.txt", "qz.txt", "qzgame.txt",
+        QT_TRANSLATE_NOOP("Options", "Use the Colemak course and the English texts as well?")}},
+      {"de.key",
+       {"qzcourse-de.txt", "qz-de.txt", "qzgame-de.txt",
+        QT_TRANSLATE_NOOP("Options", "Use the German course and texts as well?")}},
+      {"fr.key",
+       {"qzcourse-fr.txt", "qz-fr.txt", "qzgame-fr.txt",
+        QT_TRANSLATE_NOOP("Options", "Use the French course and texts as well?")}}};
+  for (const Shipped& shipped : kShipped) {
+    if (EqualsIgnoreCase(layoutFile, shipped.layout)) return shipped.content;
   }
   return std::nullopt;
 }

@@ -57,9 +57,9 @@ void WriteLearnerSettings(IniFile& learners, const std::string& name,
 void SaveLearnerSettings(IniFile& learners, const std::string& name, LearnerSettings settings,
                          int64_t addedTime);
 
-// The course, practice text and game text made for a layout's language, named after its file
-// ("de.key": "qzcourse-de.txt", "qz-de.txt", "qzgame-de.txt"), with the question that offers
-// them; nothing for a layout of no language that has them.
+// The course, practice text and game text shipped for a shipped layout ("de.key":
+// "qzcourse-de.txt", "qz-de.txt", "qzgame-de.txt"), with the question that offers them; nothing
+// for a layout of the learner's own.
 struct LayoutContent {
   std::string course;
   std::string practiceText;

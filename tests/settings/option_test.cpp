@@ -517,7 +517,8 @@ TEST_F(OptionTest, PickingALayoutShowsItsFile) {
 }
 
 TEST_F(OptionTest, PickingTheGermanLayoutOffersItsCourseAndTextsOnce) {
-  for (const char* name : {"de.key", "QZCOURSE-DE.TXT", "qz-de.txt", "qzgame-de.txt"})
+  for (const char* name : {"de.key", "QZCOURSE-DE.TXT", "qz-de.txt", "qzgame-de.txt",
+                           "qzcourse.txt", "qz.txt", "qzgame.txt"})
     t.dir.Write(name, "line\r\n");
   TFmOption& w = StartWith(
       "[LAYOUTNAMES]\r\nS1=US\r\nS2=German QWERTZ\r\n"
@@ -542,6 +543,12 @@ TEST_F(OptionTest, PickingTheGermanLayoutOffersItsCourseAndTextsOnce) {
   EXPECT_NE(Section("Anna").find("coursetext=QZCOURSE-DE.TXT\r\npracticetext=qz-de.txt\r\n"
                                  "gametext=qzgame-de.txt\r\n"),
             std::string::npos);
+  // Back to the US layout: its own course and texts are offered in turn.
+  t.dialogs.answers = {MessageAnswer::Yes};
+  layouts->setCurrentIndex(0);
+  w.ComboBox1Change();
+  EXPECT_EQ(t.dialogs.Texts().back(), "Use the English course and texts as well?");
+  EXPECT_EQ(chosen(), (Names{"qzcourse.txt", "qz.txt", "qzgame.txt"}));
 
   // A new learner's texts follow his layout, the first registered one.
   TFmOption& newcomer =
@@ -552,7 +559,7 @@ TEST_F(OptionTest, PickingTheGermanLayoutOffersItsCourseAndTextsOnce) {
   TFmOption& again = StartWith(t.dir.Read("qz.ini"), kAnna);
   Control<QComboBox>(again, "ComboBox1")->setCurrentIndex(1);
   again.ComboBox1Change();
-  EXPECT_EQ(t.dialogs.Texts().size(), 2u);
+  EXPECT_EQ(t.dialogs.Texts().size(), 3u);
 }
 
 TEST_F(OptionTest, RegisteringNeedsANameAndAFileAndAppendsTheLayout) {
