@@ -67,10 +67,6 @@
         <translation>Unbekannter Fehler</translation>
     </message>
     <message>
-        <source>The working folder %1 cannot be prepared: %2.</source>
-        <translation>Der Arbeitsordner %1 kann nicht vorbereitet werden: %2.</translation>
-    </message>
-    <message>
         <source>The working folder %1 lacks the program&apos;s files, and %2 has none to copy into it.</source>
         <translation>Dem Arbeitsordner %1 fehlen die Dateien des Programms, und in %2 liegen keine, die hineinkopiert werden könnten.</translation>
     </message>
@@ -81,6 +77,10 @@
     <message>
         <source>its folder takes no new files</source>
         <translation>sein Ordner nimmt keine neuen Dateien auf</translation>
+    </message>
+    <message>
+        <source>The working folder %1 cannot be prepared: %2. Another folder can be named with --folder &lt;path&gt;.</source>
+        <translation>Der Arbeitsordner %1 kann nicht vorbereitet werden: %2. Ein anderer Ordner kann mit --folder &lt;Pfad&gt; angegeben werden.</translation>
     </message>
 </context>
 <context>

@@ -67,10 +67,6 @@
         <translation>Erreur inconnue</translation>
     </message>
     <message>
-        <source>The working folder %1 cannot be prepared: %2.</source>
-        <translation>Le dossier de travail %1 ne peut pas être préparé : %2.</translation>
-    </message>
-    <message>
         <source>The working folder %1 lacks the program&apos;s files, and %2 has none to copy into it.</source>
         <translation>Il manque au dossier de travail %1 les fichiers du programme, et %2 n’en contient aucun à y copier.</translation>
     </message>
@@ -81,6 +77,10 @@
     <message>
         <source>its folder takes no new files</source>
         <translation>son dossier n’accepte pas de nouveaux fichiers</translation>
+    </message>
+    <message>
+        <source>The working folder %1 cannot be prepared: %2. Another folder can be named with --folder &lt;path&gt;.</source>
+        <translation>Le dossier de travail %1 ne peut pas être préparé : %2. Un autre dossier peut être indiqué avec --folder &lt;chemin&gt;.</translation>
     </message>
 </context>
 <context>

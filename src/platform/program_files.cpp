@@ -55,9 +55,12 @@ WorkFolder ChooseWorkFolder(const std::string& requested, const std::string& cur
   chosen.path = fs::absolute(chosen.path, error).lexically_normal().string();
   if (chosen.path.size() > 1 && chosen.path.back() == '/') chosen.path.pop_back();
   if (const std::string reason = Seed(seedFrom, chosen.path); !reason.empty()) {
-    chosen.error = Translated(
-        "Errors", QT_TRANSLATE_NOOP("Errors", "The working folder %1 cannot be prepared: %2."),
-        {chosen.path, reason});
+    chosen.error =
+        Translated("Errors",
+                   QT_TRANSLATE_NOOP("Errors",
+                                     "The working folder %1 cannot be prepared: %2. Another folder "
+                                     "can be named with --folder <path>."),
+                   {chosen.path, reason});
   } else if (!HoldsProgramFiles(chosen.path)) {
     chosen.error = Translated(
         "Errors",

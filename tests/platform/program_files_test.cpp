@@ -53,9 +53,10 @@ TEST(ProgramFiles, TheLearnersFolderIsCreatedAndSeededWithoutOverwriting) {
 TEST(ProgramFiles, AFolderThatCannotBePreparedIsNamed) {
   TempDir current, home;
   home.Write("file", "");
-  EXPECT_EQ(
-      ChooseWorkFolder(home.File("file/sub"), current.path(), home.path(), "/nowhere").error,
-      "The working folder " + home.File("file/sub") + " cannot be prepared: Not a directory.");
+  EXPECT_EQ(ChooseWorkFolder(home.File("file/sub"), current.path(), home.path(), "/nowhere").error,
+            "The working folder " + home.File("file/sub") +
+                " cannot be prepared: Not a directory. Another folder can be named with "
+                "--folder <path>.");
   EXPECT_EQ(ChooseWorkFolder("", current.path(), home.path(), "/nowhere").error,
             "The working folder " + home.File("qz-typing-tutor") +
                 " lacks the program's files, and /nowhere has none to copy into it.");
