@@ -18,6 +18,7 @@ constexpr size_t kFewestColumns = 16;
 constexpr size_t kFewestFocusWords = 6;
 constexpr int kRecentLines = 3;
 constexpr int kPairEvery = 3;
+constexpr size_t kPairsTried = 8;
 constexpr int kSentenceEvery = 10;
 const std::string kInnerMarks = ",;:";
 const std::string kEndMarks = ".?!";
@@ -107,20 +108,19 @@ void AdaptiveDrill::ChooseFocus() {
   focus_ = furthest;
 }
 
-std::string AdaptiveDrill::WeakPair() const {
-  std::string weakest;
-  double distance = 1;
+std::vector<std::string> AdaptiveDrill::WeakPairs() const {
+  std::vector<std::pair<double, std::string>> weak;
   for (const auto& [pair, state] : mastery_.Pairs()) {
     if (!state.Judged() || !IsLetter(pair[0]) || !IsLetter(pair[1]) || !IsIncluded(pair[0]) ||
         !IsIncluded(pair[1]))
       continue;
-    const double d = state.Distance(goals_);
-    if (d > distance) {
-      distance = d;
-      weakest = pair;
-    }
+    if (const double d = state.Distance(goals_); d > 1) weak.emplace_back(-d, pair);
   }
-  return weakest;
+  const size_t kept = std::min(weak.size(), kPairsTried);
+  std::partial_sort(weak.begin(), weak.begin() + static_cast<std::ptrdiff_t>(kept), weak.end());
+  std::vector<std::string> pairs;
+  for (size_t i = 0; i < kept; ++i) pairs.push_back(weak[i].second);
+  return pairs;
 }
 
 bool AdaptiveDrill::AllLettersIncluded() const {
@@ -146,9 +146,14 @@ std::string AdaptiveDrill::NextLine() {
   }
   // Lines on chosen keys (a course's offer, "Practise these keys") practise those keys only.
   if (line.empty() && !fixed_ && focusAmong_.empty() && lines_ % kPairEvery == 0) {
-    pair_ = WeakPair();
-    if (!pair_.empty()) line = WordLine(pair_);
-    if (line.empty()) pair_.clear();
+    // The weakest pair that enough words hold: the weakest may be in too few ("xq").
+    for (const std::string& pair : WeakPairs()) {
+      line = WordLine(pair);
+      if (!line.empty()) {
+        pair_ = pair;
+        break;
+      }
+    }
   }
   if (line.empty()) line = WordLine(std::string(1, focus_));
   return line;

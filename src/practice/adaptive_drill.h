@@ -7,7 +7,8 @@
 // included one has been mastered once; a character once added stays. Each line
 // focuses on the included character furthest from mastery, and keeps that focus for at
 // least kFocusLines lines unless it is mastered; every third line practises the weakest
-// letter pair instead, when one is weak and the keys were not chosen (FixIncluded, FocusAmong).
+// letter pair that enough words hold instead, when one is weak and the keys were not chosen
+// (FixIncluded, FocusAmong).
 // Lines are real words of the language that use only included characters, most of them holding the
 // focus; where too few exist, the course's drill groups ("frf frr rf"). Marks follow words and
 // capitals start sentences once included, and once every letter is in, every tenth line is a
@@ -75,7 +76,8 @@ class AdaptiveDrill {
   bool Usable(const std::string& word) const;
   void Include(char c);
   void ChooseFocus();
-  std::string WeakPair() const;
+  // The weak letter pairs of included letters, weakest first (a few at most).
+  std::vector<std::string> WeakPairs() const;
   bool AllLettersIncluded() const;
   std::string SentenceLine();
   std::string WordLine(const std::string& focus);

@@ -97,6 +97,20 @@ TEST(AdaptiveDrill, LinesOfRealWordsHoldTheWeakKeyAndOnlyIncludedOnes) {
   for (const std::vector<std::string>& line : lines) EXPECT_EQ(Tokens(again.NextLine()), line);
 }
 
+TEST(AdaptiveDrill, APairLineTakesTheWeakestPairThatWordsHold) {
+  AdaptiveDrill drill(MaterialOf("us.key", ""), MasteryGoals{}, 5);
+  for (int i = 0; i < 12; ++i) drill.AddLine(Typed("fjdkslaeitonrh", 2, 200));
+  LineKeyFigures typed;
+  typed.pairs["kk"] = {40, 30, 40, 40 * 600};  // the weakest, in too few words
+  typed.pairs["th"] = {40, 20, 40, 40 * 600};
+  drill.AddLine(typed);
+  drill.NextLine();
+  drill.NextLine();
+  const std::string third = drill.NextLine();
+  EXPECT_EQ(drill.FocusPair(), "th") << drill.Included();
+  EXPECT_NE(third.find("th"), std::string::npos) << third;
+}
+
 TEST(AdaptiveDrill, KeysComeInTheLanguagesOrderOnceAllAreMasteredAndStay) {
   const AdaptiveMaterial material = MaterialOf("us.key", "");
   EXPECT_EQ(material.order.substr(0, 8), "fjdkslae");
