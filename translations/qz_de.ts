@@ -954,7 +954,7 @@ Die Textdateien liegen im Arbeitsordner von QZ Typing Tutor. Kurs, Sätze und Sp
     </message>
     <message>
         <source>%1   %2 of %3 wrong (%4%)</source>
-        <translation>%1   %2 von %3 falsch (%4%)</translation>
+        <translation>%1   %2 von %3 falsch (%4 %)</translation>
     </message>
     <message>
         <source>Adaptive Drills</source>
@@ -999,6 +999,10 @@ Die Textdateien liegen im Arbeitsordner von QZ Typing Tutor. Kurs, Sätze und Sp
     <message>
         <source>MMM d yyyy</source>
         <translation>d. MMM yyyy</translation>
+    </message>
+    <message>
+        <source>Wrong most often, in all practice so far:</source>
+        <translation>Am häufigsten falsch, in allen Übungen bisher:</translation>
     </message>
 </context>
 <context>

@@ -954,7 +954,7 @@ Les fichiers de texte se trouvent dans le dossier de travail de QZ Typing Tutor.
     </message>
     <message>
         <source>%1   %2 of %3 wrong (%4%)</source>
-        <translation>%1   %2 sur %3 faux (%4%)</translation>
+        <translation>%1   %2 sur %3 faux (%4 %)</translation>
     </message>
     <message>
         <source>Adaptive Drills</source>
@@ -999,6 +999,10 @@ Les fichiers de texte se trouvent dans le dossier de travail de QZ Typing Tutor.
     <message>
         <source>MMM d yyyy</source>
         <translation>d MMM yyyy</translation>
+    </message>
+    <message>
+        <source>Wrong most often, in all practice so far:</source>
+        <translation>Le plus souvent fausses, sur tous les exercices :</translation>
     </message>
 </context>
 <context>

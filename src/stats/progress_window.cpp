@@ -202,6 +202,11 @@ TFmProgress::TFmProgress(WindowContext& context, StatsDatabase& stats, const Lay
   WorstKeysList = new QListWidget(this);
   WorstKeysList->setObjectName("WorstKeysList");
   WorstKeysList->setMinimumWidth(200);
+  // The keyboard shows how keys go lately; the list counts everything, which reads otherwise.
+  auto* worstKeysCaption = new QLabel(
+      QCoreApplication::translate("TFmProgress", "Wrong most often, in all practice so far:"),
+      this);
+  worstKeysCaption->setBuddy(WorstKeysList);
   MasteredLabel = new QLabel(this);
   MasteredLabel->setObjectName("MasteredLabel");
   ConfusionsLabel = new QLabel(this);
@@ -235,6 +240,7 @@ TFmProgress::TFmProgress(WindowContext& context, StatsDatabase& stats, const Lay
   keysColumn->addStretch(1);
   grid->addLayout(keysColumn, 2, 0);
   auto* masteryColumn = new QVBoxLayout;
+  masteryColumn->addWidget(worstKeysCaption);
   masteryColumn->addWidget(WorstKeysList, 1);
   masteryColumn->addWidget(MasteredLabel);
   masteryColumn->addWidget(ConfusionsLabel);
