@@ -353,6 +353,10 @@
         <source>Focus: %1  too new to judge; goal %2 %, %3</source>
         <translation>Fokus: %1  noch zu neu; Ziel %2 %, %3</translation>
     </message>
+    <message>
+        <source> line left.</source>
+        <translation> Zeile übrig.</translation>
+    </message>
 </context>
 <context>
     <name>Shell</name>

@@ -353,6 +353,10 @@
         <source>Focus: %1  too new to judge; goal %2 %, %3</source>
         <translation>Cible : %1  trop récente ; objectif %2 %, %3</translation>
     </message>
+    <message>
+        <source> line left.</source>
+        <translation> ligne restante.</translation>
+    </message>
 </context>
 <context>
     <name>Shell</name>

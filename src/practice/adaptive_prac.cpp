@@ -8,6 +8,10 @@
 #include "practice/line_box.h"
 #include "practice/paragraph_drill.h"
 
+namespace {
+constexpr const char* kOneLineLeft = QT_TRANSLATE_NOOP("Practice", " line left.");
+}  // namespace
+
 TFmAdaptivePrac::TFmAdaptivePrac(WindowContext& context, KeyGuides& guides,
                                  stopwatch& practiceStopwatch, AdaptiveSource source,
                                  QWidget* parent)
@@ -78,10 +82,11 @@ void TFmAdaptivePrac::ShowNextDrillLine() {
 
 void TFmAdaptivePrac::ShowFocus() {
   if (!drill_) return;
-  const QString left = linesLeft_ > 0
-                           ? BytesToQString(std::to_string(linesLeft_) +
-                                            Translated("Practice", kLinesLeft, linesLeft_) + "   ")
-                           : QString();
+  // The paragraph drills' " lines left." stays as it is; here English too takes the singular.
+  const std::string leftText = linesLeft_ == 1 ? Translated("Practice", kOneLineLeft)
+                                               : Translated("Practice", kLinesLeft, linesLeft_);
+  const QString left =
+      linesLeft_ > 0 ? BytesToQString(std::to_string(linesLeft_) + leftText + "   ") : QString();
   const QString focus = BytesToQString(drill_->StatusText());
   // The lines left stay whole; the focus gives way where the label is too narrow for both.
   const QFontMetrics metrics = LbFocus->fontMetrics();

@@ -79,6 +79,7 @@ TEST_F(AdaptiveDrillsTest, ACourseOfferEndsAfterItsLinesOnTheTaughtKeys) {
   EXPECT_TRUE(Control<QLabel>(window, "LbFocus")->text().startsWith("2 lines left.   Focus:"));
   EXPECT_TRUE(Control<QLabel>(window, "LbFocus")->text().endsWith(QChar(0x2026)));
   TypeTheLine();
+  EXPECT_TRUE(Control<QLabel>(window, "LbFocus")->text().startsWith("1 line left.   Focus:"));
   EXPECT_EQ(window.result(), QDialog::Rejected);
   window.RichEdit1KeyPress(VK_RETURN);  // skipped: the last line offered all the same
   EXPECT_EQ(window.result(), QDialog::Accepted);

@@ -38,6 +38,7 @@ T = {
     ("*", "Please input what you like to practise:"): ("Bitte geben Sie ein, was Sie üben möchten:", "Veuillez entrer ce que vous voulez pratiquer :"),
     ("*", "Please press the Insert key for defining the example line."): ("Bitte drücken Sie Einfg, um die Übungszeile festzulegen.", "Veuillez appuyer sur Inser pour définir la ligne d’exemple."),
     ("*", "How many lines you would practise:"): ("Wie viele Zeilen möchten Sie üben:", "Combien de lignes voulez-vous pratiquer :"),
+    ("*", " line left."): (" Zeile übrig.", " ligne restante."),
     ("*", " lines left."): ((" Zeile übrig.", " Zeilen übrig."), (" ligne restante.", " lignes restantes.")),
     ("*", "Keys/Min %1   Accuracy: %2%   WPM: %3"): ("Anschläge/Min %1   Genauigkeit: %2 %   WpM: %3", "Frappes/min %1   Précision : %2 %   MPM : %3"),
     ("*", "Can you really type so fast?  Do be patient."): ("Können Sie wirklich so schnell tippen?  Bitte haben Sie Geduld.", "Tapez-vous vraiment si vite ?  Soyez patient."),
