@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "platform/files.h"
 
@@ -34,9 +36,22 @@ bool WriteAll(int fd, const std::string& bytes) {
 // A step that may fail: what this user may not give is left as it was.
 void Tried(int) {}
 
+// The access a new file gets, as creating it with open() would give: what the umask leaves of
+// rw-rw-rw-, not the temporary file's rw-------.
+void GiveNewFileAccess(int to) {
+  // Read, not set and set back: a file another thread made meanwhile would get no mask.
+  mode_t mask = 022;
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.starts_with("Umask:")) mask = static_cast<mode_t>(std::strtoul(&line[6], nullptr, 8));
+  }
+  Tried(::fchmod(to, 0666 & ~mask));
+}
+
+// The replaced file's mode, group and access list go to its replacement.
 void CopyAccess(const std::string& from, int to) {
   struct stat status {};
-  if (::stat(from.c_str(), &status) != 0) return;
+  if (::stat(from.c_str(), &status) != 0) return GiveNewFileAccess(to);
   Tried(::fchown(to, static_cast<uid_t>(-1), status.st_gid));
   if (::geteuid() == 0) Tried(::fchown(to, status.st_uid, static_cast<gid_t>(-1)));
   Tried(::fchmod(to, status.st_mode & 07777));

@@ -225,6 +225,14 @@ TEST(LayoutFile, WriteFailuresAreReportedAndLeaveWhatWasThere) {
             }),
             0);
   EXPECT_EQ(dir.Read("mine.key").size(), kLayoutFileSize);
+
+  // A new layout can be read by whom the umask lets read it, as the learners of a shared folder.
+  const mode_t mask = ::umask(022);
+  writeError(dir.File("new.key"));
+  ::umask(mask);
+  struct stat status {};
+  ASSERT_EQ(::stat(dir.File("new.key").c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 0777, 0644u);
 }
 
 TEST(LayoutFile, RefusesValuesTheWindowsCannotShowAndKeepsTheLayout) {
