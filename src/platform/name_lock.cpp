@@ -19,12 +19,18 @@ long long PlaceOf(const std::string& name) {
   return static_cast<long long>(hash >> 2);  // a positive offset
 }
 
-bool Lock(int fd, short type, long long place) {
+// The byte at place, for a lock of type.
+struct flock Range(short type, long long place) {
   struct flock range {};
   range.l_type = type;
   range.l_whence = SEEK_SET;
   range.l_start = place;
   range.l_len = 1;
+  return range;
+}
+
+bool Lock(int fd, short type, long long place) {
+  struct flock range = Range(type, place);
   // An open file's own lock, unlike a process's, is not dropped when another descriptor of
   // the file closes.
   return ::fcntl(fd, F_OFD_SETLK, &range) == 0;
@@ -48,11 +54,7 @@ NameLock::~NameLock() {
 
 bool NameLock::HeldElsewhere(const std::string& name) const {
   if (fd_ < 0) return false;
-  struct flock range {};
-  range.l_type = F_WRLCK;
-  range.l_whence = SEEK_SET;
-  range.l_start = PlaceOf(name);
-  range.l_len = 1;
+  struct flock range = Range(F_WRLCK, PlaceOf(name));
   return ::fcntl(fd_, F_OFD_GETLK, &range) == 0 && range.l_type != F_UNLCK;
 }
 

@@ -50,6 +50,11 @@ class TutorApplication final : public QApplication {
  private:
   Dialogs& dialogs_;
 };
+
+// The program alone, or with --folder <path>: argument count and first argument.
+bool UsageFits(int count, std::string_view first) {
+  return count == 1 || (count == 3 && first == "--folder");
+}
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -68,7 +73,7 @@ int main(int argc, char* argv[]) {
   if (!DisplayNamed(getenv("QT_QPA_PLATFORM"), getenv("DISPLAY"), getenv("WAYLAND_DISPLAY"))) {
     // Wrong arguments are told as such with a display or without (the toolkit's own options,
     // taken out of the arguments below, need one).
-    if (argc != 1 && !(argc == 3 && std::string_view(argv[1]) == "--folder")) {
+    if (!UsageFits(argc, argc > 1 ? argv[1] : "")) {
       std::cerr << usage;
       return 2;
     }
@@ -97,14 +102,13 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(kApplicationTitle);  // the title of a box before the menu
 
   const QStringList arguments = QApplication::arguments();
-  const qsizetype folderOption = arguments.indexOf("--folder");
-  if (arguments.size() != (folderOption < 0 ? 1 : 3) || folderOption == arguments.size() - 1) {
+  if (!UsageFits(static_cast<int>(arguments.size()), arguments.value(1).toStdString())) {
     std::cerr << usage;
     return 2;
   }
   std::error_code noCurrent;  // a folder deleted under the program: the learner's folder is used
   const WorkFolder folder =
-      ChooseWorkFolder(folderOption < 0 ? "" : arguments[folderOption + 1].toStdString(),
+      ChooseWorkFolder(arguments.size() == 3 ? arguments[2].toStdString() : "",
                        std::filesystem::current_path(noCurrent).string(), DataHome(),
                        QApplication::applicationDirPath().toStdString() + "/../" + kInstalledSeed);
   if (!folder.error.empty()) {
