@@ -668,6 +668,11 @@ Das Zehnfingersystem lernen</translation>
         <source>Right little finger</source>
         <translation>Rechter kleiner Finger</translation>
     </message>
+    <message>
+        <source>L  L   L   L  L  R   R  R  R  R     </source>
+        <extracomment>One letter under each finger button: left hand, then right hand.</extracomment>
+        <translation>L  L   L   L  L  R   R  R  R  R     </translation>
+    </message>
 </context>
 <context>
     <name>TFmAdaptivePrac</name>

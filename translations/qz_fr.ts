@@ -668,6 +668,11 @@ Un professeur de dactylographie</translation>
         <source>Right little finger</source>
         <translation>Auriculaire droit</translation>
     </message>
+    <message>
+        <source>L  L   L   L  L  R   R  R  R  R     </source>
+        <extracomment>One letter under each finger button: left hand, then right hand.</extracomment>
+        <translation>G  G   G   G  G  D   D  D  D  D     </translation>
+    </message>
 </context>
 <context>
     <name>TFmAdaptivePrac</name>

@@ -39,7 +39,7 @@ QGroupBox* Group(const char* name, const QString& title, QWidget* parent, const 
 // letter to a button in turn: spaces in a proportional font cannot line them up.
 class FingerLetters final : public QLabel {
  public:
-  FingerLetters(const char* text, std::vector<int> centres, QWidget* parent)
+  FingerLetters(const QString& text, std::vector<int> centres, QWidget* parent)
       : QLabel(text, parent), centres_(std::move(centres)) {}
 
  protected:
@@ -224,8 +224,9 @@ void TDefineQZ::BuildKeyGroup() {
     centres.push_back(IndicatorCentre(radio) + RadioGroup1->x());
   }
   SetRadioGroup1ItemIndex(0);
+  //: One letter under each finger button: left hand, then right hand.
   Label11 =
-      new FingerLetters("L  L   L   L  L  R   R  R  R  R     ", std::move(centres), GroupBox1);
+      new FingerLetters(tr("L  L   L   L  L  R   R  R  R  R     "), std::move(centres), GroupBox1);
   Label11->setObjectName("Label11");
   Label11->setGeometry(0, 144, GroupBox1->width(), Label11->sizeHint().height());
 

@@ -151,6 +151,7 @@ T = {
     ("*", "Double click to define font and color"): ("Doppelklick legt Schrift und Farbe fest", "Double-cliquez pour choisir police et couleur"),
     ("*", "Key color..."): ("Tastenfarbe...", "Couleur..."),
     ("*", "Define the key color"): ("Farbe der Taste festlegen", "Choisir la couleur de la touche"),
+    ("*", "L  L   L   L  L  R   R  R  R  R     "): ("L  L   L   L  L  R   R  R  R  R     ", "G  G   G   G  G  D   D  D  D  D     "),
     ("*", "Which finger to type"): ("Welcher Finger tippt", "Doigt qui frappe"),
     ("*", "Define key"): ("Festlegen", "Définir"),
     ("*", "Must use this key to make definition take effect"): ("Erst diese Schaltfläche macht die Festlegung wirksam", "Ce bouton rend la définition effective"),
