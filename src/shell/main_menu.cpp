@@ -1,6 +1,7 @@
 #include "shell/main_menu.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include "platform/colors.h"
@@ -71,6 +72,14 @@ void TButtonMenu::Run(const std::function<void()>& action) {
 void TButtonMenu::reject() {
   close();
 }  // Esc: Button7 is the cancel button
+
+void TButtonMenu::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::HelpContents)) {
+    Button8->click();
+  } else {
+    QDialog::keyPressEvent(event);
+  }
+}
 
 void TButtonMenu::closeEvent(QCloseEvent* event) {
   if (!closing_) {

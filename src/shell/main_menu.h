@@ -27,6 +27,7 @@ class TButtonMenu : public QDialog {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;  // F1: Help
   void reject() override;
 
  private:

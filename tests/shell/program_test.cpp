@@ -109,6 +109,8 @@ TEST_F(ProgramTest, HelpFallsBackToTheRtfDocument) {
   t.shell.existing = {"qzhelp.chm"};
   Control<QPushButton>(*program.ButtonMenu, "Button8")->click();
   EXPECT_EQ(t.shell.opened, std::vector<std::string>{"qzhelp.chm"});
+  QTest::keyClick(Control<QPushButton>(*program.ButtonMenu, "Button2"), Qt::Key_F1);
+  EXPECT_EQ(t.shell.opened, (std::vector<std::string>{"qzhelp.chm", "qzhelp.chm"}));
 }
 
 TEST_F(ProgramTest, HelpNoApplicationShowsIsShownInTheProgramsOwnWindow) {
