@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "platform/codepage.h"
 #include "platform/files.h"
 
 int AcceptancePercent(int group) {
@@ -12,7 +13,8 @@ int AcceptancePercent(int group) {
   return 10;
 }
 
-GameText ParseGameText(const std::string& bytes) {
+GameText ParseGameText(std::string bytes) {
+  bytes.resize(Utf8AsCodePage(bytes.data(), bytes.size()));
   GameText text;
   int group = 1;
   bool previousEmpty = true;

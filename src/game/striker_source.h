@@ -32,9 +32,9 @@ struct GameText {
   std::array<std::vector<std::string>, kMaxGroups + 1> groups;
   int groupCount = 1;
 };
-// Lines end at CR LF, LF or CR. Words longer than 50 letters are left out; the words of
-// groups after the 60th go into group 60.
-GameText ParseGameText(const std::string& bytes);
+// Lines end at CR LF, LF or CR; a text saved as UTF-8 is taken as the code page's characters.
+// Words longer than 50 letters are left out; the words of groups after the 60th go into group 60.
+GameText ParseGameText(std::string bytes);
 // The words of every group, the first group's first.
 std::vector<std::string> WordsOf(const GameText& text);
 

@@ -12,6 +12,11 @@ QString BytesToQString(const std::string& bytes);
 std::optional<unsigned char> CharToByte(QChar ch);
 // Converts text; false (and partial output) when some character has no byte.
 bool QStringToBytes(const QString& text, std::string& bytes);
+// A text file saved as UTF-8, as editors save by default, rewritten in place as the code page's
+// bytes: one with a byte-order mark (which goes), or one that is valid UTF-8 and holds a
+// character beyond ASCII. A character the code page lacks, or a byte no UTF-8 after a mark,
+// becomes '?'. Any other text is the code page's own and stays as it is. Returns the new size.
+size_t Utf8AsCodePage(char* text, size_t size);
 // Text that came from bytes of the code page (a control's text, a stored name), back as those
 // bytes (up to a character without one).
 std::string BytesOf(const QString& text);

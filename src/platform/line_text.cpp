@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/codepage.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/translation.h"
@@ -19,7 +20,7 @@ LineText LineText::FromBuffer(std::unique_ptr<char[]> buffer, size_t size) {
     const void* found = from < to ? std::memchr(data + from, c, to - from) : nullptr;
     return found ? static_cast<size_t>(static_cast<const char*>(found) - data) : to;
   };
-  const size_t end = find('\0', 0, size);
+  const size_t end = Utf8AsCodePage(data, find('\0', 0, size));
   // Counted before the index is made, so that a hostile text costs nothing.
   auto breaks = static_cast<size_t>(std::count(data, data + end, '\n'));
   // Most texts have no CR at all: then each line is found by one search for LF.

@@ -1,7 +1,8 @@
 #pragma once
 // Plain text files read as lines of single-byte characters. A line ends at CR LF, CR or LF;
 // every line, an empty one too, is an entry, but a break at the very end adds none; a NUL
-// byte ends the text. The lines are kept in one buffer with 4-byte start offsets, so a text
+// byte ends the text; a text saved as UTF-8 is taken as the code page's characters
+// (Utf8AsCodePage). The lines are kept in one buffer with 4-byte start offsets, so a text
 // costs little more than its bytes and any line is reached in constant time; copies share
 // both. A text of more line breaks than a quarter of its bytes (and more than kFreeLines)
 // would cost more than twice its size: it is refused as "File too large".
