@@ -357,6 +357,10 @@
         <source> line left.</source>
         <translation> Zeile übrig.</translation>
     </message>
+    <message>
+        <source>The keyboard layout has no keys to practise. Please check the Options.</source>
+        <translation>Die Tastaturbelegung hat keine Tasten zum Üben. Bitte prüfen Sie die Optionen.</translation>
+    </message>
 </context>
 <context>
     <name>Shell</name>

@@ -357,6 +357,10 @@
         <source> line left.</source>
         <translation> ligne restante.</translation>
     </message>
+    <message>
+        <source>The keyboard layout has no keys to practise. Please check the Options.</source>
+        <translation>La disposition du clavier n’a aucune touche à pratiquer. Veuillez vérifier les options.</translation>
+    </message>
 </context>
 <context>
     <name>Shell</name>

@@ -16,6 +16,7 @@ constexpr size_t kLongestLine = 64;
 constexpr size_t kFewestColumns = 16;
 // Fewer words than this holding the focus, and drill groups make up the line.
 constexpr size_t kFewestFocusWords = 6;
+constexpr size_t kHomeStandIns = 4;
 constexpr int kRecentLines = 3;
 constexpr int kPairEvery = 3;
 constexpr size_t kPairsTried = 8;
@@ -30,6 +31,8 @@ AdaptiveDrill::AdaptiveDrill(AdaptiveMaterial material, MasteryGoals goals, uint
   // The letters come before the other characters, each in the language's order.
   std::stable_partition(material_.order.begin() + material_.homeKeys, material_.order.end(),
                         IsLowerLetter);
+  // A layout with no letter on its home row starts on the commonest letters instead.
+  if (added_ == 0) added_ = std::min(material_.order.size(), kHomeStandIns);
   for (size_t i = 0; i < added_; ++i) Include(material_.order[i]);
 }
 
@@ -133,6 +136,7 @@ void AdaptiveDrill::FitLinesTo(size_t columns) {
 }
 
 std::string AdaptiveDrill::NextLine() {
+  if (included_.empty()) return {};
   ++lines_;
   ChooseFocus();
   ++focusLines_;

@@ -60,6 +60,7 @@ class AdaptiveDrill {
 
   // Lines from now on are shorter than columns characters: the sample's row at its font.
   void FitLinesTo(size_t columns);
+  // Empty only when no key is in hand: the layout holds none of the material's characters.
   std::string NextLine();
 
   const std::string& Included() const { return included_; }

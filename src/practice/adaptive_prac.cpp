@@ -4,12 +4,15 @@
 #include <algorithm>
 
 #include "platform/codepage.h"
+#include "platform/errors.h"
 #include "platform/translation.h"
 #include "practice/line_box.h"
 #include "practice/paragraph_drill.h"
 
 namespace {
 constexpr const char* kOneLineLeft = QT_TRANSLATE_NOOP("Practice", " line left.");
+constexpr const char* kNoKeysToDrill = QT_TRANSLATE_NOOP(
+    "Practice", "The keyboard layout has no keys to practise. Please check the Options.");
 }  // namespace
 
 TFmAdaptivePrac::TFmAdaptivePrac(WindowContext& context, KeyGuides& guides,
@@ -76,7 +79,9 @@ void TFmAdaptivePrac::NextLine() {
 void TFmAdaptivePrac::ShowNextDrillLine() {
   ClearTyping();
   drill_->FitLinesTo(static_cast<size_t>(std::max(SampleColumns(), 0)));
-  engine_.SetUpLine(drill_->NextLine());
+  const std::string line = drill_->NextLine();
+  if (line.empty()) throw AppError(Translated("Practice", kNoKeysToDrill));
+  engine_.SetUpLine(line);
   ShowFocus();
 }
 

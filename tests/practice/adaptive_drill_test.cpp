@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <set>
 #include <sstream>
 
@@ -17,9 +18,11 @@
 namespace {
 const std::string kData = std::string(QZ_SOURCE_DIR) + "/data/";
 
-AdaptiveMaterial MaterialOf(const std::string& layoutFile, const std::string& language) {
+AdaptiveMaterial MaterialOf(const std::string& layoutFile, const std::string& language,
+                            const std::function<void(LayoutRec&)>& change = {}) {
   LayoutRec layout;
   ReadLayoutFile(kData + layoutFile, layout);
+  if (change) change(layout);
   const LineText text = LineText::FromBytes(ReadWholeFile(kData + "qz" + language + ".txt"));
   std::vector<std::string> sentences;
   for (int i = 0; i < text.size(); ++i) sentences.emplace_back(text[i]);
@@ -129,6 +132,23 @@ TEST(AdaptiveDrill, KeysComeInTheLanguagesOrderOnceAllAreMasteredAndStay) {
   // Typing badly again takes nothing away.
   for (int i = 0; i < 10; ++i) drill.AddLine(Typed(drill.Included(), 30, 60));
   EXPECT_EQ(drill.Included(), material.order.substr(0, 9));
+}
+
+TEST(AdaptiveDrill, ALayoutWithoutHomeRowLettersStartsOnTheCommonestAndOneWithoutKeysOnNothing) {
+  AdaptiveDrill noHomeRow(MaterialOf("us.key", "",
+                                     [](LayoutRec& layout) {
+                                       for (int n = 1; n < layout.KeyCount; ++n) {
+                                         if (layout.KeyAt(n).Line == 3) layout.KeyAt(n).Line = 2;
+                                       }
+                                     }),
+                          MasteryGoals{}, 1);
+  EXPECT_EQ(noHomeRow.Included().size(), 4u);
+  const std::string line = noHomeRow.NextLine();
+  EXPECT_FALSE(line.empty());
+  EXPECT_EQ(line.find('\0'), std::string::npos);
+  AdaptiveDrill noKeys(MaterialOf("us.key", "", [](LayoutRec& layout) { layout.KeyCount = 0; }),
+                       MasteryGoals{}, 1);
+  EXPECT_EQ(noKeys.NextLine(), "");
 }
 
 TEST(AdaptiveDrill, LettersComeOnceNoKeyIsFarOffOtherCharactersOnceAllAreMastered) {
