@@ -18,6 +18,7 @@
 #include <optional>
 
 #include "platform/codepage.h"
+#include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/form_controls.h"
 #include "platform/guard.h"
@@ -353,6 +354,15 @@ void TFmOption::LoadUserSettings(bool atStartup) {
   ShowGoals();
   UsersComboBox->setCurrentIndex(-1);
   UsersComboBox->setEditText(QString());
+}
+
+MasteryGoals TFmOption::GoalsOf(const std::string& learner) const {
+  if (EqualsIgnoreCase(learner, CurrentUser)) return goals_;
+  try {
+    return ReadLearnerSettings(learners_.Snapshot(), learner).Goals;
+  } catch (const AppError&) {
+    return {};  // told when the learner's own settings were read
+  }
 }
 
 void TFmOption::SaveUserSettings() {

@@ -113,6 +113,8 @@ class TFmOption : public QDialog {
   const std::string& PracticeFontName() const { return FontName; }
   Color KeyBlinkingColor() const { return BlinkingColor; }
   MasteryGoals Goals() const { return goals_; }
+  // Another learner's goals as his section holds them (the defaults where it cannot be read).
+  MasteryGoals GoalsOf(const std::string& learner) const;
   const std::string& Password() const { return DesignerPassword; }
   const std::vector<std::string>& RegisteredLayoutFiles() const { return LayoutFileNames; }
   // The learner's total practice time as read at start-up, in ms.

@@ -125,7 +125,7 @@ void TutorProgram::WireMenu() {
     if (!FmProgress) {
       FmProgress = MakeProgress(
           context, *Stats, Layout, [this] { return CurrentLearner(); },
-          [this] { return FmOption->Goals(); },
+          [this](const std::string& learner) { return FmOption->GoalsOf(learner); },
           [this](const std::string& keys) {
             Guarded(context.dialogs, [&] {
               FmProgress->reject();

@@ -21,7 +21,7 @@ class ProgressWindow : public QDialog {
 };
 
 using LearnerSource = std::function<std::string()>;
-using GoalsSource = std::function<MasteryGoals()>;  // the current learner's
+using GoalsSource = std::function<MasteryGoals(const std::string& learner)>;
 // Practises the keys handed over, the furthest from the goals first.
 using PractiseKeys = std::function<void(const std::string& keys)>;
 // Makes the window; throws AppError, naming what is missing, when it cannot.

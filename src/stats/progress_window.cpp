@@ -436,17 +436,24 @@ void TFmProgress::ShowResults(const std::string& learner, int kind) {
 
 void TFmProgress::ShowKeys(const std::string& learner) {
   const KeyMastery mastery = MasteryOf(stats_.AttemptLines(learner));
-  const MasteryGoals goals = goals_();
+  const MasteryGoals goals = goals_(learner);
   DrawKeys(mastery, goals);
   ShowMastery(mastery, goals);
+  // The learner practises as himself: another's keys are shown, not practised.
+  BtnPractiseKeys->setEnabled(!weakKeys_.empty() && EqualsIgnoreCase(learner, currentLearner_()));
 
   std::vector<KeyFigures> figures = stats_.Keys(learner);
-  // The worst first: the higher share wrong, then the more often wrong.
+  // The worst first: the higher share wrong, then the more often wrong. A key typed too few
+  // times to judge comes after the others: one slip in two is no weak key.
   std::erase_if(figures, [](const KeyFigures& figure) { return figure.wrong <= 0; });
   const auto share = [](const KeyFigures& figure) {
     return static_cast<double>(figure.wrong) / static_cast<double>(figure.expected);
   };
+  const auto tooFew = [](const KeyFigures& figure) {
+    return static_cast<double>(figure.expected) < kJudgedAttempts;
+  };
   std::sort(figures.begin(), figures.end(), [&](const KeyFigures& a, const KeyFigures& b) {
+    if (tooFew(a) != tooFew(b)) return tooFew(b);
     if (share(a) != share(b)) return share(a) > share(b);
     return a.wrong > b.wrong;
   });
@@ -581,5 +588,4 @@ void TFmProgress::ShowMastery(const KeyMastery& mastery, const MasteryGoals& goa
           ? QCoreApplication::translate("TFmProgress", "No key is judged short of the goals yet.")
           : QCoreApplication::translate("TFmProgress", "Furthest from the goals: %1")
                 .arg(names.join("  ")));
-  BtnPractiseKeys->setEnabled(!weakKeys_.empty());
 }

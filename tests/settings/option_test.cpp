@@ -355,6 +355,10 @@ TEST_F(OptionTest, GoalsAreTakenFromTheSpinBoxesByOkOnly) {
   EXPECT_EQ(w.Goals(), (MasteryGoals{5, 200}));
   EXPECT_TRUE(
       Section("Anna").ends_with("=65280\r\nGoalErrorPercent=5\r\nGoalKeysPerMinute=200\r\n"));
+  // Another learner's goals are his section's.
+  t.dir.Write("qzc.ini", t.dir.Read("qzc.ini") + "[Bert]\r\nGoalErrorPercent=1\r\n");
+  EXPECT_EQ(w.GoalsOf("anna"), (MasteryGoals{5, 200}));
+  EXPECT_EQ(w.GoalsOf("Bert"), (MasteryGoals{1, 150}));
 }
 
 TEST_F(OptionTest, AnUnwritableLearnerFileKeepsTheWindowOpen) {

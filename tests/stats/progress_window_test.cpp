@@ -46,7 +46,9 @@ struct ProgressWindowTest : ::testing::Test {
   LayoutRec layout = GridLayout(30);
   std::vector<std::string> practised;
   PractiseKeys practise = [this](const std::string& keys) { practised.push_back(keys); };
-  GoalsSource goals = [] { return MasteryGoals{3, 150}; };
+  GoalsSource goals = [](const std::string& who) {
+    return who == "Bert" ? MasteryGoals{3, 50} : MasteryGoals{3, 150};
+  };
   TFmProgress window{t.context, stats, layout, [] { return std::string("Anna"); }, goals, practise};
 
   void Pick(QComboBox* box, const char* text) { box->setCurrentIndex(box->findText(text)); }
@@ -159,22 +161,23 @@ TEST_F(ProgressWindowTest, ChartShowsEachDayAndTheTableTheNewestFirst) {
 }
 
 TEST_F(ProgressWindowTest, TheWorstKeysAreListedByHowOftenTheyWentWrong) {
-  for (int i = 0; i < 10; ++i) {
-    stats.KeyTyped('a', i < 3);
-    stats.KeyTyped('B', i < 1);
+  for (int i = 0; i < 20; ++i) {
+    stats.KeyTyped('a', i < 6);
+    stats.KeyTyped('B', i < 2);
     stats.KeyTyped('c', false);
   }
   stats.KeyTyped('b', false);
   stats.KeyTyped(' ', true);
   window.Open();  // writes what was typed first
 
+  // A key typed too few times to judge comes last, whatever its share.
   ASSERT_EQ(Control<QListWidget>(window, "WorstKeysList")->count(), 3);
   EXPECT_EQ(Control<QListWidget>(window, "WorstKeysList")->item(0)->text(),
-            "space   1 of 1 wrong (100%)");
+            "a   6 of 20 wrong (30%)");
   EXPECT_EQ(Control<QListWidget>(window, "WorstKeysList")->item(1)->text(),
-            "a   3 of 10 wrong (30%)");
+            "B   2 of 20 wrong (10%)");
   EXPECT_EQ(Control<QListWidget>(window, "WorstKeysList")->item(2)->text(),
-            "B   1 of 10 wrong (10%)");
+            "space   1 of 1 wrong (100%)");
 }
 
 TEST_F(ProgressWindowTest, KeysShowTheirRecentFirstAttemptsAndTheWeakestArePractised) {
@@ -204,6 +207,14 @@ TEST_F(ProgressWindowTest, KeysShowTheirRecentFirstAttemptsAndTheWeakestArePract
   EXPECT_EQ(Text("WeakKeysLabel"), "Furthest from the goals: e  c  b");
   Control<QPushButton>(window, "BtnPractiseKeys")->click();
   EXPECT_EQ(practised, std::vector<std::string>{"ecb"});
+
+  // Another learner is judged by his own goals (c is fast enough for Bert), and not practised.
+  learner = "Bert";
+  stats.TypingFinished(line);
+  window.Open();
+  Pick(Control<QComboBox>(window, "LearnerComboBox"), "Bert");
+  EXPECT_EQ(Text("MasteredLabel"), "Mastered letters: 2 of 26");
+  EXPECT_FALSE(Control<QPushButton>(window, "BtnPractiseKeys")->isEnabled());
 }
 
 TEST_F(ProgressWindowTest, AnUnusableFileIsNamedInTheWindow) {
