@@ -117,7 +117,7 @@ void TutorProgram::WireMenu() {
     context.showModal(*FmTextPrac);
   };
   menu.actions.game = [this] {
-    gameFrame->show();
+    gameFrame->showNormal();  // a minimised game window comes back for the new game
     gameFrame->StartGame();
   };
   menu.actions.options = [this] { context.showModal(*FmOption); };
@@ -139,6 +139,8 @@ void TutorProgram::WireMenu() {
   };
   menu.actions.help = [this] { ShowHelp(); };
   menu.actions.closing = [this] {
+    // A game left running is abandoned, not played on unseen behind the report and recorded.
+    Guarded(context.dialogs, [&] { gameFrame->StopGame(); });
     context.dialogs.Inform(PracticeTimeReport(RunPracticeTime(), FmOption->GetTotalTime()));
   };
   AboutBox->openDocument = [this](const std::string& address) {
