@@ -214,6 +214,12 @@ TFmProgress::TFmProgress(WindowContext& context, StatsDatabase& stats, const Lay
   WeakKeysLabel = new QLabel(this);
   WeakKeysLabel->setObjectName("WeakKeysLabel");
   WeakKeysLabel->setWordWrap(true);
+  // Tab stops, so that the keyboard reaches them and the scroll area brings them into view on a
+  // small screen, and a screen reader reads them.
+  for (QLabel* label : {KeysLegend, MasteredLabel, ConfusionsLabel, WeakKeysLabel}) {
+    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    label->setFocusPolicy(Qt::StrongFocus);
+  }
   BtnPractiseKeys =
       new QPushButton(QCoreApplication::translate("TFmProgress", "Practise these &keys"), this);
   BtnPractiseKeys->setObjectName("BtnPractiseKeys");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractAxis>
+#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 #include <filesystem>
@@ -101,6 +103,14 @@ TEST_F(ProgressWindowTest, WithoutResultsItSaysSoInWords) {
   EXPECT_EQ(Text("MasteredLabel"), "Mastered letters: 0 of 26");
   EXPECT_FALSE(Control<QPushButton>(window, "BtnPractiseKeys")->isEnabled());
   EXPECT_FALSE(std::filesystem::exists(t.dir.File(kStatsFileName)));
+  // On a small screen Tab reaches the figures below the list, and they scroll into view.
+  window.resize(500, 300);
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  Control<QListWidget>(window, "WorstKeysList")->setFocus();
+  QTest::keyClick(Control<QListWidget>(window, "WorstKeysList"), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), "MasteredLabel");
+  EXPECT_GT(window.findChild<QScrollArea*>()->verticalScrollBar()->value(), 0);
 
   stats.GameFinished({3, 1, 1, 10, 60000, 50, 1, 2});
   window.Open();
