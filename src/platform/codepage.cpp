@@ -69,6 +69,12 @@ size_t Utf8AsCodePage(char* text, size_t size) {
   return write;
 }
 
+QString FileNameText(const std::string& name) {
+  return IsUtf8BeyondAscii(reinterpret_cast<const unsigned char*>(name.data()), name.size())
+             ? QString::fromUtf8(name)
+             : BytesToQString(name);
+}
+
 QChar ByteToChar(unsigned char byte) {
   if (byte >= 0x80 && byte <= 0x9F && kHigh[byte - 0x80] != 0) {
     return QChar(kHigh[byte - 0x80]);

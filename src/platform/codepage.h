@@ -17,6 +17,9 @@ bool QStringToBytes(const QString& text, std::string& bytes);
 // character beyond ASCII. A character the code page lacks, or a byte no UTF-8 after a mark,
 // becomes '?'. Any other text is the code page's own and stays as it is. Returns the new size.
 size_t Utf8AsCodePage(char* text, size_t size);
+// A file's name as the learner reads it: a name valid as UTF-8 (as file systems name files) in
+// UTF-8, any other in the code page.
+QString FileNameText(const std::string& name);
 // Text that came from bytes of the code page (a control's text, a stored name), back as those
 // bytes (up to a character without one).
 std::string BytesOf(const QString& text);

@@ -40,9 +40,28 @@ std::vector<std::string> Items(const QComboBox& box) {
   return items;
 }
 
+// File names are shown as the learner reads them and kept byte for byte in the items' data:
+// the settings name the files as the folder does.
+constexpr const char* kFileProperty = "file";
+
+QByteArray FileData(const std::string& name) {
+  return QByteArray::fromStdString(name);
+}
+
+std::string FileNameIn(const QVariant& data) {
+  return data.toByteArray().toStdString();
+}
+
 int IndexIgnoringCase(const QComboBox& box, const std::string& text) {
   for (int i = 0; i < box.count(); ++i) {
     if (EqualsIgnoreCase(BytesOf(box.itemText(i)), text)) return i;
+  }
+  return -1;
+}
+
+int FileIndexIgnoringCase(const QComboBox& box, const std::string& file) {
+  for (int i = 0; i < box.count(); ++i) {
+    if (EqualsIgnoreCase(FileNameIn(box.itemData(i)), file)) return i;
   }
   return -1;
 }
@@ -53,7 +72,10 @@ bool SortsBefore(const std::string& a, const std::string& b) {
 
 void FillList(QListWidget& list, const std::vector<std::string>& names) {
   list.clear();
-  for (const std::string& name : names) list.addItem(BytesToQString(name));
+  for (const std::string& name : names) {
+    auto* item = new QListWidgetItem(FileNameText(name), &list);
+    item->setData(Qt::UserRole, FileData(name));
+  }
 }
 
 // A closed drop-down list takes Ctrl+Tab as a character to search its items for; it is left
@@ -270,7 +292,7 @@ void TFmOption::FormCreate() {
   FillList(*FileListBox1, texts);
   for (QComboBox* box : {CourseComboBox, SentenceComboBox, GameComboBox}) {
     box->clear();
-    for (const std::string& name : texts) box->addItem(BytesToQString(name));
+    for (const std::string& name : texts) box->addItem(FileNameText(name), FileData(name));
     box->setCurrentIndex(-1);
   }
   ReadLayoutFileList();
@@ -333,16 +355,15 @@ void TFmOption::LoadUserSettings(bool atStartup) {
   targets_.SetProgress(read.Progress);
   if (atStartup) TimeTotalBase = read.TimeTotal;
   EnableGameCheckbox->setChecked(read.EnableGame);
-  CourseComboBox->setCurrentIndex(IndexIgnoringCase(*CourseComboBox, read.CourseText));
-  SentenceComboBox->setCurrentIndex(IndexIgnoringCase(*SentenceComboBox, read.PracticeText));
-  GameComboBox->setCurrentIndex(IndexIgnoringCase(*GameComboBox, read.GameText));
+  CourseComboBox->setCurrentIndex(FileIndexIgnoringCase(*CourseComboBox, read.CourseText));
+  SentenceComboBox->setCurrentIndex(FileIndexIgnoringCase(*SentenceComboBox, read.PracticeText));
+  GameComboBox->setCurrentIndex(FileIndexIgnoringCase(*GameComboBox, read.GameText));
   // An index that addresses no registered layout takes the first one there is.
   const int layout = read.CurrentLayout >= 0 && read.CurrentLayout < ComboBox1->count()
                          ? read.CurrentLayout
                          : (ComboBox1->count() > 0 ? 0 : -1);
   ComboBox1->setCurrentIndex(layout);
-  LbLayoutFileName->setText(
-      layout >= 0 ? BytesToQString(LayoutFileNames[static_cast<size_t>(layout)]) : QString());
+  ShowLayoutFile(layout >= 0 ? LayoutFileNames[static_cast<size_t>(layout)] : std::string());
   // A new learner practises the course and texts of his layout's language where they exist.
   if (layout >= 0 && stored.ReadSection(CurrentUser).empty())
     ChooseLayoutContent(LayoutFileNames[static_cast<size_t>(layout)], false);
@@ -368,9 +389,9 @@ MasteryGoals TFmOption::GoalsOf(const std::string& learner) const {
 void TFmOption::SaveUserSettings() {
   LearnerSettings settings;
   settings.Progress = targets_.GetProgress();
-  settings.CourseText = BytesOf(CourseComboBox->currentText());
-  settings.PracticeText = BytesOf(SentenceComboBox->currentText());
-  settings.GameText = BytesOf(GameComboBox->currentText());
+  settings.CourseText = FileNameIn(CourseComboBox->currentData());
+  settings.PracticeText = FileNameIn(SentenceComboBox->currentData());
+  settings.GameText = FileNameIn(GameComboBox->currentData());
   settings.FontName = FontName;
   settings.CurrentLayout = ComboBox1->currentIndex();
   settings.EnableGame = EnableGameCheckbox->isChecked();
@@ -429,8 +450,13 @@ void TFmOption::ApplyLayout() {
   targets_.StartGuides();
 }
 
+void TFmOption::ShowLayoutFile(const std::string& file) {
+  LbLayoutFileName->setText(FileNameText(file));
+  LbLayoutFileName->setProperty(kFileProperty, FileData(file));
+}
+
 void TFmOption::LoadLayoutFile() {
-  const std::string name = BytesOf(LbLayoutFileName->text());
+  const std::string name = FileNameIn(LbLayoutFileName->property(kFileProperty));
   if (name.empty()) return;  // no layout registered at that place: the guides keep theirs
   targets_.ReadLayoutFile(ResolvePath(context_.workDir, name));
   targets_.ApplyFingerLayout();
@@ -461,7 +487,7 @@ bool TFmOption::TextFileExists(const std::string& name) const {
 void TFmOption::LoadPracticeTexts() {
   // Each file on its own: one that cannot be read does not keep the others from their windows.
   Guarded(context_.dialogs, [this] {
-    const std::string course = BytesOf(CourseComboBox->currentText());
+    const std::string course = FileNameIn(CourseComboBox->currentData());
     if (TextFileExists(course)) {
       targets_.LoadCourseText(course);
     } else {
@@ -470,7 +496,7 @@ void TFmOption::LoadPracticeTexts() {
     }
   });
   Guarded(context_.dialogs, [this] {
-    const std::string text = BytesOf(SentenceComboBox->currentText());
+    const std::string text = FileNameIn(SentenceComboBox->currentData());
     if (TextFileExists(text)) {
       targets_.LoadSentenceText(text);
     } else {
@@ -479,7 +505,7 @@ void TFmOption::LoadPracticeTexts() {
     }
   });
   Guarded(context_.dialogs, [this] {
-    const std::string game = BytesOf(GameComboBox->currentText());
+    const std::string game = FileNameIn(GameComboBox->currentData());
     if (TextFileExists(game)) targets_.SetGameText(game);
   });
 }
@@ -518,9 +544,9 @@ void TFmOption::AddUser() {
   LearnerSettings settings;
   settings.Progress = kProgress.defaultValue;
   settings.TimeTotal = kTimeTotal.defaultValue;
-  settings.CourseText = BytesOf(CourseComboBox->currentText());
-  settings.PracticeText = BytesOf(SentenceComboBox->currentText());
-  settings.GameText = BytesOf(GameComboBox->currentText());
+  settings.CourseText = FileNameIn(CourseComboBox->currentData());
+  settings.PracticeText = FileNameIn(SentenceComboBox->currentData());
+  settings.GameText = FileNameIn(GameComboBox->currentData());
   settings.FontName = FontName;
   settings.CurrentLayout = ComboBox1->currentIndex();
   settings.EnableGame = EnableGameCheckbox->isChecked();
@@ -605,7 +631,7 @@ void TFmOption::keyPressEvent(QKeyEvent* event) {
 void TFmOption::ComboBox1Change() {
   const int index = ComboBox1->currentIndex();
   if (index >= 0 && index < static_cast<int>(LayoutFileNames.size())) {
-    LbLayoutFileName->setText(BytesToQString(LayoutFileNames[static_cast<size_t>(index)]));
+    ShowLayoutFile(LayoutFileNames[static_cast<size_t>(index)]);
     ChooseLayoutContent(LayoutFileNames[static_cast<size_t>(index)], true);
   }
 }
@@ -614,9 +640,9 @@ void TFmOption::ChooseLayoutContent(const std::string& layoutFile, bool ask) {
   const std::optional<LayoutContent> content = ContentOfLayout(layoutFile);
   if (!content) return;
   const std::array<std::pair<QComboBox*, int>, 3> choices{
-      std::pair{CourseComboBox, IndexIgnoringCase(*CourseComboBox, content->course)},
-      std::pair{SentenceComboBox, IndexIgnoringCase(*SentenceComboBox, content->practiceText)},
-      std::pair{GameComboBox, IndexIgnoringCase(*GameComboBox, content->gameText)}};
+      std::pair{CourseComboBox, FileIndexIgnoringCase(*CourseComboBox, content->course)},
+      std::pair{SentenceComboBox, FileIndexIgnoringCase(*SentenceComboBox, content->practiceText)},
+      std::pair{GameComboBox, FileIndexIgnoringCase(*GameComboBox, content->gameText)}};
   bool chosenAlready = true;
   for (const auto& [box, index] : choices) {
     if (index < 0) return;  // not all of them are in the working folder
@@ -643,7 +669,7 @@ void TFmOption::BnRegisterClick() {
   const QList<QListWidgetItem*> selected = FileListBox2->selectedItems();
   if (name.empty() || selected.isEmpty()) return;
   // A file name cannot be trimmed like the display name: it would name another file.
-  const std::string file = BytesOf(selected.front()->text());
+  const std::string file = FileNameIn(selected.front()->data(Qt::UserRole));
   if (file.find_first_of("\r\n") != file.npos || TrimIniSpace(file) != file) {
     context_.dialogs.Inform(Translated("Options", kNameNotStorable));
     return;

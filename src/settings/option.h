@@ -197,6 +197,8 @@ class TFmOption : public QDialog {
   void ShowExampleFont();
   void ShowColor();
   void ShowGoals();
+  // The registered file of the layout chosen, in LbLayoutFileName.
+  void ShowLayoutFile(const std::string& file);
   bool TextFileExists(const std::string& name) const;
   // Chooses the course and texts of the layout's language where the working folder holds all
   // three; when ask is set, only if the learner says Yes.
