@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 #include "platform/codepage.h"
 #include "platform/colors.h"
@@ -27,14 +28,30 @@ QPixmap ProgramIcon() {
   return icon;
 }
 
-class ClickableLabel : public QLabel {
+// A link that the keyboard follows too: Tab stops on it, Enter or Space follows it.
+class LinkLabel : public QLabel {
  public:
-  using QLabel::QLabel;
+  explicit LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setFocusPolicy(Qt::TabFocus);  // a click leaves the focus where Enter means OK
+    setStyleSheet(
+        "QLabel { color: blue; text-decoration: underline;"
+        " border: 1px dotted transparent; padding: 0 1px; }"
+        "QLabel:focus { border-color: blue; }");
+    setCursor(Qt::PointingHandCursor);
+  }
   std::function<void()> onClick;
 
  protected:
   void mouseReleaseEvent(QMouseEvent*) override {
     if (onClick) onClick();
+  }
+  void keyPressEvent(QKeyEvent* event) override {
+    const int key = event->key();
+    if (onClick && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+      onClick();
+    } else {
+      QLabel::keyPressEvent(event);
+    }
   }
 };
 }  // namespace
@@ -66,16 +83,6 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   auto* version = new QLabel(tr("Version 3.2  Beta\nA tutor for touch typing"), upper);
   version->setObjectName("Version");
   version->setGeometry(64, 56, 210, 40);
-  auto* web = new ClickableLabel(*kProjectAddress ? QString(kProjectAddress) : tr("Help"), upper);
-  WebLabel = web;
-  WebLabel->setObjectName("WebLabel");
-  WebLabel->setStyleSheet("color: blue; text-decoration: underline;");
-  WebLabel->setCursor(Qt::PointingHandCursor);
-  WebLabel->setGeometry(8, 120, 267, 20);
-  web->onClick = [this] {
-    if (openDocument) openDocument(kProjectAddress);
-  };
-
   auto* lower = new QFrame(this);
   lower->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   lower->setGeometry(8, 176, 283, 40);
@@ -97,6 +104,15 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     accept();
     closingByOk_ = false;
   });
+
+  // Made last: the panel opens on the learner picker, and Tab reaches the link after OK.
+  auto* web = new LinkLabel(*kProjectAddress ? QString(kProjectAddress) : tr("Help"), upper);
+  WebLabel = web;
+  WebLabel->setObjectName("WebLabel");
+  WebLabel->setGeometry(8, 120, std::min(267, WebLabel->sizeHint().width()), 20);
+  web->onClick = [this] {
+    if (openDocument) openDocument(kProjectAddress);
+  };
 }
 
 void TAboutBox::keyPressEvent(QKeyEvent* event) {
