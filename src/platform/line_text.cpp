@@ -28,7 +28,7 @@ LineText LineText::FromBuffer(std::unique_ptr<char[]> buffer, size_t size) {
   for (size_t cr = find('\r', 0, end); cr < end; cr = find('\r', cr + 1, end)) {
     if (cr + 1 == end || data[cr + 1] != '\n') ++breaks;
   }
-  if (breaks > kFreeLines && breaks > end / 4) throw AppError(Translated("Errors", kFileTooLarge));
+  if (breaks > kFreeLines && breaks > end / 2) throw AppError(Translated("Errors", kFileTooLarge));
 
   auto lines = std::make_shared<Lines>();
   lines->starts.reserve(breaks + 2);

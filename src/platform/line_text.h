@@ -4,8 +4,9 @@
 // byte ends the text; a text saved as UTF-8 is taken as the code page's characters
 // (Utf8AsCodePage). The lines are kept in one buffer with 4-byte start offsets, so a text
 // costs little more than its bytes and any line is reached in constant time; copies share
-// both. A text of more line breaks than a quarter of its bytes (and more than kFreeLines)
-// would cost more than twice its size: it is refused as "File too large".
+// both. A text of more line breaks than half its bytes (and more than kFreeLines) would
+// cost more than three times its size: it is refused as "File too large". A word list with an
+// empty line after each word is not.
 #include <cstddef>
 #include <cstdint>
 #include <memory>

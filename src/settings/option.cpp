@@ -52,6 +52,15 @@ std::string FileNameIn(const QVariant& data) {
   return data.toByteArray().toStdString();
 }
 
+// A file that is there but cannot be read is named in the message ("File too large: a.txt").
+void NamingFile(const std::string& file, const std::function<void()>& load) {
+  try {
+    load();
+  } catch (const AppError& error) {
+    throw AppError(std::string(error.what()) + ": " + file);
+  }
+}
+
 int IndexIgnoringCase(const QComboBox& box, const std::string& text) {
   for (int i = 0; i < box.count(); ++i) {
     if (EqualsIgnoreCase(BytesOf(box.itemText(i)), text)) return i;
@@ -489,7 +498,7 @@ void TFmOption::LoadPracticeTexts() {
   Guarded(context_.dialogs, [this] {
     const std::string course = FileNameIn(CourseComboBox->currentData());
     if (TextFileExists(course)) {
-      targets_.LoadCourseText(course);
+      NamingFile(course, [&] { targets_.LoadCourseText(course); });
     } else {
       context_.dialogs.Warn(Translated("Options", kCourseFileMissing) +
                             Translated("Options", kLookedIn, {context_.workDir}));
@@ -498,7 +507,7 @@ void TFmOption::LoadPracticeTexts() {
   Guarded(context_.dialogs, [this] {
     const std::string text = FileNameIn(SentenceComboBox->currentData());
     if (TextFileExists(text)) {
-      targets_.LoadSentenceText(text);
+      NamingFile(text, [&] { targets_.LoadSentenceText(text); });
     } else {
       context_.dialogs.Warn(Translated("Options", kTextFileMissing) +
                             Translated("Options", kLookedIn, {context_.workDir}));

@@ -54,7 +54,10 @@ struct RecordingTargets final : SettingsTargets {
     calls.push_back("font " + std::to_string(size) + " " + face);
   }
   void LoadCourseText(const std::string& name) override { calls.push_back("course " + name); }
-  void LoadSentenceText(const std::string& name) override { calls.push_back("text " + name); }
+  void LoadSentenceText(const std::string& name) override {
+    calls.push_back("text " + name);
+    if (!textError.empty()) throw AppError(textError);
+  }
   void SetGameText(const std::string& name) override { calls.push_back("game " + name); }
   QDialog& Designer() override { return designer; }
   void LearnerDeleted(const std::string& name) override { calls.push_back("forget " + name); }
@@ -66,6 +69,7 @@ struct RecordingTargets final : SettingsTargets {
   int progress = -1;
   int64_t practiceTime = 0;
   std::string layoutError;
+  std::string textError;
   std::string practising;
   std::vector<std::string> calls;
   QDialog designer;
@@ -252,8 +256,12 @@ TEST_F(OptionTest, ATextFileThatIsNotListedLeavesItsBoxEmpty) {
 TEST_F(OptionTest, MissingTextFilesAreReportedAndPresentOnesHandedOn) {
   TFmOption& w = StartWith(kTwoLayouts, kAnna);
   targets.calls.clear();
+  targets.textError = "File too large";  // there but unreadable: named, the others go on
   w.LoadPracticeTexts();
   EXPECT_EQ(targets.calls, (Names{"course qzcourse.txt", "text qz.txt", "game qzgame.txt"}));
+  EXPECT_EQ(t.dialogs.Texts(), Names{"File too large: qz.txt"});
+  t.dialogs.messages.clear();
+  targets.textError.clear();
   for (const char* name : {"qzcourse.txt", "qz.txt", "qzgame.txt"})
     std::filesystem::remove(t.dir.File(name));
   std::filesystem::create_directory(t.dir.File("qz.txt"));  // a folder is no text file
