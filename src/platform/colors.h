@@ -12,6 +12,7 @@ inline constexpr Color clNavy = 0x800000;
 inline constexpr Color clPurple = 0x800080;
 inline constexpr Color clGreen = 0x008000;
 inline constexpr Color clOlive = 0x008080;
+inline constexpr Color clGray = 0x808080;
 inline constexpr Color clWhite = 0xFFFFFF;
 inline constexpr Color clMenuGreen = 12639424;  // 0xC0DCC0, the pale green of the menu
 inline constexpr Color clSampleBack = 16776176;  // 0xFFFAF0

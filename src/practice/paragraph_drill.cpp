@@ -11,6 +11,11 @@ namespace {
 constexpr size_t kMaxLinesAnswer = 5;
 constexpr const char* kSkipMark = "...";
 
+// A tab drawn as itself is a blank cell, which reads as a space: it shows as "»".
+std::string CellText(char c) {
+  return std::string(1, c == '\t' ? '\xbb' : c);
+}
+
 Font Coloured(Font font, Color color, bool underline = false) {
   font.color = color;
   font.style = underline ? font_style::kUnderline : 0;
@@ -109,7 +114,9 @@ void ParagraphDrill::DrawSampleLines() {
     const int y = SampleRowY(i);
     const std::string_view line = DrillLine(PageFirst + i - 1);
     for (size_t k = 1; k <= line.size(); ++k) {
-      canvas_.TextOut(CellX(static_cast<int>(k)), y, std::string(1, line[k - 1]), font);
+      const char c = line[k - 1];
+      canvas_.TextOut(CellX(static_cast<int>(k)), y, CellText(c),
+                      c == '\t' ? Coloured(TextFont, clGray) : font);
     }
     DrawRowNumber(y, i % 10);
   }
@@ -137,7 +144,7 @@ void ParagraphDrill::DrawTypedRow(int row, size_t count) {
 
 void ParagraphDrill::DrawCell(int row, int column, char ch, bool right) {
   canvas_.SetBrushColor(clWhite);
-  canvas_.TextOut(CellX(column), TypedRowY(row), std::string(1, ch),
+  canvas_.TextOut(CellX(column), TypedRowY(row), CellText(ch),
                   right ? Coloured(TextFont, clNavy) : Coloured(TextFont, clRed, true));
 }
 

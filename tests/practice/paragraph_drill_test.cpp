@@ -232,6 +232,13 @@ TEST_F(ParagraphDrillTest, RightAndWrongCharactersStandInTheirCells) {
   EXPECT_EQ(canvas.At(CellX(2), TypedRowY(1))->color, clRed);
   EXPECT_TRUE(canvas.At(CellX(2), TypedRowY(1))->underlined);
   EXPECT_EQ(view.rulerColor, clLime);
+
+  SetText("a\tb\n");  // a tab shows, in the sample and where it is typed
+  ASSERT_TRUE(Open("1"));
+  EXPECT_EQ(canvas.TextAt(CellX(2), SampleRowY(1)), "\xbb");
+  Type("a\t");
+  EXPECT_EQ(canvas.TextAt(CellX(2), TypedRowY(1)), "\xbb");
+  EXPECT_TRUE(drill.State().RowMarks[1][2]);
 }
 
 TEST_F(ParagraphDrillTest, BackspaceThenTheRightCharacterTurnsAPositionRight) {
