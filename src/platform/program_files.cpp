@@ -1,9 +1,13 @@
 #include "platform/program_files.h"
 
 #include <QtGlobal>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
+#include "platform/errors.h"
+#include "platform/file_replace.h"
+#include "platform/files.h"
 #include "platform/translation.h"
 
 namespace fs = std::filesystem;
@@ -28,8 +32,13 @@ std::string Seed(const fs::path& from, const fs::path& folder) {
     const fs::path to = folder / file->path().filename();
     // Whatever stands there is the learner's, even something other than a file.
     if (!file->is_regular_file(error) || fs::exists(fs::symlink_status(to, error))) continue;
-    fs::copy_file(file->path(), to, error);
-    if (error) return error.message();
+    // Whole or not at all: a file cut short by a full disk would never be copied again.
+    try {
+      if (const int failed = ReplaceFile(to.string(), ReadWholeFile(file->path().string())))
+        return std::strerror(failed);
+    } catch (const AppError& unreadable) {
+      return unreadable.what();
+    }
   }
   // A missing seed folder is no fault of a folder that has its files.
   return !error || error == std::errc::no_such_file_or_directory ? "" : error.message();
@@ -74,6 +83,6 @@ WorkFolder ChooseWorkFolder(const std::string& requested, const std::string& cur
 
 std::string DataHome() {
   const QByteArray xdg = qgetenv("XDG_DATA_HOME");
-  if (!xdg.isEmpty()) return xdg.toStdString();
+  if (xdg.startsWith('/')) return xdg.toStdString();  // a relative one is to be ignored
   return qgetenv("HOME").toStdString() + "/.local/share";
 }

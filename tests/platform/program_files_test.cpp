@@ -1,7 +1,10 @@
 #include "platform/program_files.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <QByteArray>
+#include <csignal>
 #include <filesystem>
 
 #include "support/temp_dir.h"
@@ -48,6 +51,32 @@ TEST(ProgramFiles, TheLearnersFolderIsCreatedAndSeededWithoutOverwriting) {
   EXPECT_EQ(current.Read("other/qz.ini"), "shipped");
   EXPECT_EQ(std::filesystem::status(current.File("other")).permissions(),
             std::filesystem::perms::owner_all);  // a folder made for a learner is theirs alone
+}
+
+TEST(ProgramFiles, AFileThatCannotBeCopiedWholeIsNotLeftCutShort) {
+  TempDir current, seed, home;
+  seed.Write("qz.ini", std::string(64, 'x'));
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  const rlimit small{16, limit.rlim_max};  // a disk that fills after 16 bytes
+  const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &small);
+  const WorkFolder full = ChooseWorkFolder("", current.path(), home.path(), seed.path());
+  setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, signal);
+  EXPECT_NE(full.error, "");
+  EXPECT_FALSE(std::filesystem::exists(home.File("qz-typing-tutor/qz.ini")));
+  EXPECT_EQ(ChooseWorkFolder("", current.path(), home.path(), seed.path()).error, "");
+  EXPECT_EQ(home.Read("qz-typing-tutor/qz.ini"), std::string(64, 'x'));
+}
+
+TEST(ProgramFiles, TheDataHomeIsAnAbsoluteXdgDataHomeOrUnderHome) {
+  const QByteArray xdg = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", "/data/home");
+  EXPECT_EQ(DataHome(), "/data/home");
+  qputenv("XDG_DATA_HOME", "data");
+  EXPECT_EQ(DataHome(), qgetenv("HOME").toStdString() + "/.local/share");
+  qputenv("XDG_DATA_HOME", xdg);
 }
 
 TEST(ProgramFiles, AFolderThatCannotBePreparedIsNamed) {
