@@ -69,6 +69,15 @@ size_t Utf8AsCodePage(char* text, size_t size) {
   return write;
 }
 
+std::string SystemText(std::string text) {
+  text.resize(Utf8AsCodePage(text.data(), text.size()));
+  return text;
+}
+
+std::string TerminalText(const std::string& bytes) {
+  return BytesToQString(bytes).toStdString();
+}
+
 QString FileNameText(const std::string& name) {
   return IsUtf8BeyondAscii(reinterpret_cast<const unsigned char*>(name.data()), name.size())
              ? QString::fromUtf8(name)

@@ -17,6 +17,11 @@ bool QStringToBytes(const QString& text, std::string& bytes);
 // character beyond ASCII. A character the code page lacks, or a byte no UTF-8 after a mark,
 // becomes '?'. Any other text is the code page's own and stays as it is. Returns the new size.
 size_t Utf8AsCodePage(char* text, size_t size);
+// A text of the system's (a path, an error's reason), which it writes in UTF-8, in the code page:
+// Utf8AsCodePage on a copy.
+std::string SystemText(std::string text);
+// Text of the code page for the terminal, which reads UTF-8.
+std::string TerminalText(const std::string& bytes);
 // A file's name as the learner reads it: a name valid as UTF-8 (as file systems name files) in
 // UTF-8, any other in the code page.
 QString FileNameText(const std::string& name);

@@ -225,7 +225,7 @@ void IniFile::ThrowWriteError(const std::string& reason) const {
 }
 
 void IniFile::ThrowWriteError(int error) const {
-  ThrowWriteError(std::strerror(error));
+  ThrowWriteError(SystemText(std::strerror(error)));
 }
 
 void IniFile::Store(const std::string& bytes) const {

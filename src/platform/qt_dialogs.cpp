@@ -45,7 +45,7 @@ MessageAnswer QtDialogs::Message(MessageKind kind, MessageButtons buttons,
   if (!asking_) {
     // Nobody is left to read it: an error goes to standard error and the exit status.
     if (kind == MessageKind::Error) {
-      std::cerr << text << std::endl;
+      std::cerr << TerminalText(text) << std::endl;
       errorsUnread_ = true;
     }
     if (buttons == MessageButtons::RetryCancel) return MessageAnswer::Cancel;

@@ -37,7 +37,7 @@ std::string Translated(const char* context, const char* source,
   for (size_t i = 0; i < text.size(); ++i) {
     const size_t n = i + 1 < text.size() ? static_cast<size_t>(text[i + 1] - '1') : values.size();
     if (text[i] == '%' && n < values.size() && n < 9) {
-      filled += values[n];
+      filled += SystemText(values[n]);
       ++i;
     } else {
       filled += text[i];

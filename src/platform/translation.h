@@ -16,8 +16,8 @@ std::string InstallTranslations();
 // The translation of source in context, in the code page of all text; the source itself
 // where there is none.
 std::string Translated(const char* context, const char* source);
-// The same with the placeholders %1, %2 ... replaced by values, bytes taken as they are (a
-// path, a name, a system's reason).
+// The same with the placeholders %1, %2 ... replaced by values: bytes of the code page (a name)
+// or the system's UTF-8 (a path, a reason), taken as SystemText.
 std::string Translated(const char* context, const char* source,
                        const std::vector<std::string>& values);
 // The form of a text marked by QT_TRANSLATE_N_NOOP that goes with count ("1 ligne", "2 lignes").

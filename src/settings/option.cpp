@@ -57,7 +57,7 @@ void NamingFile(const std::string& file, const std::function<void()>& load) {
   try {
     load();
   } catch (const AppError& error) {
-    throw AppError(std::string(error.what()) + ": " + file);
+    throw AppError(std::string(error.what()) + ": " + SystemText(file));
   }
 }
 

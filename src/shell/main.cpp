@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/codepage.h"
 #include "platform/guard.h"
 #include "platform/platform_choice.h"
 #include "platform/program_files.h"
@@ -112,7 +113,7 @@ int main(int argc, char* argv[]) {
                        std::filesystem::current_path(noCurrent).string(), DataHome(),
                        QApplication::applicationDirPath().toStdString() + "/../" + kInstalledSeed);
   if (!folder.error.empty()) {
-    std::cerr << folder.error << "\n";
+    std::cerr << TerminalText(folder.error) << "\n";
     SessionEnd sessionEnd([] {}, [&] { dialogs.StopAsking(); });  // nothing to save yet
     dialogs.Warn(folder.error);
     return 1;

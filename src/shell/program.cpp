@@ -223,7 +223,7 @@ void TutorProgram::ShowHelp(bool modal) {
     return;
   }
   throw AppError(Translated("Errors", kFileNotFound) + ": " +
-                 ResolvePath(context.workDir, names.back()));
+                 SystemText(ResolvePath(context.workDir, names.back())));
 }
 
 std::string LearnerBusyText(const std::string& name) {

@@ -88,8 +88,7 @@ std::vector<Use> Uses(const std::string& words) {
     if (line == "[numbers]" || line == "[phrases]") {
       numbers = line == "[numbers]";
     } else if (!line.empty() && !line.starts_with("# ")) {
-      uses.push_back({BytesOf(QString::fromUtf8(line.data(), static_cast<int>(line.size()))),
-                      numbers});
+      uses.push_back({line, numbers});  // saved as UTF-8, read as the code page's
     }
   }
   return uses;
