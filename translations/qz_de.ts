@@ -82,6 +82,14 @@
         <source>The working folder %1 cannot be prepared: %2. Another folder can be named with --folder &lt;path&gt;.</source>
         <translation>Der Arbeitsordner %1 kann nicht vorbereitet werden: %2. Ein anderer Ordner kann mit --folder &lt;Pfad&gt; angegeben werden.</translation>
     </message>
+    <message>
+        <source>The last results cannot be recorded in %1: %2.</source>
+        <translation>Die letzten Ergebnisse können nicht in %1 aufgezeichnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Results cannot be recorded in %1 for now: %2. They are kept and recorded once there is room.</source>
+        <translation>Ergebnisse können vorerst nicht in %1 aufgezeichnet werden: %2. Sie werden aufbewahrt und aufgezeichnet, sobald wieder Platz ist.</translation>
+    </message>
 </context>
 <context>
     <name>FontChooser</name>

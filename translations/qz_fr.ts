@@ -82,6 +82,14 @@
         <source>The working folder %1 cannot be prepared: %2. Another folder can be named with --folder &lt;path&gt;.</source>
         <translation>Le dossier de travail %1 ne peut pas être préparé : %2. Un autre dossier peut être indiqué avec --folder &lt;chemin&gt;.</translation>
     </message>
+    <message>
+        <source>The last results cannot be recorded in %1: %2.</source>
+        <translation>Les derniers résultats ne peuvent pas être enregistrés dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Results cannot be recorded in %1 for now: %2. They are kept and recorded once there is room.</source>
+        <translation>Les résultats ne peuvent pas être enregistrés dans %1 pour l’instant : %2. Ils sont gardés et enregistrés dès qu’il y a de la place.</translation>
+    </message>
 </context>
 <context>
     <name>FontChooser</name>

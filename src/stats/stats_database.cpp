@@ -181,7 +181,17 @@ void StatsDatabase::Flush() {
 
 void StatsDatabase::FlushLast() {
   Flush();
-  if (!pendingKeys_.empty() || !unwritten_.empty()) Fail(error_);  // still held
+  // No later record writes them: the learner may free the file or some room and try again.
+  while (state_ != State::Failed && (!pendingKeys_.empty() || !unwritten_.empty())) {
+    const std::string question = Translated(
+        "Errors", QT_TRANSLATE_NOOP("Errors", "The last results cannot be recorded in %1: %2."),
+        {path_, error_});
+    if (dialogs_.Message(MessageKind::Error, MessageButtons::RetryCancel, question) !=
+        MessageAnswer::Retry) {
+      return;
+    }
+    Flush();
+  }
 }
 
 bool StatsDatabase::Record(StoredResult result) {
@@ -204,6 +214,7 @@ bool StatsDatabase::WriteUnwritten() {
   if (written) {
     unwritten_.clear();
     pendingKeys_.clear();
+    fullTold_ = false;
     return true;
   }
   // Another instance held the file past the wait: kept for the next record. A learner that
@@ -221,6 +232,16 @@ bool StatsDatabase::WriteUnwritten() {
         folderRefusesFiles_
             ? Translated("Errors", QT_TRANSLATE_NOOP("Errors", "its folder takes no new files"))
             : error_));
+  } else if (full_) {
+    if (!fullTold_) {
+      fullTold_ = true;
+      dialogs_.Warn(Translated(
+          "Errors",
+          QT_TRANSLATE_NOOP("Errors",
+                            "Results cannot be recorded in %1 for now: %2. They are kept and "
+                            "recorded once there is room."),
+          {path_, error_}));
+    }
   } else if (!busy_) {
     Fail(error_);
   }
@@ -701,10 +722,9 @@ bool StatsDatabase::InTransaction(const std::function<bool()>& work) {
 bool StatsDatabase::Transaction(const std::function<bool()>& work) {
   if (!Exec("BEGIN IMMEDIATE")) return false;
   if (work() && Exec("COMMIT")) return true;
-  const std::string error = error_;
   learnerIds_.clear();  // a learner added in it is gone again
-  Exec("ROLLBACK");
-  error_ = error;
+  // Its own failure (SQLite may have rolled back already) leaves why the work failed.
+  QSqlQuery(db_).exec("ROLLBACK");
   return false;
 }
 
@@ -727,6 +747,7 @@ void StatsDatabase::Failed(const QSqlError& error) {
   // SQLITE_BUSY and SQLITE_LOCKED: another connection holds the file.
   busy_ = code == 5 || code == 6;
   readOnly_ = code == 8;  // SQLITE_READONLY
+  full_ = code == 13 || code == 10;  // SQLITE_FULL, SQLITE_IOERR (a file grown past a limit)
   deletedElsewhere_ = error_.find("FOREIGN KEY constraint failed") != std::string::npos;
 }
 

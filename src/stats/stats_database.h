@@ -91,7 +91,8 @@ class StatsDatabase final : public PracticeRecorder, public GameRecorder {
   // Writes the characters counted and the results kept since the last record; while another
   // program holds the file, they stay kept.
   void Flush();
-  // The same at the program's end: what is still kept then is given up, and the learner told.
+  // The same at the program's end: what is still kept then is offered to be tried again, or
+  // given up.
   void FlushLast();
   // The learner's results and character counts go; names compare without regard to case.
   void DeleteLearner(const std::string& name);
@@ -170,13 +171,15 @@ class StatsDatabase final : public PracticeRecorder, public GameRecorder {
   bool folderRefusesFiles_ = false;  // read only for its folder, which takes no journal
   bool writable_ = true;   // false once a write was refused that way: the file is still read
   bool deletedElsewhere_ = false;  // or a learner that another instance deleted
+  bool full_ = false;              // or a full disk (or a failed write): the results are kept
+  bool fullTold_ = false;          // the learner knows of it
   QString connection_;
   QSqlDatabase db_;
   std::map<std::string, std::unique_ptr<QSqlQuery>> prepared_;
   std::map<QString, int64_t> learnerIds_;  // by name key
   // Characters typed since the last write: character to (expected, wrong).
   std::map<unsigned char, std::pair<int64_t, int64_t>> pendingKeys_;
-  // Results refused while another instance held the file, with their day.
+  // Results refused while another instance held the file or the disk was full, with their day.
   std::vector<std::pair<StoredResult, int64_t>> unwritten_;
 };
 

@@ -7,6 +7,7 @@
 #include <csignal>
 #include <filesystem>
 
+#include "support/full_disk.h"
 #include "support/temp_dir.h"
 
 TEST(ProgramFiles, ShippedFilesAreFoundBesideTheProgramOrUnderItsPrefix) {
@@ -56,15 +57,10 @@ TEST(ProgramFiles, TheLearnersFolderIsCreatedAndSeededWithoutOverwriting) {
 TEST(ProgramFiles, AFileThatCannotBeCopiedWholeIsNotLeftCutShort) {
   TempDir current, seed, home;
   seed.Write("qz.ini", std::string(64, 'x'));
-  rlimit limit{};
-  getrlimit(RLIMIT_FSIZE, &limit);
-  const rlimit small{16, limit.rlim_max};  // a disk that fills after 16 bytes
-  const auto signal = std::signal(SIGXFSZ, SIG_IGN);
-  setrlimit(RLIMIT_FSIZE, &small);
-  const WorkFolder full = ChooseWorkFolder("", current.path(), home.path(), seed.path());
-  setrlimit(RLIMIT_FSIZE, &limit);
-  std::signal(SIGXFSZ, signal);
-  EXPECT_NE(full.error, "");
+  {
+    FullDisk full(16);
+    EXPECT_NE(ChooseWorkFolder("", current.path(), home.path(), seed.path()).error, "");
+  }
   EXPECT_FALSE(std::filesystem::exists(home.File("qz-typing-tutor/qz.ini")));
   EXPECT_EQ(ChooseWorkFolder("", current.path(), home.path(), seed.path()).error, "");
   EXPECT_EQ(home.Read("qz-typing-tutor/qz.ini"), std::string(64, 'x'));

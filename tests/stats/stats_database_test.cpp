@@ -334,13 +334,29 @@ TEST_F(StatsDatabaseTest, AFileLockedByAnotherProgramIsGivenUpWithoutHarm) {
   db->Flush();  // the Progress window opening: kept all the same, and the rest still read
   EXPECT_EQ(db->LastResults(learner, 0, 10).size(), 1u);
   EXPECT_TRUE(dialogs.messages.empty());
-  db->FlushLast();  // the program's end: still held, and told
-  EXPECT_EQ(dialogs.Texts(),
-            std::vector<std::string>{StatsFailureText(path, "database is locked")});
+  dialogs.answers = {MessageAnswer::Retry, MessageAnswer::Cancel};
+  db->FlushLast();  // the program's end: still held, and tried again as the learner asks
+  const std::string last =
+      "The last results cannot be recorded in " + path + ": database is locked.";
+  EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{last, last}));
+  EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::RetryCancel);
   other.Exec("COMMIT");
   EXPECT_EQ(other.Value("SELECT count(*) FROM results").toInt(), 1);
 }
 }  // namespace
+
+TEST_F(StatsDatabaseTest, ResultsRefusedByAFullDiskAreToldOnceAndRecordedOnceThereIsRoom) {
+  db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));
+  {
+    FullDisk full(std::filesystem::file_size(path + "-wal"));
+    db->TypingFinished(Line(PracticeKind::Sentence, 20, 0, 3000));
+    db->TypingFinished(Line(PracticeKind::Sentence, 30, 0, 3000));
+  }
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_TRUE(dialogs.messages[0].text.starts_with("Results cannot be recorded in " + path));
+  db->TypingFinished(Line(PracticeKind::Sentence, 40, 0, 3000));
+  EXPECT_EQ(db->LastResults(learner, 0, 10).size(), 4u);
+}
 
 TEST_F(StatsDatabaseTest, ARecordRefusedWhileAnotherInstanceHoldsTheFileIsWrittenWithTheNext) {
   db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));

@@ -239,6 +239,8 @@ T = {
     ("*", "The Progress window cannot be opened: %1"): ("Das Fenster Fortschritt kann nicht geöffnet werden: %1", "La fenêtre Progrès ne peut pas s’ouvrir : %1"),
     ("*", "the file is damaged or no database"): ("die Datei ist beschädigt oder keine Datenbank", "le fichier est endommagé ou n’est pas une base de données"),
     ("*", "its folder takes no new files"): ("sein Ordner nimmt keine neuen Dateien auf", "son dossier n’accepte pas de nouveaux fichiers"),
+    ("*", "The last results cannot be recorded in %1: %2."): ("Die letzten Ergebnisse können nicht in %1 aufgezeichnet werden: %2.", "Les derniers résultats ne peuvent pas être enregistrés dans %1 : %2."),
+    ("*", "Results cannot be recorded in %1 for now: %2. They are kept and recorded once there is room."): ("Ergebnisse können vorerst nicht in %1 aufgezeichnet werden: %2. Sie werden aufbewahrt und aufgezeichnet, sobald wieder Platz ist.", "Les résultats ne peuvent pas être enregistrés dans %1 pour l’instant : %2. Ils sont gardés et enregistrés dès qu’il y a de la place."),
     ("*", "Progress is not recorded in %1: %2. Practice goes on."): ("Der Fortschritt wird nicht in %1 aufgezeichnet: %2. Das Üben geht weiter.", "Les progrès ne sont pas enregistrés dans %1 : %2. L’exercice continue."),
     ("*", "Progress is not recorded in %1: %2. Practice goes on; the file is left as it is."): ("Der Fortschritt wird nicht in %1 aufgezeichnet: %2. Das Üben geht weiter; die Datei bleibt, wie sie ist.", "Les progrès ne sont pas enregistrés dans %1 : %2. L’exercice continue ; le fichier reste tel quel."),
     ("*", "the file is damaged: %1"): ("die Datei ist beschädigt: %1", "le fichier est endommagé : %1"),
