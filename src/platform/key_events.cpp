@@ -78,6 +78,7 @@ bool KeyRouter::eventFilter(QObject*, QEvent* event) {
       return false;
   }
   auto* key = static_cast<QKeyEvent*>(event);
+  repeating_ = key->isAutoRepeat();
   const int vk = VirtualKeyOf(key->key());
   if (vk != 0 && keyDown_ && keyDown_(vk)) return true;
   switch (vk) {
@@ -93,5 +94,6 @@ bool KeyRouter::eventFilter(QObject*, QEvent* event) {
       if ((key->modifiers() & Qt::AltModifier) && !(key->modifiers() & Qt::ControlModifier)) break;
       PressCharacters(key->text());
   }
+  repeating_ = false;
   return true;  // the window, not the toolkit, decides what the box shows
 }

@@ -18,6 +18,9 @@ class KeyRouter : public QObject {
   // keyDown gets the virtual-key code and returns true to swallow the key (no key-press
   // follows). keyPress gets a byte 0..255, or kUnmappableChar.
   KeyRouter(QWidget* watched, std::function<bool(int)> keyDown, std::function<void(int)> keyPress);
+  // While keyPress runs: the key is held down and repeats. It types all the same, but a held
+  // key is no attempt at each place it reaches.
+  bool Repeating() const { return repeating_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -27,6 +30,7 @@ class KeyRouter : public QObject {
 
   std::function<bool(int)> keyDown_;
   std::function<void(int)> keyPress_;
+  bool repeating_ = false;
 };
 
 // The virtual-key code of a Qt key (0 when it has none that the program uses).

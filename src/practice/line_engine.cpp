@@ -29,7 +29,7 @@ void LineEngine::ResetLineClock() {
   view_.ShowClockRunning(false);
 }
 
-bool LineEngine::KeyPress(int key) {
+bool LineEngine::KeyPress(int key, bool repeated) {
   if (length_ < position_ || length_ <= 0) {
     finished_ = true;
     key = 0;  // swallowed: no longer counts as Esc
@@ -38,9 +38,9 @@ bool LineEngine::KeyPress(int key) {
     const bool right = key < 256 && static_cast<char>(key) == expected;
     if (right || (key != VK_BACK && key != VK_RETURN && key != VK_ESCAPE && key != 0)) {
       view_.ShowTyped(key, right);
-      if (recorder_) recorder_->KeyTyped(expected, !right);
+      if (recorder_ && !repeated) recorder_->KeyTyped(expected, !right);
       marks_[static_cast<size_t>(position_)] = right;
-      NoteAttempt(expected, key, right);
+      if (!repeated) NoteAttempt(expected, key, right);
       ++position_;
       view_.ShowNextAt(position_);
       if (!started_) {

@@ -46,8 +46,9 @@ class LineEngine {
   // starts a fresh watch.
   void ResetLineClock();
   // A key-press (a byte 0..255, kUnmappableChar, or VK_BACK, VK_RETURN, VK_ESCAPE); true when
-  // it ended the line. Finished() then holds until LineEndHandled.
-  bool KeyPress(int key);
+  // it ended the line. Finished() then holds until LineEndHandled. A repeated key (held down)
+  // types as any other but is recorded as no attempt.
+  bool KeyPress(int key, bool repeated = false);
   void LineEndHandled();
 
   // Completed lines and typed characters are reported to recorder from now on, as kind.

@@ -76,7 +76,7 @@ TFmLinePractice::TFmLinePractice(WindowContext& context, KeyGuides& guides,
   typingPalette.setColor(QPalette::Base, QPalette().color(QPalette::ToolTipBase));
   typingPalette.setColor(QPalette::Text, ToQColor(clNavy));
   RichEdit1->setPalette(typingPalette);
-  new KeyRouter(
+  keyRouter_ = new KeyRouter(
       RichEdit1,
       [this](int vk) {
         bool swallowed = false;
@@ -163,7 +163,7 @@ void TFmLinePractice::RichEdit1KeyPress(int key) {
     reject();
     return;
   }
-  if (!engine_.KeyPress(key)) return;
+  if (!engine_.KeyPress(key, keyRouter_->Repeating())) return;
   const LineOutcomeKind outcome = engine_.LineOutcome();
   if (outcome == LineOutcomeKind::Completed) ShowStatistics();
   if (outcome == LineOutcomeKind::Escaped) reject();

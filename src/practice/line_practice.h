@@ -16,6 +16,7 @@
 #include "practice/practice_recorder.h"
 #include "practice/stopwatch.h"
 
+class KeyRouter;
 class QFrame;
 class QLabel;
 class QStatusBar;
@@ -85,6 +86,7 @@ class TFmLinePractice : public QDialog, private LineView {
  private:
   QRect frameAtHide_;
   std::function<void()> lineCompleted_;
+  KeyRouter* keyRouter_;
 
   // The sample shown, and the typing box's characters placed by it.
   void ShowSample(const std::string& line) override;

@@ -176,14 +176,14 @@ void ParagraphDrill::StartRule() {
   view_.SetTypingRulerColor(clLime);
 }
 
-void ParagraphDrill::KeyPress(int key) {
+void ParagraphDrill::KeyPress(int key, bool repeated) {
   const auto row = static_cast<size_t>(Row);
   if (RowLength < Column || RowLength <= 0) {
     RowDone();  // the key after a row's last character only moves on
   } else if (key != VK_BACK && key != VK_RETURN && key != VK_ESCAPE && key != 0) {
     const char expected = DrillLine(CurrentLine)[Column - 1];
     const bool right = key < 256 && static_cast<char>(key) == expected;
-    if (recorder_) recorder_->KeyTyped(expected, !right);
+    if (recorder_ && !repeated) recorder_->KeyTyped(expected, !right);
     const char shown = key < 256 ? static_cast<char>(key) : '?';
     DrawCell(Row, Column, shown, right);
     RowMarks[row][static_cast<size_t>(Column)] = right;

@@ -98,8 +98,8 @@ class ParagraphDrill : private ParagraphDrillState {
   // The columns a row shows on the canvas, at most 100: longer lines are drilled as their
   // first Columns() characters, so that nothing must be typed that cannot be seen.
   int Columns() const;
-  // A byte 0..255 or kUnmappableChar.
-  void KeyPress(int key);
+  // A byte 0..255 or kUnmappableChar; a repeated key (held down) types but is not counted.
+  void KeyPress(int key, bool repeated = false);
   // Finished drills and typed characters are reported to recorder from now on.
   void SetRecorder(PracticeRecorder& recorder) { recorder_ = &recorder; }
   // What screen readers read of the page: the sample row being typed and what is typed on it

@@ -170,7 +170,7 @@ TFmTextPrac::TFmTextPrac(WindowContext& context, stopwatch& practiceStopwatch, Q
   StatusBar1->setSizeGripEnabled(false);
   StatusBar1->setGeometry(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
 
-  new KeyRouter(
+  keyRouter_ = new KeyRouter(
       this,
       [this](int vk) {
         bool swallowed = false;
@@ -193,6 +193,10 @@ void TFmTextPrac::ShareText(const std::string& name, const LineText& text) {
   TextFileName = name;
   drill_.SetText(text);
   TextStale = false;
+}
+
+void TFmTextPrac::FormKeyPress(int key) {
+  drill_.KeyPress(key, keyRouter_->Repeating());
 }
 
 bool TFmTextPrac::LoadTextFile() {

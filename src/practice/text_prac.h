@@ -8,6 +8,7 @@
 #include "platform/window_context.h"
 #include "practice/paragraph_drill.h"
 
+class KeyRouter;
 class PaintSurface;
 class QLabel;
 class QStatusBar;
@@ -30,7 +31,7 @@ class TFmTextPrac : public QDialog, private ParagraphDrillView {
   void NewPage() { drill_.NewPage(); }
   void DrawSampleLines() { drill_.DrawSampleLines(); }
   bool FormKeyDown(int vk) { return drill_.KeyDown(vk); }
-  void FormKeyPress(int key) { drill_.KeyPress(key); }
+  void FormKeyPress(int key);
   // Finished drills and typed characters are reported to recorder from now on.
   void SetRecorder(PracticeRecorder& recorder) { drill_.SetRecorder(recorder); }
   // The drill on the page.
@@ -51,6 +52,7 @@ class TFmTextPrac : public QDialog, private ParagraphDrillView {
   QLabel* Label2;
   QStatusBar* StatusBar1;
   ParagraphDrill drill_;
+  KeyRouter* keyRouter_;
 
   WindowContext& context_;
 };

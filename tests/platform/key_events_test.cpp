@@ -39,6 +39,19 @@ TEST_F(KeyRouterTest, InputMethodCommitsArriveAsTypedCharacters) {
   EXPECT_TRUE(query.value(Qt::ImEnabled).toBool());
 }
 
+TEST_F(KeyRouterTest, AKeyHeldDownTypesAndIsToldAsRepeating) {
+  QWidget window;
+  std::vector<bool> repeating;
+  KeyRouter* router = nullptr;
+  router = new KeyRouter(
+      &window, [](int) { return false; }, [&](int) { repeating.push_back(router->Repeating()); });
+  QKeyEvent first(QEvent::KeyPress, Qt::Key_L, Qt::NoModifier, "l");
+  QKeyEvent repeat(QEvent::KeyPress, Qt::Key_L, Qt::NoModifier, "l", true);
+  for (QKeyEvent* key : {&first, &repeat}) QApplication::sendEvent(&window, key);
+  EXPECT_EQ(repeating, (std::vector<bool>{false, true}));
+  EXPECT_FALSE(router->Repeating());
+}
+
 TEST_F(KeyRouterTest, AnAltChordIsNotTypedButAltGrIs) {
   QKeyEvent alt(QEvent::KeyPress, Qt::Key_X, Qt::AltModifier, "x");
   QKeyEvent altGr(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier, "@");

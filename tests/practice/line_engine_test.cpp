@@ -66,4 +66,12 @@ TEST(LineEngine, KeepsTheFirstAttemptAtEachPlaceWithItsInterval) {
   EXPECT_EQ(line.PracticeTime(), 3150);  // the watch itself is untouched
   line.SetUpLine("d");
   EXPECT_TRUE(line.FirstAttempts().empty());
+
+  // A key held down types on, but where it repeats it made no attempt.
+  line.SetUpLine("ab");
+  line.KeyPress('a');
+  line.KeyPress('a', true);
+  EXPECT_EQ(line.ErrorCount(), 1);
+  ASSERT_EQ(line.FirstAttempts().size(), 1u);
+  EXPECT_FALSE(line.FirstAttempts()[0].wrong);
 }
