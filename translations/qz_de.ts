@@ -306,6 +306,14 @@
         <source>Use the Colemak course and the English texts as well?</source>
         <translation>Auch den Colemak-Kurs und die englischen Texte verwenden?</translation>
     </message>
+    <message>
+        <source>A learner name cannot contain &quot;]&quot;, a line break or another control character.</source>
+        <translation>Der Name eines Lernenden darf weder „]“ noch einen Zeilenumbruch oder ein anderes Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>A learner name cannot begin and end with the same quote.</source>
+        <translation>Der Name eines Lernenden darf nicht mit demselben Anführungszeichen beginnen und enden.</translation>
+    </message>
 </context>
 <context>
     <name>Practice</name>

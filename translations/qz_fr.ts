@@ -306,6 +306,14 @@
         <source>Use the Colemak course and the English texts as well?</source>
         <translation>Utiliser aussi le cours Colemak et les textes anglais ?</translation>
     </message>
+    <message>
+        <source>A learner name cannot contain &quot;]&quot;, a line break or another control character.</source>
+        <translation>Un nom d’élève ne peut contenir ni « ] », ni saut de ligne, ni autre caractère de contrôle.</translation>
+    </message>
+    <message>
+        <source>A learner name cannot begin and end with the same quote.</source>
+        <translation>Un nom d’élève ne peut pas commencer et finir par le même guillemet.</translation>
+    </message>
 </context>
 <context>
     <name>Practice</name>

@@ -5,6 +5,7 @@
 
 #include "platform/codepage.h"
 #include "platform/files.h"
+#include "platform/translation.h"
 #include "settings/settings_keys.h"
 
 using namespace settings;
@@ -137,13 +138,18 @@ std::string LearnerNameProblem(const std::string& name) {
     return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
   });
   if (control || name.find(']') != std::string::npos) {
-    return "A learner name cannot contain \"]\", a line break or another control character.";
+    return Translated("Options",
+                      QT_TRANSLATE_NOOP("Options",
+                                        "A learner name cannot contain \"]\", a line break or "
+                                        "another control character."));
   }
   // Reading "CurrentUser" back removes one pair of quotes, so such a learner is never
   // found again.
   if (name.size() > 1 && (name.front() == '"' || name.front() == '\'') &&
       name.back() == name.front()) {
-    return "A learner name cannot begin and end with the same quote.";
+    return Translated(
+        "Options",
+        QT_TRANSLATE_NOOP("Options", "A learner name cannot begin and end with the same quote."));
   }
   return {};
 }

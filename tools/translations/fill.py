@@ -34,6 +34,8 @@ T = {
     ("*", "End of the course."): ("Ende des Kurses.", "Fin du cours."),
     ("*", "Please input a number to goto somewhere of the course:"): ("Bitte geben Sie die Nummer der Kurszeile ein, zu der Sie springen möchten:", "Veuillez entrer le numéro de la ligne du cours où aller :"),
     ("*", "The keyboard layout has no keys to practise. Please check the Options."): ("Die Tastaturbelegung hat keine Tasten zum Üben. Bitte prüfen Sie die Optionen.", "La disposition du clavier n’a aucune touche à pratiquer. Veuillez vérifier les options."),
+    ("*", "A learner name cannot contain \"]\", a line break or another control character."): ("Der Name eines Lernenden darf weder „]“ noch einen Zeilenumbruch oder ein anderes Steuerzeichen enthalten.", "Un nom d’élève ne peut contenir ni « ] », ni saut de ligne, ni autre caractère de contrôle."),
+    ("*", "A learner name cannot begin and end with the same quote."): ("Der Name eines Lernenden darf nicht mit demselben Anführungszeichen beginnen und enden.", "Un nom d’élève ne peut pas commencer et finir par le même guillemet."),
     ("*", "Invalid input."): ("Ungültige Eingabe.", "Saisie invalide."),
     ("*", "Press the -> key to the next, the <- key to the previous, the Insert key to anywhere."): ("Taste -> zur nächsten, Taste <- zur vorigen Zeile, Einfg zu einer beliebigen Zeile.", "Touche -> : ligne suivante, touche <- : ligne précédente, Inser : n’importe quelle ligne."),
     ("*", "Please input what you like to practise:"): ("Bitte geben Sie ein, was Sie üben möchten:", "Veuillez entrer ce que vous voulez pratiquer :"),
