@@ -615,8 +615,15 @@ void TFmOption::DeleteUser() {
 // ---- Event handlers ----
 
 void TFmOption::BnSaveClick() {
+  // Taken by an OK that saves them: a refused save, then Cancel, leaves the goals as they were.
+  const MasteryGoals before = goals_;
   goals_ = {SpinGoalErrors->value(), SpinGoalSpeed->value()};
-  SaveUserSettings();
+  try {
+    SaveUserSettings();
+  } catch (const AppError&) {
+    goals_ = before;
+    throw;
+  }
   SaveGlobalSettings();
   ReloadSettings();
   accept();

@@ -386,8 +386,10 @@ TEST_F(OptionTest, AnUnwritableLearnerFileKeepsTheWindowOpen) {
   std::filesystem::remove(t.dir.File("qzc.ini"));
   std::filesystem::create_directory(t.dir.File("qzc.ini"));
   t.context.showModal(w);
+  Control<QSpinBox>(w, "SpinGoalErrors")->setValue(9);
   Control<QPushButton>(w, "BnSave")->click();
   EXPECT_TRUE(w.isVisible());
+  EXPECT_EQ(w.Goals(), MasteryGoals{});  // not taken: Cancel leaves them as they were
   EXPECT_EQ(t.dialogs.Texts(),
             Names{"Unable to write to " + t.dir.File("qzc.ini") + "\nFile access denied"});
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Error);
