@@ -72,13 +72,22 @@ bool KeyRouter::eventFilter(QObject*, QEvent* event) {
     case QEvent::ContextMenu:
       event->ignore();
       return true;
+    case QEvent::KeyRelease: {
+      const auto* release = static_cast<QKeyEvent*>(event);
+      lastRelease_ = {release->nativeScanCode(), release->timestamp()};
+      return false;
+    }
     case QEvent::KeyPress:
       break;
     default:
       return false;
   }
   auto* key = static_cast<QKeyEvent*>(event);
-  repeating_ = key->isAutoRepeat();
+  // X sends a held key's repeats as a release and a press at the same moment; Qt marks them
+  // only when it finds both queued together.
+  repeating_ =
+      key->isAutoRepeat() || (key->nativeScanCode() != 0 &&
+                              lastRelease_ == std::pair{key->nativeScanCode(), key->timestamp()});
   const int vk = VirtualKeyOf(key->key());
   if (vk != 0 && keyDown_ && keyDown_(vk)) return true;
   switch (vk) {

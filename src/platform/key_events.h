@@ -8,6 +8,7 @@
 // pasting with the middle button, dropping and the context menu are refused.
 #include <QObject>
 #include <functional>
+#include <utility>
 
 #include "platform/key_codes.h"
 
@@ -31,6 +32,7 @@ class KeyRouter : public QObject {
   std::function<bool(int)> keyDown_;
   std::function<void(int)> keyPress_;
   bool repeating_ = false;
+  std::pair<quint32, quint64> lastRelease_;  // the scan code and time of the last key released
 };
 
 // The virtual-key code of a Qt key (0 when it has none that the program uses).

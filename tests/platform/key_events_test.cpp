@@ -47,8 +47,16 @@ TEST_F(KeyRouterTest, AKeyHeldDownTypesAndIsToldAsRepeating) {
       &window, [](int) { return false; }, [&](int) { repeating.push_back(router->Repeating()); });
   QKeyEvent first(QEvent::KeyPress, Qt::Key_L, Qt::NoModifier, "l");
   QKeyEvent repeat(QEvent::KeyPress, Qt::Key_L, Qt::NoModifier, "l", true);
-  for (QKeyEvent* key : {&first, &repeat}) QApplication::sendEvent(&window, key);
-  EXPECT_EQ(repeating, (std::vector<bool>{false, true}));
+  // As X sends a repeat that Qt did not find queued: a release and a press at one moment.
+  QKeyEvent release(QEvent::KeyRelease, Qt::Key_L, Qt::NoModifier, 46, 0, 0, "l");
+  QKeyEvent pressed(QEvent::KeyPress, Qt::Key_L, Qt::NoModifier, 46, 0, 0, "l");
+  QKeyEvent later(QEvent::KeyPress, Qt::Key_L, Qt::NoModifier, 46, 0, 0, "l");
+  release.setTimestamp(1000);
+  pressed.setTimestamp(1000);
+  later.setTimestamp(1090);
+  for (QKeyEvent* key : {&first, &repeat, &release, &pressed, &later})
+    QApplication::sendEvent(&window, key);
+  EXPECT_EQ(repeating, (std::vector<bool>{false, true, true, false}));
   EXPECT_FALSE(router->Repeating());
 }
 
