@@ -550,12 +550,8 @@ def game_running_at_exit(display, program, data):
     assert_exit(session.close_menu(menu))  # the running game's worker is stopped and joined
     stats = os.path.join(workdir, "qzstats.db")
     if os.path.exists(stats):  # a game left by the exit is abandoned, not recorded
-        connection = sqlite3.connect(stats)
-        try:
-            games = connection.execute(
-                "SELECT count(*) FROM results WHERE difficulty IS NOT NULL").fetchone()[0]
-        finally:
-            connection.close()
+        games = sqlite3.connect(stats).execute(
+            "SELECT count(*) FROM results WHERE difficulty IS NOT NULL").fetchone()[0]
         assert games == 0, games
     return workdir
 

@@ -39,25 +39,21 @@ TEST_F(KeyRouterTest, InputMethodCommitsArriveAsTypedCharacters) {
   EXPECT_TRUE(query.value(Qt::ImEnabled).toBool());
 }
 
-TEST_F(KeyRouterTest, AKeyHeldDownTypesAndIsToldAsRepeating) {
+// X sends a held key's repeat as a release and a press at one moment, which Qt may not mark.
+TEST_F(KeyRouterTest, AKeyHeldDownIsToldAsRepeating) {
   QWidget window;
   std::vector<bool> repeating;
   KeyRouter* router = nullptr;
   router = new KeyRouter(
       &window, [](int) { return false; }, [&](int) { repeating.push_back(router->Repeating()); });
-  QKeyEvent first(QEvent::KeyPress, Qt::Key_L, Qt::NoModifier, "l");
-  QKeyEvent repeat(QEvent::KeyPress, Qt::Key_L, Qt::NoModifier, "l", true);
-  // As X sends a repeat that Qt did not find queued: a release and a press at one moment.
-  QKeyEvent release(QEvent::KeyRelease, Qt::Key_L, Qt::NoModifier, 46, 0, 0, "l");
-  QKeyEvent pressed(QEvent::KeyPress, Qt::Key_L, Qt::NoModifier, 46, 0, 0, "l");
-  QKeyEvent later(QEvent::KeyPress, Qt::Key_L, Qt::NoModifier, 46, 0, 0, "l");
-  release.setTimestamp(1000);
-  pressed.setTimestamp(1000);
-  later.setTimestamp(1090);
-  for (QKeyEvent* key : {&first, &repeat, &release, &pressed, &later})
-    QApplication::sendEvent(&window, key);
-  EXPECT_EQ(repeating, (std::vector<bool>{false, true, true, false}));
-  EXPECT_FALSE(router->Repeating());
+  using Key = std::pair<QEvent::Type, int>;
+  for (const auto& [type, time] :
+       {Key{QEvent::KeyRelease, 9}, Key{QEvent::KeyPress, 9}, Key{QEvent::KeyPress, 99}}) {
+    QKeyEvent key(type, Qt::Key_L, Qt::NoModifier, 46, 0, 0, "l");
+    key.setTimestamp(time);
+    QApplication::sendEvent(&window, &key);
+  }
+  EXPECT_EQ(repeating, (std::vector<bool>{true, false}));
 }
 
 TEST_F(KeyRouterTest, AnAltChordIsNotTypedButAltGrIs) {

@@ -1,10 +1,7 @@
 #include "platform/program_files.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <QByteArray>
-#include <csignal>
 #include <filesystem>
 
 #include "support/full_disk.h"
@@ -64,15 +61,6 @@ TEST(ProgramFiles, AFileThatCannotBeCopiedWholeIsNotLeftCutShort) {
   EXPECT_FALSE(std::filesystem::exists(home.File("qz-typing-tutor/qz.ini")));
   EXPECT_EQ(ChooseWorkFolder("", current.path(), home.path(), seed.path()).error, "");
   EXPECT_EQ(home.Read("qz-typing-tutor/qz.ini"), std::string(64, 'x'));
-}
-
-TEST(ProgramFiles, TheDataHomeIsAnAbsoluteXdgDataHomeOrUnderHome) {
-  const QByteArray xdg = qgetenv("XDG_DATA_HOME");
-  qputenv("XDG_DATA_HOME", "/data/home");
-  EXPECT_EQ(DataHome(), "/data/home");
-  qputenv("XDG_DATA_HOME", "data");
-  EXPECT_EQ(DataHome(), qgetenv("HOME").toStdString() + "/.local/share");
-  qputenv("XDG_DATA_HOME", xdg);
 }
 
 TEST(ProgramFiles, AFolderThatCannotBePreparedIsNamed) {

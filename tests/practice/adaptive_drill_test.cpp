@@ -135,17 +135,12 @@ TEST(AdaptiveDrill, KeysComeInTheLanguagesOrderOnceAllAreMasteredAndStay) {
 }
 
 TEST(AdaptiveDrill, ALayoutWithoutHomeRowLettersStartsOnTheCommonestAndOneWithoutKeysOnNothing) {
-  AdaptiveDrill noHomeRow(MaterialOf("us.key", "",
-                                     [](LayoutRec& layout) {
-                                       for (int n = 1; n < layout.KeyCount; ++n) {
-                                         if (layout.KeyAt(n).Line == 3) layout.KeyAt(n).Line = 2;
-                                       }
-                                     }),
-                          MasteryGoals{}, 1);
+  const auto homeRowUp = [](LayoutRec& layout) {
+    for (int n = 1; n < layout.KeyCount; ++n) layout.KeyAt(n).Line -= layout.KeyAt(n).Line == 3;
+  };
+  AdaptiveDrill noHomeRow(MaterialOf("us.key", "", homeRowUp), MasteryGoals{}, 1);
   EXPECT_EQ(noHomeRow.Included().size(), 4u);
-  const std::string line = noHomeRow.NextLine();
-  EXPECT_FALSE(line.empty());
-  EXPECT_EQ(line.find('\0'), std::string::npos);
+  EXPECT_TRUE(IsLetter(noHomeRow.NextLine()[0]));  // not an empty line, nor one of NULs
   AdaptiveDrill noKeys(MaterialOf("us.key", "", [](LayoutRec& layout) { layout.KeyCount = 0; }),
                        MasteryGoals{}, 1);
   EXPECT_EQ(noKeys.NextLine(), "");
