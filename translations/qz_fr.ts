@@ -455,7 +455,7 @@ Un professeur de dactylographie</translation>
     </message>
     <message>
         <source>&amp;Paragraph Drills</source>
-        <translation>Para&amp;graphes</translation>
+        <translation>Paragrap&amp;hes</translation>
     </message>
     <message>
         <source>&amp;Game</source>

@@ -64,7 +64,7 @@ T = {
     ("TButtonMenu", "&Course"): ("&Kurs", "&Cours"),
     ("TButtonMenu", "&Sentence Drills"): ("&Satzübungen", "&Phrases"),
     ("TButtonMenu", "&Free Drills"): ("&Freie Übungen", "Exercices &libres"),
-    ("TButtonMenu", "&Paragraph Drills"): ("&Absatzübungen", "Para&graphes"),
+    ("TButtonMenu", "&Paragraph Drills"): ("&Absatzübungen", "Paragrap&hes"),
     ("TButtonMenu", "&Game"): ("S&piel", "&Jeu"),
     ("TButtonMenu", "&Options"): ("&Optionen", "&Options"),
     ("TButtonMenu", "P&rogress"): ("Fortsch&ritt", "P&rogrès"),
