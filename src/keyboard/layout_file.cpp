@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <algorithm>
-#include <cstring>
 
 #include "keyboard/key_geometry.h"
 #include "platform/codepage.h"
@@ -183,5 +182,5 @@ void WriteLayoutFile(const std::string& path, const LayoutRec& layout) {
   // What the reader would refuse is never written; the reader itself decides.
   LayoutRec check = layout;
   DecodeLayout(bytes, check);
-  if (const int error = ReplaceFile(path, bytes)) throw AppError(SystemText(std::strerror(error)));
+  if (const int error = ReplaceFile(path, bytes)) throw AppError(SystemReason(error));
 }

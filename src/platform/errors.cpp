@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <cstdint>
+#include <cstring>
 
 #include "platform/codepage.h"
 
@@ -57,4 +58,8 @@ int StrToInt(const std::string& text) {
   int value = 0;
   if (!TryStrToInt(text, value)) throw AppError(ConversionErrorText(text));
   return value;
+}
+
+std::string SystemReason(int error) {
+  return SystemText(std::strerror(error));
 }

@@ -16,6 +16,9 @@ inline constexpr const char* kReadBeyondEnd =
     QT_TRANSLATE_NOOP("Errors", "Read beyond end of file");
 inline constexpr const char* kFileTooLarge = QT_TRANSLATE_NOOP("Errors", "File too large");
 
+// The system's reason for an errno value (strerror, in the learner's language), in the code page.
+std::string SystemReason(int error);
+
 // Converts text to a 32-bit integer the way the rest of the program expects: leading spaces,
 // an optional sign, decimal digits or hexadecimal after "$" or "0x", nothing after them.
 // Anything else throws AppError("'<text>' is not a valid integer value").

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <string_view>
@@ -225,7 +224,7 @@ void IniFile::ThrowWriteError(const std::string& reason) const {
 }
 
 void IniFile::ThrowWriteError(int error) const {
-  ThrowWriteError(SystemText(std::strerror(error)));
+  ThrowWriteError(SystemReason(error));
 }
 
 void IniFile::Store(const std::string& bytes) const {

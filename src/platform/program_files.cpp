@@ -1,7 +1,6 @@
 #include "platform/program_files.h"
 
 #include <QtGlobal>
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -35,7 +34,7 @@ std::string Seed(const fs::path& from, const fs::path& folder) {
     // Whole or not at all: a file cut short by a full disk would never be copied again.
     try {
       if (const int failed = ReplaceFile(to.string(), ReadWholeFile(file->path().string())))
-        return std::strerror(failed);
+        return SystemReason(failed);
     } catch (const AppError& unreadable) {
       return unreadable.what();
     }
