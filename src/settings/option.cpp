@@ -156,7 +156,7 @@ TFmOption::TFmOption(WindowContext& context, SettingsTargets& targets, TPassword
   PageControl1->setGeometry(6, 6, 295, 364);
   // The three captions fit side by side without scroll buttons.
   PageControl1->setUsesScrollButtons(false);
-  PageControl1->tabBar()->setStyleSheet("QTabBar::tab { padding: 4px 7px; }");
+  PageControl1->tabBar()->setStyleSheet("QTabBar::tab { padding: 4px 5px; }");
   for (const auto& [name, caption] : {std::pair{"TabSheet1", QT_TR_NOOP("General")},
                                       std::pair{"TabSheet2", QT_TR_NOOP("Practice Contents")},
                                       std::pair{"TabSheet3", QT_TR_NOOP("Keyboard Layout")}}) {

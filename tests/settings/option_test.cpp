@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTranslator>
@@ -131,6 +132,8 @@ TEST_F(OptionTest, TheWindowIsBuiltAsDesigned) {
   EXPECT_EQ(Control<QTabWidget>(w, "PageControl1")->tabText(1), "Practice Contents");
   EXPECT_EQ(Control<QTabWidget>(w, "PageControl1")->tabText(2), "Keyboard Layout");
   EXPECT_EQ(Control<QTabWidget>(w, "PageControl1")->currentIndex(), 0);
+  EXPECT_LE(Control<QTabWidget>(w, "PageControl1")->tabBar()->sizeHint().width(),
+            Control<QTabWidget>(w, "PageControl1")->width());  // no caption cut at the edge
 
   struct Expected {
     const char* name;
