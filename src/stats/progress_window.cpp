@@ -1,17 +1,18 @@
 #include "stats/progress_window.h"
 
 #include <QBoxLayout>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDateTimeAxis>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -329,9 +330,9 @@ void TFmProgress::ShowChart(const std::string& learner, int kind) {
       kind != static_cast<int>(PracticeKind::Game) &&
       std::any_of(days.begin(), days.end(), [](const DayFigures& day) { return day.typingMs > 0; });
   auto* chart = new QChart;
-  auto* time = new QDateTimeAxis(chart);
-  // The date's order is the language's ("Dec 11", "11. Dez.", "11 déc.").
-  time->setFormat(QCoreApplication::translate("TFmProgress", "MMM d"));
+  // Each day's point stands at its noon, with its date under it.
+  auto* time = new QCategoryAxis(chart);
+  time->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
   chart->addAxis(time, Qt::AlignBottom);
   QValueAxis* speedAxis = ValueAxis(chart,
                                     typed ? QCoreApplication::translate("TFmProgress", "Keys/Min")
@@ -388,13 +389,22 @@ void TFmProgress::ShowChart(const std::string& learner, int kind) {
     lineAxis->setRange(0, static_cast<double>(std::max<int64_t>(topLine + 1, 2)));
     lineAxis->applyNiceNumbers();
   }
-  // From the first day's start to the next day's after the last: each day's point stands
-  // between its date and the next, and no date is shown twice.
-  time->setRange(DayTime(first, QTime(0, 0)), DayTime(last + 1, QTime(0, 0)));
-  if (DayTime(first, QTime(0, 0)).date().year() != DayTime(last + 1, QTime(0, 0)).date().year()) {
-    time->setFormat(QCoreApplication::translate("TFmProgress", "MMM d yyyy"));
+  // From the first day's start to the last day's end, a date under every day's point, or
+  // under every few days' so that at most eight dates share the axis.
+  const auto at = [](int64_t day, QTime when) {
+    return static_cast<double>(DayTime(day, when).toMSecsSinceEpoch());
+  };
+  time->setRange(at(first, QTime(0, 0)), at(last + 1, QTime(0, 0)));
+  time->setStartValue(at(first, QTime(0, 0)));
+  // The date's order is the language's ("Dec 11", "11. Dez.", "11 déc.").
+  const QString format =
+      DayTime(first, QTime(0, 0)).date().year() == DayTime(last, QTime(0, 0)).date().year()
+          ? QCoreApplication::translate("TFmProgress", "MMM d")
+          : QCoreApplication::translate("TFmProgress", "MMM d yyyy");
+  for (int64_t day = first; day <= last; day += (last - first) / 8 + 1) {
+    time->append(QLocale().toString(DayTime(day, QTime(12, 0)).date(), format),
+                 at(day, QTime(12, 0)));
   }
-  time->setTickCount(static_cast<int>(std::clamp<int64_t>(last - first + 2, 2, 8)));
   chart->setTitle(LearnerComboBox->currentText());
   QChart* old = Chart->chart();
   Chart->setChart(chart);
