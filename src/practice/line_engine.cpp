@@ -99,8 +99,9 @@ void LineEngine::EndLine(int key) {
   } else {
     outcome_ = LineOutcomeKind::Open;
   }
-  // Only a completed line is practice: a skipped or abandoned one adds no time.
-  if (outcome_ == LineOutcomeKind::Completed) practiceTime_ += lineTime_;
+  // A skipped or abandoned line was practised too; one not begun adds no time (the watch's
+  // floor is for the rates).
+  if (started_) practiceTime_ += lineTime_;
 }
 
 void LineEngine::LineEndHandled() {

@@ -131,18 +131,18 @@ TEST_F(LinePracticeTest, StatisticsAtTheBoundaryOf500KeysPerMinute) {
   EXPECT_EQ(window.Line().PracticeTime(), 5390 + 5389);
 }
 
-TEST_F(LinePracticeTest, EnterSkipsTheLineWithoutCountingItsTime) {
+TEST_F(LinePracticeTest, EnterSkipsTheLineAndCountsItsTime) {
   Type("abc");
   t.clock.Advance(700);
   window.RichEdit1KeyPress(VK_RETURN);
   EXPECT_EQ(window.Line().LineOutcome(), LineOutcomeKind::Skipped);
-  EXPECT_EQ(window.Line().PracticeTime(), 0);
+  EXPECT_EQ(window.Line().PracticeTime(), 700);
   EXPECT_EQ(StatusText(window), "");
   EXPECT_EQ(window.Line().ErrorCount(), 42);
   EXPECT_FALSE(window.Line().Started());
 }
 
-TEST_F(LinePracticeTest, EscapeClosesTheWindowWithoutCountingTheUnfinishedLine) {
+TEST_F(LinePracticeTest, EscapeClosesTheWindowAndTheUnfinishedLineCounts) {
   window.show();
   EXPECT_TRUE(guides.shown);
   Type("ab");
@@ -151,7 +151,7 @@ TEST_F(LinePracticeTest, EscapeClosesTheWindowWithoutCountingTheUnfinishedLine) 
   EXPECT_EQ(window.Line().LineOutcome(), LineOutcomeKind::Escaped);
   EXPECT_FALSE(window.isVisible());
   EXPECT_FALSE(guides.shown);
-  EXPECT_EQ(window.Line().PracticeTime(), 0);
+  EXPECT_EQ(window.Line().PracticeTime(), 300);
   EXPECT_EQ(StatusText(window), "");
 }
 
