@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/codepage.h"
 #include "platform/qt_convert.h"
@@ -45,6 +46,23 @@ QCheckBox* Check(const char* name, const QString& text, bool checked) {
   return box;
 }
 
+// A size typed beyond the range becomes the nearest size offered ("28" gives 24), where a
+// plain spin box keeps the first digit of it and the practice text turns tiny.
+class SizeSpinBox final : public QSpinBox {
+ protected:
+  QValidator::State validate(QString& text, int& pos) const override {
+    const QValidator::State state = QSpinBox::validate(text, pos);
+    bool number = false;
+    text.toInt(&number);
+    return state == QValidator::Invalid && number ? QValidator::Intermediate : state;
+  }
+  void fixup(QString& text) const override {
+    bool number = false;
+    const int size = text.toInt(&number);
+    if (number) text = QString::number(std::clamp(size, minimum(), maximum()));
+  }
+};
+
 QPixmap Swatch(Color color) {
   QPixmap swatch(16, 12);
   swatch.fill(ToQColor(color));
@@ -66,7 +84,7 @@ FontChooser::FontChooser(const Font& font, int minSize, int maxSize, FontLooks l
   FaceBox->addItems(faces);
   FaceBox->setCurrentText(face);
 
-  SizeBox = new QSpinBox;
+  SizeBox = new SizeSpinBox;
   SizeBox->setObjectName("SizeBox");
   SizeBox->setRange(minSize, maxSize);
   SizeBox->setValue(font.size);

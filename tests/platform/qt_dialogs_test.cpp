@@ -61,6 +61,10 @@ TEST_F(QtDialogsTest, TheFontChooserReturnsColourUnderlineAndStrikeOutWithFaceAn
     EXPECT_EQ(size->maximum(), 24);
     size->setValue(30);
     EXPECT_EQ(size->value(), 24);
+    size->selectAll();
+    QTest::keyClicks(size, "28");  // typed beyond the range: the nearest size, not "2"
+    QTest::keyClick(size, Qt::Key_Return);
+    EXPECT_EQ(size->value(), 24);
     size->setValue(12);
     chooser.findChild<QCheckBox*>("UnderlineBox")->setChecked(true);
     chooser.findChild<QCheckBox*>("StrikeOutBox")->setChecked(true);
