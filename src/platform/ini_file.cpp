@@ -33,7 +33,8 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
-enum class LineKind { Other, Header, Entry };
+// Bare: a line of a section without "=", such as a hand-edited entry that lost it.
+enum class LineKind { Other, Header, Entry, Bare };
 
 // One line of the file. Its content is bytes [begin, end); the next line starts at next
 // (next == end only for a last line without a line break).
@@ -50,15 +51,19 @@ void Classify(std::string_view content, Line& line) {
   const std::string_view text = Trim(content);
   if (text.empty() || text.front() == ';') return;
   if (text.front() == '[') {
+    // A header that lost its "]" still opens its section; read as an entry of the section
+    // above, its entries would override that section's.
     const size_t close = text.rfind(']');
-    if (close != std::string_view::npos) {
-      line.kind = LineKind::Header;
-      line.name = Trim(text.substr(1, close - 1));
-      return;
-    }
+    line.kind = LineKind::Header;
+    line.name = Trim(text.substr(1, close == std::string_view::npos ? text.npos : close - 1));
+    return;
   }
   const size_t equals = text.find('=');
-  if (equals == std::string_view::npos) return;
+  if (equals == std::string_view::npos) {
+    line.kind = LineKind::Bare;
+    line.name = line.value = text;
+    return;
+  }
   line.kind = LineKind::Entry;
   line.name = Trim(text.substr(0, equals));
   line.value = Trim(text.substr(equals + 1));
@@ -103,7 +108,7 @@ bool ForEachEntryOfSection(const std::string& bytes, std::string_view section,
       }
       return true;
     }
-    if (inside && line.kind == LineKind::Entry) return visit(line);
+    if (inside && (line.kind == LineKind::Entry || line.kind == LineKind::Bare)) return visit(line);
     return true;
   });
   return found;
@@ -158,6 +163,7 @@ void PutValue(std::string& bytes, const std::string& section, const std::string&
   const bool sectionFound = ForEachEntryOfSection(
       bytes, section,
       [&](const Line& line) {
+        if (line.kind != LineKind::Entry) return true;
         target = line;
         if (!EqualsIgnoreCase(line.name, key)) return true;
         keyFound = true;
@@ -236,7 +242,7 @@ std::string IniFile::ReadString(const std::string& section, const std::string& k
   const std::string bytes = Load();
   std::string result = defaultValue;
   ForEachEntryOfSection(bytes, section, [&](const Line& line) {
-    if (!EqualsIgnoreCase(line.name, key)) return true;
+    if (line.kind != LineKind::Entry || !EqualsIgnoreCase(line.name, key)) return true;
     result = Unquote(line.value);
     return false;
   });

@@ -59,7 +59,9 @@ class IniFile {
   // 0 is false, any other integer true, no integer gives defaultValue.
   bool ReadBool(const std::string& section, const std::string& key, bool defaultValue) const;
   // The entries of the first section of that name in file order; a repeated key gives one
-  // entry at its first place with its last value. Quotes are kept.
+  // entry at its first place with its last value. Quotes are kept. A line without "=" is an
+  // entry whose key and value are the whole line, so that the entries after it keep their
+  // places.
   std::vector<IniEntry> ReadSection(const std::string& section) const;
   // Every section name in file order, repeats included, nameless sections left out.
   std::vector<std::string> ReadSectionNames() const;
