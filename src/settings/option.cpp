@@ -75,10 +75,6 @@ int FileIndexIgnoringCase(const QComboBox& box, const std::string& file) {
   return -1;
 }
 
-bool SortsBefore(const std::string& a, const std::string& b) {
-  return UpperBytes(a) < UpperBytes(b);
-}
-
 void FillList(QListWidget& list, const std::vector<std::string>& names) {
   list.clear();
   for (const std::string& name : names) {
@@ -571,7 +567,7 @@ void TFmOption::AddUser() {
 void TFmOption::ListLearner(const std::string& name) {
   int place = 0;
   while (place < UsersComboBox->count() &&
-         SortsBefore(BytesOf(UsersComboBox->itemText(place)), name)) {
+         LearnerSortsBefore(BytesOf(UsersComboBox->itemText(place)), name)) {
     ++place;
   }
   UsersComboBox->insertItem(place, BytesToQString(name));

@@ -103,8 +103,8 @@ TEST_F(SettingsStoreTest, AnUnreadableGlobalFileRaisesAccessDenied) {
 }
 
 TEST_F(SettingsStoreTest, LearnerNamesAreSortedWithoutRegardToCaseAndListedOnce) {
-  dir.Write("qzc.ini", "[bob]\n[Anna]\n[]\n[carl]\n[ANNA]\n[Bea]\n[anna]\n");
-  EXPECT_EQ(ReadLearnerNames(learners), (Names{"Anna", "Bea", "bob", "carl"}));
+  dir.Write("qzc.ini", "[Zoe]\n[bob]\n[Anna]\n[]\n[\xC9lodie]\n[carl]\n[ANNA]\n[Bea]\n[anna]\n");
+  EXPECT_EQ(ReadLearnerNames(learners), (Names{"Anna", "Bea", "bob", "carl", "\xC9lodie", "Zoe"}));
 }
 
 TEST_F(SettingsStoreTest, AMissingLearnerReadsAsTheDefaults) {
