@@ -15,10 +15,7 @@ constexpr int kMargin = 4;
 // A box is an editable text where it takes the focus, and a static text where it only shows.
 class AccessibleLineBox final : public QAccessibleWidget, public AccessibleLineText {
  public:
-  explicit AccessibleLineBox(LineBox* box)
-      : QAccessibleWidget(box, box->focusPolicy() == Qt::NoFocus ? QAccessible::StaticText
-                                                                 : QAccessible::EditableText),
-        box_(box) {}
+  explicit AccessibleLineBox(LineBox* box) : QAccessibleWidget(box), box_(box) {}
 
   QString LineText() const override { return box_->Text(); }
   int Caret() const override { return std::min<int>(box_->FollowedPlace(), box_->Text().size()); }
@@ -29,6 +26,32 @@ class AccessibleLineBox final : public QAccessibleWidget, public AccessibleLineT
 
   QString text(QAccessible::Text t) const override {
     return t == QAccessible::Value ? LineText() : QAccessibleWidget::text(t);
+  }
+  // Taken from the focus policy each time: a reader may ask before the policy is set.
+  QAccessible::Role role() const override {
+    return box_->focusPolicy() == Qt::NoFocus ? QAccessible::StaticText : QAccessible::EditableText;
+  }
+  // A wrong character (red and underlined) is read as a misspelling, which readers announce,
+  // within the run of characters alike.
+  QString attributes(int offset, int* startOffset, int* endOffset) const override {
+    const int count = characterCount();
+    if (offset < 0 || offset >= count) {
+      *startOffset = *endOffset = offset;
+      return {};
+    }
+    const bool wrong = box_->UnderlinedAt(offset);
+    *startOffset = offset;
+    *endOffset = offset + 1;
+    while (*startOffset > 0 && box_->UnderlinedAt(*startOffset - 1) == wrong) --*startOffset;
+    while (*endOffset < count && box_->UnderlinedAt(*endOffset) == wrong) ++*endOffset;
+    if (!wrong) return {};
+    const QColor colour = box_->ColourAt(offset);
+    return QStringLiteral(
+               "text-underline-style:solid;text-underline-type:single;invalid:spelling;"
+               "color:rgb(%1,%2,%3);")
+        .arg(colour.red())
+        .arg(colour.green())
+        .arg(colour.blue());
   }
   QAccessible::State state() const override {
     QAccessible::State state = QAccessibleWidget::state();

@@ -961,15 +961,16 @@ def paragraph_page_turn(display, program, data):
 
 
 def screen_reader(display, program, data):
-    """A screen reader reads the course's sample and what is typed, with the caret after it, and
-    finds the paragraph drills' typed row focused."""
+    """A screen reader reads the course's sample and what is typed, with the caret after it and a
+    wrong character as misspelt, and finds the paragraph drills' typed row focused."""
     display.start_accessibility_bus()
     workdir = seeded_workdir(data)
     line = first_course_line(workdir).decode("latin-1")
+    typed = line[:2] + ("x" if line[2] != "x" else "y")
     session = Session(display, program, workdir)
     menu, _ = session.pick_learner()
     window = session.open_window(menu, "alt+c", "Course")
-    display.type(line[:3])
+    display.type(typed)
     wait_until(lambda: has_colour(display, window, "rgb(0,0,128)"), "the typed characters")
     os.environ.update(display.env())  # the accessibility client reads its bus from here
     import pyatspi
@@ -979,12 +980,14 @@ def screen_reader(display, program, data):
         for app in pyatspi.Registry.getDesktop(0):
             for node in pyatspi.findAllDescendants(app, lambda n: n.name in ("Sample", "Typing")):
                 text = node.queryText()
-                found[node.name] = (text.getText(0, -1), text.caretOffset)
-        return found if len(found) == 2 and found["Typing"][0] == line[:3] else None
+                found[node.name] = (text.getText(0, -1), text.caretOffset, node.getRole(),
+                                    text.getAttributeRun(2, False)[0])
+        return found if len(found) == 2 and found["Typing"][0] == typed else None
 
     found = wait_until(boxes, "the boxes read by a screen reader")
     assert found["Sample"][0] == line.rstrip("\r\n"), found
-    assert found["Typing"][1] == 3, found
+    assert found["Typing"][1:3] == (3, pyatspi.ROLE_TEXT), found
+    assert "invalid:spelling" in found["Typing"][3], found
     display.keys("Escape")
     display.wait_gone("Course")
     def typing_focused(node):
