@@ -729,6 +729,10 @@ Das Zehnfingersystem lernen</translation>
         <source>Typing</source>
         <translation>Eingabe</translation>
     </message>
+    <message>
+        <source>The clock runs</source>
+        <translation>Die Uhr läuft</translation>
+    </message>
 </context>
 <context>
     <name>TFmOption</name>
@@ -877,6 +881,14 @@ Die Textdateien liegen im Arbeitsordner von QZ Typing Tutor. Kurs, Sätze und Sp
     <message>
         <source>Goal: keys a minute at least</source>
         <translation>Ziel: mind. Anschläge/Min.</translation>
+    </message>
+    <message>
+        <source>Blinking color</source>
+        <translation>Blinkfarbe</translation>
+    </message>
+    <message>
+        <source>Example of the font</source>
+        <translation>Beispiel der Schrift</translation>
     </message>
 </context>
 <context>

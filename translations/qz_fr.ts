@@ -729,6 +729,10 @@ Un professeur de dactylographie</translation>
         <source>Typing</source>
         <translation>Frappe</translation>
     </message>
+    <message>
+        <source>The clock runs</source>
+        <translation>Le chronomètre tourne</translation>
+    </message>
 </context>
 <context>
     <name>TFmOption</name>
@@ -877,6 +881,14 @@ Les fichiers de texte se trouvent dans le dossier de travail de QZ Typing Tutor.
     <message>
         <source>Goal: keys a minute at least</source>
         <translation>Objectif : frappes/min au moins</translation>
+    </message>
+    <message>
+        <source>Blinking color</source>
+        <translation>Couleur de clignotement</translation>
+    </message>
+    <message>
+        <source>Example of the font</source>
+        <translation>Exemple de la police</translation>
     </message>
 </context>
 <context>

@@ -63,6 +63,7 @@ TFmLinePractice::TFmLinePractice(WindowContext& context, KeyGuides& guides,
   LbMark->move(8, 85);
   LbMark->setFont(PixelFont("Courier New", 11, true));
   LbMark->setStyleSheet("color: blue;");
+  LbMark->setAccessibleName(tr("The clock runs"));
   LbMark->hide();
 
   RichEdit1 = new LineBox(Panel1);

@@ -202,11 +202,13 @@ void TFmOption::BuildGeneralPage(QWidget* page) {
   ColorLb->setGeometry(234, 26, 25, 25);
   ColorLb->setAutoFillBackground(true);
   ColorLb->setFrameStyle(QFrame::Box | QFrame::Plain);
+  ColorLb->setAccessibleName(tr("Blinking color"));
   BnFont = Button("BnFont", tr("&Font of practices"), GroupBox4, QRect(10, 60, 214, 28),
                   tr("Font used in the practices"));
   ExampleEd = new QLineEdit(tr("Example"), GroupBox4);
   ExampleEd->setObjectName("ExampleEd");
   ExampleEd->setGeometry(10, 94, 249, 34);
+  ExampleEd->setAccessibleName(tr("Example of the font"));
   EnableGameCheckbox = new QCheckBox(tr("&Enable game"), GroupBox4);
   EnableGameCheckbox->setObjectName("EnableGameCheckbox");
   EnableGameCheckbox->setGeometry(10, 134, 200, 22);
