@@ -459,7 +459,7 @@ Das Zehnfingersystem lernen</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation>S&amp;piel</translation>
+        <translation>Spi&amp;el</translation>
     </message>
     <message>
         <source>&amp;Options</source>
@@ -782,7 +782,7 @@ Das Zehnfingersystem lernen</translation>
     </message>
     <message>
         <source>&amp;Enable game</source>
-        <translation>S&amp;piel einschalten</translation>
+        <translation>Spiel &amp;einschalten</translation>
     </message>
     <message>
         <source>Users Management</source>
