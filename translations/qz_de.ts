@@ -314,6 +314,18 @@
         <source>A learner name cannot begin and end with the same quote.</source>
         <translation>Der Name eines Lernenden darf nicht mit demselben Anführungszeichen beginnen und enden.</translation>
     </message>
+    <message>
+        <source>what the problem</source>
+        <translation> – das ist das Problem</translation>
+    </message>
+    <message>
+        <source> what loading keyboard</source>
+        <translation> beim Laden der Tastaturbelegung</translation>
+    </message>
+    <message>
+        <source> (looked for %1 in %2)</source>
+        <translation> (%1 gesucht in %2)</translation>
+    </message>
 </context>
 <context>
     <name>Practice</name>

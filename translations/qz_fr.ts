@@ -314,6 +314,18 @@
         <source>A learner name cannot begin and end with the same quote.</source>
         <translation>Un nom d’élève ne peut pas commencer et finir par le même guillemet.</translation>
     </message>
+    <message>
+        <source>what the problem</source>
+        <translation> – voilà le problème</translation>
+    </message>
+    <message>
+        <source> what loading keyboard</source>
+        <translation> au chargement du clavier</translation>
+    </message>
+    <message>
+        <source> (looked for %1 in %2)</source>
+        <translation> (%1 cherché dans %2)</translation>
+    </message>
 </context>
 <context>
     <name>Practice</name>

@@ -325,7 +325,7 @@ void TFmOption::LoadGlobalSettings() {
     CurrentUser = read.CurrentUser;
     SettingsOk = true;
   } catch (const std::exception& error) {
-    context_.dialogs.Inform(std::string(error.what()) + kWhatTheProblem);
+    context_.dialogs.Inform(std::string(error.what()) + Translated("Options", kWhatTheProblem));
     SettingsOk = false;
   }
 }
@@ -447,8 +447,10 @@ void TFmOption::ApplyLayout() {
     try {
       LoadLayoutFile();
     } catch (const std::exception& error) {
-      context_.dialogs.Inform(std::string(error.what()) + kWhatLoadingKeyboard +
-                              Translated("Options", kLookedIn, {context_.workDir}));
+      const std::string file = FileNameIn(LbLayoutFileName->property(kFileProperty));
+      context_.dialogs.Inform(std::string(error.what()) +
+                              Translated("Options", kWhatLoadingKeyboard) +
+                              Translated("Options", kLookedFor, {file, context_.workDir}));
       SettingsOk = false;
     }
     FitPracticeWindows();

@@ -35,8 +35,11 @@ class QPushButton;
 class QSpinBox;
 class QTabWidget;
 
-inline constexpr const char* kWhatTheProblem = "what the problem";
-inline constexpr const char* kWhatLoadingKeyboard = " what loading keyboard";
+inline constexpr const char* kWhatTheProblem = QT_TRANSLATE_NOOP("Options", "what the problem");
+inline constexpr const char* kWhatLoadingKeyboard =
+    QT_TRANSLATE_NOOP("Options", " what loading keyboard");
+// Appended to the above: the layout file and the folder it was looked for in.
+inline constexpr const char* kLookedFor = QT_TRANSLATE_NOOP("Options", " (looked for %1 in %2)");
 inline constexpr const char* kCourseFileMissing =
     QT_TRANSLATE_NOOP("Options", "The course file may not exist. Please check the Options.");
 inline constexpr const char* kTextFileMissing =
