@@ -406,7 +406,7 @@
     </message>
     <message>
         <source>%1 h %2 m %3 s</source>
-        <translation>%1 h %2 min %3 s</translation>
+        <translation>%1 h %2 min %3 s</translation>
     </message>
     <message>
         <source>The practice time is %1, total practice time is %2.</source>

@@ -52,7 +52,8 @@ T = {
     ("*", "Right"): ("Rechts", "Droite"),
     ("*", "%1 is practising in another window of the program and cannot be deleted now."): ("%1 übt gerade in einem anderen Fenster des Programms und kann jetzt nicht gelöscht werden.", "%1 s’exerce dans une autre fenêtre du programme et ne peut pas être supprimé maintenant."),
     ("*", "%1 is practising in another window of the program. Please pick another learner."): ("%1 übt gerade in einem anderen Fenster des Programms. Bitte wählen Sie einen anderen Lernenden.", "%1 s’exerce dans une autre fenêtre du programme. Veuillez choisir un autre élève."),
-    ("*", "%1 h %2 m %3 s"): ("%1 h %2 min %3 s", "%1 h %2 min %3 s"),
+    # No-break spaces: a message box does not break a duration across lines.
+    ("*", "%1 h %2 m %3 s"): ("%1\u00a0h\u00a0%2\u00a0min\u00a0%3\u00a0s", "%1\u00a0h\u00a0%2\u00a0min\u00a0%3\u00a0s"),
     ("*", "The practice time is %1, total practice time is %2."): ("Die Übungszeit beträgt %1, die gesamte Übungszeit %2.", "Le temps d’exercice est de %1, le temps total d’exercice est de %2."),
     ("*", "About"): ("Info", "À propos"),
     ("*", "Version 3.2  Beta\nA tutor for touch typing"): ("Version 3.2  Beta\nDas Zehnfingersystem lernen", "Version 3.2  Bêta\nUn professeur de dactylographie"),
