@@ -68,9 +68,14 @@ int IndexIgnoringCase(const QComboBox& box, const std::string& text) {
   return -1;
 }
 
+// A name as stored, or as a teacher wrote it by hand in the file's code page ("Gr\xFCn.txt" for
+// the file the system names in UTF-8).
 int FileIndexIgnoringCase(const QComboBox& box, const std::string& file) {
   for (int i = 0; i < box.count(); ++i) {
-    if (EqualsIgnoreCase(FileNameIn(box.itemData(i)), file)) return i;
+    if (EqualsIgnoreCase(FileNameIn(box.itemData(i)), file) ||
+        box.itemText(i).compare(BytesToQString(file), Qt::CaseInsensitive) == 0) {
+      return i;
+    }
   }
   return -1;
 }

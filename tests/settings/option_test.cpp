@@ -203,6 +203,12 @@ TEST_F(OptionTest, CreationTakesTheInitialValuesAndListsTheFiles) {
   EXPECT_EQ(Control<QListWidget>(w, "FileListBox2")->item(0)->text(), "uk.key");
 }
 
+TEST_F(OptionTest, AFileNameWrittenByHandInTheCodePageFindsItsFile) {
+  t.dir.Write("Gr\xc3\xbcn.txt", "");  // named in UTF-8, as the file system names it
+  TFmOption& w = StartWith(kTwoLayouts, "[Anna]\r\npracticetext=gr\xfcn.txt\r\n");
+  EXPECT_EQ(Control<QComboBox>(w, "SentenceComboBox")->currentText(), "Gr\u00fcn.txt");
+}
+
 TEST_F(OptionTest, StartUpReadsTheLearnerPickedIntoWindowAndProgram) {
   TFmOption& w = StartWith(kTwoLayouts, std::string(kAnna) + "[bob]\r\nProgress=1\r\n");
   EXPECT_TRUE(w.SettingsRead());
