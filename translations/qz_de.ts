@@ -705,6 +705,10 @@ Das Zehnfingersystem lernen</translation>
         <extracomment>One letter under each finger button: left hand, then right hand.</extracomment>
         <translation>L  L   L   L  L  R   R  R  R  R     </translation>
     </message>
+    <message>
+        <source>QZ Layout File (*.key)|*.key</source>
+        <translation>QZ-Tastaturbelegung (*.key)|*.key</translation>
+    </message>
 </context>
 <context>
     <name>TFmAdaptivePrac</name>

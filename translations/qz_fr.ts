@@ -705,6 +705,10 @@ Un professeur de dactylographie</translation>
         <extracomment>One letter under each finger button: left hand, then right hand.</extracomment>
         <translation>G  G   G   G  G  D   D  D  D  D     </translation>
     </message>
+    <message>
+        <source>QZ Layout File (*.key)|*.key</source>
+        <translation>Disposition QZ (*.key)|*.key</translation>
+    </message>
 </context>
 <context>
     <name>TFmAdaptivePrac</name>

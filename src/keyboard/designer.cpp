@@ -377,13 +377,15 @@ void TDefineQZ::ShowLoadedLayout() {
 
 void TDefineQZ::Button7Click() {
   std::string path;
-  if (!context_.dialogs.ChooseOpenFile(kLayoutFileFilter, path)) return;
+  if (!context_.dialogs.ChooseOpenFile(Translated("TDefineQZ", kLayoutFileFilter), path)) return;
   ReadLayoutFile(path);
 }
 
 void TDefineQZ::Button5Click() {
   std::string path;
-  if (!context_.dialogs.ChooseSaveFile(kLayoutFileFilter, kLayoutFileExtension, path)) return;
+  if (!context_.dialogs.ChooseSaveFile(Translated("TDefineQZ", kLayoutFileFilter),
+                                       kLayoutFileExtension, path))
+    return;
   WriteLayoutFile(path);
 }
 

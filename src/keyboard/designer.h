@@ -25,7 +25,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-inline constexpr const char* kLayoutFileFilter = "QZ Layout File (*.key)|*.key";
+inline constexpr const char* kLayoutFileFilter =
+    QT_TRANSLATE_NOOP("TDefineQZ", "QZ Layout File (*.key)|*.key");
 inline constexpr const char* kLayoutFileExtension = "key";
 inline constexpr const char* kKeyNotDefined =
     QT_TRANSLATE_NOOP("TDefineQZ", "This key is not defined yet.");
