@@ -51,12 +51,12 @@ void Classify(std::string_view content, Line& line) {
   const std::string_view text = Trim(content);
   if (text.empty() || text.front() == ';') return;
   if (text.front() == '[') {
-    // A header that lost its "]" still opens its section; read as an entry of the section
-    // above, its entries would override that section's.
     const size_t close = text.rfind(']');
-    line.kind = LineKind::Header;
-    line.name = Trim(text.substr(1, close == std::string_view::npos ? text.npos : close - 1));
-    return;
+    if (close != std::string_view::npos) {
+      line.kind = LineKind::Header;
+      line.name = Trim(text.substr(1, close - 1));
+      return;
+    }
   }
   const size_t equals = text.find('=');
   if (equals == std::string_view::npos) {
