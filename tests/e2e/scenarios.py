@@ -231,8 +231,8 @@ def progress_window(display, program, data):
 
 
 def dropped_lines(display, program, data):
-    """Lines skipped with Enter, dropped with an arrow, left with Esc or with the close box add
-    no practice time, however long the learner spent on them."""
+    """Lines skipped with Enter or left with Esc add their time; lines dropped with an arrow or
+    left with the close box add none, however long the learner spent on them."""
     workdir = seeded_workdir(data)
     qzc = os.path.join(workdir, "qzc.ini")
     time_before = value_of(read_bytes(qzc), b"Learner", b"TimeTotal")
@@ -251,8 +251,8 @@ def dropped_lines(display, program, data):
     display.wait_gone("Course")
     time.sleep(1)  # in the menu
     assert_exit(session.close_menu(menu))
-    time_after = value_of(read_bytes(qzc), b"Learner", b"TimeTotal")
-    assert time_after == time_before, (time_before, time_after)
+    added = int(value_of(read_bytes(qzc), b"Learner", b"TimeTotal")) - int(time_before)
+    assert 2000 <= added < 3500, added  # about a second for each of Enter and Esc
     return workdir
 
 
