@@ -210,7 +210,7 @@
     </message>
     <message>
         <source> Difficulty: %1    Hit: %2   Lost: %3  Time: %4s   Score: %5</source>
-        <translation> Schwierigkeit: %1    Treffer: %2   Verloren: %3  Zeit: %4s   Punkte: %5</translation>
+        <translation> Schwierigkeit: %1    Treffer: %2   Verloren: %3  Zeit: %4 s   Punkte: %5</translation>
     </message>
 </context>
 <context>
@@ -798,7 +798,7 @@ Das Zehnfingersystem lernen</translation>
     </message>
     <message>
         <source>&amp;Enable game</source>
-        <translation>Spiel &amp;einschalten</translation>
+        <translation>Spiel e&amp;inschalten</translation>
     </message>
     <message>
         <source>Users Management</source>
