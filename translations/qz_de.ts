@@ -709,6 +709,10 @@ Das Zehnfingersystem lernen</translation>
         <source>QZ Layout File (*.key)|*.key</source>
         <translation>QZ-Tastaturbelegung (*.key)|*.key</translation>
     </message>
+    <message>
+        <source>F2 defines font and color</source>
+        <translation>F2 legt Schrift und Farbe fest</translation>
+    </message>
 </context>
 <context>
     <name>TFmAdaptivePrac</name>

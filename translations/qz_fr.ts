@@ -709,6 +709,10 @@ Un professeur de dactylographie</translation>
         <source>QZ Layout File (*.key)|*.key</source>
         <translation>Disposition QZ (*.key)|*.key</translation>
     </message>
+    <message>
+        <source>F2 defines font and color</source>
+        <translation>F2 définit la police et la couleur</translation>
+    </message>
 </context>
 <context>
     <name>TFmAdaptivePrac</name>

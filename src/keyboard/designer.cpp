@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -185,6 +186,7 @@ void TDefineQZ::BuildKeyGroup() {
     box->setGeometry(QRect(places[j - 1], QSize(boxWidth, 22)));
     box->setFont(boxFont);
     box->setToolTip(tr("Double click to define font and color"));
+    box->setAccessibleDescription(tr("F2 defines font and color"));
     box->setValidator(new CodePageValidator(box));
     box->installEventFilter(this);
     edits_[static_cast<size_t>(j - 1)] = box;
@@ -333,6 +335,11 @@ bool TDefineQZ::eventFilter(QObject* watched, QEvent* event) {
       Guarded(context_.dialogs, [this, j] { EditExit(j); });
     } else if (event->type() == QEvent::MouseButtonDblClick) {
       Guarded(context_.dialogs, [this, j] { EditDblClick(j); });
+    } else if (event->type() == QEvent::KeyPress &&
+               static_cast<QKeyEvent*>(event)->key() == Qt::Key_F2) {
+      // The double click's way from the keyboard.
+      Guarded(context_.dialogs, [this, j] { EditDblClick(j); });
+      return true;
     }
   }
   return QDialog::eventFilter(watched, event);

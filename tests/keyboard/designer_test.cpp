@@ -347,9 +347,9 @@ TEST_F(DesignerTest, ChoosersKeepTheLastChoiceAndCancelGoesBackToIt) {
   EXPECT_EQ(layout.FingerAt(3).Color, clGreen);
   EXPECT_EQ(t.dialogs.colorsOffered.back(), 0x123456u);
 
-  // Fonts, by a double click on a character box.
+  // Fonts, by a double click on a character box, or F2 there.
   t.dialogs.fonts = {ArialOf(8, font_style::kItalic, clNavy), std::nullopt};
-  QTest::mouseDClick(Control<QLineEdit>(w, "Edit4"), Qt::LeftButton);
+  QTest::keyClick(Control<QLineEdit>(w, "Edit4"), Qt::Key_F2);
   EXPECT_EQ(w.KeyFonts()[3], ArialOf(8, font_style::kItalic, clNavy));
   EXPECT_EQ(w.LastChosenKeyFonts()[3], ArialOf(8, font_style::kItalic, clNavy));
   layout.KeyAt(1).Fonts[3] = ArialOf(20);

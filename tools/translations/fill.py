@@ -19,6 +19,7 @@ T = {
     ("*", "The course file may not exist. Please check the Options."): ("Die Kursdatei fehlt vielleicht. Bitte prüfen Sie die Optionen.", "Le fichier du cours n’existe peut-être pas. Veuillez vérifier les options."),
     ("*", "The text file may not exist. Please check the Options."): ("Die Textdatei fehlt vielleicht. Bitte prüfen Sie die Optionen.", "Le fichier de texte n’existe peut-être pas. Veuillez vérifier les options."),
     ("*", " (looked in %1)"): (" (gesucht in %1)", " (cherché dans %1)"),
+    ("*", "F2 defines font and color"): ("F2 legt Schrift und Farbe fest", "F2 définit la police et la couleur"),
     ("*", "QZ Layout File (*.key)|*.key"): ("QZ-Tastaturbelegung (*.key)|*.key", "Disposition QZ (*.key)|*.key"),
     ("*", " (looked for %1 in %2)"): (" (%1 gesucht in %2)", " (%1 cherché dans %2)"),
     ("*", " what loading keyboard"): (" beim Laden der Tastaturbelegung", " au chargement du clavier"),
