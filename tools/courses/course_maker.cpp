@@ -574,7 +574,8 @@ class CourseBuilder {
       for (size_t length = 2; length <= 3; ++length) {
         for (size_t i = 0; i + length <= text.size(); ++i) {
           const std::string group = text.substr(i, length);
-          if (HoldsAny(group, fresh) && std::all_of(group.begin(), group.end(), IsLowerLetter))
+          if (HoldsAny(group, fresh) && std::all_of(group.begin(), group.end(), IsLowerLetter) &&
+              group != "ass")  // a group that reads as a rude word
             score[group] += word->weight;
         }
       }
