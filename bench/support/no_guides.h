@@ -7,6 +7,7 @@ class NoGuides final : public KeyGuides {
   void ShowBelow(QWidget&) override {}
   void HideGuides() override {}
   int ShowNextKey(char) override { return 3; }
+  std::string DeadKeyStrokesFor(char) const override { return {}; }
   void ClearNextKey() override {}
   void LightFinger(Hand, int) override {}
   void ClearFinger(Hand) override {}

@@ -124,6 +124,10 @@ int GuideWindows::ShowNextKey(char ch) {
   return keyboard_.ShowNextKey(ch);
 }
 
+std::string GuideWindows::DeadKeyStrokesFor(char ch) const {
+  return keyboard_.DeadKeyStrokesFor(ch);
+}
+
 void GuideWindows::ClearNextKey() {
   keyboard_.ClearNextKey();
 }

@@ -23,6 +23,7 @@ class GuideWindows final : public QObject, public KeyGuides {
   void ShowBelow(QWidget& practiceWindow) override;
   void HideGuides() override;
   int ShowNextKey(char ch) override;
+  std::string DeadKeyStrokesFor(char ch) const override;
   void ClearNextKey() override;
   void LightFinger(Hand hand, int finger) override;
   void ClearFinger(Hand hand) override;

@@ -15,6 +15,21 @@ char SearchForm(char ch) {
   return static_cast<char>(UpperByte(static_cast<unsigned char>(ch)));
 }
 
+std::optional<std::pair<char, char>> AccentAndLetter(char ch) {
+  // The dead keys' accents as keys show them, in the code page.
+  static constexpr std::pair<char16_t, char> kSpacingAccents[] = {
+      {u'\u0300', '`'}, {u'\u0301', '\xB4'}, {u'\u0302', '^'},
+      {u'\u0303', '~'}, {u'\u0308', '\xA8'}, {u'\u0327', '\xB8'}};
+  const QString parts = ByteToChar(static_cast<unsigned char>(ch)).decomposition();
+  if (parts.size() != 2) return std::nullopt;
+  const std::optional<unsigned char> letter = CharToByte(parts[0]);
+  if (!letter) return std::nullopt;
+  for (const auto& [combining, spacing] : kSpacingAccents) {
+    if (parts[1].unicode() == combining) return std::pair{spacing, static_cast<char>(*letter)};
+  }
+  return std::nullopt;
+}
+
 int FingerForChar(const LayoutRec& layout, char ch) {
   const int count = std::clamp(layout.KeyCount, 0, kMaxKeys);
   const int key = FindKeyFor(ch, count, [&](int n) { return layout.KeyAt(n).Chars; });

@@ -9,6 +9,9 @@
 // Keys 1..KeyCount are in use and key KeyCount is always the space bar.
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "platform/colors.h"
 #include "platform/font.h"
@@ -75,6 +78,24 @@ int FindKeyFor(char ch, int keyCount, CharsOf&& charsOf) {
     }
   }
   return 0;
+}
+
+// The spacing accent and the letter of an accented letter of the code page ('^' and 'a' for
+// â, '\xA8' and 'E' for Ë); nothing for any other character.
+std::optional<std::pair<char, char>> AccentAndLetter(char ch);
+
+// How a character that no key gives is typed with a dead key: the accent as its key shows it,
+// then the letter ("^ + a" for â). Empty when a key gives ch, ch is no accented letter, or no
+// key gives its accent or its letter.
+template <typename CharsOf>
+std::string DeadKeyStrokes(char ch, int keyCount, CharsOf&& charsOf) {
+  if (FindKeyFor(ch, keyCount, charsOf) != 0) return {};
+  const std::optional<std::pair<char, char>> parts = AccentAndLetter(ch);
+  if (!parts || FindKeyFor(parts->first, keyCount, charsOf) == 0 ||
+      FindKeyFor(parts->second, keyCount, charsOf) == 0) {
+    return {};
+  }
+  return std::string{parts->first} + " + " + parts->second;
 }
 
 // The finger (0..9 as stored) that strikes the key of ch in the layout, or -1 when no key

@@ -81,6 +81,10 @@ int TVKeyboard::ShowNextKey(char ch) {
   return Key(n).Finger;
 }
 
+std::string TVKeyboard::DeadKeyStrokesFor(char ch) const {
+  return DeadKeyStrokes(ch, KeyCount(), [this](int k) { return Key(k).Chars; });
+}
+
 void TVKeyboard::ClearNextKey() {
   UnlightKeys();
 }

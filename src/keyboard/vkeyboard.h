@@ -31,6 +31,8 @@ class TVKeyboard : public QDialog {
   // Un-lights the lit key at once and lights the key of ch (it changes at the next tick);
   // returns that key's finger, or -1 when no key gives ch.
   int ShowNextKey(char ch);
+  // How ch is typed with a dead key where no key gives it ("^ + a"), or "" (DeadKeyStrokes).
+  std::string DeadKeyStrokesFor(char ch) const;
   // Un-lights the lit key at once: nothing is to be typed next.
   void ClearNextKey();
   // The tick: does nothing unless TimerofKBTag is 1; otherwise draws the lit keys lit or in

@@ -66,6 +66,13 @@ TFmLinePractice::TFmLinePractice(WindowContext& context, KeyGuides& guides,
   LbMark->setAccessibleName(tr("The clock runs"));
   LbMark->hide();
 
+  LbDeadKey = new QLabel(Panel1);
+  LbDeadKey->setObjectName("LbDeadKey");
+  LbDeadKey->move(30, 85);  // right of the clock's mark
+  LbDeadKey->setFont(PixelFont("Courier New", 11, true));
+  LbDeadKey->setStyleSheet("color: blue;");
+  LbDeadKey->hide();
+
   RichEdit1 = new LineBox(Panel1);
   RichEdit1->setObjectName("RichEdit1");
   RichEdit1->setAccessibleName(tr("Typing"));
@@ -122,11 +129,17 @@ void TFmLinePractice::ShowNextAt(int position) {
   SampleEdit->FollowPlace(position - 1);
   RichEdit1->FollowPlace(position - 1);
   if (position >= 1 && position <= engine_.LineLength()) {
-    ShowFinger(guides_.ShowNextKey(engine_.SampleLine()[static_cast<size_t>(position - 1)]));
+    const char next = engine_.SampleLine()[static_cast<size_t>(position - 1)];
+    ShowFinger(guides_.ShowNextKey(next));
+    const std::string strokes = guides_.DeadKeyStrokesFor(next);
+    LbDeadKey->setText(BytesToQString(std::string{next} + " = " + strokes));
+    LbDeadKey->adjustSize();
+    LbDeadKey->setVisible(!strokes.empty());
   } else {
     // Nothing to type next (no line yet, or the whole line typed): no key, no finger.
     guides_.ClearNextKey();
     ShowFinger(-1);
+    LbDeadKey->hide();
   }
 }
 

@@ -65,6 +65,8 @@ class TFmLinePractice : public QDialog, private LineView {
   QFrame* Panel1;
   LineBox* SampleEdit;
   QLabel* LbMark;
+  // How the next character is typed with a dead key, where no key of the keyboard gives it.
+  QLabel* LbDeadKey;
   LineBox* RichEdit1;
 
   void showEvent(QShowEvent* event) override;

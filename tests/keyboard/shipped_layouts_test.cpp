@@ -121,6 +121,18 @@ TEST(ShippedLayouts, ShowShiftedAndPlainCharactersOnTheirKeys) {
   EXPECT_EQ(Finger(Shipped("uk"), "\xA3"), 2);  // £ on 3
 }
 
+TEST(ShippedLayouts, NameTheDeadKeyOfALetterNoKeyGives) {
+  const LayoutRec fr = Shipped("fr");
+  const auto strokes = [](const LayoutRec& layout, char ch) {
+    return DeadKeyStrokes(ch, layout.KeyCount, [&](int n) { return layout.KeyAt(n).Chars; });
+  };
+  EXPECT_EQ(strokes(fr, '\xE2'), "^ + a");     // â
+  EXPECT_EQ(strokes(fr, '\xCB'), "\xA8 + E");  // Ë: the diaeresis, then Shift and e
+  EXPECT_EQ(strokes(fr, '\xE9'), "");          // é has a key of its own
+  EXPECT_EQ(strokes(fr, 'a'), "");
+  EXPECT_EQ(strokes(Shipped("de"), '\xE9'), "\xB4 + e");  // é on German keys: ´ then e
+}
+
 TEST(ShippedLayouts, HandsLookLikeTwoHands) {
   for (const char* name : kNames) {
     const LayoutRec layout = Shipped(name);

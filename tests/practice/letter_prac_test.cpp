@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
+
 #include "platform/key_events.h"
 #include "practice/line_box.h"
 #include "support/controls.h"
@@ -76,6 +78,18 @@ TEST_F(FreeDrillsTest, InsertMidLineDropsTheTypedPartAndItsTime) {
   EXPECT_EQ(window.Line().PracticeTime(), 0);
   EXPECT_FALSE(window.Line().Started());
   EXPECT_TRUE(TypingBox()->Text().isEmpty());
+}
+
+TEST_F(FreeDrillsTest, ALetterOnlyADeadKeyMakesIsSpelledOutBesideTheLine) {
+  t.dialogs.inputs.push_back("a\xE2");  // aâ
+  window.RichEdit1KeyDown(VK_INSERT);
+  auto* strokes = Control<QLabel>(window, "LbDeadKey");
+  EXPECT_TRUE(strokes->isHidden());  // a has a key
+  window.RichEdit1KeyPress('a');
+  EXPECT_FALSE(strokes->isHidden());
+  EXPECT_EQ(strokes->text(), "\u00e2 = ^ + a");
+  window.RichEdit1KeyPress('\xE2');
+  EXPECT_TRUE(strokes->isHidden());
 }
 
 TEST_F(FreeDrillsTest, CursorKeysAreSwallowed) {

@@ -69,6 +69,9 @@ class RecordingGuides final : public KeyGuides {
     keys.push_back(ch);
     return fingerForNextKey;
   }
+  std::string DeadKeyStrokesFor(char ch) const override {
+    return ch == '\xE2' ? "^ + a" : "";  // â, as on a French layout
+  }
   void ClearNextKey() override { keys.push_back('\0'); }
   void LightFinger(Hand hand, int finger) override {
     events.push_back((hand == Hand::Left ? "L" : "R") + std::to_string(finger));
