@@ -183,7 +183,7 @@ void TFmLinePractice::RichEdit1KeyPress(int key) {
   if (outcome == LineOutcomeKind::Escaped) reject();
   NextLine();
   engine_.LineEndHandled();
-  if (outcome == LineOutcomeKind::Completed && lineCompleted_) lineCompleted_();
+  if (lineEnded_) lineEnded_(outcome);
 }
 
 void TFmLinePractice::ShowStatistics() {
@@ -194,8 +194,8 @@ void TFmLinePractice::ShowStatistics() {
     context_.dialogs.Warn(Translated("Practice", kTooFastWarning));
 }
 
-void TFmLinePractice::OnLineCompleted(std::function<void()> handler) {
-  lineCompleted_ = std::move(handler);
+void TFmLinePractice::OnLineEnded(std::function<void(LineOutcomeKind)> handler) {
+  lineEnded_ = std::move(handler);
 }
 
 void TFmLinePractice::SetRecorder(PracticeRecorder& recorder, PracticeKind kind) {

@@ -40,8 +40,9 @@ class TFmLinePractice : public QDialog, private LineView {
   void ShowFinger(int finger);
   // Completed lines and typed characters are reported to recorder from now on, as kind.
   void SetRecorder(PracticeRecorder& recorder, PracticeKind kind);
-  // Called after each completed line, once the window has moved on to the next.
-  void OnLineCompleted(std::function<void()> handler);
+  // Called after each line ended (completed, skipped or left), once the window has moved on
+  // to the next.
+  void OnLineEnded(std::function<void(LineOutcomeKind)> handler);
 
   // Key-down with a virtual-key code; true swallows the key.
   virtual bool RichEdit1KeyDown(int vk);
@@ -87,7 +88,7 @@ class TFmLinePractice : public QDialog, private LineView {
 
  private:
   QRect frameAtHide_;
-  std::function<void()> lineCompleted_;
+  std::function<void(LineOutcomeKind)> lineEnded_;
   KeyRouter* keyRouter_;
 
   // The sample shown, and the typing box's characters placed by it.

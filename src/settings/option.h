@@ -78,7 +78,7 @@ class TFmOption : public QDialog {
   // false), then qz.ini. A failure is shown with its reason and Retry, and does not keep the
   // other file from being written.
   void SaveOnShutdown(bool withLearner = true);
-  // The learner's section after every completed line, as at shutdown, so that a lost display,
+  // The learner's section after every line ended, as at shutdown, so that a lost display,
   // a crash or a kill loses at most the line being typed. A failure offers Retry.
   void SaveProgress();
 

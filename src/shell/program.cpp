@@ -159,11 +159,12 @@ void TutorProgram::WireStatistics() {
   FmAdaptivePrac->SetRecorder(*Stats, PracticeKind::Adaptive);
   for (TFmLinePractice* window : std::initializer_list<TFmLinePractice*>{
            FmLetterPrac.get(), FmSentencePrac.get(), FmAdaptivePrac.get()}) {
-    window->OnLineCompleted([this] { FmOption->SaveProgress(); });
+    window->OnLineEnded([this](LineOutcomeKind) { FmOption->SaveProgress(); });
   }
-  FmCoursePrac->OnLineCompleted([this] {
+  // A skipped or abandoned line moved the course on and added its time: saved as well.
+  FmCoursePrac->OnLineEnded([this](LineOutcomeKind outcome) {
     FmOption->SaveProgress();
-    OfferAdaptiveLines();
+    if (outcome == LineOutcomeKind::Completed) OfferAdaptiveLines();
   });
   FmTextPrac->SetRecorder(*Stats);
   gameFrame->SetRecorder(*Stats);

@@ -244,6 +244,8 @@ def dropped_lines(display, program, data):
         time.sleep(1)
         display.keys(drop)
     display.wait_gone("Course")
+    wait_until(lambda: int(value_of(read_bytes(qzc), b"Learner", b"TimeTotal")) >=
+               int(time_before) + 2000, "the skipped and left lines' time saved at once")
     session.open_window(menu, "alt+c", "Course")
     display.type("fff")
     time.sleep(1)
