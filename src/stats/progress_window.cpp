@@ -356,6 +356,7 @@ void TFmProgress::ShowChart(const std::string& learner, int kind) {
   int64_t topLine = 0;
   int64_t first = 0;
   int64_t last = 0;
+  std::vector<int64_t> practised;
   for (const DayFigures& day : days) {
     const double x = static_cast<double>(DayTime(day.day, QTime(12, 0)).toMSecsSinceEpoch());
     int64_t perMinute = 0;
@@ -373,6 +374,7 @@ void TFmProgress::ShowChart(const std::string& learner, int kind) {
     }
     if (speed->count() == 0) first = day.day;
     last = day.day;
+    practised.push_back(day.day);
     speed->append(x, static_cast<double>(perMinute));
     accuracy->append(x, static_cast<double>(percent));
     top = std::max(top, perMinute);
@@ -389,21 +391,28 @@ void TFmProgress::ShowChart(const std::string& learner, int kind) {
     lineAxis->setRange(0, static_cast<double>(std::max<int64_t>(topLine + 1, 2)));
     lineAxis->applyNiceNumbers();
   }
-  // From the first day's start to the last day's end, a date under every day's point, or
-  // under every few days' so that at most eight dates share the axis.
+  // From the first day's start to the last day's end, the date under the point of a day
+  // practised, of each where they fit.
   const auto at = [](int64_t day, QTime when) {
     return static_cast<double>(DayTime(day, when).toMSecsSinceEpoch());
   };
   time->setRange(at(first, QTime(0, 0)), at(last + 1, QTime(0, 0)));
   time->setStartValue(at(first, QTime(0, 0)));
   // The date's order is the language's ("Dec 11", "11. Dez.", "11 déc.").
-  const QString format =
-      DayTime(first, QTime(0, 0)).date().year() == DayTime(last, QTime(0, 0)).date().year()
-          ? QCoreApplication::translate("TFmProgress", "MMM d")
-          : QCoreApplication::translate("TFmProgress", "MMM d yyyy");
-  for (int64_t day = first; day <= last; day += (last - first) / 8 + 1) {
-    time->append(QLocale().toString(DayTime(day, QTime(12, 0)).date(), format),
-                 at(day, QTime(12, 0)));
+  const bool oneYear =
+      DayTime(first, QTime(0, 0)).date().year() == DayTime(last, QTime(0, 0)).date().year();
+  const QString format = oneYear ? QCoreApplication::translate("TFmProgress", "MMM d")
+                                 : QCoreApplication::translate("TFmProgress", "MMM d yyyy");
+  // Dates a fifth (a third with the year) of the axis apart at least, the last day's first.
+  const double gap = static_cast<double>(last - first + 1) / (oneYear ? 5 : 3);
+  std::vector<int64_t> labelled;
+  for (auto day = practised.rbegin(); day != practised.rend(); ++day) {
+    if (labelled.empty() || static_cast<double>(labelled.back() - *day) >= gap)
+      labelled.push_back(*day);
+  }
+  for (auto day = labelled.rbegin(); day != labelled.rend(); ++day) {
+    time->append(QLocale().toString(DayTime(*day, QTime(12, 0)).date(), format),
+                 at(*day, QTime(12, 0)));
   }
   chart->setTitle(LearnerComboBox->currentText());
   QChart* old = Chart->chart();
