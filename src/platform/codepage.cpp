@@ -1,5 +1,8 @@
 #include "platform/codepage.h"
 
+#include <QCollator>
+#include <QLocale>
+
 namespace {
 // Unicode of 0x80..0x9F; 0 marks the five undefined positions, shown as the C1 control.
 constexpr char16_t kHigh[32] = {
@@ -166,4 +169,12 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
       return false;
   }
   return true;
+}
+
+bool NameSortsBefore(const std::string& a, const std::string& b) {
+  // The C locale's order is the code points', which puts "Élodie" after "Zoe": English order
+  // stands in.
+  QCollator collator(QLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale());
+  collator.setCaseSensitivity(Qt::CaseInsensitive);
+  return collator.compare(BytesToQString(a), BytesToQString(b)) < 0;
 }

@@ -40,3 +40,6 @@ char Lower(char c);
 // Names compare and sort without regard to case, byte by byte.
 std::string UpperBytes(std::string_view text);
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
+// Names of the code page as a list shows them to people: in the language's order, without
+// regard to case ("Élodie" beside "Eva", not after "Zoe").
+bool NameSortsBefore(const std::string& a, const std::string& b);

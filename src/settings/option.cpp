@@ -576,7 +576,7 @@ void TFmOption::AddUser() {
 void TFmOption::ListLearner(const std::string& name) {
   int place = 0;
   while (place < UsersComboBox->count() &&
-         LearnerSortsBefore(BytesOf(UsersComboBox->itemText(place)), name)) {
+         NameSortsBefore(BytesOf(UsersComboBox->itemText(place)), name)) {
     ++place;
   }
   UsersComboBox->insertItem(place, BytesToQString(name));

@@ -1,7 +1,5 @@
 #include "settings/settings_store.h"
 
-#include <QCollator>
-#include <QLocale>
 #include <algorithm>
 #include <climits>
 
@@ -60,14 +58,6 @@ void WriteGlobalSettings(IniFile& global, const GlobalSettings& settings) {
   global.Apply(changes);
 }
 
-bool LearnerSortsBefore(const std::string& a, const std::string& b) {
-  // The C locale's order is the code points', which puts "Élodie" after "Zoe": English order
-  // stands in.
-  QCollator collator(QLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale());
-  collator.setCaseSensitivity(Qt::CaseInsensitive);
-  return collator.compare(BytesToQString(a), BytesToQString(b)) < 0;
-}
-
 std::vector<std::string> ReadLearnerNames(const IniFile& learners) {
   std::vector<std::string> names;
   std::vector<std::string> seen;  // upper-cased, sorted
@@ -78,7 +68,7 @@ std::vector<std::string> ReadLearnerNames(const IniFile& learners) {
     seen.insert(place, upper);
     names.push_back(name);
   }
-  std::stable_sort(names.begin(), names.end(), LearnerSortsBefore);
+  std::stable_sort(names.begin(), names.end(), NameSortsBefore);
   return names;
 }
 

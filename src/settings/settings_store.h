@@ -41,10 +41,7 @@ GlobalSettings ReadGlobalSettings(const IniFile& global);
 // of the file: a refused write (an AppError) changes nothing.
 void WriteGlobalSettings(IniFile& global, const GlobalSettings& settings);
 
-// Learner names in the language's order, without regard to case: "Élodie" beside "Eva".
-bool LearnerSortsBefore(const std::string& a, const std::string& b);
-
-// Section names of qzc.ini sorted by LearnerSortsBefore; names that differ only in case
+// Section names of qzc.ini sorted by NameSortsBefore; names that differ only in case
 // name one section, so only the first of them is listed.
 std::vector<std::string> ReadLearnerNames(const IniFile& learners);
 // A missing section or key reads as the new learner's default. A negative "TimeTotal" was

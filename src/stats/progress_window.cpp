@@ -278,10 +278,10 @@ void TFmProgress::Open() {
                    [&](const std::string& name) { return EqualsIgnoreCase(name, current); })) {
     names.push_back(current);
   }
+  std::sort(names.begin(), names.end(), NameSortsBefore);
   LearnerComboBox->blockSignals(true);
   LearnerComboBox->clear();
   for (const std::string& name : names) LearnerComboBox->addItem(BytesToQString(name));
-  LearnerComboBox->model()->sort(0);
   LearnerComboBox->setCurrentIndex(LearnerComboBox->findText(
       BytesToQString(current), Qt::MatchFixedString));  // without regard to case
   LearnerComboBox->blockSignals(false);
