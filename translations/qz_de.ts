@@ -323,8 +323,8 @@
         <translation> beim Laden der Tastaturbelegung</translation>
     </message>
     <message>
-        <source> (looked for %1 in %2)</source>
-        <translation> (%1 gesucht in %2)</translation>
+        <source> (%1 in %2)</source>
+        <translation> (%1 in %2)</translation>
     </message>
 </context>
 <context>

@@ -323,8 +323,8 @@
         <translation> au chargement du clavier</translation>
     </message>
     <message>
-        <source> (looked for %1 in %2)</source>
-        <translation> (%1 cherché dans %2)</translation>
+        <source> (%1 in %2)</source>
+        <translation> (%1 dans %2)</translation>
     </message>
 </context>
 <context>

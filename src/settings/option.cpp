@@ -455,7 +455,7 @@ void TFmOption::ApplyLayout() {
       const std::string file = FileNameIn(LbLayoutFileName->property(kFileProperty));
       context_.dialogs.Inform(std::string(error.what()) +
                               Translated("Options", kWhatLoadingKeyboard) +
-                              Translated("Options", kLookedFor, {file, context_.workDir}));
+                              Translated("Options", kLayoutFileIn, {file, context_.workDir}));
       SettingsOk = false;
     }
     FitPracticeWindows();

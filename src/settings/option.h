@@ -38,8 +38,8 @@ class QTabWidget;
 inline constexpr const char* kWhatTheProblem = QT_TRANSLATE_NOOP("Options", "what the problem");
 inline constexpr const char* kWhatLoadingKeyboard =
     QT_TRANSLATE_NOOP("Options", " what loading keyboard");
-// Appended to the above: the layout file and the folder it was looked for in.
-inline constexpr const char* kLookedFor = QT_TRANSLATE_NOOP("Options", " (looked for %1 in %2)");
+// Appended to the above: the layout file and its folder (the file may be there, but damaged).
+inline constexpr const char* kLayoutFileIn = QT_TRANSLATE_NOOP("Options", " (%1 in %2)");
 inline constexpr const char* kCourseFileMissing =
     QT_TRANSLATE_NOOP("Options", "The course file may not exist. Please check the Options.");
 inline constexpr const char* kTextFileMissing =

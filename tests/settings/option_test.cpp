@@ -430,8 +430,8 @@ TEST_F(OptionTest, AFailedLayoutLoadIsReportedAndFontsAreStillApplied) {
   targets.calls.clear();
   targets.layoutError = "File not found";
   w.ApplyLayout();
-  EXPECT_EQ(t.dialogs.Texts(), Names{"File not found what loading keyboard (looked for uk.key in " +
-                                     t.dir.path() + ")"});
+  EXPECT_EQ(t.dialogs.Texts(),
+            Names{"File not found what loading keyboard (uk.key in " + t.dir.path() + ")"});
   EXPECT_EQ(t.dialogs.messages[0].kind, MessageKind::Information);
   EXPECT_FALSE(w.SettingsRead());
   EXPECT_EQ(targets.calls, (Names{"read " + t.dir.File("uk.key"), "font 14 Arial", "guides"}));

@@ -21,7 +21,7 @@ T = {
     ("*", " (looked in %1)"): (" (gesucht in %1)", " (cherché dans %1)"),
     ("*", "F2 defines font and color"): ("F2 legt Schrift und Farbe fest", "F2 définit la police et la couleur"),
     ("*", "QZ Layout File (*.key)|*.key"): ("QZ-Tastaturbelegung (*.key)|*.key", "Disposition QZ (*.key)|*.key"),
-    ("*", " (looked for %1 in %2)"): (" (%1 gesucht in %2)", " (%1 cherché dans %2)"),
+    ("*", " (%1 in %2)"): (" (%1 in %2)", " (%1 dans %2)"),
     ("*", " what loading keyboard"): (" beim Laden der Tastaturbelegung", " au chargement du clavier"),
     ("*", "what the problem"): (" – das ist das Problem", " – voilà le problème"),
     ("*", "The working folder %1 cannot be prepared: %2. Another folder can be named with --folder <path>."): ("Der Arbeitsordner %1 kann nicht vorbereitet werden: %2. Ein anderer Ordner kann mit --folder <Pfad> angegeben werden.", "Le dossier de travail %1 ne peut pas être préparé : %2. Un autre dossier peut être indiqué avec --folder <chemin>."),
