@@ -1,7 +1,10 @@
 #include "platform/program_files.h"
 
+#include <QCryptographicHash>
 #include <QtGlobal>
 #include <filesystem>
+#include <map>
+#include <sstream>
 #include <system_error>
 
 #include "platform/errors.h"
@@ -19,25 +22,82 @@ std::string ShippedPath(const std::string& programDir, const std::string& name,
 }
 
 namespace {
-// Copies the regular files of from that folder lacks; the system's reason when one fails.
+// What was seeded into a working folder: a line of "<SHA-256> <name>" for each file as it was
+// copied, so that a copy nobody changed since is brought up to date by a newer program.
+constexpr const char* kSeededList = ".qz-seeded";
+
+std::string Sha256(const std::string& bytes) {
+  return QCryptographicHash::hash(
+             QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
+             QCryptographicHash::Sha256)
+      .toHex()
+      .toStdString();
+}
+
+// The hash of a file's content, or "" when it cannot be read.
+std::string HashOfFile(const fs::path& file) {
+  try {
+    return Sha256(ReadWholeFile(file.string()));
+  } catch (const AppError&) {
+    return "";
+  }
+}
+
+std::map<std::string, std::string> ReadSeededList(const fs::path& folder) {
+  std::map<std::string, std::string> seeded;
+  std::error_code error;
+  if (!fs::is_regular_file(folder / kSeededList, error)) return seeded;
+  try {
+    std::istringstream lines(ReadWholeFile((folder / kSeededList).string()));
+    std::string hash;
+    std::string name;
+    while (lines >> hash && std::getline(lines >> std::ws, name)) seeded[name] = hash;
+  } catch (const AppError&) {
+    // An unreadable list refreshes nothing.
+  }
+  return seeded;
+}
+
+// Copies the regular files of from that folder lacks, and brings up to date the copies it
+// seeded and nobody changed since (never the settings); the system's reason when one fails.
 std::string Seed(const fs::path& from, const fs::path& folder) {
   std::error_code error;
   const bool made = fs::create_directories(folder, error);
   if (error) return error.message();
   // A learner's settings and results are theirs alone.
   if (made) fs::permissions(folder, fs::perms::owner_all, error);
+  std::map<std::string, std::string> seeded = ReadSeededList(folder);
+  const std::map<std::string, std::string> before = seeded;
   for (fs::directory_iterator file(from, error), end; !error && file != end;
        file.increment(error)) {
-    const fs::path to = folder / file->path().filename();
-    // Whatever stands there is the learner's, even something other than a file.
-    if (!file->is_regular_file(error) || fs::exists(fs::symlink_status(to, error))) continue;
-    // Whole or not at all: a file cut short by a full disk would never be copied again.
+    const std::string name = file->path().filename().string();
+    const fs::path to = folder / name;
+    if (!file->is_regular_file(error)) continue;
     try {
-      if (const int failed = ReplaceFile(to.string(), ReadWholeFile(file->path().string())))
-        return SystemReason(failed);
+      const std::string shipped = ReadWholeFile(file->path().string());
+      const std::string hash = Sha256(shipped);
+      const auto entry = seeded.find(name);
+      if (fs::exists(fs::symlink_status(to, error))) {
+        if (entry != seeded.end() && entry->second == hash) continue;
+        // Whatever stands there is the learner's, unless it is the copy seeded or the file as
+        // shipped now; the settings always are the learner's.
+        if (!fs::is_regular_file(fs::symlink_status(to, error)) || to.extension() == ".ini")
+          continue;
+        const std::string present = HashOfFile(to);
+        if (present == hash) seeded[name] = hash;
+        if (present == hash || entry == seeded.end() || present != entry->second) continue;
+      }
+      // Whole or not at all: a file cut short by a full disk would never be copied again.
+      if (const int failed = ReplaceFile(to.string(), shipped)) return SystemReason(failed);
+      seeded[name] = hash;
     } catch (const AppError& unreadable) {
       return unreadable.what();
     }
+  }
+  if (seeded != before) {
+    std::string list;
+    for (const auto& [name, hash] : seeded) list += hash + " " + name + "\n";
+    ReplaceFile((folder / kSeededList).string(), list);  // without it, only no refresh
   }
   // A missing seed folder is no fault of a folder that has its files.
   return !error || error == std::errc::no_such_file_or_directory ? "" : error.message();

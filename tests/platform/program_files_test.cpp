@@ -51,6 +51,18 @@ TEST(ProgramFiles, TheLearnersFolderIsCreatedAndSeededWithoutOverwriting) {
             std::filesystem::perms::owner_all);  // a folder made for a learner is theirs alone
 }
 
+TEST(ProgramFiles, ANewerProgramRefreshesTheCopiesNobodyChangedButNotTheSettings) {
+  TempDir current, seed, home;
+  for (const char* name : {"qz.ini", "qzhelp.rtf", "qz.txt"}) seed.Write(name, "old");
+  ChooseWorkFolder("", current.path(), home.path(), seed.path());
+  home.Write("qz-typing-tutor/qz.txt", "the teacher's");
+  for (const char* name : {"qz.ini", "qzhelp.rtf", "qz.txt"}) seed.Write(name, "new");
+  EXPECT_EQ(ChooseWorkFolder("", current.path(), home.path(), seed.path()).error, "");
+  EXPECT_EQ(home.Read("qz-typing-tutor/qzhelp.rtf"), "new");
+  EXPECT_EQ(home.Read("qz-typing-tutor/qz.txt"), "the teacher's");
+  EXPECT_EQ(home.Read("qz-typing-tutor/qz.ini"), "old");
+}
+
 TEST(ProgramFiles, AFileThatCannotBeCopiedWholeIsNotLeftCutShort) {
   TempDir current, seed, home;
   seed.Write("qz.ini", std::string(64, 'x'));
