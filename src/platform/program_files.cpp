@@ -25,6 +25,8 @@ namespace {
 // What was seeded into a working folder: a line of "<SHA-256> <name>" for each file as it was
 // copied, so that a copy nobody changed since is brought up to date by a newer program.
 constexpr const char* kSeededList = ".qz-seeded";
+// In place of a hash: a file the learner made or changed, never to be read for this again.
+constexpr const char* kLearnersOwn = "-";
 
 std::string Sha256(const std::string& bytes) {
   return QCryptographicHash::hash(
@@ -78,14 +80,17 @@ std::string Seed(const fs::path& from, const fs::path& folder) {
       const std::string hash = Sha256(shipped);
       const auto entry = seeded.find(name);
       if (fs::exists(fs::symlink_status(to, error))) {
-        if (entry != seeded.end() && entry->second == hash) continue;
+        if (entry != seeded.end() && (entry->second == hash || entry->second == kLearnersOwn))
+          continue;
         // Whatever stands there is the learner's, unless it is the copy seeded or the file as
         // shipped now; the settings always are the learner's.
         if (!fs::is_regular_file(fs::symlink_status(to, error)) || to.extension() == ".ini")
           continue;
         const std::string present = HashOfFile(to);
-        if (present == hash) seeded[name] = hash;
-        if (present == hash || entry == seeded.end() || present != entry->second) continue;
+        if (present == hash || entry == seeded.end() || present != entry->second) {
+          seeded[name] = present == hash ? hash : kLearnersOwn;
+          continue;
+        }
       }
       // Whole or not at all: a file cut short by a full disk would never be copied again.
       if (const int failed = ReplaceFile(to.string(), shipped)) return SystemReason(failed);
