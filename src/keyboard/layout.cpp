@@ -20,10 +20,14 @@ std::optional<std::pair<char, char>> AccentAndLetter(char ch) {
   static constexpr std::pair<char16_t, char> kSpacingAccents[] = {
       {u'\u0300', '`'}, {u'\u0301', '\xB4'}, {u'\u0302', '^'},
       {u'\u0303', '~'}, {u'\u0308', '\xA8'}, {u'\u0327', '\xB8'}};
-  const QString parts = ByteToChar(static_cast<unsigned char>(ch)).decomposition();
+  const QChar unicode = ByteToChar(static_cast<unsigned char>(ch));
+  // Only a letter with its accent: a compatibility form such as the small tilde breaks down
+  // into a space and the accent.
+  if (unicode.decompositionTag() != QChar::Canonical) return std::nullopt;
+  const QString parts = unicode.decomposition();
   if (parts.size() != 2) return std::nullopt;
   const std::optional<unsigned char> letter = CharToByte(parts[0]);
-  if (!letter) return std::nullopt;
+  if (!letter || !IsLetter(static_cast<char>(*letter))) return std::nullopt;
   for (const auto& [combining, spacing] : kSpacingAccents) {
     if (parts[1].unicode() == combining) return std::pair{spacing, static_cast<char>(*letter)};
   }

@@ -86,13 +86,20 @@ std::optional<std::pair<char, char>> AccentAndLetter(char ch);
 
 // How a character that no key gives is typed with a dead key: the accent as its key shows it,
 // then the letter ("^ + a" for â). Empty when a key gives ch, ch is no accented letter, or no
-// key gives its accent or its letter.
+// key gives its accent or its letter. A layout file does not say which keys are dead: ^, ` and
+// ~ are taken for dead keys only on a layout with a key of an accent nothing else types (´ or
+// ¨), as European layouts have; on others they are plain characters (^ is Shift+6 in the US).
 template <typename CharsOf>
 std::string DeadKeyStrokes(char ch, int keyCount, CharsOf&& charsOf) {
   if (FindKeyFor(ch, keyCount, charsOf) != 0) return {};
   const std::optional<std::pair<char, char>> parts = AccentAndLetter(ch);
   if (!parts || FindKeyFor(parts->first, keyCount, charsOf) == 0 ||
       FindKeyFor(parts->second, keyCount, charsOf) == 0) {
+    return {};
+  }
+  const bool plainAccent = parts->first == '^' || parts->first == '`' || parts->first == '~';
+  if (plainAccent && FindKeyFor('\xB4', keyCount, charsOf) == 0 &&
+      FindKeyFor('\xA8', keyCount, charsOf) == 0) {
     return {};
   }
   return std::string{parts->first} + " + " + parts->second;
