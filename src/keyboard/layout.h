@@ -13,6 +13,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/codepage.h"
 #include "platform/colors.h"
 #include "platform/font.h"
 
@@ -86,16 +87,19 @@ std::optional<std::pair<char, char>> AccentAndLetter(char ch);
 
 // How a character that no key gives is typed with a dead key: the accent as its key shows it,
 // then the letter ("^ + a" for â). Empty when a key gives ch, ch is no accented letter, or no
-// key gives its accent or its letter. A layout file does not say which keys are dead: ^, ` and
-// ~ are taken for dead keys only on a layout with a key of an accent nothing else types (´ or
-// ¨), as European layouts have; on others they are plain characters (^ is Shift+6 in the US).
+// key gives its accent or its letter. A layout file does not say which keys are dead, so a
+// key is taken for a dead key when it gives no letter or digit (the French ~ shares a key with
+// é and 2, and is plain); and ^, ` and ~ only on a layout with a key of an accent nothing else
+// types (´ or ¨), as European layouts have; elsewhere they are plain (^ is Shift+6 in the US).
 template <typename CharsOf>
 std::string DeadKeyStrokes(char ch, int keyCount, CharsOf&& charsOf) {
   if (FindKeyFor(ch, keyCount, charsOf) != 0) return {};
   const std::optional<std::pair<char, char>> parts = AccentAndLetter(ch);
-  if (!parts || FindKeyFor(parts->first, keyCount, charsOf) == 0 ||
-      FindKeyFor(parts->second, keyCount, charsOf) == 0) {
-    return {};
+  if (!parts || FindKeyFor(parts->second, keyCount, charsOf) == 0) return {};
+  const int accentKey = FindKeyFor(parts->first, keyCount, charsOf);
+  if (accentKey == 0) return {};
+  for (char shown : charsOf(accentKey)) {
+    if (IsLetter(shown) || (shown >= '0' && shown <= '9')) return {};
   }
   const bool plainAccent = parts->first == '^' || parts->first == '`' || parts->first == '~';
   if (plainAccent && FindKeyFor('\xB4', keyCount, charsOf) == 0 &&

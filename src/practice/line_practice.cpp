@@ -69,7 +69,7 @@ TFmLinePractice::TFmLinePractice(WindowContext& context, KeyGuides& guides,
   LbDeadKey = new QLabel(Panel1);
   LbDeadKey->setObjectName("LbDeadKey");
   LbDeadKey->move(30, 85);  // right of the clock's mark
-  LbDeadKey->setFont(PixelFont("Courier New", 11, true));
+  LbDeadKey->setFont(PixelFont("Courier New", 14, true));  // the two dots of ¨ readable
   LbDeadKey->setStyleSheet("color: blue;");
   LbDeadKey->hide();
 

@@ -129,6 +129,7 @@ TEST(ShippedLayouts, NameTheDeadKeyOfALetterNoKeyGives) {
   EXPECT_EQ(strokes(fr, '\xE2'), "^ + a");     // â
   EXPECT_EQ(strokes(fr, '\xCB'), "\xA8 + E");  // Ë: the diaeresis, then Shift and e
   EXPECT_EQ(strokes(fr, '\xE9'), "");          // é has a key of its own
+  EXPECT_EQ(strokes(fr, '\xF1'), "");          // ñ: the French ~ shares é's key, and is plain
   EXPECT_EQ(strokes(Shipped("de"), '\xE9'), "\xB4 + e");  // é on German keys: ´ then e
   EXPECT_EQ(strokes(Shipped("us"), '\xE2'), "");          // ^ is Shift+6 there, no dead key
 }
