@@ -45,10 +45,20 @@ std::string HashOfFile(const fs::path& file) {
   }
 }
 
+// The list of a folder, where it is a file of its own: a link to another file, or a list far
+// longer than the shipped files could make, is neither read nor written.
+bool SeededListUsable(const fs::path& folder) {
+  constexpr uintmax_t kMaxListBytes = 1 << 20;
+  std::error_code error;
+  const fs::file_status status = fs::symlink_status(folder / kSeededList, error);
+  if (status.type() == fs::file_type::not_found) return true;
+  return fs::is_regular_file(status) && fs::file_size(folder / kSeededList, error) <= kMaxListBytes;
+}
+
 std::map<std::string, std::string> ReadSeededList(const fs::path& folder) {
   std::map<std::string, std::string> seeded;
   std::error_code error;
-  if (!fs::is_regular_file(folder / kSeededList, error)) return seeded;
+  if (!fs::is_regular_file(fs::symlink_status(folder / kSeededList, error))) return seeded;
   try {
     std::istringstream lines(ReadWholeFile((folder / kSeededList).string()));
     std::string hash;
@@ -68,7 +78,9 @@ std::string Seed(const fs::path& from, const fs::path& folder) {
   if (error) return error.message();
   // A learner's settings and results are theirs alone.
   if (made) fs::permissions(folder, fs::perms::owner_all, error);
-  std::map<std::string, std::string> seeded = ReadSeededList(folder);
+  const bool listUsable = SeededListUsable(folder);
+  std::map<std::string, std::string> seeded;
+  if (listUsable) seeded = ReadSeededList(folder);
   const std::map<std::string, std::string> before = seeded;
   for (fs::directory_iterator file(from, error), end; !error && file != end;
        file.increment(error)) {
@@ -79,27 +91,34 @@ std::string Seed(const fs::path& from, const fs::path& folder) {
       const std::string shipped = ReadWholeFile(file->path().string());
       const std::string hash = Sha256(shipped);
       const auto entry = seeded.find(name);
-      if (fs::exists(fs::symlink_status(to, error))) {
-        if (entry != seeded.end() && (entry->second == hash || entry->second == kLearnersOwn))
+      const bool present = fs::exists(fs::symlink_status(to, error));
+      if (present) {
+        if (!listUsable ||
+            (entry != seeded.end() && (entry->second == hash || entry->second == kLearnersOwn)))
           continue;
         // Whatever stands there is the learner's, unless it is the copy seeded or the file as
         // shipped now; the settings always are the learner's.
         if (!fs::is_regular_file(fs::symlink_status(to, error)) || to.extension() == ".ini")
           continue;
-        const std::string present = HashOfFile(to);
-        if (present == hash || entry == seeded.end() || present != entry->second) {
-          seeded[name] = present == hash ? hash : kLearnersOwn;
+        const std::string found = HashOfFile(to);
+        if (found == hash || entry == seeded.end() || found != entry->second) {
+          seeded[name] = found == hash ? hash : kLearnersOwn;
           continue;
         }
       }
       // Whole or not at all: a file cut short by a full disk would never be copied again.
-      if (const int failed = ReplaceFile(to.string(), shipped)) return SystemReason(failed);
+      if (const int failed = ReplaceFile(to.string(), shipped)) {
+        // A copy kept as it was (a read-only file or folder) is no fault, nor a missing file
+        // that another instance starting at once copied.
+        if (present || fs::exists(fs::symlink_status(to, error))) continue;
+        return SystemReason(failed);
+      }
       seeded[name] = hash;
     } catch (const AppError& unreadable) {
       return unreadable.what();
     }
   }
-  if (seeded != before) {
+  if (listUsable && seeded != before) {
     std::string list;
     for (const auto& [name, hash] : seeded) list += hash + " " + name + "\n";
     ReplaceFile((folder / kSeededList).string(), list);  // without it, only no refresh

@@ -61,6 +61,12 @@ TEST(ProgramFiles, ANewerProgramRefreshesTheCopiesNobodyChangedButNotTheSettings
   EXPECT_EQ(home.Read("qz-typing-tutor/qzhelp.rtf"), "new");
   EXPECT_EQ(home.Read("qz-typing-tutor/qz.txt"), "the teacher's");
   EXPECT_EQ(home.Read("qz-typing-tutor/qz.ini"), "old");
+
+  // A copy that cannot be replaced stays, and the program starts.
+  seed.Write("qzhelp.rtf", "newer");
+  FullDisk full(2);
+  EXPECT_EQ(ChooseWorkFolder("", current.path(), home.path(), seed.path()).error, "");
+  EXPECT_EQ(home.Read("qz-typing-tutor/qzhelp.rtf"), "new");
 }
 
 TEST(ProgramFiles, AFileThatCannotBeCopiedWholeIsNotLeftCutShort) {
