@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -66,11 +67,17 @@ std::string TemporaryPrefix(const std::string& target) {
   return "." + fs::path(target).filename().string() + ".saving-";
 }
 
+// Temporaries a killed save left, not one another instance is writing at this moment (two
+// starting at once seed the same folder): only those untouched for a minute.
 void RemoveLeftoverTemporaries(const std::string& target) {
   const std::string prefix = TemporaryPrefix(target);
+  const auto stale = fs::file_time_type::clock::now() - std::chrono::minutes(1);
   std::error_code error;
   for (const auto& entry : fs::directory_iterator(FolderOf(target), error)) {
-    if (entry.path().filename().string().starts_with(prefix)) fs::remove(entry.path(), error);
+    if (entry.path().filename().string().starts_with(prefix) &&
+        fs::last_write_time(entry.path(), error) < stale && !error) {
+      fs::remove(entry.path(), error);
+    }
   }
 }
 

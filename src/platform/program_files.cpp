@@ -146,7 +146,10 @@ WorkFolder ChooseWorkFolder(const std::string& requested, const std::string& cur
   chosen.path = requested.empty() ? dataHome + "/qz-typing-tutor" : requested;
   chosen.path = fs::absolute(chosen.path, error).lexically_normal().string();
   if (chosen.path.size() > 1 && chosen.path.back() == '/') chosen.path.pop_back();
-  if (const std::string reason = Seed(seedFrom, chosen.path); !reason.empty()) {
+  // A file that could not be copied into a folder that has the program's files is only missing
+  // there (a read-only folder, a full disk): the learner works on.
+  if (const std::string reason = Seed(seedFrom, chosen.path);
+      !reason.empty() && !HoldsProgramFiles(chosen.path)) {
     chosen.error =
         Translated("Errors",
                    QT_TRANSLATE_NOOP("Errors",

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <chrono>
 #include <filesystem>
 
 #include "platform/errors.h"
@@ -277,12 +278,17 @@ TEST_F(IniFileTest, AReplacedFileKeepsItsAccessAndAFolderThatTakesNoFileIsWritte
   ASSERT_EQ(::chown(ini.Path().c_str(), 65534, 100), 0);
   ASSERT_EQ(::chmod(ini.Path().c_str(), 0664), 0);
   dir.Write(".t.ini.saving-Ab12Cd", "left by a killed save");
+  dir.Write(".t.ini.saving-Ef34Gh", "another instance's, being written");
+  std::filesystem::last_write_time(
+      dir.File(".t.ini.saving-Ab12Cd"),
+      std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
   ini.WriteString("s", "k", "2");
   struct stat status {};
   ASSERT_EQ(::stat(ini.Path().c_str(), &status), 0);
   EXPECT_EQ(status.st_mode & 07777, 0664u);
   EXPECT_EQ(std::make_pair(status.st_uid, status.st_gid), std::make_pair(65534u, 100u));
   EXPECT_FALSE(std::filesystem::exists(dir.File(".t.ini.saving-Ab12Cd")));
+  EXPECT_TRUE(std::filesystem::exists(dir.File(".t.ini.saving-Ef34Gh")));
 
   // Another user (the file's owner) may write the file but not the folder.
   ASSERT_EQ(::chmod(dir.path().c_str(), 0755), 0);

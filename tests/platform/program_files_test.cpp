@@ -79,6 +79,10 @@ TEST(ProgramFiles, AFileThatCannotBeCopiedWholeIsNotLeftCutShort) {
   EXPECT_FALSE(std::filesystem::exists(home.File("qz-typing-tutor/qz.ini")));
   EXPECT_EQ(ChooseWorkFolder("", current.path(), home.path(), seed.path()).error, "");
   EXPECT_EQ(home.Read("qz-typing-tutor/qz.ini"), std::string(64, 'x'));
+  // A folder with the program's files is worked in, though a new file could not be copied.
+  seed.Write("qz-new.txt", std::string(64, 'y'));
+  FullDisk full(16);
+  EXPECT_EQ(ChooseWorkFolder("", current.path(), home.path(), seed.path()).error, "");
 }
 
 TEST(ProgramFiles, AFolderThatCannotBePreparedIsNamed) {
