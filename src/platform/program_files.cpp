@@ -4,6 +4,7 @@
 #include <QtGlobal>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <system_error>
 
@@ -45,22 +46,19 @@ std::string HashOfFile(const fs::path& file) {
   }
 }
 
-// The list of a folder, where it is a file of its own: a link to another file, or a list far
-// longer than the shipped files could make, is neither read nor written.
-bool SeededListUsable(const fs::path& folder) {
+// The list of a folder (empty when there is none, or it cannot be read), or nothing where it
+// is no file of its own: a link to another file, or a list far longer than the shipped files
+// could make, is neither read nor written.
+std::optional<std::map<std::string, std::string>> ReadSeededList(const fs::path& folder) {
   constexpr uintmax_t kMaxListBytes = 1 << 20;
-  std::error_code error;
-  const fs::file_status status = fs::symlink_status(folder / kSeededList, error);
-  if (status.type() == fs::file_type::not_found) return true;
-  return fs::is_regular_file(status) && fs::file_size(folder / kSeededList, error) <= kMaxListBytes;
-}
-
-std::map<std::string, std::string> ReadSeededList(const fs::path& folder) {
+  const fs::path path = folder / kSeededList;
   std::map<std::string, std::string> seeded;
   std::error_code error;
-  if (!fs::is_regular_file(fs::symlink_status(folder / kSeededList, error))) return seeded;
+  const fs::file_status status = fs::symlink_status(path, error);
+  if (status.type() == fs::file_type::not_found) return seeded;
+  if (!fs::is_regular_file(status) || fs::file_size(path, error) > kMaxListBytes) return {};
   try {
-    std::istringstream lines(ReadWholeFile((folder / kSeededList).string()));
+    std::istringstream lines(ReadWholeFile(path.string()));
     std::string hash;
     std::string name;
     while (lines >> hash && std::getline(lines >> std::ws, name)) seeded[name] = hash;
@@ -78,10 +76,9 @@ std::string Seed(const fs::path& from, const fs::path& folder) {
   if (error) return error.message();
   // A learner's settings and results are theirs alone.
   if (made) fs::permissions(folder, fs::perms::owner_all, error);
-  const bool listUsable = SeededListUsable(folder);
-  std::map<std::string, std::string> seeded;
-  if (listUsable) seeded = ReadSeededList(folder);
-  const std::map<std::string, std::string> before = seeded;
+  const std::optional<std::map<std::string, std::string>> list = ReadSeededList(folder);
+  const bool listUsable = list.has_value();
+  std::map<std::string, std::string> seeded = list.value_or(std::map<std::string, std::string>{});
   for (fs::directory_iterator file(from, error), end; !error && file != end;
        file.increment(error)) {
     const std::string name = file->path().filename().string();
@@ -91,15 +88,15 @@ std::string Seed(const fs::path& from, const fs::path& folder) {
       const std::string shipped = ReadWholeFile(file->path().string());
       const std::string hash = Sha256(shipped);
       const auto entry = seeded.find(name);
-      const bool present = fs::exists(fs::symlink_status(to, error));
+      const fs::file_status status = fs::symlink_status(to, error);
+      const bool present = fs::exists(status);
       if (present) {
         if (!listUsable ||
             (entry != seeded.end() && (entry->second == hash || entry->second == kLearnersOwn)))
           continue;
         // Whatever stands there is the learner's, unless it is the copy seeded or the file as
         // shipped now; the settings always are the learner's.
-        if (!fs::is_regular_file(fs::symlink_status(to, error)) || to.extension() == ".ini")
-          continue;
+        if (!fs::is_regular_file(status) || to.extension() == ".ini") continue;
         const std::string found = HashOfFile(to);
         if (found == hash || entry == seeded.end() || found != entry->second) {
           seeded[name] = found == hash ? hash : kLearnersOwn;
@@ -118,10 +115,10 @@ std::string Seed(const fs::path& from, const fs::path& folder) {
       return unreadable.what();
     }
   }
-  if (listUsable && seeded != before) {
-    std::string list;
-    for (const auto& [name, hash] : seeded) list += hash + " " + name + "\n";
-    ReplaceFile((folder / kSeededList).string(), list);  // without it, only no refresh
+  if (listUsable && seeded != *list) {
+    std::string lines;
+    for (const auto& [name, hash] : seeded) lines += hash + " " + name + "\n";
+    ReplaceFile((folder / kSeededList).string(), lines);  // without it, only no refresh
   }
   // A missing seed folder is no fault of a folder that has its files.
   return !error || error == std::errc::no_such_file_or_directory ? "" : error.message();

@@ -130,10 +130,14 @@ void TFmLinePractice::ShowNextAt(int position) {
   RichEdit1->FollowPlace(position - 1);
   if (position >= 1 && position <= engine_.LineLength()) {
     const char next = engine_.SampleLine()[static_cast<size_t>(position - 1)];
-    ShowFinger(guides_.ShowNextKey(next));
-    const std::string strokes = guides_.DeadKeyStrokesFor(next);
-    LbDeadKey->setText(BytesToQString(std::string{next} + " = " + strokes));
-    LbDeadKey->adjustSize();
+    const int finger = guides_.ShowNextKey(next);
+    ShowFinger(finger);
+    // Only a character without a key of its own may need a dead key.
+    const std::string strokes = finger < 0 ? guides_.DeadKeyStrokesFor(next) : std::string();
+    if (!strokes.empty()) {
+      LbDeadKey->setText(BytesToQString(std::string{next} + " = " + strokes));
+      LbDeadKey->adjustSize();
+    }
     LbDeadKey->setVisible(!strokes.empty());
   } else {
     // Nothing to type next (no line yet, or the whole line typed): no key, no finger.

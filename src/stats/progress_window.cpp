@@ -352,13 +352,14 @@ void TFmProgress::ShowChart(const std::string& learner, int kind) {
                     ValueAxis(chart, QCoreApplication::translate("TFmProgress", "Course line"),
                               Qt::AlignRight));
   }
+  const auto at = [](int64_t day, QTime when) {
+    return static_cast<double>(DayTime(day, when).toMSecsSinceEpoch());
+  };
   int64_t top = 0;
   int64_t topLine = 0;
-  int64_t first = 0;
-  int64_t last = 0;
-  std::vector<int64_t> practised;
+  std::vector<int64_t> practised;  // the days with a point, in order
   for (const DayFigures& day : days) {
-    const double x = static_cast<double>(DayTime(day.day, QTime(12, 0)).toMSecsSinceEpoch());
+    const double x = at(day.day, QTime(12, 0));
     int64_t perMinute = 0;
     int64_t percent = 0;
     if (typed && day.typingMs > 0 && day.chars > 0) {
@@ -372,8 +373,6 @@ void TFmProgress::ShowChart(const std::string& learner, int kind) {
     } else {
       continue;
     }
-    if (speed->count() == 0) first = day.day;
-    last = day.day;
     practised.push_back(day.day);
     speed->append(x, static_cast<double>(perMinute));
     accuracy->append(x, static_cast<double>(percent));
@@ -393,9 +392,8 @@ void TFmProgress::ShowChart(const std::string& learner, int kind) {
   }
   // From the first day's start to the last day's end, the date under the point of a day
   // practised, of each where they fit.
-  const auto at = [](int64_t day, QTime when) {
-    return static_cast<double>(DayTime(day, when).toMSecsSinceEpoch());
-  };
+  const int64_t first = practised.empty() ? 0 : practised.front();
+  const int64_t last = practised.empty() ? 0 : practised.back();
   time->setRange(at(first, QTime(0, 0)), at(last + 1, QTime(0, 0)));
   time->setStartValue(at(first, QTime(0, 0)));
   // The date's order is the language's ("Dec 11", "11. Dez.", "11 déc.").
