@@ -90,6 +90,12 @@
         <source>Results cannot be recorded in %1 for now: %2. They are kept and recorded once there is room.</source>
         <translation>Ergebnisse können vorerst nicht in %1 aufgezeichnet werden: %2. Sie werden aufbewahrt und aufgezeichnet, sobald wieder Platz ist.</translation>
     </message>
+    <message>
+        <source>A section name in %1 lacks its &quot;]&quot;: &quot;%2&quot;. The keyboard layouts are neither read nor saved until it is mended.
+</source>
+        <translation>Einem Abschnittsnamen in %1 fehlt die „]“: „%2“. Die Tastaturbelegungen werden weder gelesen noch gespeichert, bis die Datei berichtigt ist.
+</translation>
+    </message>
 </context>
 <context>
     <name>FontChooser</name>

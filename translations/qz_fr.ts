@@ -90,6 +90,12 @@
         <source>Results cannot be recorded in %1 for now: %2. They are kept and recorded once there is room.</source>
         <translation>Les résultats ne peuvent pas être enregistrés dans %1 pour l’instant : %2. Ils sont gardés et enregistrés dès qu’il y a de la place.</translation>
     </message>
+    <message>
+        <source>A section name in %1 lacks its &quot;]&quot;: &quot;%2&quot;. The keyboard layouts are neither read nor saved until it is mended.
+</source>
+        <translation>Il manque le « ] » d’un nom de section dans %1 : « %2 ». Les dispositions de clavier ne sont ni lues ni enregistrées tant que le fichier n’est pas réparé.
+</translation>
+    </message>
 </context>
 <context>
     <name>FontChooser</name>

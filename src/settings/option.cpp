@@ -328,14 +328,15 @@ void TFmOption::LoadGlobalSettings() {
     ComboBox1->setCurrentIndex(selected < ComboBox1->count() ? selected : -1);
     DesignerPassword = read.DesignerPassword;
     CurrentUser = read.CurrentUser;
-    SettingsOk = true;
+    SettingsOk = globalRead_ = true;
   } catch (const std::exception& error) {
     context_.dialogs.Inform(std::string(error.what()) + Translated("Options", kWhatTheProblem));
-    SettingsOk = false;
+    SettingsOk = globalRead_ = false;
   }
 }
 
 void TFmOption::SaveGlobalSettings() {
+  if (!globalRead_) return WriteCurrentUser(global_, CurrentUser);
   GlobalSettings settings;
   settings.LayoutNames = Items(*ComboBox1);
   settings.LayoutFileNames = LayoutFileNames;

@@ -140,6 +140,8 @@ class TFmOption : public QDialog {
   std::string DesignerPassword;
   std::vector<std::string> LayoutFileNames;
   bool SettingsOk = false;
+  // False while qz.ini could not be read: a save then writes only the last learner.
+  bool globalRead_ = true;
   int64_t TimeTotalBase = 0;      // may exceed what a save stores (2147483647)
   int64_t SavedPracticeTime = 0;  // of this run's practice time, what the file holds already
   std::function<int()> ScreenWidth;

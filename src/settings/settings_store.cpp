@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "platform/codepage.h"
+#include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/translation.h"
 #include "settings/settings_keys.h"
@@ -27,11 +28,30 @@ std::string ReadText(const IniFile& ini, const std::string& section, const TextS
   return ini.ReadString(section, setting.key, setting.defaultValue);
 }
 
+// A hand-edited header that lost its "]" reads as a line of the section before it, which then
+// holds the next section's entries too: the lists would pair up wrongly and a save would
+// write that back over the registrations.
+void RefuseDamagedHeaders(const IniFile& global) {
+  for (const char* section : {kLayoutNamesSection, kLayoutFilesSection, kSettingSection}) {
+    for (const IniEntry& entry : global.ReadSection(section)) {
+      if (entry.key == entry.value && entry.value.starts_with('[')) {
+        throw AppError(Translated("Errors",
+                                  QT_TRANSLATE_NOOP("Errors",
+                                                    "A section name in %1 lacks its \"]\": "
+                                                    "\"%2\". The keyboard layouts are neither "
+                                                    "read nor saved until it is mended.\n"),
+                                  {global.Path(), entry.value}));
+      }
+    }
+  }
+}
+
 static_assert(kGoalErrorPercent.defaultValue == MasteryGoals{}.errorPercent &&
               kGoalKeysPerMinute.defaultValue == MasteryGoals{}.keysPerMinute);
 }  // namespace
 
 GlobalSettings ReadGlobalSettings(const IniFile& global) {
+  RefuseDamagedHeaders(global);
   GlobalSettings settings;
   settings.LayoutNames = NonEmptyValues(global.ReadSection(kLayoutNamesSection));
   settings.LayoutFileNames = NonEmptyValues(global.ReadSection(kLayoutFilesSection));
@@ -56,6 +76,10 @@ void WriteGlobalSettings(IniFile& global, const GlobalSettings& settings) {
   changes.WriteString(kSettingSection, kPasswordKey, settings.DesignerPassword);
   changes.WriteString(kSettingSection, kCurrentUserKey, settings.CurrentUser);
   global.Apply(changes);
+}
+
+void WriteCurrentUser(IniFile& global, const std::string& name) {
+  global.WriteString(kSettingSection, kCurrentUserKey, name);
 }
 
 std::vector<std::string> ReadLearnerNames(const IniFile& learners) {

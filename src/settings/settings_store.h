@@ -35,11 +35,14 @@ struct LearnerSettings {
 };
 
 // Entries with an empty value are skipped; names and files are paired by position and
-// entries without a partner dropped. Throws AppError when the file cannot be read.
+// entries without a partner dropped. Throws AppError when the file cannot be read or a
+// section read holds a header without its "]".
 GlobalSettings ReadGlobalSettings(const IniFile& global);
 // Rewrites both layout sections (S1..Sn), then "password" and "CurrentUser", in one replace
 // of the file: a refused write (an AppError) changes nothing.
 void WriteGlobalSettings(IniFile& global, const GlobalSettings& settings);
+// Only "CurrentUser": what a file that could not be read holds is not saved over.
+void WriteCurrentUser(IniFile& global, const std::string& name);
 
 // Section names of qzc.ini sorted by NameSortsBefore; names that differ only in case
 // name one section, so only the first of them is listed.

@@ -425,6 +425,20 @@ TEST_F(OptionTest, AnUnreadableGlobalFileIsReportedAndTheLayoutSkipped) {
   EXPECT_EQ(targets.calls, Names{"guides"});
 }
 
+TEST_F(OptionTest, AHeaderThatLostItsBracketIsReportedAndTheLayoutsAreNotSavedOver) {
+  const std::string damaged =
+      "[LAYOUTNAMES]\r\nS1=US\r\nS2=UK\r\n[LAYOUTFILENAMES\r\nS1=us.key\r\nS2=uk.key\r\n"
+      "[SETTING]\r\npassword=secret\r\nCurrentUser=";
+  TFmOption& w = StartWith(damaged + "Anna\r\n", kAnna);
+  EXPECT_FALSE(w.SettingsRead());
+  EXPECT_EQ(t.dialogs.Texts(), Names{"A section name in " + t.dir.File("qz.ini") +
+                                     " lacks its \"]\": \"[LAYOUTFILENAMES\". The keyboard "
+                                     "layouts are neither read nor saved until it is mended.\n"
+                                     "what the problem"});
+  w.SaveOnShutdown();  // no learner picked
+  EXPECT_EQ(t.dir.Read("qz.ini"), damaged + "Learner\r\n");
+}
+
 TEST_F(OptionTest, AFailedLayoutLoadIsReportedAndFontsAreStillApplied) {
   TFmOption& w = StartWith(kTwoLayouts, kAnna);
   targets.calls.clear();

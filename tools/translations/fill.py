@@ -247,6 +247,7 @@ T = {
     ("*", "File too large"): ("Datei zu groß", "Fichier trop volumineux"),
     ("*", "Unable to write to %1"): ("%1 kann nicht geschrieben werden", "Impossible d’écrire dans %1"),
     ("*", 'Cannot write a line break, a "=" in a key or a "]" in a section name to %1'): ("Ein Zeilenumbruch, ein „=“ in einem Schlüssel oder ein „]“ in einem Abschnittsnamen kann nicht in %1 geschrieben werden", "Impossible d’écrire dans %1 un saut de ligne, un « = » dans une clé ou un « ] » dans un nom de section"),
+    ("*", 'A section name in %1 lacks its "]": "%2". The keyboard layouts are neither read nor saved until it is mended.\n'): ("Einem Abschnittsnamen in %1 fehlt die „]“: „%2“. Die Tastaturbelegungen werden weder gelesen noch gespeichert, bis die Datei berichtigt ist.\n", "Il manque le « ] » d’un nom de section dans %1 : « %2 ». Les dispositions de clavier ne sont ni lues ni enregistrées tant que le fichier n’est pas réparé.\n"),
     ("*", "The Progress window cannot be opened: %1"): ("Das Fenster Fortschritt kann nicht geöffnet werden: %1", "La fenêtre Progrès ne peut pas s’ouvrir : %1"),
     ("*", "the file is damaged or no database"): ("die Datei ist beschädigt oder keine Datenbank", "le fichier est endommagé ou n’est pas une base de données"),
     ("*", "its folder takes no new files"): ("sein Ordner nimmt keine neuen Dateien auf", "son dossier n’accepte pas de nouveaux fichiers"),
