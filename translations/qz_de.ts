@@ -35,10 +35,6 @@
         <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <source>Cannot write a line break, a &quot;=&quot; in a key or a &quot;]&quot; in a section name to %1</source>
-        <translation>Ein Zeilenumbruch, ein „=“ in einem Schlüssel oder ein „]“ in einem Abschnittsnamen kann nicht in %1 geschrieben werden</translation>
-    </message>
-    <message>
         <source>The Progress window cannot be opened: %1</source>
         <translation>Das Fenster Fortschritt kann nicht geöffnet werden: %1</translation>
     </message>
@@ -95,6 +91,14 @@
 </source>
         <translation>Einem Abschnittsnamen in %1 fehlt die „]“: „%2“. Die Tastaturbelegungen werden weder gelesen noch gespeichert, bis die Datei berichtigt ist.
 </translation>
+    </message>
+    <message>
+        <source>%1 is saved as UTF-16 (Unicode); save it as ANSI instead</source>
+        <translation>%1 ist als UTF-16 (Unicode) gespeichert; bitte stattdessen als ANSI speichern</translation>
+    </message>
+    <message>
+        <source>Cannot write a line break or a &quot;=&quot; in a key to %1</source>
+        <translation>Ein Zeilenumbruch oder ein „=“ in einem Schlüssel kann nicht in %1 geschrieben werden</translation>
     </message>
 </context>
 <context>

@@ -35,10 +35,6 @@
         <translation>Impossible d’écrire dans %1</translation>
     </message>
     <message>
-        <source>Cannot write a line break, a &quot;=&quot; in a key or a &quot;]&quot; in a section name to %1</source>
-        <translation>Impossible d’écrire dans %1 un saut de ligne, un « = » dans une clé ou un « ] » dans un nom de section</translation>
-    </message>
-    <message>
         <source>The Progress window cannot be opened: %1</source>
         <translation>La fenêtre Progrès ne peut pas s’ouvrir : %1</translation>
     </message>
@@ -95,6 +91,14 @@
 </source>
         <translation>Il manque le « ] » d’un nom de section dans %1 : « %2 ». Les dispositions de clavier ne sont ni lues ni enregistrées tant que le fichier n’est pas réparé.
 </translation>
+    </message>
+    <message>
+        <source>%1 is saved as UTF-16 (Unicode); save it as ANSI instead</source>
+        <translation>%1 est enregistré en UTF-16 (Unicode) ; enregistrez-le plutôt en ANSI</translation>
+    </message>
+    <message>
+        <source>Cannot write a line break or a &quot;=&quot; in a key to %1</source>
+        <translation>Impossible d’écrire dans %1 un saut de ligne ou un « = » dans une clé</translation>
     </message>
 </context>
 <context>

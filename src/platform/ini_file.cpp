@@ -186,19 +186,21 @@ void PutValue(std::string& bytes, const std::string& section, const std::string&
   }
 }
 
+// Every section of that name goes: one left behind would take the erased one's place.
 void RemoveSection(std::string& bytes, const std::string& section) {
-  size_t begin = std::string::npos;
-  size_t end = bytes.size();
+  std::string kept;
+  size_t from = 0;
+  bool removing = false;
   ForEachLine(bytes, [&](const Line& line) {
     if (line.kind != LineKind::Header) return true;
-    if (begin != std::string::npos) {
-      end = line.begin;
-      return false;
-    }
-    if (EqualsIgnoreCase(line.name, section)) begin = line.begin;
+    const bool named = EqualsIgnoreCase(line.name, section);
+    if (named && !removing) kept.append(bytes, from, line.begin - from);
+    if (!named && removing) from = line.begin;
+    removing = named;
     return true;
   });
-  if (begin != std::string::npos) bytes.erase(begin, end - begin);
+  if (!removing) kept.append(bytes, from, std::string::npos);
+  bytes = std::move(kept);
 }
 }  // namespace
 
@@ -208,7 +210,16 @@ std::string IniFile::Load() const {
   if (!fs::exists(path_, error) && !error) return {};
   // Anything but a readable regular file (a folder, a device, a pipe) is refused: reading a
   // pipe could hang and writing over a folder would lose it.
-  return ReadWholeFile(path_, kMaxIniBytes);
+  std::string bytes = ReadWholeFile(path_, kMaxIniBytes);
+  // Read as single bytes, a UTF-16 file holds no line that names anything, and a write would
+  // add lines of another encoding to it.
+  if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+    throw AppError(Translated(
+        "Errors",
+        QT_TRANSLATE_NOOP("Errors", "%1 is saved as UTF-16 (Unicode); save it as ANSI instead"),
+        {path_}));
+  }
+  return bytes;
 }
 
 std::string IniFile::LoadForWrite() const {
@@ -316,13 +327,11 @@ void IniFile::Update(const std::function<IniChanges(const IniFile& current)>& ma
   const IniChanges changes = makeChanges(IniFile(path_, original));
   for (const IniChanges::Change& change : changes.changes_) {
     if (HasLineBreak(change.section) || HasLineBreak(change.key) || HasLineBreak(change.value) ||
-        change.section.find(']') != std::string::npos ||
         change.key.find('=') != std::string::npos) {
-      throw AppError(Translated("Errors",
-                                QT_TRANSLATE_NOOP("Errors",
-                                                  "Cannot write a line break, a \"=\" in a key "
-                                                  "or a \"]\" in a section name to %1"),
-                                {path_}));
+      throw AppError(Translated(
+          "Errors",
+          QT_TRANSLATE_NOOP("Errors", "Cannot write a line break or a \"=\" in a key to %1"),
+          {path_}));
     }
   }
   std::string bytes = original;

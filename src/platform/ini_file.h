@@ -6,8 +6,9 @@
 // the bytes it must and replaces the file (ReplaceFile: atomically, keeping its access). A
 // missing file reads as empty and is created by the first write. A file that cannot be
 // read (a folder, pipe or device in its place) raises "File access denied", one over
-// kMaxIniBytes "File too large", when reading and "Unable to write to <path>" when writing,
-// with the system's reason on a line of its own; a refused write leaves the file as it was.
+// kMaxIniBytes "File too large", one saved as UTF-16 a request to save it as ANSI, when
+// reading, and "Unable to write to <path>" when writing, with the system's reason on a line
+// of its own; a refused write leaves the file as it was.
 //
 // Several instances of the program may share a working folder: a write holds an exclusive
 // lock on "<file>.lock" from its read to its replace, so no change is lost between two
@@ -67,9 +68,8 @@ class IniFile {
   std::vector<std::string> ReadSectionNames() const;
 
   // Every change in one replace, or none when one is refused. Names or values that would
-  // break the file's lines (CR or LF anywhere, "=" in a key, "]" in a section name) are
-  // refused with an AppError before the file is touched. A file the changes leave as it was
-  // is not rewritten.
+  // break the file's lines (CR or LF anywhere, "=" in a key) are refused with an AppError
+  // before the file is touched. A file the changes leave as it was is not rewritten.
   void Apply(const IniChanges& changes);
   // Apply with changes made from the file as it is under the lock: current reads that
   // version and no other instance writes before the changes are stored.
@@ -80,7 +80,7 @@ class IniFile {
   void WriteString(const std::string& section, const std::string& key, const std::string& value);
   void WriteInteger(const std::string& section, const std::string& key, int value);
   void WriteBool(const std::string& section, const std::string& key, bool value);
-  // Removes the first section of that name with all its lines; no section, no change.
+  // Removes every section of that name with all its lines; no section, no change.
   void EraseSection(const std::string& section);
 
  private:

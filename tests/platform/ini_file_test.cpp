@@ -152,27 +152,35 @@ TEST_F(IniFileTest, NewKeysGoAfterTheHeaderOfAnEmptySection) {
   EXPECT_EQ(Bytes(), "[E]\r\nk=v\r\n");
 }
 
-TEST_F(IniFileTest, ErasingRemovesTheFirstSectionUpToTheNextHeader) {
-  Put("[a]\r\nx=1\r\n; note\r\n\r\n[B]\r\ny=2\r\n[b]\r\nz=3\r\n[c]\r\n");
+TEST_F(IniFileTest, ErasingRemovesEverySectionOfThatNameUpToTheNextHeader) {
+  // A repeat left behind would come back in the erased section's place.
+  Put("[a]\r\nx=1\r\n; note\r\n\r\n[B]\r\ny=2\r\n[b]\r\nz=3\r\n[c]\r\n[b]\r\nw=4");
   ini.EraseSection("b");
-  EXPECT_EQ(Bytes(), "[a]\r\nx=1\r\n; note\r\n\r\n[b]\r\nz=3\r\n[c]\r\n");
+  EXPECT_EQ(Bytes(), "[a]\r\nx=1\r\n; note\r\n\r\n[c]\r\n");
   ini.EraseSection("c");
-  EXPECT_EQ(Bytes(), "[a]\r\nx=1\r\n; note\r\n\r\n[b]\r\nz=3\r\n");
+  EXPECT_EQ(Bytes(), "[a]\r\nx=1\r\n; note\r\n\r\n");
   ini.EraseSection("nothing");
-  EXPECT_EQ(Bytes(), "[a]\r\nx=1\r\n; note\r\n\r\n[b]\r\nz=3\r\n");
+  EXPECT_EQ(Bytes(), "[a]\r\nx=1\r\n; note\r\n\r\n");
 }
 
 TEST_F(IniFileTest, ValuesThatWouldInjectLinesAreRefused) {
   Put("[s]\r\nk=v\r\n");
-  for (const auto& [section, key, value] :
-       std::vector<std::array<std::string, 3>>{{"s", "k", "a\r\n[t]"},
-                                               {"s", "k\n", "v"},
-                                               {"s]x", "k", "v"},
-                                               {"s", "a=b", "v"},
-                                               {"s\r", "k", "v"}}) {
+  for (const auto& [section, key, value] : std::vector<std::array<std::string, 3>>{
+           {"s", "k", "a\r\n[t]"}, {"s", "k\n", "v"}, {"s", "a=b", "v"}, {"s\r", "k", "v"}}) {
     EXPECT_NE(WriteErrorText([&] { ini.WriteString(section, key, value); }), "no error");
   }
   EXPECT_EQ(Bytes(), "[s]\r\nk=v\r\n");
+  ini.WriteString("Tom]my", "k", "v");  // a header is read up to its last "]"
+  EXPECT_EQ(Get("Tom]my", "k"), "v");
+}
+
+TEST_F(IniFileTest, AUtf16FileIsNeitherReadNorWrittenTo) {
+  const std::string utf16("\xFF\xFE[\0s\0]\0\r\0\n\0k\0=\0v\0"s);
+  Put(utf16);
+  EXPECT_EQ(WriteErrorText([&] { ini.ReadSectionNames(); }),
+            ini.Path() + " is saved as UTF-16 (Unicode); save it as ANSI instead");
+  EXPECT_NE(WriteErrorText([&] { ini.WriteString("s", "k", "w"); }), "no error");
+  EXPECT_EQ(Bytes(), utf16);
 }
 
 TEST_F(IniFileTest, AFolderInPlaceOfTheFileIsNeitherReadNorOverwritten) {
