@@ -99,9 +99,8 @@ void LineEngine::EndLine(int key) {
   } else {
     outcome_ = LineOutcomeKind::Open;
   }
-  // A skipped or abandoned line was practised too; one not begun adds no time (the watch's
-  // floor is for the rates).
-  if (started_) practiceTime_ += lineTime_;
+  // A skipped or abandoned line was practised too; one not begun adds the watch's 25 ms floor.
+  practiceTime_ += lineTime_;
 }
 
 void LineEngine::LineEndHandled() {

@@ -46,7 +46,7 @@ TEST_F(SentenceDrillsTest, LoadingPicksARandomLineAtOnce) {
 }
 
 TEST_F(SentenceDrillsTest, EveryEndedLineIsFollowedByAnotherRandomOne) {
-  Load("ab\ncd\nef\n", {2, 2, 0});
+  Load("ab\ncd\nef\n", {2, 2, 0, 1});
   EXPECT_EQ(window.Line().SampleLine(), "ef");
   Type("ef");
   t.clock.Advance(1000);
@@ -60,6 +60,8 @@ TEST_F(SentenceDrillsTest, EveryEndedLineIsFollowedByAnotherRandomOne) {
   EXPECT_EQ(window.Line().LineOutcome(), LineOutcomeKind::Skipped);
   EXPECT_EQ(window.Line().SampleLine(), "ab");
   EXPECT_EQ(window.GetPracticeTime(), 1500);  // a skipped line's time counts too
+  window.RichEdit1KeyPress(VK_RETURN);
+  EXPECT_EQ(window.GetPracticeTime(), 1525);  // and one skipped untouched measures 25 ms
 }
 
 TEST_F(SentenceDrillsTest, AnEmptyLineIsEndedByTheFirstKey) {
