@@ -21,6 +21,14 @@ void MKey::Setup(int keyLeft, int keyTop, int keyWidth, int keyHeight, ::Color c
   height = keyHeight;
   Color = color;
   Fonts = fonts;
+  // A record the designer brings into use was never checked as a file's keys are: no key draws
+  // a character larger than the designer can set, or one font could take hundreds of MB.
+  for (Font& font : Fonts) {
+    if (font.size < kKeyFontMinSize || font.size > kKeyFontMaxSize || font.PixelHeight() < 1 ||
+        font.PixelHeight() > -HeightForSize(kKeyFontMaxSize)) {
+      font.SetSize(std::clamp(font.size, kKeyFontMinSize, kKeyFontMaxSize));
+    }
+  }
   Chars = chars;
   Finger = finger;
   canvas_ = &canvas;

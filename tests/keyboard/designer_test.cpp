@@ -480,6 +480,26 @@ TEST_F(DesignerTest, CancellingAKeyCountsItOutUntilItIsDefinedAgain) {
   EXPECT_EQ(layout.KeyAt(5), layout.KeyAt(4));  // the editor still showed key 4
 }
 
+TEST_F(DesignerTest, ARecordBroughtIntoUseUncheckedDrawsNoCharacterLargerThanTheBoxesSet) {
+  LayoutRec us;
+  ReadLayoutFile(kUsLayout, us);
+  for (int n = 49; n <= kMaxKeys; ++n) {  // not in use, so not checked by the reader
+    for (Font& font : us.KeyAt(n).Fonts) font.SetSize(5000);
+  }
+  WriteLayout("odd.key", us);
+  Load("odd.key");
+  for (int pair = 0; pair < 2; ++pair) {  // each pair raises the bound by one
+    t.dialogs.answers = {MessageAnswer::Yes};
+    Type(Control<SpinEdit>(w, "SpinEdit40"), "5");
+    Control<QPushButton>(w, "Button4")->click();
+    Control<QPushButton>(w, "Button6")->click();
+  }
+  DefineKey(50, 1, 2, 0, {"b", "", "", ""});  // record 49 comes into use as the file has it
+  ASSERT_EQ(layout.KeyCount, 49);
+  Control<QPushButton>(w, "Button8")->click();
+  for (const Font& font : keyboard.Key(49).Fonts) EXPECT_EQ(font.size, kKeyFontMaxSize);
+}
+
 TEST_F(DesignerTest, TheKeyNumberNeverGoesAboveSixty) {
   // 59 keys on the four lines (two to a place where the grid runs out) and the space bar.
   LayoutRec sixty = GridLayout(48);
