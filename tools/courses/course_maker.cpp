@@ -5,6 +5,7 @@
 #include <array>
 #include <deque>
 #include <random>
+#include <set>
 #include <sstream>
 
 #include "platform/codepage.h"
@@ -514,11 +515,13 @@ class CourseBuilder {
   }
 
   // Uses side by side, as a list.
+  // Uses in a list, or one after another where a use ends as a sentence does ("Well done!").
   void AddJoined(const std::vector<std::string>& uses) {
     std::string line;
     for (const std::string& use : uses) {
       if (!line.empty() && line.size() + 2 + use.size() > kWordLineTarget) break;
-      line += (line.empty() ? "" : ", ") + use;
+      if (!line.empty()) line += Has(".!?", line.back()) ? " " : ", ";
+      line += use;
     }
     Add(line);
   }
@@ -536,9 +539,15 @@ class CourseBuilder {
     return repeated;
   }
 
+  // count draws from from, none twice while from has enough.
   std::vector<std::string> Pick(const std::vector<std::string>& from, size_t count) {
+    const bool enough = std::set<std::string>(from.begin(), from.end()).size() >= count;
     std::vector<std::string> picked;
-    for (size_t i = 0; i < count; ++i) picked.push_back(from[random_.Below(from.size())]);
+    while (picked.size() < count) {
+      const std::string& drawn = from[random_.Below(from.size())];
+      if (enough && std::find(picked.begin(), picked.end(), drawn) != picked.end()) continue;
+      picked.push_back(drawn);
+    }
     return picked;
   }
 
