@@ -39,13 +39,19 @@ bool Lock(int fd, short type, long long place) {
 
 NameLock::NameLock(const std::string& lockPath) {
   fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-  // Every learner of a shared folder (one that others may write to) must be able to take its
-  // locks; in anyone else's folder, nobody else may hold them.
+  // Every learner of a shared folder must be able to take its locks, and nobody the folder
+  // is not shared with: a folder only its group may write to gives the lock to that group.
   struct stat folder {};
   const std::string folderPath = std::filesystem::path(lockPath).parent_path().string();
-  const bool shared = ::stat(folderPath.empty() ? "." : folderPath.c_str(), &folder) == 0 &&
-                      (folder.st_mode & (S_IWGRP | S_IWOTH)) != 0;
-  if (fd_ >= 0) (void)::fchmod(fd_, shared ? 0666 : 0600);
+  if (fd_ < 0 || ::stat(folderPath.empty() ? "." : folderPath.c_str(), &folder) != 0) return;
+  if (folder.st_mode & S_IWOTH) {
+    (void)::fchmod(fd_, 0666);
+  } else if (folder.st_mode & S_IWGRP) {
+    (void)::fchown(fd_, static_cast<uid_t>(-1), folder.st_gid);
+    (void)::fchmod(fd_, 0660);
+  } else {
+    (void)::fchmod(fd_, 0600);
+  }
 }
 
 NameLock::~NameLock() {

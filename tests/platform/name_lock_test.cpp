@@ -38,7 +38,7 @@ TEST(NameLock, ANameHeldByAnotherProcessIsRefusedUntilItEnds) {
   EXPECT_TRUE(lock.Hold("Anna"));
 }
 
-TEST(NameLock, OnlyAFolderSharedWithOthersLetsThemTakeItsLocks) {
+TEST(NameLock, OnlyThoseAFolderIsSharedWithMayTakeItsLocks) {
   TempDir dir;
   namespace fs = std::filesystem;
   fs::permissions(dir.path(),
@@ -46,6 +46,11 @@ TEST(NameLock, OnlyAFolderSharedWithOthersLetsThemTakeItsLocks) {
   { NameLock own(dir.File("own.lock")); }
   EXPECT_EQ(fs::status(dir.File("own.lock")).permissions(),
             fs::perms::owner_read | fs::perms::owner_write);
+  fs::permissions(dir.path(), fs::perms::owner_all | fs::perms::group_all);
+  { NameLock group(dir.File("group.lock")); }
+  EXPECT_EQ(fs::status(dir.File("group.lock")).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                fs::perms::group_write);
   fs::permissions(dir.path(), fs::perms::all);
   { NameLock shared(dir.File("shared.lock")); }
   EXPECT_EQ(fs::status(dir.File("shared.lock")).permissions() & fs::perms::others_write,
