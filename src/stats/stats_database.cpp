@@ -1,5 +1,8 @@
 #include "stats/stats_database.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -613,6 +616,14 @@ bool StatsDatabase::OpenFile() {
   if (!QSqlDatabase::isDriverAvailable("QSQLITE")) {
     error_ = "the SQLite driver of Qt (QSQLITE) is not installed";
     return false;
+  }
+  // Made here with what the umask leaves of rw-rw-rw- (SQLite would give rw-r--r--), so that
+  // a folder shared by a group gets a file the group may write; SQLite gives its -wal and -shm
+  // the file's mode.
+  if (!info.exists()) {
+    const int made =
+        ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (made >= 0) ::close(made);
   }
   db_ = QSqlDatabase::addDatabase("QSQLITE", connection_);
   db_.setDatabaseName(file);

@@ -435,6 +435,15 @@ TEST_F(StatsDatabaseTest, ACreationThatFindsTheDiskFullLeavesNoFileBehind) {
   for (const char* end : {"", "-wal", "-shm"}) EXPECT_FALSE(std::filesystem::exists(path + end));
 }
 
+TEST_F(StatsDatabaseTest, ANewFileTakesWhatTheUmaskLeavesSoAGroupMayShareIt) {
+  const mode_t old = ::umask(002);
+  db->TypingFinished(Line(PracticeKind::Sentence, 10, 0, 3000));
+  db.reset();
+  ::umask(old);
+  EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::group_write,
+            std::filesystem::perms::group_write);
+}
+
 // Another learner of a shared installation reads a database they may not write, and leaves
 // no files of theirs beside it that would lock its owner out.
 TEST_F(StatsDatabaseTest, AFileThisUserMayNotWriteIsReadWithNothingPutBesideIt) {
