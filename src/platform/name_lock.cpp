@@ -47,7 +47,8 @@ NameLock::NameLock(const std::string& lockPath) {
   if (folder.st_mode & S_IWOTH) {
     (void)::fchmod(fd_, 0666);
   } else if (folder.st_mode & S_IWGRP) {
-    (void)::fchown(fd_, static_cast<uid_t>(-1), folder.st_gid);
+    // Refused, the lock keeps its maker's group, as a file the group may not take.
+    [[maybe_unused]] const int regrouped = ::fchown(fd_, static_cast<uid_t>(-1), folder.st_gid);
     (void)::fchmod(fd_, 0660);
   } else {
     (void)::fchmod(fd_, 0600);
