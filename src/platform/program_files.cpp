@@ -1,5 +1,7 @@
 #include "platform/program_files.h"
 
+#include <unistd.h>
+
 #include <QCryptographicHash>
 #include <QtGlobal>
 #include <filesystem>
@@ -128,14 +130,20 @@ bool HoldsProgramFiles(const fs::path& folder) {
   std::error_code error;
   return fs::exists(folder / "qz.ini", error);  // even one it cannot read: that is reported there
 }
+
+// A learner's progress goes into qzc.ini: replaced in the folder, or written in place.
+bool LearnerMaySave(const fs::path& folder) {
+  return ::access(folder.c_str(), W_OK) == 0 || ::access((folder / "qzc.ini").c_str(), W_OK) == 0;
+}
 }  // namespace
 
 WorkFolder ChooseWorkFolder(const std::string& requested, const std::string& current,
                             const std::string& dataHome, const std::string& seedFrom) {
   WorkFolder chosen;
   std::error_code error;
-  // The shipped files stay as shipped: they seed every new learner's folder.
-  if (requested.empty() && HoldsProgramFiles(current) &&
+  // The shipped files stay as shipped: they seed every new learner's folder. A folder the
+  // learner could save nothing in (another's copy of them) is no working folder either.
+  if (requested.empty() && HoldsProgramFiles(current) && LearnerMaySave(current) &&
       !fs::equivalent(current, seedFrom, error)) {
     chosen.path = current;
     return chosen;

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "support/child_process.h"
 #include "support/full_disk.h"
 #include "support/temp_dir.h"
 
@@ -25,6 +26,15 @@ TEST(ProgramFiles, AFolderWithTheProgramsFilesIsKeptAsItIs) {
   EXPECT_FALSE(std::filesystem::exists(current.File("qz.txt")));
   // Not so the folder of the shipped files, started from as root in the installation.
   EXPECT_NE(ChooseWorkFolder("", seed.path(), home.path(), seed.path()).path, seed.path());
+  // Nor one where the learner could save nothing.
+  for (const TempDir* dir : {&current, &home}) ::chmod(dir->path().c_str(), 0755);
+  ::chmod(home.path().c_str(), 0777);
+  EXPECT_EQ(InChild([&] {
+              return ::setuid(65534) == 0 &&
+                     ChooseWorkFolder("", current.path(), home.path(), seed.path()).path ==
+                         home.File("qz-typing-tutor");
+            }),
+            0);
 }
 
 TEST(ProgramFiles, TheLearnersFolderIsCreatedAndSeededWithoutOverwriting) {
