@@ -57,8 +57,12 @@ void AdaptiveDrill::Include(char c) {
 
 void AdaptiveDrill::AddLine(const LineKeyFigures& line) {
   mastery_.AddLine(line);
+  // The history is replayed at every start with the goals of that moment: judged by stricter
+  // goals than the defaults, characters would come later and so be taken back.
+  const MasteryGoals pace{std::max(goals_.errorPercent, MasteryGoals{}.errorPercent),
+                          std::min(goals_.keysPerMinute, MasteryGoals{}.keysPerMinute)};
   for (char c : included_) {
-    if (mastery_.Of(c).Mastered(goals_)) everMastered_.insert(c);
+    if (mastery_.Of(c).Mastered(pace)) everMastered_.insert(c);
   }
   if (fixed_ || added_ >= material_.order.size()) return;
   // A letter comes while none in hand is far off, so that the letters are practised together
@@ -68,7 +72,7 @@ void AdaptiveDrill::AddLine(const LineKeyFigures& line) {
   const bool ready = std::all_of(included_.begin(), included_.end(), [&](char c) {
     const KeyState& state = mastery_.Of(c);
     return everMastered_.count(c) ||
-           (letter && state.Judged() && state.Distance(goals_) <= kLetterComesWithin);
+           (letter && state.Judged() && state.Distance(pace) <= kLetterComesWithin);
   });
   if (ready) Include(material_.order[added_++]);
 }
@@ -348,9 +352,11 @@ std::string AdaptiveDrill::StatusText() const {
         "Practice", QT_TRANSLATE_NOOP("Practice", "Focus: %1  too new to judge; goal %2 %, %3"),
         {name, std::to_string(goals_.errorPercent), std::to_string(goals_.keysPerMinute)});
   }
-  return Translated("Practice",
-                    QT_TRANSLATE_NOOP("Practice", "Focus: %1  %2 % wrong, %3 keys/min; goal %4 %, %5"),
-                    {name, std::to_string(std::lround(state.ErrorPercent())),
-                     std::to_string(std::lround(state.KeysPerMinute())),
-                     std::to_string(goals_.errorPercent), std::to_string(goals_.keysPerMinute)});
+  return Translated(
+      "Practice",
+      QT_TRANSLATE_NOOP("Practice", "Focus: %1  %2 % wrong, %3 keys/min; goal %4 %, %5"),
+      // Rounded as the goals judge them: shown at the goal is at the goal.
+      {name, std::to_string(static_cast<long>(std::ceil(state.ErrorPercent() - 1e-9))),
+       std::to_string(static_cast<long>(std::floor(state.KeysPerMinute() + 1e-9))),
+       std::to_string(goals_.errorPercent), std::to_string(goals_.keysPerMinute)});
 }

@@ -4,7 +4,8 @@
 // It starts with the home keys and adds the other letters in the language's order, the next
 // once every included character has been judged and none is far from the goals
 // (kLetterComesWithin), then the other characters in that order, the next once every
-// included one has been mastered once; a character once added stays. Each line
+// included one has been mastered once; a character once added stays, since they come as the
+// goals say but never later than the default goals would let them. Each line
 // focuses on the included character furthest from mastery, and keeps that focus for at
 // least kFocusLines lines unless it is mastered; every third line practises the weakest
 // letter pair that enough words hold instead, when one is weak and the keys were not chosen

@@ -54,7 +54,8 @@ inline constexpr IntSetting kFontSize{"fontsize", 12, 0, 100};
 inline constexpr IntSetting kBlinkingColor{"blinkingcolor", 255, 0, 0xFFFFFF};
 // The mastery goals (MasteryGoals' defaults), written after the others once a value differs
 // from its default and from then on: the section of a learner who never set them stays as it was.
-inline constexpr IntSetting kGoalErrorPercent{"GoalErrorPercent", 3, 0, 50};
+// A share wrong fades with practice but never reaches 0 %: the strictest goal is 1 %.
+inline constexpr IntSetting kGoalErrorPercent{"GoalErrorPercent", 3, 1, 50};
 inline constexpr IntSetting kGoalKeysPerMinute{"GoalKeysPerMinute", 150, 30, 600};
 
 // The in-memory values before any learner is read.

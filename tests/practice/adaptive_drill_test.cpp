@@ -132,6 +132,10 @@ TEST(AdaptiveDrill, KeysComeInTheLanguagesOrderOnceAllAreMasteredAndStay) {
   // Typing badly again takes nothing away.
   for (int i = 0; i < 10; ++i) drill.AddLine(Typed(drill.Included(), 30, 60));
   EXPECT_EQ(drill.Included(), material.order.substr(0, 9));
+  // Nor do stricter goals when the history is replayed at the next start.
+  AdaptiveDrill strict(material, MasteryGoals{1, 200}, 1);
+  strict.AddLine(Typed("fjdksla", 10, 300));  // near enough to the default goals
+  EXPECT_EQ(strict.Included(), "fjdkslae");
 }
 
 TEST(AdaptiveDrill, ALayoutWithoutHomeRowLettersStartsOnTheCommonestAndOneWithoutKeysOnNothing) {
