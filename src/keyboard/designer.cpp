@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -566,6 +567,7 @@ void TDefineQZ::Button8Click() {
   keyboard_.BuildKeys(kKeyboardOrigin, kKeyboardOrigin);
   keyboard_.RunTimer();
   keyboard_.DrawAllKeys();
+  PlaceGuides();
 }
 
 void TDefineQZ::Button9Click() {
@@ -578,6 +580,25 @@ void TDefineQZ::Button9Click() {
   rightHand_.ApplyFingerLayout();
   leftHand_.show();
   rightHand_.show();
+  PlaceGuides();
+}
+
+void TDefineQZ::PlaceGuides() {
+  const QRect screen = this->screen()->availableGeometry();
+  const QRect designer = frameGeometry();
+  const QRect board = keyboard_.frameGeometry();
+  const auto within = [&screen](int x, int width) {
+    return std::clamp(x, screen.left(), std::max(screen.left(), screen.right() + 1 - width));
+  };
+  const int x = within(designer.left() + (designer.width() - board.width()) / 2, board.width());
+  const int y = std::max(
+      screen.top(), std::min(designer.bottom() + 1 + 15, screen.bottom() + 1 - board.height()));
+  keyboard_.move(x, y);
+  const int leftWidth = leftHand_.frameGeometry().width();
+  leftHand_.move(within(x - leftWidth - 5, leftWidth), y);
+  rightHand_.move(within(x + board.width() + 5, rightHand_.frameGeometry().width()), y);
+  raise();
+  activateWindow();
 }
 
 void TDefineQZ::Button10Click() {

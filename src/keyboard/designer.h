@@ -117,6 +117,11 @@ class TDefineQZ : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The keyboard 15 px below the designer, centred, the hands 5 px beside it, as the practice
+  // windows show them; where the screen has no room below, the keyboard stands at its bottom
+  // edge under the designer, which is raised, so that its buttons stay in reach.
+  void PlaceGuides();
+
   Color CurrentColor = clBlack;  // used by "Define key" and "Show key"
   Color ChosenColor = clBlack;   // last colour confirmed for a key, or loaded
   std::array<char, kKeyChars> CurrentChars{' ', ' ', ' ', ' '};

@@ -500,6 +500,23 @@ TEST_F(DesignerTest, ARecordBroughtIntoUseUncheckedDrawsNoCharacterLargerThanThe
   for (const Font& font : keyboard.Key(49).Fonts) EXPECT_EQ(font.size, kKeyFontMaxSize);
 }
 
+TEST_F(DesignerTest, TheGuidesItShowsLeaveItsButtonsInReach) {
+  CopyUsLayout();
+  w.ReadLayoutFile("us.key");
+  w.move(0, 0);
+  w.show();
+  Control<QPushButton>(w, "Button8")->click();
+  Control<QPushButton>(w, "Button9")->click();
+  for (const char* name : {"Button7", "Button5", "Button10", "Button8", "Button9"}) {
+    QPushButton* button = Control<QPushButton>(w, name);
+    const QPoint centre = button->mapToGlobal(button->rect().center());
+    for (const QWidget* guide : {static_cast<QWidget*>(&keyboard), static_cast<QWidget*>(&left),
+                                 static_cast<QWidget*>(&right)}) {
+      EXPECT_FALSE(guide->frameGeometry().contains(centre)) << name;
+    }
+  }
+}
+
 TEST_F(DesignerTest, TheKeyNumberNeverGoesAboveSixty) {
   // 59 keys on the four lines (two to a place where the grid runs out) and the space bar.
   LayoutRec sixty = GridLayout(48);
