@@ -419,15 +419,15 @@ void TFmOption::SaveUserSettings() {
   SavedPracticeTime = practiced;
 }
 
-void TFmOption::SaveWithRetry(const std::function<void()>& save) {
+bool TFmOption::SaveWithRetry(const std::function<void()>& save) {
   for (;;) {
     try {
       save();
-      return;
+      return true;
     } catch (const std::exception& error) {
       if (context_.dialogs.Message(MessageKind::Error, MessageButtons::RetryCancel, error.what()) !=
           MessageAnswer::Retry) {
-        return;
+        return false;
       }
     }
   }
@@ -441,9 +441,9 @@ int TFmOption::GetTotalTime() {
   return AddPracticeTime(TimeTotalBase, targets_.GetPracticeTime());
 }
 
-void TFmOption::SaveOnShutdown(bool withLearner) {
-  if (withLearner) SaveWithRetry([this] { SaveUserSettings(); });
-  SaveWithRetry([this] { SaveGlobalSettings(); });
+bool TFmOption::SaveOnShutdown(bool withLearner) {
+  const bool learner = !withLearner || SaveWithRetry([this] { SaveUserSettings(); });
+  return SaveWithRetry([this] { SaveGlobalSettings(); }) && learner;
 }
 
 // ---- Applying the settings ----

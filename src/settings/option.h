@@ -76,8 +76,8 @@ class TFmOption : public QDialog {
   int GetTotalTime();
   // The last saving, after the event loop: the learner's section (unless withLearner is
   // false), then qz.ini. A failure is shown with its reason and Retry, and does not keep the
-  // other file from being written.
-  void SaveOnShutdown(bool withLearner = true);
+  // other file from being written. False when a file stayed unsaved.
+  bool SaveOnShutdown(bool withLearner = true);
   // The learner's section after every line ended, as at shutdown, so that a lost display,
   // a crash or a kill loses at most the line being typed. A failure offers Retry.
   void SaveProgress();
@@ -190,8 +190,8 @@ class TFmOption : public QDialog {
   QPushButton* BnRegister;
   QPushButton* BnAdvancedFunctions;
 
-  // Runs save until it succeeds or the learner gives up on the error it reports.
-  void SaveWithRetry(const std::function<void()>& save);
+  // Runs save until it succeeds (true) or the learner gives up on the error it reports.
+  bool SaveWithRetry(const std::function<void()>& save);
   void BuildGeneralPage(QWidget* page);
   void BuildContentsPage(QWidget* page);
   void BuildLayoutPage(QWidget* page);

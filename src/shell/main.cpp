@@ -133,6 +133,7 @@ int main(int argc, char* argv[]) {
     program.ButtonMenu->show();
     app.exec();
   }
-  program.ShutDown();
-  return dialogs.ErrorsUnread() ? 1 : 0;
+  // A settings file left unsaved is a failure, also when the learner was told of it.
+  const bool saved = program.ShutDown();
+  return saved && !dialogs.ErrorsUnread() ? 0 : 1;
 }

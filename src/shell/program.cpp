@@ -258,14 +258,15 @@ void TutorProgram::StartUp() {
   running_ = true;
 }
 
-void TutorProgram::ShutDown() {
+bool TutorProgram::ShutDown() {
   running_ = false;
   // A game still running ends before any window goes.
   Guarded(context.dialogs, [&] { gameFrame->StopGame(); });
   // The learner's section of qzc.ini, then qz.ini, while every window still exists.
-  FmOption->SaveOnShutdown(learnerHeld_);
+  const bool saved = FmOption->SaveOnShutdown(learnerHeld_);
   // The characters typed since the last record, after the settings: they never wait on it.
   Guarded(context.dialogs, [&] { Stats->FlushLast(); });
+  return saved;
 }
 
 void TutorProgram::CommitSettings() {

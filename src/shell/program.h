@@ -40,8 +40,9 @@ class TutorProgram {
 
   // Start-up steps 6 to 11: settings, the learner picker, the layout and the texts.
   void StartUp();
-  // After the event loop: the settings are written before any window goes.
-  void ShutDown();
+  // After the event loop: the settings are written before any window goes. False when one of
+  // the settings files stayed unsaved.
+  bool ShutDown();
   // The settings written now, as at shutdown, if the learner's settings have been read and
   // not yet written for the last time (a session manager's request at logout).
   void CommitSettings();

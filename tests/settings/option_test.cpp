@@ -406,7 +406,7 @@ TEST_F(OptionTest, ASaveAddsThisRunsTimeToWhatAnotherInstanceSavedAndAFailedOneO
   std::filesystem::remove(t.dir.File("qzc.ini"));
   std::filesystem::create_directory(t.dir.File("qzc.ini"));
   t.dialogs.answers = {MessageAnswer::Retry, MessageAnswer::Cancel};
-  w.SaveOnShutdown();
+  EXPECT_FALSE(w.SaveOnShutdown());  // so the program ends with status 1
   ASSERT_EQ(t.dialogs.messages.size(), 2u);
   EXPECT_EQ(t.dialogs.messages[1].buttons, MessageButtons::RetryCancel);
   EXPECT_NE(t.dir.Read("qz.ini").find("CurrentUser=Anna"), std::string::npos);  // saved still
