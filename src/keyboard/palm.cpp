@@ -63,7 +63,7 @@ void TPalmForm::SetHand(bool isLeft) {
 void TPalmForm::ApplyFingerLayout() {
   const int clientHeight =
       static_cast<int>(std::clamp<int64_t>(HandClientHeight(layout_), 1, kMaxWindowSide));
-  resize(width(), clientHeight);
+  setFixedSize(width(), clientHeight);  // no maximise, as the keyboard
   surface_->setGeometry(0, 0, width(), clientHeight);
   surface_->canvas().Resize(width(), clientHeight, clBlack);
   const int y = clientHeight - 10;

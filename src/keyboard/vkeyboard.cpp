@@ -61,7 +61,8 @@ void TVKeyboard::BuildKeys(int ox, int oy) {
   const int clientWidth = WindowSide(client.width);
   const int clientHeight = WindowSide(client.height);
   // The canvas is sized here: a hidden window gets its resize event only when shown.
-  resize(clientWidth, clientHeight);
+  // Fixed: a window manager then offers no maximise, which would hide the practice window.
+  setFixedSize(clientWidth, clientHeight);
   surface_->setGeometry(0, 0, clientWidth, clientHeight);
   surface_->canvas().Resize(clientWidth, clientHeight, kBackground);
   keys_ = BuildLayoutKeys(layout_, ox, oy, surface_->canvas());

@@ -63,6 +63,7 @@ TEST_F(KeyboardTest, BuildKeysLaysOutTheLinesAndTheSpaceBar) {
   EXPECT_EQ(space.height, 30);
   EXPECT_EQ(keyboard.height(), 190);
   EXPECT_EQ(keyboard.width(), 10 + 25 + 11 * 34 + 30 + 10);
+  EXPECT_EQ(keyboard.maximumSize(), keyboard.size());  // a maximised keyboard hides the practice
   EXPECT_EQ(keyboard.Key(5).FlashColor, kFlash);
   EXPECT_EQ(space.FlashColor, kFlash);
   EXPECT_EQ(KeyPixel(48), kKeyColour);
