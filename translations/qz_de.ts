@@ -87,18 +87,20 @@
         <translation>Ergebnisse können vorerst nicht in %1 aufgezeichnet werden: %2. Sie werden aufbewahrt und aufgezeichnet, sobald wieder Platz ist.</translation>
     </message>
     <message>
-        <source>A section name in %1 lacks its &quot;]&quot;: &quot;%2&quot;. The keyboard layouts are neither read nor saved until it is mended.
+        <source>Cannot write a line break or a &quot;=&quot; in a key to %1</source>
+        <translation>Ein Zeilenumbruch oder ein „=“ in einem Schlüssel kann nicht in %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 is saved as UTF-16 (Unicode); save it as ANSI instead.
 </source>
-        <translation>Einem Abschnittsnamen in %1 fehlt die „]“: „%2“. Die Tastaturbelegungen werden weder gelesen noch gespeichert, bis die Datei berichtigt ist.
+        <translation>%1 ist als UTF-16 (Unicode) gespeichert; bitte stattdessen als ANSI speichern.
 </translation>
     </message>
     <message>
-        <source>%1 is saved as UTF-16 (Unicode); save it as ANSI instead</source>
-        <translation>%1 ist als UTF-16 (Unicode) gespeichert; bitte stattdessen als ANSI speichern</translation>
-    </message>
-    <message>
-        <source>Cannot write a line break or a &quot;=&quot; in a key to %1</source>
-        <translation>Ein Zeilenumbruch oder ein „=“ in einem Schlüssel kann nicht in %1 geschrieben werden</translation>
+        <source>A section name in %1 lacks a bracket: &quot;%2&quot;. The keyboard layouts are neither read nor saved until it is mended.
+</source>
+        <translation>Einem Abschnittsnamen in %1 fehlt eine Klammer: „%2“. Die Tastaturbelegungen werden weder gelesen noch gespeichert, bis die Datei berichtigt ist.
+</translation>
     </message>
 </context>
 <context>

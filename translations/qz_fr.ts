@@ -87,18 +87,20 @@
         <translation>Les résultats ne peuvent pas être enregistrés dans %1 pour l’instant : %2. Ils sont gardés et enregistrés dès qu’il y a de la place.</translation>
     </message>
     <message>
-        <source>A section name in %1 lacks its &quot;]&quot;: &quot;%2&quot;. The keyboard layouts are neither read nor saved until it is mended.
+        <source>Cannot write a line break or a &quot;=&quot; in a key to %1</source>
+        <translation>Impossible d’écrire dans %1 un saut de ligne ou un « = » dans une clé</translation>
+    </message>
+    <message>
+        <source>%1 is saved as UTF-16 (Unicode); save it as ANSI instead.
 </source>
-        <translation>Il manque le « ] » d’un nom de section dans %1 : « %2 ». Les dispositions de clavier ne sont ni lues ni enregistrées tant que le fichier n’est pas réparé.
+        <translation>%1 est enregistré en UTF-16 (Unicode) ; enregistrez-le plutôt en ANSI.
 </translation>
     </message>
     <message>
-        <source>%1 is saved as UTF-16 (Unicode); save it as ANSI instead</source>
-        <translation>%1 est enregistré en UTF-16 (Unicode) ; enregistrez-le plutôt en ANSI</translation>
-    </message>
-    <message>
-        <source>Cannot write a line break or a &quot;=&quot; in a key to %1</source>
-        <translation>Impossible d’écrire dans %1 un saut de ligne ou un « = » dans une clé</translation>
+        <source>A section name in %1 lacks a bracket: &quot;%2&quot;. The keyboard layouts are neither read nor saved until it is mended.
+</source>
+        <translation>Il manque un crochet à un nom de section dans %1 : « %2 ». Les dispositions de clavier ne sont ni lues ni enregistrées tant que le fichier n’est pas réparé.
+</translation>
     </message>
 </context>
 <context>

@@ -216,7 +216,7 @@ std::string IniFile::Load() const {
   if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
     throw AppError(Translated(
         "Errors",
-        QT_TRANSLATE_NOOP("Errors", "%1 is saved as UTF-16 (Unicode); save it as ANSI instead"),
+        QT_TRANSLATE_NOOP("Errors", "%1 is saved as UTF-16 (Unicode); save it as ANSI instead.\n"),
         {path_}));
   }
   return bytes;
@@ -295,6 +295,23 @@ std::vector<std::string> IniFile::ReadSectionNames() const {
     return true;
   });
   return names;
+}
+
+std::vector<std::string> IniFile::ReadDamagedHeaders() const {
+  const std::string bytes = Load();
+  std::vector<std::string> lines;
+  ForEachLine(bytes, [&](const Line& line) {
+    const std::string_view text =
+        Trim(std::string_view(bytes).substr(line.begin, line.end - line.begin));
+    const bool opened = text.starts_with('[');
+    const bool closed = text.ends_with(']');
+    if (line.kind != LineKind::Header && text.size() > 1 && opened != closed &&
+        (opened || text.find('=') == text.npos)) {
+      lines.emplace_back(text);
+    }
+    return true;
+  });
+  return lines;
 }
 
 IniChanges& IniChanges::WriteString(const std::string& section, const std::string& key,

@@ -66,6 +66,8 @@ class IniFile {
   std::vector<IniEntry> ReadSection(const std::string& section) const;
   // Every section name in file order, repeats included, nameless sections left out.
   std::vector<std::string> ReadSectionNames() const;
+  // Lines, trimmed, that would name a section but for a lost "[" or "]" ("[LAYOUTNAMES").
+  std::vector<std::string> ReadDamagedHeaders() const;
 
   // Every change in one replace, or none when one is refused. Names or values that would
   // break the file's lines (CR or LF anywhere, "=" in a key) are refused with an AppError

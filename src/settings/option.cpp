@@ -336,7 +336,7 @@ void TFmOption::LoadGlobalSettings() {
 }
 
 void TFmOption::SaveGlobalSettings() {
-  if (!globalRead_) return WriteCurrentUser(global_, CurrentUser);
+  if (!globalRead_) return;
   GlobalSettings settings;
   settings.LayoutNames = Items(*ComboBox1);
   settings.LayoutFileNames = LayoutFileNames;
@@ -365,6 +365,7 @@ void TFmOption::LoadUserSettings(bool atStartup) {
   // so the section written at shutdown works at the next start.
   const IniFile stored = learners_.Snapshot();
   const LearnerSettings read = ReadLearnerSettings(stored, CurrentUser);
+  readLayout_ = read.CurrentLayout;
   targets_.SetProgress(read.Progress);
   if (atStartup) TimeTotalBase = read.TimeTotal;
   EnableGameCheckbox->setChecked(read.EnableGame);
@@ -406,7 +407,7 @@ void TFmOption::SaveUserSettings() {
   settings.PracticeText = FileNameIn(SentenceComboBox->currentData());
   settings.GameText = FileNameIn(GameComboBox->currentData());
   settings.FontName = FontName;
-  settings.CurrentLayout = ComboBox1->currentIndex();
+  settings.CurrentLayout = globalRead_ ? ComboBox1->currentIndex() : readLayout_;
   settings.EnableGame = EnableGameCheckbox->isChecked();
   settings.FontSize = FontSize;
   settings.BlinkingColor = BlinkingColor;

@@ -140,8 +140,10 @@ class TFmOption : public QDialog {
   std::string DesignerPassword;
   std::vector<std::string> LayoutFileNames;
   bool SettingsOk = false;
-  // False while qz.ini could not be read: a save then writes only the last learner.
+  // False while qz.ini could not be read: it is not saved over then, and the learner keeps the
+  // layout index read for him.
   bool globalRead_ = true;
+  int readLayout_ = 0;
   int64_t TimeTotalBase = 0;      // may exceed what a save stores (2147483647)
   int64_t SavedPracticeTime = 0;  // of this run's practice time, what the file holds already
   std::function<int()> ScreenWidth;

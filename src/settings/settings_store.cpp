@@ -28,20 +28,32 @@ std::string ReadText(const IniFile& ini, const std::string& section, const TextS
   return ini.ReadString(section, setting.key, setting.defaultValue);
 }
 
-// A hand-edited header that lost its "]" reads as a line of the section before it, which then
-// holds the next section's entries too: the lists would pair up wrongly and a save would
-// write that back over the registrations.
+// A hand-edited header that lost a bracket reads as a line of the section before it, which
+// then holds the next section's entries too: the lists would pair up wrongly, or not at all,
+// and a save would write that back over the registrations. A stray copy of a header that the
+// file also has whole harms nothing where no section takes it in.
 void RefuseDamagedHeaders(const IniFile& global) {
+  const std::vector<std::string> whole = global.ReadSectionNames();
+  const auto damage = [&global](const std::string& line) {
+    return AppError(Translated("Errors",
+                               QT_TRANSLATE_NOOP("Errors",
+                                                 "A section name in %1 lacks a bracket: \"%2\". "
+                                                 "The keyboard layouts are neither read nor "
+                                                 "saved until it is mended.\n"),
+                               {global.Path(), line}));
+  };
   for (const char* section : {kLayoutNamesSection, kLayoutFilesSection, kSettingSection}) {
     for (const IniEntry& entry : global.ReadSection(section)) {
-      if (entry.key == entry.value && entry.value.starts_with('[')) {
-        throw AppError(Translated("Errors",
-                                  QT_TRANSLATE_NOOP("Errors",
-                                                    "A section name in %1 lacks its \"]\": "
-                                                    "\"%2\". The keyboard layouts are neither "
-                                                    "read nor saved until it is mended.\n"),
-                                  {global.Path(), entry.value}));
-      }
+      if (entry.key == entry.value && entry.value.starts_with('[')) throw damage(entry.value);
+    }
+    const bool kept = std::any_of(whole.begin(), whole.end(), [section](const std::string& name) {
+      return EqualsIgnoreCase(name, section);
+    });
+    for (const std::string& line : global.ReadDamagedHeaders()) {
+      std::string name = line.substr(line.starts_with('[') ? 1 : 0, line.size() - 1);
+      name.erase(0, name.find_first_not_of(" \t"));
+      name.erase(name.find_last_not_of(" \t") + 1);
+      if (!kept && EqualsIgnoreCase(name, section)) throw damage(line);
     }
   }
 }
@@ -76,10 +88,6 @@ void WriteGlobalSettings(IniFile& global, const GlobalSettings& settings) {
   changes.WriteString(kSettingSection, kPasswordKey, settings.DesignerPassword);
   changes.WriteString(kSettingSection, kCurrentUserKey, settings.CurrentUser);
   global.Apply(changes);
-}
-
-void WriteCurrentUser(IniFile& global, const std::string& name) {
-  global.WriteString(kSettingSection, kCurrentUserKey, name);
 }
 
 std::vector<std::string> ReadLearnerNames(const IniFile& learners) {

@@ -41,8 +41,6 @@ GlobalSettings ReadGlobalSettings(const IniFile& global);
 // Rewrites both layout sections (S1..Sn), then "password" and "CurrentUser", in one replace
 // of the file: a refused write (an AppError) changes nothing.
 void WriteGlobalSettings(IniFile& global, const GlobalSettings& settings);
-// Only "CurrentUser": what a file that could not be read holds is not saved over.
-void WriteCurrentUser(IniFile& global, const std::string& name);
 
 // Section names of qzc.ini sorted by NameSortsBefore; names that differ only in case
 // name one section, so only the first of them is listed.

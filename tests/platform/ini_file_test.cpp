@@ -178,7 +178,7 @@ TEST_F(IniFileTest, AUtf16FileIsNeitherReadNorWrittenTo) {
   const std::string utf16("\xFF\xFE[\0s\0]\0\r\0\n\0k\0=\0v\0"s);
   Put(utf16);
   EXPECT_EQ(WriteErrorText([&] { ini.ReadSectionNames(); }),
-            ini.Path() + " is saved as UTF-16 (Unicode); save it as ANSI instead");
+            ini.Path() + " is saved as UTF-16 (Unicode); save it as ANSI instead.\n");
   EXPECT_NE(WriteErrorText([&] { ini.WriteString("s", "k", "w"); }), "no error");
   EXPECT_EQ(Bytes(), utf16);
 }

@@ -425,18 +425,23 @@ TEST_F(OptionTest, AnUnreadableGlobalFileIsReportedAndTheLayoutSkipped) {
   EXPECT_EQ(targets.calls, Names{"guides"});
 }
 
-TEST_F(OptionTest, AHeaderThatLostItsBracketIsReportedAndTheLayoutsAreNotSavedOver) {
+TEST_F(OptionTest, AHeaderThatLostABracketIsReportedAndTheFileNotSavedOver) {
   const std::string damaged =
       "[LAYOUTNAMES]\r\nS1=US\r\nS2=UK\r\n[LAYOUTFILENAMES\r\nS1=us.key\r\nS2=uk.key\r\n"
-      "[SETTING]\r\npassword=secret\r\nCurrentUser=";
-  TFmOption& w = StartWith(damaged + "Anna\r\n", kAnna);
+      "[SETTING]\r\npassword=secret\r\nCurrentUser=Anna\r\n";
+  TFmOption& w = StartWith(damaged, kAnna);
   EXPECT_FALSE(w.SettingsRead());
   EXPECT_EQ(t.dialogs.Texts(), Names{"A section name in " + t.dir.File("qz.ini") +
-                                     " lacks its \"]\": \"[LAYOUTFILENAMES\". The keyboard "
+                                     " lacks a bracket: \"[LAYOUTFILENAMES\". The keyboard "
                                      "layouts are neither read nor saved until it is mended.\n"
                                      "what the problem"});
-  w.SaveOnShutdown();  // no learner picked
-  EXPECT_EQ(t.dir.Read("qz.ini"), damaged + "Learner\r\n");
+  w.SaveOnShutdown();
+  EXPECT_EQ(t.dir.Read("qz.ini"), damaged);
+  EXPECT_NE(Section("Anna").find("currentlayout=1\r\n"), std::string::npos);  // as read
+  // The first header damaged: its entries stand before any section.
+  t.dir.Write("qz.ini", "LAYOUTNAMES]\r\nS1=US\r\n[LAYOUTFILENAMES]\r\nS1=us.key\r\n");
+  w.LoadGlobalSettings();
+  EXPECT_FALSE(w.SettingsRead());
 }
 
 TEST_F(OptionTest, AFailedLayoutLoadIsReportedAndFontsAreStillApplied) {

@@ -231,9 +231,7 @@ TEST_F(ProgramRun, AnUnreadableGlobalFileSkipsTheLayoutAndTheRestGoesOn) {
   EXPECT_EQ(program->VKeyboard->KeyCount(), 0);
   EXPECT_TRUE(Control<QTimer>(*program->VKeyboard, "TimerofKB")->isActive());
   EXPECT_EQ(program->FmOption->StoredTotalTime(), 7);
-  t.dialogs.messages.clear();
-  t.dialogs.answers = {MessageAnswer::Cancel};  // Retry or Cancel: the folder stays in its place
-  Finish();
-  EXPECT_EQ(t.dialogs.Texts().back(), "Unable to write to " + t.dir.File("qz.ini") + "\nFile access denied");
+  Finish();  // a file that could not be read is not written either
+  EXPECT_TRUE(fs::is_directory(t.dir.File("qz.ini")));
   EXPECT_NE(t.dir.Read("qzc.ini").find("TimeTotal=7\r\n"), std::string::npos);
 }
