@@ -8,9 +8,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <random>
 
 #include "platform/files.h"
 
@@ -37,22 +36,10 @@ bool WriteAll(int fd, const std::string& bytes) {
 // A step that may fail: what this user may not give is left as it was.
 void Tried(int) {}
 
-// The access a new file gets, as creating it with open() would give: what the umask leaves of
-// rw-rw-rw-, not the temporary file's rw-------.
-void GiveNewFileAccess(int to) {
-  // Read, not set and set back: a file another thread made meanwhile would get no mask.
-  mode_t mask = 022;
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);) {
-    if (line.starts_with("Umask:")) mask = static_cast<mode_t>(std::strtoul(&line[6], nullptr, 8));
-  }
-  Tried(::fchmod(to, 0666 & ~mask));
-}
-
 // The replaced file's mode, group and access list go to its replacement.
 void CopyAccess(const std::string& from, int to) {
   struct stat status {};
-  if (::stat(from.c_str(), &status) != 0) return GiveNewFileAccess(to);
+  if (::stat(from.c_str(), &status) != 0) return;
   Tried(::fchown(to, static_cast<uid_t>(-1), status.st_gid));
   if (::geteuid() == 0) Tried(::fchown(to, status.st_uid, static_cast<gid_t>(-1)));
   Tried(::fchmod(to, status.st_mode & 07777));
@@ -65,6 +52,23 @@ void CopyAccess(const std::string& from, int to) {
 // An interrupted save leaves its temporary file; the next save removes it.
 std::string TemporaryPrefix(const std::string& target) {
   return "." + fs::path(target).filename().string() + ".saving-";
+}
+
+// The temporary file beside target, opened for writing; its name goes to path. It is
+// rw------- until it takes the replaced file's access; a new file is made as open() makes
+// one, with what the umask leaves of rw-rw-rw- or the folder's default access list.
+int CreateTemporary(const std::string& target, bool newFile, std::string& path) {
+  static constexpr char kNameChars[] =
+      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  std::random_device random;
+  for (int tries = 0; tries < 100; ++tries) {
+    path = FolderOf(target) + "/" + TemporaryPrefix(target);
+    for (int i = 0; i < 6; ++i) path += kNameChars[random() % (sizeof kNameChars - 1)];
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
+                          newFile ? 0666 : 0600);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
 }
 
 // Temporaries a killed save left, not one another instance is writing at this moment (two
@@ -107,14 +111,15 @@ int ReplaceFile(const std::string& path, const std::string& bytes) {
   // A file made read-only stays as it is, as a direct write would leave it; replacing it
   // through the folder would not ask the file.
   struct stat status {};
-  if (::stat(target.c_str(), &status) == 0) {
+  const bool newFile = ::stat(target.c_str(), &status) != 0;
+  if (!newFile) {
     if ((status.st_mode & 0222) == 0) return EACCES;
     // The system's reason: a read-only file system is no matter of the file's mode.
     if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return errno;
   }
   RemoveLeftoverTemporaries(target);
-  std::string temporary = FolderOf(target) + "/" + TemporaryPrefix(target) + "XXXXXX";
-  const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+  std::string temporary;
+  const int fd = CreateTemporary(target, newFile, temporary);
   if (fd < 0) {
     const int error = errno;
     // A writable file in a folder that takes no new file is written where it is.
@@ -122,7 +127,7 @@ int ReplaceFile(const std::string& path, const std::string& bytes) {
       return WriteInPlace(target, bytes);
     return error;
   }
-  CopyAccess(target, fd);
+  if (!newFile) CopyAccess(target, fd);
   int error = 0;
   if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && error == 0) error = errno;

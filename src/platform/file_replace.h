@@ -2,9 +2,9 @@
 // Replacing a file's bytes so that a failure at any point leaves the old file whole: the
 // bytes go to a temporary file beside it, synced, then renamed over it. The replacement keeps
 // the mode, group and access list of the file it replaces, so every learner of a shared
-// installation can still write it, and a new file gets what the umask gives; a symlinked file is
-// written at its target. A read-only file
-// is not replaced. A folder that refuses the temporary file gets a careful write in place
+// installation can still write it, and a new file gets what the umask gives, or the folder's
+// default access list where it has one; a symlinked file is written at its target. A read-only
+// file is not replaced. A folder that refuses the temporary file gets a careful write in place
 // instead, its room taken before a byte changes.
 #include <string>
 

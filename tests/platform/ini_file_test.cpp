@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <array>
@@ -279,6 +280,20 @@ TEST_F(IniFileTest, TwoProcessesChangingTheFileLoseNothingOfEachOther) {
   EXPECT_EQ(ExitStatusOf(other), 0);
   EXPECT_EQ(ini.ReadInteger("s", "count", 0), 300);
   EXPECT_EQ(ini.ReadSection("a").size() + ini.ReadSection("b").size(), 300u);
+}
+
+TEST_F(IniFileTest, ANewFileTakesTheFoldersDefaultAccessListOverTheUmask) {
+  // user::rwx group::rwx other::r-x, as "setfacl -d -m g::rwx" leaves a group's folder
+  const char acl[] =
+      "\2\0\0\0\1\0\7\0\377\377\377\377\4\0\7\0\377\377\377\377\40\0\5\0\377\377\377\377";
+  if (::setxattr(dir.path().c_str(), "system.posix_acl_default", acl, sizeof acl - 1, 0) != 0)
+    GTEST_SKIP() << "no access lists on this file system";
+  const mode_t umask = ::umask(022);
+  ini.WriteString("s", "k", "v");
+  ::umask(umask);
+  struct stat status {};
+  ASSERT_EQ(::stat(ini.Path().c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 0777, 0664u);  // the group may write, as its learners must
 }
 
 TEST_F(IniFileTest, AReplacedFileKeepsItsAccessAndAFolderThatTakesNoFileIsWrittenInPlace) {
