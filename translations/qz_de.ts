@@ -102,6 +102,10 @@
         <translation>Einem Abschnittsnamen in %1 fehlt eine Klammer: „%2“. Die Tastaturbelegungen werden weder gelesen noch gespeichert, bis die Datei berichtigt ist.
 </translation>
     </message>
+    <message>
+        <source>Another program has held %1 for 10 seconds.</source>
+        <translation>Ein anderes Programm hält %1 seit 10 Sekunden.</translation>
+    </message>
 </context>
 <context>
     <name>FontChooser</name>

@@ -102,6 +102,10 @@
         <translation>Il manque un crochet à un nom de section dans %1 : « %2 ». Les dispositions de clavier ne sont ni lues ni enregistrées tant que le fichier n’est pas réparé.
 </translation>
     </message>
+    <message>
+        <source>Another program has held %1 for 10 seconds.</source>
+        <translation>Un autre programme tient %1 depuis 10 secondes.</translation>
+    </message>
 </context>
 <context>
     <name>FontChooser</name>

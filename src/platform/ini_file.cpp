@@ -2,12 +2,15 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <string_view>
+#include <thread>
 #include <unordered_map>
 
 #include "platform/codepage.h"
@@ -136,12 +139,23 @@ bool EndsWithLineBreak(const std::string& bytes) {
 class FileLock {
  public:
   explicit FileLock(const std::string& path) {
-    const std::string lockPath = WrittenPath(path) + ".lock";
-    fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
-    // Another learner's lock file may be read-only to this one; a shared folder's too.
+    const std::string target = WrittenPath(path);
+    const std::string lockPath = target + ".lock";
+    fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd_ >= 0) ShareWithWriters(target);
+    // Another learner's lock file is read-only to this one.
     if (fd_ < 0) fd_ = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     if (fd_ < 0) fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    while (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+    // A write takes milliseconds: a lock held far longer is another program's, which is not
+    // waited for without end.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+      if (errno != EWOULDBLOCK && errno != EINTR) break;  // no locks here: written unlocked
+      if (std::chrono::steady_clock::now() > until) {
+        held_ = false;
+        return;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
   }
   ~FileLock() {
@@ -149,9 +163,22 @@ class FileLock {
   }
   FileLock(const FileLock&) = delete;
   FileLock& operator=(const FileLock&) = delete;
+  bool Held() const { return held_; }
 
  private:
+  // Those who may write the file may take its lock, read-only, and nobody else: anyone who
+  // could open it could hold it and stop every learner's saving.
+  void ShareWithWriters(const std::string& target) {
+    struct stat file {};
+    if (::stat(target.c_str(), &file) != 0) return;
+    [[maybe_unused]] const int regrouped = ::fchown(fd_, static_cast<uid_t>(-1), file.st_gid);
+    const mode_t readers =
+        (file.st_mode & S_IWGRP ? S_IRGRP : 0) | (file.st_mode & S_IWOTH ? S_IROTH : 0);
+    ::fchmod(fd_, S_IRUSR | S_IWUSR | readers);
+  }
+
   int fd_ = -1;
+  bool held_ = true;
 };
 
 void PutValue(std::string& bytes, const std::string& section, const std::string& key,
@@ -340,6 +367,11 @@ void IniFile::Apply(const IniChanges& changes) {
 
 void IniFile::Update(const std::function<IniChanges(const IniFile& current)>& makeChanges) {
   const FileLock lock(path_);
+  if (!lock.Held()) {
+    ThrowWriteError(Translated(
+        "Errors", QT_TRANSLATE_NOOP("Errors", "Another program has held %1 for 10 seconds."),
+        {WrittenPath(path_) + ".lock"}));
+  }
   const std::string original = LoadForWrite();
   const IniChanges changes = makeChanges(IniFile(path_, original));
   for (const IniChanges::Change& change : changes.changes_) {

@@ -1,6 +1,8 @@
 #include "platform/ini_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -280,6 +282,23 @@ TEST_F(IniFileTest, TwoProcessesChangingTheFileLoseNothingOfEachOther) {
   EXPECT_EQ(ExitStatusOf(other), 0);
   EXPECT_EQ(ini.ReadInteger("s", "count", 0), 300);
   EXPECT_EQ(ini.ReadSection("a").size() + ini.ReadSection("b").size(), 300u);
+}
+
+TEST_F(IniFileTest, OnlyThoseWhoMayWriteTheFileMayHoldItsLockAndNoneForLong) {
+  Put("[s]\r\nk=1\r\n");
+  ASSERT_EQ(::chmod(ini.Path().c_str(), 0664), 0);
+  ini.WriteString("s", "k", "2");
+  const std::string lock = ini.Path() + ".lock";
+  EXPECT_EQ(std::filesystem::status(lock).permissions(), std::filesystem::perms::owner_read |
+                                                             std::filesystem::perms::owner_write |
+                                                             std::filesystem::perms::group_read);
+  const int holder = ::open(lock.c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_EQ(::flock(holder, LOCK_EX), 0);  // as one who may read it could
+  EXPECT_EQ(WriteErrorText([&] { ini.WriteString("s", "k", "3"); }),
+            "Unable to write to " + ini.Path() + "\nAnother program has held " + lock +
+                " for 10 seconds.");
+  ::close(holder);
+  EXPECT_EQ(Get("s", "k"), "2");
 }
 
 TEST_F(IniFileTest, ANewFileTakesTheFoldersDefaultAccessListOverTheUmask) {

@@ -249,6 +249,7 @@ T = {
     ("*", 'Cannot write a line break or a "=" in a key to %1'): ("Ein Zeilenumbruch oder ein „=“ in einem Schlüssel kann nicht in %1 geschrieben werden", "Impossible d’écrire dans %1 un saut de ligne ou un « = » dans une clé"),
     ("*", "%1 is saved as UTF-16 (Unicode); save it as ANSI instead.\n"): ("%1 ist als UTF-16 (Unicode) gespeichert; bitte stattdessen als ANSI speichern.\n", "%1 est enregistré en UTF-16 (Unicode) ; enregistrez-le plutôt en ANSI.\n"),
     ("*", 'A section name in %1 lacks a bracket: "%2". The keyboard layouts are neither read nor saved until it is mended.\n'): ("Einem Abschnittsnamen in %1 fehlt eine Klammer: „%2“. Die Tastaturbelegungen werden weder gelesen noch gespeichert, bis die Datei berichtigt ist.\n", "Il manque un crochet à un nom de section dans %1 : « %2 ». Les dispositions de clavier ne sont ni lues ni enregistrées tant que le fichier n’est pas réparé.\n"),
+    ("*", "Another program has held %1 for 10 seconds."): ("Ein anderes Programm hält %1 seit 10 Sekunden.", "Un autre programme tient %1 depuis 10 secondes."),
     ("*", "The Progress window cannot be opened: %1"): ("Das Fenster Fortschritt kann nicht geöffnet werden: %1", "La fenêtre Progrès ne peut pas s’ouvrir : %1"),
     ("*", "the file is damaged or no database"): ("die Datei ist beschädigt oder keine Datenbank", "le fichier est endommagé ou n’est pas une base de données"),
     ("*", "its folder takes no new files"): ("sein Ordner nimmt keine neuen Dateien auf", "son dossier n’accepte pas de nouveaux fichiers"),
