@@ -1,5 +1,6 @@
-// INI files: any bytes parse; writing one key leaves every other section reading as before,
-// and the written value reads back.
+// INI files: any bytes parse, but for a UTF-16 file, which is refused and left as it is;
+// writing one key leaves every other section reading as before, and the written value reads
+// back.
 #include <unistd.h>
 
 #include <cstddef>
@@ -26,6 +27,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
   }
   IniFile ini(TempPath());
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+    try {
+      ini.WriteString("fuzzed", "key", "value");
+      __builtin_trap();
+    } catch (const AppError&) {
+    }
+    if (ReadWholeFile(TempPath(), size + 1) != bytes) __builtin_trap();
+    std::remove(TempPath().c_str());
+    return 0;
+  }
   const auto names = ini.ReadSectionNames();
   std::vector<std::vector<IniEntry>> before;
   for (const auto& name : names) before.push_back(ini.ReadSection(name));
