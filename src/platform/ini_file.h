@@ -12,7 +12,8 @@
 //
 // Several instances of the program may share a working folder: a write holds an exclusive
 // lock on "<file>.lock" from its read to its replace, so no change is lost between two
-// instances. A read needs none: it reads the whole file at once, and a replace is atomic.
+// instances; only those who may write the file may open its lock, and one held 10 seconds by
+// another program fails the write. A read needs none: it reads the whole file at once, and a replace is atomic.
 #include <cstdint>
 #include <functional>
 #include <optional>
