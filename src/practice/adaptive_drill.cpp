@@ -58,7 +58,14 @@ void AdaptiveDrill::Include(char c) {
 void AdaptiveDrill::AddLine(const LineKeyFigures& line) {
   mastery_.AddLine(line);
   // The history is replayed at every start with the goals of that moment: judged by stricter
-  // goals than the defaults, characters would come later and so be taken back.
+  // goals, letters would come later and so be taken back. A letter these drills have had the
+  // learner type stays in; the others come no later than the default goals let them.
+  if (line.drilled && !fixed_) {
+    for (const auto& [c, count] : line.keys) {
+      if (IsLowerLetter(c) && material_.order.find(c) != std::string::npos) Include(c);
+    }
+  }
+  while (added_ < material_.order.size() && IsIncluded(material_.order[added_])) ++added_;
   const MasteryGoals pace{std::max(goals_.errorPercent, MasteryGoals{}.errorPercent),
                           std::min(goals_.keysPerMinute, MasteryGoals{}.keysPerMinute)};
   for (char c : included_) {

@@ -39,6 +39,7 @@ struct LineKeyFigures {
   std::map<char, KeyCount> keys;
   std::map<std::string, KeyCount> pairs;
   std::map<Confusion, int64_t> confusions;
+  bool drilled = false;  // typed in the adaptive drills
   bool operator==(const LineKeyFigures&) const = default;
 };
 

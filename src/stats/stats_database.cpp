@@ -500,13 +500,14 @@ std::vector<LineKeyFigures> StatsDatabase::AttemptLines(const std::string& learn
   // Every line has keys; its pairs and confusions come in the same order, each found from
   // the line of the row before.
   SelectOf(learner,
-           "SELECT k.result_id, k.ch, k.expected, k.first_wrong, k.timed, k.time_ms"
+           "SELECT k.result_id, k.ch, k.expected, k.first_wrong, k.timed, k.time_ms, r.kind"
            " FROM results r JOIN attempt_keys k ON k.result_id = r.id"
            " WHERE r.learner_id = ? AND r.finished_utc_ms >= ? ORDER BY r.finished_utc_ms, r.id",
            {since}, [&](const QSqlQuery& query) {
              if (ids.empty() || ids.back() != at(query, 0)) {
                ids.push_back(at(query, 0));
                lines.emplace_back();
+               lines.back().drilled = at(query, 6) == static_cast<int>(PracticeKind::Adaptive);
              }
              lines.back().keys[ch(query, 1)] = count(query, 2);
            });

@@ -184,14 +184,16 @@ TEST_F(StatsDatabaseTest, CharactersAreCountedWithTheNextRecordOrAFlush) {
 TEST_F(StatsDatabaseTest, AttemptLinesGiveBackEachLinesFiguresOldestFirst) {
   TypingResult first = Line(PracticeKind::Course, 8, 1, 3000, 1);
   first.attempts = Attempts("the tea\xe9", "thr tea\xe9");
-  TypingResult second = Line(PracticeKind::Free, 2, 0, 1000);
+  TypingResult second = Line(PracticeKind::Adaptive, 2, 0, 1000);
   second.attempts = Attempts("ok", "ok");
   db->TypingFinished(first);
   db->TypingFinished(Line(PracticeKind::Paragraph, 10, 0, 3000));  // no attempts, no line
   db->TypingFinished(second);
 
-  EXPECT_EQ(db->AttemptLines("Anna"), (std::vector<LineKeyFigures>{SumAttempts(first.attempts),
-                                                                   SumAttempts(second.attempts)}));
+  LineKeyFigures drilled = SumAttempts(second.attempts);
+  drilled.drilled = true;
+  EXPECT_EQ(db->AttemptLines("Anna"),
+            (std::vector<LineKeyFigures>{SumAttempts(first.attempts), drilled}));
   EXPECT_EQ(RawFile(path).Value("SELECT max(ch) FROM attempt_keys").toInt(), 0xe9);
 }
 
