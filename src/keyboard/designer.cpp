@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "keyboard/guide_windows.h"
 #include "keyboard/key_char.h"
 #include "keyboard/layout_file.h"
 #include "platform/codepage.h"
@@ -585,18 +586,20 @@ void TDefineQZ::Button9Click() {
 
 void TDefineQZ::PlaceGuides() {
   const QRect screen = this->screen()->availableGeometry();
-  const QRect designer = frameGeometry();
   const QRect board = keyboard_.frameGeometry();
-  const auto within = [&screen](int x, int width) {
-    return std::clamp(x, screen.left(), std::max(screen.left(), screen.right() + 1 - width));
-  };
-  const int x = within(designer.left() + (designer.width() - board.width()) / 2, board.width());
-  const int y = std::max(
-      screen.top(), std::min(designer.bottom() + 1 + 15, screen.bottom() + 1 - board.height()));
-  keyboard_.move(x, y);
   const int leftWidth = leftHand_.frameGeometry().width();
-  leftHand_.move(within(x - leftWidth - 5, leftWidth), y);
-  rightHand_.move(within(x + board.width() + 5, rightHand_.frameGeometry().width()), y);
+  const GuidePlaces under = GuidesUnder(frameGeometry(), board, leftWidth, 15, 5);
+  const int y =
+      std::max(screen.top(), std::min(under.keyboard.y(), screen.bottom() + 1 - board.height()));
+  const auto within = [&screen, y](int x, int width) {
+    return QPoint(std::clamp(x, screen.left(), std::max(screen.left(), screen.right() + 1 - width)),
+                  y);
+  };
+  const QPoint keyboard = within(under.keyboard.x(), board.width());
+  const int shift = keyboard.x() - under.keyboard.x();  // the hands stay beside the keyboard
+  keyboard_.move(keyboard);
+  leftHand_.move(within(under.left.x() + shift, leftWidth));
+  rightHand_.move(within(under.right.x() + shift, rightHand_.frameGeometry().width()));
   raise();
   activateWindow();
 }

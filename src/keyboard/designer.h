@@ -117,9 +117,9 @@ class TDefineQZ : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // The keyboard 15 px below the designer, centred, the hands 5 px beside it, as the practice
-  // windows show them; where the screen has no room below, the keyboard stands at its bottom
-  // edge under the designer, which is raised, so that its buttons stay in reach.
+  // The guides under the designer as under a practice window (GuidesUnder), kept on the
+  // screen: where it has no room below, they stand at its bottom edge under the designer,
+  // which is raised, so that its buttons stay in reach.
   void PlaceGuides();
 
   Color CurrentColor = clBlack;  // used by "Define key" and "Show key"

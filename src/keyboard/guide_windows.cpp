@@ -69,17 +69,20 @@ void GuideWindows::Settle() {
   settle_.start();
 }
 
+GuidePlaces GuidesUnder(const QRect& window, const QRect& keyboard, int leftWidth, int boardGap,
+                        int handGap) {
+  const QPoint board((window.width() - keyboard.width()) / 2 + window.left(),
+                     window.top() + window.height() + boardGap);
+  return {board, QPoint(board.x() - leftWidth - handGap, board.y()),
+          QPoint(board.x() + keyboard.width() + handGap, board.y())};
+}
+
 void GuideWindows::Place() {
   if (!practice_) return;
-  const QRect practice = practice_->frameGeometry();
-  const QRect board = keyboard_.frameGeometry();
-  const int boardGap = popups_ ? 0 : 15;
-  const int handGap = popups_ ? 0 : 5;
-  const QPoint boardPlace((practice.width() - board.width()) / 2 + practice.left(),
-                          practice.top() + practice.height() + boardGap);
-  const QPoint leftPlace(boardPlace.x() - left_.frameGeometry().width() - handGap, boardPlace.y());
-  const QPoint rightPlace(boardPlace.x() + board.width() + handGap, boardPlace.y());
-  const std::array<QPoint, 3> places{boardPlace, leftPlace, rightPlace};
+  const GuidePlaces under =
+      GuidesUnder(practice_->frameGeometry(), keyboard_.frameGeometry(),
+                  left_.frameGeometry().width(), popups_ ? 0 : 15, popups_ ? 0 : 5);
+  const std::array<QPoint, 3> places{under.keyboard, under.left, under.right};
   const auto guides = Guides();
   for (size_t i = 0; i < places.size(); ++i) {
     // pos and move: the frame's corner

@@ -9,13 +9,23 @@
 // never takes the keyboard. Closed, they are tool windows again, as the layout designer shows
 // them.
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
+#include <QRect>
 #include <QTimer>
 #include <array>
 
 #include "keyboard/palm.h"
 #include "keyboard/vkeyboard.h"
 #include "practice/key_guides.h"
+
+// Where the guides stand under a window's frame: the keyboard boardGap px below it, centred,
+// the hands handGap px left and right of the keyboard's frame.
+struct GuidePlaces {
+  QPoint keyboard, left, right;
+};
+GuidePlaces GuidesUnder(const QRect& window, const QRect& keyboard, int leftWidth, int boardGap,
+                        int handGap);
 
 class GuideWindows final : public QObject, public KeyGuides {
  public:
@@ -37,9 +47,8 @@ class GuideWindows final : public QObject, public KeyGuides {
   // As popups, once the practice window has been drawn: a compositor maps a popup only over a
   // parent it has mapped.
   void ShowPopupsAfterPaint();
-  // The keyboard 15 px below the practice window's frame, centred; the hands 5 px left and
-  // right of the keyboard's frame (as popups, no gaps). Only windows not yet at their place
-  // are moved.
+  // GuidesUnder the practice window, 15 and 5 px apart (as popups, no gaps). Only windows not
+  // yet at their place are moved.
   void Place();
   // Places the guides again for a while: a window manager frames a window only after it is
   // mapped, and until then a move aims at a frame of the wrong size.
