@@ -34,6 +34,7 @@ std::string ReadText(const IniFile& ini, const std::string& section, const TextS
 // file also has whole harms nothing where no section takes it in.
 void RefuseDamagedHeaders(const IniFile& global) {
   const std::vector<std::string> whole = global.ReadSectionNames();
+  const std::vector<std::string> damaged = global.ReadDamagedHeaders();
   const auto damage = [&global](const std::string& line) {
     return AppError(Translated("Errors",
                                QT_TRANSLATE_NOOP("Errors",
@@ -49,7 +50,7 @@ void RefuseDamagedHeaders(const IniFile& global) {
     const bool kept = std::any_of(whole.begin(), whole.end(), [section](const std::string& name) {
       return EqualsIgnoreCase(name, section);
     });
-    for (const std::string& line : global.ReadDamagedHeaders()) {
+    for (const std::string& line : damaged) {
       std::string name = line.substr(line.starts_with('[') ? 1 : 0, line.size() - 1);
       name.erase(0, name.find_first_not_of(" \t"));
       name.erase(name.find_last_not_of(" \t") + 1);
@@ -62,7 +63,8 @@ static_assert(kGoalErrorPercent.defaultValue == MasteryGoals{}.errorPercent &&
               kGoalKeysPerMinute.defaultValue == MasteryGoals{}.keysPerMinute);
 }  // namespace
 
-GlobalSettings ReadGlobalSettings(const IniFile& global) {
+GlobalSettings ReadGlobalSettings(const IniFile& file) {
+  const IniFile global = file.Snapshot();  // one reading of the file for all its values
   RefuseDamagedHeaders(global);
   GlobalSettings settings;
   settings.LayoutNames = NonEmptyValues(global.ReadSection(kLayoutNamesSection));
